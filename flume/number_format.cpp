@@ -1,0 +1,90 @@
+#include "flume/number_format.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace flume {
+
+double round15(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    return std::strtod(buffer, nullptr);
+}
+
+QString format_number(double value, NumberPattern pattern)
+{
+    if (!std::isfinite(value))
+        return {};
+    const int decimals = int(pattern);
+
+    // The 15 significant digits of the value, as d.dddddddddddddde±x.
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    const std::string s = buffer;
+    const bool negative = s[0] == '-';
+    const std::size_t start = negative ? 1 : 0;
+    const std::size_t e_at = s.find('e');
+    std::string digits = s.substr(start, 1) + s.substr(start + 2, e_at - start - 2);  // 15 digits
+    const int exponent = std::atoi(s.c_str() + e_at + 1);
+
+    // Place the digits: integer part has exponent + 1 digits (at least one, zero-padded).
+    // Build a digit string that represents the value × 10^decimals as an integer plus a remainder.
+    const int point = exponent + 1;  // digits before the decimal point within `digits`
+    std::string whole;               // digits up to and including the last shown decimal
+    const int keep = point + decimals;  // how many of `digits` (extended with zeros) to keep
+    if (keep <= 0) {
+        whole = "0";
+        // The first dropped digit is a zero padding unless keep == 0.
+        const bool round_up = keep == 0 && digits[0] >= '5';
+        whole = round_up ? "1" : "0";
+    } else {
+        std::string extended = digits;
+        if (int(extended.size()) < keep + 1)
+            extended.append(std::size_t(keep + 1 - int(extended.size())), '0');
+        whole = extended.substr(0, std::size_t(keep));
+        if (extended[std::size_t(keep)] >= '5') {
+            int i = int(whole.size()) - 1;
+            while (i >= 0 && whole[std::size_t(i)] == '9')
+                whole[std::size_t(i--)] = '0';
+            if (i < 0)
+                whole.insert(whole.begin(), '1');
+            else
+                ++whole[std::size_t(i)];
+        }
+    }
+
+    // whole is the rounded value × 10^decimals; split off the decimals.
+    if (int(whole.size()) <= decimals)
+        whole.insert(0, std::size_t(decimals + 1 - int(whole.size())), '0');
+    std::string integer_part = whole.substr(0, whole.size() - std::size_t(decimals));
+    const std::string fraction = whole.substr(whole.size() - std::size_t(decimals));
+    const std::size_t nonzero = integer_part.find_first_not_of('0');
+    integer_part = nonzero == std::string::npos ? "0" : integer_part.substr(nonzero);
+
+    const bool is_zero = whole.find_first_not_of('0') == std::string::npos;
+    std::string out = (negative && !is_zero) ? "-" : "";
+    out += integer_part;
+    if (decimals > 0)
+        out += "." + fraction;
+    return QString::fromLatin1(out.c_str());
+}
+
+QString default_number_text(double value)
+{
+    if (!std::isfinite(value))
+        return {};
+    if (value == 0)
+        return QStringLiteral("0");
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    QString text = QString::fromLatin1(buffer);
+    text.replace(QLatin1Char('e'), QLatin1Char('E'));
+    return text;
+}
+
+} // namespace flume

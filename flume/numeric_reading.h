@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace flume {
+
+// Reads the leading number of a field's text; never fails. Blanks, tabs and line ends anywhere are
+// removed first; then an optional sign, digits with at most one ".", and an optional exponent
+// (E or D) are read, or a hexadecimal "&H" / octal "&O" integer. Whatever follows is ignored;
+// no digits read as 0. Full-width digits and "．", "－", "＋" read as their ASCII forms.
+double read_number(const QString &text);
+
+// The same grammar, but the whole text (surrounding blanks allowed) must be the number.
+// Returns false when anything but blanks is left over or no digits were read.
+bool read_whole_number(const QString &text, double *value);
+
+} // namespace flume
