@@ -1,12 +1,18 @@
-// Tavrel: the flume check. With --check or --pdf it runs without a display; otherwise it opens its
-// launcher window.
-#include <QApplication>
-#include <QMessageBox>
+// Tavrel: the flume check. "--check" and "--pdf" run the calculations without a display; otherwise
+// the launcher window opens.
+#include "apps/tavrel/check_command.h"
+#include "apps/tavrel/pdf_command.h"
+#include "shell/tavrel_windows.h"
+
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QMessageBox::information(nullptr, QStringLiteral("Tavrel"),
-                             QStringLiteral("Tavrel の画面はまだありません。 / Tavrel's windows are not built yet."));
-    return 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--check") == 0)
+            return run_check_command(argc, argv);
+        if (std::strcmp(argv[i], "--pdf") == 0)
+            return run_pdf_command(argc, argv);
+    }
+    return shell::run_windows(argc, argv);
 }

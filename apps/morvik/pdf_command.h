@@ -1,0 +1,4 @@
+#pragma once
+
+// morvik --pdf: see its --help.
+int run_pdf_command(int argc, char *argv[]);
