@@ -1,9 +1,131 @@
 #include "apps/morvik/check_command.h"
 
+#include "flume/messages.h"
+#include "rcstress/field_captions.h"
+#include "rcstress/section_sheet.h"
+#include "rcstress/section_stress.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
 #include <cstdio>
 
-int run_check_command(int, char *[])
+namespace {
+
+const char help_text[] =
+    "使い方: morvik --check [--json] As b d M S U\n"
+    "\n"
+    "6 つの値を画面の入力欄に打ったとおりの文字列として受け取り、「計算」と同じ計算をして\n"
+    "鉄筋比 Ｐ、ｋ、ｊ と応力度 σｃ、σｓ、τ、τo を画面と同じ文字で出力します。画面は使いません。\n"
+    "  As 鉄筋量（c㎡）  b 単位巾（ｃm）  d 総厚－鉄筋かぶり（ｃm）\n"
+    "  M 曲げモーメント（N・ｃm）  S せん断力（N）  U 鉄筋全周長（ｃm）\n"
+    "  --json  結果を 1 行の JSON で出力します。\n"
+    "終了コード: 0 計算できた / 1 メッセージが出た / 2 引数の誤り。\n"
+    "\n"
+    "Usage: morvik --check [--json] As b d M S U\n"
+    "\n"
+    "Takes the six values as texts typed into the window's input fields (steel area As cm², unit\n"
+    "width b cm, effective depth d cm, bending moment M N·cm, shear force S N, bar perimeter U cm),\n"
+    "runs the same calculation as the window's \"計算\" button and prints P, k, j and the stresses\n"
+    "σc, σs, τ, τo exactly as the window shows them. Needs no display.\n"
+    "  --json  print one JSON object on one line:\n"
+    "          {\"inputs\": {member: text}, \"results\": {member: text}, \"messages\": [{\"text\", \"title\"}]}\n"
+    "Exit status: 0 calculated, 1 a message was raised, 2 wrong arguments.\n"
+    "A value beginning with \"-\" (a negative number) is a value; after \"--\" every argument is one.\n";
+
+void write_out(const QString &text)
 {
-    std::fputs("morvik --check: not built yet\n", stderr);
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+}
+
+int wrong_arguments(const QString &reason)
+{
+    const QByteArray bytes = (QStringLiteral("morvik --check: ") + reason + u'\n').toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
     return 2;
+}
+
+QString plain_report(const rcstress::SectionSheet &sheet, const QList<flume::Message> &messages)
+{
+    QString out = QStringLiteral("入力データ\n");
+    for (const rcstress::FieldInfo &field : rcstress::field_table) {
+        if (field.field == rcstress::Field::steel_ratio)
+            out += QStringLiteral("計算結果\n");
+        out += QStringLiteral("  ") + rcstress::field_caption(field.field) + QStringLiteral(" = ")
+            + sheet.text(field.field);
+        if (field.input)
+            out += u' ' + rcstress::unit_caption(field.field);
+        out += u'\n';
+    }
+    for (const flume::Message &message : messages)
+        out += QStringLiteral("メッセージ [") + message.title + QStringLiteral("] ") + message.text + u'\n';
+    return out;
+}
+
+QString json_report(const rcstress::SectionSheet &sheet, const QList<flume::Message> &messages)
+{
+    QJsonObject inputs, results;
+    for (const rcstress::FieldInfo &field : rcstress::field_table)
+        (field.input ? inputs : results).insert(QString::fromLatin1(field.member), sheet.text(field.field));
+    QJsonArray raised;
+    for (const flume::Message &message : messages)
+        raised.append(QJsonObject{{QStringLiteral("text"), message.text}, {QStringLiteral("title"), message.title}});
+    const QJsonObject report{{QStringLiteral("inputs"), inputs},
+                             {QStringLiteral("results"), results},
+                             {QStringLiteral("messages"), raised}};
+    return QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Compact)) + u'\n';
+}
+
+} // namespace
+
+int run_check_command(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+
+    bool json = false;
+    bool check_seen = false;
+    bool options_end = false;
+    QStringList values;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (!options_end) {
+            if (argument == QLatin1String("--check") && !check_seen) {
+                check_seen = true;
+                continue;
+            }
+            if (argument == QLatin1String("--json")) {
+                json = true;
+                continue;
+            }
+            if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+                write_out(QString::fromUtf8(help_text));
+                return 0;
+            }
+            if (argument == QLatin1String("--")) {
+                options_end = true;
+                continue;
+            }
+            if (argument.startsWith(QLatin1String("--")) && argument.size() > 2 && argument[2].isLetter())
+                return wrong_arguments(QStringLiteral("不明なオプション / unknown option: ") + argument);
+        }
+        values.append(argument);
+    }
+    if (values.size() != rcstress::input_count)
+        return wrong_arguments(QStringLiteral("As b d M S U の 6 つの値が必要です / six values As b d M S U "
+                                              "expected, %1 given (--help)")
+                                   .arg(values.size()));
+
+    rcstress::SectionSheet sheet;
+    for (int i = 0; i < rcstress::input_count; ++i)
+        sheet.set_text(rcstress::field_table[std::size_t(i)].field, values[i]);
+    flume::MessageRecorder messages;
+    rcstress::compute_section_stress(sheet, messages);
+
+    write_out(json ? json_report(sheet, messages.messages) : plain_report(sheet, messages.messages));
+    std::fflush(stdout);
+    return messages.messages.isEmpty() ? 0 : 1;
 }
