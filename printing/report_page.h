@@ -9,15 +9,15 @@
 namespace printing {
 
 // A report is one A4 portrait page described as an ordered list of drawing steps, positions in
-// twips from the top-left corner of the printable area.
+// twips (1/1440 inch) from the top-left corner of the printable area, x to the right, y downwards.
 struct FontStep {
     double point_size;  // the face is always "ＭＳ ゴシック"
 };
 
 struct TextRunStep {
     int x;
-    int y;               // top-left corner of the first character cell
-    QList<QString> items; // literals and field texts, drawn one after another
+    int y;                // top-left corner of the first character cell
+    QList<QString> items; // literals and field texts, each drawn where the previous one ended
 };
 
 struct LineStep {
@@ -33,6 +33,12 @@ using ReportStep = std::variant<FontStep, TextRunStep, LineStep, PictureStep>;
 
 struct ReportPage {
     QList<ReportStep> steps;
+
+    // Appending steps, so that a report reads as its table: one call a row.
+    void font(double point_size) { steps.append(FontStep{point_size}); }
+    void text(int x, int y, QList<QString> items) { steps.append(TextRunStep{x, y, std::move(items)}); }
+    void line(int x1, int y1, int x2, int y2) { steps.append(LineStep{x1, y1, x2, y2}); }
+    void picture(Picture picture, int x, int y) { steps.append(PictureStep{picture, x, y}); }
 };
 
 } // namespace printing

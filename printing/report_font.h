@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace printing {
+
+// The one face of every report and window: "ＭＳ ゴシック".
+inline const QString report_face = QStringLiteral("ＭＳ ゴシック");
+
+// Makes "ＭＳ ゴシック" and "MS Gothic" resolve to IPA Gothic, whose half-width glyphs are exactly
+// half an em, so labels padded with full-width blanks form columns as on the original page.
+// Done in code so that no font configuration of the machine is needed. Safe to call repeatedly;
+// both programs call it at start, the windows as well as the command-line output.
+void install_font_substitutions();
+
+// The report font at a point size; no other attribute is set.
+QFont report_font(double point_size);
+
+} // namespace printing

@@ -1,0 +1,85 @@
+#include "printing/report_renderer.h"
+
+#include "printing/report_font.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+
+namespace printing {
+
+namespace {
+
+// Twips to the painter's units: the device's resolution decides the scale, nothing else.
+struct TwipScale {
+    double x;
+    double y;
+    QPointF point(int tx, int ty) const { return {tx * x, ty * y}; }
+};
+
+class StepPainter
+{
+public:
+    StepPainter(QPainter &painter, TwipScale scale) : painter_(painter), scale_(scale)
+    {
+        painter_.setPen(QPen(Qt::black, 0, Qt::SolidLine));  // width 0: one device pixel
+        painter_.setBrush(Qt::NoBrush);
+        painter_.setClipping(false);
+        set_font(12);
+    }
+
+    void operator()(const FontStep &step) { set_font(step.point_size); }
+
+    void operator()(const TextRunStep &step)
+    {
+        const QPointF origin = scale_.point(step.x, step.y);
+        const QFontMetricsF metrics(painter_.font(), painter_.device());
+        double x = origin.x();
+        const double baseline = origin.y() + metrics.ascent();
+        for (const QString &item : step.items) {
+            if (item.isEmpty())
+                continue;
+            painter_.drawText(QPointF(x, baseline), item);
+            x += metrics.horizontalAdvance(item);
+        }
+    }
+
+    void operator()(const LineStep &step)
+    {
+        painter_.drawLine(scale_.point(step.x1, step.y1), scale_.point(step.x2, step.y2));
+    }
+
+    void operator()(const PictureStep &step)
+    {
+        const QSizeF size = natural_size(step.picture);
+        const QRectF target(scale_.point(step.x, step.y), QSizeF(size.width() * scale_.x, size.height() * scale_.y));
+        painter_.save();
+        draw_picture(painter_, step.picture, target);
+        painter_.restore();
+    }
+
+private:
+    void set_font(double point_size) { painter_.setFont(QFont(report_font(point_size), painter_.device())); }
+
+    QPainter &painter_;
+    TwipScale scale_;
+};
+
+} // namespace
+
+bool render_report(QPainter &painter, const ReportPage &page)
+{
+    QPaintDevice *device = painter.device();
+    if (!painter.isActive() || !device)
+        return false;
+    const TwipScale scale{device->logicalDpiX() / 1440.0, device->logicalDpiY() / 1440.0};
+    painter.save();
+    StepPainter steps(painter, scale);
+    for (const ReportStep &step : page.steps)
+        std::visit(steps, step);
+    painter.restore();
+    return painter.isActive();
+}
+
+} // namespace printing
