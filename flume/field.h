@@ -114,6 +114,40 @@ inline QString control_name(Field f) { return QString::fromLatin1(info(f).contro
 // The 25 inputs in the order of the input file (T1 first, h' last).
 constexpr Field input_field(int index) { return field_table[std::size_t(index)].field; }
 
+// A Case result and the hidden field that holds it again in N (a force, × 1000) or in N·cm (a moment,
+// × 1000 × 100) for the reports. The hidden field follows its result: written right after it, and
+// emptied with it.
+struct ConvertedCompanion {
+    Field result;
+    Field converted;
+    bool moment;
+};
+
+inline constexpr std::array converted_companions = {
+    ConvertedCompanion{Field::case1_wall_shear, Field::case1_wall_shear_n, false},
+    ConvertedCompanion{Field::case1_wall_moment, Field::case1_wall_moment_ncm, true},
+    ConvertedCompanion{Field::case1_slab_shear, Field::case1_slab_shear_n, false},
+    ConvertedCompanion{Field::case1_slab_moment, Field::case1_slab_moment_ncm, true},
+    ConvertedCompanion{Field::case2_wall_shear, Field::case2_wall_shear_n, false},
+    ConvertedCompanion{Field::case2_wall_moment, Field::case2_wall_moment_ncm, true},
+    ConvertedCompanion{Field::case2_slab_shear, Field::case2_slab_shear_n, false},
+    ConvertedCompanion{Field::case2_slab_moment, Field::case2_slab_moment_ncm, true},
+    ConvertedCompanion{Field::case3_wall_shear, Field::case3_wall_shear_n, false},
+    ConvertedCompanion{Field::case3_wall_moment, Field::case3_wall_moment_ncm, true},
+    ConvertedCompanion{Field::case3_slab_shear, Field::case3_slab_shear_n, false},
+    ConvertedCompanion{Field::case3_slab_moment, Field::case3_slab_moment_ncm, true},
+};
+
+// The companion of a Case result, or nullptr for a result that has none.
+constexpr const ConvertedCompanion *converted_companion(Field result)
+{
+    for (const ConvertedCompanion &c : converted_companions) {
+        if (c.result == result)
+            return &c;
+    }
+    return nullptr;
+}
+
 // The pages of the flume window; the five calculation pages are numbered 1..5 as their buttons.
 enum class Page { ShapeInput = 0, EarthPressure = 1, UpliftBearing = 2, Case1 = 3, Case2 = 4, Case3 = 5 };
 inline constexpr std::array calculation_pages = {Page::EarthPressure, Page::UpliftBearing, Page::Case1,

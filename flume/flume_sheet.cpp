@@ -33,6 +33,9 @@ void FlumeSheet::show_result(Field f, const QString &text)
 void FlumeSheet::clear_result(Field f)
 {
     set_text(f, QString());
+    // A report must never print a converted value whose result is gone.
+    if (const ConvertedCompanion *companion = converted_companion(f))
+        set_text(companion->converted, QString());
     if (shown_[std::size_t(f)]) {
         shown_[std::size_t(f)] = false;
         emit display_state_changed(f, false);

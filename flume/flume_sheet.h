@@ -25,6 +25,7 @@ public:
     void set_text(Field f, const QString &text);
 
     // Results: shown (formatted text, shown background) or cleared (empty text, button face).
+    // Clearing a Case result also empties its hidden converted field.
     bool is_shown(Field f) const { return shown_[std::size_t(f)]; }
     void show_result(Field f, const QString &text);
     void clear_result(Field f);
@@ -55,7 +56,7 @@ signals:
     void case1_formula_changed(bool groundwater);
 
 private:
-    std::array<QString, field_count> texts_;
+    std::array<QString, field_count> texts_;  // all empty at start, the hidden fields included
     std::array<bool, field_count> shown_{};
     std::array<bool, 6> page_buttons_{};
     std::array<bool, 6> print_entries_{};

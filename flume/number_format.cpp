@@ -1,19 +1,34 @@
 #include "flume/number_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace flume {
+
+namespace {
+
+// The value with 15 significant digits as d.dddddddddddddde±x, always with "." whatever the
+// locale the program runs in.
+std::string fifteen_digits(double value)
+{
+    char buffer[40];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
+    return std::string(buffer, end);
+}
+
+} // namespace
 
 double round15(double value)
 {
     if (!std::isfinite(value))
         return value;
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    return std::strtod(buffer, nullptr);
+    const std::string text = fifteen_digits(value);
+    double rounded = 0;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), rounded);
+    (void)ptr;
+    // Only the largest doubles can round past the range; they stay as they are.
+    return ec == std::errc() ? rounded : value;
 }
 
 QString format_number(double value, NumberPattern pattern)
@@ -23,9 +38,7 @@ QString format_number(double value, NumberPattern pattern)
     const int decimals = int(pattern);
 
     // The 15 significant digits of the value, as d.dddddddddddddde±x.
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    const std::string s = buffer;
+    const std::string s = fifteen_digits(value);
     const bool negative = s[0] == '-';
     const std::size_t start = negative ? 1 : 0;
     const std::size_t e_at = s.find('e');
@@ -38,10 +51,9 @@ QString format_number(double value, NumberPattern pattern)
     std::string whole;               // digits up to and including the last shown decimal
     const int keep = point + decimals;  // how many of `digits` (extended with zeros) to keep
     if (keep <= 0) {
-        whole = "0";
-        // The first dropped digit is a zero padding unless keep == 0.
-        const bool round_up = keep == 0 && digits[0] >= '5';
-        whole = round_up ? "1" : "0";
+        // Every digit lies beyond the last decimal; only the first one can round up, and only when
+        // it stands right after it.
+        whole = keep == 0 && digits[0] >= '5' ? "1" : "0";
     } else {
         std::string extended = digits;
         if (int(extended.size()) < keep + 1)
@@ -81,8 +93,8 @@ QString default_number_text(double value)
     if (value == 0)
         return QStringLiteral("0");
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    QString text = QString::fromLatin1(buffer);
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+    QString text = QString::fromLatin1(buffer, end - buffer);
     text.replace(QLatin1Char('e'), QLatin1Char('E'));
     return text;
 }

@@ -1,7 +1,8 @@
 #include "flume/numeric_reading.h"
 
-#include <cmath>
+#include <clocale>
 #include <cstdlib>
+#include <locale.h>
 #include <string>
 
 namespace flume {
@@ -29,6 +30,19 @@ bool is_blank(QChar c)
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\u3000';
 }
 
+bool is_ascii_digit(QChar c)
+{
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
+
+// The C library's reading of a decimal number, always with "." as the point: the program runs with
+// the user's locale set, in which strtod alone might expect a comma.
+double c_locale_strtod(const char *text)
+{
+    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(text, nullptr, c_locale);
+}
+
 struct Scan {
     double value = 0;
     qsizetype end = 0;  // index just past the number read
@@ -49,11 +63,13 @@ Scan scan_number(const QString &s)
             double v = 0;
             qsizetype j = 2;
             for (; j < n; ++j) {
-                const int d = QStringView(s).mid(j, 1).toInt(nullptr, base);
-                const QChar ch = s[j].toUpper();
-                const bool valid = base == 16 ? (ch.isDigit() || (ch >= u'A' && ch <= u'F'))
-                                              : (ch >= u'0' && ch <= u'7');
-                if (!valid)
+                const char16_t ch = s[j].toUpper().unicode();
+                int d = -1;
+                if (ch >= u'0' && ch <= u'9')
+                    d = ch - u'0';
+                else if (base == 16 && ch >= u'A' && ch <= u'F')
+                    d = 10 + (ch - u'A');
+                if (d < 0 || d >= base)
                     break;
                 v = v * base + d;
             }
@@ -72,7 +88,7 @@ Scan scan_number(const QString &s)
     bool point = false;
     for (; i < n; ++i) {
         const QChar c = s[i];
-        if (c.unicode() >= u'0' && c.unicode() <= u'9') {
+        if (is_ascii_digit(c)) {
             ascii += char(c.unicode());
             scan.digits = true;
         } else if (c == u'.' && !point) {
@@ -93,14 +109,14 @@ Scan scan_number(const QString &s)
         if (j < n && (s[j] == u'+' || s[j] == u'-'))
             exponent += char(s[j++].unicode());
         const qsizetype first_digit = j;
-        while (j < n && s[j].unicode() >= u'0' && s[j].unicode() <= u'9')
+        while (j < n && is_ascii_digit(s[j]))
             exponent += char(s[j++].unicode());
         if (j > first_digit) {
             ascii += exponent;
             scan.end = j;
         }
     }
-    scan.value = std::strtod(ascii.c_str(), nullptr);
+    scan.value = c_locale_strtod(ascii.c_str());
     return scan;
 }
 

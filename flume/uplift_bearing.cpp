@@ -1,0 +1,148 @@
+#include "flume/calculation_steps.h"
+#include "flume/calculations.h"
+#include "flume/flume_sheet.h"
+#include "flume/messages.h"
+
+#include <cmath>
+
+namespace flume {
+
+namespace {
+
+using namespace calc;
+
+// The values both checks of the whole section read.
+struct Section {
+    double t1, t2, t3, t4, height, outer_water, width, water_weight, flume_weight, pv;
+    bool t4_blank;
+
+    // The cross-section area per metre: two walls of mean thickness (T1 + T2)/2, the bottom slab of
+    // outer width B + 2·T2 and two haunches of T4²/2.
+    double area() const { return ((t1 + t2) * height + t3 * (2 * t2 + width)) + std::pow(t4, 2); }
+
+    // T4 may be typed as 0 but not left empty; H1 is checked by each calculation itself.
+    bool missing() const
+    {
+        return t1 == 0 || t2 == 0 || t4_blank || t3 == 0 || t4 < 0 || height == 0 || width == 0
+            || water_weight == 0 || flume_weight == 0 || pv == 0;
+    }
+};
+
+Section read_section(const FlumeSheet &sheet)
+{
+    return Section{read(sheet, Field::t1),
+                   read(sheet, Field::t2),
+                   read(sheet, Field::t3),
+                   read(sheet, Field::t4),
+                   read(sheet, Field::wall_height),
+                   read(sheet, Field::outer_water_height),
+                   read(sheet, Field::inner_width),
+                   read(sheet, Field::water_unit_weight),
+                   read(sheet, Field::flume_unit_weight),
+                   read(sheet, Field::carried_1),
+                   is_blank(sheet, Field::t4)};
+}
+
+void lock_cases(FlumeSheet &sheet)
+{
+    for (Page p : {Page::Case1, Page::Case2, Page::Case3})
+        sheet.set_page_button_enabled(p, false);
+}
+
+// Every outcome of the uplift check but a pass.
+void reject_uplift(FlumeSheet &sheet)
+{
+    clear(sheet, {Field::max_bearing, Field::uplift_safety_factor});
+    lock_cases(sheet);
+}
+
+// Every outcome of the bearing check but a pass; Fs stays.
+void reject_bearing(FlumeSheet &sheet)
+{
+    clear(sheet, {Field::max_bearing});
+    lock_cases(sheet);
+}
+
+// A new check of the section invalidates every Case computed from the old one.
+void clear_cases(FlumeSheet &sheet)
+{
+    clear(sheet, case1_results);
+    clear(sheet, case2_results);
+    clear(sheet, case3_results);
+}
+
+} // namespace
+
+// Safety against uplift: the empty flume and the earth pressure's vertical component against the
+// buoyancy of the outer water, Fs > 1.2.
+void check_uplift(FlumeSheet &sheet, MessageSink &messages)
+{
+    const Section s = read_section(sheet);
+
+    if (s.missing()) {
+        report_missing(messages);
+        reject_uplift(sheet);
+        return;
+    }
+    if (s.outer_water <= 0) {
+        messages.warn(message::no_outer_water, message::input_check_title);
+        reject_uplift(sheet);
+        return;
+    }
+
+    const double outer_width = 2 * s.t2 + s.width;
+    const double fs_value = (s.area() * s.flume_weight + s.pv) / ((s.outer_water * s.water_weight) * outer_width);
+    const Prepared fs = prepare(Field::uplift_safety_factor, fs_value, NumberPattern::TwoDecimals);
+    if (!fs.ok) {
+        report_fault(messages);
+        reject_uplift(sheet);
+        return;
+    }
+
+    if (greater(fs_value, 1.2)) {
+        clear(sheet, {Field::max_bearing});
+        write(sheet, fs);
+        clear_cases(sheet);
+        lock_cases(sheet);
+    } else {
+        messages.warn(message::invalid_number, QString());
+        reject_uplift(sheet);
+    }
+}
+
+// Foundation bearing: the full flume's weight and both walls' earth pressure spread over the outer
+// width, qmax ≤ qa. A pass opens Case 1.
+void check_bearing(FlumeSheet &sheet, MessageSink &messages)
+{
+    const Section s = read_section(sheet);
+    const double qa = read(sheet, Field::allowable_bearing);
+
+    // H1 is required here although the formula does not use it.
+    if (s.missing() || s.outer_water == 0 || qa == 0) {
+        report_missing(messages);
+        reject_bearing(sheet);
+        return;
+    }
+
+    const double qmax_value = (s.area() * s.flume_weight + (s.width * s.height) * s.water_weight + 2 * s.pv)
+                              / (s.width + 2 * s.t2);
+    const Prepared qmax = prepare(Field::max_bearing, qmax_value, NumberPattern::OneDecimal);
+    if (!qmax.ok) {
+        report_fault(messages);
+        reject_bearing(sheet);
+        return;
+    }
+
+    if (at_most(qmax_value, qa)) {
+        write(sheet, qmax);
+        clear_cases(sheet);
+        sheet.set_page_button_enabled(Page::Case1, true);
+        sheet.set_page_button_enabled(Page::Case2, false);
+        sheet.set_page_button_enabled(Page::Case3, false);
+    } else {
+        messages.warn(message::bearing_exceeded, message::bearing_title);
+        reject_bearing(sheet);
+    }
+}
+
+} // namespace flume

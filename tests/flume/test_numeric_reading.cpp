@@ -1,0 +1,127 @@
+#include "flume/numeric_reading.h"
+
+#include "decimal_comma_locale.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <cmath>
+#include <string>
+
+using flume::read_number;
+using flume::read_whole_number;
+
+namespace {
+
+struct Reading {
+    const char *name;
+    const char *text;
+    double value;
+};
+
+void PrintTo(const Reading &r, std::ostream *os) { *os << r.name; }
+
+class ReadNumber : public testing::TestWithParam<Reading> {};
+
+TEST_P(ReadNumber, ReadsTheLeadingNumber)
+{
+    const Reading &r = GetParam();
+    EXPECT_EQ(read_number(QString::fromUtf8(r.text)), r.value) << "text: " << r.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadNumber,
+    testing::Values(
+        Reading{"empty", "", 0},
+        Reading{"plain", "12.5", 12.5},
+        Reading{"blank_between_digits", "1 200", 1200},
+        Reading{"blanks_around", "  3.5  ", 3.5},
+        Reading{"tab_and_line_end", "\t2\n5", 25},
+        Reading{"trailing_unit", "30度", 30},
+        Reading{"trailing_letter", "1.5m", 1.5},
+        Reading{"minus_zero", "-0", 0},
+        Reading{"letters_only", "abc", 0},
+        Reading{"exponent", "1e2", 100},
+        Reading{"exponent_upper_signed", "2.5E-1", 0.25},
+        Reading{"d_exponent", "3D2", 300},
+        Reading{"exponent_without_digits_ignored", "4e", 4},
+        Reading{"exponent_sign_without_digits", "4e+x", 4},
+        Reading{"leading_point", ".5", 0.5},
+        Reading{"minus_leading_point", "-.25", -0.25},
+        Reading{"plus_sign", "+7", 7},
+        Reading{"negative", "-0.1", -0.1},
+        Reading{"comma_ends_number", "1,234", 1},
+        Reading{"second_point_ends_number", "1.2.3", 1.2},
+        Reading{"point_alone", ".", 0},
+        Reading{"sign_alone", "-", 0},
+        Reading{"double_sign", "--5", 0},
+        Reading{"hexadecimal", "&H1F", 31},
+        Reading{"hexadecimal_lower", "&hff", 255},
+        Reading{"hexadecimal_stops_at_non_digit", "&H1G", 1},
+        Reading{"octal", "&O17", 15},
+        Reading{"octal_stops_at_8", "&O78", 7},
+        Reading{"ampersand_alone", "&H", 0},
+        Reading{"full_width_digits", "１２．５", 12.5},
+        Reading{"full_width_minus", "－３", -3},
+        Reading{"full_width_plus", "＋４", 4},
+        Reading{"full_width_blank_removed", "１\u3000０", 10},
+        Reading{"mixed_width", "1２.5", 12.5},
+        Reading{"other_script_digits_are_not_digits", "\u0663", 0}));
+
+struct WholeReading {
+    const char *name;
+    const char *text;
+    bool ok;
+    double value;
+};
+
+void PrintTo(const WholeReading &r, std::ostream *os) { *os << r.name; }
+
+class ReadWholeNumber : public testing::TestWithParam<WholeReading> {};
+
+TEST_P(ReadWholeNumber, AcceptsOnlyAWholeNumber)
+{
+    const WholeReading &r = GetParam();
+    double value = -1;
+    EXPECT_EQ(read_whole_number(QString::fromUtf8(r.text), &value), r.ok) << "text: " << r.text;
+    if (r.ok) {
+        EXPECT_EQ(value, r.value);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadWholeNumber,
+    testing::Values(WholeReading{"plain", "12.5", true, 12.5},
+                    WholeReading{"surrounding_blanks", "  12.5 ", true, 12.5},
+                    WholeReading{"full_width", "１２．５", true, 12.5},
+                    WholeReading{"full_width_blanks_around", "\u3000７\u3000", true, 7},
+                    WholeReading{"exponent", "1E3", true, 1000},
+                    WholeReading{"hexadecimal", "&H10", true, 16},
+                    WholeReading{"trailing_letters", "12abc", false, 0},
+                    WholeReading{"inner_blank", "1 2", false, 0},
+                    WholeReading{"empty", "", false, 0},
+                    WholeReading{"blanks_only", "   ", false, 0},
+                    WholeReading{"letters", "abc", false, 0},
+                    WholeReading{"comma", "1,5", false, 0}));
+
+TEST(ReadNumber, HugeExponentReadsAsInfinityNotAsAFailure)
+{
+    EXPECT_TRUE(std::isinf(read_number(QStringLiteral("1e999"))));
+    EXPECT_EQ(read_number(QStringLiteral("1e-999")), 0);
+}
+
+// The program runs with the user's locale set; a locale with a decimal comma must not change how
+// "2.5" reads. The locale is built from the system's locale sources where they exist.
+TEST(ReadNumber, PointIsTheDecimalPointInADecimalCommaLocale)
+{
+    const flume_test::DecimalCommaLocale locale;
+    if (!locale.available())
+        GTEST_SKIP() << "no locale sources to build a decimal-comma locale from";
+
+    EXPECT_EQ(read_number(QStringLiteral("2.5")), 2.5);
+    double value = 0;
+    EXPECT_TRUE(read_whole_number(QStringLiteral("0.75"), &value));
+    EXPECT_EQ(value, 0.75);
+}
+
+} // namespace
