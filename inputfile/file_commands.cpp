@@ -1,0 +1,43 @@
+#include "inputfile/file_commands.h"
+
+#include "flume/flume_sheet.h"
+#include "inputfile/tvl_file.h"
+
+#include <QDir>
+
+namespace inputfile {
+
+namespace {
+
+// The first line says what failed; the second names the file and the system's reason.
+FileMessage failure_message(const QString &what, const QString &title, const QString &path,
+                            const FileResult &result)
+{
+    return {what + u'\n' + QDir::toNativeSeparators(path) + QStringLiteral(" (") + result.reason + u')', title};
+}
+
+} // namespace
+
+std::optional<FileMessage> save_as(flume::FlumeSheet &sheet, const QString &chosen_path)
+{
+    if (chosen_path.isEmpty())
+        return std::nullopt;
+    sheet.set_text(flume::Field::save_path, chosen_path);
+    const FileResult result = save_inputs(sheet, chosen_path);
+    if (result)
+        return std::nullopt;
+    return failure_message(message::save_failed, message::save_title, chosen_path, result);
+}
+
+std::optional<FileMessage> open_file(flume::FlumeSheet &sheet, const QString &chosen_path)
+{
+    if (chosen_path.isEmpty())
+        return std::nullopt;
+    sheet.set_text(flume::Field::open_path, chosen_path);
+    const FileResult result = open_inputs(sheet, chosen_path);
+    if (result)
+        return std::nullopt;
+    return failure_message(message::open_failed, message::open_title, chosen_path, result);
+}
+
+} // namespace inputfile

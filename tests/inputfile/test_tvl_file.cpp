@@ -1,0 +1,247 @@
+#include "inputfile/tvl_file.h"
+
+#include "flume/flume_sheet.h"
+#include "flume/sheet_inputs.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using flume::Field;
+using flume::FlumeSheet;
+
+namespace {
+
+QByteArray file_bytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "(unreadable)";
+    return file.readAll();
+}
+
+void put_file_bytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QStringList typed_texts()
+{
+    return {QStringLiteral("0.1"), QStringLiteral("0.15"), QStringLiteral("0.15"), QStringLiteral("0.1"),
+            QStringLiteral("1.0"), QStringLiteral("0.5"),  QStringLiteral("1.0"),  QStringLiteral("90"),
+            QStringLiteral("30"),  QStringLiteral("18"),   QStringLiteral("0"),    QStringLiteral("10"),
+            QStringLiteral("20"),  QStringLiteral("9.8"),  QStringLiteral("24.0"), QStringLiteral("100"),
+            QStringLiteral("1.0"), QStringLiteral("1.15"), QStringLiteral("0.5"),  QStringLiteral("18"),
+            QStringLiteral("9"),   QStringLiteral("20"),   QStringLiteral("1.3"),  QStringLiteral("0.3"),
+            QStringLiteral("1.1")};
+}
+
+class TvlFile : public testing::Test
+{
+protected:
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(TvlFile, SavesAKnownSheetByteForByte)
+{
+    FlumeSheet sheet;
+    QStringList texts = typed_texts();
+    texts[3] = QString();        // T4 left empty
+    texts[7] = QStringLiteral("1,5");
+    texts[8] = QStringLiteral("30度");
+    flume::put_input_texts(sheet, texts);
+    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("known.tvl"))));
+    EXPECT_EQ(file_bytes(path(QStringLiteral("known.tvl"))),
+              QByteArray("\"0.1\",\"0.15\",\"0.15\",\"\",\"1.0\",\"0.5\",\"1.0\"\r\n"
+                         "\"1,5\",\"30\x93\x78\",\"18\",\"0\",\"10\",\"20\"\r\n"
+                         "\"9.8\",\"24.0\"\r\n"
+                         "\"100\"\r\n"
+                         "\"1.0\",\"1.15\",\"0.5\",\"18\",\"9\",\"20\"\r\n"
+                         "\"1.3\",\"0.3\"\r\n"
+                         "\"1.1\"\r\n"));
+}
+
+TEST_F(TvlFile, SavesOnlyTheInputs)
+{
+    FlumeSheet sheet;
+    sheet.show_result(Field::ka, QStringLiteral("0.30"));
+    sheet.set_text(Field::carried_1, QStringLiteral("5.746"));
+    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("empty.tvl"))));
+    EXPECT_EQ(file_bytes(path(QStringLiteral("empty.tvl"))),
+              QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\",\"\"\r\n\"\",\"\"\r\n\"\"\r\n"
+                         "\"\",\"\",\"\",\"\",\"\",\"\"\r\n\"\",\"\"\r\n\"\"\r\n"));
+}
+
+TEST_F(TvlFile, AllTwentyFiveTextsComeBackAsTyped)
+{
+    QStringList texts = typed_texts();
+    texts[0] = QStringLiteral("1,5");
+    texts[1] = QStringLiteral("0.50");
+    texts[2] = QString();
+    texts[3] = QStringLiteral(" 0.1 ");
+    texts[7] = QStringLiteral("90度");
+    texts[12] = QStringLiteral("２０");
+    texts[16] = QStringLiteral("h=\"1.0\"");
+    texts[24] = QStringLiteral("1.1😀"); // no CP932 form: the file becomes UTF-8
+    for (const bool utf8 : {false, true}) {
+        SCOPED_TRACE(utf8 ? "UTF-8 file" : "CP932 file");
+        QStringList saved = texts;
+        if (!utf8)
+            saved[24] = QStringLiteral("1.1");
+        FlumeSheet sheet;
+        flume::put_input_texts(sheet, saved);
+        ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("round.tvl"))));
+        FlumeSheet reopened;
+        ASSERT_TRUE(inputfile::open_inputs(reopened, path(QStringLiteral("round.tvl"))));
+        EXPECT_EQ(flume::input_texts(reopened), saved);
+    }
+}
+
+TEST_F(TvlFile, SavingAgainReplacesTheFile)
+{
+    FlumeSheet sheet;
+    flume::put_input_texts(sheet, typed_texts());
+    const QString file = path(QStringLiteral("again.tvl"));
+    put_file_bytes(file, QByteArray(4096, 'x'));
+    ASSERT_TRUE(inputfile::save_inputs(sheet, file));
+    FlumeSheet reopened;
+    ASSERT_TRUE(inputfile::open_inputs(reopened, file));
+    EXPECT_EQ(flume::input_texts(reopened), typed_texts());
+    EXPECT_FALSE(file_bytes(file).contains('x'));
+}
+
+TEST_F(TvlFile, FewerItemsFillWhatTheyHaveAndEmptyTheRest)
+{
+    FlumeSheet sheet;
+    flume::put_input_texts(sheet, typed_texts());
+    put_file_bytes(path(QStringLiteral("ten.tvl")),
+                   "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\"\r\n\"8\",\"9\",\"10\"\r\n");
+    ASSERT_TRUE(inputfile::open_inputs(sheet, path(QStringLiteral("ten.tvl"))));
+    QStringList expected;
+    for (int i = 1; i <= 10; ++i)
+        expected.append(QString::number(i));
+    while (expected.size() < 25)
+        expected.append(QString());
+    EXPECT_EQ(flume::input_texts(sheet), expected);
+}
+
+TEST_F(TvlFile, OpeningChangesNeitherResultsNorCarriedValues)
+{
+    FlumeSheet sheet;
+    sheet.show_result(Field::pv, QStringLiteral("5.746"));
+    sheet.set_text(Field::carried_1, QStringLiteral("5.746"));
+    put_file_bytes(path(QStringLiteral("one.tvl")), "\"0.2\"\r\n");
+    ASSERT_TRUE(inputfile::open_inputs(sheet, path(QStringLiteral("one.tvl"))));
+    EXPECT_EQ(sheet.text(Field::t1), QStringLiteral("0.2"));
+    EXPECT_EQ(sheet.text(Field::pv), QStringLiteral("5.746"));
+    EXPECT_TRUE(sheet.is_shown(Field::pv));
+    EXPECT_EQ(sheet.text(Field::carried_1), QStringLiteral("5.746"));
+}
+
+TEST_F(TvlFile, ReadsUtf8AndCp932Files)
+{
+    const QList<std::pair<const char *, QByteArray>> files = {
+        {"cp932.tvl", QByteArray("\"30\x93\x78\",\"\x82\x50\"\r\n")},
+        {"utf8.tvl", QByteArray("\"30\xe5\xba\xa6\",\"\xef\xbc\x91\"\r\n")},
+        {"utf8-bom.tvl", QByteArray("\xef\xbb\xbf\"30\xe5\xba\xa6\",\"\xef\xbc\x91\"\r\n")},
+    };
+    for (const auto &[name, bytes] : files) {
+        SCOPED_TRACE(name);
+        put_file_bytes(path(QString::fromLatin1(name)), bytes);
+        FlumeSheet sheet;
+        ASSERT_TRUE(inputfile::open_inputs(sheet, path(QString::fromLatin1(name))));
+        EXPECT_EQ(sheet.text(Field::t1), QStringLiteral("30度"));
+        EXPECT_EQ(sheet.text(Field::t2), QStringLiteral("１"));
+    }
+}
+
+TEST_F(TvlFile, AFileThatCannotBeReadLeavesEveryField)
+{
+    QDir(dir.path()).mkdir(QStringLiteral("folder.tvl"));
+    for (const QString &name : {QStringLiteral("missing.tvl"), QStringLiteral("folder.tvl")}) {
+        SCOPED_TRACE(name.toStdString());
+        FlumeSheet sheet;
+        flume::put_input_texts(sheet, typed_texts());
+        const inputfile::FileResult result = inputfile::open_inputs(sheet, path(name));
+        EXPECT_FALSE(result.ok);
+        EXPECT_FALSE(result.reason.isEmpty());
+        EXPECT_EQ(flume::input_texts(sheet), typed_texts());
+    }
+}
+
+TEST_F(TvlFile, AFailedSaveIsReportedAndCreatesNothing)
+{
+    // The folder the file should go into is a regular file: no user, root included, can create it.
+    put_file_bytes(path(QStringLiteral("plain")), "not a folder");
+    FlumeSheet sheet;
+    flume::put_input_texts(sheet, typed_texts());
+    const QString target = path(QStringLiteral("plain/section.tvl"));
+    const inputfile::FileResult result = inputfile::save_inputs(sheet, target);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.reason.isEmpty());
+    EXPECT_EQ(file_bytes(path(QStringLiteral("plain"))), QByteArray("not a folder"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("plain")});
+}
+
+TEST_F(TvlFile, SavingOntoAFolderFailsAndKeepsIt)
+{
+    QDir(dir.path()).mkpath(QStringLiteral("folder.tvl/inner"));
+    FlumeSheet sheet;
+    EXPECT_FALSE(inputfile::save_inputs(sheet, path(QStringLiteral("folder.tvl"))).ok);
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("folder.tvl/inner"))).isDir());
+}
+
+TEST_F(TvlFile, FiftyMebibytesOfRandomBytesOpen)
+{
+    QByteArray bytes(50 * 1024 * 1024, Qt::Uninitialized);
+    QRandomGenerator random(20240611);
+    random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+    put_file_bytes(path(QStringLiteral("random.tvl")), bytes);
+    bytes.clear();
+
+    FlumeSheet sheet;
+    flume::put_input_texts(sheet, typed_texts());
+    ASSERT_TRUE(inputfile::open_inputs(sheet, path(QStringLiteral("random.tvl"))));
+    // Random bytes hold commas and line ends every few hundred bytes, so all 25 inputs are filled
+    // from the start of the file and each is short.
+    const QStringList texts = flume::input_texts(sheet);
+    EXPECT_NE(texts, typed_texts());
+    for (const QString &text : texts)
+        EXPECT_LT(text.size(), 64 * 1024);
+}
+
+TEST_F(TvlFile, OnlyTheFirstMebibyteIsRead)
+{
+    // 24 items, then one item that starts before the first MiB ends and goes on far beyond it.
+    QByteArray bytes;
+    for (int i = 1; i <= 24; ++i)
+        bytes += "\"" + QByteArray::number(i) + "\",";
+    const qsizetype start = bytes.size() + 1;
+    bytes += "\"" + QByteArray(3 * inputfile::max_read_bytes, 'a') + "\"";
+    put_file_bytes(path(QStringLiteral("long.tvl")), bytes);
+
+    FlumeSheet sheet;
+    ASSERT_TRUE(inputfile::open_inputs(sheet, path(QStringLiteral("long.tvl"))));
+    EXPECT_EQ(sheet.text(Field::slab_position), QStringLiteral("24"));
+    EXPECT_EQ(sheet.text(Field::case2_depth).size(), inputfile::max_read_bytes - start);
+}
+
+TEST_F(TvlFile, AUtf8FileCutInsideACharacterStaysUtf8)
+{
+    // The first MiB ends between the bytes of "度": the items before the cut still read as UTF-8.
+    QByteArray bytes = "\"30\xe5\xba\xa6\",\"";
+    bytes += QByteArray(inputfile::max_read_bytes - bytes.size() - 1, ' ');
+    bytes += "\xe5\xba\xa6\"\r\n";
+    put_file_bytes(path(QStringLiteral("cut.tvl")), bytes);
+
+    FlumeSheet sheet;
+    ASSERT_TRUE(inputfile::open_inputs(sheet, path(QStringLiteral("cut.tvl"))));
+    EXPECT_EQ(sheet.text(Field::t1), QStringLiteral("30度"));
+}
