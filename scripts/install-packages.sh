@@ -9,7 +9,7 @@ packages=(
   libgtest-dev
   fonts-ipafont-gothic
   poppler-utils
-  cups cups-client cups-bsd printer-driver-cups-pdf
+  cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
 )
 
 missing=()

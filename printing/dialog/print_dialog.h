@@ -2,16 +2,68 @@
 
 #include "printing/report_page.h"
 
+#include <QDialog>
+#include <QList>
+#include <QPointer>
 #include <functional>
 
-class QWidget;
+class QComboBox;
+class QLabel;
+class QPushButton;
 
 namespace printing {
 
-// Opens the print dialog ("印刷") for one report, modeless, owner disabled while it exists.
-// print_button is the dialog's print button of that report: 1..5 for Tavrel's five reports
-// (Command1..Command5), 1 for Morvik's. make_report builds the page from the current field texts
-// at the moment a print, preview or PDF button is pressed.
-void open_print_dialog(QWidget *owner, int print_button, std::function<ReportPage()> make_report);
+class PrintDialog;
+
+// Opens Tavrel's print dialog ("印刷", Form5) for one report, modeless; the owner (the flume window)
+// is disabled while the dialog exists. print_button is the report's print button, 1..5 for
+// 主働土圧, 浮上り・基礎地盤支持力の検討, ケース . 1, ケース . 2 and ケース . 3 (Command1..Command5).
+// make_report builds the page from the current field texts when 印刷, プレビュー or PDF保存 is
+// pressed. While the dialog exists, another call shows the same dialog for the new report.
+PrintDialog *open_print_dialog(QWidget *owner, int print_button, std::function<ReportPage()> make_report);
+
+// Opens Morvik's print dialog ("印刷", Form4): the same dialog with its single print button.
+PrintDialog *open_rc_stress_print_dialog(QWidget *owner, std::function<ReportPage()> make_report);
+
+// The print dialog: the printer box and its two information labels, the printer's properties,
+// print, preview, PDF and cancel. It draws nothing itself: the report's page goes to the print job,
+// the preview or the PDF output. Unloaded (deleted) when closed by any means; closing enables the
+// owner again. The printer chosen in the box stays the process's current printer.
+class PrintDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum class Form {
+        Flume,     // Tavrel's Form5: five print buttons, one visible at a time
+        RcStress,  // Morvik's Form4: a single print button
+    };
+
+    PrintDialog(Form form, QWidget *owner);
+    ~PrintDialog() override;
+
+    // Shows print button k (1-based) in the print place and hides the others.
+    void set_report(int print_button, const QString &title, std::function<ReportPage()> make_report);
+
+    void done(int result) override;
+
+private:
+    void fill_printer_box();
+    void show_current_printer();
+    void printer_chosen();
+    void show_properties();
+    void print_clicked();
+    void preview_clicked();
+    void save_pdf_clicked();
+    void warn(const QString &text);
+
+    QPointer<QWidget> owner_;
+    QComboBox *printer_box_ = nullptr;
+    QLabel *kind_label_ = nullptr;
+    QLabel *port_label_ = nullptr;
+    QList<QPushButton *> print_buttons_;
+    QString title_;
+    std::function<ReportPage()> make_report_;
+};
 
 } // namespace printing

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "printing/report_page.h"
+
+#include <QString>
+
+class QPrinter;
+
+namespace printing {
+
+enum class PrintOutcome {
+    Printed,        // the page was drawn and the document ended
+    NoSuchPrinter,  // no installed printer has the name (or the name is empty): nothing was sent
+    PrinterFailed,  // the printer could not start the document, or drawing or ending it failed
+};
+
+// Sets the page every report is drawn on: A4 portrait, whatever the printer's own settings, with the
+// origin at the top-left corner of the printable area (zero margins, raised to the printer's least).
+void set_report_page(QPrinter &printer);
+
+// The print job of one report: finds the installed printer of exactly this name, sets the report
+// page, draws the page and ends the document. The name is checked first, since the print system
+// sends a job for a name it does not know to the default printer. doc_name titles the job.
+PrintOutcome print_report(const QString &printer_name, const ReportPage &page,
+                          const QString &doc_name);
+
+} // namespace printing
