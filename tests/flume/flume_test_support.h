@@ -15,6 +15,7 @@
 #include <ostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace flume {
 
@@ -35,10 +36,16 @@ using flume::Page;
 
 using Entry = std::pair<Field, const char *>;
 
-inline void type_in(FlumeSheet &sheet, std::initializer_list<Entry> entries)
+template <typename Entries>
+void type_in(FlumeSheet &sheet, const Entries &entries)
 {
     for (const auto &[field, text] : entries)
         sheet.set_text(field, QString::fromUtf8(text));
+}
+
+inline void type_in(FlumeSheet &sheet, std::initializer_list<Entry> entries)
+{
+    type_in<std::initializer_list<Entry>>(sheet, entries);
 }
 
 // A result an earlier calculation left on the sheet (shown, with that text).
@@ -95,7 +102,7 @@ inline void fill_every_result(FlumeSheet &sheet)
 }
 
 // The control names of all result and converted fields except those listed.
-inline std::string all_results_except(std::initializer_list<Field> gone)
+inline std::string all_results_except(const std::vector<Field> &gone)
 {
     QStringList names;
     for (const flume::FieldInfo &f : flume::field_table) {
@@ -112,6 +119,11 @@ inline std::string all_results_except(std::initializer_list<Field> gone)
             names << QString::fromLatin1(f.control);
     }
     return names.join(QLatin1Char(' ')).toStdString();
+}
+
+inline std::string all_results_except(std::initializer_list<Field> gone)
+{
+    return all_results_except(std::vector<Field>(gone));
 }
 
 // The flume of the worked examples: T1 0.1, T2 0.15, T3 0.15, T4 0.1, H 1.0, H1 0.5, B 1.0 (m).
