@@ -1,9 +1,146 @@
 #include "apps/tavrel/check_command.h"
 
+#include "apps/tavrel/check_output.h"
+#include "flume/flume_sheet.h"
+#include "flume/full_check.h"
+#include "inputfile/tvl_file.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
 #include <cstdio>
 
-int run_check_command(int, char *[])
+namespace {
+
+const char help_text[] =
+    "使い方: tavrel --check [--json] ファイル.tvl...\n"
+    "\n"
+    "画面を開かずに、.tvl ファイルごとに利用者と同じ手順でフルームを検討します。\n"
+    "25 の入力を入れ、主働土圧のページを開いて「計算」、浮上り・支持力のページを開いて\n"
+    "浮上りの「計算」と支持力の「計算」、続いてボタンが使える間だけケース.1（a、b）、\n"
+    "ケース.2、ケース.3 のページを開いて「計算」します。使えないボタンで止まります。\n"
+    "\n"
+    "出力: ファイルごとにそのパス、開いたページごとの結果（見出し、値、単位）と、\n"
+    "出たメッセージ（メッセージ [題名] 本文）を出た順に示します。\n"
+    "  --json   ファイルごとに JSON を 1 行で出力します（file, inputs, results,\n"
+    "           messages, page_buttons, case1_groundwater_formula）。\n"
+    "  --help   この説明を表示します。\n"
+    "\n"
+    "終了コード: 0 すべてのファイルでケース.3 までメッセージなしに計算できた\n"
+    "            1 どれかのファイルでメッセージが出た、または途中で止まった\n"
+    "            2 ファイルを読めなかった、または引数が正しくない\n"
+    "\n"
+    "Usage: tavrel --check [--json] FILE.tvl...\n"
+    "\n"
+    "Checks each .tvl file without a display, doing what a user would do: puts the 25\n"
+    "inputs into the fields, opens the earth-pressure page and presses its button, opens\n"
+    "the uplift and bearing page and presses the uplift and then the bearing button, then,\n"
+    "each only while its page button is enabled, opens Case 1 (parts a and b), Case 2 and\n"
+    "Case 3 and presses their buttons. The walk stops at the first disabled page button.\n"
+    "\n"
+    "Output: for each file its path, then for each page opened the results as the window\n"
+    "shows them (caption, text, unit) and the messages raised, in order.\n"
+    "  --json   one JSON object per file on one line (file, inputs, results, messages,\n"
+    "           page_buttons, case1_groundwater_formula).\n"
+    "  --help   shows this text.\n"
+    "\n"
+    "Exit status: 0 every file was computed through Case 3 without a message\n"
+    "             1 a message was raised, or the walk stopped early, for some file\n"
+    "             2 a file could not be read, or the arguments are wrong\n";
+
+enum Status { AllPassed = 0, Stopped = 1, Unusable = 2 };
+
+struct Options {
+    bool json = false;
+    bool help = false;
+    QStringList files;
+    QString error;
+};
+
+Options parse_arguments(const QStringList &arguments)
 {
-    std::fputs("tavrel --check: not built yet\n", stderr);
-    return 2;
+    Options options;
+    bool only_files = false;
+    for (const QString &argument : arguments.mid(1)) {
+        if (only_files || !argument.startsWith(u'-') || argument == QStringLiteral("-")) {
+            options.files.append(argument);
+        } else if (argument == QStringLiteral("--")) {
+            only_files = true;
+        } else if (argument == QStringLiteral("--check")) {
+        } else if (argument == QStringLiteral("--json")) {
+            options.json = true;
+        } else if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
+            options.help = true;
+        } else if (options.error.isEmpty()) {
+            options.error = QStringLiteral("不明なオプション / unknown option: %1 (--help)").arg(argument);
+        }
+    }
+    if (options.error.isEmpty() && !options.help && options.files.isEmpty())
+        options.error = QStringLiteral(".tvl ファイルが必要です / no .tvl file given (--help)");
+    return options;
+}
+
+void write_out(const QByteArray &bytes) { std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout); }
+
+void report_error(const QString &reason)
+{
+    const QByteArray line = (QStringLiteral("tavrel --check: ") + reason + u'\n').toUtf8();
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
+}
+
+// Keeps each message with the page that was shown when it was raised.
+class PageMessageRecorder : public flume::MessageSink
+{
+public:
+    explicit PageMessageRecorder(const flume::FlumeSheet &sheet) : sheet_(sheet) {}
+    void warn(const QString &text, const QString &title) override
+    {
+        messages.append({sheet_.current_page(), {text, title}});
+    }
+    QList<PageMessage> messages;
+
+private:
+    const flume::FlumeSheet &sheet_;
+};
+
+Status check_file(const QString &path, bool json, bool &printed)
+{
+    QStringList items;
+    const inputfile::FileResult read = inputfile::read_tvl_file(path, items);
+    if (!read) {
+        report_error(path + QStringLiteral(": ") + read.reason);
+        return Unusable;
+    }
+    flume::FlumeSheet sheet;
+    PageMessageRecorder messages(sheet);
+    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, items, messages);
+    const CheckedFile checked{path, sheet, outcome, messages.messages};
+    if (printed && !json)
+        write_out("\n");
+    printed = true;
+    write_out(json ? json_report(checked) : plain_report(checked).toUtf8());
+    return outcome.reached_case3 && messages.messages.isEmpty() ? AllPassed : Stopped;
+}
+
+} // namespace
+
+int run_check_command(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const Options options = parse_arguments(QCoreApplication::arguments());
+    if (!options.error.isEmpty()) {
+        report_error(options.error);
+        return Unusable;
+    }
+    if (options.help) {
+        std::fputs(help_text, stdout);
+        return AllPassed;
+    }
+    Status status = AllPassed;
+    bool printed = false;
+    for (const QString &path : options.files)
+        status = std::max(status, check_file(path, options.json, printed));
+    std::fflush(stdout);
+    return status;
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "flume/field.h"
+#include "flume/full_check.h"
+#include "flume/messages.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace flume {
+class FlumeSheet;
+}
+
+// A message of the check together with the page that was shown when it was raised.
+struct PageMessage {
+    flume::Page page;
+    flume::Message message;
+};
+
+// One .tvl file after the walk through the pages.
+struct CheckedFile {
+    QString path;
+    const flume::FlumeSheet &sheet;
+    const flume::FullCheckOutcome &outcome;
+    const QList<PageMessage> &messages;
+};
+
+// The file's path, then for every page that was opened its caption and the results as the window
+// shows them (caption, text, unit), with the messages raised on that page.
+QString plain_report(const CheckedFile &file);
+
+// One line of JSON: file, inputs, results (with the converted N and N·cm texts), messages, the
+// page buttons' states and the Case 1 formula set.
+QByteArray json_report(const CheckedFile &file);
