@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -18,7 +19,10 @@ enum class Picture {
     Case1Diagram,       // the diagram of the Case 1 page
     // Morvik: the stress formulas, the allowable-stress tables, the bar table and the schematic.
     MorvikNeutralAxis, MorvikConcreteStress, MorvikSteelStress, MorvikShearStress, MorvikBondStress,
-    AllowableStress1, AllowableStress2, AllowableStress3, AllowableStress4,
+    AllowableStress1,  // allowable compressive stress of the concrete
+    AllowableStress2,  // allowable tensile stress of the bars
+    AllowableStress3,  // allowable shear stress
+    AllowableStress4,  // allowable bond stress
     BarTable,       // the deformed-bar table as its reference window shows it
     BarTableSmall,  // the same table at its printed size, 5655 × 2010
     Schematic,      // the schematic of the reference window
@@ -29,6 +33,9 @@ QSizeF natural_size(Picture picture);
 
 // Draws the picture scaled to fill target (in the painter's coordinates).
 void draw_picture(QPainter &painter, Picture picture, const QRectF &target);
+
+// Every picture, in the order of the enumeration.
+QList<Picture> all_pictures();
 
 // The control name as the windows and reports know it ("Image7"); a descriptive name otherwise.
 QString picture_name(Picture picture);

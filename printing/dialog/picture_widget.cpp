@@ -1,0 +1,33 @@
+#include "printing/dialog/picture_widget.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace printing {
+
+PictureWidget::PictureWidget(Picture picture, QWidget *parent) : QWidget(parent), picture_(picture)
+{
+    setObjectName(picture_name(picture));
+    setFixedSize(pixel_size(picture));
+}
+
+QSize PictureWidget::pixel_size(Picture picture)
+{
+    const QSizeF twips = natural_size(picture);
+    return {static_cast<int>(std::lround(twips.width() / kTwipsPerPixel)),
+            static_cast<int>(std::lround(twips.height() / kTwipsPerPixel))};
+}
+
+QSize PictureWidget::sizeHint() const
+{
+    return pixel_size(picture_);
+}
+
+void PictureWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    draw_picture(painter, picture_, QRectF(rect()));
+}
+
+} // namespace printing

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "printing/pictures/picture.h"
+
+#include <QWidget>
+
+namespace printing {
+
+// An image control: shows one picture at its natural size, 15 twips to the logical pixel, with
+// the parent's background showing around its lines.
+class PictureWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureWidget(Picture picture, QWidget *parent = nullptr);
+
+    Picture picture() const { return picture_; }
+    QSize sizeHint() const override;
+
+    static constexpr double kTwipsPerPixel = 15;
+    // The natural size of a picture in logical pixels.
+    static QSize pixel_size(Picture picture);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Picture picture_;
+};
+
+} // namespace printing

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "printing/pictures/formula_layout.h"
+#include "printing/pictures/picture.h"
+
+#include <optional>
+
+namespace printing::pictures {
+
+// The formula of one of the flume reports' formula pictures (Image2..Image22); none for any
+// other picture.
+std::optional<formula::Expr> flume_formula(Picture picture);
+
+} // namespace printing::pictures

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFont>
+#include <QPainterPath>
+#include <QString>
+
+namespace printing::pictures {
+
+// The faces the pictures are lettered in. Japanese captions and drawing labels use the report's
+// Gothic face; formulas use a serif face, italic for the symbols, as formulas are set on paper.
+enum class Face { Gothic, Serif, SerifItalic };
+
+// The font of a face at the reference size the outlines are taken from (kReferencePixels).
+QFont picture_font(Face face);
+
+// Pixel size the outlines are taken at; paths are scaled down from it, so hinting plays no part.
+inline constexpr int kReferencePixels = 1000;
+
+// Metrics of a text in units of its size (size = the em).
+struct TextMetrics {
+    double advance;  // horizontal advance
+    double ascent;   // the face's ascent
+    double descent;  // the face's descent
+};
+TextMetrics text_metrics(const QString &text, Face face, double size);
+
+// The outline of a text with the left end of its baseline at the origin, the em being size.
+// Pictures are drawn as outlines so they look the same on every device and add no words to the
+// text of a PDF page.
+QPainterPath text_path(const QString &text, Face face, double size);
+
+} // namespace printing::pictures
