@@ -1,0 +1,293 @@
+// `tavrel --check` as a user runs it, on .tvl files the tests write: the worked examples page by
+// page, the one-line JSON, the messages, and the exit statuses, with no display at all.
+#include "inputfile/tvl_file.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// H = 1.0 and δ = 20.54 make PV 2.000 with KA 0.30, the values every later worked example takes,
+// so one file reproduces the worked examples of page 2 and Cases 1 to 3.
+const QStringList worked = {
+    "0.1", "0.15", "0.15", "0.1", "1.0", "0.5", "1.0", "90", "30", "18", "0", "10", "20.54",
+    "9.8", "24.0", "100", "1.0", "1.15", "0.5", "18", "9", "20", "1.3", "0.3", "1.1",
+};
+
+// The earth-pressure example: θ 90, φ 30, γ 18, i 0, q 10, δ 20, H 2.0.
+const QStringList earth_pressure = {
+    "0.1", "0.15", "0.15", "0.1", "2.0", "0.5", "1.0", "90", "30", "18", "0", "10", "20",
+    "9.8", "24.0", "100", "1.0", "1.15", "0.5", "18", "9", "20", "1.3", "0.3", "1.1",
+};
+
+QStringList with(QStringList inputs, int index, const QString &text)
+{
+    inputs[index] = text;
+    return inputs;
+}
+
+struct TavrelRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class CheckCommand : public testing::Test
+{
+protected:
+    QString write(const QString &name, const QStringList &inputs)
+    {
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(inputfile::write_tvl_file(path, inputs).ok);
+        return path;
+    }
+
+    QString write_bytes(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    // Runs tavrel with no display: no X or Wayland server and no platform plugin named.
+    static TavrelRun tavrel(const QStringList &arguments)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(TAVREL_PATH), arguments);
+        TavrelRun run;
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+            return run;
+        run.status = process.exitCode();
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    static QJsonObject json_line(const QString &line)
+    {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+        return document.object();
+    }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(CheckCommand, PlainOutputShowsEveryPageAsTheWindowDoes)
+{
+    const QString file = write(QStringLiteral("worked.tvl"), worked);
+    const TavrelRun run = tavrel({QStringLiteral("--check"), file});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), (file + QStringLiteral("\n"
+                                                           "主働土圧\n"
+                                                           "  KA = 0.30\n"
+                                                           "  PA = 5.70 KN/m2\n"
+                                                           "  PAV = 2.000 KN/m\n"
+                                                           "  PV = 2.000 KN/m\n"
+                                                           "浮上り・支持力\n"
+                                                           "  Fs≦ 2.03\n"
+                                                           "  qmax= 19.0 KN/m2\n"
+                                                           "ケース.1\n"
+                                                           "  Sso= 5.801 KN\n"
+                                                           "  Mso= 2.307 KN・m\n"
+                                                           "  底版反力 8.385 KN/m2\n"
+                                                           "  Sto= 2.935 KN\n"
+                                                           "  Mto= 1.049 KN・m\n"
+                                                           "ケース.2\n"
+                                                           "  Ss1= 5.929 KN\n"
+                                                           "  Ms1= 2.174 KN・m\n"
+                                                           "  St1= 2.935 KN\n"
+                                                           "  Mt1= 3.432 KN・m\n"
+                                                           "ケース.3\n"
+                                                           "  Ss1= 2.859 KN\n"
+                                                           "  Ms1= 1.048 KN・m\n"
+                                                           "  St1= 2.935 KN\n"
+                                                           "  Mt1= 2.306 KN・m\n"))
+                                         .toStdString());
+    EXPECT_TRUE(run.err.isEmpty());
+}
+
+TEST_F(CheckCommand, PlainOutputStopsWhereTheMessageStoppedTheUser)
+{
+    const QString file = write(QStringLiteral("over.tvl"), with(earth_pressure, 15, QStringLiteral("10")));
+    const TavrelRun run = tavrel({QStringLiteral("--check"), file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out.toStdString(), (file + QStringLiteral("\n"
+                                                           "主働土圧\n"
+                                                           "  KA = 0.30\n"
+                                                           "  PA = 16.80 KN/m2\n"
+                                                           "  PAV = 5.746 KN/m\n"
+                                                           "  PV = 5.746 KN/m\n"
+                                                           "浮上り・支持力\n"
+                                                           "  Fs≦ 3.56\n"
+                                                           "  qmax=  KN/m2\n"
+                                                           "  メッセージ [qmax ≦ qa] 許容値をオーバーしました。\n"))
+                                         .toStdString());
+}
+
+TEST_F(CheckCommand, JsonHoldsInputsResultsConvertedValuesAndButtons)
+{
+    const QString file = write(QStringLiteral("worked.tvl"), worked);
+    const TavrelRun run = tavrel({QStringLiteral("--check"), QStringLiteral("--json"), file});
+    EXPECT_EQ(run.status, 0);
+    ASSERT_TRUE(run.out.endsWith(u'\n'));
+    ASSERT_EQ(run.out.count(u'\n'), 1) << "one line per file";
+    const QJsonObject object = json_line(run.out);
+
+    EXPECT_EQ(object.value("file").toString(), file);
+    const QJsonObject inputs = object.value("inputs").toObject();
+    EXPECT_EQ(inputs.size(), 25);
+    EXPECT_EQ(inputs.value("wall_friction_angle").toString(), QStringLiteral("20.54"));
+    EXPECT_EQ(inputs.value("case2_depth").toString(), QStringLiteral("1.1"));
+
+    const QJsonObject results = object.value("results").toObject();
+    EXPECT_EQ(results.size(), 19 + 12);
+    const QList<std::pair<const char *, const char *>> expected = {
+        {"ka", "0.30"}, {"pa", "5.70"}, {"pav", "2.000"}, {"pv", "2.000"},
+        {"uplift_safety_factor", "2.03"}, {"max_bearing", "19.0"},
+        {"case1_wall_shear", "5.801"}, {"case1_wall_moment", "2.307"}, {"slab_reaction", "8.385"},
+        {"case1_slab_shear", "2.935"}, {"case1_slab_moment", "1.049"},
+        {"case2_wall_shear", "5.929"}, {"case2_wall_moment", "2.174"}, {"case2_slab_shear", "2.935"},
+        {"case2_slab_moment", "3.432"},
+        {"case3_wall_shear", "2.859"}, {"case3_wall_moment", "1.048"}, {"case3_slab_shear", "2.935"},
+        {"case3_slab_moment", "2.306"},
+        {"case1_wall_shear_n", "5801"}, {"case1_wall_moment_ncm", "230700"},
+        {"case1_slab_shear_n", "2935"}, {"case1_slab_moment_ncm", "104900"},
+        {"case2_wall_shear_n", "5929"}, {"case2_wall_moment_ncm", "217400"},
+        {"case2_slab_shear_n", "2935"}, {"case2_slab_moment_ncm", "343200"},
+        {"case3_wall_shear_n", "2859"}, {"case3_wall_moment_ncm", "104800"},
+        {"case3_slab_shear_n", "2935"}, {"case3_slab_moment_ncm", "230600"},
+    };
+    for (const auto &[member, text] : expected)
+        EXPECT_EQ(results.value(QLatin1String(member)).toString().toStdString(), text) << member;
+
+    EXPECT_EQ(object.value("messages").toArray().size(), 0);
+    const QJsonObject buttons = object.value("page_buttons").toObject();
+    EXPECT_EQ(buttons.size(), 5);
+    for (const char *button : {"Command1", "Command2", "Command3", "Command4", "Command5"})
+        EXPECT_TRUE(buttons.value(QLatin1String(button)).toBool()) << button;
+    EXPECT_TRUE(object.value("case1_groundwater_formula").toBool());
+}
+
+TEST_F(CheckCommand, JsonOfAStoppedChainKeepsEmptyTextsAndTheMessage)
+{
+    const QString file = write(QStringLiteral("over.tvl"), with(earth_pressure, 15, QStringLiteral("10")));
+    const TavrelRun run = tavrel({QStringLiteral("--json"), QStringLiteral("--check"), file});
+    EXPECT_EQ(run.status, 1);
+    const QJsonObject object = json_line(run.out);
+    const QJsonObject results = object.value("results").toObject();
+    EXPECT_EQ(results.value("ka").toString(), QStringLiteral("0.30"));
+    EXPECT_EQ(results.value("pa").toString(), QStringLiteral("16.80"));
+    EXPECT_EQ(results.value("pav").toString(), QStringLiteral("5.746"));
+    EXPECT_EQ(results.value("pv").toString(), QStringLiteral("5.746"));
+    EXPECT_EQ(results.value("max_bearing").toString(), QString());
+    EXPECT_TRUE(results.contains("case3_slab_moment_ncm"));
+    EXPECT_EQ(results.value("case1_wall_shear_n").toString(), QString());
+    EXPECT_EQ(object.value("messages").toArray(),
+              (QJsonArray{QJsonObject{{"text", QStringLiteral("許容値をオーバーしました。")},
+                                      {"title", QStringLiteral("qmax ≦ qa")}}}));
+    const QJsonObject buttons = object.value("page_buttons").toObject();
+    EXPECT_TRUE(buttons.value("Command2").toBool());
+    EXPECT_FALSE(buttons.value("Command3").toBool());
+    EXPECT_FALSE(object.value("case1_groundwater_formula").toBool());
+}
+
+TEST_F(CheckCommand, ReadsAFileInTheJapaneseCodePage)
+{
+    // φ typed as "30度" in a CP932 file reads as 30; only the first 7 items are in the file.
+    const QString file = write_bytes(QStringLiteral("cp932.tvl"),
+                                     "\"0.1\",\"0.15\",\"0.15\",\"0.1\",\"2.0\",\"0.5\",\"1.0\"\r\n"
+                                     "\"90\",\"30\x93\x78\",\"18\",\"0\",\"10\",\"20\"\r\n");
+    const TavrelRun run = tavrel({QStringLiteral("--check"), QStringLiteral("--json"), file});
+    EXPECT_EQ(run.status, 1);
+    const QJsonObject object = json_line(run.out);
+    EXPECT_EQ(object.value("inputs").toObject().value("repose_angle").toString(), QStringLiteral("30度"));
+    EXPECT_EQ(object.value("results").toObject().value("pav").toString(), QStringLiteral("5.746"));
+    EXPECT_EQ(object.value("messages").toArray().size(), 2) << "uplift and bearing without γw, γsc, qa";
+}
+
+TEST_F(CheckCommand, EveryFileIsCheckedAfresh)
+{
+    const QString good = write(QStringLiteral("a.tvl"), worked);
+    const QString stopped = write(QStringLiteral("b.tvl"), with(worked, 24, QString()));
+    const QString again = write(QStringLiteral("c.tvl"), worked);
+    const TavrelRun run = tavrel({QStringLiteral("--check"), QStringLiteral("--json"), good, stopped, again});
+    EXPECT_EQ(run.status, 1);
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(json_line(lines[0]).value("messages").toArray().size(), 0);
+    EXPECT_EQ(json_line(lines[1]).value("results").toObject().value("case3_wall_shear").toString(), QString());
+    EXPECT_EQ(json_line(lines[1]).value("messages").toArray().size(), 1);
+    EXPECT_EQ(json_line(lines[2]).value("results").toObject().value("case3_slab_moment").toString(),
+              QStringLiteral("2.306"));
+    EXPECT_EQ(json_line(lines[2]).value("messages").toArray().size(), 0);
+}
+
+struct StatusRow {
+    const char *name;
+    QStringList arguments; // "GOOD", "STOPPED", "MISSING" stand for files
+    int status;
+    int files_reported;    // file paths written to standard output
+    int error_lines;       // lines on standard error
+};
+
+class CheckStatus : public CheckCommand, public testing::WithParamInterface<StatusRow>
+{
+};
+
+TEST_P(CheckStatus, ExitsAsDocumented)
+{
+    const QString good = write(QStringLiteral("good.tvl"), worked);
+    const QString stopped = write(QStringLiteral("stopped.tvl"), with(worked, 7, QStringLiteral("0")));
+    const QString missing = dir.filePath(QStringLiteral("missing.tvl"));
+    QStringList arguments;
+    for (const QString &argument : GetParam().arguments)
+        arguments.append(argument == "GOOD" ? good : argument == "STOPPED" ? stopped : argument == "MISSING" ? missing : argument);
+
+    const TavrelRun run = tavrel(arguments);
+    EXPECT_EQ(run.status, GetParam().status);
+    int reported = 0;
+    for (const QString &path : {good, stopped, missing})
+        reported += run.out.count(path);
+    EXPECT_EQ(reported, GetParam().files_reported) << run.out.toStdString();
+    EXPECT_EQ(run.err.count(u'\n'), GetParam().error_lines) << run.err.toStdString();
+    if (GetParam().arguments.contains("MISSING"))
+        EXPECT_TRUE(run.err.contains(missing));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ExitStatus, CheckStatus,
+    testing::Values(
+        StatusRow{"AllPassed", {"--check", "GOOD", "GOOD"}, 0, 2, 0},
+        StatusRow{"OneStopped", {"--check", "GOOD", "STOPPED"}, 1, 2, 0},
+        StatusRow{"OneStoppedJson", {"--check", "--json", "STOPPED", "GOOD"}, 1, 2, 0},
+        StatusRow{"UnreadableFileOutranksAStop", {"--check", "STOPPED", "MISSING", "GOOD"}, 2, 2, 1},
+        StatusRow{"NoFile", {"--check"}, 2, 0, 1},
+        StatusRow{"NoFileJson", {"--check", "--json"}, 2, 0, 1},
+        StatusRow{"UnknownOption", {"--check", "--verbose", "GOOD"}, 2, 0, 1},
+        StatusRow{"FileAfterDoubleDash", {"--check", "--", "GOOD"}, 0, 1, 0}),
+    [](const testing::TestParamInfo<StatusRow> &info) { return std::string(info.param.name); });
+
+TEST_F(CheckCommand, HelpInJapaneseAndEnglish)
+{
+    const TavrelRun run = tavrel({QStringLiteral("--check"), QStringLiteral("--help")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.contains(QStringLiteral("使い方: tavrel --check [--json] ファイル.tvl...")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Usage: tavrel --check [--json] FILE.tvl...")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("終了コード")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Exit status")));
+}
