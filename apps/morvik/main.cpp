@@ -2,9 +2,10 @@
 // display; otherwise the window opens.
 #include "apps/morvik/check_command.h"
 #include "apps/morvik/pdf_command.h"
+#include "printing/report_font.h"
+#include "rcstress/window/section_window.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <cstring>
 
 int main(int argc, char *argv[])
@@ -16,7 +17,8 @@ int main(int argc, char *argv[])
             return run_pdf_command(argc, argv);
     }
     QApplication app(argc, argv);
-    QMessageBox::information(nullptr, QStringLiteral("Morvik"),
-                             QStringLiteral("Morvik の画面はまだありません。 / Morvik's window is not built yet."));
-    return 0;
+    printing::install_font_substitutions();
+    rcstress::SectionWindow window;
+    window.show();
+    return app.exec();
 }

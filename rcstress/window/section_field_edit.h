@@ -1,0 +1,29 @@
+#pragma once
+
+#include "rcstress/section_sheet.h"
+
+#include <QLineEdit>
+
+namespace rcstress {
+
+// One field of Morvik's window bound to its text in the sheet: typing writes the sheet, and
+// whatever changes the sheet's text (the calculation) shows here. A click into one of the six
+// inputs selects its whole text, so that typing replaces the value; entering with Tab keeps the
+// platform's own selection.
+class SectionFieldEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    SectionFieldEdit(SectionSheet &sheet, Field field, QWidget *parent);
+
+    Field field() const { return field_; }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Field field_;
+};
+
+} // namespace rcstress

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "rcstress/section_sheet.h"
+#include "rcstress/window/message_box_sink.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+
+namespace rcstress {
+
+class ReferenceWindow;
+
+// Morvik's main window: the six inputs, "計算", P, k, j and the four stresses with their formulas
+// and allowable-stress tables; the print entry, exit and the two reference windows in its menu.
+// It holds no arithmetic: the fields are the sheet's, and "計算" runs the section calculation.
+class SectionWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit SectionWindow(QWidget *parent = nullptr);
+    ~SectionWindow() override;
+
+    SectionSheet &sheet() { return sheet_; }
+
+protected:
+    // Any close asks "終了しますか？"; Yes also closes the reference windows.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void build_menus();
+    void calculate();
+    void print_report();
+    void exit_requested();
+    void show_bar_table();
+    void show_schematic();
+    void close_reference_windows();
+
+    SectionSheet sheet_;
+    MessageBoxSink messages_{this};
+    QAction *print_action_ = nullptr;
+    QPointer<ReferenceWindow> bar_table_;
+    QPointer<ReferenceWindow> schematic_;
+};
+
+} // namespace rcstress

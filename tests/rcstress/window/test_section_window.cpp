@@ -1,0 +1,337 @@
+#include "printing/report_font.h"
+#include "rcstress/window/section_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Answers the next message box with the given button and remembers what it said.
+class BoxAnswer : public QObject
+{
+public:
+    explicit BoxAnswer(QMessageBox::StandardButton answer) : answer_(answer)
+    {
+        connect(&poll_, &QTimer::timeout, this, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll_.stop();
+            ++seen;
+            text = box->text();
+            title = box->windowTitle();
+            icon = box->icon();
+            buttons = box->standardButtons();
+            box->button(answer_)->click();
+        });
+        poll_.start(10);
+    }
+
+    int seen = 0;
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+
+private:
+    QMessageBox::StandardButton answer_;
+    QTimer poll_;
+};
+
+const char *const input_names[] = {"Text1", "Text2", "Text3", "Text7", "Text8", "Text9"};
+const char *const result_names[] = {"Text4", "Text5", "Text6", "Text10", "Text11", "Text12", "Text13"};
+
+// Types text as key presses; characters beyond Latin-1 (full-width digits from an input method)
+// arrive as key events carrying their text.
+void type_text(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(widget, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+int shown_count(const QString &name)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    int count = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            ++count;
+    return count;
+}
+
+} // namespace
+
+class TestSectionWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<rcstress::SectionWindow> window;
+
+    QLineEdit *field(const char *name) const { return window->findChild<QLineEdit *>(QString::fromLatin1(name)); }
+    QAction *action(const char *name) const { return window->findChild<QAction *>(QString::fromLatin1(name)); }
+    QPushButton *calculate_button() const { return window->findChild<QPushButton *>(QStringLiteral("Command1")); }
+
+    // A user clicks into each input and types its value over whatever was there.
+    void type_inputs(const QStringList &values)
+    {
+        for (int i = 0; i < 6; ++i) {
+            QLineEdit *edit = field(input_names[i]);
+            QTest::mouseClick(edit, Qt::LeftButton);
+            if (values[i].isEmpty())
+                QTest::keyClick(edit, Qt::Key_Delete);
+            else
+                type_text(edit, values[i]);
+            QCOMPARE(edit->text(), values[i]);
+        }
+    }
+
+    void type_worked_example() { type_inputs({"10", "100", "20", "1000000", "20000", "30"}); }
+
+private slots:
+    void initTestCase()
+    {
+        printing::install_font_substitutions();
+        // The test owns the windows; closing the last one must not end the test.
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void init()
+    {
+        window = std::make_unique<rcstress::SectionWindow>();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void cleanup()
+    {
+        // Close without the question: the test owns the window.
+        window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void starts_empty_with_printing_disabled()
+    {
+        QCOMPARE(window->windowTitle(), QStringLiteral("鉄筋コンクリート応力度の検討計算 （Kesmo）V3.0"));
+        QCOMPARE(window->centralWidget()->size(), QSize(531, 501));
+        for (const char *name : input_names)
+            QVERIFY(field(name)->text().isEmpty());
+        for (const char *name : result_names)
+            QVERIFY(field(name)->text().isEmpty());
+        QVERIFY(!action("MNUPRINT")->isEnabled());
+        QVERIFY(action("MNUEXIT")->isEnabled());
+    }
+
+    void typed_section_shows_results_data()
+    {
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QStringList>("results");
+        QTest::newRow("worked example")
+            << QStringList{"10", "100", "20", "1000000", "20000", "30"}
+            << QStringList{"0.0050", "0.319", "0.894", "175 （N/c㎡） ", "5593 （N/c㎡） ", "11.19 （N/c㎡）",
+                           "37.29 （N/c㎡）"};
+        QTest::newRow("k from the displayed ratio")
+            << QStringList{"2.34", "100", "10", "500000", "10000", "20"}
+            << QStringList{"0.0023", "0.230", "0.923", "471 （N/c㎡） ", "23150 （N/c㎡） ", "10.83 （N/c㎡）",
+                           "54.17 （N/c㎡）"};
+        QTest::newRow("full-width digits")
+            << QStringList{"１０", "１００", "２０", "1000000N", "20000", "30"}
+            << QStringList{"0.0050", "0.319", "0.894", "175 （N/c㎡） ", "5593 （N/c㎡） ", "11.19 （N/c㎡）",
+                           "37.29 （N/c㎡）"};
+    }
+
+    void typed_section_shows_results()
+    {
+        QFETCH(QStringList, inputs);
+        QFETCH(QStringList, results);
+        type_inputs(inputs);
+        QTest::mouseClick(calculate_button(), Qt::LeftButton);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(field(result_names[i])->text(), results[i]);
+        QVERIFY(action("MNUPRINT")->isEnabled());
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(field(input_names[i])->text(), inputs[i]);
+    }
+
+    void rejected_run_empties_results_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        const QString missing = QStringLiteral("数値が入力されていません。");
+        const QString invalid = QStringLiteral("数値が正しくありません。");
+        QTest::newRow("As emptied") << "Text1" << "" << missing;
+        QTest::newRow("U zero") << "Text9" << "0" << missing;
+        QTest::newRow("M letters") << "Text7" << "abc" << missing;
+        QTest::newRow("b not wholly a number") << "Text2" << "100cm" << missing;
+        QTest::newRow("negative radicand") << "Text1" << "-1" << invalid;
+        QTest::newRow("ratio shown as zero") << "Text1" << "0.0001" << invalid;
+    }
+
+    void rejected_run_empties_results()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        type_worked_example();
+        QTest::mouseClick(calculate_button(), Qt::LeftButton);
+        QVERIFY(action("MNUPRINT")->isEnabled());
+
+        QLineEdit *edit = field(control.toLatin1().constData());
+        QTest::mouseClick(edit, Qt::LeftButton);
+        if (typed.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        else
+            type_text(edit, typed);
+
+        BoxAnswer answer(QMessageBox::Ok);
+        QTest::mouseClick(calculate_button(), Qt::LeftButton);
+        QCOMPARE(answer.seen, 1);
+        QCOMPARE(answer.text, message);
+        QCOMPARE(answer.title, QStringLiteral("入力データ確認"));
+        QCOMPARE(answer.icon, QMessageBox::Warning);
+        QCOMPARE(answer.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        for (const char *name : result_names)
+            QVERIFY2(field(name)->text().isEmpty(), name);
+        QVERIFY(!action("MNUPRINT")->isEnabled());
+        QCOMPARE(edit->text(), typed);
+    }
+
+    void typing_into_bond_stress_follows_printing()
+    {
+        QLineEdit *bond = field("Text13");
+        QTest::mouseClick(bond, Qt::LeftButton);
+        QTest::keyClicks(bond, "1");
+        QVERIFY(action("MNUPRINT")->isEnabled());
+        QTest::keyClick(bond, Qt::Key_Backspace);
+        QVERIFY(!action("MNUPRINT")->isEnabled());
+
+        // Other results typed into do not make the report printable.
+        QTest::mouseClick(field("Text12"), Qt::LeftButton);
+        QTest::keyClicks(field("Text12"), "5");
+        QVERIFY(!action("MNUPRINT")->isEnabled());
+    }
+
+    void click_selects_whole_input_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("selects");
+        for (const char *name : input_names)
+            QTest::newRow(name) << name << true;
+        QTest::newRow("Text13 (a result)") << "Text13" << false;
+    }
+
+    void click_selects_whole_input()
+    {
+        QFETCH(QString, control);
+        QFETCH(bool, selects);
+        QLineEdit *edit = field(control.toLatin1().constData());
+        edit->setText(QStringLiteral("12.5"));
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(4, edit->height() / 2));
+        QCOMPARE(edit->selectedText(), selects ? QStringLiteral("12.5") : QString());
+        if (selects) {
+            QTest::keyClicks(edit, "7");
+            QCOMPARE(edit->text(), QStringLiteral("7"));
+        }
+    }
+
+    void tab_runs_through_inputs_then_calculate()
+    {
+        field("Text1")->setFocus();
+        QCOMPARE(QApplication::focusWidget(), field("Text1"));
+        const char *const order[] = {"Text2", "Text3", "Text7", "Text8", "Text9", "Command1"};
+        for (const char *name : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+        }
+    }
+
+    void exit_answered_no_closes_reference_windows()
+    {
+        type_worked_example();
+        action("MNU_H")->trigger();
+        action("MNU_H2")->trigger();
+        QCOMPARE(shown_count("Form2"), 1);
+        QCOMPARE(shown_count("Form3"), 1);
+
+        BoxAnswer answer(QMessageBox::No);
+        action("MNUEXIT")->trigger();
+        QCOMPARE(answer.seen, 1);
+        QCOMPARE(answer.text, QStringLiteral("終了しますか？"));
+        QCOMPARE(answer.title, QStringLiteral("終了確認"));
+        QCOMPARE(answer.icon, QMessageBox::NoIcon);
+        QCOMPARE(answer.buttons, QMessageBox::Yes | QMessageBox::No);
+        QVERIFY(window->isVisible());
+        QCOMPARE(field("Text1")->text(), QStringLiteral("10"));
+        QCOMPARE(shown_count("Form2"), 0);
+        QCOMPARE(shown_count("Form3"), 0);
+    }
+
+    void close_box_answered_no_keeps_reference_windows()
+    {
+        action("MNU_H")->trigger();
+        BoxAnswer answer(QMessageBox::No);
+        QVERIFY(!window->close());
+        QCOMPARE(answer.seen, 1);
+        QVERIFY(window->isVisible());
+        QCOMPARE(shown_count("Form2"), 1);
+    }
+
+    void exit_answered_yes_closes_everything()
+    {
+        action("MNU_H")->trigger();
+        action("MNU_H2")->trigger();
+        BoxAnswer answer(QMessageBox::Yes);
+        action("MNUEXIT")->trigger();
+        QCOMPARE(answer.seen, 1);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(shown_count("Form2"), 0);
+        QCOMPARE(shown_count("Form3"), 0);
+    }
+
+    void reference_window_chosen_twice_is_one_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("模式図") << "MNU_H2" << "Form3" << QSize(525, 330);
+        QTest::newRow("異形鋼棒断面積表") << "MNU_H" << "Form2" << QSize(534, 201);
+    }
+
+    void reference_window_chosen_twice_is_one()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, form);
+        QFETCH(QSize, client);
+        action(entry.toLatin1().constData())->trigger();
+        action(entry.toLatin1().constData())->trigger();
+        QCOMPARE(shown_count(form), 1);
+        QWidget *shown = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == form)
+                shown = w;
+        QCOMPARE(shown->windowTitle(), QStringLiteral("参考資料"));
+        QCOMPARE(shown->size(), client);
+
+        // Closed by its own close box, it opens afresh when chosen again.
+        QVERIFY(shown->close());
+        QCOMPARE(shown_count(form), 0);
+        action(entry.toLatin1().constData())->trigger();
+        QCOMPARE(shown_count(form), 1);
+    }
+};
+
+QTEST_MAIN(TestSectionWindow)
+#include "test_section_window.moc"
