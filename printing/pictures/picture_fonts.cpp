@@ -1,5 +1,7 @@
 #include "printing/pictures/picture_fonts.h"
 
+#include "printing/report_font.h"
+
 #include <QFontMetricsF>
 #include <QHash>
 #include <QTransform>
@@ -8,11 +10,11 @@ namespace printing::pictures {
 
 namespace {
 
-// The report face "ＭＳ ゴシック" is served on this platform by IPA Gothic, whose half-width
-// glyphs are exactly half an em. Pictures name that face here only.
+// The pictures' Japanese lettering is in the report face "ＭＳ ゴシック", whichever face serves it.
 QString gothic_family()
 {
-    return QStringLiteral("IPAGothic");
+    install_font_substitutions();
+    return report_face;
 }
 
 QString serif_family()

@@ -22,10 +22,12 @@ struct Ink {
     int count = 0;
 };
 
-// Renders a picture onto a transparent image with a margin around its box of natural size.
-QImage render(Picture picture, double twips_per_pixel, int margin, QRectF *box)
+// Renders a picture onto a transparent image with a margin around its box of natural size,
+// or of that size stretched by the given factors.
+QImage render(Picture picture, double twips_per_pixel, int margin, QRectF *box, QSizeF stretch = {1, 1})
 {
-    const QSizeF size = printing::natural_size(picture) / twips_per_pixel;
+    QSizeF size = printing::natural_size(picture) / twips_per_pixel;
+    size = QSizeF(size.width() * stretch.width(), size.height() * stretch.height());
     QImage image(QSize(qCeil(size.width()) + 2 * margin, qCeil(size.height()) + 2 * margin),
                  QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -56,13 +58,16 @@ Ink measure(const QImage &image, const QRectF &box)
 
 void save_for_review(Picture picture)
 {
-    // PICTURES_PNG_DIR=/some/dir writes every picture at twice 96 dpi, on white, for a look.
+    // PICTURES_PNG_DIR=/some/dir writes every picture on white for a look, at twice 96 dpi or
+    // at PICTURES_PNG_TWIPS twips to the pixel (15 is the windows' scale).
     const QString dir = qEnvironmentVariable("PICTURES_PNG_DIR");
     if (dir.isEmpty())
         return;
     QDir().mkpath(dir);
+    bool given = false;
+    const double twips = qEnvironmentVariable("PICTURES_PNG_TWIPS").toDouble(&given);
     QRectF box;
-    QImage image = render(picture, 7.5, 8, &box);
+    QImage image = render(picture, given && twips > 0 ? twips : 7.5, 8, &box);
     QImage page(image.size(), QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
@@ -81,6 +86,8 @@ class TestPictures : public QObject {
 private slots:
     void fills_its_box_data();
     void fills_its_box();
+    void stays_inside_a_stretched_box_data();
+    void stays_inside_a_stretched_box();
     void fraction_stacks_over_its_bar();
     void radical_covers_its_radicand();
     void superscript_is_small_and_raised();
@@ -133,6 +140,29 @@ void TestPictures::fills_its_box()
                  qPrintable(QStringLiteral("gaps left %1, right %2, top %3, bottom %4 px")
                                 .arg(left).arg(right).arg(top).arg(bottom)));
     }
+}
+
+void TestPictures::stays_inside_a_stretched_box_data()
+{
+    QTest::addColumn<Picture>("picture");
+    QTest::addColumn<QSizeF>("stretch");
+    for (Picture picture : printing::all_pictures()) {
+        const QString name = printing::picture_name(picture);
+        QTest::newRow(qPrintable(name + QStringLiteral(" wider"))) << picture << QSizeF(1.6, 1);
+        QTest::newRow(qPrintable(name + QStringLiteral(" taller"))) << picture << QSizeF(1, 1.6);
+    }
+}
+
+void TestPictures::stays_inside_a_stretched_box()
+{
+    // A window may give a picture another box than its own; it is drawn within it all the same.
+    QFETCH(Picture, picture);
+    QFETCH(QSizeF, stretch);
+    QRectF box;
+    const QImage image = render(picture, 10, 12, &box, stretch);
+    const Ink ink = measure(image, box);
+    QVERIFY(ink.count > 0);
+    QCOMPARE(ink.outside, 0);
 }
 
 void TestPictures::fraction_stacks_over_its_bar()
