@@ -1,5 +1,7 @@
 #include "rcstress/window/section_window.h"
 
+#include "printing/dialog/print_dialog.h"
+#include "printing/rc_stress_report.h"
 #include "printing/report_font.h"
 #include "rcstress/section_stress.h"
 #include "rcstress/window/input_frame.h"
@@ -127,9 +129,10 @@ void SectionWindow::calculate()
 
 void SectionWindow::print_report()
 {
-    // PRINT SEAM: once the print dialog is built, open it here for Morvik's single report:
-    //   printing::open_print_dialog(this, 1, [this] {
-    //       return printing::rc_stress_report(printing::snapshot(sheet_)); });
+    // Form4; the report is made from the field texts at the moment its button is pressed.
+    printing::open_rc_stress_print_dialog(this, [this] {
+        return printing::rc_stress_report(printing::snapshot(sheet_));
+    });
 }
 
 void SectionWindow::exit_requested()

@@ -5,7 +5,9 @@
 #include "printing/flume_reports.h"
 #include "printing/rc_stress_report.h"
 #include "rcstress/section_sheet.h"
+#include "rcstress/window/section_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -320,6 +322,45 @@ private slots:
         const QPointF title = printable_origin(second_queue) + QPointF(4800 / 20.0, 500 / 20.0);
         QVERIFY(std::any_of(words.begin(), words.end(), [&](const Word &w) {
             return w.text == QStringLiteral("主働土圧") && qAbs(w.x - title.x()) <= 1 && qAbs(w.y - title.y()) <= 1;
+        }));
+    }
+
+    // From Morvik's window: 印刷(&P) opens Form4 over the disabled window, 印刷 prints the report of
+    // the fields as shown and gives the window back.
+    void morvik_prints_from_its_window()
+    {
+        rcstress::SectionWindow window;
+        window.show();
+        window.sheet().set_text(RcField::rebar_area, QStringLiteral("7.94"));
+        window.sheet().set_text(RcField::bond_stress, QStringLiteral("55.1 （N/c㎡） "));
+        auto *print_entry = window.findChild<QAction *>(QStringLiteral("MNUPRINT"));
+        QVERIFY(print_entry && print_entry->isEnabled());
+        print_entry->trigger();
+
+        QPointer<QWidget> dialog;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QStringLiteral("Form4") && top->isVisible())
+                dialog = top;
+        }
+        QVERIFY(dialog);
+        QVERIFY(!window.isEnabled());
+        choose_in_box(dialog->findChild<QComboBox *>(QStringLiteral("Combo1")), first_queue);
+        const QSet<QString> before = pdfs_in(first_queue);
+        QTest::mouseClick(visible_print_button(dialog), Qt::LeftButton);
+        QTRY_VERIFY(dialog.isNull());
+        QVERIFY(window.isEnabled());
+
+        const QStringList printed = wait_for_printed(first_queue, before);
+        QCOMPARE(printed.size(), 1);
+        check_paper_and_font(printed.constFirst());
+        const QPointF origin = printable_origin(first_queue);
+        const QList<Word> words = words_of(printed.constFirst());
+        QVERIFY(std::any_of(words.begin(), words.end(), [&](const Word &w) {
+            return w.text == QStringLiteral("7.94") && qAbs(w.x - origin.x() - 5100 / 20.0) <= 1
+                   && qAbs(w.y - origin.y() - 1820 / 20.0) <= 1;
+        }));
+        QVERIFY(std::any_of(words.begin(), words.end(), [&](const Word &w) {
+            return w.text == QStringLiteral("55.1") && qAbs(w.y - origin.y() - 11000 / 20.0) <= 1;
         }));
     }
 
