@@ -63,12 +63,6 @@ TEST(PreparedResult, MomentTooLargeInNewtonCentimetresIsNotOk)
     EXPECT_TRUE(flume::calc::prepare(Field::case1_slab_shear, 1e305, NumberPattern::ThreeDecimals).ok);
 }
 
-TEST(CalculationSteps, DegreesUseTheSevenDecimalPi)
-{
-    EXPECT_EQ(flume::calc::radians(180), 3.1415926);
-    EXPECT_EQ(flume::calc::radians(90), 90 * 3.1415926 / 180);
-}
-
 struct Comparison {
     const char *name;
     double value, limit;
@@ -91,14 +85,5 @@ INSTANTIATE_TEST_SUITE_P(Values, LimitComparison,
                                          Comparison{"sum_equal", 0.1 + 0.2, 0.3, false, true},
                                          Comparison{"clearly_above", 1.2000001, 1.2, true, false},
                                          Comparison{"clearly_below", 19.0154, 100, false, true}));
-
-TEST(CalculationSteps, WritingShowsTheResultAndItsCompanion)
-{
-    FlumeSheet sheet;
-    flume::calc::write(sheet, flume::calc::prepare(Field::case3_wall_moment, 1.04831, NumberPattern::ThreeDecimals));
-    EXPECT_EQ(text(sheet, Field::case3_wall_moment), "1.048");
-    EXPECT_TRUE(sheet.is_shown(Field::case3_wall_moment));
-    EXPECT_EQ(text(sheet, Field::case3_wall_moment_ncm), "104800");
-}
 
 } // namespace

@@ -129,17 +129,4 @@ TEST(ConvertedCompanion, EveryCaseResultHasOneAndNoOtherField)
     EXPECT_EQ(with_companion, 12);
 }
 
-TEST(FlumeSheet, PageButtonsAndEntriesNotifyOnChange)
-{
-    FlumeSheet sheet;
-    std::vector<std::pair<Page, bool>> heard;
-    QObject::connect(&sheet, &FlumeSheet::page_button_changed,
-                     [&heard](Page p, bool enabled) { heard.emplace_back(p, enabled); });
-    sheet.set_page_button_enabled(Page::Case1, true);
-    sheet.set_page_button_enabled(Page::Case1, true);
-    sheet.set_page_button_enabled(Page::EarthPressure, true);
-    sheet.set_page_button_enabled(Page::Case1, false);
-    EXPECT_EQ(heard, (std::vector<std::pair<Page, bool>>{{Page::Case1, true}, {Page::Case1, false}}));
-}
-
 } // namespace
