@@ -1,9 +1,98 @@
 #include "apps/morvik/pdf_command.h"
 
+#include "flume/messages.h"
+#include "printing/pdf_output.h"
+#include "printing/rc_stress_report.h"
+#include "printing/report_font.h"
+#include "rcstress/section_sheet.h"
+#include "rcstress/section_stress.h"
+
+#include <QGuiApplication>
+#include <QStringList>
 #include <cstdio>
 
-int run_pdf_command(int, char *[])
+namespace {
+
+const char help_text[] =
+    "使い方: morvik --pdf OUT.pdf As b d M S U\n"
+    "\n"
+    "6 つの値を画面の入力欄に打ったとおりの文字列として受け取り、「計算」を押したあとの報告書を\n"
+    "A4 縦 1 ページの PDF にして OUT.pdf に書きます。画面は使いません。\n"
+    "計算がメッセージで拒まれたとき（印刷できる結果がないとき）はファイルを書きません。\n"
+    "終了コード: 0 書けた / 1 メッセージが出た / 2 引数の誤り、PDF が書けない。\n"
+    "\n"
+    "Usage: morvik --pdf OUT.pdf As b d M S U\n"
+    "\n"
+    "Takes the six values as texts typed into the window's input fields, runs the window's \"計算\" and\n"
+    "writes the report to OUT.pdf as one A4 portrait page. Needs no display. When the calculation\n"
+    "raises a message there is nothing to print and no file is written.\n"
+    "Exit status: 0 written, 1 a message was raised, 2 wrong arguments or a PDF that could not be written.\n"
+    "A value beginning with \"-\" (a negative number) is a value; after \"--\" every argument is one.\n";
+
+void write_to(std::FILE *stream, const QString &text)
 {
-    std::fputs("morvik --pdf: not built yet\n", stderr);
-    return 2;
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+}
+
+int fail(int status, const QString &reason)
+{
+    write_to(stderr, QStringLiteral("morvik --pdf: ") + reason + u'\n');
+    return status;
+}
+
+} // namespace
+
+int run_pdf_command(int argc, char *argv[])
+{
+    // The report is drawn without a window: the offscreen platform needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    printing::install_font_substitutions();
+
+    bool pdf_seen = false;
+    bool options_end = false;
+    QStringList values;
+    for (const QString &argument : app.arguments().mid(1)) {
+        if (!options_end) {
+            if (argument == QLatin1String("--pdf") && !pdf_seen) {
+                pdf_seen = true;
+                continue;
+            }
+            if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+                write_to(stdout, QString::fromUtf8(help_text));
+                return 0;
+            }
+            if (argument == QLatin1String("--")) {
+                options_end = true;
+                continue;
+            }
+            if (argument.startsWith(QLatin1String("--")) && argument.size() > 2 && argument[2].isLetter())
+                return fail(2, QStringLiteral("不明なオプション / unknown option: ") + argument);
+        }
+        values.append(argument);
+    }
+    if (values.size() != 1 + rcstress::input_count)
+        return fail(2, QStringLiteral("OUT.pdf と As b d M S U の 6 つの値が必要です / OUT.pdf and six values "
+                                      "As b d M S U expected (--help)"));
+    const QString out_path = values.takeFirst();
+
+    rcstress::SectionSheet sheet;
+    for (int i = 0; i < rcstress::input_count; ++i)
+        sheet.set_text(rcstress::field_table[std::size_t(i)].field, values[i]);
+    flume::MessageRecorder messages;
+    rcstress::compute_section_stress(sheet, messages);
+    for (const flume::Message &message : messages.messages)
+        write_to(stdout, QStringLiteral("メッセージ [") + message.title + QStringLiteral("] ") + message.text + u'\n');
+
+    // The print entry is usable only while τo holds text; the command prints exactly then.
+    if (!sheet.printable())
+        return fail(1, QStringLiteral("印刷できる結果がないため、ファイルを書きませんでした / nothing printable, no file written"));
+    QString error;
+    if (!printing::write_report_pdf(out_path, {printing::rc_stress_report(printing::snapshot(sheet))},
+                                    QStringLiteral("鉄筋コンクリート応力度の検討"), &error))
+        return fail(2, out_path + QStringLiteral(": ") + error);
+    write_to(stdout, out_path + QStringLiteral(": 1 ページ / page\n"));
+    return messages.messages.isEmpty() ? 0 : 1;
 }

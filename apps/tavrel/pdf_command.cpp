@@ -1,9 +1,107 @@
 #include "apps/tavrel/pdf_command.h"
 
+#include "flume/flume_sheet.h"
+#include "flume/full_check.h"
+#include "flume/messages.h"
+#include "flume/page_chain.h"
+#include "inputfile/tvl_file.h"
+#include "printing/flume_reports.h"
+#include "printing/pdf_output.h"
+#include "printing/report_font.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStringList>
 #include <cstdio>
 
-int run_pdf_command(int, char *[])
+namespace {
+
+const char help_text[] =
+    "使い方: tavrel --pdf OUT.pdf FILE.tvl\n"
+    "\n"
+    "FILE.tvl の 25 の入力を画面に入れ、tavrel --check と同じ順にページを開いて「計算」を押し、\n"
+    "最後に印刷できる報告書（そのページの最後の結果が空でないもの）をページ順に 1 ページずつ\n"
+    "A4 縦の PDF にして OUT.pdf に書きます。画面は使いません。\n"
+    "印刷できる報告書が一つもないときはファイルを書きません。\n"
+    "終了コード: 0 ケース３まで計算できた / 1 メッセージで止まった（または印刷できる報告書がない）/\n"
+    "            2 引数の誤り、ファイルが読めない、PDF が書けない。\n"
+    "\n"
+    "Usage: tavrel --pdf OUT.pdf FILE.tvl\n"
+    "\n"
+    "Puts the 25 inputs of FILE.tvl into the flume window's fields, walks the pages as tavrel --check\n"
+    "does, and writes every report whose print entry is enabled at the end (its page's last result is\n"
+    "not empty), in page order, one A4 portrait page each, to OUT.pdf. Needs no display. When no\n"
+    "report can be printed, no file is written.\n"
+    "Exit status: 0 the chain ran to Case 3 without a message; 1 a message stopped it (or nothing was\n"
+    "printable); 2 wrong arguments, an unreadable input file, or a PDF that could not be written.\n";
+
+void write_to(std::FILE *stream, const QString &text)
 {
-    std::fputs("tavrel --pdf: not built yet\n", stderr);
-    return 2;
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+}
+
+int fail(int status, const QString &reason)
+{
+    write_to(stderr, QStringLiteral("tavrel --pdf: ") + reason + u'\n');
+    return status;
+}
+
+} // namespace
+
+int run_pdf_command(int argc, char *argv[])
+{
+    // Reports are drawn without a window: the offscreen platform needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    printing::install_font_substitutions();
+
+    QStringList paths;
+    bool pdf_seen = false;
+    for (const QString &argument : app.arguments().mid(1)) {
+        if (argument == QLatin1String("--pdf") && !pdf_seen) {
+            pdf_seen = true;
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            write_to(stdout, QString::fromUtf8(help_text));
+            return 0;
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            return fail(2, QStringLiteral("不明なオプション / unknown option: ") + argument);
+        } else {
+            paths.append(argument);
+        }
+    }
+    if (paths.size() != 2)
+        return fail(2, QStringLiteral("OUT.pdf と FILE.tvl が必要です / OUT.pdf and FILE.tvl expected (--help)"));
+    const QString &out_path = paths[0];
+    const QString &tvl_path = paths[1];
+
+    QStringList items;
+    if (const inputfile::FileResult read = inputfile::read_tvl_file(tvl_path, items); !read)
+        return fail(2, tvl_path + QStringLiteral(": ") + read.reason);
+
+    flume::FlumeSheet sheet;
+    flume::MessageRecorder messages;
+    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, items, messages);
+    for (const flume::Message &message : messages.messages)
+        write_to(stdout, QStringLiteral("メッセージ [") + message.title + QStringLiteral("] ") + message.text + u'\n');
+
+    // Each report as its print entry would print it: with its own page open, so that the carried
+    // slots hold what that page copies.
+    QList<printing::ReportPage> pages;
+    for (flume::Page page : flume::calculation_pages) {
+        if (sheet.text(flume::last_result(page)).isEmpty())
+            continue;
+        flume::open_page(sheet, page);
+        pages.append(printing::flume_report(page, printing::snapshot(sheet)));
+    }
+    const int status = messages.messages.isEmpty() && outcome.reached_case3 ? 0 : 1;
+    if (pages.isEmpty())
+        return fail(1, QStringLiteral("印刷できる報告書がないため、ファイルを書きませんでした / nothing printable, no file written"));
+
+    QString error;
+    if (!printing::write_report_pdf(out_path, pages, QFileInfo(tvl_path).completeBaseName(), &error))
+        return fail(2, out_path + QStringLiteral(": ") + error);
+    write_to(stdout, out_path + QStringLiteral(": %1 ページ / pages\n").arg(pages.size()));
+    return status;
 }
