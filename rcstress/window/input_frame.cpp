@@ -35,7 +35,7 @@ InputFrame::InputFrame(SectionSheet &sheet, QWidget *parent) : QGroupBox(QString
     for (const InputPlace &place : input_places) {
         // The left column's captions start near the frame's edge, the right column's after the
         // left column's units; each caption ends just before its field.
-        const int caption_left = place.column_left == 2160 ? 120 : 4050;
+        const int caption_left = place.column_left == 2160 ? 75 : 4050;
         auto *caption = new QLabel(field_caption(place.field), this);
         rcstress::place(caption, caption_left, place.top, place.column_left - caption_gap - caption_left,
                         field_height);

@@ -1,6 +1,6 @@
 #include "rcstress/window/reference_window.h"
 
-#include "rcstress/window/picture_slot.h"
+#include "printing/dialog/picture_widget.h"
 #include "rcstress/window/twips.h"
 
 namespace rcstress {
@@ -11,8 +11,8 @@ ReferenceWindow::ReferenceWindow(printing::Picture picture, QSize client_twips) 
     setWindowTitle(QStringLiteral("参考資料"));
     const QSize client = twips_size(client_twips.width(), client_twips.height());
     setFixedSize(client);
-    QWidget *shown = make_picture(picture, this);
-    shown->setGeometry(QRect(QPoint(0, 0), client));
+    auto *shown = new printing::PictureWidget(picture, this);
+    shown->move(0, 0);
 }
 
 ReferenceWindow *make_bar_table_window()

@@ -1,8 +1,8 @@
 #include "rcstress/window/result_rows.h"
 
+#include "printing/dialog/picture_widget.h"
 #include "printing/report_font.h"
 #include "rcstress/field_captions.h"
-#include "rcstress/window/picture_slot.h"
 #include "rcstress/window/section_field_edit.h"
 #include "rcstress/window/twips.h"
 
@@ -33,7 +33,7 @@ void set_base(QWidget *widget, const QColor &colour)
 
 QWidget *place_picture(Picture picture, QWidget *client, double left, double top)
 {
-    QWidget *shown = make_picture(picture, client);
+    auto *shown = new printing::PictureWidget(picture, client);
     shown->move(pixels(left), pixels(top));
     return shown;
 }
@@ -76,7 +76,7 @@ void add_ratio_rows(QWidget *client, SectionSheet &sheet)
     auto *ratio_formula = new QLabel(QStringLiteral("Ｐ＝Ａｓ/(ｂ×ｄ)"), client);
     place(ratio_formula, 3600, 1740, 2400, 270);
     // The k formula stands beside k's field, centred on it.
-    const QSizeF k_size = picture_size(Picture::MorvikNeutralAxis);
+    const QSizeF k_size = printing::natural_size(Picture::MorvikNeutralAxis);
     place_picture(Picture::MorvikNeutralAxis, client, 3600, 2070 + (270 - k_size.height()) / 2);
 }
 
@@ -95,7 +95,7 @@ void add_stress_blocks(QWidget *client, SectionSheet &sheet)
         // The formula below the caption; "＝" and the field on the height of its fraction line.
         const int formula_top = block.caption_top + 270;
         place_picture(block.formula, client, 480, formula_top);
-        const double middle = formula_top + picture_size(block.formula).height() / 2;
+        const double middle = formula_top + printing::natural_size(block.formula).height() / 2;
 
         auto *equals = new QLabel(QStringLiteral("＝"), client);
         place(equals, 3150, middle - 135, 270, 270);

@@ -1,3 +1,4 @@
+#include "printing/dialog/picture_widget.h"
 #include "printing/report_font.h"
 #include "rcstress/window/section_window.h"
 
@@ -132,6 +133,48 @@ private slots:
             QVERIFY(field(name)->text().isEmpty());
         QVERIFY(!action("MNUPRINT")->isEnabled());
         QVERIFY(action("MNUEXIT")->isEnabled());
+    }
+
+    void controls_at_their_places_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("geometry");  // logical pixels, 15 twips each
+        QTest::newRow("計算") << "Command1" << QRect(406, 136, 97, 25);
+        QTest::newRow("As") << "Text1" << QRect(144, 24, 67, 18);
+        QTest::newRow("U") << "Text9" << QRect(386, 70, 67, 18);
+        QTest::newRow("k") << "Text5" << QRect(160, 138, 67, 18);
+        QTest::newRow("allowable compressive stress") << "AllowableStress1" << QRect(384, 184, 140, 66);
+        QTest::newRow("allowable tensile stress") << "AllowableStress2" << QRect(384, 252, 140, 90);
+        QTest::newRow("allowable shear stress") << "AllowableStress3" << QRect(384, 344, 140, 68);
+        QTest::newRow("allowable bond stress") << "AllowableStress4" << QRect(384, 416, 140, 80);
+    }
+
+    void controls_at_their_places()
+    {
+        QFETCH(QString, control);
+        QFETCH(QRect, geometry);
+        auto *widget = window->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), geometry);
+        // Nothing may stick out of the client area.
+        const QRect on_client(widget->mapTo(window->centralWidget(), QPoint(0, 0)), widget->size());
+        QVERIFY(window->centralWidget()->rect().contains(on_client));
+    }
+
+    void formulas_beside_their_fields()
+    {
+        const QList<printing::PictureWidget *> pictures = window->findChildren<printing::PictureWidget *>();
+        QCOMPARE(pictures.size(), 9);
+        const char *const formulas[] = {"MorvikConcreteStress", "MorvikSteelStress", "MorvikShearStress",
+                                        "MorvikBondStress"};
+        const char *const fields[] = {"Text10", "Text11", "Text12", "Text13"};
+        for (int i = 0; i < 4; ++i) {
+            auto *formula = window->findChild<printing::PictureWidget *>(QString::fromLatin1(formulas[i]));
+            QVERIFY(formula);
+            const QRect stress = field(fields[i])->geometry();
+            QVERIFY(formula->geometry().right() < stress.left());
+            QVERIFY(qAbs(formula->geometry().center().y() - stress.center().y()) <= 1);
+        }
     }
 
     void typed_section_shows_results_data()
@@ -306,8 +349,9 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("form");
         QTest::addColumn<QSize>("client");
-        QTest::newRow("模式図") << "MNU_H2" << "Form3" << QSize(525, 330);
-        QTest::newRow("異形鋼棒断面積表") << "MNU_H" << "Form2" << QSize(534, 201);
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("模式図") << "MNU_H2" << "Form3" << QSize(525, 330) << "Schematic";
+        QTest::newRow("異形鋼棒断面積表") << "MNU_H" << "Form2" << QSize(534, 201) << "BarTable";
     }
 
     void reference_window_chosen_twice_is_one()
@@ -315,6 +359,7 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, form);
         QFETCH(QSize, client);
+        QFETCH(QString, picture);
         action(entry.toLatin1().constData())->trigger();
         action(entry.toLatin1().constData())->trigger();
         QCOMPARE(shown_count(form), 1);
@@ -323,6 +368,7 @@ private slots:
             if (w->objectName() == form)
                 shown = w;
         QCOMPARE(shown->windowTitle(), QStringLiteral("参考資料"));
+        QVERIFY(shown->findChild<printing::PictureWidget *>(picture));
         QCOMPARE(shown->size(), client);
 
         // Closed by its own close box, it opens afresh when chosen again.
