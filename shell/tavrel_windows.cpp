@@ -1,16 +1,38 @@
 #include "shell/tavrel_windows.h"
 
+#include "shell/launcher.h"
+#include "shell/screen_font.h"
+#include "shell/single_instance.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
 namespace shell {
 
+Launcher *open_launcher(const SingleInstance &instance)
+{
+    if (!instance.is_first()) {
+        QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), already_running_message,
+                        QMessageBox::Ok);
+        box.exec();
+        return nullptr;
+    }
+    auto *launcher = new Launcher;
+    launcher->show();
+    return launcher;
+}
+
 int run_windows(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMessageBox::information(nullptr, QStringLiteral("Tavrel"),
-                             QStringLiteral("Tavrel の画面はまだありません。 / Tavrel's windows are not built yet."));
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tavrel"));
+    install_screen_font(app);
+    // The process lives while any of its windows is open: closing the launcher leaves the flume
+    // window, and the other way round.
+    const SingleInstance instance;
+    if (!open_launcher(instance))
+        return 0;
+    return app.exec();
 }
 
 } // namespace shell

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace shell {
+
+// The files that come with Tavrel: the reference book and the program Morvik.
+inline const QString reference_pdf_path = QStringLiteral("file/Tavrel.pdf");
+inline const QString morvik_path = QStringLiteral("file/morvik");
+
+// The directory the companions are looked for in and Morvik runs in: the environment variable
+// "curdir", or the current directory when it is unset or empty.
+QString companion_directory();
+
+// Where a companion may be, in the order tried: below the companion directory, then below the
+// directory of the running program, so that the programs work wherever they are started.
+QStringList companion_candidates(const QString &relative_path);
+
+// The first candidate that exists, or an empty text.
+QString find_companion(const QString &relative_path);
+
+// Opens the reference book with the desktop's PDF viewer. A missing file or a viewer that cannot
+// be started is reported with the paths tried.
+void open_reference_pdf(QWidget *owner);
+
+// Starts Morvik as a process of its own, with no arguments, in the companion directory. A missing
+// program or a failed start is reported with the path.
+void start_morvik(QWidget *owner);
+
+namespace message {
+inline const QString companion_title = QStringLiteral("Tavrel");
+inline const QString file_not_found = QStringLiteral("ファイルが見つかりません。");
+inline const QString pdf_not_opened = QStringLiteral("PDFファイルを開けませんでした。");
+inline const QString program_not_started = QStringLiteral("プログラムを起動できませんでした。");
+} // namespace message
+
+} // namespace shell

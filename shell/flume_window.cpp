@@ -1,0 +1,236 @@
+#include "shell/flume_window.h"
+
+#include "flume/flume_sheet.h"
+#include "flume/page_chain.h"
+#include "inputfile/file_commands.h"
+#include "printing/dialog/print_dialog.h"
+#include "printing/flume_reports.h"
+#include "shell/about_box.h"
+#include "shell/case1_page.h"
+#include "shell/case2_page.h"
+#include "shell/case3_page.h"
+#include "shell/colours.h"
+#include "shell/companion_files.h"
+#include "shell/earth_pressure_page.h"
+#include "shell/launcher_icons.h"
+#include "shell/left_panel.h"
+#include "shell/shape_input_page.h"
+#include "shell/twips.h"
+#include "shell/uplift_bearing_page.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace shell {
+
+using flume::Page;
+
+namespace {
+
+const double page_left = 2675;
+const double page_top = 390;
+
+std::size_t index(Page page)
+{
+    return std::size_t(page);
+}
+
+} // namespace
+
+FlumeWindow::FlumeWindow(QWidget *parent)
+    : QMainWindow(parent), sheet_(new flume::FlumeSheet(this)), messages_(this)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("地震時を考慮しなくてよいQuenfor"));
+    setWindowIcon(flume_icon());
+
+    // The client area holds the page buttons and the panels below them: 8910 twips wide less the
+    // window frame, and as high as the panels reach.
+    auto *client = new QWidget(this);
+    client->setFixedSize(twips_size(8790, 6150));
+    setCentralWidget(client);
+
+    const struct {
+        Page page;
+        const char *caption;
+        double left;
+    } buttons[] = {
+        {Page::EarthPressure, "主働土圧", 60},
+        {Page::UpliftBearing, "浮上り・支持力", 1800},
+        {Page::Case1, "ケース.1", 3540},
+        {Page::Case2, "ケース.2", 5280},
+        {Page::Case3, "ケース.3", 7020},
+    };
+    for (const auto &b : buttons) {
+        auto *button = new QPushButton(QString::fromUtf8(b.caption), client);
+        button->setObjectName(QStringLiteral("Command%1").arg(int(b.page)));
+        place(button, b.left, 60, 1740, 300);
+        button->setEnabled(sheet_->page_button_enabled(b.page));
+        connect(button, &QPushButton::clicked, this, [this, page = b.page] { flume::open_page(*sheet_, page); });
+        page_buttons_[index(b.page)] = button;
+    }
+
+    left_panel_ = new LeftPanel(*sheet_, client);
+    place(left_panel_, 30, 390);
+
+    case1_page_ = new Case1Page(*sheet_, messages_, client);
+    pages_[index(Page::ShapeInput)] = new ShapeInputPage(client);
+    pages_[index(Page::EarthPressure)] = new EarthPressurePage(*sheet_, messages_, client);
+    pages_[index(Page::UpliftBearing)] = new UpliftBearingPage(*sheet_, messages_, client);
+    pages_[index(Page::Case1)] = case1_page_;
+    pages_[index(Page::Case2)] = new Case2Page(*sheet_, messages_, client);
+    pages_[index(Page::Case3)] = new Case3Page(*sheet_, messages_, client);
+    for (Panel *page : pages_)
+        place(page, page_left, page_top);
+
+    case1_scroll_ = new QScrollBar(Qt::Vertical, client);
+    case1_scroll_->setObjectName(QStringLiteral("VScroll1"));
+    place(case1_scroll_, 8520, 390, 255, 5700);
+    // The page moves when the value has changed, not while the thumb is dragged.
+    case1_scroll_->setTracking(false);
+    case1_scroll_->setSingleStep(1);
+    case1_scroll_->setPageStep(5);
+    connect(case1_scroll_, &QScrollBar::valueChanged, case1_page_, &Case1Page::scroll_to);
+
+    build_menus();
+
+    connect(sheet_, &flume::FlumeSheet::page_button_changed, this, [this](Page page, bool enabled) {
+        if (QPushButton *button = page_buttons_[index(page)])
+            button->setEnabled(enabled);
+    });
+    connect(sheet_, &flume::FlumeSheet::print_entry_changed, this, [this](Page page, bool enabled) {
+        if (QAction *entry = print_entries_[index(page)])
+            entry->setEnabled(enabled);
+    });
+    connect(sheet_, &flume::FlumeSheet::current_page_changed, this, &FlumeWindow::show_page);
+
+    show_page(sheet_->current_page());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+FlumeWindow::~FlumeWindow()
+{
+    delete about_box_;
+}
+
+void FlumeWindow::build_menus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("MNUFILE"));
+    QAction *open = file->addAction(QStringLiteral("開く(&O)"), this, &FlumeWindow::open_input_file);
+    open->setObjectName(QStringLiteral("mnuopen"));
+    file->addSeparator();
+    QAction *save = file->addAction(QStringLiteral("名前を付けて保存(&A)"), this, &FlumeWindow::save_input_file_as);
+    save->setObjectName(QStringLiteral("mnurewrit"));
+    file->addSeparator();
+    QAction *exit = file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("mnuexit"));
+
+    QMenu *print = menuBar()->addMenu(QStringLiteral("プリント(&P)"));
+    print->setObjectName(QStringLiteral("MNUPRINT"));
+    const struct {
+        Page page;
+        const char *control;
+        const char *caption;
+    } entries[] = {
+        {Page::EarthPressure, "MNUP_1", "主働土圧"},
+        {Page::UpliftBearing, "mnup_2", "浮上り・基礎地盤支持力の検討"},
+        {Page::Case1, "mnup_3", "ケース . 1"},
+        {Page::Case2, "mnup_4", "ケース . 2"},
+        {Page::Case3, "mnup_5", "ケース . 3"},
+    };
+    for (const auto &e : entries) {
+        QAction *entry = print->addAction(QString::fromUtf8(e.caption), this, [this, page = e.page] { print_report(page); });
+        entry->setObjectName(QString::fromLatin1(e.control));
+        entry->setEnabled(sheet_->print_entry_enabled(e.page));
+        print_entries_[index(e.page)] = entry;
+    }
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->setObjectName(QStringLiteral("MNUHELPE"));
+    QAction *pdf = help->addAction(QStringLiteral("Tavrel(PDF)"), this, [this] { open_reference_pdf(this); });
+    pdf->setObjectName(QStringLiteral("mnuh_pdf"));
+    help->addSeparator();
+    QAction *version = help->addAction(QStringLiteral("バージョン情報"), this, &FlumeWindow::show_about_box);
+    version->setObjectName(QStringLiteral("mnuver"));
+}
+
+void FlumeWindow::show_page(Page page)
+{
+    // Case 1 always opens at its top.
+    const bool case1 = page == Page::Case1;
+    if (case1) {
+        case1_scroll_->setValue(0);
+        case1_page_->scroll_to(0);
+        case1_scroll_->setRange(0, case1_page_->scroll_maximum());
+    }
+    case1_scroll_->setVisible(case1);
+
+    for (Panel *panel : pages_)
+        panel->setVisible(panel == pages_[index(page)]);
+    left_panel_->arrange(page);
+
+    for (Page p : flume::calculation_pages) {
+        QPushButton *button = page_buttons_[index(p)];
+        QPalette palette = QApplication::palette(button);
+        if (p == page)
+            palette.setColor(QPalette::Button, shown_page_colour);
+        button->setPalette(palette);
+    }
+}
+
+void FlumeWindow::open_input_file()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), inputfile::dialog_filter);
+    if (path.isEmpty())
+        return;
+    if (const auto failure = inputfile::open_file(*sheet_, path))
+        warning_box(this, failure->text, failure->title);
+}
+
+void FlumeWindow::save_input_file_as()
+{
+    // The dialog asks before it replaces an existing file.
+    const QString path = QFileDialog::getSaveFileName(this, QString(), QString(), inputfile::dialog_filter);
+    if (path.isEmpty())
+        return;
+    if (const auto failure = inputfile::save_as(*sheet_, path))
+        warning_box(this, failure->text, failure->title);
+}
+
+void FlumeWindow::print_report(Page page)
+{
+    // The report is made from the field texts at the moment the dialog's button is pressed.
+    printing::open_print_dialog(this, int(page), [this, page] {
+        return printing::flume_report(page, printing::snapshot(*sheet_));
+    });
+}
+
+void FlumeWindow::show_about_box()
+{
+    if (!about_box_)
+        about_box_ = new AboutBox(this);
+    about_box_->show();
+    about_box_->raise();
+}
+
+void FlumeWindow::closeEvent(QCloseEvent *event)
+{
+    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("終了確認"), QStringLiteral("終了しますか？"),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    question.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    if (question.exec() == QMessageBox::Yes)
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace shell

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "flume/field.h"
+#include "shell/window_messages.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QAction;
+class QPushButton;
+class QScrollBar;
+
+namespace flume {
+class FlumeSheet;
+}
+
+namespace shell {
+
+class AboutBox;
+class Case1Page;
+class LeftPanel;
+class Panel;
+
+// The flume window, "地震時を考慮しなくてよいQuenfor": five page buttons, the left panel, one page at
+// a time, the Case 1 scroll bar and the menus. All its state is the sheet's; the window shows it.
+class FlumeWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit FlumeWindow(QWidget *parent = nullptr);
+    ~FlumeWindow() override;
+
+    flume::FlumeSheet &sheet() { return *sheet_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void build_menus();
+    void show_page(flume::Page page);
+    void open_input_file();
+    void save_input_file_as();
+    void print_report(flume::Page page);
+    void show_about_box();
+
+    flume::FlumeSheet *sheet_;
+    WindowMessages messages_;
+    LeftPanel *left_panel_;
+    Case1Page *case1_page_;
+    QScrollBar *case1_scroll_;
+    std::array<QPushButton *, 6> page_buttons_{};  // by page; none for shape input
+    std::array<Panel *, 6> pages_{};
+    std::array<QAction *, 6> print_entries_{};
+    QPointer<AboutBox> about_box_;
+};
+
+} // namespace shell

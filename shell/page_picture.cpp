@@ -1,0 +1,17 @@
+#include "shell/page_picture.h"
+
+#include "printing/dialog/picture_widget.h"
+
+namespace shell {
+
+QWidget *make_page_picture(PagePicture picture, QWidget *parent)
+{
+    const printing::Picture drawing = picture == PagePicture::ShapeInputDiagram ? printing::Picture::ShapeInputDiagram
+                                                                                 : printing::Picture::Case1Diagram;
+    auto *widget = new printing::PictureWidget(drawing, parent);
+    widget->setObjectName(printing::picture_name(drawing));
+    widget->resize(widget->sizeHint());
+    return widget;
+}
+
+} // namespace shell

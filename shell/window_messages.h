@@ -1,0 +1,24 @@
+#pragma once
+
+#include "flume/messages.h"
+
+class QWidget;
+
+namespace shell {
+
+// The calculations' messages as the flume window gives them: the system beep, then a modal
+// warning box with an OK button over the window.
+class WindowMessages : public flume::MessageSink
+{
+public:
+    explicit WindowMessages(QWidget *owner) : owner_(owner) {}
+    void warn(const QString &text, const QString &title) override;
+
+private:
+    QWidget *owner_;
+};
+
+// The beep and a modal warning box with an OK button.
+void warning_box(QWidget *owner, const QString &text, const QString &title);
+
+} // namespace shell

@@ -1,0 +1,273 @@
+// The launcher: showing the flume window, the lifecycle of the windows, finding and starting the
+// companions, and the single instance across two processes.
+#include "box_answer.h"
+
+#include "flume/flume_sheet.h"
+#include "shell/companion_files.h"
+#include "shell/flume_window.h"
+#include "shell/launcher.h"
+#include "shell/screen_font.h"
+#include "shell/single_instance.h"
+#include "shell/tavrel_windows.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <cstdio>
+#include <iostream>
+
+using shell::FlumeWindow;
+using shell::Launcher;
+
+namespace {
+
+QList<FlumeWindow *> flume_windows()
+{
+    QList<FlumeWindow *> found;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *f = qobject_cast<FlumeWindow *>(w); f && f->isVisible())
+            found << f;
+    }
+    return found;
+}
+
+void write_file(const QString &path, const QByteArray &bytes, bool executable)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    if (executable)
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+}
+
+// The child process of the single-instance test: takes the instance named on the command line,
+// says whether it got it, and keeps it until its standard input closes.
+int hold_instance(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const shell::SingleInstance instance(QString::fromLocal8Bit(argv[2]));
+    std::cout << (instance.is_first() ? "first" : "second") << std::endl;
+    while (std::getchar() != EOF) {
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestLauncher : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void flume_button_shows_one_window();
+    void windows_live_on_their_own_and_start_afresh();
+    void companions_are_looked_for_in_curdir_then_beside_the_program_data();
+    void companions_are_looked_for_in_curdir_then_beside_the_program();
+    void missing_reference_book_is_reported_with_the_paths();
+    void morvik_starts_in_the_companion_directory();
+    void morvik_that_cannot_start_is_reported();
+    void second_instance_is_refused_while_the_first_runs();
+
+private:
+    QTemporaryDir curdir_;
+};
+
+void TestLauncher::cleanup()
+{
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<FlumeWindow *>(w) || qobject_cast<Launcher *>(w))
+            windows << w;
+    }
+    qDeleteAll(windows);
+    qunsetenv("curdir");
+}
+
+void TestLauncher::flume_button_shows_one_window()
+{
+    auto *launcher = new Launcher;
+    launcher->show();
+    QCOMPARE(launcher->windowTitle(), QStringLiteral("Tavrel"));
+    QStringList captions;
+    for (const char *name : {"Command1", "Command2", "Command3"}) {
+        auto *button = launcher->findChild<QToolButton *>(QString::fromLatin1(name));
+        QCOMPARE(button->iconSize(), QSize(32, 32));
+        QVERIFY(!button->icon().isNull());
+        captions << button->text();
+    }
+    QCOMPARE(captions, QStringList({"参考図書：「Tavrel」(PDF)", "Quenfor", "鉄筋コンクリート応力度の検討"}));
+
+    auto *quenfor = launcher->findChild<QToolButton *>(QStringLiteral("Command2"));
+    QTest::mouseClick(quenfor, Qt::LeftButton);
+    QTest::mouseClick(quenfor, Qt::LeftButton);
+    QCOMPARE(flume_windows().size(), 1);
+}
+
+void TestLauncher::windows_live_on_their_own_and_start_afresh()
+{
+    QApplication::setQuitOnLastWindowClosed(false);  // the test process outlives its windows
+    QPointer<Launcher> launcher = new Launcher;
+    launcher->show();
+    QPointer<FlumeWindow> first = launcher->show_flume_window();
+    first->sheet().set_text(flume::Field::t1, QStringLiteral("0.1"));
+
+    // Closing the launcher leaves the flume window.
+    launcher->close();
+    QTRY_VERIFY(!launcher);
+    QVERIFY(first && first->isVisible());
+
+    // A confirmed close unloads the flume window; the next one starts empty.
+    SeenBox yes;
+    answer_next_box(&yes, QMessageBox::Yes);
+    first->close();
+    QTRY_VERIFY(!first);
+
+    launcher = new Launcher;
+    launcher->show();
+    FlumeWindow *second = launcher->show_flume_window();
+    QCOMPARE(second->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QString());
+    QCOMPARE(flume_windows().size(), 1);
+}
+
+void TestLauncher::companions_are_looked_for_in_curdir_then_beside_the_program_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<bool>("in_curdir");
+    QTest::addColumn<QString>("expected");  // "curdir", "program" or "" for not found
+    QTest::newRow("pdf in curdir") << "file/Tavrel.pdf" << true << "curdir";
+    QTest::newRow("morvik in curdir") << "file/morvik" << true << "curdir";
+    QTest::newRow("morvik beside tavrel") << "file/morvik" << false << "program";
+    QTest::newRow("pdf nowhere") << "file/Tavrel.pdf" << false << "";
+}
+
+void TestLauncher::companions_are_looked_for_in_curdir_then_beside_the_program()
+{
+    QFETCH(QString, relative);
+    QFETCH(bool, in_curdir);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    qputenv("curdir", dir.path().toLocal8Bit());
+    if (in_curdir)
+        write_file(dir.filePath(relative), "x", false);
+
+    QString want;
+    if (expected == QLatin1String("curdir"))
+        want = dir.filePath(relative);
+    else if (expected == QLatin1String("program"))
+        want = QDir(QCoreApplication::applicationDirPath()).filePath(relative);
+    QCOMPARE(shell::find_companion(relative), want);
+    QCOMPARE(shell::companion_directory(), dir.path());
+}
+
+void TestLauncher::missing_reference_book_is_reported_with_the_paths()
+{
+    QTemporaryDir dir;
+    qputenv("curdir", dir.path().toLocal8Bit());
+    auto *launcher = new Launcher;
+    launcher->show();
+    SeenBox box;
+    answer_next_box(&box);
+    QTest::mouseClick(launcher->findChild<QToolButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QVERIFY(box.seen);
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.text, QStringLiteral("ファイルが見つかりません。\n%1\n%2")
+                           .arg(dir.filePath(QStringLiteral("file/Tavrel.pdf")),
+                                QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("file/Tavrel.pdf"))));
+}
+
+void TestLauncher::morvik_starts_in_the_companion_directory()
+{
+    QTemporaryDir dir;
+    qputenv("curdir", dir.path().toLocal8Bit());
+    // A stand-in program that records the directory it was started in and its arguments.
+    write_file(dir.filePath(QStringLiteral("file/morvik")), "#!/bin/sh\npwd > started.txt\necho \"$#\" >> started.txt\n",
+               true);
+    auto *launcher = new Launcher;
+    launcher->show();
+    QTest::mouseClick(launcher->findChild<QToolButton *>(QStringLiteral("Command3")), Qt::LeftButton);
+
+    const QString record = dir.filePath(QStringLiteral("started.txt"));
+    auto recorded_lines = [&record] {
+        QFile file(record);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(recorded_lines().size() == 3, 10000);  // two lines and the empty rest
+    const QList<QByteArray> lines = recorded_lines();
+    QCOMPARE(QFileInfo(QString::fromLocal8Bit(lines.value(0))).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
+    QCOMPARE(lines.value(1), QByteArray("0"));
+}
+
+void TestLauncher::morvik_that_cannot_start_is_reported()
+{
+    QTemporaryDir dir;
+    qputenv("curdir", dir.path().toLocal8Bit());
+    const QString program = dir.filePath(QStringLiteral("file/morvik"));
+    write_file(program, "not a program", false);
+    auto *launcher = new Launcher;
+    launcher->show();
+    SeenBox box;
+    answer_next_box(&box);
+    QTest::mouseClick(launcher->findChild<QToolButton *>(QStringLiteral("Command3")), Qt::LeftButton);
+    QVERIFY(box.seen);
+    QCOMPARE(box.text, QStringLiteral("プログラムを起動できませんでした。\n") + program);
+}
+
+void TestLauncher::second_instance_is_refused_while_the_first_runs()
+{
+    const QString name = QStringLiteral("tavrel-test-%1").arg(QCoreApplication::applicationPid());
+    QProcess first;
+    first.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-instance"), name});
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY(first.canReadLine());
+    QCOMPARE(first.readLine().trimmed(), QByteArray("first"));
+
+    {
+        const shell::SingleInstance second(name);
+        QVERIFY(!second.is_first());
+        SeenBox box;
+        answer_next_box(&box);
+        QCOMPARE(shell::open_launcher(second), nullptr);
+        QVERIFY(box.seen);
+        QCOMPARE(box.text, QStringLiteral("アプリケーションは既に開かれています。"));
+        QCOMPARE(box.icon, QMessageBox::Warning);
+    }
+
+    // When the first instance ends, the next start is the first again.
+    first.closeWriteChannel();
+    QVERIFY(first.waitForFinished());
+    {
+        const shell::SingleInstance later(name);
+        QVERIFY(later.is_first());
+    }
+
+    // An instance that was killed leaves its lock behind; the next start takes it over.
+    QProcess killed;
+    killed.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-instance"), name});
+    QVERIFY(killed.waitForStarted());
+    QTRY_VERIFY(killed.canReadLine());
+    QCOMPARE(killed.readLine().trimmed(), QByteArray("first"));
+    killed.kill();
+    QVERIFY(killed.waitForFinished());
+    QVERIFY(QFile::exists(shell::SingleInstance::lock_path(name)));
+    const shell::SingleInstance after_crash(name);
+    QVERIFY(after_crash.is_first());
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc > 2 && qstrcmp(argv[1], "--hold-instance") == 0)
+        return hold_instance(argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavrel"));
+    shell::install_screen_font(app);
+    TestLauncher test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_launcher.moc"
