@@ -155,6 +155,25 @@ QPushButton *visible_print_button(QWidget *dialog)
     return nullptr;
 }
 
+// Presses the button and answers the message box it brings up; the box's text, empty when none came.
+QString press_and_answer(QPushButton *button, QMessageBox::Icon *icon = nullptr)
+{
+    QString message;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            answer.stop();
+            message = box->text();
+            if (icon)
+                *icon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    answer.start(20);
+    QTest::mouseClick(button, Qt::LeftButton);
+    return message;
+}
+
 // One A4 portrait page, its text in IPA Gothic embedded in the file.
 void check_paper_and_font(const QString &pdf)
 {
@@ -377,21 +396,8 @@ private slots:
         const QSet<QString> before = pdfs_in(first_queue);
         box->setEditText(first_queue.toUpper());  // the print system would take it, case-blind
 
-        QString message;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                answer.stop();
-                message = box->text();
-                icon = box->icon();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        answer.start(20);
-        QTest::mouseClick(visible_print_button(dialog), Qt::LeftButton);
-        answer.stop();
-
+        const QString message = press_and_answer(visible_print_button(dialog), &icon);
         QCOMPARE(message, QStringLiteral("印刷できませんでした。\nTAVREL-PDF-1"));
         QCOMPARE(icon, QMessageBox::Warning);
         QVERIFY(!dialog.isNull());
@@ -402,6 +408,30 @@ private slots:
         QTest::mouseClick(visible_print_button(dialog), Qt::LeftButton);
         QTRY_VERIFY(dialog.isNull());
         QCOMPARE(wait_for_printed(first_queue, before).size(), 1);
+    }
+
+    // A printer that turns the job away is reported like a missing one, and the dialog stays until the
+    // printer takes jobs again.
+    void a_refusing_printer_is_reported()
+    {
+        QCOMPARE(QProcess::execute(QStringLiteral("cupsreject"), {second_queue}), 0);
+        auto accept_again = qScopeGuard([] { QProcess::execute(QStringLiteral("cupsaccept"), {second_queue}); });
+        QWidget owner;
+        owner.show();
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 3, [this] {
+            return printing::case1_report(printing::snapshot(flume_sheet_));
+        });
+        choose_in_box(dialog->findChild<QComboBox *>(QStringLiteral("Combo1")), second_queue);
+        QCOMPARE(press_and_answer(visible_print_button(dialog)), QStringLiteral("印刷できませんでした。\ntavrel-pdf-2"));
+        QVERIFY(!dialog.isNull() && dialog->isVisible());
+        QVERIFY(!owner.isEnabled());
+
+        accept_again.dismiss();
+        QCOMPARE(QProcess::execute(QStringLiteral("cupsaccept"), {second_queue}), 0);
+        const QSet<QString> before = pdfs_in(second_queue);
+        QCOMPARE(press_and_answer(visible_print_button(dialog)), QString());
+        QTRY_VERIFY(dialog.isNull());
+        QCOMPARE(wait_for_printed(second_queue, before).size(), 1);
     }
 };
 
