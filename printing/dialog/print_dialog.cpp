@@ -90,6 +90,7 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(nullptr), owner_(o
     setObjectName(flume ? QStringLiteral("Form5") : QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("印刷"));
+    install_font_substitutions();
     setFont(QFont(report_face, 9));
     setFixedSize(flume ? QSize(px(6030), px(2040)) : QSize(px(6000), px(2010)));
 
