@@ -17,7 +17,7 @@ Case1Page::Case1Page(flume::FlumeSheet &sheet, flume::MessageSink &messages, QWi
     : Panel(5875, 5700, parent)
 {
     setObjectName(QStringLiteral("Picture5"));
-    const double input_x = 3960;
+    const double input_x = 4080;
     const double input_width = 900;
     const double result_x = 1560;
 
