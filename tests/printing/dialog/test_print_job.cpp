@@ -6,6 +6,7 @@
 #include "printing/rc_stress_report.h"
 #include "rcstress/section_sheet.h"
 #include "rcstress/window/section_window.h"
+#include "shell/flume_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -195,6 +196,8 @@ using MakeDialog = std::function<printing::PrintDialog *(QWidget *owner)>;
 
 Q_DECLARE_METATYPE(MakeDialog)
 Q_DECLARE_METATYPE(QList<Sample>)
+Q_DECLARE_METATYPE(Sample)
+Q_DECLARE_METATYPE(flume::Field)
 
 class TestPrintJob : public QObject
 {
@@ -342,6 +345,61 @@ private slots:
         QVERIFY(std::any_of(words.begin(), words.end(), [&](const Word &w) {
             return w.text == QStringLiteral("主働土圧") && qAbs(w.x - title.x()) <= 1 && qAbs(w.y - title.y()) <= 1;
         }));
+    }
+
+    // From Tavrel's flume window: each entry of プリント(&P) opens Form5 with its own print button over
+    // the disabled window, and 印刷 prints that page's report with the value its last result shows.
+    void tavrel_prints_from_its_print_menu_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<flume::Field>("last_result");
+        QTest::addColumn<QString>("print_button");
+        QTest::addColumn<Sample>("sample");
+        QTest::newRow("主働土圧") << "MNUP_1" << Field::pv << "Command1" << Sample{"10.51", 7300, 12030};
+        QTest::newRow("浮上り・基礎地盤支持力の検討")
+            << "mnup_2" << Field::max_bearing << "Command2" << Sample{"10.52", -1, 14100};
+        QTest::newRow("ケース . 1") << "mnup_3" << Field::case1_slab_moment << "Command3" << Sample{"10.53", 6700, 15300};
+        QTest::newRow("ケース . 2") << "mnup_4" << Field::case2_slab_moment << "Command4" << Sample{"10.54", 6700, 14110};
+        QTest::newRow("ケース . 3") << "mnup_5" << Field::case3_slab_moment << "Command5" << Sample{"10.55", 6700, 14125};
+    }
+
+    void tavrel_prints_from_its_print_menu()
+    {
+        QFETCH(QString, entry);
+        QFETCH(flume::Field, last_result);
+        QFETCH(QString, print_button);
+        QFETCH(Sample, sample);
+
+        shell::FlumeWindow window;
+        window.show();
+        window.sheet().show_result(last_result, sample.text);
+        auto *print_entry = window.findChild<QAction *>(entry);
+        QVERIFY(print_entry && print_entry->isEnabled());
+        print_entry->trigger();
+
+        QPointer<QWidget> dialog;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QStringLiteral("Form5") && top->isVisible())
+                dialog = top;
+        }
+        QVERIFY(dialog);
+        QVERIFY(!window.isEnabled());
+        QCOMPARE(visible_print_button(dialog)->objectName(), print_button);
+        choose_in_box(dialog->findChild<QComboBox *>(QStringLiteral("Combo1")), first_queue);
+        const QSet<QString> before = pdfs_in(first_queue);
+        QTest::mouseClick(visible_print_button(dialog), Qt::LeftButton);
+        QTRY_VERIFY(dialog.isNull());
+        QVERIFY(window.isEnabled());
+
+        const QStringList printed = wait_for_printed(first_queue, before);
+        QCOMPARE(printed.size(), 1);
+        check_paper_and_font(printed.constFirst());
+        const QPointF at = printable_origin(first_queue) + QPointF(sample.x / 20.0, sample.y / 20.0);
+        const QList<Word> words = words_of(printed.constFirst());
+        QVERIFY2(std::any_of(words.begin(), words.end(), [&](const Word &w) {
+                     return w.text == sample.text && qAbs(w.y - at.y()) <= 1 && (sample.x < 0 || qAbs(w.x - at.x()) <= 1);
+                 }),
+                 qPrintable(sample.text));
     }
 
     // From Morvik's window: 印刷(&P) opens Form4 over the disabled window, 印刷 prints the report of
