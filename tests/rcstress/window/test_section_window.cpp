@@ -267,6 +267,27 @@ private slots:
         QVERIFY(!action("MNUPRINT")->isEnabled());
     }
 
+    void print_entry_opens_print_dialog()
+    {
+        type_worked_example();
+        QTest::mouseClick(calculate_button(), Qt::LeftButton);
+        action("MNUPRINT")->trigger();
+        QWidget *dialog = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("Form4") && w->isVisible())
+                dialog = w;
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("印刷"));
+        QVERIFY(!window->isEnabled());
+
+        auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("Command6"));
+        QVERIFY(cancel);
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QCOMPARE(shown_count("Form4"), 0);
+        QVERIFY(window->isEnabled());
+        QCOMPARE(field("Text13")->text(), QStringLiteral("37.29 （N/c㎡）"));
+    }
+
     void click_selects_whole_input_data()
     {
         QTest::addColumn<QString>("control");
