@@ -372,11 +372,16 @@ Expr braces(Expr body) { return make<FenceNode>(Delimiter::Brace, std::move(body
 
 void draw_fitted(QPainter &painter, const Expr &formula, const QRectF &target)
 {
-    QPainterPath ink = formula.layout(1.0).ink;
+    const Box box = formula.layout(1.0);
+    QPainterPath ink = box.ink;
     ink.setFillRule(Qt::WindingFill);
-    const QRectF bounds = ink.boundingRect();
+    QRectF bounds = ink.boundingRect();
     if (bounds.isEmpty() || target.isEmpty())
         return;
+    // A closing "=" keeps the space that follows it, so the value printed after the picture does
+    // not touch it.
+    if (box.width - bounds.right() > 0.5 * kRelationSpace)
+        bounds.setRight(box.width);
     const double scale = std::min(target.width() / bounds.width(), target.height() / bounds.height());
     QTransform fit;
     fit.translate(target.left(), target.center().y());

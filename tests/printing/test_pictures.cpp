@@ -126,7 +126,12 @@ void TestPictures::fills_its_box()
     if (fill == Fill::Formula) {
         const double tolerance = 2;
         QVERIFY2(left <= tolerance, qPrintable(QStringLiteral("left gap %1 px").arg(left)));
-        const bool wide = right <= tolerance;
+        // A formula that ends with "=" keeps a narrow space after it, so the value printed next to
+        // the picture does not touch the sign.
+        const bool ends_with_equals = picture != Picture::Image7 && picture != Picture::Image9 &&
+                                      picture != Picture::Image11 && picture <= Picture::Image22;
+        const bool wide = ends_with_equals ? right > tolerance && right <= 0.3 * box.height()
+                                           : right <= tolerance;
         const bool tall = top <= tolerance && bottom <= tolerance;
         QVERIFY2(wide || tall, qPrintable(QStringLiteral("gaps right %1, top %2, bottom %3 px")
                                               .arg(right).arg(top).arg(bottom)));
