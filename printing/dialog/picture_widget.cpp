@@ -1,5 +1,7 @@
 #include "printing/dialog/picture_widget.h"
 
+#include "printing/dialog/twips.h"
+
 #include <QPainter>
 
 #include <cmath>
@@ -15,8 +17,7 @@ PictureWidget::PictureWidget(Picture picture, QWidget *parent) : QWidget(parent)
 QSize PictureWidget::pixel_size(Picture picture)
 {
     const QSizeF twips = natural_size(picture);
-    return {static_cast<int>(std::lround(twips.width() / kTwipsPerPixel)),
-            static_cast<int>(std::lround(twips.height() / kTwipsPerPixel))};
+    return twips_size(twips.width(), twips.height());
 }
 
 QSize PictureWidget::sizeHint() const

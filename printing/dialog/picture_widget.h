@@ -16,7 +16,6 @@ public:
     Picture picture() const { return picture_; }
     QSize sizeHint() const override;
 
-    static constexpr double kTwipsPerPixel = 15;
     // The natural size of a picture in logical pixels.
     static QSize pixel_size(Picture picture);
 

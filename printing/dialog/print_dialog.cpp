@@ -3,6 +3,7 @@
 #include "printing/dialog/print_job.h"
 #include "printing/dialog/printer_choice.h"
 #include "printing/dialog/report_preview.h"
+#include "printing/dialog/twips.h"
 #include "printing/pdf_output.h"
 #include "printing/report_font.h"
 
@@ -19,14 +20,6 @@
 namespace printing {
 
 namespace {
-
-// The window layout is given in twips; the screen has 15 twips to the pixel.
-constexpr int twips_per_pixel = 15;
-constexpr int px(int twips) { return twips / twips_per_pixel; }
-QRect twips_rect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
 
 const QString kind_caption = QStringLiteral("種類：　");
 const QString port_caption = QStringLiteral("場所：　");
@@ -92,7 +85,7 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(nullptr), owner_(o
     setWindowTitle(QStringLiteral("印刷"));
     install_font_substitutions();
     setFont(QFont(report_face, 9));
-    setFixedSize(flume ? QSize(px(6030), px(2040)) : QSize(px(6000), px(2010)));
+    setFixedSize(flume ? twips_size(6030, 2040) : twips_size(6000, 2010));
 
     auto *frame = new QGroupBox(QStringLiteral("プリンタ"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -177,7 +170,7 @@ void PrintDialog::set_report(int print_button, const QString &title, std::functi
         QPushButton *button = print_buttons_[i];
         const bool in_use = i == print_button - 1;
         if (in_use)
-            button->move(px(print_left), px(print_top));
+            button->move(twips_point(print_left, print_top));
         button->setVisible(in_use);
     }
 }
@@ -204,7 +197,7 @@ void PrintDialog::show_current_printer()
     kind_label_->setText(kind_caption + name);
     port_label_->setText(port_caption + printer_port(name));
     for (QLabel *label : {kind_label_, port_label_})
-        label->resize(qMax(px(540), label->sizeHint().width()), label->height());
+        label->resize(qMax(pixels(540), label->sizeHint().width()), label->height());
 }
 
 void PrintDialog::printer_chosen()

@@ -1,7 +1,7 @@
 #include "rcstress/window/reference_window.h"
 
 #include "printing/dialog/picture_widget.h"
-#include "rcstress/window/twips.h"
+#include "printing/dialog/twips.h"
 
 namespace rcstress {
 
@@ -9,7 +9,7 @@ ReferenceWindow::ReferenceWindow(printing::Picture picture, QSize client_twips) 
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("参考資料"));
-    const QSize client = twips_size(client_twips.width(), client_twips.height());
+    const QSize client = printing::twips_size(client_twips.width(), client_twips.height());
     setFixedSize(client);
     auto *shown = new printing::PictureWidget(picture, this);
     shown->move(0, 0);

@@ -1,9 +1,9 @@
-#include "shell/window_messages.h"
+#include "printing/dialog/window_messages.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-namespace shell {
+namespace printing {
 
 void WindowMessages::warn(const QString &text, const QString &title)
 {
@@ -17,4 +17,4 @@ void warning_box(QWidget *owner, const QString &text, const QString &title)
     box.exec();
 }
 
-} // namespace shell
+} // namespace printing

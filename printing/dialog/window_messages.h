@@ -4,9 +4,9 @@
 
 class QWidget;
 
-namespace shell {
+namespace printing {
 
-// The calculations' messages as the flume window gives them: the system beep, then a modal
+// The calculations' messages as the windows of both programs give them: the system beep, then a modal
 // warning box with an OK button over the window.
 class WindowMessages : public flume::MessageSink
 {
@@ -21,4 +21,4 @@ private:
 // The beep and a modal warning box with an OK button.
 void warning_box(QWidget *owner, const QString &text, const QString &title);
 
-} // namespace shell
+} // namespace printing
