@@ -1,24 +1,39 @@
 #pragma once
 
+#include <QLocalServer>
 #include <QLockFile>
+#include <QObject>
 #include <QString>
 
 namespace shell {
 
 // Tavrel runs once per user: the first instance holds a lock file in the user's runtime directory
 // for as long as it runs. The lock of an instance that ended without releasing it is taken over.
-class SingleInstance
+// The first instance also listens for a later start, which asks it to bring its windows forward.
+class SingleInstance : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit SingleInstance(const QString &name = QStringLiteral("tavrel"));
 
     // True when this process holds the lock, so no other instance is running.
     bool is_first() const { return first_; }
 
+    // From a later start: asks the running instance to show its windows. Quietly does nothing
+    // when it cannot be reached.
+    void ask_first_to_show() const;
+
     static QString lock_path(const QString &name);
 
+signals:
+    // In the first instance: a later start asked for its windows.
+    void show_requested();
+
 private:
+    QString name_;
     QLockFile lock_;
+    QLocalServer server_;
     bool first_;
 };
 

@@ -15,6 +15,7 @@ Launcher *open_launcher(const SingleInstance &instance)
         QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), already_running_message,
                         QMessageBox::Ok);
         box.exec();
+        instance.ask_first_to_show();
         return nullptr;
     }
     auto *launcher = new Launcher;
@@ -32,6 +33,14 @@ int run_windows(int argc, char *argv[])
     const SingleInstance instance;
     if (!open_launcher(instance))
         return 0;
+    QObject::connect(&instance, &SingleInstance::show_requested, [] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible()) {
+                window->raise();
+                window->activateWindow();
+            }
+        }
+    });
     return app.exec();
 }
 

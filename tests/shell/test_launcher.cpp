@@ -12,9 +12,11 @@
 
 #include <QLineEdit>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <unistd.h>
 #include <cstdio>
 #include <iostream>
 
@@ -45,15 +47,22 @@ void write_file(const QString &path, const QByteArray &bytes, bool executable)
 }
 
 // The child process of the single-instance test: takes the instance named on the command line,
-// says whether it got it, and keeps it until its standard input closes.
+// says whether it got it and whenever a later start asks for its windows, and keeps it until its
+// standard input closes.
 int hold_instance(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const shell::SingleInstance instance(QString::fromLocal8Bit(argv[2]));
+    QObject::connect(&instance, &shell::SingleInstance::show_requested,
+                     [] { std::cout << "show requested" << std::endl; });
     std::cout << (instance.is_first() ? "first" : "second") << std::endl;
-    while (std::getchar() != EOF) {
-    }
-    return 0;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&app] {
+        char buffer[64];
+        if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0)
+            app.quit();
+    });
+    return app.exec();
 }
 
 } // namespace
@@ -236,6 +245,9 @@ void TestLauncher::second_instance_is_refused_while_the_first_runs()
         QVERIFY(box.seen);
         QCOMPARE(box.text, QStringLiteral("アプリケーションは既に開かれています。"));
         QCOMPARE(box.icon, QMessageBox::Warning);
+        // The refused start asks the running one to bring its windows forward.
+        QTRY_VERIFY(first.canReadLine());
+        QCOMPARE(first.readLine().trimmed(), QByteArray("show requested"));
     }
 
     // When the first instance ends, the next start is the first again.
