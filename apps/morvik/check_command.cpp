@@ -1,5 +1,6 @@
 #include "apps/morvik/check_command.h"
 
+#include "flume/command_output.h"
 #include "flume/messages.h"
 #include "rcstress/field_captions.h"
 #include "rcstress/section_sheet.h"
@@ -35,16 +36,9 @@ const char help_text[] =
     "Exit status: 0 calculated, 1 a message was raised, 2 wrong arguments.\n"
     "A value beginning with \"-\" (a negative number) is a value; after \"--\" every argument is one.\n";
 
-void write_out(const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
-}
-
 int wrong_arguments(const QString &reason)
 {
-    const QByteArray bytes = (QStringLiteral("morvik --check: ") + reason + u'\n').toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+    flume::write_utf8(stderr, QStringLiteral("morvik --check: ") + reason + u'\n');
     return 2;
 }
 
@@ -61,7 +55,7 @@ QString plain_report(const rcstress::SectionSheet &sheet, const QList<flume::Mes
         out += u'\n';
     }
     for (const flume::Message &message : messages)
-        out += QStringLiteral("メッセージ [") + message.title + QStringLiteral("] ") + message.text + u'\n';
+        out += flume::message_line(message) + u'\n';
     return out;
 }
 
@@ -102,7 +96,7 @@ int run_check_command(int argc, char *argv[])
                 continue;
             }
             if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-                write_out(QString::fromUtf8(help_text));
+                flume::write_utf8(stdout, QString::fromUtf8(help_text));
                 return 0;
             }
             if (argument == QLatin1String("--")) {
@@ -125,7 +119,7 @@ int run_check_command(int argc, char *argv[])
     flume::MessageRecorder messages;
     rcstress::compute_section_stress(sheet, messages);
 
-    write_out(json ? json_report(sheet, messages.messages) : plain_report(sheet, messages.messages));
+    flume::write_utf8(stdout, json ? json_report(sheet, messages.messages) : plain_report(sheet, messages.messages));
     std::fflush(stdout);
     return messages.messages.isEmpty() ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "apps/morvik/pdf_command.h"
 
+#include "flume/command_output.h"
 #include "flume/messages.h"
 #include "printing/pdf_output.h"
 #include "printing/rc_stress_report.h"
@@ -29,15 +30,9 @@ const char help_text[] =
     "Exit status: 0 written, 1 a message was raised, 2 wrong arguments or a PDF that could not be written.\n"
     "A value beginning with \"-\" (a negative number) is a value; after \"--\" every argument is one.\n";
 
-void write_to(std::FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-}
-
 int fail(int status, const QString &reason)
 {
-    write_to(stderr, QStringLiteral("morvik --pdf: ") + reason + u'\n');
+    flume::write_utf8(stderr, QStringLiteral("morvik --pdf: ") + reason + u'\n');
     return status;
 }
 
@@ -61,7 +56,7 @@ int run_pdf_command(int argc, char *argv[])
                 continue;
             }
             if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-                write_to(stdout, QString::fromUtf8(help_text));
+                flume::write_utf8(stdout, QString::fromUtf8(help_text));
                 return 0;
             }
             if (argument == QLatin1String("--")) {
@@ -84,7 +79,7 @@ int run_pdf_command(int argc, char *argv[])
     flume::MessageRecorder messages;
     rcstress::compute_section_stress(sheet, messages);
     for (const flume::Message &message : messages.messages)
-        write_to(stdout, QStringLiteral("メッセージ [") + message.title + QStringLiteral("] ") + message.text + u'\n');
+        flume::write_utf8(stdout, flume::message_line(message) + u'\n');
 
     // The print entry is usable only while τo holds text; the command prints exactly then.
     if (!sheet.printable())
@@ -93,6 +88,6 @@ int run_pdf_command(int argc, char *argv[])
     if (!printing::write_report_pdf(out_path, {printing::rc_stress_report(printing::snapshot(sheet))},
                                     QStringLiteral("鉄筋コンクリート応力度の検討"), &error))
         return fail(2, out_path + QStringLiteral(": ") + error);
-    write_to(stdout, out_path + QStringLiteral(": 1 ページ / page\n"));
+    flume::write_utf8(stdout, out_path + QStringLiteral(": 1 ページ / page\n"));
     return messages.messages.isEmpty() ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "apps/tavrel/check_command.h"
 
 #include "apps/tavrel/check_output.h"
+#include "flume/command_output.h"
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
 #include "inputfile/tvl_file.h"
@@ -81,12 +82,9 @@ Options parse_arguments(const QStringList &arguments)
     return options;
 }
 
-void write_out(const QByteArray &bytes) { std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout); }
-
 void report_error(const QString &reason)
 {
-    const QByteArray line = (QStringLiteral("tavrel --check: ") + reason + u'\n').toUtf8();
-    std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
+    flume::write_utf8(stderr, QStringLiteral("tavrel --check: ") + reason + u'\n');
 }
 
 // Keeps each message with the page that was shown when it was raised.
@@ -117,9 +115,9 @@ Status check_file(const QString &path, bool json, bool &printed)
     const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, items, messages);
     const CheckedFile checked{path, sheet, outcome, messages.messages};
     if (printed && !json)
-        write_out("\n");
+        flume::write_utf8(stdout, QStringLiteral("\n"));
     printed = true;
-    write_out(json ? json_report(checked) : plain_report(checked).toUtf8());
+    flume::write_utf8(stdout, json ? QString::fromUtf8(json_report(checked)) : plain_report(checked));
     return outcome.reached_case3 && messages.messages.isEmpty() ? AllPassed : Stopped;
 }
 

@@ -1,5 +1,6 @@
 #include "apps/tavrel/check_output.h"
 
+#include "flume/command_output.h"
 #include "flume/flume_sheet.h"
 
 using flume::Field;
@@ -69,11 +70,6 @@ QString result_line(const flume::FlumeSheet &sheet, const ResultLabel &label)
     return line;
 }
 
-QString message_line(const flume::Message &message)
-{
-    return QStringLiteral("  メッセージ [") + message.title + QStringLiteral("] ") + message.text;
-}
-
 // A JSON string: quotation mark, backslash and control characters escaped.
 QString json_string(const QString &text)
 {
@@ -124,7 +120,7 @@ QString plain_report(const CheckedFile &file)
             lines.append(result_line(file.sheet, label));
         for (const PageMessage &raised : file.messages) {
             if (raised.page == labels.page)
-                lines.append(message_line(raised.message));
+                lines.append(QStringLiteral("  ") + flume::message_line(raised.message));
         }
     }
     return lines.join(u'\n') + u'\n';

@@ -1,5 +1,6 @@
 #include "apps/tavrel/pdf_command.h"
 
+#include "flume/command_output.h"
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
 #include "flume/messages.h"
@@ -35,15 +36,9 @@ const char help_text[] =
     "Exit status: 0 the chain ran to Case 3 without a message; 1 a message stopped it (or nothing was\n"
     "printable); 2 wrong arguments, an unreadable input file, or a PDF that could not be written.\n";
 
-void write_to(std::FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-}
-
 int fail(int status, const QString &reason)
 {
-    write_to(stderr, QStringLiteral("tavrel --pdf: ") + reason + u'\n');
+    flume::write_utf8(stderr, QStringLiteral("tavrel --pdf: ") + reason + u'\n');
     return status;
 }
 
@@ -63,7 +58,7 @@ int run_pdf_command(int argc, char *argv[])
         if (argument == QLatin1String("--pdf") && !pdf_seen) {
             pdf_seen = true;
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            write_to(stdout, QString::fromUtf8(help_text));
+            flume::write_utf8(stdout, QString::fromUtf8(help_text));
             return 0;
         } else if (argument.startsWith(QLatin1String("--"))) {
             return fail(2, QStringLiteral("不明なオプション / unknown option: ") + argument);
@@ -84,7 +79,7 @@ int run_pdf_command(int argc, char *argv[])
     flume::MessageRecorder messages;
     const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, items, messages);
     for (const flume::Message &message : messages.messages)
-        write_to(stdout, QStringLiteral("メッセージ [") + message.title + QStringLiteral("] ") + message.text + u'\n');
+        flume::write_utf8(stdout, flume::message_line(message) + u'\n');
 
     // Each report as its print entry would print it: with its own page open, so that the carried
     // slots hold what that page copies.
@@ -102,6 +97,6 @@ int run_pdf_command(int argc, char *argv[])
     QString error;
     if (!printing::write_report_pdf(out_path, pages, QFileInfo(tvl_path).completeBaseName(), &error))
         return fail(2, out_path + QStringLiteral(": ") + error);
-    write_to(stdout, out_path + QStringLiteral(": %1 ページ / pages\n").arg(pages.size()));
+    flume::write_utf8(stdout, out_path + QStringLiteral(": %1 ページ / pages\n").arg(pages.size()));
     return status;
 }

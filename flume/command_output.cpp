@@ -1,0 +1,16 @@
+#include "flume/command_output.h"
+
+namespace flume {
+
+void write_utf8(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+}
+
+QString message_line(const Message &message)
+{
+    return QStringLiteral("メッセージ [") + message.title + QStringLiteral("] ") + message.text;
+}
+
+} // namespace flume
