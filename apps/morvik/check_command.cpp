@@ -1,10 +1,10 @@
 #include "apps/morvik/check_command.h"
 
+#include "apps/morvik/section_command.h"
 #include "flume/command_output.h"
 #include "flume/messages.h"
 #include "rcstress/field_captions.h"
 #include "rcstress/section_sheet.h"
-#include "rcstress/section_stress.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -80,46 +80,24 @@ int run_check_command(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
 
-    bool json = false;
-    bool check_seen = false;
-    bool options_end = false;
-    QStringList values;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (!options_end) {
-            if (argument == QLatin1String("--check") && !check_seen) {
-                check_seen = true;
-                continue;
-            }
-            if (argument == QLatin1String("--json")) {
-                json = true;
-                continue;
-            }
-            if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-                flume::write_utf8(stdout, QString::fromUtf8(help_text));
-                return 0;
-            }
-            if (argument == QLatin1String("--")) {
-                options_end = true;
-                continue;
-            }
-            if (argument.startsWith(QLatin1String("--")) && argument.size() > 2 && argument[2].isLetter())
-                return wrong_arguments(QStringLiteral("不明なオプション / unknown option: ") + argument);
-        }
-        values.append(argument);
+    const CommandArguments read = read_command_arguments(arguments, QStringLiteral("--check"), true);
+    if (read.help) {
+        flume::write_utf8(stdout, QString::fromUtf8(help_text));
+        return 0;
     }
+    if (!read.unknown_option.isEmpty())
+        return wrong_arguments(QStringLiteral("不明なオプション / unknown option: ") + read.unknown_option);
+    const QStringList &values = read.values;
     if (values.size() != rcstress::input_count)
         return wrong_arguments(QStringLiteral("As b d M S U の 6 つの値が必要です / six values As b d M S U "
                                               "expected, %1 given (--help)")
                                    .arg(values.size()));
 
     rcstress::SectionSheet sheet;
-    for (int i = 0; i < rcstress::input_count; ++i)
-        sheet.set_text(rcstress::field_table[std::size_t(i)].field, values[i]);
     flume::MessageRecorder messages;
-    rcstress::compute_section_stress(sheet, messages);
+    compute_typed_section(sheet, values, messages);
 
-    flume::write_utf8(stdout, json ? json_report(sheet, messages.messages) : plain_report(sheet, messages.messages));
+    flume::write_utf8(stdout, read.json ? json_report(sheet, messages.messages) : plain_report(sheet, messages.messages));
     std::fflush(stdout);
     return messages.messages.isEmpty() ? 0 : 1;
 }

@@ -1,12 +1,12 @@
 #include "apps/morvik/pdf_command.h"
 
+#include "apps/morvik/section_command.h"
 #include "flume/command_output.h"
 #include "flume/messages.h"
 #include "printing/pdf_output.h"
 #include "printing/rc_stress_report.h"
 #include "printing/report_font.h"
 #include "rcstress/section_sheet.h"
-#include "rcstress/section_stress.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -46,38 +46,22 @@ int run_pdf_command(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     printing::install_font_substitutions();
 
-    bool pdf_seen = false;
-    bool options_end = false;
-    QStringList values;
-    for (const QString &argument : app.arguments().mid(1)) {
-        if (!options_end) {
-            if (argument == QLatin1String("--pdf") && !pdf_seen) {
-                pdf_seen = true;
-                continue;
-            }
-            if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-                flume::write_utf8(stdout, QString::fromUtf8(help_text));
-                return 0;
-            }
-            if (argument == QLatin1String("--")) {
-                options_end = true;
-                continue;
-            }
-            if (argument.startsWith(QLatin1String("--")) && argument.size() > 2 && argument[2].isLetter())
-                return fail(2, QStringLiteral("不明なオプション / unknown option: ") + argument);
-        }
-        values.append(argument);
+    const CommandArguments read = read_command_arguments(app.arguments(), QStringLiteral("--pdf"), false);
+    if (read.help) {
+        flume::write_utf8(stdout, QString::fromUtf8(help_text));
+        return 0;
     }
+    if (!read.unknown_option.isEmpty())
+        return fail(2, QStringLiteral("不明なオプション / unknown option: ") + read.unknown_option);
+    QStringList values = read.values;
     if (values.size() != 1 + rcstress::input_count)
         return fail(2, QStringLiteral("OUT.pdf と As b d M S U の 6 つの値が必要です / OUT.pdf and six values "
                                       "As b d M S U expected (--help)"));
     const QString out_path = values.takeFirst();
 
     rcstress::SectionSheet sheet;
-    for (int i = 0; i < rcstress::input_count; ++i)
-        sheet.set_text(rcstress::field_table[std::size_t(i)].field, values[i]);
     flume::MessageRecorder messages;
-    rcstress::compute_section_stress(sheet, messages);
+    compute_typed_section(sheet, values, messages);
     for (const flume::Message &message : messages.messages)
         flume::write_utf8(stdout, flume::message_line(message) + u'\n');
 
