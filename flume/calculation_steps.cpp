@@ -1,8 +1,8 @@
 #include "flume/calculation_steps.h"
 
 #include "flume/flume_sheet.h"
-#include "flume/messages.h"
-#include "flume/numeric_reading.h"
+#include "common/messages.h"
+#include "common/numeric_reading.h"
 
 #include <cmath>
 #include <limits>
@@ -16,7 +16,7 @@ double radians(double degrees)
 
 double read(const FlumeSheet &sheet, Field field)
 {
-    return read_number(sheet.text(field));
+    return common::read_number(sheet.text(field));
 }
 
 bool is_blank(const FlumeSheet &sheet, Field field)
@@ -29,14 +29,14 @@ bool is_blank(const FlumeSheet &sheet, Field field)
     return true;
 }
 
-Prepared prepare(Field field, double value, NumberPattern pattern)
+Prepared prepare(Field field, double value, common::NumberPattern pattern)
 {
     constexpr double no_value = std::numeric_limits<double>::quiet_NaN();
     Prepared p{field, QString(), no_value, QString(), false};
     if (!std::isfinite(value))
         return p;
-    p.text = format_number(value, pattern);
-    p.value = read_number(p.text);
+    p.text = common::format_number(value, pattern);
+    p.value = common::read_number(p.text);
     p.ok = std::isfinite(p.value);
     if (const ConvertedCompanion *companion = converted_companion(field)) {
         // From the displayed kN or kN·m text: × 1000 to N, and then × 100 to N·cm for a moment.
@@ -44,7 +44,7 @@ Prepared prepare(Field field, double value, NumberPattern pattern)
         if (companion->moment)
             converted = converted * 100;
         p.ok = p.ok && std::isfinite(converted);
-        p.converted = default_number_text(converted);
+        p.converted = common::default_number_text(converted);
     }
     if (!p.ok)
         p.value = no_value;
@@ -81,22 +81,22 @@ void clear(FlumeSheet &sheet, std::span<const Field> results)
 
 bool greater(double value, double limit)
 {
-    return round15(value) > round15(limit);
+    return common::round15(value) > common::round15(limit);
 }
 
 bool at_most(double value, double limit)
 {
-    return round15(value) <= round15(limit);
+    return common::round15(value) <= common::round15(limit);
 }
 
-void report_missing(MessageSink &messages)
+void report_missing(common::MessageSink &messages)
 {
-    messages.warn(message::missing_input, message::input_check_title);
+    messages.warn(common::message::missing_input, common::message::input_check_title);
 }
 
-void report_fault(MessageSink &messages)
+void report_fault(common::MessageSink &messages)
 {
-    messages.warn(message::invalid_number, message::input_check_title);
+    messages.warn(common::message::invalid_number, common::message::input_check_title);
 }
 
 } // namespace flume::calc

@@ -1,17 +1,20 @@
 #pragma once
 
 #include "flume/field.h"
-#include "flume/number_format.h"
+#include "common/number_format.h"
 
 #include <QString>
 #include <array>
 #include <initializer_list>
 #include <span>
 
+namespace common {
+class MessageSink;
+}
+
 namespace flume {
 
 class FlumeSheet;
-class MessageSink;
 
 // The steps every "計算" button shares: reading a field, converting degrees, preparing a result for
 // display with its hidden converted companion, writing and clearing, and the two messages.
@@ -37,7 +40,7 @@ struct Prepared {
     bool ok;
 };
 
-Prepared prepare(Field field, double value, NumberPattern pattern);
+Prepared prepare(Field field, double value, common::NumberPattern pattern);
 
 // True when every prepared result, its companion included, has a finite value.
 bool all_ok(std::initializer_list<const Prepared *> results);
@@ -63,10 +66,10 @@ bool greater(double value, double limit);
 bool at_most(double value, double limit);
 
 // "数値が入力されていません。": a required value reads as 0, or one that must not be negative reads below 0.
-void report_missing(MessageSink &messages);
+void report_missing(common::MessageSink &messages);
 // "数値が正しくありません。": the inputs pass the checks but give no finite result
 // (a negative radicand, a zero divisor, an overflow).
-void report_fault(MessageSink &messages);
+void report_fault(common::MessageSink &messages);
 
 } // namespace calc
 } // namespace flume

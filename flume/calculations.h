@@ -1,27 +1,30 @@
 #pragma once
 
+namespace common {
+class MessageSink;
+}
+
 namespace flume {
 
 class FlumeSheet;
-class MessageSink;
 
 // The "計算" buttons of the flume window. Each reads its inputs (numeric reading), validates them,
 // computes in double precision, writes its results as formatted text, clears the results that
 // depend on it and sets the page buttons. Rejected input is reported through the sink.
 
 // Page 1: Coulomb active earth pressure KA, PA, PAV, PV.
-void compute_earth_pressure(FlumeSheet &sheet, MessageSink &messages);
+void compute_earth_pressure(FlumeSheet &sheet, common::MessageSink &messages);
 // Page 2: safety factor against uplift Fs.
-void check_uplift(FlumeSheet &sheet, MessageSink &messages);
+void check_uplift(FlumeSheet &sheet, common::MessageSink &messages);
 // Page 2: maximum ground reaction qmax against the allowable bearing capacity qa.
-void check_bearing(FlumeSheet &sheet, MessageSink &messages);
+void check_bearing(FlumeSheet &sheet, common::MessageSink &messages);
 // Case 1 a: side-wall shear Sso and moment Mso under earth pressure, surcharge and groundwater.
-void compute_case1_wall(FlumeSheet &sheet, MessageSink &messages);
+void compute_case1_wall(FlumeSheet &sheet, common::MessageSink &messages);
 // Case 1 b: slab reaction WR, bottom-slab shear Sto and moment Mto.
-void compute_case1_slab(FlumeSheet &sheet, MessageSink &messages);
+void compute_case1_slab(FlumeSheet &sheet, common::MessageSink &messages);
 // Case 2: wall and slab forces under the water filling the flume.
-void compute_case2(FlumeSheet &sheet, MessageSink &messages);
+void compute_case2(FlumeSheet &sheet, common::MessageSink &messages);
 // Case 3: water pressure less active earth pressure on the wall, then the slab.
-void compute_case3(FlumeSheet &sheet, MessageSink &messages);
+void compute_case3(FlumeSheet &sheet, common::MessageSink &messages);
 
 } // namespace flume

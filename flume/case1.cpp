@@ -34,7 +34,7 @@ void reject_slab(FlumeSheet &sheet)
 // Side-wall shear Sso and moment Mso at depth h from earth pressure and surcharge, plus the
 // groundwater's water pressure less its buoyant relief of the soil when h lies below the
 // groundwater level.
-void compute_case1_wall(FlumeSheet &sheet, MessageSink &messages)
+void compute_case1_wall(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const double h = read(sheet, Field::case1_depth);
     const double top_to_axis = read(sheet, Field::wall_top_to_slab_axis);
@@ -65,8 +65,8 @@ void compute_case1_wall(FlumeSheet &sheet, MessageSink &messages)
         shear = shear + (1.0 / 2 * water) * std::pow(d, 2);
         moment = moment + (1.0 / 6 * water) * std::pow(d, 3);
     }
-    const Prepared sso = prepare(Field::case1_wall_shear, shear, NumberPattern::ThreeDecimals);
-    const Prepared mso = prepare(Field::case1_wall_moment, moment, NumberPattern::ThreeDecimals);
+    const Prepared sso = prepare(Field::case1_wall_shear, shear, common::NumberPattern::ThreeDecimals);
+    const Prepared mso = prepare(Field::case1_wall_moment, moment, common::NumberPattern::ThreeDecimals);
 
     if (!all_ok({&sso, &mso})) {
         report_fault(messages);
@@ -87,7 +87,7 @@ void compute_case1_wall(FlumeSheet &sheet, MessageSink &messages)
 
 // Bottom-slab reaction WR from the flume walls and the earth pressure on both, then the slab's shear
 // Sto and moment Mto at distance X from the wall, the moment starting from the displayed Mso.
-void compute_case1_slab(FlumeSheet &sheet, MessageSink &messages)
+void compute_case1_slab(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const double spacing = read(sheet, Field::wall_spacing);
     const double x = read(sheet, Field::slab_position);
@@ -106,12 +106,12 @@ void compute_case1_slab(FlumeSheet &sheet, MessageSink &messages)
     }
 
     const double wr_value = (((t1 + t2) * top_to_axis) * gamma_sc + 2 * pv) / spacing;
-    const Prepared wr = prepare(Field::slab_reaction, wr_value, NumberPattern::ThreeDecimals);
+    const Prepared wr = prepare(Field::slab_reaction, wr_value, common::NumberPattern::ThreeDecimals);
     // Shear and moment take the reaction as computed, not as displayed.
     const double sto_value = (1.0 / 2 * wr_value) * (spacing - 2 * x);
     const double mto_value = mso - ((1.0 / 2 * wr_value) * x) * (spacing - x);
-    const Prepared sto = prepare(Field::case1_slab_shear, sto_value, NumberPattern::ThreeDecimals);
-    const Prepared mto = prepare(Field::case1_slab_moment, mto_value, NumberPattern::ThreeDecimals);
+    const Prepared sto = prepare(Field::case1_slab_shear, sto_value, common::NumberPattern::ThreeDecimals);
+    const Prepared mto = prepare(Field::case1_slab_moment, mto_value, common::NumberPattern::ThreeDecimals);
 
     if (!all_ok({&wr, &sto, &mto})) {
         report_fault(messages);

@@ -22,7 +22,7 @@ void reject(FlumeSheet &sheet)
 // The water filling the flume: triangular water pressure on the side wall down to depth h', and the
 // bottom slab under the reaction WR at distance X from the wall, its moment including the wall
 // moment at the joint.
-void compute_case2(FlumeSheet &sheet, MessageSink &messages)
+void compute_case2(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const double gamma_w = read(sheet, Field::carried_1);
     const double x = read(sheet, Field::carried_2);
@@ -41,10 +41,10 @@ void compute_case2(FlumeSheet &sheet, MessageSink &messages)
     const double st1 = (1.0 / 2 * wr) * (spacing - 2 * x);
     // The wall moment is computed afresh here, not taken from the displayed Ms1.
     const double mt1 = (1.0 / 6 * gamma_w) * std::pow(depth, 3) + ((1.0 / 2 * wr) * x) * (spacing - x);
-    const Prepared wall_shear = prepare(Field::case2_wall_shear, ss1, NumberPattern::ThreeDecimals);
-    const Prepared wall_moment = prepare(Field::case2_wall_moment, ms1, NumberPattern::ThreeDecimals);
-    const Prepared slab_shear = prepare(Field::case2_slab_shear, st1, NumberPattern::ThreeDecimals);
-    const Prepared slab_moment = prepare(Field::case2_slab_moment, mt1, NumberPattern::ThreeDecimals);
+    const Prepared wall_shear = prepare(Field::case2_wall_shear, ss1, common::NumberPattern::ThreeDecimals);
+    const Prepared wall_moment = prepare(Field::case2_wall_moment, ms1, common::NumberPattern::ThreeDecimals);
+    const Prepared slab_shear = prepare(Field::case2_slab_shear, st1, common::NumberPattern::ThreeDecimals);
+    const Prepared slab_moment = prepare(Field::case2_slab_moment, mt1, common::NumberPattern::ThreeDecimals);
 
     if (!all_ok({&wall_shear, &wall_moment, &slab_shear, &slab_moment})) {
         report_fault(messages);

@@ -19,7 +19,7 @@ void reject_wall(FlumeSheet &sheet)
 }
 
 // Part a: the water pressure of Case 2 on the side wall less the active earth pressure behind it.
-void compute_wall(FlumeSheet &sheet, MessageSink &messages)
+void compute_wall(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const double gamma_w = read(sheet, Field::carried_2);
     const double depth = read(sheet, Field::carried_7);
@@ -40,8 +40,8 @@ void compute_wall(FlumeSheet &sheet, MessageSink &messages)
                        - ((1.0 / 2 * gamma_t) * std::pow(depth, 2)) * ka * cos_delta;
     const double ms1 = (1.0 / 6 * gamma_w) * std::pow(depth, 3)
                        - ((1.0 / 6 * gamma_t) * std::pow(depth, 3)) * ka * cos_delta;
-    const Prepared wall_shear = prepare(Field::case3_wall_shear, ss1, NumberPattern::ThreeDecimals);
-    const Prepared wall_moment = prepare(Field::case3_wall_moment, ms1, NumberPattern::ThreeDecimals);
+    const Prepared wall_shear = prepare(Field::case3_wall_shear, ss1, common::NumberPattern::ThreeDecimals);
+    const Prepared wall_moment = prepare(Field::case3_wall_moment, ms1, common::NumberPattern::ThreeDecimals);
 
     if (!all_ok({&wall_shear, &wall_moment})) {
         report_fault(messages);
@@ -69,8 +69,8 @@ void compute_slab(FlumeSheet &sheet)
 
     const double st1 = (1.0 / 2 * wr) * (spacing - 2 * x);
     const double mt1 = ms1 + ((1.0 / 2 * wr) * x) * (spacing - x);
-    const Prepared slab_shear = prepare(Field::case3_slab_shear, st1, NumberPattern::ThreeDecimals);
-    const Prepared slab_moment = prepare(Field::case3_slab_moment, mt1, NumberPattern::ThreeDecimals);
+    const Prepared slab_shear = prepare(Field::case3_slab_shear, st1, common::NumberPattern::ThreeDecimals);
+    const Prepared slab_moment = prepare(Field::case3_slab_moment, mt1, common::NumberPattern::ThreeDecimals);
     if (!all_ok({&slab_shear, &slab_moment})) {
         clear(sheet, {Field::case3_slab_shear, Field::case3_slab_moment});
         return;
@@ -83,7 +83,7 @@ void compute_slab(FlumeSheet &sheet)
 
 // Case 3 has no input of its own: it works on the carried values alone, part a and then part b,
 // whatever part a's outcome.
-void compute_case3(FlumeSheet &sheet, MessageSink &messages)
+void compute_case3(FlumeSheet &sheet, common::MessageSink &messages)
 {
     compute_wall(sheet, messages);
     compute_slab(sheet);

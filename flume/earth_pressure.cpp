@@ -23,7 +23,7 @@ void reject(FlumeSheet &sheet)
 
 // Coulomb's active earth pressure on an inclined wall back under a sloping ground surface with a
 // uniform surcharge. Each result enters the next one as it is displayed.
-void compute_earth_pressure(FlumeSheet &sheet, MessageSink &messages)
+void compute_earth_pressure(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const double theta = read(sheet, Field::wall_inclination);
     const double phi = read(sheet, Field::repose_angle);
@@ -47,19 +47,19 @@ void compute_earth_pressure(FlumeSheet &sheet, MessageSink &messages)
     const double root = std::sqrt(std::sin(radians(phi + delta)) * s3 / (s2 * s4));
     const double ka_value =
         std::pow(std::sin(radians(phi + theta)), 2) / (std::pow(root + 1, 2) * std::pow(s1, 2) * s2);
-    const Prepared ka = prepare(Field::ka, ka_value, NumberPattern::TwoDecimals);
+    const Prepared ka = prepare(Field::ka, ka_value, common::NumberPattern::TwoDecimals);
 
     const double pa_value =
         ka.value * ((std::sin(radians(theta)) / std::sin(radians(theta + slope))) * height * q
                     + std::pow(height, 2) * gamma * 0.5);
-    const Prepared pa = prepare(Field::pa, pa_value, NumberPattern::TwoDecimals);
+    const Prepared pa = prepare(Field::pa, pa_value, common::NumberPattern::TwoDecimals);
 
     // The vertical component; for a vertical back (θ = 90°) this is PA·sin δ.
     const double pav_value = pa.value * std::sin(radians(90 + delta - theta));
-    const Prepared pav = prepare(Field::pav, pav_value, NumberPattern::ThreeDecimals);
+    const Prepared pav = prepare(Field::pav, pav_value, common::NumberPattern::ThreeDecimals);
 
     const double pv_value = pav.value * 0.5 * 2;
-    const Prepared pv = prepare(Field::pv, pv_value, NumberPattern::ThreeDecimals);
+    const Prepared pv = prepare(Field::pv, pv_value, common::NumberPattern::ThreeDecimals);
 
     if (!all_ok({&ka, &pa, &pav, &pv})) {
         report_fault(messages);

@@ -10,7 +10,7 @@ namespace flume {
 namespace {
 
 // The "計算" buttons of one page, in the order a user presses them.
-using Calculation = void (*)(FlumeSheet &, MessageSink &);
+using Calculation = void (*)(FlumeSheet &, common::MessageSink &);
 struct PageCalculations {
     Page page;
     QList<Calculation> buttons;
@@ -30,7 +30,7 @@ const QList<PageCalculations> &walk()
 
 } // namespace
 
-FullCheckOutcome run_full_check(FlumeSheet &sheet, const QStringList &inputs, MessageSink &messages)
+FullCheckOutcome run_full_check(FlumeSheet &sheet, const QStringList &inputs, common::MessageSink &messages)
 {
     FullCheckOutcome outcome;
     put_input_texts(sheet, inputs);

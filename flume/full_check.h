@@ -5,10 +5,13 @@
 #include <QList>
 #include <QStringList>
 
+namespace common {
+class MessageSink;
+}
+
 namespace flume {
 
 class FlumeSheet;
-class MessageSink;
 
 // How far the walk through the pages got.
 struct FullCheckOutcome {
@@ -22,6 +25,6 @@ struct FullCheckOutcome {
 // opens Case 3 and presses "計算". A page is opened only while its button is enabled, exactly as a
 // disabled button cannot be clicked; the walk stops at the first disabled one. Messages go to the
 // sink in the order the calculations raise them. Expects a sheet as a new window holds it.
-FullCheckOutcome run_full_check(FlumeSheet &sheet, const QStringList &inputs, MessageSink &messages);
+FullCheckOutcome run_full_check(FlumeSheet &sheet, const QStringList &inputs, common::MessageSink &messages);
 
 } // namespace flume

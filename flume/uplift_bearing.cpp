@@ -1,7 +1,7 @@
 #include "flume/calculation_steps.h"
 #include "flume/calculations.h"
 #include "flume/flume_sheet.h"
-#include "flume/messages.h"
+#include "common/messages.h"
 
 #include <cmath>
 
@@ -75,7 +75,7 @@ void clear_cases(FlumeSheet &sheet)
 
 // Safety against uplift: the empty flume and the earth pressure's vertical component against the
 // buoyancy of the outer water, Fs > 1.2.
-void check_uplift(FlumeSheet &sheet, MessageSink &messages)
+void check_uplift(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const Section s = read_section(sheet);
 
@@ -85,14 +85,14 @@ void check_uplift(FlumeSheet &sheet, MessageSink &messages)
         return;
     }
     if (s.outer_water <= 0) {
-        messages.warn(message::no_outer_water, message::input_check_title);
+        messages.warn(common::message::no_outer_water, common::message::input_check_title);
         reject_uplift(sheet);
         return;
     }
 
     const double outer_width = 2 * s.t2 + s.width;
     const double fs_value = (s.area() * s.flume_weight + s.pv) / ((s.outer_water * s.water_weight) * outer_width);
-    const Prepared fs = prepare(Field::uplift_safety_factor, fs_value, NumberPattern::TwoDecimals);
+    const Prepared fs = prepare(Field::uplift_safety_factor, fs_value, common::NumberPattern::TwoDecimals);
     if (!fs.ok) {
         report_fault(messages);
         reject_uplift(sheet);
@@ -105,14 +105,14 @@ void check_uplift(FlumeSheet &sheet, MessageSink &messages)
         clear_cases(sheet);
         lock_cases(sheet);
     } else {
-        messages.warn(message::invalid_number, QString());
+        messages.warn(common::message::invalid_number, QString());
         reject_uplift(sheet);
     }
 }
 
 // Foundation bearing: the full flume's weight and both walls' earth pressure spread over the outer
 // width, qmax ≤ qa. A pass opens Case 1.
-void check_bearing(FlumeSheet &sheet, MessageSink &messages)
+void check_bearing(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const Section s = read_section(sheet);
     const double qa = read(sheet, Field::allowable_bearing);
@@ -126,7 +126,7 @@ void check_bearing(FlumeSheet &sheet, MessageSink &messages)
 
     const double qmax_value = (s.area() * s.flume_weight + (s.width * s.height) * s.water_weight + 2 * s.pv)
                               / (s.width + 2 * s.t2);
-    const Prepared qmax = prepare(Field::max_bearing, qmax_value, NumberPattern::OneDecimal);
+    const Prepared qmax = prepare(Field::max_bearing, qmax_value, common::NumberPattern::OneDecimal);
     if (!qmax.ok) {
         report_fault(messages);
         reject_bearing(sheet);
@@ -140,7 +140,7 @@ void check_bearing(FlumeSheet &sheet, MessageSink &messages)
         sheet.set_page_button_enabled(Page::Case2, false);
         sheet.set_page_button_enabled(Page::Case3, false);
     } else {
-        messages.warn(message::bearing_exceeded, message::bearing_title);
+        messages.warn(common::message::bearing_exceeded, common::message::bearing_title);
         reject_bearing(sheet);
     }
 }

@@ -48,15 +48,15 @@ ReportPage case1_report(const FlumeSnapshot &sheet)
     page.font(12);
     if (sheet.case1_groundwater_formula) {
         // The formulas with the groundwater term end without "=", so the values carry one.
-        page.picture(Picture::Image9, 1200, 6300);
+        page.picture(Picture::Case1WallShearGroundwater, 1200, 6300);
         page.text(7800, 6500, {"= ", sheet[F::case1_wall_shear], " KN ( ", sheet[F::case1_wall_shear_n], " N )"});
-        page.picture(Picture::Image11, 900, 7300);
+        page.picture(Picture::Case1WallMomentGroundwater, 900, 7300);
         page.text(7800, 7500, {"= ", sheet[F::case1_wall_moment], " KN・m"});
         page.text(7800, 7810, {"( ", sheet[F::case1_wall_moment_ncm], " N・cm )"});
     } else {
-        page.picture(Picture::Image8, 3300, 6300);
+        page.picture(Picture::Case1WallShear, 3300, 6300);
         page.text(6750, 6500, {sheet[F::case1_wall_shear], " KN ( ", sheet[F::case1_wall_shear_n], " N )"});
-        page.picture(Picture::Image10, 2800, 7300);
+        page.picture(Picture::Case1WallMoment, 2800, 7300);
         page.text(6750, 7500, {sheet[F::case1_wall_moment], " KN・m ( ", sheet[F::case1_wall_moment_ncm], " N・cm )"});
     }
 
@@ -89,11 +89,11 @@ ReportPage case1_report(const FlumeSnapshot &sheet)
     page.text(1800, 13900, {"※距離Ｘにおけるせん断力　= Sto "});
     page.text(1800, 14900, {"※距離Ｘにおける曲げモーメント　= Mto"});
     page.font(12);
-    page.picture(Picture::Image12, 3600, 13100);
+    page.picture(Picture::SlabReaction, 3600, 13100);
     page.text(6700, 13300, {sheet[F::slab_reaction], " KN/m2"});
-    page.picture(Picture::Image13, 4000, 14100);
+    page.picture(Picture::Case1SlabShear, 4000, 14100);
     page.text(6700, 14300, {sheet[F::case1_slab_shear], " KN ( ", sheet[F::case1_slab_shear_n], " N )"});
-    page.picture(Picture::Image14, 3000, 15100);
+    page.picture(Picture::Case1SlabMoment, 3000, 15100);
     page.text(6700, 15300, {sheet[F::case1_slab_moment], " KN・m ( ", sheet[F::case1_slab_moment_ncm], " N・cm )"});
     return page;
 }

@@ -13,7 +13,7 @@ ReportPage earth_pressure_report(const FlumeSnapshot &sheet)
     add_flume_border(page);
     page.font(15);
     page.text(600, 1000, {"【入力データ】"});
-    page.picture(Picture::Image1, 5600, 1300);
+    page.picture(Picture::FlumeSection, 5600, 1300);
     page.font(12);
     page.text(700, 1500, {"壁高　　　　　　　"});
     page.text(3300, 1500, {"Ｈ : ", sheet[F::wall_height], " m"});
@@ -34,13 +34,13 @@ ReportPage earth_pressure_report(const FlumeSnapshot &sheet)
     page.font(15);
     page.text(600, 6500, {"【計算結果】"});
     page.font(12);
-    page.picture(Picture::Image2, 2200, 7500);
+    page.picture(Picture::EarthPressureCoefficient, 2200, 7500);
     page.text(7300, 7720, {sheet[F::ka], " ", "（主働土圧係数）"});
-    page.picture(Picture::Image3, 3400, 9000);
+    page.picture(Picture::ActiveEarthPressure, 3400, 9000);
     page.text(7300, 9180, {sheet[F::pa], "  KN/m2", " ", "（主働土圧）"});
-    page.picture(Picture::Image4, 4500, 10500);
+    page.picture(Picture::EarthPressureVertical, 4500, 10500);
     page.text(7300, 10530, {sheet[F::pav], "  KN/m", " ", "（土圧の鉛直成分）"});
-    page.picture(Picture::Image5, 5200, 12000);
+    page.picture(Picture::VerticalLoad, 5200, 12000);
     page.text(7300, 12030, {sheet[F::pv], "  KN/m"});
     return page;
 }

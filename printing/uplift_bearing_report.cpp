@@ -45,14 +45,14 @@ ReportPage uplift_bearing_report(const FlumeSnapshot &sheet)
     add_flume_border(page);
     page.font(15);
     page.text(600, 1000, {"【入力データ】"});
-    page.picture(Picture::Image1, 5600, 1300);
+    page.picture(Picture::FlumeSection, 5600, 1300);
     page.font(12);
     add_shape_inputs(page, sheet, 0, QStringLiteral("水路底版底面から　"));
     page.font(15);
     page.text(600, 5600, {"【計算結果】"});
     page.font(12);
     page.text(2300, 5700, {"※ Fs ＞ 1.2"});
-    page.picture(Picture::Image6, 2600, 6100);
+    page.picture(Picture::UpliftSafetyFactor, 2600, 6100);
     page.text(1900, 6300, {"安全率"});
     page.text(7300, 6300, {sheet[F::uplift_safety_factor]});
 
@@ -69,7 +69,7 @@ ReportPage uplift_bearing_report(const FlumeSnapshot &sheet)
     page.text(600, 13000, {"【計算結果】"});
     page.font(12);
     page.text(2300, 13100, {"※ qmax ≦ qa"});
-    page.picture(Picture::Image7, 1600, 13900);
+    page.picture(Picture::MaximumGroundReaction, 1600, 13900);
     page.text(700, 13500, {"最大地盤支持力"});
     page.text(8015, 14100, {"= ", sheet[F::max_bearing], " KN/m2"});
     return page;

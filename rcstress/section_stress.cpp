@@ -1,8 +1,8 @@
 #include "rcstress/section_stress.h"
 
-#include "flume/messages.h"
-#include "flume/number_format.h"
-#include "flume/numeric_reading.h"
+#include "common/messages.h"
+#include "common/number_format.h"
+#include "common/numeric_reading.h"
 #include "rcstress/section_sheet.h"
 
 #include <cmath>
@@ -12,7 +12,7 @@ namespace rcstress {
 
 namespace {
 
-using flume::NumberPattern;
+using common::NumberPattern;
 
 // σc and σs carry a trailing blank after their unit, τ and τo do not.
 const QString bending_unit = QStringLiteral(" （N/c㎡） ");
@@ -27,10 +27,10 @@ struct SectionResults {
 enum class Fault { MissingInput, InvalidNumber };
 
 // Formats a value and reads the displayed text back: the later steps work on what the user sees.
-double shown_value(double value, NumberPattern pattern, QString *text)
+double shown_value(double value, common::NumberPattern pattern, QString *text)
 {
-    *text = flume::format_number(flume::round15(value), pattern);
-    return flume::read_number(*text);
+    *text = common::format_number(common::round15(value), pattern);
+    return common::read_number(*text);
 }
 
 // Runs the calculation on the six field texts. A zero input, or an As, b or d that is not wholly a
@@ -38,23 +38,23 @@ double shown_value(double value, NumberPattern pattern, QString *text)
 // has no value, P shown as 0.0000, j shown as 0.000, any value that overflows) is an invalid number.
 std::optional<Fault> calculate(const SectionSheet &sheet, SectionResults *out)
 {
-    const double as = flume::read_number(sheet.text(Field::rebar_area));
-    const double b = flume::read_number(sheet.text(Field::unit_width));
-    const double d = flume::read_number(sheet.text(Field::effective_depth));
-    const double m = flume::read_number(sheet.text(Field::bending_moment));
-    const double s = flume::read_number(sheet.text(Field::shear_force));
-    const double u = flume::read_number(sheet.text(Field::rebar_perimeter));
+    const double as = common::read_number(sheet.text(Field::rebar_area));
+    const double b = common::read_number(sheet.text(Field::unit_width));
+    const double d = common::read_number(sheet.text(Field::effective_depth));
+    const double m = common::read_number(sheet.text(Field::bending_moment));
+    const double s = common::read_number(sheet.text(Field::shear_force));
+    const double u = common::read_number(sheet.text(Field::rebar_perimeter));
     if (as == 0 || b == 0 || d == 0 || m == 0 || s == 0 || u == 0)
         return Fault::MissingInput;
 
     // The steel ratio takes As, b and d only as whole numbers: "12abc" is no steel area.
     double whole_as = 0, whole_b = 0, whole_d = 0;
-    if (!flume::read_whole_number(sheet.text(Field::rebar_area), &whole_as)
-        || !flume::read_whole_number(sheet.text(Field::unit_width), &whole_b)
-        || !flume::read_whole_number(sheet.text(Field::effective_depth), &whole_d))
+    if (!common::read_whole_number(sheet.text(Field::rebar_area), &whole_as)
+        || !common::read_whole_number(sheet.text(Field::unit_width), &whole_b)
+        || !common::read_whole_number(sheet.text(Field::effective_depth), &whole_d))
         return Fault::MissingInput;
 
-    const double p = shown_value(whole_as / (whole_b * whole_d), NumberPattern::FourDecimals,
+    const double p = shown_value(whole_as / (whole_b * whole_d), common::NumberPattern::FourDecimals,
                                  &out->steel_ratio);
     if (out->steel_ratio.isEmpty() || p == 0)
         return Fault::InvalidNumber;
@@ -63,9 +63,9 @@ std::optional<Fault> calculate(const SectionSheet &sheet, SectionResults *out)
     const double radicand = 30 * p + (15 * p) * (15 * p);
     if (!(radicand >= 0))
         return Fault::InvalidNumber;
-    const double k = shown_value(std::sqrt(radicand) - 15 * p, NumberPattern::ThreeDecimals,
+    const double k = shown_value(std::sqrt(radicand) - 15 * p, common::NumberPattern::ThreeDecimals,
                                  &out->neutral_axis_ratio);
-    const double j = shown_value(1 - k / 3, NumberPattern::ThreeDecimals, &out->lever_arm_ratio);
+    const double j = shown_value(1 - k / 3, common::NumberPattern::ThreeDecimals, &out->lever_arm_ratio);
     if (out->neutral_axis_ratio.isEmpty() || out->lever_arm_ratio.isEmpty() || k == 0 || j == 0)
         return Fault::InvalidNumber;
 
@@ -77,22 +77,22 @@ std::optional<Fault> calculate(const SectionSheet &sheet, SectionResults *out)
         if (!std::isfinite(stress))
             return Fault::InvalidNumber;
 
-    out->concrete_stress = flume::format_number(concrete_stress, NumberPattern::Whole) + bending_unit;
-    out->steel_stress = flume::format_number(steel_stress, NumberPattern::Whole) + bending_unit;
-    out->shear_stress = flume::format_number(shear_stress, NumberPattern::TwoDecimals) + shear_unit;
-    out->bond_stress = flume::format_number(bond_stress, NumberPattern::TwoDecimals) + shear_unit;
+    out->concrete_stress = common::format_number(concrete_stress, common::NumberPattern::Whole) + bending_unit;
+    out->steel_stress = common::format_number(steel_stress, common::NumberPattern::Whole) + bending_unit;
+    out->shear_stress = common::format_number(shear_stress, common::NumberPattern::TwoDecimals) + shear_unit;
+    out->bond_stress = common::format_number(bond_stress, common::NumberPattern::TwoDecimals) + shear_unit;
     return std::nullopt;
 }
 
 } // namespace
 
-void compute_section_stress(SectionSheet &sheet, flume::MessageSink &messages)
+void compute_section_stress(SectionSheet &sheet, common::MessageSink &messages)
 {
     SectionResults results;
     if (const std::optional<Fault> fault = calculate(sheet, &results)) {
-        messages.warn(*fault == Fault::MissingInput ? flume::message::missing_input
-                                                    : flume::message::invalid_number,
-                      flume::message::input_check_title);
+        messages.warn(*fault == Fault::MissingInput ? common::message::missing_input
+                                                    : common::message::invalid_number,
+                      common::message::input_check_title);
         // Results of an earlier run disappear: the stresses first, then P, k and j.
         for (Field f : {Field::concrete_stress, Field::steel_stress, Field::shear_stress,
                         Field::bond_stress, Field::steel_ratio, Field::neutral_axis_ratio,

@@ -1,7 +1,7 @@
 #include "shell/about_box.h"
 
 #include "shell/launcher_icons.h"
-#include "printing/dialog/twips.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,12 +13,12 @@ AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window), flume_window_
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("バージョン情報"));
-    setFixedSize(printing::twips_size(5700, 2700));
+    setFixedSize(widgets::twips_size(5700, 2700));
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Image1"));
     icon->setPixmap(flume_icon().pixmap(32, 32));
-    printing::place(icon, 300, 300, 480, 480);
+    widgets::place(icon, 300, 300, 480, 480);
 
     auto *title = new QLabel(QStringLiteral("地震時を考慮しなくてよいQuenfor"), this);
     title->setObjectName(QStringLiteral("Label1"));
@@ -26,22 +26,22 @@ AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window), flume_window_
     font.setPointSize(11);
     font.setBold(true);
     title->setFont(font);
-    printing::place(title, 1080, 330);
+    widgets::place(title, 1080, 330);
     title->adjustSize();
 
     auto *version = new QLabel(QStringLiteral("Ver.3.01"), this);
     version->setObjectName(QStringLiteral("Label2"));
-    printing::place(version, 1080, 780);
+    widgets::place(version, 1080, 780);
     version->adjustSize();
 
     auto *notice = new QLabel(QStringLiteral("計算結果は設計者ご自身の責任で確認してください。"), this);
     notice->setObjectName(QStringLiteral("Label3"));
-    printing::place(notice, 1080, 1230);
+    widgets::place(notice, 1080, 1230);
     notice->adjustSize();
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
-    printing::place(ok, 4200, 1920, 1215, 375);
+    widgets::place(ok, 4200, 1920, 1215, 375);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(this, &QDialog::finished, this, &QObject::deleteLater);

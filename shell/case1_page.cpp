@@ -3,7 +3,7 @@
 #include "flume/calculations.h"
 #include "shell/field_edit.h"
 #include "shell/page_picture.h"
-#include "printing/dialog/twips.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +13,7 @@ namespace shell {
 
 using flume::Field;
 
-Case1Page::Case1Page(flume::FlumeSheet &sheet, flume::MessageSink &messages, QWidget *parent)
+Case1Page::Case1Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *parent)
     : Panel(5875, 5700, parent)
 {
     setObjectName(QStringLiteral("Picture5"));
@@ -67,7 +67,7 @@ Case1Page::Case1Page(flume::FlumeSheet &sheet, flume::MessageSink &messages, QWi
 
     // The slab reaction: its caption, the formula of WR, then the result.
     QWidget *diagram = make_page_picture(PagePicture::Case1Diagram, content());
-    printing::place(diagram, 1140, 0);
+    widgets::place(diagram, 1140, 0);
     put(diagram, 27.625);
     FieldRow reaction = add_field_row(sheet, Field::slab_reaction, QString(), input_x, 0, QStringLiteral("KN/m2"),
                                       input_width);
@@ -99,7 +99,7 @@ void Case1Page::scroll_to(int rows)
 {
     scroll_ = rows;
     for (const Placed &p : placed_)
-        p.control->move(p.control->x(), printing::pixels((p.row - rows) * row_height));
+        p.control->move(p.control->x(), widgets::pixels((p.row - rows) * row_height));
 }
 
 double Case1Page::base_row(const QWidget *control) const

@@ -4,7 +4,7 @@
 
 #include <QList>
 
-namespace flume {
+namespace common {
 class MessageSink;
 }
 
@@ -18,7 +18,7 @@ class Case1Page : public Panel
     Q_OBJECT
 
 public:
-    Case1Page(flume::FlumeSheet &sheet, flume::MessageSink &messages, QWidget *parent);
+    Case1Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *parent);
 
     static constexpr double row_height = 240;
     static constexpr double content_rows = 40.5;

@@ -10,7 +10,7 @@ namespace shell {
 
 using flume::Field;
 
-Case2Page::Case2Page(flume::FlumeSheet &sheet, flume::MessageSink &messages, QWidget *parent)
+Case2Page::Case2Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *parent)
     : Panel(6100, 5700, parent)
 {
     setObjectName(QStringLiteral("Picture6"));

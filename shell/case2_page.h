@@ -2,7 +2,7 @@
 
 #include "shell/panel.h"
 
-namespace flume {
+namespace common {
 class MessageSink;
 }
 
@@ -15,7 +15,7 @@ class Case2Page : public Panel
     Q_OBJECT
 
 public:
-    Case2Page(flume::FlumeSheet &sheet, flume::MessageSink &messages, QWidget *parent);
+    Case2Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *parent);
 };
 
 } // namespace shell

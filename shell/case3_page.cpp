@@ -10,7 +10,7 @@ namespace shell {
 
 using flume::Field;
 
-Case3Page::Case3Page(flume::FlumeSheet &sheet, flume::MessageSink &messages, QWidget *parent)
+Case3Page::Case3Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *parent)
     : Panel(6100, 5700, parent)
 {
     setObjectName(QStringLiteral("Picture7"));

@@ -1,6 +1,6 @@
 #include "shell/companion_files.h"
 
-#include "printing/dialog/window_messages.h"
+#include "widgets/window_messages.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -41,7 +41,7 @@ namespace {
 
 void report(QWidget *owner, const QString &text, const QStringList &paths)
 {
-    printing::warning_box(owner, text + QLatin1Char('\n') + paths.join(QLatin1Char('\n')), message::companion_title);
+    widgets::warning_box(owner, text + QLatin1Char('\n') + paths.join(QLatin1Char('\n')), message::companion_title);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "shell/panel.h"
 
-namespace flume {
+namespace common {
 class MessageSink;
 }
 
@@ -14,7 +14,7 @@ class EarthPressurePage : public Panel
     Q_OBJECT
 
 public:
-    EarthPressurePage(flume::FlumeSheet &sheet, flume::MessageSink &messages, QWidget *parent);
+    EarthPressurePage(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *parent);
 };
 
 } // namespace shell

@@ -1,7 +1,7 @@
 #include "shell/field_edit.h"
 
 #include "flume/flume_sheet.h"
-#include "shell/colours.h"
+#include "widgets/colours.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -39,7 +39,7 @@ FieldEdit::FieldEdit(flume::FlumeSheet &sheet, Field field, QWidget *parent)
     if (kind == FieldKind::Result)
         show_display_state(sheet.is_shown(field));
     else
-        set_background(field_colour);
+        set_background(widgets::field_colour);
     if (is_shape_field(field))
         follow_shape_lock(sheet.shape_locked());
 
@@ -62,7 +62,7 @@ void FieldEdit::show_text(Field field, const QString &text)
 void FieldEdit::show_display_state(bool shown)
 {
     // Cleared results sit on the button face, shown results on white.
-    set_background(shown ? shown_result_colour : QApplication::palette().color(QPalette::Button));
+    set_background(shown ? widgets::shown_result_colour : QApplication::palette().color(QPalette::Button));
 }
 
 void FieldEdit::set_background(const QColor &colour)

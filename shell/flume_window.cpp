@@ -9,13 +9,13 @@
 #include "shell/case1_page.h"
 #include "shell/case2_page.h"
 #include "shell/case3_page.h"
-#include "shell/colours.h"
+#include "widgets/colours.h"
 #include "shell/companion_files.h"
 #include "shell/earth_pressure_page.h"
 #include "shell/launcher_icons.h"
 #include "shell/left_panel.h"
 #include "shell/shape_input_page.h"
-#include "printing/dialog/twips.h"
+#include "widgets/twips.h"
 #include "shell/uplift_bearing_page.h"
 
 #include <QApplication>
@@ -54,7 +54,7 @@ FlumeWindow::FlumeWindow(QWidget *parent)
     // The client area holds the page buttons and the panels below them: 8910 twips wide less the
     // window frame, and as high as the panels reach.
     auto *client = new QWidget(this);
-    client->setFixedSize(printing::twips_size(8790, 6150));
+    client->setFixedSize(widgets::twips_size(8790, 6150));
     setCentralWidget(client);
 
     const struct {
@@ -71,14 +71,14 @@ FlumeWindow::FlumeWindow(QWidget *parent)
     for (const auto &b : buttons) {
         auto *button = new QPushButton(QString::fromUtf8(b.caption), client);
         button->setObjectName(QStringLiteral("Command%1").arg(int(b.page)));
-        printing::place(button, b.left, 60, 1740, 300);
+        widgets::place(button, b.left, 60, 1740, 300);
         button->setEnabled(sheet_->page_button_enabled(b.page));
         connect(button, &QPushButton::clicked, this, [this, page = b.page] { flume::open_page(*sheet_, page); });
         page_buttons_[index(b.page)] = button;
     }
 
     left_panel_ = new LeftPanel(*sheet_, client);
-    printing::place(left_panel_, 30, 390);
+    widgets::place(left_panel_, 30, 390);
 
     case1_page_ = new Case1Page(*sheet_, messages_, client);
     pages_[index(Page::ShapeInput)] = new ShapeInputPage(client);
@@ -88,11 +88,11 @@ FlumeWindow::FlumeWindow(QWidget *parent)
     pages_[index(Page::Case2)] = new Case2Page(*sheet_, messages_, client);
     pages_[index(Page::Case3)] = new Case3Page(*sheet_, messages_, client);
     for (Panel *page : pages_)
-        printing::place(page, page_left, page_top);
+        widgets::place(page, page_left, page_top);
 
     case1_scroll_ = new QScrollBar(Qt::Vertical, client);
     case1_scroll_->setObjectName(QStringLiteral("VScroll1"));
-    printing::place(case1_scroll_, 8520, 390, 255, 5700);
+    widgets::place(case1_scroll_, 8520, 390, 255, 5700);
     // The page moves when the value has changed, not while the thumb is dragged.
     case1_scroll_->setTracking(false);
     case1_scroll_->setSingleStep(1);
@@ -181,7 +181,7 @@ void FlumeWindow::show_page(Page page)
         QPushButton *button = page_buttons_[index(p)];
         QPalette palette = QApplication::palette(button);
         if (p == page)
-            palette.setColor(QPalette::Button, shown_page_colour);
+            palette.setColor(QPalette::Button, widgets::shown_page_colour);
         button->setPalette(palette);
     }
 }
@@ -192,7 +192,7 @@ void FlumeWindow::open_input_file()
     if (path.isEmpty())
         return;
     if (const auto failure = inputfile::open_file(*sheet_, path))
-        printing::warning_box(this, failure->text, failure->title);
+        widgets::warning_box(this, failure->text, failure->title);
 }
 
 void FlumeWindow::save_input_file_as()
@@ -202,7 +202,7 @@ void FlumeWindow::save_input_file_as()
     if (path.isEmpty())
         return;
     if (const auto failure = inputfile::save_as(*sheet_, path))
-        printing::warning_box(this, failure->text, failure->title);
+        widgets::warning_box(this, failure->text, failure->title);
 }
 
 void FlumeWindow::print_report(Page page)

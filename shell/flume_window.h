@@ -1,7 +1,7 @@
 #pragma once
 
 #include "flume/field.h"
-#include "printing/dialog/window_messages.h"
+#include "widgets/window_messages.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -46,7 +46,7 @@ private:
     void show_about_box();
 
     flume::FlumeSheet *sheet_;
-    printing::WindowMessages messages_;
+    widgets::WindowMessages messages_;
     LeftPanel *left_panel_;
     Case1Page *case1_page_;
     QScrollBar *case1_scroll_;

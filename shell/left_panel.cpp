@@ -3,7 +3,7 @@
 #include "flume/flume_sheet.h"
 #include "flume/page_chain.h"
 #include "shell/field_edit.h"
-#include "printing/dialog/twips.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -109,7 +109,7 @@ void set_label(QLabel *label, const QString &text, double left, double top)
 {
     label->setText(text);
     label->adjustSize();
-    printing::place(label, left, top);
+    widgets::place(label, left, top);
     label->show();
 }
 
@@ -158,8 +158,8 @@ void LeftPanel::arrange(Page page)
                 caption_left = move.caption_left;
             }
         }
-        printing::place(shape->field, field_left, top);
-        printing::place(shape->caption, caption_left, top + caption_drop);
+        widgets::place(shape->field, field_left, top);
+        widgets::place(shape->caption, caption_left, top + caption_drop);
         const bool shown = shape_field_shown(page, home.field);
         shape->field->setVisible(shown);
         shape->caption->setVisible(shown);
@@ -175,7 +175,7 @@ void LeftPanel::arrange(Page page)
         Labelled *slot = find(used.slot);
         if (!where || !slot)
             continue;
-        printing::place(slot->field, field_left, where->top);
+        widgets::place(slot->field, field_left, where->top);
         slot->field->show();
         set_label(slot->caption, used.caption, where->caption_left, where->caption_top);
         set_label(slot->note, used.note, where->note_left, where->note_top);

@@ -1,6 +1,6 @@
 #include "shell/page_picture.h"
 
-#include "printing/dialog/picture_widget.h"
+#include "widgets/picture_widget.h"
 
 namespace shell {
 
@@ -8,7 +8,7 @@ QWidget *make_page_picture(PagePicture picture, QWidget *parent)
 {
     const printing::Picture drawing = picture == PagePicture::ShapeInputDiagram ? printing::Picture::ShapeInputDiagram
                                                                                  : printing::Picture::Case1Diagram;
-    auto *widget = new printing::PictureWidget(drawing, parent);
+    auto *widget = new widgets::PictureWidget(drawing, parent);
     widget->setObjectName(printing::picture_name(drawing));
     widget->resize(widget->sizeHint());
     return widget;

@@ -1,8 +1,8 @@
 #include "shell/panel.h"
 
-#include "shell/colours.h"
+#include "widgets/colours.h"
 #include "shell/field_edit.h"
-#include "printing/dialog/twips.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,9 +14,9 @@ Panel::Panel(double width, double height, QWidget *parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-    setFixedSize(printing::twips_size(width, height));
+    setFixedSize(widgets::twips_size(width, height));
     QPalette p = palette();
-    p.setColor(QPalette::Window, panel_colour);
+    p.setColor(QPalette::Window, widgets::panel_colour);
     setPalette(p);
     setAutoFillBackground(true);
 
@@ -26,13 +26,13 @@ Panel::Panel(double width, double height, QWidget *parent) : QFrame(parent)
 
 double Panel::inner_height() const
 {
-    return content_->height() * double(printing::twips_per_pixel);
+    return content_->height() * double(widgets::twips_per_pixel);
 }
 
 QLabel *Panel::add_label(const QString &text, double x, double y)
 {
     auto *label = new QLabel(text, content_);
-    printing::place(label, x, y);
+    widgets::place(label, x, y);
     label->adjustSize();
     return label;
 }
@@ -58,7 +58,7 @@ QLabel *Panel::add_title(const QString &text, double x, double y)
 QPushButton *Panel::add_button(const QString &caption, double x, double y, double width, double height)
 {
     auto *button = new QPushButton(caption, content_);
-    printing::place(button, x, y, width, height);
+    widgets::place(button, x, y, width, height);
     return button;
 }
 
@@ -66,14 +66,14 @@ QFrame *Panel::add_line(double x, double y, double width)
 {
     auto *line = new QFrame(content_);
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    printing::place(line, x, y, width, 30);
+    widgets::place(line, x, y, width, 30);
     return line;
 }
 
 FieldEdit *Panel::add_field(flume::FlumeSheet &sheet, flume::Field field, double x, double y, double width)
 {
     auto *edit = new FieldEdit(sheet, field, content_);
-    printing::place(edit, x, y, width, field_height);
+    widgets::place(edit, x, y, width, field_height);
     return edit;
 }
 
@@ -111,10 +111,10 @@ void place_in_caption(QWidget *field, const QLabel *caption)
     const QRegularExpressionMatch gap = QRegularExpression(QStringLiteral(" {3,}")).match(text);
     const QFontMetrics metrics = caption->fontMetrics();
     const int start = gap.hasMatch() ? metrics.horizontalAdvance(text.left(gap.capturedStart())) : metrics.horizontalAdvance(text);
-    const int room = gap.hasMatch() ? metrics.horizontalAdvance(gap.captured()) : printing::pixels(Panel::field_width);
+    const int room = gap.hasMatch() ? metrics.horizontalAdvance(gap.captured()) : widgets::pixels(Panel::field_width);
     const int margin = 3;
-    field->setGeometry(caption->x() + start + margin, caption->y() - printing::pixels(Panel::caption_drop),
-                       room - 2 * margin, printing::pixels(Panel::field_height));
+    field->setGeometry(caption->x() + start + margin, caption->y() - widgets::pixels(Panel::caption_drop),
+                       room - 2 * margin, widgets::pixels(Panel::field_height));
 }
 
 } // namespace shell

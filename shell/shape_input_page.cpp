@@ -1,7 +1,7 @@
 #include "shell/shape_input_page.h"
 
 #include "shell/page_picture.h"
-#include "printing/dialog/twips.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 
@@ -17,7 +17,7 @@ ShapeInputPage::ShapeInputPage(QWidget *parent) : Panel(6100, 5700, parent)
     add_label(QStringLiteral("（ヘルプ：「Tavrel」断面寸法の設計参照）"), 240, 1320);
 
     QWidget *diagram = make_page_picture(PagePicture::ShapeInputDiagram, content());
-    printing::place(diagram, 120, 1680);
+    widgets::place(diagram, 120, 1680);
 
     // The legend beside the diagram, one line for each group of dimensions.
     double y = 2520;

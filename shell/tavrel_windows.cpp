@@ -1,7 +1,7 @@
 #include "shell/tavrel_windows.h"
 
 #include "shell/launcher.h"
-#include "shell/screen_font.h"
+#include "widgets/screen_font.h"
 #include "shell/single_instance.h"
 
 #include <QApplication>
@@ -27,7 +27,7 @@ int run_windows(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrel"));
-    install_screen_font(app);
+    widgets::install_screen_font(app);
     // The process lives while any of its windows is open: closing the launcher leaves the flume
     // window, and the other way round.
     const SingleInstance instance;

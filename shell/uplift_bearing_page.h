@@ -2,7 +2,7 @@
 
 #include "shell/panel.h"
 
-namespace flume {
+namespace common {
 class MessageSink;
 }
 
@@ -15,7 +15,7 @@ class UpliftBearingPage : public Panel
     Q_OBJECT
 
 public:
-    UpliftBearingPage(flume::FlumeSheet &sheet, flume::MessageSink &messages, QWidget *parent);
+    UpliftBearingPage(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *parent);
 };
 
 } // namespace shell

@@ -1,8 +1,8 @@
 #include "apps/morvik/check_command.h"
 
 #include "apps/morvik/section_command.h"
-#include "flume/command_output.h"
-#include "flume/messages.h"
+#include "common/command_output.h"
+#include "common/messages.h"
 #include "rcstress/field_captions.h"
 #include "rcstress/section_sheet.h"
 
@@ -38,11 +38,11 @@ const char help_text[] =
 
 int wrong_arguments(const QString &reason)
 {
-    flume::write_utf8(stderr, QStringLiteral("morvik --check: ") + reason + u'\n');
+    common::write_utf8(stderr, QStringLiteral("morvik --check: ") + reason + u'\n');
     return 2;
 }
 
-QString plain_report(const rcstress::SectionSheet &sheet, const QList<flume::Message> &messages)
+QString plain_report(const rcstress::SectionSheet &sheet, const QList<common::Message> &messages)
 {
     QString out = QStringLiteral("入力データ\n");
     for (const rcstress::FieldInfo &field : rcstress::field_table) {
@@ -54,18 +54,18 @@ QString plain_report(const rcstress::SectionSheet &sheet, const QList<flume::Mes
             out += u' ' + rcstress::unit_caption(field.field);
         out += u'\n';
     }
-    for (const flume::Message &message : messages)
-        out += flume::message_line(message) + u'\n';
+    for (const common::Message &message : messages)
+        out += common::message_line(message) + u'\n';
     return out;
 }
 
-QString json_report(const rcstress::SectionSheet &sheet, const QList<flume::Message> &messages)
+QString json_report(const rcstress::SectionSheet &sheet, const QList<common::Message> &messages)
 {
     QJsonObject inputs, results;
     for (const rcstress::FieldInfo &field : rcstress::field_table)
         (field.input ? inputs : results).insert(QString::fromLatin1(field.member), sheet.text(field.field));
     QJsonArray raised;
-    for (const flume::Message &message : messages)
+    for (const common::Message &message : messages)
         raised.append(QJsonObject{{QStringLiteral("text"), message.text}, {QStringLiteral("title"), message.title}});
     const QJsonObject report{{QStringLiteral("inputs"), inputs},
                              {QStringLiteral("results"), results},
@@ -82,7 +82,7 @@ int run_check_command(int argc, char *argv[])
 
     const CommandArguments read = read_command_arguments(arguments, QStringLiteral("--check"), true);
     if (read.help) {
-        flume::write_utf8(stdout, QString::fromUtf8(help_text));
+        common::write_utf8(stdout, QString::fromUtf8(help_text));
         return 0;
     }
     if (!read.unknown_option.isEmpty())
@@ -94,10 +94,10 @@ int run_check_command(int argc, char *argv[])
                                    .arg(values.size()));
 
     rcstress::SectionSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     compute_typed_section(sheet, values, messages);
 
-    flume::write_utf8(stdout, read.json ? json_report(sheet, messages.messages) : plain_report(sheet, messages.messages));
+    common::write_utf8(stdout, read.json ? json_report(sheet, messages.messages) : plain_report(sheet, messages.messages));
     std::fflush(stdout);
     return messages.messages.isEmpty() ? 0 : 1;
 }

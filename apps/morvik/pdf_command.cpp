@@ -1,8 +1,8 @@
 #include "apps/morvik/pdf_command.h"
 
 #include "apps/morvik/section_command.h"
-#include "flume/command_output.h"
-#include "flume/messages.h"
+#include "common/command_output.h"
+#include "common/messages.h"
 #include "printing/pdf_output.h"
 #include "printing/rc_stress_report.h"
 #include "printing/report_font.h"
@@ -32,7 +32,7 @@ const char help_text[] =
 
 int fail(int status, const QString &reason)
 {
-    flume::write_utf8(stderr, QStringLiteral("morvik --pdf: ") + reason + u'\n');
+    common::write_utf8(stderr, QStringLiteral("morvik --pdf: ") + reason + u'\n');
     return status;
 }
 
@@ -48,7 +48,7 @@ int run_pdf_command(int argc, char *argv[])
 
     const CommandArguments read = read_command_arguments(app.arguments(), QStringLiteral("--pdf"), false);
     if (read.help) {
-        flume::write_utf8(stdout, QString::fromUtf8(help_text));
+        common::write_utf8(stdout, QString::fromUtf8(help_text));
         return 0;
     }
     if (!read.unknown_option.isEmpty())
@@ -60,10 +60,10 @@ int run_pdf_command(int argc, char *argv[])
     const QString out_path = values.takeFirst();
 
     rcstress::SectionSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     compute_typed_section(sheet, values, messages);
-    for (const flume::Message &message : messages.messages)
-        flume::write_utf8(stdout, flume::message_line(message) + u'\n');
+    for (const common::Message &message : messages.messages)
+        common::write_utf8(stdout, common::message_line(message) + u'\n');
 
     // The print entry is usable only while τo holds text; the command prints exactly then.
     if (!sheet.printable())
@@ -72,6 +72,6 @@ int run_pdf_command(int argc, char *argv[])
     if (!printing::write_report_pdf(out_path, {printing::rc_stress_report(printing::snapshot(sheet))},
                                     QStringLiteral("鉄筋コンクリート応力度の検討"), &error))
         return fail(2, out_path + QStringLiteral(": ") + error);
-    flume::write_utf8(stdout, out_path + QStringLiteral(": 1 ページ / page\n"));
+    common::write_utf8(stdout, out_path + QStringLiteral(": 1 ページ / page\n"));
     return messages.messages.isEmpty() ? 0 : 1;
 }

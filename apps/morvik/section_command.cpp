@@ -1,6 +1,6 @@
 #include "apps/morvik/section_command.h"
 
-#include "flume/messages.h"
+#include "common/messages.h"
 #include "rcstress/section_sheet.h"
 #include "rcstress/section_stress.h"
 
@@ -37,7 +37,7 @@ CommandArguments read_command_arguments(const QStringList &arguments, const QStr
     return read;
 }
 
-void compute_typed_section(rcstress::SectionSheet &sheet, const QStringList &values, flume::MessageRecorder &messages)
+void compute_typed_section(rcstress::SectionSheet &sheet, const QStringList &values, common::MessageRecorder &messages)
 {
     for (int i = 0; i < rcstress::input_count && i < values.size(); ++i)
         sheet.set_text(rcstress::field_table[std::size_t(i)].field, values[i]);

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace flume {
+namespace common {
 class MessageRecorder;
 }
 namespace rcstress {
@@ -26,4 +26,4 @@ struct CommandArguments {
 CommandArguments read_command_arguments(const QStringList &arguments, const QString &command, bool takes_json);
 
 // Types As, b, d, M, S and U into the sheet and presses "計算".
-void compute_typed_section(rcstress::SectionSheet &sheet, const QStringList &values, flume::MessageRecorder &messages);
+void compute_typed_section(rcstress::SectionSheet &sheet, const QStringList &values, common::MessageRecorder &messages);

@@ -1,7 +1,7 @@
 #include "apps/tavrel/check_command.h"
 
 #include "apps/tavrel/check_output.h"
-#include "flume/command_output.h"
+#include "common/command_output.h"
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
 #include "inputfile/tvl_file.h"
@@ -84,11 +84,11 @@ Options parse_arguments(const QStringList &arguments)
 
 void report_error(const QString &reason)
 {
-    flume::write_utf8(stderr, QStringLiteral("tavrel --check: ") + reason + u'\n');
+    common::write_utf8(stderr, QStringLiteral("tavrel --check: ") + reason + u'\n');
 }
 
 // Keeps each message with the page that was shown when it was raised.
-class PageMessageRecorder : public flume::MessageSink
+class PageMessageRecorder : public common::MessageSink
 {
 public:
     explicit PageMessageRecorder(const flume::FlumeSheet &sheet) : sheet_(sheet) {}
@@ -115,9 +115,9 @@ Status check_file(const QString &path, bool json, bool &printed)
     const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, items, messages);
     const CheckedFile checked{path, sheet, outcome, messages.messages};
     if (printed && !json)
-        flume::write_utf8(stdout, QStringLiteral("\n"));
+        common::write_utf8(stdout, QStringLiteral("\n"));
     printed = true;
-    flume::write_utf8(stdout, json ? QString::fromUtf8(json_report(checked)) : plain_report(checked));
+    common::write_utf8(stdout, json ? QString::fromUtf8(json_report(checked)) : plain_report(checked));
     return outcome.reached_case3 && messages.messages.isEmpty() ? AllPassed : Stopped;
 }
 

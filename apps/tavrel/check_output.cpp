@@ -1,6 +1,6 @@
 #include "apps/tavrel/check_output.h"
 
-#include "flume/command_output.h"
+#include "common/command_output.h"
 #include "flume/flume_sheet.h"
 
 using flume::Field;
@@ -120,7 +120,7 @@ QString plain_report(const CheckedFile &file)
             lines.append(result_line(file.sheet, label));
         for (const PageMessage &raised : file.messages) {
             if (raised.page == labels.page)
-                lines.append(QStringLiteral("  ") + flume::message_line(raised.message));
+                lines.append(QStringLiteral("  ") + common::message_line(raised.message));
         }
     }
     return lines.join(u'\n') + u'\n';

@@ -2,7 +2,7 @@
 
 #include "flume/field.h"
 #include "flume/full_check.h"
-#include "flume/messages.h"
+#include "common/messages.h"
 
 #include <QByteArray>
 #include <QList>
@@ -15,7 +15,7 @@ class FlumeSheet;
 // A message of the check together with the page that was shown when it was raised.
 struct PageMessage {
     flume::Page page;
-    flume::Message message;
+    common::Message message;
 };
 
 // One .tvl file after the walk through the pages.

@@ -1,9 +1,9 @@
 #include "apps/tavrel/pdf_command.h"
 
-#include "flume/command_output.h"
+#include "common/command_output.h"
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
-#include "flume/messages.h"
+#include "common/messages.h"
 #include "flume/page_chain.h"
 #include "inputfile/tvl_file.h"
 #include "printing/flume_reports.h"
@@ -38,7 +38,7 @@ const char help_text[] =
 
 int fail(int status, const QString &reason)
 {
-    flume::write_utf8(stderr, QStringLiteral("tavrel --pdf: ") + reason + u'\n');
+    common::write_utf8(stderr, QStringLiteral("tavrel --pdf: ") + reason + u'\n');
     return status;
 }
 
@@ -58,7 +58,7 @@ int run_pdf_command(int argc, char *argv[])
         if (argument == QLatin1String("--pdf") && !pdf_seen) {
             pdf_seen = true;
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            flume::write_utf8(stdout, QString::fromUtf8(help_text));
+            common::write_utf8(stdout, QString::fromUtf8(help_text));
             return 0;
         } else if (argument.startsWith(QLatin1String("--"))) {
             return fail(2, QStringLiteral("不明なオプション / unknown option: ") + argument);
@@ -76,10 +76,10 @@ int run_pdf_command(int argc, char *argv[])
         return fail(2, tvl_path + QStringLiteral(": ") + read.reason);
 
     flume::FlumeSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, items, messages);
-    for (const flume::Message &message : messages.messages)
-        flume::write_utf8(stdout, flume::message_line(message) + u'\n');
+    for (const common::Message &message : messages.messages)
+        common::write_utf8(stdout, common::message_line(message) + u'\n');
 
     // Each report as its print entry would print it: with its own page open, so that the carried
     // slots hold what that page copies.
@@ -97,6 +97,6 @@ int run_pdf_command(int argc, char *argv[])
     QString error;
     if (!printing::write_report_pdf(out_path, pages, QFileInfo(tvl_path).completeBaseName(), &error))
         return fail(2, out_path + QStringLiteral(": ") + error);
-    flume::write_utf8(stdout, out_path + QStringLiteral(": %1 ページ / pages\n").arg(pages.size()));
+    common::write_utf8(stdout, out_path + QStringLiteral(": %1 ページ / pages\n").arg(pages.size()));
     return status;
 }

@@ -3,7 +3,7 @@
 #include "printing/dialog/print_job.h"
 #include "printing/dialog/printer_choice.h"
 #include "printing/dialog/report_preview.h"
-#include "printing/dialog/twips.h"
+#include "widgets/twips.h"
 #include "printing/pdf_output.h"
 #include "printing/report_font.h"
 
@@ -85,41 +85,41 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(nullptr), owner_(o
     setWindowTitle(QStringLiteral("印刷"));
     install_font_substitutions();
     setFont(QFont(report_face, 9));
-    setFixedSize(flume ? twips_size(6030, 2040) : twips_size(6000, 2010));
+    setFixedSize(flume ? widgets::twips_size(6030, 2040) : widgets::twips_size(6000, 2010));
 
     auto *frame = new QGroupBox(QStringLiteral("プリンタ"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(twips_rect(120, 90, 5775, 1485));
+    frame->setGeometry(widgets::twips_rect(120, 90, 5775, 1485));
 
     auto *name_caption = new QLabel(QStringLiteral("プリンタ名："), frame);
     name_caption->setObjectName(QStringLiteral("Label3"));
-    name_caption->setGeometry(twips_rect(150, 390, 1080, 180));
+    name_caption->setGeometry(widgets::twips_rect(150, 390, 1080, 180));
 
     printer_box_ = new QComboBox(frame);
     printer_box_->setObjectName(QStringLiteral("Combo1"));
     printer_box_->setEditable(true);
     printer_box_->setInsertPolicy(QComboBox::NoInsert);
-    printer_box_->setGeometry(twips_rect(1260, 330, 2865, 300));
+    printer_box_->setGeometry(widgets::twips_rect(1260, 330, 2865, 300));
 
     auto *properties = new QPushButton(QStringLiteral("プロパティ"), frame);
     properties->setObjectName(QStringLiteral("Command7"));
     properties->setAutoDefault(false);
-    properties->setGeometry(twips_rect(4200, 330, 1425, 300));
+    properties->setGeometry(widgets::twips_rect(4200, 330, 1425, 300));
 
     kind_label_ = new QLabel(QStringLiteral("Label1"), frame);
     kind_label_->setObjectName(QStringLiteral("Label1"));
-    kind_label_->setGeometry(twips_rect(180, 810, 540, 180));
+    kind_label_->setGeometry(widgets::twips_rect(180, 810, 540, 180));
 
     port_label_ = new QLabel(QStringLiteral("Label2"), frame);
     port_label_->setObjectName(QStringLiteral("Label2"));
-    port_label_->setGeometry(twips_rect(180, 1170, 540, 180));
+    port_label_->setGeometry(widgets::twips_rect(180, 1170, 540, 180));
 
     const int button_count = flume ? 5 : 1;
     for (int i = 0; i < button_count; ++i) {
         auto *button = new QPushButton(QStringLiteral("印刷"), this);
         button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
         button->setAutoDefault(false);
-        button->setGeometry(twips_rect(flume_button_places[i].left, flume_button_places[i].top, 1500, 300));
+        button->setGeometry(widgets::twips_rect(flume_button_places[i].left, flume_button_places[i].top, 1500, 300));
         connect(button, &QPushButton::clicked, this, &PrintDialog::print_clicked);
         print_buttons_.append(button);
     }
@@ -127,18 +127,18 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(nullptr), owner_(o
     auto *cancel = new QPushButton(QStringLiteral("キャンセル"), this);
     cancel->setObjectName(QStringLiteral("Command6"));
     cancel->setAutoDefault(false);
-    cancel->setGeometry(twips_rect(4380, 1680, 1500, 300));
+    cancel->setGeometry(widgets::twips_rect(4380, 1680, 1500, 300));
 
     // The free place left of the print button, in the same row.
     auto *preview = new QPushButton(QStringLiteral("プレビュー"), this);
     preview->setObjectName(QStringLiteral("preview_button"));
     preview->setAutoDefault(false);
-    preview->setGeometry(twips_rect(120, 1680, 1290, 300));
+    preview->setGeometry(widgets::twips_rect(120, 1680, 1290, 300));
 
     auto *save_pdf = new QPushButton(QStringLiteral("PDF保存"), this);
     save_pdf->setObjectName(QStringLiteral("pdf_button"));
     save_pdf->setAutoDefault(false);
-    save_pdf->setGeometry(twips_rect(1470, 1680, 1290, 300));
+    save_pdf->setGeometry(widgets::twips_rect(1470, 1680, 1290, 300));
 
     connect(printer_box_, &QComboBox::activated, this, &PrintDialog::printer_chosen);
     connect(properties, &QPushButton::clicked, this, &PrintDialog::show_properties);
@@ -170,7 +170,7 @@ void PrintDialog::set_report(int print_button, const QString &title, std::functi
         QPushButton *button = print_buttons_[i];
         const bool in_use = i == print_button - 1;
         if (in_use)
-            button->move(twips_point(print_left, print_top));
+            button->move(widgets::twips_point(print_left, print_top));
         button->setVisible(in_use);
     }
 }
@@ -197,7 +197,7 @@ void PrintDialog::show_current_printer()
     kind_label_->setText(kind_caption + name);
     port_label_->setText(port_caption + printer_port(name));
     for (QLabel *label : {kind_label_, port_label_})
-        label->resize(qMax(pixels(540), label->sizeHint().width()), label->height());
+        label->resize(qMax(widgets::pixels(540), label->sizeHint().width()), label->height());
 }
 
 void PrintDialog::printer_chosen()

@@ -100,7 +100,7 @@ Expr slab_moment()
 std::optional<Expr> flume_formula(Picture picture)
 {
     switch (picture) {
-    case Picture::Image2: {
+    case Picture::EarthPressureCoefficient: {
         // Coulomb's coefficient of active earth pressure.
         const Expr inner = frac(row({sin_of({phi(), plus(), delta()}), dot(), sin_of({phi(), minus(), v("i")})}),
                                 row({sin_of({theta(), minus(), delta()}), dot(), sin_of({theta(), plus(), v("i")})}));
@@ -110,59 +110,59 @@ std::optional<Expr> flume_formula(Picture picture)
         return row({ka(), eq(), frac(row({squared(text("sin")), parens(row({theta(), plus(), phi()}))}), denominator),
                     eq()});
     }
-    case Picture::Image3:
+    case Picture::ActiveEarthPressure:
         return row({s("P", "A"), eq(),
                     parens(row({half(), dot(), gamma(), dot(), squared(v("H")), plus(), v("q"), dot(), v("H"),
                                 dot(), frac(sin_theta(), sin_of({theta(), plus(), v("i")}))})),
                     times(), ka(), eq()});
-    case Picture::Image4:
+    case Picture::EarthPressureVertical:
         return row({s("P", "AV"), eq(), s("P", "A"), dot(), sin_of({delta(), plus(), n("90"), minus(), theta()}), eq()});
-    case Picture::Image5:
+    case Picture::VerticalLoad:
         return row({s("P", "V"), eq(), s("P", "AV"), times(), n("0.5"), times(), n("2"), eq()});
-    case Picture::Image6:
+    case Picture::UpliftSafetyFactor:
         // Safety against uplift: the flume's weight and the earth's vertical share over the uplift.
         return row({s("F", "s"), rel("\u2266"),
                     frac(row({section_area(), dot(), gamma_sc(), plus(), pv()}),
                          row({s("H", "1"), dot(), gamma_w(), parens(row({n("2"), dot(), t("2"), plus(), v("B")}))})),
                     eq()});
-    case Picture::Image7:
+    case Picture::MaximumGroundReaction:
         return row({s("q", "max"), eq(),
                     frac(row({section_area(), dot(), gamma_sc(), plus(), v("B"), dot(), v("H"), dot(), gamma_w(),
                               plus(), n("2"), dot(), pv()}),
                          row({v("B"), plus(), n("2"), dot(), t("2")}))});
-    case Picture::Image8:
+    case Picture::Case1WallShear:
         return row({sso_without_water(), eq()});
-    case Picture::Image9:
+    case Picture::Case1WallShearGroundwater:
         return row({sso_without_water(), plus(), half(), groundwater_term("2")});
-    case Picture::Image10:
+    case Picture::Case1WallMoment:
         return row({mso_without_water(), eq()});
-    case Picture::Image11:
+    case Picture::Case1WallMomentGroundwater:
         return row({mso_without_water(), plus(), sixth(), groundwater_term("3")});
-    case Picture::Image12:
+    case Picture::SlabReaction:
         return row({wr(), eq(),
                     frac(row({parens(row({t("1"), plus(), t("2")})), big_h_prime(), dot(), gamma_sc(), plus(), n("2"),
                               pv()}),
                          bl()),
                     eq()});
-    case Picture::Image13:
+    case Picture::Case1SlabShear:
         return row({s("S", "to"), eq(), half(), dot(), wr(), parens(row({bl(), minus(), n("2"), x()})), eq()});
-    case Picture::Image14:
+    case Picture::Case1SlabMoment:
         return row({s("M", "to"), eq(), s("M", "so"), minus(), half(), dot(), wr(), dot(), x(),
                     parens(row({bl(), minus(), x()})), eq()});
-    case Picture::Image15:
+    case Picture::Case2WallShear:
         return row({s("S", "s1"), eq(), s("P", "w"), eq(), half(), dot(), gamma_w(), dot(), squared(h_prime()), eq()});
-    case Picture::Image16:
+    case Picture::Case2WallMoment:
         return row({s("M", "s1"), eq(), s("M", "w"), eq(), sixth(), dot(), gamma_w(), dot(), cubed(h_prime()), eq()});
-    case Picture::Image17:
-    case Picture::Image21:
+    case Picture::Case2SlabShear:
+    case Picture::Case3SlabShear:
         return slab_shear();
-    case Picture::Image18:
-    case Picture::Image22:
+    case Picture::Case2SlabMoment:
+    case Picture::Case3SlabMoment:
         return slab_moment();
-    case Picture::Image19:
+    case Picture::Case3WallShear:
         return row({s("S", "s1"), eq(), half(), dot(), gamma_w(), dot(), squared(h_prime()), minus(), half(), dot(),
                     gamma_t(), dot(), squared(h_prime()), dot(), ka_cos_delta(), eq()});
-    case Picture::Image20:
+    case Picture::Case3WallMoment:
         return row({s("M", "s1"), eq(), sixth(), dot(), gamma_w(), dot(), cubed(h_prime()), minus(), sixth(), dot(),
                     gamma_t(), dot(), cubed(h_prime()), dot(), ka_cos_delta(), eq()});
     default:

@@ -7,7 +7,7 @@
 
 namespace printing::pictures {
 
-// The formula of one of the flume reports' formula pictures (Image2..Image22); none for any
+// The formula of one of the flume reports' formula pictures (KA to Case 3's Mt1); none for any
 // other picture.
 std::optional<formula::Expr> flume_formula(Picture picture);
 

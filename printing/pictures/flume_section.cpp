@@ -105,7 +105,7 @@ void draw_dimensions(Canvas &canvas, const SectionLayout &g)
 
 void draw_flume_section(QPainter &painter, const QRectF &target)
 {
-    Canvas canvas(painter, target, natural_size(Picture::Image1));
+    Canvas canvas(painter, target, natural_size(Picture::FlumeSection));
     SectionLayout g{};
     g.slab_left = 560;
     g.t1 = 300;

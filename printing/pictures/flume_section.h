@@ -6,7 +6,7 @@ class QPainter;
 
 namespace printing::pictures {
 
-// Image1: the flume cross-section with the dimension labels T1, T2, T3, T4, H and B.
+// The flume cross-section with the dimension labels T1, T2, T3, T4, H and B.
 void draw_flume_section(QPainter &painter, const QRectF &target);
 
 // The section diagram of the shape-input page: the same section with the outer water level and

@@ -13,53 +13,76 @@
 
 namespace printing {
 
-QSizeF natural_size(Picture picture)
-{
-    switch (picture) {
-    case Picture::Image1: return {5100, 3840};
-    case Picture::Image2: return {4875, 1125};
-    case Picture::Image3: return {3735, 630};
-    case Picture::Image4: return {2640, 315};
-    case Picture::Image5: return {1965, 255};
-    case Picture::Image6: return {4545, 690};
-    case Picture::Image7: return {6405, 630};
-    case Picture::Image8: return {3450, 675};
-    case Picture::Image9: return {6495, 675};
-    case Picture::Image10: return {3885, 660};
-    case Picture::Image11: return {6855, 675};
-    case Picture::Image12: return {2940, 645};
-    case Picture::Image13: return {2565, 630};
-    case Picture::Image14: return {3555, 630};
-    case Picture::Image15: return {2850, 735};
-    case Picture::Image16: return {2955, 720};
-    case Picture::Image17: return {2850, 660};
-    case Picture::Image18: return {3690, 660};
-    case Picture::Image19: return {4245, 660};
-    case Picture::Image20: return {4335, 690};
-    case Picture::Image21: return {2850, 660};
-    case Picture::Image22: return {3690, 660};
+namespace {
+
+// Every picture with its name and its natural size in twips: the formula pictures under the names
+// of the image controls that hold them, the others under their role names.
+struct PictureInfo {
+    Picture picture;
+    const char *name;
+    QSizeF size;
+};
+
+const PictureInfo picture_table[] = {
+    {Picture::FlumeSection, "Image1", {5100, 3840}},
+    {Picture::EarthPressureCoefficient, "Image2", {4875, 1125}},
+    {Picture::ActiveEarthPressure, "Image3", {3735, 630}},
+    {Picture::EarthPressureVertical, "Image4", {2640, 315}},
+    {Picture::VerticalLoad, "Image5", {1965, 255}},
+    {Picture::UpliftSafetyFactor, "Image6", {4545, 690}},
+    {Picture::MaximumGroundReaction, "Image7", {6405, 630}},
+    {Picture::Case1WallShear, "Image8", {3450, 675}},
+    {Picture::Case1WallShearGroundwater, "Image9", {6495, 675}},
+    {Picture::Case1WallMoment, "Image10", {3885, 660}},
+    {Picture::Case1WallMomentGroundwater, "Image11", {6855, 675}},
+    {Picture::SlabReaction, "Image12", {2940, 645}},
+    {Picture::Case1SlabShear, "Image13", {2565, 630}},
+    {Picture::Case1SlabMoment, "Image14", {3555, 630}},
+    {Picture::Case2WallShear, "Image15", {2850, 735}},
+    {Picture::Case2WallMoment, "Image16", {2955, 720}},
+    {Picture::Case2SlabShear, "Image17", {2850, 660}},
+    {Picture::Case2SlabMoment, "Image18", {3690, 660}},
+    {Picture::Case3WallShear, "Image19", {4245, 660}},
+    {Picture::Case3WallMoment, "Image20", {4335, 690}},
+    {Picture::Case3SlabShear, "Image21", {2850, 660}},
+    {Picture::Case3SlabMoment, "Image22", {3690, 660}},
     // Beside the legend of the shape-input page, below its five lines of text.
-    case Picture::ShapeInputDiagram: return {3000, 3450};
+    {Picture::ShapeInputDiagram, "ShapeInputDiagram", {3000, 3450}},
     // Under the inputs BL and X of the Case 1 page, left of the slab reaction WR.
-    case Picture::Case1Diagram: return {2800, 900};
+    {Picture::Case1Diagram, "Case1Diagram", {2800, 900}},
     // The formula pictures of the section check fit between the captions and the "＝" of their
     // results, in the window and on the report alike.
-    case Picture::MorvikNeutralAxis: return {2040, 420};
-    case Picture::MorvikConcreteStress: return {1500, 600};
-    case Picture::MorvikSteelStress: return {1400, 600};
-    case Picture::MorvikShearStress: return {1300, 600};
-    case Picture::MorvikBondStress: return {1300, 600};
+    {Picture::MorvikNeutralAxis, "MorvikNeutralAxis", {2040, 420}},
+    {Picture::MorvikConcreteStress, "MorvikConcreteStress", {1500, 600}},
+    {Picture::MorvikSteelStress, "MorvikSteelStress", {1400, 600}},
+    {Picture::MorvikShearStress, "MorvikShearStress", {1300, 600}},
+    {Picture::MorvikBondStress, "MorvikBondStress", {1300, 600}},
     // The allowable-stress tables fit the window's right-hand column (from x 5760) and the
     // report's (from x 8300 to the border), each above the next.
-    case Picture::AllowableStress1: return {2100, 990};
-    case Picture::AllowableStress2: return {2100, 1350};
-    case Picture::AllowableStress3: return {2100, 1020};
-    case Picture::AllowableStress4: return {2100, 1200};
-    case Picture::BarTable: return {8010, 3015};
-    case Picture::BarTableSmall: return {5655, 2010};
-    case Picture::Schematic: return {7875, 4950};
+    {Picture::AllowableStress1, "AllowableStress1", {2100, 990}},
+    {Picture::AllowableStress2, "AllowableStress2", {2100, 1350}},
+    {Picture::AllowableStress3, "AllowableStress3", {2100, 1020}},
+    {Picture::AllowableStress4, "AllowableStress4", {2100, 1200}},
+    {Picture::BarTable, "BarTable", {8010, 3015}},
+    {Picture::BarTableSmall, "BarTableSmall", {5655, 2010}},
+    {Picture::Schematic, "Schematic", {7875, 4950}},
+};
+
+const PictureInfo *info(Picture picture)
+{
+    for (const PictureInfo &entry : picture_table) {
+        if (entry.picture == picture)
+            return &entry;
     }
-    return {};
+    return nullptr;
+}
+
+} // namespace
+
+QSizeF natural_size(Picture picture)
+{
+    const PictureInfo *entry = info(picture);
+    return entry ? entry->size : QSizeF();
 }
 
 void draw_picture(QPainter &painter, Picture picture, const QRectF &target)
@@ -76,7 +99,7 @@ void draw_picture(QPainter &painter, Picture picture, const QRectF &target)
         return;
     }
     switch (picture) {
-    case Picture::Image1: draw_flume_section(painter, target); break;
+    case Picture::FlumeSection: draw_flume_section(painter, target); break;
     case Picture::ShapeInputDiagram: draw_shape_input_diagram(painter, target); break;
     case Picture::Case1Diagram: draw_slab_diagram(painter, target); break;
     case Picture::AllowableStress1:
@@ -92,37 +115,15 @@ void draw_picture(QPainter &painter, Picture picture, const QRectF &target)
 
 QString picture_name(Picture picture)
 {
-    const int index = static_cast<int>(picture);
-    if (picture <= Picture::Image22)
-        return QStringLiteral("Image%1").arg(index + 1);
-    switch (picture) {
-    case Picture::ShapeInputDiagram: return QStringLiteral("ShapeInputDiagram");
-    case Picture::Case1Diagram: return QStringLiteral("Case1Diagram");
-    case Picture::MorvikNeutralAxis: return QStringLiteral("MorvikNeutralAxis");
-    case Picture::MorvikConcreteStress: return QStringLiteral("MorvikConcreteStress");
-    case Picture::MorvikSteelStress: return QStringLiteral("MorvikSteelStress");
-    case Picture::MorvikShearStress: return QStringLiteral("MorvikShearStress");
-    case Picture::MorvikBondStress: return QStringLiteral("MorvikBondStress");
-    case Picture::AllowableStress1: return QStringLiteral("AllowableStress1");
-    case Picture::AllowableStress2: return QStringLiteral("AllowableStress2");
-    case Picture::AllowableStress3: return QStringLiteral("AllowableStress3");
-    case Picture::AllowableStress4: return QStringLiteral("AllowableStress4");
-    case Picture::BarTable: return QStringLiteral("BarTable");
-    case Picture::BarTableSmall: return QStringLiteral("BarTableSmall");
-    case Picture::Schematic: return QStringLiteral("Schematic");
-    default: return {};
-    }
+    const PictureInfo *entry = info(picture);
+    return entry ? QString::fromLatin1(entry->name) : QString();
 }
-
-} // namespace printing
-
-namespace printing {
 
 QList<Picture> all_pictures()
 {
     QList<Picture> pictures;
-    for (int i = 0; i <= static_cast<int>(Picture::Schematic); ++i)
-        pictures.append(static_cast<Picture>(i));
+    for (const PictureInfo &entry : picture_table)
+        pictures.append(entry.picture);
     return pictures;
 }
 

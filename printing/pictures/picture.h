@@ -13,8 +13,28 @@ namespace printing {
 // draws them on screen and on paper.
 enum class Picture {
     // Tavrel: the cross-section and the formulas of the reports (flume window and launcher).
-    Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8, Image9, Image10, Image11,
-    Image12, Image13, Image14, Image15, Image16, Image17, Image18, Image19, Image20, Image21, Image22,
+    FlumeSection,                 // the flume cross-section with its dimension labels
+    EarthPressureCoefficient,     // KA, Coulomb
+    ActiveEarthPressure,          // PA
+    EarthPressureVertical,        // PAV
+    VerticalLoad,                 // PV
+    UpliftSafetyFactor,           // Fs
+    MaximumGroundReaction,        // qmax
+    Case1WallShear,               // Sso
+    Case1WallShearGroundwater,    // Sso with groundwater behind the wall
+    Case1WallMoment,              // Mso
+    Case1WallMomentGroundwater,   // Mso with groundwater behind the wall
+    SlabReaction,                 // WR
+    Case1SlabShear,               // Sto
+    Case1SlabMoment,              // Mto
+    Case2WallShear,               // Ss1 = Pw
+    Case2WallMoment,              // Ms1 = Mw
+    Case2SlabShear,               // St1
+    Case2SlabMoment,              // Mt1
+    Case3WallShear,               // Ss1
+    Case3WallMoment,              // Ms1
+    Case3SlabShear,               // St1
+    Case3SlabMoment,              // Mt1
     ShapeInputDiagram,  // the section diagram of the shape-input page
     Case1Diagram,       // the diagram of the Case 1 page
     // Morvik: the stress formulas, the allowable-stress tables, the bar table and the schematic.
@@ -37,7 +57,8 @@ void draw_picture(QPainter &painter, Picture picture, const QRectF &target);
 // Every picture, in the order of the enumeration.
 QList<Picture> all_pictures();
 
-// The control name as the windows and reports know it ("Image7"); a descriptive name otherwise.
+// The control name of a formula picture as the windows and reports know it ("Image7", for
+// MaximumGroundReaction); the role name of every other picture.
 QString picture_name(Picture picture);
 
 } // namespace printing

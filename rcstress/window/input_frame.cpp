@@ -2,7 +2,7 @@
 
 #include "rcstress/field_captions.h"
 #include "rcstress/window/section_field_edit.h"
-#include "printing/dialog/twips.h"
+#include "widgets/twips.h"
 
 #include <QLabel>
 
@@ -37,18 +37,18 @@ InputFrame::InputFrame(SectionSheet &sheet, QWidget *parent) : QGroupBox(QString
         // left column's units; each caption ends just before its field.
         const int caption_left = place.column_left == 2160 ? 75 : 4050;
         auto *caption = new QLabel(field_caption(place.field), this);
-        printing::place(caption, caption_left, place.top, place.column_left - caption_gap - caption_left,
+        widgets::place(caption, caption_left, place.top, place.column_left - caption_gap - caption_left,
                         field_height);
 
         auto *edit = new SectionFieldEdit(sheet, place.field, this);
         edit->setObjectName(QString::fromLatin1(place.control));
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        printing::place(edit, place.column_left, place.top, field_width, field_height);
+        widgets::place(edit, place.column_left, place.top, field_width, field_height);
         inputs_.append(edit);
 
         auto *unit = new QLabel(unit_caption(place.field), this);
         const int unit_left = place.column_left + field_width + caption_gap;
-        printing::place(unit, unit_left, place.top, 960, field_height);
+        widgets::place(unit, unit_left, place.top, 960, field_height);
     }
 }
 

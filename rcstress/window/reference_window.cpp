@@ -1,7 +1,7 @@
 #include "rcstress/window/reference_window.h"
 
-#include "printing/dialog/picture_widget.h"
-#include "printing/dialog/twips.h"
+#include "widgets/picture_widget.h"
+#include "widgets/twips.h"
 
 namespace rcstress {
 
@@ -9,9 +9,9 @@ ReferenceWindow::ReferenceWindow(printing::Picture picture, QSize client_twips) 
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("参考資料"));
-    const QSize client = printing::twips_size(client_twips.width(), client_twips.height());
+    const QSize client = widgets::twips_size(client_twips.width(), client_twips.height());
     setFixedSize(client);
-    auto *shown = new printing::PictureWidget(picture, this);
+    auto *shown = new widgets::PictureWidget(picture, this);
     shown->move(0, 0);
 }
 

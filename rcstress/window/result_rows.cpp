@@ -1,10 +1,10 @@
 #include "rcstress/window/result_rows.h"
 
-#include "printing/dialog/picture_widget.h"
+#include "widgets/picture_widget.h"
 #include "printing/report_font.h"
 #include "rcstress/field_captions.h"
 #include "rcstress/window/section_field_edit.h"
-#include "printing/dialog/twips.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -33,8 +33,8 @@ void set_base(QWidget *widget, const QColor &colour)
 
 QWidget *place_picture(Picture picture, QWidget *client, double left, double top)
 {
-    auto *shown = new printing::PictureWidget(picture, client);
-    shown->move(printing::pixels(left), printing::pixels(top));
+    auto *shown = new widgets::PictureWidget(picture, client);
+    shown->move(widgets::pixels(left), widgets::pixels(top));
     return shown;
 }
 
@@ -64,17 +64,17 @@ void add_ratio_rows(QWidget *client, SectionSheet &sheet)
     };
     for (const RatioRow &row : rows) {
         auto *caption = new QLabel(field_caption(row.field), client);
-        printing::place(caption, caption_left, row.top, 2100, 270);
+        widgets::place(caption, caption_left, row.top, 2100, 270);
         auto *edit = new SectionFieldEdit(sheet, row.field, client);
         edit->setObjectName(QString::fromLatin1(row.control));
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::ClickFocus);
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         set_base(edit, menu_bar_colour());
-        printing::place(edit, 2400, row.top, 1005, 270);
+        widgets::place(edit, 2400, row.top, 1005, 270);
     }
     auto *ratio_formula = new QLabel(QStringLiteral("Ｐ＝Ａｓ/(ｂ×ｄ)"), client);
-    printing::place(ratio_formula, 3600, 1740, 2400, 270);
+    widgets::place(ratio_formula, 3600, 1740, 2400, 270);
     // The k formula stands beside k's field, centred on it.
     const QSizeF k_size = printing::natural_size(Picture::MorvikNeutralAxis);
     place_picture(Picture::MorvikNeutralAxis, client, 3600, 2070 + (270 - k_size.height()) / 2);
@@ -90,7 +90,7 @@ void add_stress_blocks(QWidget *client, SectionSheet &sheet)
     };
     for (const StressBlock &block : blocks) {
         auto *caption = new QLabel(field_caption(block.field), client);
-        printing::place(caption, caption_left, block.caption_top, 5300, 240);
+        widgets::place(caption, caption_left, block.caption_top, 5300, 240);
 
         // The formula below the caption; "＝" and the field on the height of its fraction line.
         const int formula_top = block.caption_top + 270;
@@ -98,7 +98,7 @@ void add_stress_blocks(QWidget *client, SectionSheet &sheet)
         const double middle = formula_top + printing::natural_size(block.formula).height() / 2;
 
         auto *equals = new QLabel(QStringLiteral("＝"), client);
-        printing::place(equals, 3150, middle - 135, 270, 270);
+        widgets::place(equals, 3150, middle - 135, 270, 270);
 
         auto *edit = new SectionFieldEdit(sheet, block.field, client);
         edit->setObjectName(QString::fromLatin1(block.control));
@@ -106,7 +106,7 @@ void add_stress_blocks(QWidget *client, SectionSheet &sheet)
         edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         edit->setFont(printing::report_font(12));
         set_base(edit, window_grey);
-        printing::place(edit, 3480, middle - 187.5, 2000, 375);
+        widgets::place(edit, 3480, middle - 187.5, 2000, 375);
 
         place_picture(block.table, client, 5760, block.table_top);
     }

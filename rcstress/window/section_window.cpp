@@ -8,7 +8,7 @@
 #include "rcstress/window/reference_window.h"
 #include "rcstress/window/result_rows.h"
 #include "rcstress/window/section_field_edit.h"
-#include "printing/dialog/twips.h"
+#include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QLayout>
@@ -62,7 +62,7 @@ SectionWindow::SectionWindow(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("鉄筋コンクリート応力度の検討計算 （Kesmo）V3.0"));
 
     auto *client = new QWidget(this);
-    client->setFixedSize(printing::twips_size(7965, 7515));
+    client->setFixedSize(widgets::twips_size(7965, 7515));
     client->setFont(printing::report_font(9));
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
@@ -74,13 +74,13 @@ SectionWindow::SectionWindow(QWidget *parent) : QMainWindow(parent)
     add_rule(client, 1, palette.color(QPalette::HighlightedText));
 
     auto *inputs = new InputFrame(sheet_, client);
-    printing::place(inputs, 90, 120, 7800, 1545);
+    widgets::place(inputs, 90, 120, 7800, 1545);
     add_ratio_rows(client, sheet_);
     add_stress_blocks(client, sheet_);
 
     auto *calculate_button = new QPushButton(QStringLiteral("計算"), client);
     calculate_button->setObjectName(QStringLiteral("Command1"));
-    printing::place(calculate_button, 6090, 2040, 1455, 375);
+    widgets::place(calculate_button, 6090, 2040, 1455, 375);
     connect(calculate_button, &QPushButton::clicked, this, &SectionWindow::calculate);
 
     QWidget *previous = inputs->inputs().first();

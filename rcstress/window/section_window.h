@@ -1,7 +1,7 @@
 #pragma once
 
 #include "rcstress/section_sheet.h"
-#include "printing/dialog/window_messages.h"
+#include "widgets/window_messages.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -39,7 +39,7 @@ private:
     void close_reference_windows();
 
     SectionSheet sheet_;
-    printing::WindowMessages messages_{this};
+    widgets::WindowMessages messages_{this};
     QAction *print_action_ = nullptr;
     QPointer<ReferenceWindow> bar_table_;
     QPointer<ReferenceWindow> schematic_;

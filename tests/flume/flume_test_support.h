@@ -6,7 +6,7 @@
 #include "flume/calculations.h"
 #include "flume/field.h"
 #include "flume/flume_sheet.h"
-#include "flume/messages.h"
+#include "common/messages.h"
 #include "flume/page_chain.h"
 
 #include <QString>
@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-namespace flume {
+namespace common {
 
 // Readable failures for the messages the tests compare.
 inline void PrintTo(const Message &m, std::ostream *os)
@@ -25,13 +25,13 @@ inline void PrintTo(const Message &m, std::ostream *os)
     *os << "{\"" << m.text.toStdString() << "\", \"" << m.title.toStdString() << "\"}";
 }
 
-} // namespace flume
+} // namespace common
 
 namespace flume_test {
 
 using flume::Field;
 using flume::FlumeSheet;
-using flume::Message;
+using common::Message;
 using flume::Page;
 
 using Entry = std::pair<Field, const char *>;
@@ -172,7 +172,7 @@ inline void type_case1_slab_inputs(FlumeSheet &sheet)
 }
 
 // The worked examples in a row, each page opened through its button as the user does.
-inline void bearing_done(FlumeSheet &sheet, flume::MessageSink &messages)
+inline void bearing_done(FlumeSheet &sheet, common::MessageSink &messages)
 {
     earth_pressure_done(sheet);
     flume::open_page(sheet, Page::UpliftBearing);
@@ -181,7 +181,7 @@ inline void bearing_done(FlumeSheet &sheet, flume::MessageSink &messages)
     flume::check_bearing(sheet, messages);
 }
 
-inline void case1_done(FlumeSheet &sheet, flume::MessageSink &messages)
+inline void case1_done(FlumeSheet &sheet, common::MessageSink &messages)
 {
     bearing_done(sheet, messages);
     flume::open_page(sheet, Page::Case1);
@@ -191,7 +191,7 @@ inline void case1_done(FlumeSheet &sheet, flume::MessageSink &messages)
     flume::compute_case1_slab(sheet, messages);
 }
 
-inline void case2_done(FlumeSheet &sheet, flume::MessageSink &messages)
+inline void case2_done(FlumeSheet &sheet, common::MessageSink &messages)
 {
     case1_done(sheet, messages);
     flume::open_page(sheet, Page::Case2);

@@ -7,7 +7,7 @@
 #include <limits>
 
 using namespace flume_test;
-using flume::NumberPattern;
+using common::NumberPattern;
 
 namespace {
 
@@ -27,7 +27,7 @@ class PreparedResult : public testing::TestWithParam<Conversion> {};
 TEST_P(PreparedResult, ConvertsTheDisplayedValue)
 {
     const Conversion &c = GetParam();
-    const flume::calc::Prepared p = flume::calc::prepare(c.result, c.value, NumberPattern::ThreeDecimals);
+    const flume::calc::Prepared p = flume::calc::prepare(c.result, c.value, common::NumberPattern::ThreeDecimals);
     EXPECT_TRUE(p.ok);
     EXPECT_EQ(p.text.toStdString(), c.shown);
     EXPECT_EQ(p.converted.toStdString(), c.converted);
@@ -43,14 +43,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PreparedResult, LaterStepsReadTheDisplayedValue)
 {
-    EXPECT_EQ(flume::calc::prepare(Field::ka, 0.2973, NumberPattern::TwoDecimals).value, 0.30);
+    EXPECT_EQ(flume::calc::prepare(Field::ka, 0.2973, common::NumberPattern::TwoDecimals).value, 0.30);
 }
 
 TEST(PreparedResult, NoFiniteValueIsNotOk)
 {
     for (double v : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
                      -std::numeric_limits<double>::infinity()}) {
-        const flume::calc::Prepared p = flume::calc::prepare(Field::case2_slab_moment, v, NumberPattern::ThreeDecimals);
+        const flume::calc::Prepared p = flume::calc::prepare(Field::case2_slab_moment, v, common::NumberPattern::ThreeDecimals);
         EXPECT_FALSE(p.ok) << v;
         EXPECT_TRUE(p.text.isEmpty()) << v;
     }
@@ -59,8 +59,8 @@ TEST(PreparedResult, NoFiniteValueIsNotOk)
 TEST(PreparedResult, MomentTooLargeInNewtonCentimetresIsNotOk)
 {
     // 1e305 kN·m still shows, but × 100000 it is no number any more; as a force × 1000 it is.
-    EXPECT_FALSE(flume::calc::prepare(Field::case1_slab_moment, 1e305, NumberPattern::ThreeDecimals).ok);
-    EXPECT_TRUE(flume::calc::prepare(Field::case1_slab_shear, 1e305, NumberPattern::ThreeDecimals).ok);
+    EXPECT_FALSE(flume::calc::prepare(Field::case1_slab_moment, 1e305, common::NumberPattern::ThreeDecimals).ok);
+    EXPECT_TRUE(flume::calc::prepare(Field::case1_slab_shear, 1e305, common::NumberPattern::ThreeDecimals).ok);
 }
 
 struct Comparison {

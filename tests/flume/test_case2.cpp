@@ -34,7 +34,7 @@ protected:
     }
 
     FlumeSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
 };
 
 TEST_F(Case2, WorkedExample)

@@ -28,7 +28,7 @@ protected:
     }
 
     FlumeSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
 };
 
 TEST_F(Case3, WorkedExample)

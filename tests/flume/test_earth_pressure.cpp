@@ -37,7 +37,7 @@ TEST_P(EarthPressureExample, ShowsTheFourResultsDigitForDigit)
 {
     const Example &e = GetParam();
     FlumeSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     type_page1(sheet, e.in);
     flume::compute_earth_pressure(sheet, messages);
 
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(EarthPressure, SuccessClearsEveryLaterResultAndLocksTheCases)
 {
     FlumeSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     fill_every_result(sheet);
     type_page1(sheet, {"90", "30", "18", "0", "10", "20", "2.0"});
     flume::compute_earth_pressure(sheet, messages);
@@ -106,7 +106,7 @@ void expect_rejected_state(const FlumeSheet &sheet)
 TEST_P(EarthPressureRejected, ReportsMissingInput)
 {
     FlumeSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     fill_every_result(sheet);
     type_page1(sheet, GetParam().in);
     sheet.set_print_entry_enabled(Page::EarthPressure, true);
@@ -134,7 +134,7 @@ class EarthPressureFault : public testing::TestWithParam<Rejection> {};
 TEST_P(EarthPressureFault, IsReportedAndRejected)
 {
     FlumeSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     fill_every_result(sheet);
     type_page1(sheet, GetParam().in);
     flume::compute_earth_pressure(sheet, messages);

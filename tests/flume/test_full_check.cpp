@@ -1,7 +1,7 @@
 #include "flume/full_check.h"
 
 #include "flume/flume_sheet.h"
-#include "flume/messages.h"
+#include "common/messages.h"
 #include "flume/sheet_inputs.h"
 #include "flume_test_support.h"
 
@@ -9,7 +9,7 @@
 
 using flume::Field;
 using flume::FlumeSheet;
-using flume::Message;
+using common::Message;
 using flume::Page;
 
 namespace {
@@ -35,9 +35,9 @@ QStringList worked_inputs_with(std::initializer_list<std::pair<Field, QString>> 
     return inputs;
 }
 
-const Message missing{flume::message::missing_input, flume::message::input_check_title};
-const Message no_water{flume::message::no_outer_water, flume::message::input_check_title};
-const Message over{flume::message::bearing_exceeded, flume::message::bearing_title};
+const Message missing{common::message::missing_input, common::message::input_check_title};
+const Message no_water{common::message::no_outer_water, common::message::input_check_title};
+const Message over{common::message::bearing_exceeded, common::message::bearing_title};
 
 struct WalkRow {
     const char *name;
@@ -56,7 +56,7 @@ TEST_P(FullCheck, WalksThePagesAUserCanOpen)
 {
     const WalkRow &row = GetParam();
     FlumeSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, row.inputs, messages);
     EXPECT_EQ(outcome.pages_opened, row.pages);
     EXPECT_EQ(outcome.reached_case3, row.reached);
@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FullCheckResults, EveryWorkedExampleInOneWalk)
 {
     FlumeSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     flume::run_full_check(sheet, worked_inputs(), messages);
     const QList<std::pair<Field, const char *>> expected = {
         {Field::ka, "0.30"},
@@ -128,7 +128,7 @@ TEST(FullCheckResults, FewerInputsEmptyTheRest)
 {
     FlumeSheet sheet;
     sheet.set_text(Field::case2_depth, QStringLiteral("1.1"));
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     flume::run_full_check(sheet, worked_inputs().mid(0, 10), messages);
     EXPECT_EQ(flume::input_texts(sheet), worked_inputs().mid(0, 10) + QStringList(15, QString()));
 }

@@ -205,7 +205,7 @@ TEST(ShapeInput, ResetsTheChainToItsStart)
 TEST(PageChain, WholeRunCarriesTheDisplayedTexts)
 {
     FlumeSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     type_shape(sheet);
     flume::open_page(sheet, Page::EarthPressure);
     type_in(sheet, {{Field::wall_inclination, "90"},

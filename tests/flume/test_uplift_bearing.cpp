@@ -28,7 +28,7 @@ protected:
     void reopen() { flume::open_page(sheet, Page::UpliftBearing); }
 
     FlumeSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
 };
 
 TEST_F(UpliftBearing, WorkedExample)

@@ -4,7 +4,7 @@
 // (+200 twips for the origin) within 1 pt, each field exactly as the sheet holds it.
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
-#include "flume/messages.h"
+#include "common/messages.h"
 #include "flume/page_chain.h"
 #include "inputfile/tvl_file.h"
 #include "rcstress/section_sheet.h"
@@ -97,7 +97,7 @@ QList<QList<Word>> words_of(const QString &pdf)
 std::array<std::array<QString, flume::field_count>, 6> flume_texts(const QStringList &inputs)
 {
     flume::FlumeSheet sheet;
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     flume::run_full_check(sheet, inputs, messages);
     std::array<std::array<QString, flume::field_count>, 6> texts;
     for (flume::Page page : flume::calculation_pages) {
@@ -273,7 +273,7 @@ private slots:
         rcstress::SectionSheet sheet;
         for (int i = 0; i < rcstress::input_count; ++i)
             sheet.set_text(rcstress::field_table[std::size_t(i)].field, morvik_inputs[i]);
-        flume::MessageRecorder messages;
+        common::MessageRecorder messages;
         rcstress::compute_section_stress(sheet, messages);
         for (const rcstress::FieldInfo &field : rcstress::field_table)
             rc_texts_[std::size_t(field.field)] = sheet.text(field.field);

@@ -131,9 +131,9 @@ private slots:
     {
         QTest::addColumn<int>("dpi");
         QTest::addColumn<printing::Picture>("picture");
-        QTest::newRow("PV formula, 96 dpi") << 96 << printing::Picture::Image5;
-        QTest::newRow("PV formula, 300 dpi") << 300 << printing::Picture::Image5;
-        QTest::newRow("Sto formula, 300 dpi") << 300 << printing::Picture::Image13;
+        QTest::newRow("PV formula, 96 dpi") << 96 << printing::Picture::VerticalLoad;
+        QTest::newRow("PV formula, 300 dpi") << 300 << printing::Picture::VerticalLoad;
+        QTest::newRow("Sto formula, 300 dpi") << 300 << printing::Picture::Case1SlabShear;
     }
     void pictures_fill_their_natural_size()
     {

@@ -1,6 +1,6 @@
 #include "rcstress/section_stress.h"
 
-#include "flume/messages.h"
+#include "common/messages.h"
 #include "rcstress/section_sheet.h"
 
 #include <gtest/gtest.h>
@@ -100,7 +100,7 @@ TEST_P(SectionStressTest, ShowsResultsOrRejects)
     for (Field f : result_fields)
         sheet.set_text(f, QStringLiteral("earlier"));
 
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     rcstress::compute_section_stress(sheet, messages);
 
     for (std::size_t i = 0; i < input_fields.size(); ++i)
@@ -132,7 +132,7 @@ TEST(SectionStress, RejectedRunEmptiesStressesBeforeRatios)
     const std::array<const char *, 6> inputs = {"10", "100", "20", "1000000", "20000", "30"};
     for (std::size_t i = 0; i < input_fields.size(); ++i)
         sheet.set_text(input_fields[i], QString::fromUtf8(inputs[i]));
-    flume::MessageRecorder messages;
+    common::MessageRecorder messages;
     rcstress::compute_section_stress(sheet, messages);
     ASSERT_TRUE(sheet.printable());
 

@@ -5,7 +5,7 @@
 #include "flume/flume_sheet.h"
 #include "shell/case1_page.h"
 #include "shell/flume_window.h"
-#include "shell/screen_font.h"
+#include "widgets/screen_font.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -420,7 +420,7 @@ void TestFlumeWindow::saved_inputs_come_back_through_open()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    shell::install_screen_font(app);
+    widgets::install_screen_font(app);
     TestFlumeWindow test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -6,7 +6,7 @@
 #include "shell/companion_files.h"
 #include "shell/flume_window.h"
 #include "shell/launcher.h"
-#include "shell/screen_font.h"
+#include "widgets/screen_font.h"
 #include "shell/single_instance.h"
 #include "shell/tavrel_windows.h"
 
@@ -277,7 +277,7 @@ int main(int argc, char *argv[])
         return hold_instance(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrel"));
-    shell::install_screen_font(app);
+    widgets::install_screen_font(app);
     TestLauncher test;
     return QTest::qExec(&test, argc, argv);
 }

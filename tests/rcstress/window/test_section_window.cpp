@@ -1,4 +1,4 @@
-#include "printing/dialog/picture_widget.h"
+#include "widgets/picture_widget.h"
 #include "printing/report_font.h"
 #include "rcstress/window/section_window.h"
 
@@ -163,13 +163,13 @@ private slots:
 
     void formulas_beside_their_fields()
     {
-        const QList<printing::PictureWidget *> pictures = window->findChildren<printing::PictureWidget *>();
+        const QList<widgets::PictureWidget *> pictures = window->findChildren<widgets::PictureWidget *>();
         QCOMPARE(pictures.size(), 9);
         const char *const formulas[] = {"MorvikConcreteStress", "MorvikSteelStress", "MorvikShearStress",
                                         "MorvikBondStress"};
         const char *const fields[] = {"Text10", "Text11", "Text12", "Text13"};
         for (int i = 0; i < 4; ++i) {
-            auto *formula = window->findChild<printing::PictureWidget *>(QString::fromLatin1(formulas[i]));
+            auto *formula = window->findChild<widgets::PictureWidget *>(QString::fromLatin1(formulas[i]));
             QVERIFY(formula);
             const QRect stress = field(fields[i])->geometry();
             QVERIFY(formula->geometry().right() < stress.left());
@@ -389,7 +389,7 @@ private slots:
             if (w->objectName() == form)
                 shown = w;
         QCOMPARE(shown->windowTitle(), QStringLiteral("参考資料"));
-        QVERIFY(shown->findChild<printing::PictureWidget *>(picture));
+        QVERIFY(shown->findChild<widgets::PictureWidget *>(picture));
         QCOMPARE(shown->size(), client);
 
         // Closed by its own close box, it opens afresh when chosen again.

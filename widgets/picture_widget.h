@@ -4,26 +4,26 @@
 
 #include <QWidget>
 
-namespace printing {
+namespace widgets {
 
 // An image control: shows one picture at its natural size, 15 twips to the logical pixel, with
 // the parent's background showing around its lines.
 class PictureWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit PictureWidget(Picture picture, QWidget *parent = nullptr);
+    explicit PictureWidget(printing::Picture picture, QWidget *parent = nullptr);
 
-    Picture picture() const { return picture_; }
+    printing::Picture picture() const { return picture_; }
     QSize sizeHint() const override;
 
     // The natural size of a picture in logical pixels.
-    static QSize pixel_size(Picture picture);
+    static QSize pixel_size(printing::Picture picture);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Picture picture_;
+    printing::Picture picture_;
 };
 
-} // namespace printing
+} // namespace widgets

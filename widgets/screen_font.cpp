@@ -1,11 +1,11 @@
-#include "shell/screen_font.h"
+#include "widgets/screen_font.h"
 
 #include "printing/report_font.h"
 
 #include <QApplication>
 #include <QFont>
 
-namespace shell {
+namespace widgets {
 
 void install_screen_font(QApplication &app)
 {
@@ -17,4 +17,4 @@ void install_screen_font(QApplication &app)
     app.setFont(font);
 }
 
-} // namespace shell
+} // namespace widgets

@@ -1,9 +1,9 @@
-#include "printing/dialog/twips.h"
+#include "widgets/twips.h"
 
 #include <QWidget>
 #include <cmath>
 
-namespace printing {
+namespace widgets {
 
 int pixels(double twips)
 {
@@ -35,4 +35,4 @@ void place(QWidget *widget, double x, double y, double width, double height)
     widget->setGeometry(twips_rect(x, y, width, height));
 }
 
-} // namespace printing
+} // namespace widgets

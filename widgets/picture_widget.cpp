@@ -1,20 +1,20 @@
-#include "printing/dialog/picture_widget.h"
+#include "widgets/picture_widget.h"
 
-#include "printing/dialog/twips.h"
+#include "widgets/twips.h"
 
 #include <QPainter>
 
 #include <cmath>
 
-namespace printing {
+namespace widgets {
 
-PictureWidget::PictureWidget(Picture picture, QWidget *parent) : QWidget(parent), picture_(picture)
+PictureWidget::PictureWidget(printing::Picture picture, QWidget *parent) : QWidget(parent), picture_(picture)
 {
     setObjectName(picture_name(picture));
     setFixedSize(pixel_size(picture));
 }
 
-QSize PictureWidget::pixel_size(Picture picture)
+QSize PictureWidget::pixel_size(printing::Picture picture)
 {
     const QSizeF twips = natural_size(picture);
     return twips_size(twips.width(), twips.height());
@@ -31,4 +31,4 @@ void PictureWidget::paintEvent(QPaintEvent *)
     draw_picture(painter, picture_, QRectF(rect()));
 }
 
-} // namespace printing
+} // namespace widgets

@@ -1,10 +1,10 @@
-#include "flume/number_format.h"
+#include "common/number_format.h"
 
 #include <charconv>
 #include <cmath>
 #include <string>
 
-namespace flume {
+namespace common {
 
 namespace {
 
@@ -99,4 +99,4 @@ QString default_number_text(double value)
     return text;
 }
 
-} // namespace flume
+} // namespace common

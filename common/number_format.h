@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace flume {
+namespace common {
 
 // The number patterns of both programs. Each pattern ends in "0", so every decimal place is shown:
 // "0" none, "0.0" one, "0.#0" two, "0.##0" three, "0.###0" four.
@@ -21,4 +21,4 @@ double round15(double value);
 // 1234.5); exponent form "1E+15" / "1E-05" when the decimal exponent is >= 15 or < -4.
 QString default_number_text(double value);
 
-} // namespace flume
+} // namespace common

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace flume {
+namespace common {
 
 // Reads the leading number of a field's text; never fails. Blanks, tabs and line ends anywhere are
 // removed first; then an optional sign, digits with at most one ".", and an optional exponent
@@ -14,4 +14,4 @@ double read_number(const QString &text);
 // Returns false when anything but blanks is left over or no digits were read.
 bool read_whole_number(const QString &text, double *value);
 
-} // namespace flume
+} // namespace common

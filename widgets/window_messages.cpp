@@ -1,9 +1,9 @@
-#include "printing/dialog/window_messages.h"
+#include "widgets/window_messages.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-namespace printing {
+namespace widgets {
 
 void WindowMessages::warn(const QString &text, const QString &title)
 {
@@ -17,4 +17,4 @@ void warning_box(QWidget *owner, const QString &text, const QString &title)
     box.exec();
 }
 
-} // namespace printing
+} // namespace widgets

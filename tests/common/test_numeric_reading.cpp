@@ -1,4 +1,4 @@
-#include "flume/numeric_reading.h"
+#include "common/numeric_reading.h"
 
 #include "decimal_comma_locale.h"
 
@@ -8,8 +8,8 @@
 #include <cmath>
 #include <string>
 
-using flume::read_number;
-using flume::read_whole_number;
+using common::read_number;
+using common::read_whole_number;
 
 namespace {
 
@@ -26,7 +26,7 @@ class ReadNumber : public testing::TestWithParam<Reading> {};
 TEST_P(ReadNumber, ReadsTheLeadingNumber)
 {
     const Reading &r = GetParam();
-    EXPECT_EQ(read_number(QString::fromUtf8(r.text)), r.value) << "text: " << r.text;
+    EXPECT_EQ(common::read_number(QString::fromUtf8(r.text)), r.value) << "text: " << r.text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -83,7 +83,7 @@ TEST_P(ReadWholeNumber, AcceptsOnlyAWholeNumber)
 {
     const WholeReading &r = GetParam();
     double value = -1;
-    EXPECT_EQ(read_whole_number(QString::fromUtf8(r.text), &value), r.ok) << "text: " << r.text;
+    EXPECT_EQ(common::read_whole_number(QString::fromUtf8(r.text), &value), r.ok) << "text: " << r.text;
     if (r.ok) {
         EXPECT_EQ(value, r.value);
     }
@@ -106,8 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReadNumber, HugeExponentReadsAsInfinityNotAsAFailure)
 {
-    EXPECT_TRUE(std::isinf(read_number(QStringLiteral("1e999"))));
-    EXPECT_EQ(read_number(QStringLiteral("1e-999")), 0);
+    EXPECT_TRUE(std::isinf(common::read_number(QStringLiteral("1e999"))));
+    EXPECT_EQ(common::read_number(QStringLiteral("1e-999")), 0);
 }
 
 // The program runs with the user's locale set; a locale with a decimal comma must not change how
@@ -118,9 +118,9 @@ TEST(ReadNumber, PointIsTheDecimalPointInADecimalCommaLocale)
     if (!locale.available())
         GTEST_SKIP() << "no locale sources to build a decimal-comma locale from";
 
-    EXPECT_EQ(read_number(QStringLiteral("2.5")), 2.5);
+    EXPECT_EQ(common::read_number(QStringLiteral("2.5")), 2.5);
     double value = 0;
-    EXPECT_TRUE(read_whole_number(QStringLiteral("0.75"), &value));
+    EXPECT_TRUE(common::read_whole_number(QStringLiteral("0.75"), &value));
     EXPECT_EQ(value, 0.75);
 }
 

@@ -1,11 +1,11 @@
-#include "flume/numeric_reading.h"
+#include "common/numeric_reading.h"
 
 #include <clocale>
 #include <cstdlib>
 #include <locale.h>
 #include <string>
 
-namespace flume {
+namespace common {
 
 namespace {
 
@@ -157,4 +157,4 @@ bool read_whole_number(const QString &text, double *value)
     return true;
 }
 
-} // namespace flume
+} // namespace common

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "flume/messages.h"
+#include "common/messages.h"
 
 class QWidget;
 
-namespace printing {
+namespace widgets {
 
 // The calculations' messages as the windows of both programs give them: the system beep, then a modal
 // warning box with an OK button over the window.
-class WindowMessages : public flume::MessageSink
+class WindowMessages : public common::MessageSink
 {
 public:
     explicit WindowMessages(QWidget *owner) : owner_(owner) {}
@@ -21,4 +21,4 @@ private:
 // The beep and a modal warning box with an OK button.
 void warning_box(QWidget *owner, const QString &text, const QString &title);
 
-} // namespace printing
+} // namespace widgets

@@ -1,6 +1,6 @@
-#include "flume/command_output.h"
+#include "common/command_output.h"
 
-namespace flume {
+namespace common {
 
 void write_utf8(std::FILE *stream, const QString &text)
 {
@@ -13,4 +13,4 @@ QString message_line(const Message &message)
     return QStringLiteral("メッセージ [") + message.title + QStringLiteral("] ") + message.text;
 }
 
-} // namespace flume
+} // namespace common

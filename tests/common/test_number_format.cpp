@@ -1,4 +1,4 @@
-#include "flume/number_format.h"
+#include "common/number_format.h"
 
 #include "decimal_comma_locale.h"
 
@@ -8,14 +8,14 @@
 #include <limits>
 #include <string>
 
-using flume::NumberPattern;
+using common::NumberPattern;
 
 namespace {
 
 struct Formatting {
     const char *name;
     double value;
-    NumberPattern pattern;
+    common::NumberPattern pattern;
     const char *text;
 };
 
@@ -26,14 +26,14 @@ class FormatNumber : public testing::TestWithParam<Formatting> {};
 TEST_P(FormatNumber, ShowsEveryDecimalRoundedHalfAwayFromZero)
 {
     const Formatting &f = GetParam();
-    EXPECT_EQ(flume::format_number(f.value, f.pattern).toStdString(), f.text);
+    EXPECT_EQ(common::format_number(f.value, f.pattern).toStdString(), f.text);
 }
 
-constexpr NumberPattern whole = NumberPattern::Whole;
-constexpr NumberPattern one = NumberPattern::OneDecimal;
-constexpr NumberPattern two = NumberPattern::TwoDecimals;
-constexpr NumberPattern three = NumberPattern::ThreeDecimals;
-constexpr NumberPattern four = NumberPattern::FourDecimals;
+constexpr common::NumberPattern whole = common::NumberPattern::Whole;
+constexpr common::NumberPattern one = common::NumberPattern::OneDecimal;
+constexpr common::NumberPattern two = common::NumberPattern::TwoDecimals;
+constexpr common::NumberPattern three = common::NumberPattern::ThreeDecimals;
+constexpr common::NumberPattern four = common::NumberPattern::FourDecimals;
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FormatNumber,
@@ -78,7 +78,7 @@ class DefaultNumberText : public testing::TestWithParam<DefaultText> {};
 TEST_P(DefaultNumberText, ShortestFormWithFifteenDigits)
 {
     const DefaultText &d = GetParam();
-    EXPECT_EQ(flume::default_number_text(d.value).toStdString(), d.text);
+    EXPECT_EQ(common::default_number_text(d.value).toStdString(), d.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -109,7 +109,7 @@ class Round15 : public testing::TestWithParam<Rounding15> {};
 TEST_P(Round15, ValuesAPersonCallsEqualAreEqual)
 {
     const Rounding15 &r = GetParam();
-    EXPECT_EQ(flume::round15(r.value), r.rounded);
+    EXPECT_EQ(common::round15(r.value), r.rounded);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, Round15,
@@ -128,9 +128,9 @@ TEST(FormatNumber, PointInADecimalCommaLocale)
     if (!locale.available())
         GTEST_SKIP() << "no locale sources to build a decimal-comma locale from";
 
-    EXPECT_EQ(flume::format_number(2.345, NumberPattern::TwoDecimals).toStdString(), "2.35");
-    EXPECT_EQ(flume::default_number_text(1234.5).toStdString(), "1234.5");
-    EXPECT_EQ(flume::round15(1.15 - 0.5), 0.65);
+    EXPECT_EQ(common::format_number(2.345, common::NumberPattern::TwoDecimals).toStdString(), "2.35");
+    EXPECT_EQ(common::default_number_text(1234.5).toStdString(), "1234.5");
+    EXPECT_EQ(common::round15(1.15 - 0.5), 0.65);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-namespace flume {
+namespace common {
 
 // The texts of the calculations' messages.
 namespace message {
@@ -38,4 +38,4 @@ public:
     QList<Message> messages;
 };
 
-} // namespace flume
+} // namespace common
