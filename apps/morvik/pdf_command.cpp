@@ -6,6 +6,7 @@
 #include "printing/pdf_output.h"
 #include "printing/rc_stress_report.h"
 #include "printing/report_font.h"
+#include "rcstress/field_captions.h"
 #include "rcstress/section_sheet.h"
 
 #include <QGuiApplication>
@@ -70,7 +71,7 @@ int run_pdf_command(int argc, char *argv[])
         return fail(1, QStringLiteral("印刷できる結果がないため、ファイルを書きませんでした / nothing printable, no file written"));
     QString error;
     if (!printing::write_report_pdf(out_path, {printing::rc_stress_report(printing::snapshot(sheet))},
-                                    QStringLiteral("鉄筋コンクリート応力度の検討"), &error))
+                                    rcstress::report_title, &error))
         return fail(2, out_path + QStringLiteral(": ") + error);
     common::write_utf8(stdout, out_path + QStringLiteral(": 1 ページ / page\n"));
     return messages.messages.isEmpty() ? 0 : 1;

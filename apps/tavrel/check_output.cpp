@@ -1,6 +1,7 @@
 #include "apps/tavrel/check_output.h"
 
 #include "common/command_output.h"
+#include "flume/captions.h"
 #include "flume/flume_sheet.h"
 
 using flume::Field;
@@ -9,60 +10,7 @@ using flume::Page;
 
 namespace {
 
-// A result as the window shows it: the caption before the field and the unit label after it.
-struct ResultLabel {
-    Field field;
-    QString caption;
-    QString unit;
-};
-
-struct PageLabels {
-    Page page;
-    QString button_caption;
-    QList<ResultLabel> results;
-};
-
-// The pages' button captions and their results' captions and units, in the order the window
-// shows them from top to bottom.
-const QList<PageLabels> &page_labels()
-{
-    const QString kn = QStringLiteral("KN");
-    const QString knm = QStringLiteral("KN・m");
-    static const QList<PageLabels> labels = {
-        {Page::EarthPressure,
-         QStringLiteral("主働土圧"),
-         {{Field::ka, QStringLiteral("KA ="), QString()},
-          {Field::pa, QStringLiteral("PA ="), QStringLiteral("KN/m2")},
-          {Field::pav, QStringLiteral("PAV ="), QStringLiteral("KN/m")},
-          {Field::pv, QStringLiteral("PV ="), QStringLiteral("KN/m")}}},
-        {Page::UpliftBearing,
-         QStringLiteral("浮上り・支持力"),
-         {{Field::uplift_safety_factor, QStringLiteral("Fs≦"), QString()},
-          {Field::max_bearing, QStringLiteral("qmax="), QStringLiteral("KN/m2")}}},
-        {Page::Case1,
-         QStringLiteral("ケース.1"),
-         {{Field::case1_wall_shear, QStringLiteral("Sso="), kn},
-          {Field::case1_wall_moment, QStringLiteral("Mso="), knm},
-          {Field::slab_reaction, QStringLiteral("底版反力"), QStringLiteral("KN/m2")},
-          {Field::case1_slab_shear, QStringLiteral("Sto="), kn},
-          {Field::case1_slab_moment, QStringLiteral("Mto="), knm}}},
-        {Page::Case2,
-         QStringLiteral("ケース.2"),
-         {{Field::case2_wall_shear, QStringLiteral("Ss1="), kn},
-          {Field::case2_wall_moment, QStringLiteral("Ms1="), knm},
-          {Field::case2_slab_shear, QStringLiteral("St1="), kn},
-          {Field::case2_slab_moment, QStringLiteral("Mt1="), knm}}},
-        {Page::Case3,
-         QStringLiteral("ケース.3"),
-         {{Field::case3_wall_shear, QStringLiteral("Ss1="), kn},
-          {Field::case3_wall_moment, QStringLiteral("Ms1="), knm},
-          {Field::case3_slab_shear, QStringLiteral("St1="), kn},
-          {Field::case3_slab_moment, QStringLiteral("Mt1="), knm}}},
-    };
-    return labels;
-}
-
-QString result_line(const flume::FlumeSheet &sheet, const ResultLabel &label)
+QString result_line(const flume::FlumeSheet &sheet, const flume::ResultCaption &label)
 {
     QString line = QStringLiteral("  ") + label.caption + u' ' + sheet.text(label.field);
     if (!label.unit.isEmpty())
@@ -112,14 +60,14 @@ QString json_fields(const flume::FlumeSheet &sheet, std::initializer_list<FieldK
 QString plain_report(const CheckedFile &file)
 {
     QStringList lines{file.path};
-    for (const PageLabels &labels : page_labels()) {
-        if (!file.outcome.pages_opened.contains(labels.page))
+    for (Page page : flume::calculation_pages) {
+        if (!file.outcome.pages_opened.contains(page))
             continue;
-        lines.append(labels.button_caption);
-        for (const ResultLabel &label : labels.results)
+        lines.append(flume::page_caption(page));
+        for (const flume::ResultCaption &label : flume::result_captions(page))
             lines.append(result_line(file.sheet, label));
         for (const PageMessage &raised : file.messages) {
-            if (raised.page == labels.page)
+            if (raised.page == page)
                 lines.append(QStringLiteral("  ") + common::message_line(raised.message));
         }
     }

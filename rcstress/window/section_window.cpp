@@ -3,6 +3,7 @@
 #include "printing/dialog/print_dialog.h"
 #include "printing/rc_stress_report.h"
 #include "printing/report_font.h"
+#include "rcstress/field_captions.h"
 #include "rcstress/section_stress.h"
 #include "rcstress/window/input_frame.h"
 #include "rcstress/window/reference_window.h"
@@ -130,7 +131,7 @@ void SectionWindow::calculate()
 void SectionWindow::print_report()
 {
     // Form4; the report is made from the field texts at the moment its button is pressed.
-    printing::open_rc_stress_print_dialog(this, [this] {
+    printing::open_rc_stress_print_dialog(this, report_title, [this] {
         return printing::rc_stress_report(printing::snapshot(sheet_));
     });
 }

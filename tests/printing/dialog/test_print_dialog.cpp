@@ -43,12 +43,12 @@ using Opener = std::function<printing::PrintDialog *(QWidget *owner)>;
 
 Opener flume_opener(int button)
 {
-    return [button](QWidget *owner) { return printing::open_print_dialog(owner, button, sample_page); };
+    return [button](QWidget *owner) { return printing::open_print_dialog(owner, button, QStringLiteral("報告書"), sample_page); };
 }
 
 Opener rc_stress_opener()
 {
-    return [](QWidget *owner) { return printing::open_rc_stress_print_dialog(owner, sample_page); };
+    return [](QWidget *owner) { return printing::open_rc_stress_print_dialog(owner, QStringLiteral("報告書"), sample_page); };
 }
 
 // Runs handle on the next modal window that opens while the caller's action runs, then lets the
@@ -121,7 +121,7 @@ private slots:
     void starts_with_the_default_printer()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         auto *box = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
         QStringList listed;
         for (int i = 0; i < box->count(); ++i)
@@ -204,8 +204,8 @@ private slots:
     void reopening_switches_the_print_button()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> first = printing::open_print_dialog(&owner, 4, sample_page);
-        QPointer<printing::PrintDialog> second = printing::open_print_dialog(&owner, 2, sample_page);
+        QPointer<printing::PrintDialog> first = printing::open_print_dialog(&owner, 4, QStringLiteral("報告書"), sample_page);
+        QPointer<printing::PrintDialog> second = printing::open_print_dialog(&owner, 2, QStringLiteral("報告書"), sample_page);
         QCOMPARE(first, second);
         QVERIFY(!button(second, "Command4")->isVisible());
         QVERIFY(button(second, "Command2")->isVisible());
@@ -227,7 +227,7 @@ private slots:
         QFETCH(QString, closing);
         QWidget owner;
         owner.show();
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 3, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 3, QStringLiteral("報告書"), sample_page);
         QVERIFY(!owner.isEnabled());
         if (closing == "cancel")
             QTest::mouseClick(button(dialog, "Command6"), Qt::LeftButton);
@@ -243,7 +243,7 @@ private slots:
     void a_chosen_printer_stays_chosen()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         auto *box = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
         box->setCurrentIndex(box->findText(second_queue));
         emit box->activated(box->currentIndex());
@@ -258,7 +258,7 @@ private slots:
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
 
-        dialog = printing::open_rc_stress_print_dialog(&owner, sample_page);
+        dialog = printing::open_rc_stress_print_dialog(&owner, QStringLiteral("報告書"), sample_page);
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText(), second_queue);
         QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("種類：　tavrel-pdf-2"));
         dialog->reject();
@@ -280,7 +280,7 @@ private slots:
         QFETCH(QString, box_text);
         QFETCH(bool, shown);
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         dialog->findChild<QComboBox *>(QStringLiteral("Combo1"))->setEditText(box_text);
         bool page_setup = false;
         ModalWatcher watcher([&](QWidget *modal) {
@@ -311,7 +311,7 @@ private slots:
         QFETCH(QString, message);
         QWidget owner;
         owner.show();
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 5, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 5, QStringLiteral("報告書"), sample_page);
         dialog->findChild<QComboBox *>(QStringLiteral("Combo1"))->setEditText(box_text);
         QString text, title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -336,7 +336,7 @@ private slots:
     void preview_fits_the_page_width()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
         int pages = 0;
         QSize size;
@@ -367,7 +367,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("報告書"));  // the .pdf is added
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         QStringList filters;
         ModalWatcher watcher([&](QWidget *modal) {
             auto *files = qobject_cast<QFileDialog *>(modal);
@@ -389,7 +389,7 @@ private slots:
     void unwritable_pdf_is_reported()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         const QString path = QStringLiteral("/nonexistent-folder/報告書.pdf");
         QString text;
         ModalWatcher watcher([&](QWidget *modal) {

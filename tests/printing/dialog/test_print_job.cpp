@@ -1,9 +1,11 @@
 // Prints every report through the print dialog to a real CUPS queue (cups-pdf, set up by
 // scripts/setup-test-printer.sh) and reads back the PDF the queue produced.
+#include "flume/captions.h"
 #include "flume/flume_sheet.h"
 #include "printing/dialog/print_dialog.h"
 #include "printing/flume_reports.h"
 #include "printing/rc_stress_report.h"
+#include "rcstress/field_captions.h"
 #include "rcstress/section_sheet.h"
 #include "rcstress/window/section_window.h"
 #include "shell/flume_window.h"
@@ -272,7 +274,7 @@ private slots:
 
         auto flume_dialog = [this](int button, flume::Page page) -> MakeDialog {
             return [this, button, page](QWidget *owner) {
-                return printing::open_print_dialog(owner, button, [this, page] {
+                return printing::open_print_dialog(owner, button, flume::report_title(page), [this, page] {
                     return printing::flume_report(page, printing::snapshot(flume_sheet_));
                 });
             };
@@ -297,7 +299,7 @@ private slots:
                                  << QList<Sample>{{"【計算結果】", 600, 4600}, {"-1.08", 6700, 5500}};
         QTest::newRow("鉄筋コンクリート応力度の検討")
             << MakeDialog([this](QWidget *owner) {
-                   return printing::open_rc_stress_print_dialog(owner, [this] {
+                   return printing::open_rc_stress_print_dialog(owner, rcstress::report_title, [this] {
                        return printing::rc_stress_report(printing::snapshot(section_sheet_));
                    });
                })
@@ -332,7 +334,7 @@ private slots:
     void the_chosen_printer_receives_the_job()
     {
         const MakeDialog earth_pressure = [this](QWidget *owner) {
-            return printing::open_print_dialog(owner, 1, [this] {
+            return printing::open_print_dialog(owner, 1, QStringLiteral("報告書"), [this] {
                 return printing::earth_pressure_report(printing::snapshot(flume_sheet_));
             });
         };
@@ -447,7 +449,7 @@ private slots:
     {
         QWidget owner;
         owner.show();
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 2, [this] {
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 2, QStringLiteral("報告書"), [this] {
             return printing::uplift_bearing_report(printing::snapshot(flume_sheet_));
         });
         auto *box = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
@@ -476,7 +478,7 @@ private slots:
         auto accept_again = qScopeGuard([] { QProcess::execute(QStringLiteral("cupsaccept"), {second_queue}); });
         QWidget owner;
         owner.show();
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 3, [this] {
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 3, QStringLiteral("報告書"), [this] {
             return printing::case1_report(printing::snapshot(flume_sheet_));
         });
         choose_in_box(dialog->findChild<QComboBox *>(QStringLiteral("Combo1")), second_queue);
