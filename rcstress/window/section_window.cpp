@@ -9,6 +9,7 @@
 #include "rcstress/window/reference_window.h"
 #include "rcstress/window/result_rows.h"
 #include "rcstress/window/section_field_edit.h"
+#include "widgets/colours.h"
 #include "widgets/twips.h"
 
 #include <QCloseEvent>
@@ -21,7 +22,6 @@ namespace rcstress {
 
 namespace {
 
-const QColor window_grey(0xE0, 0xE0, 0xE0);
 
 // A one-pixel line across the top of the client area, under the menu bar.
 void add_rule(QWidget *client, int top, const QColor &colour)
@@ -67,7 +67,7 @@ SectionWindow::SectionWindow(QWidget *parent) : QMainWindow(parent)
     client->setFont(printing::report_font(9));
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, window_grey);
+    palette.setColor(QPalette::Window, widgets::panel_colour);
     client->setPalette(palette);
     setCentralWidget(client);
 

@@ -3,6 +3,8 @@
 // PDF and the reported failures.
 #include "printing/dialog/print_dialog.h"
 #include "printing/dialog/printer_choice.h"
+#include "tests/support/box_answer.h"
+#include "tests/support/process_run.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,7 +19,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -51,32 +52,6 @@ Opener rc_stress_opener()
     return [](QWidget *owner) { return printing::open_rc_stress_print_dialog(owner, QStringLiteral("報告書"), sample_page); };
 }
 
-// Runs handle on the next modal window that opens while the caller's action runs, then lets the
-// caller go on. Returns the handler's record of whether anything opened.
-class ModalWatcher
-{
-public:
-    explicit ModalWatcher(std::function<void(QWidget *)> handle) : handle_(std::move(handle))
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || seen_.contains(modal))
-                return;
-            seen_.append(modal);
-            opened_ = true;
-            handle_(modal);
-        });
-        timer_.start(20);
-    }
-    bool opened() const { return opened_; }
-
-private:
-    std::function<void(QWidget *)> handle_;
-    QTimer timer_;
-    QList<QPointer<QWidget>> seen_;
-    bool opened_ = false;
-};
-
 QPushButton *button(QWidget *dialog, const QString &name)
 {
     return dialog->findChild<QPushButton *>(name);
@@ -91,14 +66,6 @@ void type_file_name(QFileDialog *files, const QString &path)
     static_cast<QDialog *>(files)->accept();  // what the save button does
 }
 
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 } // namespace
 
@@ -283,7 +250,7 @@ private slots:
         QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         dialog->findChild<QComboBox *>(QStringLiteral("Combo1"))->setEditText(box_text);
         bool page_setup = false;
-        ModalWatcher watcher([&](QWidget *modal) {
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
             page_setup = qobject_cast<QPageSetupDialog *>(modal) != nullptr;
             qobject_cast<QDialog *>(modal)->reject();
         });
@@ -315,7 +282,7 @@ private slots:
         dialog->findChild<QComboBox *>(QStringLiteral("Combo1"))->setEditText(box_text);
         QString text, title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        ModalWatcher watcher([&](QWidget *modal) {
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
             auto *box = qobject_cast<QMessageBox *>(modal);
             QVERIFY(box);
             text = box->text();
@@ -340,7 +307,7 @@ private slots:
         QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
         int pages = 0;
         QSize size;
-        ModalWatcher watcher([&](QWidget *modal) {
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
             auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
             QVERIFY(preview);
             auto *view = preview->findChild<QPrintPreviewWidget *>();
@@ -369,7 +336,7 @@ private slots:
         QWidget owner;
         QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         QStringList filters;
-        ModalWatcher watcher([&](QWidget *modal) {
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
             auto *files = qobject_cast<QFileDialog *>(modal);
             QVERIFY(files);
             filters = files->nameFilters();
@@ -379,8 +346,8 @@ private slots:
         QCOMPARE(filters, QStringList{QStringLiteral("*.pdf")});
         const QString pdf = path + QStringLiteral(".pdf");
         QVERIFY(QFile::exists(pdf));
-        QVERIFY(run(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("(A4)")));
-        QVERIFY(run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).contains(QStringLiteral("主働土圧")));
+        QVERIFY(test_support::run_process(QStringLiteral("pdfinfo"), {pdf}).out.contains(QStringLiteral("(A4)")));
+        QVERIFY(test_support::run_process(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out.contains(QStringLiteral("主働土圧")));
         QVERIFY(!dialog.isNull());
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
@@ -392,7 +359,7 @@ private slots:
         QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         const QString path = QStringLiteral("/nonexistent-folder/報告書.pdf");
         QString text;
-        ModalWatcher watcher([&](QWidget *modal) {
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
             if (auto *files = qobject_cast<QFileDialog *>(modal)) {
                 type_file_name(files, path);
             } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
