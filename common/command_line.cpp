@@ -50,9 +50,10 @@ CommandLine read_command_line(const QStringList &arguments, const CommandLineRul
         } else if (name == QLatin1String("--version")) {
             line.version = true;
         } else if (rules.commands.contains(name)) {
-            if (!line.command.isEmpty() && line.command != name)
+            if (line.command.isEmpty())
+                line.command = name;
+            else if (line.command != name)
                 fail(QStringLiteral("%1 と %2 は一緒に使えません / %1 and %2 cannot be used together").arg(line.command, name));
-            line.command = name;
         } else if (const OptionRule *rule = find_rule(rules, name)) {
             given_options.append(name);
             if (!rule->takes_value) {

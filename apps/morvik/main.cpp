@@ -2,19 +2,13 @@
 // display, as do "--help" and "--version"; otherwise the window opens.
 #include "apps/morvik/check_command.h"
 #include "apps/morvik/pdf_command.h"
-#include "common/command_line.h"
-#include "common/command_output.h"
+#include "common/program_commands.h"
 #include "printing/report_font.h"
 #include "rcstress/window/section_window.h"
 
 #include <QApplication>
 
 namespace {
-
-const common::CommandLineRules rules{
-    {QStringLiteral("--check"), QStringLiteral("--pdf")},
-    {{QStringLiteral("--json"), false, {QStringLiteral("--check")}}},
-};
 
 const char help_text[] =
     "使い方: morvik\n"
@@ -43,22 +37,16 @@ const char help_text[] =
 
 int main(int argc, char *argv[])
 {
-    const common::CommandLine line = common::read_command_line(common::program_arguments(argc, argv), rules);
-    const QString command = QStringLiteral("morvik") + (line.command.isEmpty() ? QString() : u' ' + line.command);
-    if (!line.error.isEmpty())
-        return common::command_failure(command, line.error + QStringLiteral(" (--help)"), 2);
-    if (line.version) {
-        common::write_utf8(stdout, QStringLiteral("Morvik バージョン / version " TAVREL_VERSION "\n"));
-        return 0;
-    }
-    if (line.command == QLatin1String("--check"))
-        return run_check_command(argc, argv, line);
-    if (line.command == QLatin1String("--pdf"))
-        return run_pdf_command(argc, argv, line);
-    if (line.help) {
-        common::write_utf8(stdout, QString::fromUtf8(help_text));
-        return 0;
-    }
+    const common::ProgramCommands commands{
+        QStringLiteral("morvik"),
+        QStringLiteral("Morvik"),
+        QStringLiteral(TAVREL_VERSION),
+        help_text,
+        {{QStringLiteral("--json"), false, {QStringLiteral("--check")}}},
+        {{QStringLiteral("--check"), run_check_command}, {QStringLiteral("--pdf"), run_pdf_command}},
+    };
+    if (const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands); outcome.status)
+        return *outcome.status;
     QApplication app(argc, argv);
     printing::install_font_substitutions();
     rcstress::SectionWindow window;

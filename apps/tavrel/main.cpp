@@ -2,16 +2,10 @@
 // "--help" and "--version"; otherwise the launcher window opens.
 #include "apps/tavrel/check_command.h"
 #include "apps/tavrel/pdf_command.h"
-#include "common/command_line.h"
-#include "common/command_output.h"
+#include "common/program_commands.h"
 #include "shell/tavrel_windows.h"
 
 namespace {
-
-const common::CommandLineRules rules{
-    {QStringLiteral("--check"), QStringLiteral("--pdf")},
-    {{QStringLiteral("--json"), false, {QStringLiteral("--check")}}},
-};
 
 const char help_text[] =
     "使い方: tavrel [ファイル.tvl]\n"
@@ -40,21 +34,15 @@ const char help_text[] =
 
 int main(int argc, char *argv[])
 {
-    const common::CommandLine line = common::read_command_line(common::program_arguments(argc, argv), rules);
-    const QString command = QStringLiteral("tavrel") + (line.command.isEmpty() ? QString() : u' ' + line.command);
-    if (!line.error.isEmpty())
-        return common::command_failure(command, line.error + QStringLiteral(" (--help)"), 2);
-    if (line.version) {
-        common::write_utf8(stdout, QStringLiteral("Tavrel バージョン / version " TAVREL_VERSION "\n"));
-        return 0;
-    }
-    if (line.command == QLatin1String("--check"))
-        return run_check_command(argc, argv, line);
-    if (line.command == QLatin1String("--pdf"))
-        return run_pdf_command(argc, argv, line);
-    if (line.help) {
-        common::write_utf8(stdout, QString::fromUtf8(help_text));
-        return 0;
-    }
+    const common::ProgramCommands commands{
+        QStringLiteral("tavrel"),
+        QStringLiteral("Tavrel"),
+        QStringLiteral(TAVREL_VERSION),
+        help_text,
+        {{QStringLiteral("--json"), false, {QStringLiteral("--check")}}},
+        {{QStringLiteral("--check"), run_check_command}, {QStringLiteral("--pdf"), run_pdf_command}},
+    };
+    if (const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands); outcome.status)
+        return *outcome.status;
     return shell::run_windows(argc, argv);
 }

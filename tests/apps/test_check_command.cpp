@@ -264,7 +264,12 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"NoFile", {"--check"}, 2, 0, 1},
         StatusRow{"NoFileJson", {"--check", "--json"}, 2, 0, 1},
         StatusRow{"UnknownOption", {"--check", "--verbose", "GOOD"}, 2, 0, 1},
-        StatusRow{"FileAfterDoubleDash", {"--check", "--", "GOOD"}, 0, 1, 0}),
+        StatusRow{"FileAfterDoubleDash", {"--check", "--", "GOOD"}, 0, 1, 0},
+        StatusRow{"HelpNeedsNoDisplay", {"--help"}, 0, 0, 0},
+        StatusRow{"VersionNeedsNoDisplay", {"--version"}, 0, 0, 0},
+        StatusRow{"UnknownOptionWithoutCommand", {"--verbose", "GOOD"}, 2, 0, 1},
+        StatusRow{"JsonWithoutCommand", {"--json", "GOOD"}, 2, 0, 1},
+        StatusRow{"TwoCommands", {"--check", "--pdf", "GOOD"}, 2, 0, 1}),
     [](const testing::TestParamInfo<StatusRow> &info) { return std::string(info.param.name); });
 
 TEST_F(CheckCommand, HelpInJapaneseAndEnglish)

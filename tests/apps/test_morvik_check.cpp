@@ -117,6 +117,7 @@ private slots:
         QTest::newRow("too few values") << QStringList{"--check", "10", "100", "20"};
         QTest::newRow("too many values") << QStringList{"--check", "1", "2", "3", "4", "5", "6", "7"};
         QTest::newRow("unknown option") << QStringList{"--check", "--csv", "1", "2", "3", "4", "5", "6"};
+        QTest::newRow("two commands") << QStringList{"--check", "--pdf", "1", "2", "3", "4", "5", "6"};
     }
 
     void wrong_arguments()
@@ -129,12 +130,26 @@ private slots:
         QVERIFY(run.err.startsWith(QStringLiteral("morvik --check: ")));
     }
 
+    // Help and version need no display: without one, opening the window would abort.
+    void help_in_both_languages_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("--check --help") << QStringList{"--check", "--help"}
+                                        << QStringList{"使い方: morvik --check [--json] As b d M S U",
+                                                       "Usage: morvik --check [--json] As b d M S U"};
+        QTest::newRow("--help") << QStringList{"--help"}
+                                << QStringList{"使い方: morvik", "Usage: morvik", "--version"};
+        QTest::newRow("--version") << QStringList{"--version"} << QStringList{"Morvik バージョン / version 3.01"};
+    }
     void help_in_both_languages()
     {
-        const Run run = run_morvik({"--check", "--help"});
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, lines);
+        const Run run = run_morvik(arguments);
         QCOMPARE(run.status, 0);
-        QVERIFY(run.out.contains(QStringLiteral("使い方: morvik --check [--json] As b d M S U")));
-        QVERIFY(run.out.contains(QStringLiteral("Usage: morvik --check [--json] As b d M S U")));
+        for (const QString &line : lines)
+            QVERIFY2(run.out.contains(line), qPrintable(run.out));
     }
 };
 

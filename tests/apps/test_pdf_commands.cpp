@@ -55,6 +55,8 @@ private slots:
             << tavrel << with(7, "0") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 0;
         QTest::newRow("tavrel: missing input file")
             << tavrel << QStringList{} << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0;
+        QTest::newRow("tavrel: paths after --")
+            << tavrel << worked << QStringList{"--pdf", "--", "OUT", "TVL"} << 0 << 5;
         QTest::newRow("tavrel: no output path") << tavrel << worked << QStringList{"--pdf", "TVL"} << 2 << 0;
         QTest::newRow("tavrel: output folder missing")
             << tavrel << worked << QStringList{"--pdf", "no/such/folder/out.pdf", "TVL"} << 2 << 0;
