@@ -57,14 +57,14 @@ void open_reference_pdf(QWidget *owner)
         report(owner, message::pdf_not_opened, {path});
 }
 
-void start_morvik(QWidget *owner)
+void start_morvik(QWidget *owner, const QStringList &arguments)
 {
     const QString path = find_companion(morvik_path);
     if (path.isEmpty()) {
         report(owner, message::file_not_found, companion_candidates(morvik_path));
         return;
     }
-    if (!QProcess::startDetached(path, {}, companion_directory()))
+    if (!QProcess::startDetached(path, arguments, companion_directory()))
         report(owner, message::program_not_started, {path});
 }
 

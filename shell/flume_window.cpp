@@ -16,6 +16,7 @@
 #include "shell/launcher_icons.h"
 #include "shell/left_panel.h"
 #include "shell/shape_input_page.h"
+#include "shell/tools_menu.h"
 #include "widgets/twips.h"
 #include "shell/uplift_bearing_page.h"
 
@@ -141,6 +142,8 @@ void FlumeWindow::build_menus()
         entry->setEnabled(sheet_->print_entry_enabled(e.page));
         print_entries_[index(e.page)] = entry;
     }
+
+    add_tools_menu(menuBar(), *sheet_, this);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("MNUHELPE"));
