@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -151,6 +152,12 @@ void TestFlumeWindow::opens_in_shape_input_mode()
     QCOMPARE(page_buttons(), QStringLiteral("10000"));
     QCOMPARE(print_entries(), QStringLiteral("00000"));
     QCOMPARE(tool_entries(), QStringLiteral("000000"));
+    QStringList menus;
+    for (QAction *menu : window_->menuBar()->actions())
+        menus << menu->text();
+    QCOMPARE(menus, QStringList({"ファイル(&F)", "プリント(&P)", "ツール(&T)", "ヘルプ(&H)"}));
+    QCOMPARE(entry("mnumorvik")->text(), QStringLiteral("鉄筋コンクリート応力度の検討"));
+    QVERIFY(entry("mnumorvik")->isEnabled());
     QVERIFY(control("Picture2")->isVisible());
     for (const char *page : {"Picture3", "Picture4", "Picture5", "Picture6", "Picture7"})
         QVERIFY2(!control(page)->isVisible(), page);
