@@ -1,7 +1,8 @@
-// Tavrel: the flume check. "--check" and "--pdf" run the calculations without a display; otherwise
-// the launcher window opens.
+// Tavrel: the flume check. "--check" and "--pdf" run the calculations without a display,
+// "--reference-book" writes the reference book; otherwise the launcher window opens.
 #include "apps/tavrel/check_command.h"
 #include "apps/tavrel/pdf_command.h"
+#include "apps/tavrel/reference_book_command.h"
 #include "shell/tavrel_windows.h"
 
 #include <cstring>
@@ -13,6 +14,8 @@ int main(int argc, char *argv[])
             return run_check_command(argc, argv);
         if (std::strcmp(argv[i], "--pdf") == 0)
             return run_pdf_command(argc, argv);
+        if (std::strcmp(argv[i], "--reference-book") == 0)
+            return run_reference_book_command(argc, argv);
     }
     return shell::run_windows(argc, argv);
 }
