@@ -297,9 +297,12 @@ void write_flume_chapter(BookLayout &book, const FlumeChapter &chapter)
         book.paragraph(QStringLiteral(
             "ページボタンでこのページを開くと、前のページの値がそのままの文字で左欄に写されます。このページの計算は"
             "写された値を読みます。前のページを計算し直したときは、ページボタンを押し直すと新しい値が写されます。"));
-        Table table{{3000, 6500}, {QStringLiteral("左欄の表示"), QStringLiteral("写し元")}, {}};
-        for (const flume::CarriedSlot &slot : carried)
-            table.rows.append({slot.caption.simplified(), slot.note});
+        Table table{{1500, 1500, 6500}, {QStringLiteral("記号"), QStringLiteral("単位"), QStringLiteral("写し元")}, {}};
+        for (const flume::CarriedSlot &slot : carried) {
+            // A slot's caption is its symbol, "=", room for the field and the unit: "ｑ =      KN/m2".
+            const qsizetype sign = slot.caption.indexOf(u'=');
+            table.rows.append({slot.caption.left(sign).trimmed(), slot.caption.mid(sign + 1).trimmed(), slot.note});
+        }
         book.table(table);
     }
 
