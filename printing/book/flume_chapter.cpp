@@ -73,9 +73,9 @@ ChapterText chapter_text(const FlumeChapter &chapter)
                                    "画面の「※θ＜84度の時は　δ＝φ」と、摩擦角の見出しの「（2/3～1.0）×φ」は入力の目安で、"
                                    "プログラムは δ を入力されたとおりに使い、これらの条件は確かめません。"),
                     QStringLiteral("地表の傾き i が φ より大きいと根号の中が負になり、計算できません。例えば i = 35 "
-                                   "とすると ")
+                                   "とすると")
                         + quoted(run_example(c, {{F::ground_slope, QStringLiteral("35")}}).messages)
-                        + QStringLiteral(" と表示され、結果は空欄になります。"),
+                        + QStringLiteral("と表示され、結果は空欄になります。"),
                     QStringLiteral("H は確かめません。H が空欄や 0 のときも KA は求まり、PA、PAV、PV は 0 になります。"),
                 };
             },
@@ -101,12 +101,12 @@ ChapterText chapter_text(const FlumeChapter &chapter)
                 return QStringList{
                     QStringLiteral("Fs > 1.2（1.2 ちょうどは不合格）のとき、Fs を小数2桁で表示します。このとき qmax の"
                                    "欄は空になり、ケース.1～3 の結果も消えます。"),
-                    QStringLiteral("Fs ≦ 1.2 のときは ")
+                    QStringLiteral("Fs ≦ 1.2 のときは")
                         + quoted(run_example(c, {{F::flume_unit_weight, QStringLiteral("1")}}).messages)
-                        + QStringLiteral(" と表示し、Fs と qmax を空欄にします（例：γsc = 1）。"),
+                        + QStringLiteral("と表示し、Fs と qmax を空欄にします（例：γsc = 1）。"),
                     QStringLiteral("H1 が 0 以下のときは浮力が働かないので、")
                         + quoted(run_example(c, {{F::outer_water_height, QStringLiteral("0")}}).messages)
-                        + QStringLiteral(" と表示します。"),
+                        + QStringLiteral("と表示します。"),
                     QStringLiteral("合否にかかわらず、浮上りの「計算」の後はケース.1～3 のページボタンが使えなくなります。"
                                    "続けるには支持力の「計算」をもう一度押します。"),
                 };
@@ -129,9 +129,9 @@ ChapterText chapter_text(const FlumeChapter &chapter)
                 return QStringList{
                     QStringLiteral("qmax ≦ qa（等しい場合も合格）のとき、qmax を小数1桁で表示し、ケース.1 の"
                                    "ページボタンが使えるようになります。ケース.1～3 の前の結果は消えます。"),
-                    QStringLiteral("qmax > qa のときは、題名 ") + quoted(bearing_title) + QStringLiteral(" で ")
+                    QStringLiteral("qmax > qa のときは、題名") + quoted(bearing_title) + QStringLiteral("で")
                         + quoted(run_example(c, {{F::allowable_bearing, QStringLiteral("10")}}).messages)
-                        + QStringLiteral(" と表示し、qmax を空欄にします（例：qa = 10）。"),
+                        + QStringLiteral("と表示し、qmax を空欄にします（例：qa = 10）。"),
                     QStringLiteral("H1 は式には現れませんが、空欄や 0 は受け付けません（入力の表を参照）。"),
                 };
             },
