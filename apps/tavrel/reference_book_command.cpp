@@ -1,5 +1,6 @@
 #include "apps/tavrel/reference_book_command.h"
 
+#include "common/command_line.h"
 #include "common/command_output.h"
 #include "printing/book/reference_book.h"
 #include "printing/pdf_output.h"
@@ -8,7 +9,6 @@
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QSaveFile>
-#include <QStringList>
 
 namespace {
 
@@ -32,38 +32,27 @@ const char help_text[] =
 
 int fail(const QString &reason)
 {
-    common::write_utf8(stderr, QStringLiteral("tavrel --reference-book: ") + reason + u'\n');
-    return 2;
+    return common::command_failure(QStringLiteral("tavrel --reference-book"), reason, 2);
 }
 
 } // namespace
 
-int run_reference_book_command(int argc, char *argv[])
+int run_reference_book_command(int argc, char *argv[], const common::CommandLine &line)
 {
+    if (line.help) {
+        common::write_utf8(stdout, QString::fromUtf8(help_text));
+        return 0;
+    }
+    if (line.operands.size() != 1)
+        return fail(QStringLiteral("OUT.pdf が必要です / OUT.pdf expected (--help)"));
+    const QString &pdf_path = line.operands[0];
+    const QString outline_path = line.values.value(QStringLiteral("--outline"));
+
     // The book is drawn without a window: the offscreen platform needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     printing::install_font_substitutions();
-
-    QString pdf_path;
-    QString outline_path;
-    const QStringList arguments = app.arguments().mid(1);
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (argument == QLatin1String("--reference-book") && pdf_path.isEmpty() && i + 1 < arguments.size()) {
-            pdf_path = arguments[++i];
-        } else if (argument == QLatin1String("--outline") && outline_path.isEmpty() && i + 1 < arguments.size()) {
-            outline_path = arguments[++i];
-        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            common::write_utf8(stdout, QString::fromUtf8(help_text));
-            return 0;
-        } else {
-            return fail(QStringLiteral("不明な引数 / unexpected argument: ") + argument + QStringLiteral(" (--help)"));
-        }
-    }
-    if (pdf_path.isEmpty())
-        return fail(QStringLiteral("OUT.pdf が必要です / OUT.pdf expected (--help)"));
 
     const printing::book::ReferenceBook book = printing::book::reference_book();
     QString error;

@@ -2,7 +2,8 @@
 // qpdf: an A4 document titled as the book, a bookmark and a contents line for every chapter, and in
 // each chapter's own pages the worked example as the calculations compute it and the messages its
 // inputs lead to.
-#include <QProcess>
+#include "tests/support/process_run.h"
+
 #include <QRegularExpression>
 #include <QTest>
 
@@ -11,13 +12,11 @@ namespace {
 
 const QString book = QStringLiteral(REFERENCE_BOOK_PATH);
 
+// The output of a tool that succeeded; empty otherwise.
 QString run(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const test_support::ProcessRun run = test_support::run_process(program, arguments);
+    return run.status == 0 ? run.out : QString();
 }
 
 QString page_text(int first, int last)

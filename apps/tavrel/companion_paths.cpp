@@ -1,11 +1,10 @@
-#include "apps/tavrel/version_command.h"
+#include "apps/tavrel/companion_paths.h"
 
-#include "common/command_output.h"
-#include "common/program_title.h"
 #include "shell/companion_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStringList>
 
 namespace {
 
@@ -23,11 +22,10 @@ QString located(const QString &relative_path)
 
 } // namespace
 
-int run_version_command(int argc, char *argv[])
+QString companion_paths(int argc, char *argv[])
 {
+    // The folder of the program, its links resolved, comes from the application object.
     QCoreApplication app(argc, argv);
-    common::write_utf8(stdout, common::program_title + u' ' + common::program_version + u'\n'
-                                   + QStringLiteral("参考図書 / reference book: ") + located(shell::reference_pdf_path)
-                                   + u'\n' + QStringLiteral("Morvik: ") + located(shell::morvik_path) + u'\n');
-    return 0;
+    return QStringLiteral("参考図書 / reference book: ") + located(shell::reference_pdf_path) + u'\n'
+           + QStringLiteral("Morvik: ") + located(shell::morvik_path) + u'\n';
 }
