@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "flume/calculations.h"
+#include "flume/captions.h"
 #include "flume/flume_sheet.h"
 #include "flume/page_chain.h"
 #include "printing/book/distinct_messages.h"
@@ -20,8 +21,6 @@ const QString degree = QStringLiteral("度");
 const QString kn_m3 = QStringLiteral("KN/m3");
 const QString kn_m2 = QStringLiteral("KN/m2");
 const QString kn_m = QStringLiteral("KN/m");
-const QString kn = QStringLiteral("KN");
-const QString kn_metre = QStringLiteral("KN・m");
 const QString none = QStringLiteral("－");
 
 // The earth pressure example: a vertical wall back 2.0 m high, level ground with a surcharge.
@@ -128,6 +127,18 @@ QString outcome_text(const ProbeOutcome &outcome)
     return QStringLiteral("そのまま計算する");
 }
 
+// A result with the unit its page shows beside it.
+Quantity result(F field, const char *symbol, const char *meaning)
+{
+    for (Page page : flume::calculation_pages) {
+        for (const flume::ResultCaption &caption : flume::result_captions(page)) {
+            if (caption.field == field)
+                return {field, QString::fromUtf8(symbol), QString::fromUtf8(meaning), caption.unit.isEmpty() ? none : caption.unit};
+        }
+    }
+    return {field, QString::fromUtf8(symbol), QString::fromUtf8(meaning), none};
+}
+
 } // namespace
 
 const QList<Quantity> &shape_dimensions()
@@ -170,24 +181,24 @@ const QList<FlumeChapter> &flume_chapters()
              {F::wall_height, "H", "壁高（形状寸法入力の値）", m},
          },
          {
-             {F::ka, "KA", "主働土圧係数", none},
-             {F::pa, "PA", "主働土圧", kn_m2},
-             {F::pav, "PAV", "土圧の鉛直成分", kn_m},
-             {F::pv, "PV", "側壁に働く鉛直荷重（後のページへ写す値）", kn_m},
+             result(F::ka, "KA", "主働土圧係数"),
+             result(F::pa, "PA", "主働土圧"),
+             result(F::pav, "PAV", "土圧の鉛直成分"),
+             result(F::pv, "PV", "側壁に働く鉛直荷重（後のページへ写す値）"),
          }},
         {QStringLiteral("浮上りに対する検討"),
          Page::UpliftBearing,
          {flume::check_uplift},
          {shape(F::t1), shape(F::t2), shape(F::t3), shape(F::t4), shape(F::wall_height),
           shape(F::outer_water_height), shape(F::inner_width), water, concrete, pv_slot},
-         {{F::uplift_safety_factor, "Fs", "浮上りに対する安全率", none}}},
+         {result(F::uplift_safety_factor, "Fs", "浮上りに対する安全率")}},
         {QStringLiteral("基礎地盤支持力の検討"),
          Page::UpliftBearing,
          {flume::check_bearing},
          {shape(F::t1), shape(F::t2), shape(F::t3), shape(F::t4), shape(F::wall_height),
           shape(F::outer_water_height), shape(F::inner_width), water, concrete,
           {F::allowable_bearing, "qa", "許容地盤支持力度", kn_m2}, pv_slot},
-         {{F::max_bearing, "qmax", "最大地盤支持力度（底版下面の地盤反力）", kn_m2}}},
+         {result(F::max_bearing, "qmax", "最大地盤支持力度（底版下面の地盤反力）")}},
         {QStringLiteral("ケース.1"),
          Page::Case1,
          {flume::compute_case1_wall, flume::compute_case1_slab},
@@ -209,11 +220,11 @@ const QList<FlumeChapter> &flume_chapters()
              pv_slot,
          },
          {
-             {F::case1_wall_shear, "Sso", "深さ h の側壁のせん断力", kn},
-             {F::case1_wall_moment, "Mso", "深さ h の側壁の曲げモーメント", kn_metre},
-             {F::slab_reaction, "WR", "底版反力", kn_m2},
-             {F::case1_slab_shear, "Sto", "距離 X の底版のせん断力", kn},
-             {F::case1_slab_moment, "Mto", "距離 X の底版の曲げモーメント", kn_metre},
+             result(F::case1_wall_shear, "Sso", "深さ h の側壁のせん断力"),
+             result(F::case1_wall_moment, "Mso", "深さ h の側壁の曲げモーメント"),
+             result(F::slab_reaction, "WR", "底版反力"),
+             result(F::case1_slab_shear, "Sto", "距離 X の底版のせん断力"),
+             result(F::case1_slab_moment, "Mto", "距離 X の底版の曲げモーメント"),
          }},
         {QStringLiteral("ケース.2"),
          Page::Case2,
@@ -226,10 +237,10 @@ const QList<FlumeChapter> &flume_chapters()
              {F::carried_4, "BL", "側壁の中心間隔（ケース.1 b から写される）", m},
          },
          {
-             {F::case2_wall_shear, "Ss1", "深さ h' の側壁内側のせん断力", kn},
-             {F::case2_wall_moment, "Ms1", "深さ h' の側壁内側の曲げモーメント", kn_metre},
-             {F::case2_slab_shear, "St1", "距離 X の底版内側のせん断力", kn},
-             {F::case2_slab_moment, "Mt1", "距離 X の底版内側の曲げモーメント", kn_metre},
+             result(F::case2_wall_shear, "Ss1", "深さ h' の側壁内側のせん断力"),
+             result(F::case2_wall_moment, "Ms1", "深さ h' の側壁内側の曲げモーメント"),
+             result(F::case2_slab_shear, "St1", "距離 X の底版内側のせん断力"),
+             result(F::case2_slab_moment, "Mt1", "距離 X の底版内側の曲げモーメント"),
          }},
         {QStringLiteral("ケース.3"),
          Page::Case3,
@@ -245,10 +256,10 @@ const QList<FlumeChapter> &flume_chapters()
              {F::carried_8, "WR", "底版反力（ケース.1 b の結果）", kn_m2},
          },
          {
-             {F::case3_wall_shear, "Ss1", "深さ h' の側壁内側のせん断力", kn},
-             {F::case3_wall_moment, "Ms1", "深さ h' の側壁内側の曲げモーメント", kn_metre},
-             {F::case3_slab_shear, "St1", "距離 X の底版内側のせん断力", kn},
-             {F::case3_slab_moment, "Mt1", "距離 X の底版内側の曲げモーメント", kn_metre},
+             result(F::case3_wall_shear, "Ss1", "深さ h' の側壁内側のせん断力"),
+             result(F::case3_wall_moment, "Ms1", "深さ h' の側壁内側の曲げモーメント"),
+             result(F::case3_slab_shear, "St1", "距離 X の底版内側のせん断力"),
+             result(F::case3_slab_moment, "Mt1", "距離 X の底版内側の曲げモーメント"),
          }},
     };
     return chapters;

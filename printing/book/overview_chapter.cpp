@@ -2,6 +2,8 @@
 // the menus and Morvik.
 #include "printing/book/book_chapters.h"
 
+#include "flume/captions.h"
+
 namespace printing::book {
 
 void write_overview(BookLayout &book)
@@ -36,12 +38,12 @@ void write_overview(BookLayout &book)
     book.table({{2400, 3500, 3600},
                 {QStringLiteral("ページ"), QStringLiteral("求めるもの"), QStringLiteral("次のページが使えるようになる条件")},
                 {
-                    {QStringLiteral("形状寸法入力"), QStringLiteral("T1、T2、T3、T4、H、H1、B"), QStringLiteral("（主働土圧はいつでも開けます）")},
-                    {QStringLiteral("主働土圧"), QStringLiteral("KA、PA、PAV、PV"), QStringLiteral("「計算」で結果が求まったとき")},
-                    {QStringLiteral("浮上り・支持力"), QStringLiteral("Fs、qmax"), QStringLiteral("支持力の「計算」で qmax ≦ qa のとき")},
-                    {QStringLiteral("ケース.1"), QStringLiteral("Sso、Mso、WR、Sto、Mto"), QStringLiteral("b の「計算」で結果が求まったとき")},
-                    {QStringLiteral("ケース.2"), QStringLiteral("Ss1、Ms1、St1、Mt1"), QStringLiteral("「計算」で結果が求まったとき")},
-                    {QStringLiteral("ケース.3"), QStringLiteral("Ss1、Ms1、St1、Mt1"), QStringLiteral("（最後のページ）")},
+                    {flume::page_caption(flume::Page::ShapeInput), QStringLiteral("T1、T2、T3、T4、H、H1、B"), QStringLiteral("（主働土圧はいつでも開けます）")},
+                    {flume::page_caption(flume::Page::EarthPressure), QStringLiteral("KA、PA、PAV、PV"), QStringLiteral("「計算」で結果が求まったとき")},
+                    {flume::page_caption(flume::Page::UpliftBearing), QStringLiteral("Fs、qmax"), QStringLiteral("支持力の「計算」で qmax ≦ qa のとき")},
+                    {flume::page_caption(flume::Page::Case1), QStringLiteral("Sso、Mso、WR、Sto、Mto"), QStringLiteral("b の「計算」で結果が求まったとき")},
+                    {flume::page_caption(flume::Page::Case2), QStringLiteral("Ss1、Ms1、St1、Mt1"), QStringLiteral("「計算」で結果が求まったとき")},
+                    {flume::page_caption(flume::Page::Case3), QStringLiteral("Ss1、Ms1、St1、Mt1"), QStringLiteral("（最後のページ）")},
                 }});
     book.paragraph(QStringLiteral(
         "計算画面を開くと「形状寸法入力」の状態で始まり、左欄で七つの形状寸法を入力します。主働土圧のページへ進むと"

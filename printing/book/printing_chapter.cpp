@@ -2,6 +2,8 @@
 // the reports as PDF from the command line.
 #include "printing/book/book_chapters.h"
 
+#include "flume/captions.h"
+
 namespace printing::book {
 
 void write_printing_chapter(BookLayout &book)
@@ -15,18 +17,18 @@ void write_printing_chapter(BookLayout &book)
     book.table({{2600, 6900},
                 {QStringLiteral("プリント(&P) の項目"), QStringLiteral("内容")},
                 {
-                    {QStringLiteral("主働土圧"),
+                    {flume::report_title(flume::Page::EarthPressure),
                      QStringLiteral("壁高、内幅と主働土圧のページの入力、断面図、KA・PA・PAV・PV とその式。")},
-                    {QStringLiteral("浮上り・基礎地盤支持力の検討"),
+                    {flume::report_title(flume::Page::UpliftBearing),
                      QStringLiteral("上半分に浮上りの検討（形状寸法、Pv、γw、γsc、Fs とその式、「※ Fs ＞ 1.2」）、下半分に"
                                     "支持力の検討（同じ入力と qa、qmax とその式、「※ qmax ≦ qa」）。")},
-                    {QStringLiteral("ケース . 1"),
+                    {flume::report_title(flume::Page::Case1),
                      QStringLiteral("a：写された Pv・KA・q・γw・γsc と h、H'、H'1、γt、γws、δ'、Sso・Mso とその式（最後の a の"
                                     "計算で使った式）。b：T1、T2、BL、X など、WR・Sto・Mto とその式。せん断力は N、"
                                     "曲げモーメントは N・cm でも併記します。")},
-                    {QStringLiteral("ケース . 2"),
+                    {flume::report_title(flume::Page::Case2),
                      QStringLiteral("a：γw、h'、Ss1・Ms1。b：X、WR、BL、St1・Mt1。それぞれの式と N、N・cm の値。")},
-                    {QStringLiteral("ケース . 3"),
+                    {flume::report_title(flume::Page::Case3),
                      QStringLiteral("a：KA、γw、γt、δ'、h'、Ss1・Ms1。b：X、WR、BL、St1・Mt1。入力はすべて左欄に写された値です。")},
                 }});
     book.paragraph(QStringLiteral(
