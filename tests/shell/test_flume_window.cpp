@@ -6,6 +6,7 @@
 #include "common/messages.h"
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
+#include "printing/book/reference_book.h"
 #include "shell/case1_page.h"
 #include "shell/flume_window.h"
 #include "widgets/screen_font.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -57,6 +59,7 @@ private slots:
     void saved_inputs_come_back_through_open();
     void tool_entry_hands_the_member_forces_to_morvik_data();
     void tool_entry_hands_the_member_forces_to_morvik();
+    void help_references_name_chapters_of_the_book();
 
 private:
     template<typename T = QWidget>
@@ -507,3 +510,22 @@ int main(int argc, char *argv[])
 }
 
 #include "test_flume_window.moc"
+
+void TestFlumeWindow::help_references_name_chapters_of_the_book()
+{
+    QStringList chapters;
+    for (const printing::book::Chapter &chapter : printing::book::reference_book().chapters)
+        chapters.append(chapter.title);
+    // "（ヘルプ：「Tavrel」断面寸法の設計参照）", "（ヘルプ：「Tavrel」　ケース.1 参照）": the name between
+    // the book's title and "参照", blanks around it aside.
+    const QRegularExpression reference(QStringLiteral("^（ヘルプ：「Tavrel」[ 　]*(.*?)[ 　]*参照）$"));
+    QStringList named;
+    for (const QLabel *label : window_->findChildren<QLabel *>()) {
+        const QRegularExpressionMatch m = reference.match(label->text());
+        if (m.hasMatch())
+            named.append(m.captured(1));
+    }
+    QCOMPARE(named.size(), 6);
+    for (const QString &name : named)
+        QVERIFY2(chapters.contains(name), qPrintable(name));
+}
