@@ -1,12 +1,20 @@
 // `tavrel --pdf` and `morvik --pdf` as a user runs them: exit statuses as for --check, a page for
-// each printable report, and no file at all (an earlier one left alone) when nothing is printable.
+// each printable report, and no file at all (an earlier one left alone) when nothing is printable or
+// the PDF cannot be written.
 #include "inputfile/tvl_file.h"
+#include "tests/common/small_file_system.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +35,8 @@ int page_count(const QString &pdf)
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {pdf});
     info.waitForFinished();
+    if (info.exitCode() != 0)
+        return -1;
     const QRegularExpressionMatch m =
         QRegularExpression(QStringLiteral("Pages: +(\\d+)")).match(QString::fromUtf8(info.readAllStandardOutput()));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
@@ -46,29 +56,42 @@ private slots:
         QTest::addColumn<QStringList>("arguments");  // "OUT" and "TVL" stand for the paths
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("pages");              // 0: no file written
+        QTest::addColumn<QString>("output");         // what OUT is, when not a file written before
 
         const QString tavrel = QStringLiteral(TAVREL_PATH);
         const QString morvik = QStringLiteral(MORVIK_PATH);
-        QTest::newRow("tavrel: whole chain") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 0 << 5;
+        QTest::newRow("tavrel: whole chain") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 0 << 5 << QString();
         QTest::newRow("tavrel: bearing exceeded, earth pressure only")
-            << tavrel << with(15, "1") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 1;
+            << tavrel << with(15, "1") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 1 << QString();
         QTest::newRow("tavrel: Case 2 without h', stops after Case 1")
-            << tavrel << with(24, "") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 3;
+            << tavrel << with(24, "") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 3 << QString();
         QTest::newRow("tavrel: page 1 rejected, nothing printable")
-            << tavrel << with(7, "0") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 0;
+            << tavrel << with(7, "0") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 0 << QString();
         QTest::newRow("tavrel: missing input file")
-            << tavrel << QStringList{} << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0;
-        QTest::newRow("tavrel: no output path") << tavrel << worked << QStringList{"--pdf", "TVL"} << 2 << 0;
+            << tavrel << QStringList{} << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0 << QString();
+        QTest::newRow("tavrel: no output path") << tavrel << worked << QStringList{"--pdf", "TVL"} << 2 << 0 << QString();
         QTest::newRow("tavrel: output folder missing")
-            << tavrel << worked << QStringList{"--pdf", "no/such/folder/out.pdf", "TVL"} << 2 << 0;
+            << tavrel << worked << QStringList{"--pdf", "no/such/folder/out.pdf", "TVL"} << 2 << 0 << QString();
         QTest::newRow("morvik: worked example")
-            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 0 << 1;
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 0 << 1 << QString();
         QTest::newRow("morvik: negative moment is a value")
-            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "-1000000", "20000", "30"} << 0 << 1;
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "-1000000", "20000", "30"} << 0 << 1 << QString();
         QTest::newRow("morvik: As missing, nothing printable")
-            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "0", "100", "20", "1000000", "20000", "30"} << 1 << 0;
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "0", "100", "20", "1000000", "20000", "30"} << 1 << 0 << QString();
         QTest::newRow("morvik: five values")
-            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000"} << 2 << 0;
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000"} << 2 << 0 << QString();
+        QTest::newRow("tavrel: output is the input file")
+            << tavrel << worked << QStringList{"--pdf", "TVL", "TVL"} << 2 << 0 << QString();
+        QTest::newRow("tavrel: output is a link to the input file")
+            << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0 << QStringLiteral("link to input");
+        QTest::newRow("tavrel: onto a pipe") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 0 << 5
+                                             << QStringLiteral("pipe");
+        // Room for all of the report but its last page of disk: only the last write fails.
+        QTest::newRow("tavrel: disk full") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0
+                                           << QStringLiteral("full disk");
+        QTest::newRow("morvik: disk full")
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 2
+            << 0 << QStringLiteral("full disk");
     }
     void pdf_command()
     {
@@ -77,17 +100,19 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(int, pages);
+        QFETCH(QString, output);
 
         QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("report.pdf"));
+        QString out = dir.filePath(QStringLiteral("report.pdf"));
         const QString tvl_path = dir.filePath(QStringLiteral("flume.tvl"));
         if (!tvl.isEmpty())
             QVERIFY(inputfile::write_tvl_file(tvl_path, tvl));
-        // A file already at the output path is replaced only by a written report.
-        {
-            QFile earlier(out);
-            QVERIFY(earlier.open(QIODevice::WriteOnly));
-            earlier.write("earlier");
+        std::unique_ptr<SmallFileSystem> disk;
+        if (output == QLatin1String("full disk")) {
+            disk = std::make_unique<SmallFileSystem>();
+            if (!disk->mounted())
+                QSKIP(qPrintable(disk->why_not()));
+            out = disk->path(QStringLiteral("report.pdf"));
         }
         for (QString &argument : arguments) {
             if (argument == QLatin1String("OUT"))
@@ -95,22 +120,89 @@ private slots:
             else if (argument == QLatin1String("TVL"))
                 argument = tvl_path;
         }
+        if (output == QLatin1String("full disk")) {
+            // As much room as the report takes but one page.
+            QVERIFY(run(program, arguments) == 0);
+            const qint64 size = QFileInfo(out).size();
+            QVERIFY(QFile::remove(out));
+            write_earlier(out);
+            QVERIFY(disk->leave_free((size + SmallFileSystem::page_bytes - 1) / SmallFileSystem::page_bytes
+                                         * SmallFileSystem::page_bytes
+                                     - SmallFileSystem::page_bytes));
+        } else if (output == QLatin1String("link to input")) {
+            QVERIFY(QFile::link(tvl_path, out));
+        } else if (output != QLatin1String("pipe")) {
+            // A file already at the output path is replaced only by a written report.
+            write_earlier(out);
+        }
+        const QByteArray tvl_bytes = file_bytes(tvl_path);
 
+        int reader = -1;
+        if (output == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(out).constData(), 0600), 0);
+            reader = ::open(QFile::encodeName(out).constData(), O_RDONLY | O_NONBLOCK);
+        }
         QProcess process;
         process.setWorkingDirectory(dir.path());
         process.start(program, arguments);
-        QVERIFY(process.waitForFinished(60000));
+        QByteArray piped;
+        while (!process.waitForFinished(20))
+            piped += drain(reader);
+        piped += drain(reader);
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), status);
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
         if (status == 2)
-            QVERIFY(!process.readAllStandardError().isEmpty());
-        if (pages == 0) {
-            QFile earlier(out);
-            QVERIFY(earlier.open(QIODevice::ReadOnly));
-            QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+            QVERIFY(!errors.isEmpty());
+        if (disk)
+            QVERIFY2(errors.contains(QStringLiteral("ディスクの空き領域が足りません。")), qPrintable(errors));
+        QCOMPARE(file_bytes(tvl_path), tvl_bytes);
+        if (output == QLatin1String("pipe")) {
+            ::close(reader);
+            struct stat status {};
+            QVERIFY(::stat(QFile::encodeName(out).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+            const QString copy = dir.filePath(QStringLiteral("piped.pdf"));
+            QVERIFY(write_bytes(copy, piped));
+            QCOMPARE(page_count(copy), pages);
+        } else if (output == QLatin1String("link to input")) {
+            QVERIFY(QFileInfo(out).isSymLink());
+        } else if (pages == 0) {
+            QCOMPARE(file_bytes(out), QByteArray("earlier"));
         } else {
             QCOMPARE(page_count(out), pages);
         }
+    }
+
+private:
+    static QByteArray file_bytes(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static bool write_bytes(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
+    static void write_earlier(const QString &path) { QVERIFY(write_bytes(path, "earlier")); }
+
+    static QByteArray drain(int fd)
+    {
+        QByteArray bytes;
+        char buffer[65536];
+        for (ssize_t got; fd >= 0 && (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+            bytes.append(buffer, got);
+        return bytes;
+    }
+
+    static int run(const QString &program, const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        process.waitForFinished(60000);
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 };
 
