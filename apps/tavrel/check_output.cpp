@@ -84,7 +84,9 @@ QString json_string(const QString &text)
         case u'\r': out += QStringLiteral("\\r"); break;
         case u'\t': out += QStringLiteral("\\t"); break;
         default:
-            if (c.unicode() < 0x20)
+            // U+FEFF is escaped too: some readers take it at the start of a string for a byte-order
+            // mark and drop it.
+            if (c.unicode() < 0x20 || c.unicode() == 0xfeff)
                 out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
             else
                 out += c;

@@ -221,6 +221,14 @@ TEST_F(CheckCommand, ReadsAFileInTheJapaneseCodePage)
     EXPECT_EQ(object.value("messages").toArray().size(), 2) << "uplift and bearing without γw, γsc, qa";
 }
 
+TEST_F(CheckCommand, JsonKeepsATextThatBeginsWithAZeroWidthNoBreakSpace)
+{
+    // A JSON reader may take the character at the start of a string for a byte-order mark.
+    const QString file = write(QStringLiteral("feff.tvl"), with(worked, 0, QStringLiteral("\ufeff0.1")));
+    const TavrelRun run = tavrel({QStringLiteral("--check"), QStringLiteral("--json"), file});
+    EXPECT_EQ(json_line(run.out).value("inputs").toObject().value("t1").toString(), QStringLiteral("\ufeff0.1"));
+}
+
 TEST_F(CheckCommand, EveryFileIsCheckedAfresh)
 {
     const QString good = write(QStringLiteral("a.tvl"), worked);
