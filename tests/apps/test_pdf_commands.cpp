@@ -2,7 +2,8 @@
 // each printable report, and no file at all (an earlier one left alone) when nothing is printable or
 // the PDF cannot be written.
 #include "inputfile/tvl_file.h"
-#include "tests/common/small_file_system.h"
+#include "tests/support/process_run.h"
+#include "tests/support/small_file_system.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -32,14 +33,31 @@ QStringList with(int index, const QString &text)
 
 int page_count(const QString &pdf)
 {
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {pdf});
-    info.waitForFinished();
-    if (info.exitCode() != 0)
-        return -1;
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("Pages: +(\\d+)")).match(QString::fromUtf8(info.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
+    const test_support::ProcessRun info = test_support::run_process(QStringLiteral("pdfinfo"), {pdf});
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages: +(\\d+)")).match(info.out);
+    return info.status == 0 && m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QByteArray file_bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool write_bytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// What the pipe holds now, without waiting for more.
+QByteArray drain(int fd)
+{
+    QByteArray bytes;
+    char buffer[65536];
+    for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, got);
+    return bytes;
 }
 
 } // namespace
@@ -56,42 +74,56 @@ private slots:
         QTest::addColumn<QStringList>("arguments");  // "OUT" and "TVL" stand for the paths
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("pages");              // 0: no file written
-        QTest::addColumn<QString>("output");         // what OUT is, when not a file written before
+        QTest::addColumn<QString>("output");         // where OUT is: a file written before, a link to
+                                                     // the input, or on a disk with too little room
+        QTest::addColumn<QString>("reason");         // in the error output
 
         const QString tavrel = QStringLiteral(TAVREL_PATH);
         const QString morvik = QStringLiteral(MORVIK_PATH);
-        QTest::newRow("tavrel: whole chain") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 0 << 5 << QString();
+        const QString earlier = QStringLiteral("earlier file");
+        QTest::newRow("tavrel: whole chain") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 0 << 5
+                                             << earlier << QString();
         QTest::newRow("tavrel: bearing exceeded, earth pressure only")
-            << tavrel << with(15, "1") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 1 << QString();
+            << tavrel << with(15, "1") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 1 << earlier << QString();
         QTest::newRow("tavrel: Case 2 without h', stops after Case 1")
-            << tavrel << with(24, "") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 3 << QString();
+            << tavrel << with(24, "") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 3 << earlier << QString();
         QTest::newRow("tavrel: page 1 rejected, nothing printable")
-            << tavrel << with(7, "0") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 0 << QString();
+            << tavrel << with(7, "0") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 0 << earlier << QString();
         QTest::newRow("tavrel: missing input file")
-            << tavrel << QStringList{} << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0 << QString();
-        QTest::newRow("tavrel: no output path") << tavrel << worked << QStringList{"--pdf", "TVL"} << 2 << 0 << QString();
+            << tavrel << QStringList{} << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0 << earlier
+            << QStringLiteral("ファイルまたはフォルダーが見つかりません。");
+        QTest::newRow("tavrel: paths after --")
+            << tavrel << worked << QStringList{"--pdf", "--", "OUT", "TVL"} << 0 << 5 << earlier << QString();
+        QTest::newRow("tavrel: no output path") << tavrel << worked << QStringList{"--pdf", "TVL"} << 2 << 0 << earlier
+                                                << QString();
         QTest::newRow("tavrel: output folder missing")
-            << tavrel << worked << QStringList{"--pdf", "no/such/folder/out.pdf", "TVL"} << 2 << 0 << QString();
-        QTest::newRow("morvik: worked example")
-            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 0 << 1 << QString();
-        QTest::newRow("morvik: negative moment is a value")
-            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "-1000000", "20000", "30"} << 0 << 1 << QString();
-        QTest::newRow("morvik: As missing, nothing printable")
-            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "0", "100", "20", "1000000", "20000", "30"} << 1 << 0 << QString();
-        QTest::newRow("morvik: five values")
-            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000"} << 2 << 0 << QString();
+            << tavrel << worked << QStringList{"--pdf", "no/such/folder/out.pdf", "TVL"} << 2 << 0 << earlier
+            << QStringLiteral("ファイルまたはフォルダーが見つかりません。");
         QTest::newRow("tavrel: output is the input file")
-            << tavrel << worked << QStringList{"--pdf", "TVL", "TVL"} << 2 << 0 << QString();
+            << tavrel << worked << QStringList{"--pdf", "TVL", "TVL"} << 2 << 0 << earlier
+            << QStringLiteral("入力ファイルと同じファイルです");
         QTest::newRow("tavrel: output is a link to the input file")
-            << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0 << QStringLiteral("link to input");
-        QTest::newRow("tavrel: onto a pipe") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 0 << 5
-                                             << QStringLiteral("pipe");
-        // Room for all of the report but its last page of disk: only the last write fails.
+            << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0 << QStringLiteral("link to input")
+            << QStringLiteral("入力ファイルと同じファイルです");
+        // Room for all of the report but its last page: only the last write fails.
         QTest::newRow("tavrel: disk full") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0
-                                           << QStringLiteral("full disk");
+                                           << QStringLiteral("full disk")
+                                           << QStringLiteral("ディスクの空き領域が足りません。");
+        QTest::newRow("morvik: worked example")
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 0
+            << 1 << earlier << QString();
+        QTest::newRow("morvik: negative moment is a value")
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "-1000000", "20000", "30"} << 0
+            << 1 << earlier << QString();
+        QTest::newRow("morvik: As missing, nothing printable")
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "0", "100", "20", "1000000", "20000", "30"} << 1
+            << 0 << earlier << QString();
+        QTest::newRow("morvik: five values")
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000"} << 2 << 0
+            << earlier << QString();
         QTest::newRow("morvik: disk full")
             << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 2
-            << 0 << QStringLiteral("full disk");
+            << 0 << QStringLiteral("full disk") << QStringLiteral("ディスクの空き領域が足りません。");
     }
     void pdf_command()
     {
@@ -101,15 +133,16 @@ private slots:
         QFETCH(int, status);
         QFETCH(int, pages);
         QFETCH(QString, output);
+        QFETCH(QString, reason);
 
         QTemporaryDir dir;
         QString out = dir.filePath(QStringLiteral("report.pdf"));
         const QString tvl_path = dir.filePath(QStringLiteral("flume.tvl"));
         if (!tvl.isEmpty())
             QVERIFY(inputfile::write_tvl_file(tvl_path, tvl));
-        std::unique_ptr<SmallFileSystem> disk;
+        std::unique_ptr<test_support::SmallFileSystem> disk;
         if (output == QLatin1String("full disk")) {
-            disk = std::make_unique<SmallFileSystem>();
+            disk = std::make_unique<test_support::SmallFileSystem>();
             if (!disk->mounted())
                 QSKIP(qPrintable(disk->why_not()));
             out = disk->path(QStringLiteral("report.pdf"));
@@ -120,89 +153,60 @@ private slots:
             else if (argument == QLatin1String("TVL"))
                 argument = tvl_path;
         }
-        if (output == QLatin1String("full disk")) {
-            // As much room as the report takes but one page.
-            QVERIFY(run(program, arguments) == 0);
-            const qint64 size = QFileInfo(out).size();
+        if (disk) {
+            // The report once, for its size; then all the room it needs but one page.
+            QCOMPARE(test_support::run_process(program, arguments).status, 0);
+            const qint64 pages_needed = (QFileInfo(out).size() + disk->page_bytes - 1) / disk->page_bytes;
             QVERIFY(QFile::remove(out));
-            write_earlier(out);
-            QVERIFY(disk->leave_free((size + SmallFileSystem::page_bytes - 1) / SmallFileSystem::page_bytes
-                                         * SmallFileSystem::page_bytes
-                                     - SmallFileSystem::page_bytes));
+            QVERIFY(write_bytes(out, "earlier"));
+            QVERIFY(disk->leave_free((pages_needed - 1) * disk->page_bytes));
         } else if (output == QLatin1String("link to input")) {
             QVERIFY(QFile::link(tvl_path, out));
-        } else if (output != QLatin1String("pipe")) {
+        } else {
             // A file already at the output path is replaced only by a written report.
-            write_earlier(out);
+            QVERIFY(write_bytes(out, "earlier"));
         }
         const QByteArray tvl_bytes = file_bytes(tvl_path);
 
-        int reader = -1;
-        if (output == QLatin1String("pipe")) {
-            QCOMPARE(::mkfifo(QFile::encodeName(out).constData(), 0600), 0);
-            reader = ::open(QFile::encodeName(out).constData(), O_RDONLY | O_NONBLOCK);
-        }
-        QProcess process;
-        process.setWorkingDirectory(dir.path());
-        process.start(program, arguments);
+        const test_support::ProcessRun run = test_support::run_process(program, arguments, test_support::Display::Inherited,
+                                                                        dir.path());
+        QCOMPARE(run.status, status);
+        if (status == 2)
+            QVERIFY(!run.err.isEmpty());
+        QVERIFY2(run.err.contains(reason), qPrintable(run.err));
+        QCOMPARE(file_bytes(tvl_path), tvl_bytes);
+        if (output == QLatin1String("link to input"))
+            QVERIFY(QFileInfo(out).isSymLink());
+        else if (pages == 0)
+            QCOMPARE(file_bytes(out), QByteArray("earlier"));
+        else
+            QCOMPARE(page_count(out), pages);
+    }
+
+    // A pipe as the output is written, not replaced by a file.
+    void pdf_onto_a_pipe()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("report.pdf"));
+        const QString tvl_path = dir.filePath(QStringLiteral("flume.tvl"));
+        QVERIFY(inputfile::write_tvl_file(tvl_path, worked));
+        QCOMPARE(::mkfifo(QFile::encodeName(out).constData(), 0600), 0);
+        const int reader = ::open(QFile::encodeName(out).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+
+        QProcess tavrel;
+        tavrel.start(QStringLiteral(TAVREL_PATH), {QStringLiteral("--pdf"), out, tvl_path});
         QByteArray piped;
-        while (!process.waitForFinished(20))
+        while (!tavrel.waitForFinished(20))
             piped += drain(reader);
         piped += drain(reader);
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), status);
-        const QString errors = QString::fromUtf8(process.readAllStandardError());
-        if (status == 2)
-            QVERIFY(!errors.isEmpty());
-        if (disk)
-            QVERIFY2(errors.contains(QStringLiteral("ディスクの空き領域が足りません。")), qPrintable(errors));
-        QCOMPARE(file_bytes(tvl_path), tvl_bytes);
-        if (output == QLatin1String("pipe")) {
-            ::close(reader);
-            struct stat status {};
-            QVERIFY(::stat(QFile::encodeName(out).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
-            const QString copy = dir.filePath(QStringLiteral("piped.pdf"));
-            QVERIFY(write_bytes(copy, piped));
-            QCOMPARE(page_count(copy), pages);
-        } else if (output == QLatin1String("link to input")) {
-            QVERIFY(QFileInfo(out).isSymLink());
-        } else if (pages == 0) {
-            QCOMPARE(file_bytes(out), QByteArray("earlier"));
-        } else {
-            QCOMPARE(page_count(out), pages);
-        }
-    }
-
-private:
-    static QByteArray file_bytes(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    static bool write_bytes(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
-
-    static void write_earlier(const QString &path) { QVERIFY(write_bytes(path, "earlier")); }
-
-    static QByteArray drain(int fd)
-    {
-        QByteArray bytes;
-        char buffer[65536];
-        for (ssize_t got; fd >= 0 && (got = ::read(fd, buffer, sizeof buffer)) > 0;)
-            bytes.append(buffer, got);
-        return bytes;
-    }
-
-    static int run(const QString &program, const QStringList &arguments)
-    {
-        QProcess process;
-        process.start(program, arguments);
-        process.waitForFinished(60000);
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        ::close(reader);
+        QCOMPARE(tavrel.exitCode(), 0);
+        struct stat status {};
+        QVERIFY(::stat(QFile::encodeName(out).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+        const QString copy = dir.filePath(QStringLiteral("piped.pdf"));
+        QVERIFY(write_bytes(copy, piped));
+        QCOMPARE(page_count(copy), 5);
     }
 };
 

@@ -1,6 +1,6 @@
 #include "common/safe_file_write.h"
 
-#include "tests/common/small_file_system.h"
+#include "tests/support/small_file_system.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +32,7 @@ struct WriteRow {
 
 const QByteArray earlier = "\"0.1\",\"0.15\"\r\n";
 const qsizetype small = 183;
-const qsizetype three_pages = 3 * SmallFileSystem::page_bytes;
+const qsizetype three_pages = 3 * test_support::SmallFileSystem::page_bytes;
 const uid_t nobody = 65534;
 
 QByteArray file_bytes(const QString &path)
@@ -102,10 +102,10 @@ TEST_P(WriteFileSafely, WritesOrKeepsTheEarlierFile)
 {
     const WriteRow &row = GetParam();
     QTemporaryDir scratch;
-    std::unique_ptr<SmallFileSystem> disk;
+    std::unique_ptr<test_support::SmallFileSystem> disk;
     QString folder = scratch.path();
     if (row.disk != Disk::Plenty) {
-        disk = std::make_unique<SmallFileSystem>(1024 * 1024);
+        disk = std::make_unique<test_support::SmallFileSystem>(1024 * 1024);
         if (!disk->mounted())
             GTEST_SKIP() << disk->why_not().toStdString();
         folder = disk->path(QStringLiteral("."));
@@ -142,7 +142,7 @@ TEST_P(WriteFileSafely, WritesOrKeepsTheEarlierFile)
     if (row.disk == Disk::Full) {
         ASSERT_TRUE(disk->leave_free(0));
     } else if (row.disk == Disk::OneShort) {
-        ASSERT_TRUE(disk->leave_free(row.size - SmallFileSystem::page_bytes));
+        ASSERT_TRUE(disk->leave_free(row.size - test_support::SmallFileSystem::page_bytes));
     } else if (row.disk == Disk::ReadOnly) {
         ASSERT_TRUE(disk->make_read_only());
     }

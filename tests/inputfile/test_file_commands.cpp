@@ -3,7 +3,7 @@
 #include "flume/flume_sheet.h"
 #include "flume/sheet_inputs.h"
 #include "inputfile/tvl_file.h"
-#include "tests/common/small_file_system.h"
+#include "tests/support/small_file_system.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,11 +84,11 @@ class SaveFailure : public FileCommands, public testing::WithParamInterface<Save
 // that was there before as they were.
 TEST_P(SaveFailure, IsReportedWithPathAndReason)
 {
-    std::unique_ptr<SmallFileSystem> disk;
+    std::unique_ptr<test_support::SmallFileSystem> disk;
     QString chosen = path(QStringLiteral("plain/section.tvl"));
     QString earlier_file = path(QStringLiteral("plain"));
     if (GetParam().full_disk) {
-        disk = std::make_unique<SmallFileSystem>();
+        disk = std::make_unique<test_support::SmallFileSystem>();
         if (!disk->mounted())
             GTEST_SKIP() << disk->why_not().toStdString();
         chosen = earlier_file = disk->path(QStringLiteral("section.tvl"));

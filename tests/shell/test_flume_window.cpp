@@ -1,6 +1,6 @@
 // The flume window driven as a user drives it: typing, clicks on page and calculate buttons, the
 // Case 1 scroll bar, the menus and the message boxes.
-#include "box_answer.h"
+#include "tests/support/box_answer.h"
 
 #include "flume/flume_sheet.h"
 #include "shell/case1_page.h"
@@ -307,8 +307,7 @@ void TestFlumeWindow::rejected_calculation_warns_then_clears_page_one()
     QCOMPARE(field("Text17")->text(), QStringLiteral("1.950"));
 
     type({"Text9", "0"});
-    SeenBox box;
-    answer_next_box(&box);
+    test_support::BoxAnswer box;
     press("Command6");
     QVERIFY(box.seen);
     QCOMPARE(box.text, QStringLiteral("数値が入力されていません。"));
@@ -328,8 +327,7 @@ void TestFlumeWindow::no_to_the_exit_question_keeps_every_value()
     for (const flume::FieldInfo &info : flume::field_table)
         before << window_->sheet().text(info.field);
 
-    SeenBox no;
-    answer_next_box(&no, QMessageBox::No);
+    test_support::BoxAnswer no(QMessageBox::No);
     entry("mnuexit")->trigger();
     QVERIFY(no.seen);
     QCOMPARE(no.text, QStringLiteral("終了しますか？"));
@@ -343,8 +341,7 @@ void TestFlumeWindow::no_to_the_exit_question_keeps_every_value()
     QVERIFY(control("Picture3")->isVisible());
     QCOMPARE(field("Text16")->text(), QStringLiteral("1.950"));
 
-    SeenBox yes;
-    answer_next_box(&yes, QMessageBox::Yes);
+    test_support::BoxAnswer yes(QMessageBox::Yes);
     window_->close();
     QVERIFY(yes.seen);
     QTRY_VERIFY(!window_);  // unloaded, not hidden

@@ -1,6 +1,6 @@
 // The launcher: showing the flume window, the lifecycle of the windows, finding and starting the
 // companions, and the single instance across two processes.
-#include "box_answer.h"
+#include "tests/support/box_answer.h"
 
 #include "flume/flume_sheet.h"
 #include "shell/companion_files.h"
@@ -132,8 +132,7 @@ void TestLauncher::windows_live_on_their_own_and_start_afresh()
     QVERIFY(first && first->isVisible());
 
     // A confirmed close unloads the flume window; the next one starts empty.
-    SeenBox yes;
-    answer_next_box(&yes, QMessageBox::Yes);
+    test_support::BoxAnswer yes(QMessageBox::Yes);
     first->close();
     QTRY_VERIFY(!first);
 
@@ -180,8 +179,7 @@ void TestLauncher::missing_reference_book_is_reported_with_the_paths()
     qputenv("curdir", dir.path().toLocal8Bit());
     auto *launcher = new Launcher;
     launcher->show();
-    SeenBox box;
-    answer_next_box(&box);
+    test_support::BoxAnswer box;
     QTest::mouseClick(launcher->findChild<QToolButton *>(QStringLiteral("Command1")), Qt::LeftButton);
     QVERIFY(box.seen);
     QCOMPARE(box.icon, QMessageBox::Warning);
@@ -220,8 +218,7 @@ void TestLauncher::morvik_that_cannot_start_is_reported()
     write_file(program, "not a program", false);
     auto *launcher = new Launcher;
     launcher->show();
-    SeenBox box;
-    answer_next_box(&box);
+    test_support::BoxAnswer box;
     QTest::mouseClick(launcher->findChild<QToolButton *>(QStringLiteral("Command3")), Qt::LeftButton);
     QVERIFY(box.seen);
     QCOMPARE(box.text, QStringLiteral("プログラムを起動できませんでした。\n") + program);
@@ -239,8 +236,7 @@ void TestLauncher::second_instance_is_refused_while_the_first_runs()
     {
         const shell::SingleInstance second(name);
         QVERIFY(!second.is_first());
-        SeenBox box;
-        answer_next_box(&box);
+        test_support::BoxAnswer box;
         QCOMPARE(shell::open_launcher(second), nullptr);
         QVERIFY(box.seen);
         QCOMPARE(box.text, QStringLiteral("アプリケーションは既に開かれています。"));
