@@ -84,13 +84,14 @@ FileResult write_in_place(const QByteArray &target, const QByteArray &bytes)
 
 // Where the folder lets no new file be made (its permissions) but the file itself may be written,
 // the file is emptied and written where it is: a temporary file and a rename are impossible there.
-// Its earlier content is kept in memory and written back when the new content cannot be written,
-// so that a full disk does not cost it even there.
+// Its earlier content (up to a size worth holding in memory) is kept and written back when the new
+// content cannot be written, so that a full disk does not cost it even there.
 FileResult overwrite_regular_file(const QByteArray &target, const QByteArray &bytes)
 {
+    constexpr qint64 max_kept_bytes = 64 * 1024 * 1024;
     QFile earlier_file(QFile::decodeName(target));
     QByteArray earlier;
-    const bool kept = earlier_file.open(QIODevice::ReadOnly)
+    const bool kept = earlier_file.open(QIODevice::ReadOnly) && earlier_file.size() <= max_kept_bytes
                       && (earlier = earlier_file.readAll(), earlier_file.error() == QFileDevice::NoError);
     earlier_file.close();
 
