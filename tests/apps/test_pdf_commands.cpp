@@ -1,6 +1,6 @@
-// `tavrel --pdf` and `morvik --pdf` as a user runs them: exit statuses as for --check, a page for
-// each printable report, and no file at all (an earlier one left alone) when nothing is printable or
-// the PDF cannot be written.
+// `tavrel --pdf`, `tavrel --reference-book` and `morvik --pdf` as a user runs them: exit statuses
+// as for --check, a page for each printable report, and no file at all (an earlier one left alone)
+// when nothing is printable or the output cannot be written.
 #include "inputfile/tvl_file.h"
 #include "tests/support/process_run.h"
 #include "tests/support/small_file_system.h"
@@ -109,6 +109,11 @@ private slots:
         QTest::newRow("tavrel: disk full") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0
                                            << QStringLiteral("full disk")
                                            << QStringLiteral("ディスクの空き領域が足りません。");
+        QTest::newRow("tavrel: reference book without a path")
+            << tavrel << QStringList{} << QStringList{"--reference-book"} << 2 << 0 << earlier << QString();
+        QTest::newRow("tavrel: reference book, output folder missing")
+            << tavrel << QStringList{} << QStringList{"--reference-book", "no/such/folder/book.pdf"} << 2 << 0 << earlier
+            << QStringLiteral("ファイルまたはフォルダーが見つかりません。");
         QTest::newRow("morvik: worked example")
             << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 0
             << 1 << earlier << QString();
