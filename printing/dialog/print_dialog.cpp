@@ -1,5 +1,6 @@
 #include "printing/dialog/print_dialog.h"
 
+#include "common/file_error.h"
 #include "printing/dialog/print_job.h"
 #include "printing/dialog/printer_choice.h"
 #include "printing/dialog/report_preview.h"
@@ -240,7 +241,7 @@ void PrintDialog::save_pdf_clicked()
     const QString path = file_dialog.selectedFiles().constFirst();
     QString error;
     if (!write_report_pdf(path, {make_report_()}, title_, &error))
-        warn(QStringLiteral("保存できませんでした。") + QLatin1Char('\n') + QDir::toNativeSeparators(path));
+        warn(common::file_failure_text(QStringLiteral("保存できませんでした。"), path, error));
 }
 
 void PrintDialog::warn(const QString &text)

@@ -368,7 +368,8 @@ private slots:
             }
         });
         QTest::mouseClick(button(dialog, "pdf_button"), Qt::LeftButton);
-        QCOMPARE(text, QStringLiteral("保存できませんでした。\n") + path);
+        QCOMPARE(text, QStringLiteral("保存できませんでした。\n") + path
+                           + QStringLiteral(" (ファイルまたはフォルダーが見つかりません。)"));
         QVERIFY(!QFile::exists(path));
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
