@@ -9,6 +9,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// The writing uses the POSIX file calls (open, write, fsync, rename, fchmod) directly rather than
+// QSaveFile: QSaveFile keeps no error number to describe the failure by, ignores a failed flush to
+// the disk, takes a short write for success and would replace a device or pipe by a file. This file
+// is therefore for POSIX systems only.
+
 namespace common {
 
 namespace {
