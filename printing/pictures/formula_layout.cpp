@@ -26,10 +26,23 @@ constexpr double kOperatorSpace = 0.2;
 constexpr double kDotSpace = 0.12;
 constexpr double kCapHeight = 0.68;        // least ascent of a text run, so rows share a top line
 
-// Adds a child's ink at (dx, dy) to a parent's.
+// Adds a child's ink, rules and letters at (dx, dy) to a parent's.
 void place(Box &parent, const Box &child, double dx, double dy)
 {
-    parent.ink.addPath(QTransform::fromTranslate(dx, dy).map(child.ink));
+    const QTransform shift = QTransform::fromTranslate(dx, dy);
+    parent.ink.addPath(shift.map(child.ink));
+    parent.rules.addPath(shift.map(child.rules));
+    for (Letters letters : child.letters) {
+        letters.origin += QPointF(dx, dy);
+        parent.letters.append(std::move(letters));
+    }
+}
+
+// Adds a shape drawn by the piece itself.
+void add_rule(Box &box, const QPainterPath &shape)
+{
+    box.ink.addPath(shape);
+    box.rules.addPath(shape);
 }
 
 QPainterPath stroked(const QPainterPath &path, double width)
@@ -76,12 +89,13 @@ public:
         Box box;
         const pictures::TextMetrics metrics = pictures::text_metrics(text_, face_, size);
         const double side = side_ * size;
-        box.ink = pictures::text_path(text_, face_, size);
-        const QRectF ink = box.ink.boundingRect();
+        const QPainterPath outline = pictures::text_path(text_, face_, size);
+        const QRectF ink = outline.boundingRect();
         // An italic letter leans past its advance; count the overhang so a following delimiter
         // does not touch it.
         const double width = std::max(metrics.advance, ink.right());
-        box.ink = QTransform::fromTranslate(side, 0).map(box.ink);
+        box.ink = outline.translated(side, 0);
+        box.letters.append({text_, face_, QPointF(side, 0), size});
         box.width = width + 2 * side;
         box.ascent = std::max(-ink.top(), kCapHeight * size);
         box.descent = std::max(ink.bottom(), 0.0);
@@ -149,7 +163,9 @@ public:
         const double den_baseline = -(axis - rule / 2 - gap) + den.ascent;
         place(box, num, left + (bar_width - num.width) / 2, num_baseline);
         place(box, den, left + (bar_width - den.width) / 2, den_baseline);
-        box.ink.addRect(QRectF(left, -axis - rule / 2, bar_width, rule));
+        QPainterPath bar;
+        bar.addRect(QRectF(left, -axis - rule / 2, bar_width, rule));
+        add_rule(box, bar);
         box.ascent = -num_baseline + num.ascent;
         box.descent = den_baseline + den.descent;
         return box;
@@ -193,9 +209,9 @@ public:
         rising.moveTo(low);
         rising.lineTo(high);
         rising.lineTo(bar_end);
-        box.ink.addPath(stroked(light, rule));
-        box.ink.addPath(stroked(heavy, 1.8 * rule));
-        box.ink.addPath(stroked(rising, rule));
+        add_rule(box, stroked(light, rule));
+        add_rule(box, stroked(heavy, 1.8 * rule));
+        add_rule(box, stroked(rising, rule));
         place(box, body, body_left, 0);
         box.width = bar_end.x() + 0.04 * size;
         box.ascent = -top;
@@ -324,13 +340,14 @@ public:
 
         Box box;
         const QPainterPath left = delimiter_path(kind_, top, bottom, width, size);
-        box.ink.addPath(QTransform::fromTranslate(outside, 0).map(left));
+        add_rule(box, QTransform::fromTranslate(outside, 0).map(left));
         const double body_left = outside + width + inside;
         place(box, body, body_left, 0);
         const double close_right = body_left + body.width + inside + width;
         // The closing delimiter: the opening one mirrored about its own centre line.
-        box.ink.addPath(QTransform(-1, 0, 0, 1, close_right, 0).map(left));
+        add_rule(box, QTransform(-1, 0, 0, 1, close_right, 0).map(left));
         box.ink.setFillRule(Qt::WindingFill);
+        box.rules.setFillRule(Qt::WindingFill);
         box.width = close_right + outside;
         box.ascent = -top;
         box.descent = bottom;
@@ -390,9 +407,14 @@ void draw_fitted(QPainter &painter, const Expr &formula, const QRectF &target)
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setTransform(fit, true);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
-    painter.drawPath(fit.map(ink));
+    QPainterPath rules = box.rules;
+    rules.setFillRule(Qt::WindingFill);
+    painter.drawPath(rules);
+    for (const Letters &letters : box.letters)
+        pictures::draw_text(painter, letters.text, letters.face, letters.origin, letters.size);
     painter.restore();
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "printing/pictures/picture_fonts.h"
+
+#include <QList>
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
@@ -12,13 +15,23 @@ class QPainter;
 
 namespace printing::formula {
 
+// A run of text of a laid-out formula: the left end of its baseline and its em.
+struct Letters {
+    QString text;
+    pictures::Face face;
+    QPointF origin;
+    double size;
+};
+
 // A laid-out piece of a formula. The origin is the left end of its baseline, y grows downwards,
 // lengths are in ems of the formula's main size.
 struct Box {
     double width = 0;
-    double ascent = 0;   // extent above the baseline
-    double descent = 0;  // extent below the baseline
-    QPainterPath ink;    // everything the piece draws, as one filled outline
+    double ascent = 0;      // extent above the baseline
+    double descent = 0;     // extent below the baseline
+    QPainterPath ink;       // everything the piece draws, as one filled outline, for measuring
+    QPainterPath rules;     // what is drawn as shapes: fraction bars, radical signs, delimiters
+    QList<Letters> letters; // what is set as text
 };
 
 // An expression as a tree of the usual typesetting boxes: text runs, rows, fractions with a bar,

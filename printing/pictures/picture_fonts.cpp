@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QHash>
+#include <QPainter>
 #include <QTransform>
 
 namespace printing::pictures {
@@ -57,6 +58,18 @@ QPainterPath text_path(const QString &text, Face face, double size)
     }
     const double scale = size / kReferencePixels;
     return QTransform::fromScale(scale, scale).map(*found);
+}
+
+void draw_text(QPainter &painter, const QString &text, Face face, QPointF origin, double size)
+{
+    const double scale = size / kReferencePixels;
+    painter.save();
+    painter.translate(origin);
+    painter.scale(scale, scale);
+    painter.setFont(picture_font(face));
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(0, 0), text);
+    painter.restore();
 }
 
 } // namespace printing::pictures
