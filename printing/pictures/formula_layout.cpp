@@ -387,27 +387,20 @@ Expr parens(Expr body) { return make<FenceNode>(Delimiter::Paren, std::move(body
 Expr brackets(Expr body) { return make<FenceNode>(Delimiter::Bracket, std::move(body)); }
 Expr braces(Expr body) { return make<FenceNode>(Delimiter::Brace, std::move(body)); }
 
-void draw_fitted(QPainter &painter, const Expr &formula, const QRectF &target)
+void draw(QPainter &painter, const Box &box, const QRectF &area, double em, Qt::Alignment align)
 {
-    const Box box = formula.layout(1.0);
-    QPainterPath ink = box.ink;
-    ink.setFillRule(Qt::WindingFill);
-    QRectF bounds = ink.boundingRect();
-    if (bounds.isEmpty() || target.isEmpty())
+    const QRectF ink = box.ink.boundingRect();
+    if (ink.isEmpty() || area.isEmpty())
         return;
-    // A closing "=" keeps the space that follows it, so the value printed after the picture does
-    // not touch it.
-    if (box.width - bounds.right() > 0.5 * kRelationSpace)
-        bounds.setRight(box.width);
-    const double scale = std::min(target.width() / bounds.width(), target.height() / bounds.height());
-    QTransform fit;
-    fit.translate(target.left(), target.center().y());
-    fit.scale(scale, scale);
-    fit.translate(-bounds.left(), -bounds.center().y());
+    const double scale = std::min({em, area.width() / ink.width(), area.height() / ink.height()});
+    const double x = align & Qt::AlignRight ? area.right() - scale * ink.right() : area.left() - scale * ink.left();
+    QTransform placement;
+    placement.translate(x, area.center().y() - scale * ink.center().y());
+    placement.scale(scale, scale);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setTransform(fit, true);
+    painter.setTransform(placement, true);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     QPainterPath rules = box.rules;

@@ -67,8 +67,9 @@ Expr braces(Expr body);
 // Height of the fraction bar and of the middle of operators above the baseline, in ems.
 double axis_height();
 
-// Fills the formula into target, as large as fits with the proportions kept: its ink touches the
-// left edge and the two edges of the tighter direction, and is centred vertically.
-void draw_fitted(QPainter &painter, const Expr &formula, const QRectF &target);
+// Draws a laid-out formula (box at an em of 1) with the given em in the painter's units, reduced
+// only where its ink would not fit area; the ink is set against area's left or right edge
+// (align) and centred vertically.
+void draw(QPainter &painter, const Box &box, const QRectF &area, double em, Qt::Alignment align);
 
 } // namespace printing::formula
