@@ -30,7 +30,8 @@ constexpr double kCapHeight = 0.68;        // least ascent of a text run, so row
 void place(Box &parent, const Box &child, double dx, double dy)
 {
     const QTransform shift = QTransform::fromTranslate(dx, dy);
-    parent.ink.addPath(shift.map(child.ink));
+    if (!child.ink.isNull())
+        parent.ink |= child.ink.translated(dx, dy);
     parent.rules.addPath(shift.map(child.rules));
     for (Letters letters : child.letters) {
         letters.origin += QPointF(dx, dy);
@@ -41,7 +42,7 @@ void place(Box &parent, const Box &child, double dx, double dy)
 // Adds a shape drawn by the piece itself.
 void add_rule(Box &box, const QPainterPath &shape)
 {
-    box.ink.addPath(shape);
+    box.ink |= shape.boundingRect();
     box.rules.addPath(shape);
 }
 
@@ -60,7 +61,7 @@ double axis_height()
 {
     // The middle of the minus sign: where fraction bars and the centres of delimiters sit.
     static const double axis = [] {
-        const QRectF bar = pictures::text_path(QStringLiteral("\u2212"), Face::Serif, 1.0).boundingRect();
+        const QRectF bar = pictures::text_ink(QStringLiteral("\u2212"), Face::Serif, 1.0);
         return -bar.center().y();
     }();
     return axis;
@@ -70,6 +71,15 @@ struct Expr::Node {
     virtual ~Node() = default;
     virtual Box layout(double size) const = 0;
 };
+
+QPainterPath Box::outline() const
+{
+    QPainterPath path = rules;
+    for (const Letters &run : letters)
+        path.addPath(pictures::text_path(run.text, run.face, run.size).translated(run.origin));
+    path.setFillRule(Qt::WindingFill);
+    return path;
+}
 
 Expr::Expr(std::shared_ptr<const Node> node) : node_(std::move(node)) {}
 
@@ -89,12 +99,11 @@ public:
         Box box;
         const pictures::TextMetrics metrics = pictures::text_metrics(text_, face_, size);
         const double side = side_ * size;
-        const QPainterPath outline = pictures::text_path(text_, face_, size);
-        const QRectF ink = outline.boundingRect();
+        const QRectF ink = pictures::text_ink(text_, face_, size);
         // An italic letter leans past its advance; count the overhang so a following delimiter
         // does not touch it.
         const double width = std::max(metrics.advance, ink.right());
-        box.ink = outline.translated(side, 0);
+        box.ink = ink.translated(side, 0);
         box.letters.append({text_, face_, QPointF(side, 0), size});
         box.width = width + 2 * side;
         box.ascent = std::max(-ink.top(), kCapHeight * size);
@@ -346,7 +355,6 @@ public:
         const double close_right = body_left + body.width + inside + width;
         // The closing delimiter: the opening one mirrored about its own centre line.
         add_rule(box, QTransform(-1, 0, 0, 1, close_right, 0).map(left));
-        box.ink.setFillRule(Qt::WindingFill);
         box.rules.setFillRule(Qt::WindingFill);
         box.width = close_right + outside;
         box.ascent = -top;
@@ -389,7 +397,7 @@ Expr braces(Expr body) { return make<FenceNode>(Delimiter::Brace, std::move(body
 
 void draw(QPainter &painter, const Box &box, const QRectF &area, double em, Qt::Alignment align)
 {
-    const QRectF ink = box.ink.boundingRect();
+    const QRectF &ink = box.ink;
     if (ink.isEmpty() || area.isEmpty())
         return;
     const double scale = std::min({em, area.width() / ink.width(), area.height() / ink.height()});

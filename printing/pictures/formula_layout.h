@@ -29,9 +29,12 @@ struct Box {
     double width = 0;
     double ascent = 0;      // extent above the baseline
     double descent = 0;     // extent below the baseline
-    QPainterPath ink;       // everything the piece draws, as one filled outline, for measuring
+    QRectF ink;             // the bounds of everything the piece draws
     QPainterPath rules;     // what is drawn as shapes: fraction bars, radical signs, delimiters
     QList<Letters> letters; // what is set as text
+
+    // Everything the piece draws as one filled outline, letters included.
+    QPainterPath outline() const;
 };
 
 // An expression as a tree of the usual typesetting boxes: text runs, rows, fractions with a bar,

@@ -43,7 +43,7 @@ const QList<FormulaPicture> &formula_pictures()
             if (!expr)
                 continue;
             FormulaPicture entry{picture, program, expr->layout(1.0), 0};
-            const QRectF ink = entry.box.ink.boundingRect();
+            const QRectF ink = entry.box.ink;
             const QSizeF size = natural_size(picture);
             entry.fit = std::min((size.width() - 2 * kClearance) / ink.width(), size.height() / ink.height());
             list.append(std::move(entry));

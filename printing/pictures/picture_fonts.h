@@ -28,8 +28,11 @@ struct TextMetrics {
 TextMetrics text_metrics(const QString &text, Face face, double size);
 
 // The outline of a text with the left end of its baseline at the origin, the em being size: the
-// exact ink of what draw_text letters, for measuring a layout.
+// ink of what draw_text letters, for measuring it.
 QPainterPath text_path(const QString &text, Face face, double size);
+
+// The bounds of a text's ink, the left end of its baseline at the origin, the em being size.
+QRectF text_ink(const QString &text, Face face, double size);
 
 // Letters a text in black with the left end of its baseline at origin, the em being size (in the
 // painter's units). It is set as text, so a PDF embeds the face and the words can be searched and

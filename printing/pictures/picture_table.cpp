@@ -29,8 +29,8 @@ void draw_corner_headings(Canvas &canvas, const QRectF &box, const QString &uppe
     const double margin = 0.18 * text_size;  // from the cell's sides
     const double clear = 0.18 * text_size;   // from the diagonal, measured upright
     const double slope = box.height() / box.width();
-    const QRectF upper = text_path(upper_right, Face::Gothic, 1).boundingRect();
-    const QRectF lower = text_path(lower_left, Face::Gothic, 1).boundingRect();
+    const QRectF upper = text_ink(upper_right, Face::Gothic, 1);
+    const QRectF lower = text_ink(lower_left, Face::Gothic, 1);
     // The ink corner next to the diagonal (bottom left of the upper heading, top right of the
     // lower one) clears it when size × (ink height + ink width × slope) stays within this room.
     const double room = box.height() - margin * (1 + slope) - clear;
