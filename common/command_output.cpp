@@ -13,4 +13,10 @@ QString message_line(const Message &message)
     return QStringLiteral("メッセージ [") + message.title + QStringLiteral("] ") + message.text;
 }
 
+int command_failure(const QString &command, const QString &reason, int status)
+{
+    write_utf8(stderr, command + QStringLiteral(": ") + reason + u'\n');
+    return status;
+}
+
 } // namespace common

@@ -12,4 +12,7 @@ namespace common {
 void write_utf8(std::FILE *stream, const QString &text);
 QString message_line(const Message &message);
 
+// Writes "command: reason" as one line on standard error and returns status, the exit status.
+int command_failure(const QString &command, const QString &reason, int status);
+
 } // namespace common

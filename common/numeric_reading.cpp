@@ -1,8 +1,9 @@
 #include "common/numeric_reading.h"
 
-#include <clocale>
-#include <cstdlib>
-#include <locale.h>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
 #include <string>
 
 namespace common {
@@ -25,22 +26,42 @@ QChar to_ascii(QChar c)
     }
 }
 
-bool is_blank(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\u3000';
-}
-
 bool is_ascii_digit(QChar c)
 {
     return c.unicode() >= u'0' && c.unicode() <= u'9';
 }
 
-// The C library's reading of a decimal number, always with "." as the point: the program runs with
-// the user's locale set, in which strtod alone might expect a comma.
-double c_locale_strtod(const char *text)
+// Reads "[sign]digits[.digits][e[sign]digits]", always with "." as the point whatever the user's
+// locale. A number beyond the range of a double reads as infinity, one too small for it as zero.
+double decimal_value(const std::string &text)
 {
-    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return strtod_l(text, nullptr, c_locale);
+    const bool negative = !text.empty() && text[0] == '-';
+    const char *first = text.data() + (!text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0);
+    const char *last = text.data() + text.size();
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large or too small: the decimal exponent of the first significant digit tells which.
+        const std::string_view digits(first, std::size_t(last - first));
+        const std::size_t e = digits.find('e');
+        const std::string_view mantissa = digits.substr(0, e);
+        long exponent = 0;
+        if (e != std::string_view::npos) {
+            const char *at = digits.data() + e + 1;
+            const bool minus = *at == '-';
+            at += *at == '-' || *at == '+' ? 1 : 0;
+            if (std::from_chars(at, last, exponent).ec == std::errc::result_out_of_range)
+                exponent = std::numeric_limits<long>::max() / 2;
+            exponent = minus ? -exponent : exponent;
+        }
+        const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+        const std::size_t significant = mantissa.find_first_not_of("0.");
+        const long position = significant == std::string_view::npos ? 0
+                              : significant < point ? long(point - significant) - 1
+                                                    : -long(significant - point);
+        value = position + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
 }
 
 struct Scan {
@@ -116,7 +137,7 @@ Scan scan_number(const QString &s)
             scan.end = j;
         }
     }
-    scan.value = c_locale_strtod(ascii.c_str());
+    scan.value = decimal_value(ascii);
     return scan;
 }
 
@@ -134,6 +155,16 @@ QString normalised(const QString &text, bool drop_inner_blanks)
 }
 
 } // namespace
+
+bool is_blank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\u3000';
+}
+
+bool is_blank(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return is_blank(c); });
+}
 
 double read_number(const QString &text)
 {

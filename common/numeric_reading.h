@@ -4,6 +4,11 @@
 
 namespace common {
 
+// The blanks of a typed number: half-width and full-width blanks, tabs and line ends.
+bool is_blank(QChar c);
+// True when text is empty or holds only blanks.
+bool is_blank(const QString &text);
+
 // Reads the leading number of a field's text; never fails. Blanks, tabs and line ends anywhere are
 // removed first; then an optional sign, digits with at most one ".", and an optional exponent
 // (E or D) are read, or a hexadecimal "&H" / octal "&O" integer. Whatever follows is ignored;

@@ -19,15 +19,6 @@ double read(const FlumeSheet &sheet, Field field)
     return common::read_number(sheet.text(field));
 }
 
-bool is_blank(const FlumeSheet &sheet, Field field)
-{
-    const QString text = sheet.text(field);
-    for (QChar c : text) {
-        if (c != u' ' && c != u'\t' && c != u'\n' && c != u'\r' && c != u'\u3000')
-            return false;
-    }
-    return true;
-}
 
 Prepared prepare(Field field, double value, common::NumberPattern pattern)
 {

@@ -26,9 +26,6 @@ double radians(double degrees);
 // The field's text read as a number (empty or non-numeric text is 0).
 double read(const FlumeSheet &sheet, Field field);
 
-// True when the field holds nothing but blanks, i.e. nothing was typed.
-bool is_blank(const FlumeSheet &sheet, Field field);
-
 // One result as it will be displayed, prepared before anything is written so that a fault anywhere in
 // a calculation leaves no partial chain on the sheet. `value` is the number read back from the shown
 // text, which is what later steps use; it is NaN when the result has no displayable value.

@@ -2,6 +2,7 @@
 #include "flume/calculations.h"
 #include "flume/flume_sheet.h"
 #include "common/messages.h"
+#include "common/numeric_reading.h"
 
 #include <cmath>
 
@@ -40,7 +41,7 @@ Section read_section(const FlumeSheet &sheet)
                    read(sheet, Field::water_unit_weight),
                    read(sheet, Field::flume_unit_weight),
                    read(sheet, Field::carried_1),
-                   is_blank(sheet, Field::t4)};
+                   common::is_blank(sheet.text(Field::t4))};
 }
 
 void lock_cases(FlumeSheet &sheet)

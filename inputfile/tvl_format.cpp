@@ -7,7 +7,8 @@ namespace {
 const QChar quote = u'"';
 const QChar comma = u',';
 
-bool is_blank(QChar c) { return c == u' ' || c == u'\t'; }
+// The blanks a line may hold around its items.
+bool is_space_or_tab(QChar c) { return c == u' ' || c == u'\t'; }
 bool is_line_end(QChar c) { return c == u'\r' || c == u'\n'; }
 
 QString quoted(const QString &text)
@@ -46,7 +47,7 @@ private:
     void skip_blanks_and_blank_lines()
     {
         for (;;) {
-            while (!at_end() && is_blank(peek()))
+            while (!at_end() && is_space_or_tab(peek()))
                 ++pos_;
             // A line end right after a line end (or at the start) is a blank line, not an item; right
             // after a comma it ends the empty item the comma began.
@@ -82,9 +83,9 @@ private:
             ++pos_;
         qsizetype end = pos_;
         qsizetype first = start;
-        while (first < end && is_blank(text_.at(first)))
+        while (first < end && is_space_or_tab(text_.at(first)))
             ++first;
-        while (end > first && is_blank(text_.at(end - 1)))
+        while (end > first && is_space_or_tab(text_.at(end - 1)))
             --end;
         item = text_.mid(first, end - first);
     }

@@ -9,7 +9,7 @@ namespace printing {
 inline const QString report_face = QStringLiteral("ＭＳ ゴシック");
 
 // Makes "ＭＳ ゴシック" and "MS Gothic" resolve to IPA Gothic, whose half-width glyphs are exactly
-// half an em, so labels padded with full-width blanks form columns as on the original page.
+// half an em, so labels padded with half-width and full-width blanks line up in columns.
 // Done in code so that no font configuration of the machine is needed. Safe to call repeatedly;
 // both programs call it at start, the windows as well as the command-line output.
 void install_font_substitutions();

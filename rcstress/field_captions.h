@@ -6,6 +6,9 @@
 
 namespace rcstress {
 
+// The title of Morvik's report, for its print job and its PDF file.
+inline const QString report_title = QStringLiteral("鉄筋コンクリート応力度の検討");
+
 // The caption that stands beside each field in Morvik's window ("鉄筋量：Ａｓ").
 inline QString field_caption(Field f)
 {

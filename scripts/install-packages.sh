@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra
   poppler-utils locales
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
+  qpdf desktop-file-utils shared-mime-info dpkg-dev xdg-utils
 )
 
 missing=()

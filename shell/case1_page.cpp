@@ -50,10 +50,10 @@ Case1Page::Case1Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QW
     put(wall, 12.75);
 
     put(add_label(QStringLiteral("※深さ h における側壁に作用するせん断力=Sso(KN)"), 240, 0), 14.625);
-    put(add_field_row(sheet, Field::case1_wall_shear, QStringLiteral("Sso="), result_x, 0, QStringLiteral("KN")),
+    put(add_result_row(sheet, Field::case1_wall_shear, result_x, 0),
         16.0, 16.25, 16.25);
     put(add_label(QStringLiteral("※深さ h における側壁に作用する曲げモーメント=Mso(KN・m)"), 240, 0), 17.875);
-    put(add_field_row(sheet, Field::case1_wall_moment, QStringLiteral("Mso="), result_x, 0, QStringLiteral("KN・m")),
+    put(add_result_row(sheet, Field::case1_wall_moment, result_x, 0),
         19.125, 19.375, 19.375);
 
     put(add_line(120, 0, 5580), 21.5);
@@ -80,10 +80,10 @@ Case1Page::Case1Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QW
     put(slab, 30.25);
 
     put(add_label(QStringLiteral("※距離Xにおけるせん断力　= Sto(KN)"), 240, 0), 32.25);
-    put(add_field_row(sheet, Field::case1_slab_shear, QStringLiteral("Sto="), result_x, 0, QStringLiteral("KN")),
+    put(add_result_row(sheet, Field::case1_slab_shear, result_x, 0),
         33.375, 33.625, 33.875);
     put(add_label(QStringLiteral("※距離Xにおける曲げモーメント　= Mto(KN・m)"), 240, 0), 35.375);
-    put(add_field_row(sheet, Field::case1_slab_moment, QStringLiteral("Mto="), result_x, 0, QStringLiteral("KN・m")),
+    put(add_result_row(sheet, Field::case1_slab_moment, result_x, 0),
         36.75, 37.125, 37.125);
 
     scroll_to(0);

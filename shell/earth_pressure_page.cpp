@@ -1,6 +1,7 @@
 #include "shell/earth_pressure_page.h"
 
 #include "flume/calculations.h"
+#include "flume/captions.h"
 #include "shell/field_edit.h"
 
 #include <QLabel>
@@ -14,7 +15,7 @@ EarthPressurePage::EarthPressurePage(flume::FlumeSheet &sheet, common::MessageSi
     : Panel(6100, 5700, parent)
 {
     setObjectName(QStringLiteral("Picture3"));
-    add_title(QStringLiteral("主働土圧"), 240, 150);
+    add_title(flume::page_caption(flume::Page::EarthPressure), 240, 150);
 
     // Every caption ends in six half-width places ("度    ", "KN/m3 "), so right-aligned they
     // put their fields in one column.
@@ -44,13 +45,13 @@ EarthPressurePage::EarthPressurePage(flume::FlumeSheet &sheet, common::MessageSi
 
     const double x = 1560;
     const double explanation_x = 3300;
-    add_field_row(sheet, Field::ka, QStringLiteral("KA ="), x, 4020);
+    add_result_row(sheet, Field::ka, x, 4020);
     add_label(QStringLiteral("（主働土圧係数）"), explanation_x, 4020 + caption_drop);
-    add_field_row(sheet, Field::pa, QStringLiteral("PA ="), x, 4410, QStringLiteral("KN/m2"));
+    add_result_row(sheet, Field::pa, x, 4410);
     add_label(QStringLiteral("（主働土圧）"), explanation_x, 4410 + caption_drop);
-    add_field_row(sheet, Field::pav, QStringLiteral("PAV ="), x, 4800, QStringLiteral("KN/m"));
+    add_result_row(sheet, Field::pav, x, 4800);
     add_label(QStringLiteral("（土圧の鉛直成分）"), explanation_x, 4800 + caption_drop);
-    add_field_row(sheet, Field::pv, QStringLiteral("PV ="), x, 5190, QStringLiteral("KN/m"));
+    add_result_row(sheet, Field::pv, x, 5190);
 }
 
 } // namespace shell

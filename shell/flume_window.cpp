@@ -1,5 +1,6 @@
 #include "shell/flume_window.h"
 
+#include "flume/captions.h"
 #include "flume/flume_sheet.h"
 #include "flume/page_chain.h"
 #include "inputfile/file_commands.h"
@@ -57,24 +58,16 @@ FlumeWindow::FlumeWindow(QWidget *parent)
     client->setFixedSize(widgets::twips_size(8790, 6150));
     setCentralWidget(client);
 
-    const struct {
-        Page page;
-        const char *caption;
-        double left;
-    } buttons[] = {
-        {Page::EarthPressure, "主働土圧", 60},
-        {Page::UpliftBearing, "浮上り・支持力", 1800},
-        {Page::Case1, "ケース.1", 3540},
-        {Page::Case2, "ケース.2", 5280},
-        {Page::Case3, "ケース.3", 7020},
-    };
-    for (const auto &b : buttons) {
-        auto *button = new QPushButton(QString::fromUtf8(b.caption), client);
-        button->setObjectName(QStringLiteral("Command%1").arg(int(b.page)));
-        widgets::place(button, b.left, 60, 1740, 300);
-        button->setEnabled(sheet_->page_button_enabled(b.page));
-        connect(button, &QPushButton::clicked, this, [this, page = b.page] { flume::open_page(*sheet_, page); });
-        page_buttons_[index(b.page)] = button;
+    // The page buttons stand in a row, 1740 twips apart.
+    double left = 60;
+    for (Page page : flume::calculation_pages) {
+        auto *button = new QPushButton(flume::page_caption(page), client);
+        button->setObjectName(QStringLiteral("Command%1").arg(int(page)));
+        widgets::place(button, left, 60, 1740, 300);
+        button->setEnabled(sheet_->page_button_enabled(page));
+        connect(button, &QPushButton::clicked, this, [this, page] { flume::open_page(*sheet_, page); });
+        page_buttons_[index(page)] = button;
+        left += 1740;
     }
 
     left_panel_ = new LeftPanel(*sheet_, client);
@@ -138,16 +131,12 @@ void FlumeWindow::build_menus()
     const struct {
         Page page;
         const char *control;
-        const char *caption;
     } entries[] = {
-        {Page::EarthPressure, "MNUP_1", "主働土圧"},
-        {Page::UpliftBearing, "mnup_2", "浮上り・基礎地盤支持力の検討"},
-        {Page::Case1, "mnup_3", "ケース . 1"},
-        {Page::Case2, "mnup_4", "ケース . 2"},
-        {Page::Case3, "mnup_5", "ケース . 3"},
+        {Page::EarthPressure, "MNUP_1"}, {Page::UpliftBearing, "mnup_2"}, {Page::Case1, "mnup_3"},
+        {Page::Case2, "mnup_4"},         {Page::Case3, "mnup_5"},
     };
     for (const auto &e : entries) {
-        QAction *entry = print->addAction(QString::fromUtf8(e.caption), this, [this, page = e.page] { print_report(page); });
+        QAction *entry = print->addAction(flume::report_title(e.page), this, [this, page = e.page] { print_report(page); });
         entry->setObjectName(QString::fromLatin1(e.control));
         entry->setEnabled(sheet_->print_entry_enabled(e.page));
         print_entries_[index(e.page)] = entry;
@@ -208,7 +197,7 @@ void FlumeWindow::save_input_file_as()
 void FlumeWindow::print_report(Page page)
 {
     // The report is made from the field texts at the moment the dialog's button is pressed.
-    printing::open_print_dialog(this, int(page), [this, page] {
+    printing::open_print_dialog(this, int(page), flume::report_title(page), [this, page] {
         return printing::flume_report(page, printing::snapshot(*sheet_));
     });
 }

@@ -1,5 +1,7 @@
 #include "shell/panel.h"
 
+#include "flume/captions.h"
+
 #include "widgets/colours.h"
 #include "shell/field_edit.h"
 #include "widgets/twips.h"
@@ -94,6 +96,12 @@ FieldRow Panel::add_field_row(flume::FlumeSheet &sheet, flume::Field field, cons
     if (!unit.isEmpty())
         row.unit = add_label(unit, x + width + 75, y + caption_drop);
     return row;
+}
+
+FieldRow Panel::add_result_row(flume::FlumeSheet &sheet, flume::Field field, double x, double y)
+{
+    const flume::ResultCaption result = flume::result_caption(field);
+    return add_field_row(sheet, field, result.caption, x, y, result.unit);
 }
 
 FieldRow Panel::add_field_in_caption_right(flume::FlumeSheet &sheet, flume::Field field, const QString &caption,

@@ -57,6 +57,8 @@ public:
     // both level with the field's text.
     FieldRow add_field_row(flume::FlumeSheet &sheet, flume::Field field, const QString &caption, double x,
                            double y, const QString &unit = {}, double width = field_width);
+    // A result's row with its caption and unit as every place that shows the result names them.
+    FieldRow add_result_row(flume::FlumeSheet &sheet, flume::Field field, double x, double y);
     // A caption that holds its field in its run of blanks, right-aligned at right, so that the
     // fields of captions with equal endings stand in one column.
     FieldRow add_field_in_caption_right(flume::FlumeSheet &sheet, flume::Field field, const QString &caption,

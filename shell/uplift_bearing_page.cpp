@@ -1,6 +1,7 @@
 #include "shell/uplift_bearing_page.h"
 
 #include "flume/calculations.h"
+#include "flume/captions.h"
 #include "shell/field_edit.h"
 
 #include <QLabel>
@@ -27,7 +28,7 @@ UpliftBearingPage::UpliftBearingPage(flume::FlumeSheet &sheet, common::MessageSi
     QPushButton *uplift = add_button(QStringLiteral("計算"), button_x, 1620);
     uplift->setObjectName(QStringLiteral("Command7"));
     connect(uplift, &QPushButton::clicked, this, [&sheet, &messages] { flume::check_uplift(sheet, messages); });
-    add_field_row(sheet, Field::uplift_safety_factor, QStringLiteral("Fs≦"), x, 2100);
+    add_result_row(sheet, Field::uplift_safety_factor, x, 2100);
 
     add_line(120, 2640, 5800);
 
@@ -40,7 +41,7 @@ UpliftBearingPage::UpliftBearingPage(flume::FlumeSheet &sheet, common::MessageSi
     bearing->setObjectName(QStringLiteral("Command8"));
     connect(bearing, &QPushButton::clicked, this, [&sheet, &messages] { flume::check_bearing(sheet, messages); });
     add_label(QStringLiteral("※qmax≦qa"), 600, 4800);
-    add_field_row(sheet, Field::max_bearing, QStringLiteral("qmax="), x, 5130, QStringLiteral("KN/m2"));
+    add_result_row(sheet, Field::max_bearing, x, 5130);
 }
 
 } // namespace shell

@@ -4,7 +4,7 @@
 
 namespace widgets {
 
-// The grey of the left panel and of every page panel.
+// The grey of both programs' windows: Morvik's window, Tavrel's left panel and every page panel.
 inline const QColor panel_colour(224, 224, 224);
 // The page button of the page being shown.
 inline const QColor shown_page_colour(255, 224, 192);

@@ -1,6 +1,7 @@
 #include "apps/morvik/check_command.h"
 
 #include "apps/morvik/section_command.h"
+#include "common/command_line.h"
 #include "common/command_output.h"
 #include "common/messages.h"
 #include "rcstress/field_captions.h"
@@ -38,8 +39,7 @@ const char help_text[] =
 
 int wrong_arguments(const QString &reason)
 {
-    common::write_utf8(stderr, QStringLiteral("morvik --check: ") + reason + u'\n');
-    return 2;
+    return common::command_failure(QStringLiteral("morvik --check"), reason + QStringLiteral(" (--help)"), 2);
 }
 
 QString plain_report(const rcstress::SectionSheet &sheet, const QList<common::Message> &messages)
@@ -75,29 +75,24 @@ QString json_report(const rcstress::SectionSheet &sheet, const QList<common::Mes
 
 } // namespace
 
-int run_check_command(int argc, char *argv[])
+int run_check_command(int argc, char *argv[], const common::CommandLine &line)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-
-    const CommandArguments read = read_command_arguments(arguments, QStringLiteral("--check"), true);
-    if (read.help) {
+    if (line.help) {
         common::write_utf8(stdout, QString::fromUtf8(help_text));
         return 0;
     }
-    if (!read.unknown_option.isEmpty())
-        return wrong_arguments(QStringLiteral("不明なオプション / unknown option: ") + read.unknown_option);
-    const QStringList &values = read.values;
+    const QStringList &values = line.operands;
     if (values.size() != rcstress::input_count)
-        return wrong_arguments(QStringLiteral("As b d M S U の 6 つの値が必要です / six values As b d M S U "
-                                              "expected, %1 given (--help)")
-                                   .arg(values.size()));
+        return wrong_arguments(
+            QStringLiteral("As b d M S U の 6 つの値が必要です / six values As b d M S U expected, %1 given").arg(values.size()));
 
+    QCoreApplication app(argc, argv);
     rcstress::SectionSheet sheet;
     common::MessageRecorder messages;
     compute_typed_section(sheet, values, messages);
 
-    common::write_utf8(stdout, read.json ? json_report(sheet, messages.messages) : plain_report(sheet, messages.messages));
+    const bool json = line.has(QStringLiteral("--json"));
+    common::write_utf8(stdout, json ? json_report(sheet, messages.messages) : plain_report(sheet, messages.messages));
     std::fflush(stdout);
     return messages.messages.isEmpty() ? 0 : 1;
 }

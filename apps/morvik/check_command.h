@@ -1,4 +1,8 @@
 #pragma once
 
+namespace common {
+struct CommandLine;
+}
+
 // morvik --check: see its --help.
-int run_check_command(int argc, char *argv[]);
+int run_check_command(int argc, char *argv[], const common::CommandLine &line);

@@ -1,21 +1,52 @@
 // Morvik: stresses of a singly reinforced concrete section. "--check" and "--pdf" run without a
-// display; otherwise the window opens.
+// display, as do "--help" and "--version"; otherwise the window opens.
 #include "apps/morvik/check_command.h"
 #include "apps/morvik/pdf_command.h"
+#include "common/program_commands.h"
 #include "printing/report_font.h"
 #include "rcstress/window/section_window.h"
 
 #include <QApplication>
-#include <cstring>
+
+namespace {
+
+const char help_text[] =
+    "使い方: morvik\n"
+    "        morvik --check [--json] As b d M S U\n"
+    "        morvik --pdf OUT.pdf As b d M S U\n"
+    "\n"
+    "単鉄筋コンクリート断面（単位幅）の応力度（P, k, j, σc, σs, τ, τo）を計算します。\n"
+    "引数なしで画面を開きます。\n"
+    "  --check     画面を開かずに計算します（morvik --check --help）。\n"
+    "  --pdf       画面を開かずに報告書を PDF に書きます（morvik --pdf --help）。\n"
+    "  --help      この説明を表示します。\n"
+    "  --version   バージョンを表示します。\n"
+    "\n"
+    "Usage: morvik\n"
+    "       morvik --check [--json] As b d M S U\n"
+    "       morvik --pdf OUT.pdf As b d M S U\n"
+    "\n"
+    "Checks the stresses of a singly reinforced concrete section of unit width (P, k, j, σc, σs, τ, τo).\n"
+    "Without arguments the window opens.\n"
+    "  --check     computes without a display (morvik --check --help).\n"
+    "  --pdf       writes the report as PDF without a display (morvik --pdf --help).\n"
+    "  --help      shows this text.\n"
+    "  --version   shows the version.\n";
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--check") == 0)
-            return run_check_command(argc, argv);
-        if (std::strcmp(argv[i], "--pdf") == 0)
-            return run_pdf_command(argc, argv);
-    }
+    const common::ProgramCommands commands{
+        QStringLiteral("morvik"),
+        QStringLiteral("Morvik"),
+        QStringLiteral(TAVREL_VERSION),
+        help_text,
+        {{QStringLiteral("--json"), false, {QStringLiteral("--check")}}},
+        {{QStringLiteral("--check"), run_check_command}, {QStringLiteral("--pdf"), run_pdf_command}},
+    };
+    if (const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands); outcome.status)
+        return *outcome.status;
     QApplication app(argc, argv);
     printing::install_font_substitutions();
     rcstress::SectionWindow window;

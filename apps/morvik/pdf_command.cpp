@@ -1,11 +1,13 @@
 #include "apps/morvik/pdf_command.h"
 
 #include "apps/morvik/section_command.h"
+#include "common/command_line.h"
 #include "common/command_output.h"
 #include "common/messages.h"
 #include "printing/pdf_output.h"
 #include "printing/rc_stress_report.h"
 #include "printing/report_font.h"
+#include "rcstress/field_captions.h"
 #include "rcstress/section_sheet.h"
 
 #include <QGuiApplication>
@@ -32,32 +34,28 @@ const char help_text[] =
 
 int fail(int status, const QString &reason)
 {
-    common::write_utf8(stderr, QStringLiteral("morvik --pdf: ") + reason + u'\n');
-    return status;
+    return common::command_failure(QStringLiteral("morvik --pdf"), reason, status);
 }
 
 } // namespace
 
-int run_pdf_command(int argc, char *argv[])
+int run_pdf_command(int argc, char *argv[], const common::CommandLine &line)
 {
+    if (line.help) {
+        common::write_utf8(stdout, QString::fromUtf8(help_text));
+        return 0;
+    }
+    QStringList values = line.operands;
+    if (values.size() != 1 + rcstress::input_count)
+        return fail(2, QStringLiteral("OUT.pdf と As b d M S U の 6 つの値が必要です / OUT.pdf and six values "
+                                      "As b d M S U expected (--help)"));
+    const QString out_path = values.takeFirst();
+
     // The report is drawn without a window: the offscreen platform needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     printing::install_font_substitutions();
-
-    const CommandArguments read = read_command_arguments(app.arguments(), QStringLiteral("--pdf"), false);
-    if (read.help) {
-        common::write_utf8(stdout, QString::fromUtf8(help_text));
-        return 0;
-    }
-    if (!read.unknown_option.isEmpty())
-        return fail(2, QStringLiteral("不明なオプション / unknown option: ") + read.unknown_option);
-    QStringList values = read.values;
-    if (values.size() != 1 + rcstress::input_count)
-        return fail(2, QStringLiteral("OUT.pdf と As b d M S U の 6 つの値が必要です / OUT.pdf and six values "
-                                      "As b d M S U expected (--help)"));
-    const QString out_path = values.takeFirst();
 
     rcstress::SectionSheet sheet;
     common::MessageRecorder messages;
@@ -70,7 +68,7 @@ int run_pdf_command(int argc, char *argv[])
         return fail(1, QStringLiteral("印刷できる結果がないため、ファイルを書きませんでした / nothing printable, no file written"));
     QString error;
     if (!printing::write_report_pdf(out_path, {printing::rc_stress_report(printing::snapshot(sheet))},
-                                    QStringLiteral("鉄筋コンクリート応力度の検討"), &error))
+                                    rcstress::report_title, &error))
         return fail(2, out_path + QStringLiteral(": ") + error);
     common::write_utf8(stdout, out_path + QStringLiteral(": 1 ページ / page\n"));
     return messages.messages.isEmpty() ? 0 : 1;

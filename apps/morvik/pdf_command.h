@@ -1,4 +1,8 @@
 #pragma once
 
+namespace common {
+struct CommandLine;
+}
+
 // morvik --pdf: see its --help.
-int run_pdf_command(int argc, char *argv[]);
+int run_pdf_command(int argc, char *argv[], const common::CommandLine &line);

@@ -1,6 +1,7 @@
 #include "apps/tavrel/check_command.h"
 
 #include "apps/tavrel/check_output.h"
+#include "common/command_line.h"
 #include "common/command_output.h"
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
@@ -52,39 +53,9 @@ const char help_text[] =
 
 enum Status { AllPassed = 0, Stopped = 1, Unusable = 2 };
 
-struct Options {
-    bool json = false;
-    bool help = false;
-    QStringList files;
-    QString error;
-};
-
-Options parse_arguments(const QStringList &arguments)
-{
-    Options options;
-    bool only_files = false;
-    for (const QString &argument : arguments.mid(1)) {
-        if (only_files || !argument.startsWith(u'-') || argument == QStringLiteral("-")) {
-            options.files.append(argument);
-        } else if (argument == QStringLiteral("--")) {
-            only_files = true;
-        } else if (argument == QStringLiteral("--check")) {
-        } else if (argument == QStringLiteral("--json")) {
-            options.json = true;
-        } else if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
-            options.help = true;
-        } else if (options.error.isEmpty()) {
-            options.error = QStringLiteral("不明なオプション / unknown option: %1 (--help)").arg(argument);
-        }
-    }
-    if (options.error.isEmpty() && !options.help && options.files.isEmpty())
-        options.error = QStringLiteral(".tvl ファイルが必要です / no .tvl file given (--help)");
-    return options;
-}
-
 void report_error(const QString &reason)
 {
-    common::write_utf8(stderr, QStringLiteral("tavrel --check: ") + reason + u'\n');
+    common::command_failure(QStringLiteral("tavrel --check"), reason, Unusable);
 }
 
 // Keeps each message with the page that was shown when it was raised.
@@ -123,22 +94,21 @@ Status check_file(const QString &path, bool json, bool &printed)
 
 } // namespace
 
-int run_check_command(int argc, char *argv[])
+int run_check_command(int argc, char *argv[], const common::CommandLine &line)
 {
-    QCoreApplication app(argc, argv);
-    const Options options = parse_arguments(QCoreApplication::arguments());
-    if (!options.error.isEmpty()) {
-        report_error(options.error);
-        return Unusable;
-    }
-    if (options.help) {
+    if (line.help) {
         std::fputs(help_text, stdout);
         return AllPassed;
     }
+    if (line.operands.isEmpty()) {
+        report_error(QStringLiteral(".tvl ファイルが必要です / no .tvl file given (--help)"));
+        return Unusable;
+    }
+    QCoreApplication app(argc, argv);
     Status status = AllPassed;
     bool printed = false;
-    for (const QString &path : options.files)
-        status = std::max(status, check_file(path, options.json, printed));
+    for (const QString &path : line.operands)
+        status = std::max(status, check_file(path, line.has(QStringLiteral("--json")), printed));
     std::fflush(stdout);
     return status;
 }

@@ -1,18 +1,59 @@
-// Tavrel: the flume check. "--check" and "--pdf" run the calculations without a display; otherwise
-// the launcher window opens.
+// Tavrel: the flume check. "--check" and "--pdf" run the calculations and "--reference-book" writes
+// the reference book without a display, as do "--help" and "--version"; otherwise the launcher
+// window opens.
 #include "apps/tavrel/check_command.h"
+#include "apps/tavrel/companion_paths.h"
 #include "apps/tavrel/pdf_command.h"
+#include "apps/tavrel/reference_book_command.h"
+#include "common/program_commands.h"
 #include "shell/tavrel_windows.h"
 
-#include <cstring>
+namespace {
+
+const char help_text[] =
+    "使い方: tavrel [ファイル.tvl]\n"
+    "        tavrel --check [--json] ファイル.tvl...\n"
+    "        tavrel --pdf OUT.pdf ファイル.tvl\n"
+    "        tavrel --reference-book OUT.pdf\n"
+    "\n"
+    "プレキャストＵ型フルームの構造計算（主働土圧、浮上り・支持力、ケース.1～3）を行います。\n"
+    "引数なしでランチャーの画面を開きます。\n"
+    "  --check     画面を開かずに .tvl ファイルを計算します（tavrel --check --help）。\n"
+    "  --pdf       画面を開かずに報告書を PDF に書きます（tavrel --pdf --help）。\n"
+    "  --reference-book  参考図書を PDF に書きます（tavrel --reference-book --help）。\n"
+    "  --help      この説明を表示します。\n"
+    "  --version   バージョンと、参考図書と Morvik の場所を表示します。\n"
+    "\n"
+    "Usage: tavrel [FILE.tvl]\n"
+    "       tavrel --check [--json] FILE.tvl...\n"
+    "       tavrel --pdf OUT.pdf FILE.tvl\n"
+    "       tavrel --reference-book OUT.pdf\n"
+    "\n"
+    "Checks a precast U-shaped concrete flume (active earth pressure, uplift and bearing, Cases 1 to 3).\n"
+    "Without arguments the launcher window opens.\n"
+    "  --check     computes .tvl files without a display (tavrel --check --help).\n"
+    "  --pdf       writes the reports as PDF without a display (tavrel --pdf --help).\n"
+    "  --reference-book  writes the reference book as PDF (tavrel --reference-book --help).\n"
+    "  --help      shows this text.\n"
+    "  --version   shows the version, and where the reference book and Morvik are found.\n";
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--check") == 0)
-            return run_check_command(argc, argv);
-        if (std::strcmp(argv[i], "--pdf") == 0)
-            return run_pdf_command(argc, argv);
-    }
+    const common::ProgramCommands commands{
+        QStringLiteral("tavrel"),
+        QStringLiteral("Tavrel"),
+        QStringLiteral(TAVREL_VERSION),
+        help_text,
+        {{QStringLiteral("--json"), false, {QStringLiteral("--check")}},
+         {QStringLiteral("--outline"), true, {QStringLiteral("--reference-book")}}},
+        {{QStringLiteral("--check"), run_check_command},
+         {QStringLiteral("--pdf"), run_pdf_command},
+         {QStringLiteral("--reference-book"), run_reference_book_command}},
+        companion_paths,
+    };
+    if (const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands); outcome.status)
+        return *outcome.status;
     return shell::run_windows(argc, argv);
 }

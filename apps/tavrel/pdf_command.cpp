@@ -1,5 +1,6 @@
 #include "apps/tavrel/pdf_command.h"
 
+#include "common/command_line.h"
 #include "common/command_output.h"
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
@@ -38,38 +39,27 @@ const char help_text[] =
 
 int fail(int status, const QString &reason)
 {
-    common::write_utf8(stderr, QStringLiteral("tavrel --pdf: ") + reason + u'\n');
-    return status;
+    return common::command_failure(QStringLiteral("tavrel --pdf"), reason, status);
 }
 
 } // namespace
 
-int run_pdf_command(int argc, char *argv[])
+int run_pdf_command(int argc, char *argv[], const common::CommandLine &line)
 {
+    if (line.help) {
+        common::write_utf8(stdout, QString::fromUtf8(help_text));
+        return 0;
+    }
+    if (line.operands.size() != 2)
+        return fail(2, QStringLiteral("OUT.pdf と FILE.tvl が必要です / OUT.pdf and FILE.tvl expected (--help)"));
+    const QString &out_path = line.operands[0];
+    const QString &tvl_path = line.operands[1];
+
     // Reports are drawn without a window: the offscreen platform needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     printing::install_font_substitutions();
-
-    QStringList paths;
-    bool pdf_seen = false;
-    for (const QString &argument : app.arguments().mid(1)) {
-        if (argument == QLatin1String("--pdf") && !pdf_seen) {
-            pdf_seen = true;
-        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            common::write_utf8(stdout, QString::fromUtf8(help_text));
-            return 0;
-        } else if (argument.startsWith(QLatin1String("--"))) {
-            return fail(2, QStringLiteral("不明なオプション / unknown option: ") + argument);
-        } else {
-            paths.append(argument);
-        }
-    }
-    if (paths.size() != 2)
-        return fail(2, QStringLiteral("OUT.pdf と FILE.tvl が必要です / OUT.pdf and FILE.tvl expected (--help)"));
-    const QString &out_path = paths[0];
-    const QString &tvl_path = paths[1];
 
     QStringList items;
     if (const inputfile::FileResult read = inputfile::read_tvl_file(tvl_path, items); !read)

@@ -34,16 +34,6 @@ struct ButtonPlace {
 };
 constexpr ButtonPlace flume_button_places[] = {{2820, 1680}, {240, 2520}, {270, 2820}, {240, 3120}, {270, 3420}};
 
-// The reports of Tavrel's print buttons, titled as the print menu names them.
-const QString flume_titles[] = {
-    QStringLiteral("主働土圧"),
-    QStringLiteral("浮上り・基礎地盤支持力の検討"),
-    QStringLiteral("ケース . 1"),
-    QStringLiteral("ケース . 2"),
-    QStringLiteral("ケース . 3"),
-};
-const QString rc_stress_title = QStringLiteral("鉄筋コンクリート応力度の検討");
-
 QPointer<PrintDialog> &open_dialog(PrintDialog::Form form)
 {
     static QPointer<PrintDialog> flume, rc_stress;
@@ -65,16 +55,16 @@ PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_b
 
 } // namespace
 
-PrintDialog *open_print_dialog(QWidget *owner, int print_button, std::function<ReportPage()> make_report)
+PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &title,
+                               std::function<ReportPage()> make_report)
 {
     print_button = qBound(1, print_button, 5);
-    return open_dialog_for(PrintDialog::Form::Flume, owner, print_button, flume_titles[print_button - 1],
-                           std::move(make_report));
+    return open_dialog_for(PrintDialog::Form::Flume, owner, print_button, title, std::move(make_report));
 }
 
-PrintDialog *open_rc_stress_print_dialog(QWidget *owner, std::function<ReportPage()> make_report)
+PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<ReportPage()> make_report)
 {
-    return open_dialog_for(PrintDialog::Form::RcStress, owner, 1, rc_stress_title, std::move(make_report));
+    return open_dialog_for(PrintDialog::Form::RcStress, owner, 1, title, std::move(make_report));
 }
 
 PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(nullptr), owner_(owner)

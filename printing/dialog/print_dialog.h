@@ -19,11 +19,13 @@ class PrintDialog;
 // is disabled while the dialog exists. print_button is the report's print button, 1..5 for
 // 主働土圧, 浮上り・基礎地盤支持力の検討, ケース . 1, ケース . 2 and ケース . 3 (Command1..Command5).
 // make_report builds the page from the current field texts when 印刷, プレビュー or PDF保存 is
-// pressed. While the dialog exists, another call shows the same dialog for the new report.
-PrintDialog *open_print_dialog(QWidget *owner, int print_button, std::function<ReportPage()> make_report);
+// pressed. title names the report, as its print entry does, for the print job and the PDF file.
+// While the dialog exists, another call shows the same dialog for the new report.
+PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &title,
+                               std::function<ReportPage()> make_report);
 
 // Opens Morvik's print dialog ("印刷", Form4): the same dialog with its single print button.
-PrintDialog *open_rc_stress_print_dialog(QWidget *owner, std::function<ReportPage()> make_report);
+PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<ReportPage()> make_report);
 
 // The print dialog: the printer box and its two information labels, the printer's properties,
 // print, preview, PDF and cancel. It draws nothing itself: the report's page goes to the print job,

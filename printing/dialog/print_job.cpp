@@ -1,6 +1,7 @@
 #include "printing/dialog/print_job.h"
 
 #include "printing/dialog/printer_choice.h"
+#include "printing/dialog/spooler.h"
 #include "printing/report_renderer.h"
 
 #include <QPageLayout>
@@ -8,27 +9,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-#ifdef TAVREL_HAVE_CUPS
-#include <cups/cups.h>
-#endif
-
 namespace printing {
-
-namespace {
-
-// Whether the print system turned the finished document away (a printer that accepts no jobs, a
-// scheduler that is gone). The printer object does not say so itself; the spooler's answer to the
-// last request, the submission of the job, does.
-bool spooler_refused_job()
-{
-#ifdef TAVREL_HAVE_CUPS
-    return cupsLastError() >= IPP_STATUS_ERROR_BAD_REQUEST;
-#else
-    return false;
-#endif
-}
-
-} // namespace
 
 void set_report_page(QPrinter &printer)
 {
@@ -57,7 +38,7 @@ PrintOutcome print_report(const QString &printer_name, const ReportPage &page,
     // A failure while drawing still ends the document, so that what was drawn is not left pending.
     const bool drawn = render_report(painter, page);
     const bool ended = painter.end();
-    if (!drawn || !ended || printer.printerState() == QPrinter::Error || spooler_refused_job())
+    if (!drawn || !ended || printer.printerState() == QPrinter::Error || spooler_refused_last_job())
         return PrintOutcome::PrinterFailed;
     return PrintOutcome::Printed;
 }

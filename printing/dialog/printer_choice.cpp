@@ -1,5 +1,7 @@
 #include "printing/dialog/printer_choice.h"
 
+#include "printing/dialog/spooler.h"
+
 #include <QCoreApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -7,10 +9,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-
-#ifdef TAVREL_HAVE_CUPS
-#include <cups/cups.h>
-#endif
 
 namespace printing {
 
@@ -37,23 +35,6 @@ void release_printers()
     printers() = nullptr;
 }
 
-QString device_uri(const QString &name)
-{
-#ifdef TAVREL_HAVE_CUPS
-    const QByteArray utf8 = name.toUtf8();
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, utf8.constData(), nullptr);
-    if (!dest)
-        return {};
-    const char *uri = cupsGetOption("device-uri", dest->num_options, dest->options);
-    QString port = uri ? QString::fromUtf8(uri) : QString();
-    cupsFreeDests(1, dest);
-    return port;
-#else
-    Q_UNUSED(name);
-    return {};
-#endif
-}
-
 } // namespace
 
 QStringList installed_printer_names()
@@ -72,7 +53,7 @@ QString printer_port(const QString &name)
 {
     if (!printer_installed(name))
         return {};
-    const QString uri = device_uri(name);
+    const QString uri = spooler_device_uri(name);
     return uri.isEmpty() ? QPrinterInfo::printerInfo(name).location() : uri;
 }
 

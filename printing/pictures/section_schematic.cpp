@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include <cmath>
+#include <numbers>
 
 namespace printing::pictures {
 
@@ -17,7 +18,7 @@ constexpr double kHead = 110;
 
 QPointF on_circle(QPointF centre, double radius, double degrees)
 {
-    const double a = degrees * M_PI / 180.0;
+    const double a = degrees * std::numbers::pi / 180.0;
     return {centre.x() + radius * std::cos(a), centre.y() - radius * std::sin(a)};
 }
 

@@ -1,5 +1,6 @@
 #include "rcstress/window/result_rows.h"
 
+#include "widgets/colours.h"
 #include "widgets/picture_widget.h"
 #include "printing/report_font.h"
 #include "rcstress/field_captions.h"
@@ -22,7 +23,6 @@ QColor menu_bar_colour()
 {
     return QApplication::palette("QMenuBar").color(QPalette::Window);
 }
-const QColor window_grey(0xE0, 0xE0, 0xE0);
 
 void set_base(QWidget *widget, const QColor &colour)
 {
@@ -105,7 +105,7 @@ void add_stress_blocks(QWidget *client, SectionSheet &sheet)
         edit->setFocusPolicy(Qt::ClickFocus);
         edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         edit->setFont(printing::report_font(12));
-        set_base(edit, window_grey);
+        set_base(edit, widgets::panel_colour);
         widgets::place(edit, 3480, middle - 187.5, 2000, 375);
 
         place_picture(block.table, client, 5760, block.table_top);

@@ -3,11 +3,13 @@
 #include "printing/dialog/print_dialog.h"
 #include "printing/rc_stress_report.h"
 #include "printing/report_font.h"
+#include "rcstress/field_captions.h"
 #include "rcstress/section_stress.h"
 #include "rcstress/window/input_frame.h"
 #include "rcstress/window/reference_window.h"
 #include "rcstress/window/result_rows.h"
 #include "rcstress/window/section_field_edit.h"
+#include "widgets/colours.h"
 #include "widgets/twips.h"
 
 #include <QCloseEvent>
@@ -20,7 +22,6 @@ namespace rcstress {
 
 namespace {
 
-const QColor window_grey(0xE0, 0xE0, 0xE0);
 
 // A one-pixel line across the top of the client area, under the menu bar.
 void add_rule(QWidget *client, int top, const QColor &colour)
@@ -66,7 +67,7 @@ SectionWindow::SectionWindow(QWidget *parent) : QMainWindow(parent)
     client->setFont(printing::report_font(9));
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, window_grey);
+    palette.setColor(QPalette::Window, widgets::panel_colour);
     client->setPalette(palette);
     setCentralWidget(client);
 
@@ -130,7 +131,7 @@ void SectionWindow::calculate()
 void SectionWindow::print_report()
 {
     // Form4; the report is made from the field texts at the moment its button is pressed.
-    printing::open_rc_stress_print_dialog(this, [this] {
+    printing::open_rc_stress_print_dialog(this, report_title, [this] {
         return printing::rc_stress_report(printing::snapshot(sheet_));
     });
 }

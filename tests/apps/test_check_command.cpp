@@ -6,7 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
+#include "tests/support/process_run.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -31,11 +31,7 @@ QStringList with(QStringList inputs, int index, const QString &text)
     return inputs;
 }
 
-struct TavrelRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using TavrelRun = test_support::ProcessRun;
 
 class CheckCommand : public testing::Test
 {
@@ -56,22 +52,10 @@ protected:
         return path;
     }
 
-    // Runs tavrel with no display: no X or Wayland server and no platform plugin named.
+    // Runs tavrel with no display.
     static TavrelRun tavrel(const QStringList &arguments)
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QString::fromLatin1(name));
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(TAVREL_PATH), arguments);
-        TavrelRun run;
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-            return run;
-        run.status = process.exitCode();
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return test_support::run_process(QStringLiteral(TAVREL_PATH), arguments, test_support::Display::None);
     }
 
     static QJsonObject json_line(const QString &line)
@@ -265,8 +249,9 @@ TEST_P(CheckStatus, ExitsAsDocumented)
         reported += run.out.count(path);
     EXPECT_EQ(reported, GetParam().files_reported) << run.out.toStdString();
     EXPECT_EQ(run.err.count(u'\n'), GetParam().error_lines) << run.err.toStdString();
-    if (GetParam().arguments.contains("MISSING"))
+    if (GetParam().arguments.contains("MISSING")) {
         EXPECT_TRUE(run.err.contains(missing));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -279,7 +264,12 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"NoFile", {"--check"}, 2, 0, 1},
         StatusRow{"NoFileJson", {"--check", "--json"}, 2, 0, 1},
         StatusRow{"UnknownOption", {"--check", "--verbose", "GOOD"}, 2, 0, 1},
-        StatusRow{"FileAfterDoubleDash", {"--check", "--", "GOOD"}, 0, 1, 0}),
+        StatusRow{"FileAfterDoubleDash", {"--check", "--", "GOOD"}, 0, 1, 0},
+        StatusRow{"HelpNeedsNoDisplay", {"--help"}, 0, 0, 0},
+        StatusRow{"VersionNeedsNoDisplay", {"--version"}, 0, 0, 0},
+        StatusRow{"UnknownOptionWithoutCommand", {"--verbose", "GOOD"}, 2, 0, 1},
+        StatusRow{"JsonWithoutCommand", {"--json", "GOOD"}, 2, 0, 1},
+        StatusRow{"TwoCommands", {"--check", "--pdf", "GOOD"}, 2, 0, 1}),
     [](const testing::TestParamInfo<StatusRow> &info) { return std::string(info.param.name); });
 
 TEST_F(CheckCommand, HelpInJapaneseAndEnglish)

@@ -1,9 +1,10 @@
-// `tavrel --pdf` and `morvik --pdf` as a user runs them: exit statuses as for --check, a page for
-// each printable report, and no file at all (an earlier one left alone) when nothing is printable.
+// `tavrel --pdf`, `tavrel --reference-book` and `morvik --pdf` as a user runs them: exit statuses
+// as for --check, a page for each printable report, and no file at all (an earlier one left alone)
+// when nothing is printable or the output cannot be written.
 #include "inputfile/tvl_file.h"
+#include "tests/support/process_run.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,11 +25,8 @@ QStringList with(int index, const QString &text)
 
 int page_count(const QString &pdf)
 {
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {pdf});
-    info.waitForFinished();
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("Pages: +(\\d+)")).match(QString::fromUtf8(info.readAllStandardOutput()));
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages: +(\\d+)"))
+                                          .match(test_support::run_process(QStringLiteral("pdfinfo"), {pdf}).out);
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
@@ -58,9 +56,15 @@ private slots:
             << tavrel << with(7, "0") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 0;
         QTest::newRow("tavrel: missing input file")
             << tavrel << QStringList{} << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0;
+        QTest::newRow("tavrel: paths after --")
+            << tavrel << worked << QStringList{"--pdf", "--", "OUT", "TVL"} << 0 << 5;
         QTest::newRow("tavrel: no output path") << tavrel << worked << QStringList{"--pdf", "TVL"} << 2 << 0;
         QTest::newRow("tavrel: output folder missing")
             << tavrel << worked << QStringList{"--pdf", "no/such/folder/out.pdf", "TVL"} << 2 << 0;
+        QTest::newRow("tavrel: reference book without a path")
+            << tavrel << QStringList{} << QStringList{"--reference-book"} << 2 << 0;
+        QTest::newRow("tavrel: reference book, output folder missing")
+            << tavrel << QStringList{} << QStringList{"--reference-book", "no/such/folder/book.pdf"} << 2 << 0;
         QTest::newRow("morvik: worked example")
             << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 0 << 1;
         QTest::newRow("morvik: negative moment is a value")
@@ -96,14 +100,11 @@ private slots:
                 argument = tvl_path;
         }
 
-        QProcess process;
-        process.setWorkingDirectory(dir.path());
-        process.start(program, arguments);
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), status);
+        const test_support::ProcessRun run = test_support::run_process(program, arguments, test_support::Display::Inherited,
+                                                                        dir.path());
+        QCOMPARE(run.status, status);
         if (status == 2)
-            QVERIFY(!process.readAllStandardError().isEmpty());
+            QVERIFY(!run.err.isEmpty());
         if (pages == 0) {
             QFile earlier(out);
             QVERIFY(earlier.open(QIODevice::ReadOnly));

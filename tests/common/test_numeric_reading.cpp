@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <QString>
 #include <cmath>
 #include <string>
@@ -104,10 +106,24 @@ INSTANTIATE_TEST_SUITE_P(
                     WholeReading{"letters", "abc", false, 0},
                     WholeReading{"comma", "1,5", false, 0}));
 
-TEST(ReadNumber, HugeExponentReadsAsInfinityNotAsAFailure)
+TEST(ReadNumber, BeyondTheRangeOfADoubleReadsAsInfinityOrZero)
 {
-    EXPECT_TRUE(std::isinf(common::read_number(QStringLiteral("1e999"))));
-    EXPECT_EQ(common::read_number(QStringLiteral("1e-999")), 0);
+    const double infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        QString text;
+        double value;
+    } rows[] = {
+        {QStringLiteral("1e999"), infinity},
+        {QStringLiteral("-1e999"), -infinity},
+        {QStringLiteral("1e99999999999999999999"), infinity},
+        {QStringLiteral("1e-999"), 0},
+        {QStringLiteral("1e-99999999999999999999"), 0},
+        {QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1"), 0},
+        {QStringLiteral("1") + QString(400, u'0'), infinity},
+        {QStringLiteral("0.001e312"), infinity},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(common::read_number(row.text), row.value) << row.text.left(40).toStdString();
 }
 
 // The program runs with the user's locale set; a locale with a decimal comma must not change how

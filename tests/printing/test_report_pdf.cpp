@@ -9,9 +9,10 @@
 #include "inputfile/tvl_file.h"
 #include "rcstress/section_sheet.h"
 #include "rcstress/section_stress.h"
+#include "tests/support/pdf_words.h"
+#include "tests/support/process_run.h"
 
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,54 +44,12 @@ const QStringList morvik_inputs = {"10", "100", "20", "1000000", "20000", "30"};
 
 enum class Doc { Worked, Dry, Morvik };
 
-struct Word {
-    QString text;
-    double x;
-    double y;
-};
+using Word = test_support::PdfWord;
 
 struct Pdf {
     QString path;
     QList<QList<Word>> pages;
 };
-
-struct Tool {
-    int exit_code = -1;
-    QString out;
-};
-
-Tool run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput())};
-}
-
-QString unescaped(QString text)
-{
-    text.replace(QStringLiteral("&lt;"), QStringLiteral("<")).replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-    text.replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&apos;"), QStringLiteral("'"));
-    return text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-}
-
-QList<QList<Word>> words_of(const QString &pdf)
-{
-    const QString html = run(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"}).out;
-    static const QRegularExpression word_re(
-        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"[0-9.]+\">([^<]*)</word>"));
-    QList<QList<Word>> pages;
-    for (const QString &page : html.split(QStringLiteral("<page "), Qt::SkipEmptyParts).mid(1)) {
-        QList<Word> words;
-        for (const QRegularExpressionMatch &m : word_re.globalMatch(page))
-            words.append({unescaped(m.captured(3)), m.captured(1).toDouble(),
-                          m.captured(2).toDouble()});
-        pages.append(words);
-    }
-    return pages;
-}
 
 // The field texts each flume report is drawn from: the sheet after the whole chain, with the
 // report's own page opened.
@@ -237,7 +196,7 @@ class TestReportPdf : public QObject
 private:
     QTemporaryDir dir_;
     std::map<Doc, Pdf> pdfs_;
-    std::map<Doc, Tool> commands_;
+    std::map<Doc, test_support::ProcessRun> commands_;
     std::map<Doc, std::array<std::array<QString, flume::field_count>, 6>> flume_texts_;
     std::array<QString, rcstress::field_count> rc_texts_;
 
@@ -255,8 +214,8 @@ private:
         const QString tvl = dir_.filePath(name + QStringLiteral(".tvl"));
         QVERIFY(inputfile::write_tvl_file(tvl, inputs));
         const QString pdf = dir_.filePath(name + QStringLiteral(".pdf"));
-        commands_[doc] = run(QStringLiteral(TAVREL_PATH), {"--pdf", pdf, tvl});
-        pdfs_[doc] = {pdf, words_of(pdf)};
+        commands_[doc] = test_support::run_process(QStringLiteral(TAVREL_PATH), {"--pdf", pdf, tvl});
+        pdfs_[doc] = {pdf, test_support::pdf_words(pdf)};
         flume_texts_[doc] = flume_texts(inputs);
     }
 
@@ -268,8 +227,8 @@ private slots:
         write_flume_pdf(Doc::Dry, dry_inputs(), QStringLiteral("dry"));
 
         const QString pdf = dir_.filePath(QStringLiteral("section.pdf"));
-        commands_[Doc::Morvik] = run(QStringLiteral(MORVIK_PATH), QStringList{"--pdf", pdf} + morvik_inputs);
-        pdfs_[Doc::Morvik] = {pdf, words_of(pdf)};
+        commands_[Doc::Morvik] = test_support::run_process(QStringLiteral(MORVIK_PATH), QStringList{"--pdf", pdf} + morvik_inputs);
+        pdfs_[Doc::Morvik] = {pdf, test_support::pdf_words(pdf)};
         rcstress::SectionSheet sheet;
         for (int i = 0; i < rcstress::input_count; ++i)
             sheet.set_text(rcstress::field_table[std::size_t(i)].field, morvik_inputs[i]);
@@ -291,12 +250,12 @@ private slots:
     {
         QFETCH(Doc, doc);
         QFETCH(int, pages);
-        QCOMPARE(commands_[doc].exit_code, 0);
+        QCOMPARE(commands_[doc].status, 0);
         const QString path = pdfs_[doc].path;
         QCOMPARE(pdfs_[doc].pages.size(), pages);
 
         // Every page A4 portrait.
-        const QString info = run(QStringLiteral("pdfinfo"), {"-f", "1", "-l", QString::number(pages), path}).out;
+        const QString info = test_support::run_process(QStringLiteral("pdfinfo"), {"-f", "1", "-l", QString::number(pages), path}).out;
         static const QRegularExpression page_size(QStringLiteral("Page +\\d+ size: +([0-9.]+) x ([0-9.]+) pts \\(A4\\)"));
         int a4_pages = 0;
         for (const QRegularExpressionMatch &m : page_size.globalMatch(info)) {
@@ -308,7 +267,7 @@ private slots:
 
         // IPA Gothic and the formulas' serif face with its italics embedded, as subsets: the
         // pictures' lettering is text too, and the five pages together stay within 80 KB.
-        const QStringList fonts = run(QStringLiteral("pdffonts"), {path}).out.split(u'\n', Qt::SkipEmptyParts).mid(2);
+        const QStringList fonts = test_support::run_process(QStringLiteral("pdffonts"), {path}).out.split(u'\n', Qt::SkipEmptyParts).mid(2);
         QStringList embedded;
         for (const QString &line : fonts) {
             const QStringList columns = line.simplified().split(u' ');

@@ -1,8 +1,9 @@
 // The flume window driven as a user drives it: typing, clicks on page and calculate buttons, the
 // Case 1 scroll bar, the menus and the message boxes.
-#include "box_answer.h"
+#include "tests/support/box_answer.h"
 
 #include "flume/flume_sheet.h"
+#include "printing/book/reference_book.h"
 #include "shell/case1_page.h"
 #include "shell/flume_window.h"
 #include "widgets/screen_font.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -51,6 +53,7 @@ private slots:
     void no_to_the_exit_question_keeps_every_value();
     void about_box_disables_the_window_until_ok();
     void saved_inputs_come_back_through_open();
+    void help_references_name_chapters_of_the_book();
 
 private:
     template<typename T = QWidget>
@@ -307,8 +310,7 @@ void TestFlumeWindow::rejected_calculation_warns_then_clears_page_one()
     QCOMPARE(field("Text17")->text(), QStringLiteral("1.950"));
 
     type({"Text9", "0"});
-    SeenBox box;
-    answer_next_box(&box);
+    test_support::BoxAnswer box;
     press("Command6");
     QVERIFY(box.seen);
     QCOMPARE(box.text, QStringLiteral("数値が入力されていません。"));
@@ -328,8 +330,7 @@ void TestFlumeWindow::no_to_the_exit_question_keeps_every_value()
     for (const flume::FieldInfo &info : flume::field_table)
         before << window_->sheet().text(info.field);
 
-    SeenBox no;
-    answer_next_box(&no, QMessageBox::No);
+    test_support::BoxAnswer no(QMessageBox::No);
     entry("mnuexit")->trigger();
     QVERIFY(no.seen);
     QCOMPARE(no.text, QStringLiteral("終了しますか？"));
@@ -343,8 +344,7 @@ void TestFlumeWindow::no_to_the_exit_question_keeps_every_value()
     QVERIFY(control("Picture3")->isVisible());
     QCOMPARE(field("Text16")->text(), QStringLiteral("1.950"));
 
-    SeenBox yes;
-    answer_next_box(&yes, QMessageBox::Yes);
+    test_support::BoxAnswer yes(QMessageBox::Yes);
     window_->close();
     QVERIFY(yes.seen);
     QTRY_VERIFY(!window_);  // unloaded, not hidden
@@ -426,3 +426,22 @@ int main(int argc, char *argv[])
 }
 
 #include "test_flume_window.moc"
+
+void TestFlumeWindow::help_references_name_chapters_of_the_book()
+{
+    QStringList chapters;
+    for (const printing::book::Chapter &chapter : printing::book::reference_book().chapters)
+        chapters.append(chapter.title);
+    // "（ヘルプ：「Tavrel」断面寸法の設計参照）", "（ヘルプ：「Tavrel」　ケース.1 参照）": the name between
+    // the book's title and "参照", blanks around it aside.
+    const QRegularExpression reference(QStringLiteral("^（ヘルプ：「Tavrel」[ 　]*(.*?)[ 　]*参照）$"));
+    QStringList named;
+    for (const QLabel *label : window_->findChildren<QLabel *>()) {
+        const QRegularExpressionMatch m = reference.match(label->text());
+        if (m.hasMatch())
+            named.append(m.captured(1));
+    }
+    QCOMPARE(named.size(), 6);
+    for (const QString &name : named)
+        QVERIFY2(chapters.contains(name), qPrintable(name));
+}

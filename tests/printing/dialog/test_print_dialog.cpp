@@ -3,6 +3,8 @@
 // PDF and the reported failures.
 #include "printing/dialog/print_dialog.h"
 #include "printing/dialog/printer_choice.h"
+#include "tests/support/box_answer.h"
+#include "tests/support/process_run.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,7 +19,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -43,39 +44,13 @@ using Opener = std::function<printing::PrintDialog *(QWidget *owner)>;
 
 Opener flume_opener(int button)
 {
-    return [button](QWidget *owner) { return printing::open_print_dialog(owner, button, sample_page); };
+    return [button](QWidget *owner) { return printing::open_print_dialog(owner, button, QStringLiteral("報告書"), sample_page); };
 }
 
 Opener rc_stress_opener()
 {
-    return [](QWidget *owner) { return printing::open_rc_stress_print_dialog(owner, sample_page); };
+    return [](QWidget *owner) { return printing::open_rc_stress_print_dialog(owner, QStringLiteral("報告書"), sample_page); };
 }
-
-// Runs handle on the next modal window that opens while the caller's action runs, then lets the
-// caller go on. Returns the handler's record of whether anything opened.
-class ModalWatcher
-{
-public:
-    explicit ModalWatcher(std::function<void(QWidget *)> handle) : handle_(std::move(handle))
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || seen_.contains(modal))
-                return;
-            seen_.append(modal);
-            opened_ = true;
-            handle_(modal);
-        });
-        timer_.start(20);
-    }
-    bool opened() const { return opened_; }
-
-private:
-    std::function<void(QWidget *)> handle_;
-    QTimer timer_;
-    QList<QPointer<QWidget>> seen_;
-    bool opened_ = false;
-};
 
 QPushButton *button(QWidget *dialog, const QString &name)
 {
@@ -91,14 +66,6 @@ void type_file_name(QFileDialog *files, const QString &path)
     static_cast<QDialog *>(files)->accept();  // what the save button does
 }
 
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 } // namespace
 
@@ -121,7 +88,7 @@ private slots:
     void starts_with_the_default_printer()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         auto *box = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
         QStringList listed;
         for (int i = 0; i < box->count(); ++i)
@@ -204,8 +171,8 @@ private slots:
     void reopening_switches_the_print_button()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> first = printing::open_print_dialog(&owner, 4, sample_page);
-        QPointer<printing::PrintDialog> second = printing::open_print_dialog(&owner, 2, sample_page);
+        QPointer<printing::PrintDialog> first = printing::open_print_dialog(&owner, 4, QStringLiteral("報告書"), sample_page);
+        QPointer<printing::PrintDialog> second = printing::open_print_dialog(&owner, 2, QStringLiteral("報告書"), sample_page);
         QCOMPARE(first, second);
         QVERIFY(!button(second, "Command4")->isVisible());
         QVERIFY(button(second, "Command2")->isVisible());
@@ -227,7 +194,7 @@ private slots:
         QFETCH(QString, closing);
         QWidget owner;
         owner.show();
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 3, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 3, QStringLiteral("報告書"), sample_page);
         QVERIFY(!owner.isEnabled());
         if (closing == "cancel")
             QTest::mouseClick(button(dialog, "Command6"), Qt::LeftButton);
@@ -243,7 +210,7 @@ private slots:
     void a_chosen_printer_stays_chosen()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         auto *box = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
         box->setCurrentIndex(box->findText(second_queue));
         emit box->activated(box->currentIndex());
@@ -258,7 +225,7 @@ private slots:
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
 
-        dialog = printing::open_rc_stress_print_dialog(&owner, sample_page);
+        dialog = printing::open_rc_stress_print_dialog(&owner, QStringLiteral("報告書"), sample_page);
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText(), second_queue);
         QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("種類：　tavrel-pdf-2"));
         dialog->reject();
@@ -280,10 +247,10 @@ private slots:
         QFETCH(QString, box_text);
         QFETCH(bool, shown);
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         dialog->findChild<QComboBox *>(QStringLiteral("Combo1"))->setEditText(box_text);
         bool page_setup = false;
-        ModalWatcher watcher([&](QWidget *modal) {
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
             page_setup = qobject_cast<QPageSetupDialog *>(modal) != nullptr;
             qobject_cast<QDialog *>(modal)->reject();
         });
@@ -311,11 +278,11 @@ private slots:
         QFETCH(QString, message);
         QWidget owner;
         owner.show();
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 5, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 5, QStringLiteral("報告書"), sample_page);
         dialog->findChild<QComboBox *>(QStringLiteral("Combo1"))->setEditText(box_text);
         QString text, title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        ModalWatcher watcher([&](QWidget *modal) {
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
             auto *box = qobject_cast<QMessageBox *>(modal);
             QVERIFY(box);
             text = box->text();
@@ -336,11 +303,11 @@ private slots:
     void preview_fits_the_page_width()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
         int pages = 0;
         QSize size;
-        ModalWatcher watcher([&](QWidget *modal) {
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
             auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
             QVERIFY(preview);
             auto *view = preview->findChild<QPrintPreviewWidget *>();
@@ -367,9 +334,9 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("報告書"));  // the .pdf is added
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         QStringList filters;
-        ModalWatcher watcher([&](QWidget *modal) {
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
             auto *files = qobject_cast<QFileDialog *>(modal);
             QVERIFY(files);
             filters = files->nameFilters();
@@ -379,8 +346,8 @@ private slots:
         QCOMPARE(filters, QStringList{QStringLiteral("*.pdf")});
         const QString pdf = path + QStringLiteral(".pdf");
         QVERIFY(QFile::exists(pdf));
-        QVERIFY(run(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("(A4)")));
-        QVERIFY(run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).contains(QStringLiteral("主働土圧")));
+        QVERIFY(test_support::run_process(QStringLiteral("pdfinfo"), {pdf}).out.contains(QStringLiteral("(A4)")));
+        QVERIFY(test_support::run_process(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out.contains(QStringLiteral("主働土圧")));
         QVERIFY(!dialog.isNull());
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
@@ -389,10 +356,10 @@ private slots:
     void unwritable_pdf_is_reported()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, sample_page);
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         const QString path = QStringLiteral("/nonexistent-folder/報告書.pdf");
         QString text;
-        ModalWatcher watcher([&](QWidget *modal) {
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
             if (auto *files = qobject_cast<QFileDialog *>(modal)) {
                 type_file_name(files, path);
             } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {

@@ -1,12 +1,17 @@
 // Prints every report through the print dialog to a real CUPS queue (cups-pdf, set up by
 // scripts/setup-test-printer.sh) and reads back the PDF the queue produced.
+#include "flume/captions.h"
 #include "flume/flume_sheet.h"
 #include "printing/dialog/print_dialog.h"
 #include "printing/flume_reports.h"
 #include "printing/rc_stress_report.h"
+#include "rcstress/field_captions.h"
 #include "rcstress/section_sheet.h"
 #include "rcstress/window/section_window.h"
 #include "shell/flume_window.h"
+#include "tests/support/box_answer.h"
+#include "tests/support/pdf_words.h"
+#include "tests/support/process_run.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,13 +45,11 @@ QString output_folder(const QString &queue)
     return QStringLiteral("/var/spool/tavrel-test-printers/") + queue;
 }
 
+// The standard output of a tool that succeeded; empty otherwise.
 QString run(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const test_support::ProcessRun run = test_support::run_process(program, arguments);
+    return run.status == 0 ? run.out : QString();
 }
 
 QSet<QString> pdfs_in(const QString &queue)
@@ -89,26 +92,6 @@ QStringList wait_for_printed(const QString &queue, const QSet<QString> &before)
         QTest::qWait(100);
     }
     return {};
-}
-
-struct Word {
-    QString text;
-    double x, y;  // top-left corner, points from the paper's top-left corner
-};
-
-QList<Word> words_of(const QString &pdf)
-{
-    const QString xhtml = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    static const QRegularExpression word_pattern(
-        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
-    QList<Word> words;
-    for (const auto &m : word_pattern.globalMatch(xhtml)) {
-        QString text = m.captured(3);
-        text.replace(QStringLiteral("&lt;"), QStringLiteral("<")).replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-        text.replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-        words.append({text, m.captured(1).toDouble(), m.captured(2).toDouble()});
-    }
-    return words;
 }
 
 // A word expected on the page: its text and where the run that starts with it was placed, in twips
@@ -159,20 +142,11 @@ QPushButton *visible_print_button(QWidget *dialog)
 // Presses the button and answers the message box it brings up; the box's text, empty when none came.
 QString press_and_answer(QPushButton *button, QMessageBox::Icon *icon = nullptr)
 {
-    QString message;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            answer.stop();
-            message = box->text();
-            if (icon)
-                *icon = box->icon();
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    answer.start(20);
+    test_support::BoxAnswer answer;
     QTest::mouseClick(button, Qt::LeftButton);
-    return message;
+    if (icon)
+        *icon = answer.icon;
+    return answer.text;
 }
 
 // One A4 portrait page, its text in IPA Gothic embedded in the file.
@@ -272,7 +246,7 @@ private slots:
 
         auto flume_dialog = [this](int button, flume::Page page) -> MakeDialog {
             return [this, button, page](QWidget *owner) {
-                return printing::open_print_dialog(owner, button, [this, page] {
+                return printing::open_print_dialog(owner, button, flume::report_title(page), [this, page] {
                     return printing::flume_report(page, printing::snapshot(flume_sheet_));
                 });
             };
@@ -297,7 +271,7 @@ private slots:
                                  << QList<Sample>{{"【計算結果】", 600, 4600}, {"-1.08", 6700, 5500}};
         QTest::newRow("鉄筋コンクリート応力度の検討")
             << MakeDialog([this](QWidget *owner) {
-                   return printing::open_rc_stress_print_dialog(owner, [this] {
+                   return printing::open_rc_stress_print_dialog(owner, rcstress::report_title, [this] {
                        return printing::rc_stress_report(printing::snapshot(section_sheet_));
                    });
                })
@@ -318,10 +292,10 @@ private slots:
             return;
 
         const QPointF origin = printable_origin(first_queue);
-        const QList<Word> words = words_of(pdf);
+        const QList<test_support::PdfWord> words = test_support::pdf_words(pdf).value(0);
         for (const Sample &sample : samples) {
             const double x = origin.x() + sample.x / 20.0, y = origin.y() + sample.y / 20.0;
-            const auto found = std::find_if(words.begin(), words.end(), [&](const Word &w) {
+            const auto found = std::find_if(words.begin(), words.end(), [&](const test_support::PdfWord &w) {
                 return w.text == sample.text && qAbs(w.y - y) <= 1.0 && (sample.x < 0 || qAbs(w.x - x) <= 1.0);
             });
             QVERIFY2(found != words.end(),
@@ -332,7 +306,7 @@ private slots:
     void the_chosen_printer_receives_the_job()
     {
         const MakeDialog earth_pressure = [this](QWidget *owner) {
-            return printing::open_print_dialog(owner, 1, [this] {
+            return printing::open_print_dialog(owner, 1, QStringLiteral("報告書"), [this] {
                 return printing::earth_pressure_report(printing::snapshot(flume_sheet_));
             });
         };
@@ -340,9 +314,9 @@ private slots:
         QVERIFY2(!pdf.isEmpty(), "the second queue produced no single PDF for the job");
         // That printer's own defaults are Letter landscape.
         check_paper_and_font(pdf);
-        const QList<Word> words = words_of(pdf);
+        const QList<test_support::PdfWord> words = test_support::pdf_words(pdf).value(0);
         const QPointF title = printable_origin(second_queue) + QPointF(4800 / 20.0, 500 / 20.0);
-        QVERIFY(std::any_of(words.begin(), words.end(), [&](const Word &w) {
+        QVERIFY(std::any_of(words.begin(), words.end(), [&](const test_support::PdfWord &w) {
             return w.text == QStringLiteral("主働土圧") && qAbs(w.x - title.x()) <= 1 && qAbs(w.y - title.y()) <= 1;
         }));
     }
@@ -395,8 +369,8 @@ private slots:
         QCOMPARE(printed.size(), 1);
         check_paper_and_font(printed.constFirst());
         const QPointF at = printable_origin(first_queue) + QPointF(sample.x / 20.0, sample.y / 20.0);
-        const QList<Word> words = words_of(printed.constFirst());
-        QVERIFY2(std::any_of(words.begin(), words.end(), [&](const Word &w) {
+        const QList<test_support::PdfWord> words = test_support::pdf_words(printed.constFirst()).value(0);
+        QVERIFY2(std::any_of(words.begin(), words.end(), [&](const test_support::PdfWord &w) {
                      return w.text == sample.text && qAbs(w.y - at.y()) <= 1 && (sample.x < 0 || qAbs(w.x - at.x()) <= 1);
                  }),
                  qPrintable(sample.text));
@@ -431,12 +405,12 @@ private slots:
         QCOMPARE(printed.size(), 1);
         check_paper_and_font(printed.constFirst());
         const QPointF origin = printable_origin(first_queue);
-        const QList<Word> words = words_of(printed.constFirst());
-        QVERIFY(std::any_of(words.begin(), words.end(), [&](const Word &w) {
+        const QList<test_support::PdfWord> words = test_support::pdf_words(printed.constFirst()).value(0);
+        QVERIFY(std::any_of(words.begin(), words.end(), [&](const test_support::PdfWord &w) {
             return w.text == QStringLiteral("7.94") && qAbs(w.x - origin.x() - 5100 / 20.0) <= 1
                    && qAbs(w.y - origin.y() - 1820 / 20.0) <= 1;
         }));
-        QVERIFY(std::any_of(words.begin(), words.end(), [&](const Word &w) {
+        QVERIFY(std::any_of(words.begin(), words.end(), [&](const test_support::PdfWord &w) {
             return w.text == QStringLiteral("55.1") && qAbs(w.y - origin.y() - 11000 / 20.0) <= 1;
         }));
     }
@@ -447,7 +421,7 @@ private slots:
     {
         QWidget owner;
         owner.show();
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 2, [this] {
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 2, QStringLiteral("報告書"), [this] {
             return printing::uplift_bearing_report(printing::snapshot(flume_sheet_));
         });
         auto *box = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
@@ -476,7 +450,7 @@ private slots:
         auto accept_again = qScopeGuard([] { QProcess::execute(QStringLiteral("cupsaccept"), {second_queue}); });
         QWidget owner;
         owner.show();
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 3, [this] {
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 3, QStringLiteral("報告書"), [this] {
             return printing::case1_report(printing::snapshot(flume_sheet_));
         });
         choose_in_box(dialog->findChild<QComboBox *>(QStringLiteral("Combo1")), second_queue);

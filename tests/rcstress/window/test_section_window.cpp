@@ -1,6 +1,7 @@
 #include "widgets/picture_widget.h"
 #include "printing/report_font.h"
 #include "rcstress/window/section_window.h"
+#include "tests/support/box_answer.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,37 +15,6 @@
 #include <memory>
 
 namespace {
-
-// Answers the next message box with the given button and remembers what it said.
-class BoxAnswer : public QObject
-{
-public:
-    explicit BoxAnswer(QMessageBox::StandardButton answer) : answer_(answer)
-    {
-        connect(&poll_, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            poll_.stop();
-            ++seen;
-            text = box->text();
-            title = box->windowTitle();
-            icon = box->icon();
-            buttons = box->standardButtons();
-            box->button(answer_)->click();
-        });
-        poll_.start(10);
-    }
-
-    int seen = 0;
-    QString text, title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-
-private:
-    QMessageBox::StandardButton answer_;
-    QTimer poll_;
-};
 
 const char *const input_names[] = {"Text1", "Text2", "Text3", "Text7", "Text8", "Text9"};
 const char *const result_names[] = {"Text4", "Text5", "Text6", "Text10", "Text11", "Text12", "Text13"};
@@ -275,7 +245,7 @@ private slots:
         else
             type_text(edit, typed);
 
-        BoxAnswer answer(QMessageBox::Ok);
+        test_support::BoxAnswer answer(QMessageBox::Ok);
         QTest::mouseClick(calculate_button(), Qt::LeftButton);
         QCOMPARE(answer.seen, 1);
         QCOMPARE(answer.text, message);
@@ -366,7 +336,7 @@ private slots:
         QCOMPARE(shown_count("Form2"), 1);
         QCOMPARE(shown_count("Form3"), 1);
 
-        BoxAnswer answer(QMessageBox::No);
+        test_support::BoxAnswer answer(QMessageBox::No);
         action("MNUEXIT")->trigger();
         QCOMPARE(answer.seen, 1);
         QCOMPARE(answer.text, QStringLiteral("終了しますか？"));
@@ -382,7 +352,7 @@ private slots:
     void close_box_answered_no_keeps_reference_windows()
     {
         action("MNU_H")->trigger();
-        BoxAnswer answer(QMessageBox::No);
+        test_support::BoxAnswer answer(QMessageBox::No);
         QVERIFY(!window->close());
         QCOMPARE(answer.seen, 1);
         QVERIFY(window->isVisible());
@@ -393,7 +363,7 @@ private slots:
     {
         action("MNU_H")->trigger();
         action("MNU_H2")->trigger();
-        BoxAnswer answer(QMessageBox::Yes);
+        test_support::BoxAnswer answer(QMessageBox::Yes);
         action("MNUEXIT")->trigger();
         QCOMPARE(answer.seen, 1);
         QVERIFY(!window->isVisible());
