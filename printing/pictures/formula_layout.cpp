@@ -395,15 +395,14 @@ Expr parens(Expr body) { return make<FenceNode>(Delimiter::Paren, std::move(body
 Expr brackets(Expr body) { return make<FenceNode>(Delimiter::Bracket, std::move(body)); }
 Expr braces(Expr body) { return make<FenceNode>(Delimiter::Brace, std::move(body)); }
 
-void draw(QPainter &painter, const Box &box, const QRectF &area, double em, Qt::Alignment align)
+void draw(QPainter &painter, const Box &box, const QRectF &area, double em)
 {
     const QRectF &ink = box.ink;
     if (ink.isEmpty() || area.isEmpty())
         return;
     const double scale = std::min({em, area.width() / ink.width(), area.height() / ink.height()});
-    const double x = align & Qt::AlignRight ? area.right() - scale * ink.right() : area.left() - scale * ink.left();
     QTransform placement;
-    placement.translate(x, area.center().y() - scale * ink.center().y());
+    placement.translate(area.right() - scale * ink.right(), area.center().y() - scale * ink.center().y());
     placement.scale(scale, scale);
 
     painter.save();

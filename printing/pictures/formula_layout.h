@@ -71,8 +71,8 @@ Expr braces(Expr body);
 double axis_height();
 
 // Draws a laid-out formula (box at an em of 1) with the given em in the painter's units, reduced
-// only where its ink would not fit area; the ink is set against area's left or right edge
-// (align) and centred vertically.
-void draw(QPainter &painter, const Box &box, const QRectF &area, double em, Qt::Alignment align);
+// only where its ink would not fit area; the ink is set against area's right edge, where the
+// value the formula leads to follows, and centred vertically.
+void draw(QPainter &painter, const Box &box, const QRectF &area, double em);
 
 } // namespace printing::formula

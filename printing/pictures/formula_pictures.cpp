@@ -25,7 +25,7 @@ struct FormulaPicture {
     Picture picture;
     Program program;
     formula::Box box;  // laid out at an em of 1
-    double fit;        // twips
+    double fit;        // the largest em, in twips, at which it fits its box with the clearance
 };
 
 // Every formula picture laid out once; a report or window draws the same few on every paint.
@@ -98,12 +98,6 @@ bool is_formula(Picture picture)
     return find(picture) != nullptr;
 }
 
-double formula_fit(Picture picture)
-{
-    const FormulaPicture *entry = find(picture);
-    return entry ? entry->fit : 0;
-}
-
 double formula_size(Picture picture, PictureTarget where)
 {
     const FormulaPicture *entry = find(picture);
@@ -123,7 +117,7 @@ void draw_formula_picture(QPainter &painter, Picture picture, const QRectF &targ
     const double sx = target.width() / natural.width();
     const double sy = target.height() / natural.height();
     const QRectF area = target.adjusted(kClearance * sx, 0, -kClearance * sx, 0);
-    formula::draw(painter, entry->box, area, formula_size(picture, where) * std::min(sx, sy), Qt::AlignRight);
+    formula::draw(painter, entry->box, area, formula_size(picture, where) * std::min(sx, sy));
 }
 
 } // namespace printing::pictures

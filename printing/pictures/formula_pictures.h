@@ -18,9 +18,6 @@ bool is_formula(Picture picture);
 // of the program's median fit) does not pull the rest down: it alone is set at its own fit.
 double formula_size(Picture picture, PictureTarget where);
 
-// The largest em, in twips, at which the formula fits its box with 40 twips clear at either side.
-double formula_fit(Picture picture);
-
 // Draws a formula picture into target, which stands for its natural size: at its type size,
 // 40 twips clear of the box's right edge, where the value it leads to follows, and centred
 // vertically.
