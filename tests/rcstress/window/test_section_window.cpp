@@ -147,6 +147,42 @@ private slots:
         }
     }
 
+    void tables_stand_clear_of_the_next_data()
+    {
+        QTest::addColumn<QString>("upper");
+        QTest::addColumn<QString>("lower");
+        QTest::newRow("the note under compression, tension's title") << "AllowableStress1" << "AllowableStress2";
+        QTest::newRow("tension's last line, shear's title") << "AllowableStress2" << "AllowableStress3";
+        QTest::newRow("shear's last line, bond's title") << "AllowableStress3" << "AllowableStress4";
+    }
+
+    void tables_stand_clear_of_the_next()
+    {
+        // The allowable-stress tables stand one above another: at least 4 pixels (60 twips) of
+        // the window's grey between the ink of one and the title of the next.
+        QFETCH(QString, upper);
+        QFETCH(QString, lower);
+        auto *above = window->findChild<widgets::PictureWidget *>(upper);
+        auto *below = window->findChild<widgets::PictureWidget *>(lower);
+        QVERIFY(above && below);
+        const QImage shown = window->centralWidget()->grab().toImage();
+        const auto inked_rows = [&](QWidget *picture) {
+            const QRect area(picture->mapTo(window->centralWidget(), QPoint(0, 0)), picture->size());
+            int first = -1;
+            int last = -1;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (qGray(shown.pixel(x, y)) < 128) {
+                        first = first < 0 ? y : first;
+                        last = y;
+                        break;
+                    }
+            return std::pair(first, last);
+        };
+        const int gap = inked_rows(below).first - inked_rows(above).second - 1;
+        QVERIFY2(gap >= 4, qPrintable(QStringLiteral("%1 px").arg(gap)));
+    }
+
     void typed_section_shows_results_data()
     {
         QTest::addColumn<QStringList>("inputs");
