@@ -52,6 +52,12 @@ Launcher *open_launcher(const SingleInstance &instance)
     return launcher;
 }
 
+void serve_later_starts(const SingleInstance &instance)
+{
+    QObject::connect(&instance, &SingleInstance::show_requested, bring_windows_forward);
+    QObject::connect(&instance, &SingleInstance::open_requested, open_when_answered);
+}
+
 FlumeWindow *open_in_flume_window(const QString &path)
 {
     // The open flume window; else the launcher's, so that its button shows the same one; else a
@@ -89,8 +95,7 @@ int run_windows(int argc, char *argv[], const QString &file)
         return 0;
     if (!file.isEmpty())
         open_in_flume_window(file);
-    QObject::connect(&instance, &SingleInstance::show_requested, bring_windows_forward);
-    QObject::connect(&instance, &SingleInstance::open_requested, open_when_answered);
+    serve_later_starts(instance);
     return app.exec();
 }
 

@@ -17,6 +17,10 @@ int run_windows(int argc, char *argv[], const QString &file = {});
 // application is already open and returns nullptr.
 Launcher *open_launcher(const SingleInstance &instance);
 
+// In the running instance: a later start brings its windows forward, or has the file it was
+// started with opened in the flume window (once any dialog or message box is answered).
+void serve_later_starts(const SingleInstance &instance);
+
 // Puts a .tvl file's inputs into the flume window, exactly as 開く(&O) does, showing the window
 // (and creating it when none is open) and bringing it forward.
 FlumeWindow *open_in_flume_window(const QString &path);

@@ -19,6 +19,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -41,6 +42,12 @@ printing::ReportPage sample_page()
 }
 
 using Opener = std::function<printing::PrintDialog *(QWidget *owner)>;
+
+// True in the run of no_printer_is_reported whose print system has no printer.
+bool seeing_no_printer()
+{
+    return qEnvironmentVariable("CUPS_SERVER") == QLatin1String("127.0.0.1:1");
+}
 
 Opener flume_opener(int button)
 {
@@ -78,6 +85,8 @@ class TestPrintDialog : public QObject
 private slots:
     void initTestCase()
     {
+        if (seeing_no_printer())
+            return;
         for (const QString &queue : {first_queue, second_queue})
             QVERIFY2(QPrinterInfo::printerInfo(queue).printerName() == queue,
                      "the test printers are missing: run scripts/setup-test-printer.sh as root");
@@ -181,7 +190,7 @@ private slots:
         QTRY_VERIFY(second.isNull());
     }
 
-    void owner_disabled_while_the_dialog_exists_data()
+    void owner_blocked_while_the_dialog_is_up_data()
     {
         QTest::addColumn<QString>("closing");
         QTest::newRow("キャンセル") << "cancel";
@@ -189,21 +198,39 @@ private slots:
         QTest::newRow("Esc") << "escape";
     }
 
-    void owner_disabled_while_the_dialog_exists()
+    // The dialog is modal to its owner and stays above it: the owner keeps its look (it is not
+    // disabled) but takes no click until the dialog is closed.
+    void owner_blocked_while_the_dialog_is_up()
     {
         QFETCH(QString, closing);
         QWidget owner;
+        auto *owners_button = new QPushButton(QStringLiteral("計算"), &owner);
         owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
         QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 3, QStringLiteral("報告書"), sample_page);
-        QVERIFY(!owner.isEnabled());
+        QCOMPARE(dialog->parentWidget(), &owner);
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        QVERIFY(owner.isEnabled());
+        QVERIFY(!test_support::click_gets_through(owners_button));
         if (closing == "cancel")
             QTest::mouseClick(button(dialog, "Command6"), Qt::LeftButton);
         else if (closing == "close")
             dialog->close();
         else
             QTest::keyClick(dialog, Qt::Key_Escape);
-        QVERIFY(owner.isEnabled());
         QTRY_VERIFY(dialog.isNull());
+        QVERIFY(test_support::click_gets_through(owners_button));
+    }
+
+    // An owner that goes takes its dialog with it, so nothing can be printed for a closed window.
+    void dialog_goes_with_its_owner()
+    {
+        auto *owner = new QWidget;
+        owner->show();
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(owner, 1, QStringLiteral("報告書"), sample_page);
+        QVERIFY(dialog->isVisible());
+        delete owner;
+        QVERIFY(dialog.isNull());
     }
 
     // The choice is the process's: the labels follow it, and the next dialog starts with it.
@@ -295,7 +322,38 @@ private slots:
         QCOMPARE(title, QStringLiteral("印刷"));
         QCOMPARE(icon, QMessageBox::Warning);
         QVERIFY(!dialog.isNull() && dialog->isVisible());
-        QVERIFY(!owner.isEnabled());
+        dialog->reject();
+        QTRY_VERIFY(dialog.isNull());
+    }
+
+    // With no printer set up, 印刷 says so, and the dialog stays for the user to cancel. Runs again
+    // in a process whose print system has no printer: one that cannot reach its print server.
+    void no_printer_is_reported()
+    {
+        if (!seeing_no_printer()) {
+            QProcess again;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("127.0.0.1:1"));
+            again.setProcessEnvironment(environment);
+            again.start(QCoreApplication::applicationFilePath(), {QStringLiteral("no_printer_is_reported")});
+            QVERIFY(again.waitForFinished(60000));
+            QVERIFY2(again.exitCode() == 0, again.readAllStandardOutput().constData());
+            return;
+        }
+        QVERIFY(printing::installed_printer_names().isEmpty());
+        QWidget owner;
+        owner.show();
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
+        QString text;
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTest::mouseClick(button(dialog, "Command1"), Qt::LeftButton);
+        QCOMPARE(text, QStringLiteral("印刷できませんでした。\nプリンタが設定されていません。"));
+        QVERIFY(!dialog.isNull() && dialog->isVisible());
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
     }
