@@ -39,14 +39,14 @@ public:
     // outside the visible rows changes the value just enough to show it.
     void attach_scroll_bar(QScrollBar *bar);
 
-    // The value nearest to the current one at which the control (or the page's control holding it)
-    // stands wholly within the visible rows.
-    int value_showing(const QWidget *control) const;
-
 protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    // The value nearest to the current one at which the control (or the page's control holding it)
+    // stands wholly within the visible rows.
+    int value_showing(const QWidget *control) const;
+
     void put(QWidget *control, double row);
     void put(const FieldRow &row, double field_row, double caption_row, double unit_row);
 

@@ -15,7 +15,6 @@ public:
     PageButton(const QString &caption, QWidget *parent);
 
     void set_current(bool current);
-    bool is_current() const { return current_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
