@@ -42,7 +42,8 @@ QString format_number(double value, NumberPattern pattern)
     const bool negative = s[0] == '-';
     const std::size_t start = negative ? 1 : 0;
     const std::size_t e_at = s.find('e');
-    std::string digits = s.substr(start, 1) + s.substr(start + 2, e_at - start - 2);  // 15 digits
+    std::string digits(1, s[start]);  // the 15 digits, without the point
+    digits.append(s, start + 2, e_at - start - 2);
     const int exponent = std::atoi(s.c_str() + e_at + 1);
 
     // Place the digits: integer part has exponent + 1 digits (at least one, zero-padded).
@@ -53,7 +54,7 @@ QString format_number(double value, NumberPattern pattern)
     if (keep <= 0) {
         // Every digit lies beyond the last decimal; only the first one can round up, and only when
         // it stands right after it.
-        whole = keep == 0 && digits[0] >= '5' ? "1" : "0";
+        whole.assign(1, keep == 0 && digits[0] >= '5' ? '1' : '0');
     } else {
         std::string extended = digits;
         if (int(extended.size()) < keep + 1)
