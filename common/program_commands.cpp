@@ -16,7 +16,10 @@ CommandLineOutcome run_command_line(int argc, char *argv[], const ProgramCommand
         const QString who = line.command.isEmpty() ? program.program : program.program + u' ' + line.command;
         outcome.status = command_failure(who, line.error + QStringLiteral(" (--help)"), 2);
     } else if (line.version) {
-        write_utf8(stdout, program.display_name + QStringLiteral(" バージョン / version ") + program.version + u'\n');
+        QString text = program.display_name + QStringLiteral(" バージョン / version ") + program.version + u'\n';
+        if (program.version_details)
+            text += program.version_details(argc, argv);
+        write_utf8(stdout, text);
         outcome.status = 0;
     } else if (!line.command.isEmpty()) {
         for (const ProgramCommand &command : program.commands) {

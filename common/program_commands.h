@@ -23,6 +23,8 @@ struct ProgramCommands {
     const char *help_text;  // UTF-8
     QList<OptionRule> options;
     QList<ProgramCommand> commands;
+    // Lines that "--version" adds after the version (where the program finds its companions), if any.
+    std::function<QString(int argc, char *argv[])> version_details = {};
 };
 
 // Reads the command line and runs what it asks for without a window: a command, "--help",

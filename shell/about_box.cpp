@@ -1,5 +1,6 @@
 #include "shell/about_box.h"
 
+#include "common/program_title.h"
 #include "shell/launcher_icons.h"
 #include "widgets/twips.h"
 
@@ -21,7 +22,7 @@ AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window)
     icon->setPixmap(flume_icon().pixmap(32, 32));
     widgets::place(icon, 300, 300, 480, 480);
 
-    auto *title = new QLabel(QStringLiteral("地震時を考慮しなくてよいQuenfor"), this);
+    auto *title = new QLabel(common::program_title, this);
     title->setObjectName(QStringLiteral("Label1"));
     QFont font = title->font();
     font.setPointSize(11);
@@ -30,7 +31,7 @@ AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window)
     widgets::place(title, 1080, 330);
     title->adjustSize();
 
-    auto *version = new QLabel(QStringLiteral("Ver.3.01"), this);
+    auto *version = new QLabel(common::program_version, this);
     version->setObjectName(QStringLiteral("Label2"));
     widgets::place(version, 1080, 780);
     version->adjustSize();

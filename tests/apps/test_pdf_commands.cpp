@@ -1,5 +1,6 @@
-// `tavrel --pdf` and `morvik --pdf` as a user runs them: exit statuses as for --check, a page for
-// each printable report, and no file at all (an earlier one left alone) when nothing is printable.
+// `tavrel --pdf`, `tavrel --reference-book` and `morvik --pdf` as a user runs them: exit statuses
+// as for --check, a page for each printable report, and no file at all (an earlier one left alone)
+// when nothing is printable or the output cannot be written.
 #include "inputfile/tvl_file.h"
 #include "tests/support/process_run.h"
 
@@ -60,6 +61,10 @@ private slots:
         QTest::newRow("tavrel: no output path") << tavrel << worked << QStringList{"--pdf", "TVL"} << 2 << 0;
         QTest::newRow("tavrel: output folder missing")
             << tavrel << worked << QStringList{"--pdf", "no/such/folder/out.pdf", "TVL"} << 2 << 0;
+        QTest::newRow("tavrel: reference book without a path")
+            << tavrel << QStringList{} << QStringList{"--reference-book"} << 2 << 0;
+        QTest::newRow("tavrel: reference book, output folder missing")
+            << tavrel << QStringList{} << QStringList{"--reference-book", "no/such/folder/book.pdf"} << 2 << 0;
         QTest::newRow("morvik: worked example")
             << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 0 << 1;
         QTest::newRow("morvik: negative moment is a value")

@@ -1,21 +1,23 @@
 cmake_minimum_required(VERSION 3.25)
 # Checks that every layer includes only itself and the layers below it:
 #   common  <-  flume, rcstress, inputfile (calculation)  <-  printing (reports)  <-  widgets
-#           <-  printing/dialog, rcstress/window, shell (windows)  <-  apps
+#           <-  printing/dialog, rcstress/window, shell (windows)  <-  apps; packaging draws the
+#           desktop icons with the launcher's drawings
 # Run as: cmake -DSOURCE_DIR=<top of the tree> -P check_layers.cmake
 
 # Each layer, the more specific folders first, with the layers it may include.
-set(layers printing/dialog rcstress/window common flume rcstress inputfile printing widgets shell apps)
+set(layers printing/dialog rcstress/window common flume rcstress inputfile printing widgets shell apps packaging)
 set(allowed_common          common)
 set(allowed_flume           common flume)
 set(allowed_rcstress        common rcstress)
 set(allowed_inputfile       common flume inputfile)
-set(allowed_printing        common flume rcstress printing)
+set(allowed_printing        common flume rcstress inputfile printing)
 set(allowed_widgets         common printing widgets)
 set(allowed_printing/dialog common printing widgets printing/dialog)
 set(allowed_rcstress/window common rcstress printing widgets printing/dialog rcstress/window)
 set(allowed_shell           common flume inputfile printing widgets printing/dialog shell)
 set(allowed_apps            common flume rcstress inputfile printing widgets printing/dialog rcstress/window shell apps)
+set(allowed_packaging       shell packaging)
 
 # The layer a path from the top of the tree belongs to; empty for none.
 function(layer_of path result)

@@ -3,6 +3,7 @@
 #include "tests/support/box_answer.h"
 
 #include "flume/flume_sheet.h"
+#include "printing/book/reference_book.h"
 #include "shell/case1_page.h"
 #include "shell/flume_window.h"
 #include "widgets/application_setup.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -60,6 +62,7 @@ private slots:
     void no_to_the_exit_question_keeps_every_value();
     void about_box_blocks_the_window_until_ok();
     void saved_inputs_come_back_through_open();
+    void help_references_name_chapters_of_the_book();
 
 private:
     template<typename T = QWidget>
@@ -559,3 +562,22 @@ int main(int argc, char *argv[])
 }
 
 #include "test_flume_window.moc"
+
+void TestFlumeWindow::help_references_name_chapters_of_the_book()
+{
+    QStringList chapters;
+    for (const printing::book::Chapter &chapter : printing::book::reference_book().chapters)
+        chapters.append(chapter.title);
+    // "（ヘルプ：「Tavrel」断面寸法の設計参照）", "（ヘルプ：「Tavrel」　ケース.1 参照）": the name between
+    // the book's title and "参照", blanks around it aside.
+    const QRegularExpression reference(QStringLiteral("^（ヘルプ：「Tavrel」[ 　]*(.*?)[ 　]*参照）$"));
+    QStringList named;
+    for (const QLabel *label : window_->findChildren<QLabel *>()) {
+        const QRegularExpressionMatch m = reference.match(label->text());
+        if (m.hasMatch())
+            named.append(m.captured(1));
+    }
+    QCOMPARE(named.size(), 6);
+    for (const QString &name : named)
+        QVERIFY2(chapters.contains(name), qPrintable(name));
+}

@@ -79,7 +79,7 @@ private slots:
     void windows_live_on_their_own_and_start_afresh();
     void companions_are_looked_for_in_curdir_then_beside_the_program_data();
     void companions_are_looked_for_in_curdir_then_beside_the_program();
-    void missing_reference_book_is_reported_with_the_paths();
+    void reference_book_button_opens_the_book_beside_the_program();
     void morvik_starts_in_the_companion_directory();
     void morvik_that_cannot_start_is_reported_data();
     void morvik_that_cannot_start_is_reported();
@@ -154,7 +154,8 @@ void TestLauncher::companions_are_looked_for_in_curdir_then_beside_the_program_d
     QTest::newRow("pdf in curdir") << "file/Tavrel.pdf" << true << "curdir";
     QTest::newRow("morvik in curdir") << "file/morvik" << true << "curdir";
     QTest::newRow("morvik beside tavrel") << "file/morvik" << false << "program";
-    QTest::newRow("pdf nowhere") << "file/Tavrel.pdf" << false << "";
+    QTest::newRow("pdf beside tavrel, as the build writes it") << "file/Tavrel.pdf" << false << "program";
+    QTest::newRow("nowhere") << "file/nothing.pdf" << false << "";
 }
 
 void TestLauncher::companions_are_looked_for_in_curdir_then_beside_the_program()
@@ -176,7 +177,7 @@ void TestLauncher::companions_are_looked_for_in_curdir_then_beside_the_program()
     QCOMPARE(shell::companion_directory(), dir.path());
 }
 
-void TestLauncher::missing_reference_book_is_reported_with_the_paths()
+void TestLauncher::reference_book_button_opens_the_book_beside_the_program()
 {
     QTemporaryDir dir;
     qputenv("curdir", dir.path().toLocal8Bit());
@@ -184,11 +185,12 @@ void TestLauncher::missing_reference_book_is_reported_with_the_paths()
     launcher->show();
     test_support::BoxAnswer box;
     QTest::mouseClick(launcher->findChild<QToolButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    // The offscreen platform has no PDF viewer: the book the build wrote beside the program is found,
+    // and the viewer that cannot be started is reported with its path.
     QVERIFY(box.seen);
     QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.text, QStringLiteral("ファイルが見つかりません。\n%1\n%2")
-                           .arg(dir.filePath(QStringLiteral("file/Tavrel.pdf")),
-                                QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("file/Tavrel.pdf"))));
+    QCOMPARE(box.text, QStringLiteral("PDFファイルを開けませんでした。\n%1")
+                           .arg(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("file/Tavrel.pdf"))));
 }
 
 void TestLauncher::morvik_starts_in_the_companion_directory()

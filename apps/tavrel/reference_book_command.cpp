@@ -1,0 +1,77 @@
+#include "apps/tavrel/reference_book_command.h"
+
+#include "common/command_line.h"
+#include "common/command_output.h"
+#include "printing/book/reference_book.h"
+#include "printing/pdf_output.h"
+#include "printing/report_font.h"
+
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QSaveFile>
+
+namespace {
+
+const char help_text[] =
+    "使い方: tavrel --reference-book OUT.pdf [--outline OUT.txt]\n"
+    "\n"
+    "ランチャーの「参考図書：「Tavrel」(PDF)」とヘルプの「Tavrel(PDF)」が開く参考図書を、報告書と同じ描き方で\n"
+    "A4 の PDF にして OUT.pdf に書きます。計算例の値、メッセージ、式の図はこのプログラム自身のものです。\n"
+    "画面は使いません。--outline を付けると、1 行目に本の題名、続けて章ごとに「ページ<TAB>上端(pt)<TAB>\n"
+    "章の題名」の行を OUT.txt に書きます（ビルドで PDF のしおりと題名を付けるのに使います）。\n"
+    "終了コード: 0 書けた / 2 引数の誤り、ファイルが書けない。\n"
+    "\n"
+    "Usage: tavrel --reference-book OUT.pdf [--outline OUT.txt]\n"
+    "\n"
+    "Writes the reference book that the launcher's first button and the help menu open, drawn by the\n"
+    "report renderer, as an A4 PDF to OUT.pdf; its worked examples, messages and formula pictures are\n"
+    "this program's own. Needs no display. With --outline, also writes the book's title and then one\n"
+    "line per chapter to OUT.txt: page (from 1), top in PDF points from the bottom of the page, and\n"
+    "title, separated by tabs; the build turns them into the PDF's bookmarks and title.\n"
+    "Exit status: 0 written; 2 wrong arguments or a file that could not be written.\n";
+
+int fail(const QString &reason)
+{
+    return common::command_failure(QStringLiteral("tavrel --reference-book"), reason, 2);
+}
+
+} // namespace
+
+int run_reference_book_command(int argc, char *argv[], const common::CommandLine &line)
+{
+    if (line.help) {
+        common::write_utf8(stdout, QString::fromUtf8(help_text));
+        return 0;
+    }
+    if (line.operands.size() != 1)
+        return fail(QStringLiteral("OUT.pdf が必要です / OUT.pdf expected (--help)"));
+    const QString &pdf_path = line.operands[0];
+    const QString outline_path = line.values.value(QStringLiteral("--outline"));
+
+    // The book is drawn without a window: the offscreen platform needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    printing::install_font_substitutions();
+
+    const printing::book::ReferenceBook book = printing::book::reference_book();
+    QString error;
+    if (!printing::write_report_pdf(pdf_path, book.pages, printing::book::reference_book_title, &error))
+        return fail(pdf_path + QStringLiteral(": ") + error);
+
+    if (!outline_path.isEmpty()) {
+        // PDF places y upwards from the bottom of the page; the report origin lies pdf_origin_twips
+        // from the top-left corner of the paper.
+        const double page_height = QPageSize(QPageSize::A4).sizePoints().height();
+        QString lines = printing::book::reference_book_title + u'\n';
+        for (const printing::book::Chapter &chapter : book.chapters) {
+            const double top = page_height - (printing::pdf_origin_twips + chapter.top) / 20.0 + 6;
+            lines += QStringLiteral("%1\t%2\t%3\n").arg(chapter.page + 1).arg(qRound(top)).arg(chapter.title);
+        }
+        QSaveFile file(outline_path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(lines.toUtf8()) < 0 || !file.commit())
+            return fail(outline_path + QStringLiteral(": ") + file.errorString());
+    }
+    common::write_utf8(stdout, pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
+    return 0;
+}
