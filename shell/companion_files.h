@@ -27,7 +27,7 @@ QString find_companion(const QString &relative_path);
 void open_reference_pdf(QWidget *owner);
 
 // Starts Morvik as a process of its own, with no arguments, in the companion directory. A missing
-// program or a failed start is reported with the path.
+// companion directory, a missing program or a failed start is reported with the path.
 void start_morvik(QWidget *owner);
 
 namespace message {
@@ -35,6 +35,7 @@ inline const QString companion_title = QStringLiteral("Tavrel");
 inline const QString file_not_found = QStringLiteral("ファイルが見つかりません。");
 inline const QString pdf_not_opened = QStringLiteral("PDFファイルを開けませんでした。");
 inline const QString program_not_started = QStringLiteral("プログラムを起動できませんでした。");
+inline const QString folder_not_found = QStringLiteral("作業フォルダが見つかりません。");
 } // namespace message
 
 } // namespace shell

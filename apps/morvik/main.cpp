@@ -5,6 +5,7 @@
 #include "common/program_commands.h"
 #include "printing/report_font.h"
 #include "rcstress/window/section_window.h"
+#include "widgets/application_setup.h"
 
 #include <QApplication>
 
@@ -48,6 +49,7 @@ int main(int argc, char *argv[])
     if (const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands); outcome.status)
         return *outcome.status;
     QApplication app(argc, argv);
+    widgets::prepare_application(app, QStringLiteral("Morvik"));
     printing::install_font_substitutions();
     rcstress::SectionWindow window;
     window.show();

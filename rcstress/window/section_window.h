@@ -26,7 +26,7 @@ public:
     SectionSheet &sheet() { return sheet_; }
 
 protected:
-    // Any close asks "終了しますか？"; Yes also closes the reference windows.
+    // Any close asks "終了しますか？"; Yes also closes the print dialog and the reference windows.
     void closeEvent(QCloseEvent *event) override;
 
 private:

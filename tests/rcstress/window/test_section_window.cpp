@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QPointer>
 #include <QTimer>
 #include <QtTest>
 
@@ -195,6 +196,10 @@ private slots:
             << QStringList{"2.34", "100", "10", "500000", "10000", "20"}
             << QStringList{"0.0023", "0.230", "0.923", "471 （N/c㎡） ", "23150 （N/c㎡） ", "10.83 （N/c㎡）",
                            "54.17 （N/c㎡）"};
+        QTest::newRow("thousands grouped, ASCII and full-width")
+            << QStringList{"10", "100", "20", "1,000,000", "２０，０００", "30"}
+            << QStringList{"0.0050", "0.319", "0.894", "175 （N/c㎡） ", "5593 （N/c㎡） ", "11.19 （N/c㎡）",
+                           "37.29 （N/c㎡）"};
         QTest::newRow("full-width digits")
             << QStringList{"１０", "１００", "２０", "1000000N", "20000", "30"}
             << QStringList{"0.0050", "0.319", "0.894", "175 （N/c㎡） ", "5593 （N/c㎡） ", "11.19 （N/c㎡）",
@@ -225,6 +230,7 @@ private slots:
         QTest::newRow("U zero") << "Text9" << "0" << missing;
         QTest::newRow("M letters") << "Text7" << "abc" << missing;
         QTest::newRow("b not wholly a number") << "Text2" << "100cm" << missing;
+        QTest::newRow("decimal comma, not grouping") << "Text1" << "1,5" << missing;
         QTest::newRow("negative radicand") << "Text1" << "-1" << invalid;
         QTest::newRow("ratio shown as zero") << "Text1" << "0.0001" << invalid;
     }
@@ -273,25 +279,49 @@ private slots:
         QVERIFY(!action("MNUPRINT")->isEnabled());
     }
 
+    QWidget *shown_print_dialog() const
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("Form4") && w->isVisible())
+                return w;
+        return nullptr;
+    }
+
     void print_entry_opens_print_dialog()
     {
         type_worked_example();
         QTest::mouseClick(calculate_button(), Qt::LeftButton);
         action("MNUPRINT")->trigger();
-        QWidget *dialog = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("Form4") && w->isVisible())
-                dialog = w;
+        QWidget *dialog = shown_print_dialog();
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("印刷"));
-        QVERIFY(!window->isEnabled());
+        // Modal to the window, above it and owned by it; the window keeps its look but takes no click.
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        QCOMPARE(dialog->parentWidget(), window.get());
+        QVERIFY(window->isEnabled());
+        QVERIFY(!test_support::click_gets_through(calculate_button()));
 
         auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("Command6"));
         QVERIFY(cancel);
         QTest::mouseClick(cancel, Qt::LeftButton);
         QCOMPARE(shown_count("Form4"), 0);
-        QVERIFY(window->isEnabled());
+        QVERIFY(test_support::click_gets_through(calculate_button()));
         QCOMPARE(field("Text13")->text(), QStringLiteral("37.29 （N/c㎡）"));
+    }
+
+    // Closing the window with its print dialog up leaves no dialog behind that could still print.
+    void closing_the_window_takes_its_print_dialog()
+    {
+        type_worked_example();
+        QTest::mouseClick(calculate_button(), Qt::LeftButton);
+        action("MNUPRINT")->trigger();
+        QPointer<QWidget> dialog = shown_print_dialog();
+        QVERIFY(dialog);
+        test_support::BoxAnswer yes(QMessageBox::Yes);
+        QVERIFY(window->close());
+        QCOMPARE(yes.seen, 1);
+        QCOMPARE(shown_count("Form4"), 0);
+        QTRY_VERIFY(!dialog);
     }
 
     void click_selects_whole_input_data()
