@@ -1,5 +1,7 @@
 #include "common/numeric_reading.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -20,6 +22,7 @@ QChar to_ascii(QChar c)
     case u'．': return QChar(u'.');
     case u'－': return QChar(u'-');
     case u'＋': return QChar(u'+');
+    case u'，': return QChar(u',');
     case u'Ｅ': return QChar(u'E');
     case u'ｅ': return QChar(u'e');
     default: return c;
@@ -154,6 +157,37 @@ QString normalised(const QString &text, bool drop_inner_blanks)
     return s;
 }
 
+QString without_surrounding_blanks(const QString &s)
+{
+    qsizetype first = 0, last = s.size();
+    while (first < last && is_blank(s[first]))
+        ++first;
+    while (last > first && is_blank(s[last - 1]))
+        --last;
+    return s.mid(first, last - first);
+}
+
+// Digits grouped by threes with commas, as large moments are written ("1,000,000"): an optional
+// sign, a first group of one to three digits that does not begin with 0, groups of exactly three
+// digits, and an optional decimal part. Any other comma still ends the number, so "1,5" and
+// "0,125" (decimal commas) keep reading as 1 and 0, as stored files expect.
+bool is_grouped_number(const QString &s)
+{
+    static const QRegularExpression grouped(QStringLiteral("^[+-]?[1-9][0-9]{0,2}(,[0-9]{3})+(\\.[0-9]*)?$"));
+    return grouped.match(s).hasMatch();
+}
+
+// The text as the number grammar reads it: width-normalised, and without its grouping commas when
+// the whole text (surrounding blanks aside) is a grouped number.
+QString ungrouped(const QString &text, bool drop_inner_blanks)
+{
+    const QString s = normalised(text, false);
+    const QString trimmed = without_surrounding_blanks(s);
+    if (is_grouped_number(trimmed))
+        return QString(trimmed).remove(u',');
+    return drop_inner_blanks ? normalised(text, true) : trimmed;
+}
+
 } // namespace
 
 bool is_blank(QChar c)
@@ -168,18 +202,12 @@ bool is_blank(const QString &text)
 
 double read_number(const QString &text)
 {
-    return scan_number(normalised(text, true)).value;
+    return scan_number(ungrouped(text, true)).value;
 }
 
 bool read_whole_number(const QString &text, double *value)
 {
-    QString s = normalised(text, false);
-    qsizetype first = 0, last = s.size();
-    while (first < last && is_blank(s[first]))
-        ++first;
-    while (last > first && is_blank(s[last - 1]))
-        --last;
-    s = s.mid(first, last - first);
+    const QString s = ungrouped(text, false);
     const Scan scan = scan_number(s);
     if (!scan.digits || scan.end != s.size())
         return false;

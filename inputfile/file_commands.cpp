@@ -1,19 +1,17 @@
 #include "inputfile/file_commands.h"
 
+#include "common/file_error.h"
 #include "flume/flume_sheet.h"
 #include "inputfile/tvl_file.h"
-
-#include <QDir>
 
 namespace inputfile {
 
 namespace {
 
-// The first line says what failed; the second names the file and the system's reason.
 FileMessage failure_message(const QString &what, const QString &title, const QString &path,
                             const FileResult &result)
 {
-    return {what + u'\n' + QDir::toNativeSeparators(path) + QStringLiteral(" (") + result.reason + u')', title};
+    return {common::file_failure_text(what, path, result.reason), title};
 }
 
 } // namespace

@@ -3,24 +3,57 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <optional>
+
 namespace inputfile {
 
 namespace {
 
 const char *const code_page = "CP932";
+const QByteArray utf8_byte_order_mark("\xef\xbb\xbf");
 
-// The number of bytes at the end that begin a UTF-8 sequence but do not complete it.
-qsizetype incomplete_utf8_tail(const QByteArray &bytes)
+// The converter behind "CP932" places three control characters as IBM's version of the code page
+// does (U+001A at byte 7F, U+001C at 1A, U+007F at 1C); the Windows code page keeps every control
+// character at its own byte. None of these bytes can be part of a double-byte character, so
+// exchanging them byte by byte is exact.
+QByteArray windows_controls(QByteArray bytes)
 {
-    const qsizetype size = bytes.size();
-    for (qsizetype back = 1; back <= 3 && back <= size; ++back) {
-        const auto c = static_cast<unsigned char>(bytes.at(size - back));
-        if ((c & 0xC0) == 0x80)
-            continue; // continuation byte: look further back for the lead byte
-        const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        return length > back ? back : 0;
-    }
-    return 0;
+    for (char &c : bytes)
+        c = c == '\x7f' ? '\x1a' : c == '\x1a' ? '\x1c' : c == '\x1c' ? '\x7f' : c;
+    return bytes;
+}
+
+QByteArray converter_controls(QByteArray bytes)
+{
+    for (char &c : bytes)
+        c = c == '\x1a' ? '\x7f' : c == '\x1c' ? '\x1a' : c == '\x7f' ? '\x1c' : c;
+    return bytes;
+}
+
+bool is_lead_byte(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9f) || (c >= 0xe0 && c <= 0xfc);
+}
+
+// Whether the last character is the first byte of a double-byte character without its second:
+// the decoder keeps such a byte back for more input instead of calling it an error.
+bool ends_inside_a_character(const QByteArray &bytes)
+{
+    qsizetype i = 0;
+    while (i < bytes.size())
+        i += is_lead_byte(static_cast<unsigned char>(bytes.at(i))) ? 2 : 1;
+    return i > bytes.size();
+}
+
+std::optional<QString> strict_cp932(const QByteArray &bytes)
+{
+    QStringDecoder cp932(code_page);
+    if (!cp932.isValid())
+        return std::nullopt;
+    const QString text = cp932.decode(converter_controls(bytes));
+    if (cp932.hasError() || ends_inside_a_character(bytes))
+        return std::nullopt;
+    return text;
 }
 
 } // namespace
@@ -29,26 +62,29 @@ QByteArray encode_tvl(const QString &text)
 {
     QStringEncoder cp932(code_page);
     if (cp932.isValid()) {
-        const QByteArray bytes = cp932.encode(text);
-        // An unmappable character is replaced by a substitute byte and flagged; the decode check also
-        // catches a mapping that would not read back as typed.
-        if (!cp932.hasError() && QStringDecoder(code_page).decode(bytes) == text)
+        const QByteArray bytes = windows_controls(cp932.encode(text));
+        // An unmappable character is replaced by a substitute byte and flagged; reading the bytes
+        // back also catches a mapping that would not return the text as typed.
+        if (!cp932.hasError() && strict_cp932(bytes) == text)
             return bytes;
     }
-    return text.toUtf8();
+    return utf8_byte_order_mark + text.toUtf8();
 }
 
-QString decode_tvl(const QByteArray &bytes, bool cut_short)
+QString decode_tvl(const QByteArray &bytes)
 {
-    const QByteArray whole = cut_short ? bytes.left(bytes.size() - incomplete_utf8_tail(bytes)) : bytes;
+    if (bytes.startsWith(utf8_byte_order_mark))
+        return QString::fromUtf8(bytes.mid(utf8_byte_order_mark.size()));
+    if (const std::optional<QString> text = strict_cp932(bytes))
+        return *text;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(whole);
+    const QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
     QStringDecoder cp932(code_page);
     if (!cp932.isValid())
         return text; // no code page support: the UTF-8 reading with replacement characters
-    return cp932.decode(bytes);
+    return cp932.decode(converter_controls(bytes));
 }
 
 } // namespace inputfile

@@ -1,58 +1,75 @@
 #include "inputfile/tvl_file.h"
 
+#include "common/safe_file_write.h"
 #include "flume/sheet_inputs.h"
 #include "inputfile/tvl_encoding.h"
 #include "inputfile/tvl_format.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace inputfile {
 
 namespace {
 
-FileResult failure(const QFileDevice &file)
+namespace reason {
+const QString not_a_file = QStringLiteral("通常のファイルではありません。");
+const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。");
+} // namespace reason
+
+// The whole content of a regular file of at most max_file_bytes, into bytes.
+FileResult read_whole_file(int fd, QByteArray &bytes)
 {
-    return {false, file.errorString()};
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return common::file_failure(errno);
+    if (!S_ISREG(status.st_mode))
+        return {false, reason::not_a_file};
+    if (status.st_size > max_file_bytes)
+        return {false, reason::too_large};
+    // One byte more than is allowed tells a file that grew since it was looked at.
+    bytes.resize(max_file_bytes + 1);
+    qsizetype size = 0;
+    while (size < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + size, std::size_t(bytes.size() - size));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return common::file_failure(errno);
+        if (got == 0)
+            break;
+        size += got;
+    }
+    if (size > max_file_bytes)
+        return {false, reason::too_large};
+    bytes.resize(size);
+    return {};
 }
 
 } // namespace
 
 FileResult write_tvl_file(const QString &path, const QStringList &texts)
 {
-    const QByteArray bytes = encode_tvl(format_tvl(texts));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(file);
-    if (file.write(bytes) != bytes.size()) {
-        const FileResult result = failure(file);
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit())
-        return failure(file);
-    return {};
+    return common::write_file_safely(path, encode_tvl(format_tvl(texts)));
 }
 
 FileResult read_tvl_file(const QString &path, QStringList &items)
 {
-    // A pipe or a device could keep the reading waiting for ever; a directory has no text.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return {false, QStringLiteral("通常のファイルではありません。")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(file);
-    // One byte more than is taken tells whether the file goes on beyond it.
-    QByteArray bytes = file.read(max_read_bytes + 1);
-    if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
-        return failure(file);
-    const bool cut_short = bytes.size() > max_read_bytes;
-    if (cut_short)
-        bytes.truncate(max_read_bytes);
-    items = parse_tvl(decode_tvl(bytes, cut_short));
-    return {};
+    // Opened without waiting, so that a pipe nobody writes to cannot hold the program; it is then
+    // refused as not a regular file.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return common::file_failure(errno);
+    QByteArray bytes;
+    const FileResult result = read_whole_file(fd, bytes);
+    ::close(fd);
+    if (result)
+        items = parse_tvl(decode_tvl(bytes));
+    return result;
 }
 
 FileResult save_inputs(const flume::FlumeSheet &sheet, const QString &path)

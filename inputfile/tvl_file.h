@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/file_error.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,22 +11,18 @@ class FlumeSheet;
 
 namespace inputfile {
 
-// Of a file being opened, no more than this many bytes are read: a file of the format is a few
-// hundred bytes, and a huge or binary file chosen by mistake must neither take long nor fill memory.
-inline constexpr qint64 max_read_bytes = 1024 * 1024;
+// A file of the format is a few hundred bytes; a larger file than this is not one (a huge or binary
+// file chosen by mistake) and is refused whole rather than read in part.
+inline constexpr qint64 max_file_bytes = 1024 * 1024;
 
-// Whether a file operation worked, and if not, why (the system's words).
-struct FileResult {
-    bool ok = true;
-    QString reason;
-    explicit operator bool() const { return ok; }
-};
+using common::FileResult;
 
-// Writes the 25 input texts as a .tvl file. The file is replaced at once when everything is written;
-// on any failure the file that was there before stays as it was.
+// Writes the 25 input texts as a .tvl file (common::write_file_safely): on any failure the file
+// that was there before stays as it was.
 FileResult write_tvl_file(const QString &path, const QStringList &texts);
 
-// Reads the items of a .tvl file (at most 25; fewer when the file has fewer).
+// Reads the items of a .tvl file (at most 25; fewer when the file has fewer). A pipe, a device, a
+// folder or a file larger than max_file_bytes is refused with the reason.
 FileResult read_tvl_file(const QString &path, QStringList &items);
 
 // Saves the 25 input fields of the sheet.

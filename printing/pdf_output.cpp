@@ -1,14 +1,15 @@
 #include "printing/pdf_output.h"
 
+#include "common/safe_file_write.h"
 #include "printing/report_renderer.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace printing {
 
@@ -22,13 +23,13 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
     if (pages.isEmpty())
         return fail(QStringLiteral("no page to write"));
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-
+    // The document is made in memory and written in one piece, so that the file is replaced only by
+    // a whole document.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
     bool drawn = true;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&document);
         writer.setCreator(QCoreApplication::applicationName());
         writer.setTitle(title);
         const double origin_pt = pdf_origin_twips / 20.0;
@@ -46,12 +47,10 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
         if (!painter.end())
             drawn = false;
     }
-    if (!drawn) {
-        file.cancelWriting();
+    if (!drawn)
         return fail(QStringLiteral("drawing the pages failed"));
-    }
-    if (!file.commit())
-        return fail(file.errorString());
+    if (const common::FileResult written = common::write_file_safely(path, document.data()); !written)
+        return fail(written.reason);
     return true;
 }
 

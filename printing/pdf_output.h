@@ -9,8 +9,8 @@ namespace printing {
 
 // Writes the reports to one PDF file, one A4 portrait page each, with the report origin 200 twips
 // (10 pt) from the paper's top-left corner on both axes. Text stays text (the font embedded as a
-// TrueType subset). The file is replaced only when the whole document was written; on failure the
-// reason is put into *error and any earlier file at path is left as it was.
+// TrueType subset), through common::write_file_safely: on failure the reason is put into *error and
+// any earlier file at path is left as it was.
 bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const QString &title,
                       QString *error = nullptr);
 

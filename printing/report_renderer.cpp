@@ -55,7 +55,7 @@ public:
         const QSizeF size = natural_size(step.picture);
         const QRectF target(scale_.point(step.x, step.y), QSizeF(size.width() * scale_.x, size.height() * scale_.y));
         painter_.save();
-        draw_picture(painter_, step.picture, target);
+        draw_picture(painter_, step.picture, target, paper);
         painter_.restore();
     }
 

@@ -9,10 +9,11 @@
 
 namespace shell {
 
-AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window), flume_window_(flume_window)
+AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window)
 {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::WindowModal);
     setWindowTitle(QStringLiteral("バージョン情報"));
     setFixedSize(widgets::twips_size(5700, 2700));
 
@@ -45,17 +46,6 @@ AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window), flume_window_
     widgets::place(ok, 4200, 1920, 1215, 375);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(this, &QDialog::finished, this, &QObject::deleteLater);
-
-    // The flume window is disabled while the box exists; the box, a window of its own, stays usable.
-    flume_window->setEnabled(false);
-    setEnabled(true);
-}
-
-AboutBox::~AboutBox()
-{
-    if (flume_window_)
-        flume_window_->setEnabled(true);
 }
 
 } // namespace shell

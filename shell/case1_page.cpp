@@ -5,8 +5,11 @@
 #include "shell/page_picture.h"
 #include "widgets/twips.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <cmath>
 
 namespace shell {
@@ -109,6 +112,42 @@ double Case1Page::base_row(const QWidget *control) const
             return p.row;
     }
     return -1;
+}
+
+void Case1Page::attach_scroll_bar(QScrollBar *bar)
+{
+    scroll_bar_ = bar;
+    connect(bar, &QScrollBar::valueChanged, this, &Case1Page::scroll_to);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && isVisible() && content()->isAncestorOf(now))
+            scroll_bar_->setValue(value_showing(now));
+    });
+}
+
+int Case1Page::value_showing(const QWidget *control) const
+{
+    while (control && control->parentWidget() != content())
+        control = control->parentWidget();
+    const double row = control ? base_row(control) : -1;
+    if (row < 0)
+        return scroll_;
+    const double visible_rows = inner_height() / row_height;
+    const double bottom = row + control->height() * double(widgets::twips_per_pixel) / row_height;
+    int value = scroll_;
+    if (row < value)
+        value = int(std::floor(row));
+    else if (bottom > value + visible_rows)
+        value = int(std::ceil(bottom - visible_rows));
+    return qBound(0, value, scroll_maximum());
+}
+
+void Case1Page::wheelEvent(QWheelEvent *event)
+{
+    // The wheel anywhere over the page turns the scroll bar, which moves the page.
+    if (scroll_bar_ && scroll_bar_->isVisible())
+        QCoreApplication::sendEvent(scroll_bar_, event);
+    else
+        Panel::wheelEvent(event);
 }
 
 void Case1Page::put(QWidget *control, double row)

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+class QScrollBar;
+
 namespace common {
 class MessageSink;
 }
@@ -32,7 +34,19 @@ public:
     // The control's row on the unscrolled page.
     double base_row(const QWidget *control) const;
 
+    // Binds the page to its scroll bar: the bar's value places the controls, the wheel over the
+    // page turns the bar, and a control of the page that takes the focus (Tab, Shift+Tab, a click)
+    // outside the visible rows changes the value just enough to show it.
+    void attach_scroll_bar(QScrollBar *bar);
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+
 private:
+    // The value nearest to the current one at which the control (or the page's control holding it)
+    // stands wholly within the visible rows.
+    int value_showing(const QWidget *control) const;
+
     void put(QWidget *control, double row);
     void put(const FieldRow &row, double field_row, double caption_row, double unit_row);
 
@@ -42,6 +56,7 @@ private:
     };
     QList<Placed> placed_;
     int scroll_ = 0;
+    QScrollBar *scroll_bar_ = nullptr;
 };
 
 } // namespace shell

@@ -59,6 +59,12 @@ void open_reference_pdf(QWidget *owner)
 
 void start_morvik(QWidget *owner, const QStringList &arguments)
 {
+    // Morvik runs in the companion directory; a "curdir" naming a folder that is not there is
+    // reported as such, not as a program that failed to start.
+    if (const QString directory = companion_directory(); !QFileInfo(directory).isDir()) {
+        report(owner, message::folder_not_found, {directory});
+        return;
+    }
     const QString path = find_companion(morvik_path);
     if (path.isEmpty()) {
         report(owner, message::file_not_found, companion_candidates(morvik_path));

@@ -27,7 +27,8 @@ QString find_companion(const QString &relative_path);
 void open_reference_pdf(QWidget *owner);
 
 // Starts Morvik as a process of its own, with the given arguments, in the companion directory; each
-// start opens a window of its own. A missing program or a failed start is reported with the path.
+// start opens a window of its own. A missing companion directory, a missing program or a failed
+// start is reported with the path.
 void start_morvik(QWidget *owner, const QStringList &arguments = {});
 
 namespace message {
@@ -35,6 +36,7 @@ inline const QString companion_title = QStringLiteral("Tavrel");
 inline const QString file_not_found = QStringLiteral("ファイルが見つかりません。");
 inline const QString pdf_not_opened = QStringLiteral("PDFファイルを開けませんでした。");
 inline const QString program_not_started = QStringLiteral("プログラムを起動できませんでした。");
+inline const QString folder_not_found = QStringLiteral("作業フォルダが見つかりません。");
 } // namespace message
 
 } // namespace shell

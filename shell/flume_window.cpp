@@ -10,22 +10,22 @@
 #include "shell/case1_page.h"
 #include "shell/case2_page.h"
 #include "shell/case3_page.h"
-#include "widgets/colours.h"
 #include "shell/companion_files.h"
 #include "shell/earth_pressure_page.h"
 #include "shell/launcher_icons.h"
 #include "shell/left_panel.h"
+#include "shell/page_button.h"
 #include "shell/shape_input_page.h"
 #include "shell/tools_menu.h"
-#include "widgets/twips.h"
 #include "shell/uplift_bearing_page.h"
+#include "widgets/dialog_folder.h"
+#include "widgets/exit_question.h"
+#include "widgets/twips.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -62,7 +62,7 @@ FlumeWindow::FlumeWindow(QWidget *parent)
     // The page buttons stand in a row, 1740 twips apart.
     double left = 60;
     for (Page page : flume::calculation_pages) {
-        auto *button = new QPushButton(flume::page_caption(page), client);
+        auto *button = new PageButton(flume::page_caption(page), client);
         button->setObjectName(QStringLiteral("Command%1").arg(int(page)));
         widgets::place(button, left, 60, 1740, 300);
         button->setEnabled(sheet_->page_button_enabled(page));
@@ -91,12 +91,12 @@ FlumeWindow::FlumeWindow(QWidget *parent)
     case1_scroll_->setTracking(false);
     case1_scroll_->setSingleStep(1);
     case1_scroll_->setPageStep(5);
-    connect(case1_scroll_, &QScrollBar::valueChanged, case1_page_, &Case1Page::scroll_to);
+    case1_page_->attach_scroll_bar(case1_scroll_);
 
     build_menus();
 
     connect(sheet_, &flume::FlumeSheet::page_button_changed, this, [this](Page page, bool enabled) {
-        if (QPushButton *button = page_buttons_[index(page)])
+        if (PageButton *button = page_buttons_[index(page)])
             button->setEnabled(enabled);
     });
     connect(sheet_, &flume::FlumeSheet::print_entry_changed, this, [this](Page page, bool enabled) {
@@ -107,11 +107,6 @@ FlumeWindow::FlumeWindow(QWidget *parent)
 
     show_page(sheet_->current_page());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-FlumeWindow::~FlumeWindow()
-{
-    delete about_box_;
 }
 
 void FlumeWindow::build_menus()
@@ -169,20 +164,21 @@ void FlumeWindow::show_page(Page page)
         panel->setVisible(panel == pages_[index(page)]);
     left_panel_->arrange(page);
 
-    for (Page p : flume::calculation_pages) {
-        QPushButton *button = page_buttons_[index(p)];
-        QPalette palette = QApplication::palette(button);
-        if (p == page)
-            palette.setColor(QPalette::Button, widgets::shown_page_colour);
-        button->setPalette(palette);
-    }
+    for (Page p : flume::calculation_pages)
+        page_buttons_[index(p)]->set_current(p == page);
 }
 
 void FlumeWindow::open_input_file()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), inputfile::dialog_filter);
+    const QString path = QFileDialog::getOpenFileName(this, QString(), widgets::dialog_folder(), inputfile::dialog_filter);
     if (path.isEmpty())
         return;
+    widgets::remember_dialog_folder(path);
+    open_file(path);
+}
+
+void FlumeWindow::open_file(const QString &path)
+{
     if (const auto failure = inputfile::open_file(*sheet_, path))
         widgets::warning_box(this, failure->text, failure->title);
 }
@@ -190,9 +186,10 @@ void FlumeWindow::open_input_file()
 void FlumeWindow::save_input_file_as()
 {
     // The dialog asks before it replaces an existing file.
-    const QString path = QFileDialog::getSaveFileName(this, QString(), QString(), inputfile::dialog_filter);
+    const QString path = QFileDialog::getSaveFileName(this, QString(), widgets::dialog_folder(), inputfile::dialog_filter);
     if (path.isEmpty())
         return;
+    widgets::remember_dialog_folder(path);
     if (const auto failure = inputfile::save_as(*sheet_, path))
         widgets::warning_box(this, failure->text, failure->title);
 }
@@ -215,14 +212,12 @@ void FlumeWindow::show_about_box()
 
 void FlumeWindow::closeEvent(QCloseEvent *event)
 {
-    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("終了確認"), QStringLiteral("終了しますか？"),
-                         QMessageBox::Yes | QMessageBox::No, this);
-    question.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-    question.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
-    if (question.exec() == QMessageBox::Yes)
-        event->accept();
-    else
+    if (!widgets::confirm_exit(this)) {
         event->ignore();
+        return;
+    }
+    widgets::close_owned_dialogs(this);
+    event->accept();
 }
 
 } // namespace shell

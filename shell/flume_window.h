@@ -8,7 +8,6 @@
 #include <array>
 
 class QAction;
-class QPushButton;
 class QScrollBar;
 
 namespace flume {
@@ -20,6 +19,7 @@ namespace shell {
 class AboutBox;
 class Case1Page;
 class LeftPanel;
+class PageButton;
 class Panel;
 
 // The flume window, "地震時を考慮しなくてよいQuenfor": five page buttons, the left panel, one page at
@@ -30,9 +30,12 @@ class FlumeWindow : public QMainWindow
 
 public:
     explicit FlumeWindow(QWidget *parent = nullptr);
-    ~FlumeWindow() override;
 
     flume::FlumeSheet &sheet() { return *sheet_; }
+
+    // Puts the file's inputs into the fields, as 開く(&O) does once a file is chosen; a file that
+    // cannot be read is reported.
+    void open_file(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -50,7 +53,7 @@ private:
     LeftPanel *left_panel_;
     Case1Page *case1_page_;
     QScrollBar *case1_scroll_;
-    std::array<QPushButton *, 6> page_buttons_{};  // by page; none for shape input
+    std::array<PageButton *, 6> page_buttons_{};  // by page; none for shape input
     std::array<Panel *, 6> pages_{};
     std::array<QAction *, 6> print_entries_{};
     QPointer<AboutBox> about_box_;

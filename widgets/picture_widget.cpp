@@ -28,7 +28,7 @@ QSize PictureWidget::sizeHint() const
 void PictureWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    draw_picture(painter, picture_, QRectF(rect()));
+    draw_picture(painter, picture_, QRectF(rect()), printing::PictureTarget{twips_per_pixel});
 }
 
 } // namespace widgets

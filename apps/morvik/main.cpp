@@ -7,6 +7,7 @@
 #include "common/section_forces.h"
 #include "printing/report_font.h"
 #include "rcstress/window/section_window.h"
+#include "widgets/application_setup.h"
 
 #include <QApplication>
 
@@ -61,6 +62,7 @@ int main(int argc, char *argv[])
     if (outcome.status)
         return *outcome.status;
     QApplication app(argc, argv);
+    widgets::prepare_application(app, QStringLiteral("Morvik"));
     printing::install_font_substitutions();
     rcstress::SectionWindow window;
     window.fill_forces(common::read_section_forces(outcome.line));

@@ -71,5 +71,9 @@ QByteArray json_report(const CheckedFile &file)
         {QStringLiteral("page_buttons"), buttons},
         {QStringLiteral("case1_groundwater_formula"), file.sheet.case1_groundwater_formula()},
     };
-    return QJsonDocument(report).toJson(QJsonDocument::Compact) + '\n';
+    // U+FEFF (only ever inside a string) is written escaped: a JSON reader may take it at the start
+    // of a string for a byte-order mark and drop it, as Qt's own does.
+    QByteArray json = QJsonDocument(report).toJson(QJsonDocument::Compact);
+    json.replace("\xef\xbb\xbf", "\\ufeff");
+    return json + '\n';
 }

@@ -5,6 +5,7 @@
 #include "apps/tavrel/companion_paths.h"
 #include "apps/tavrel/pdf_command.h"
 #include "apps/tavrel/reference_book_command.h"
+#include "common/command_output.h"
 #include "common/program_commands.h"
 #include "shell/tavrel_windows.h"
 
@@ -17,7 +18,8 @@ const char help_text[] =
     "        tavrel --reference-book OUT.pdf\n"
     "\n"
     "プレキャストＵ型フルームの構造計算（主働土圧、浮上り・支持力、ケース.1～3）を行います。\n"
-    "引数なしでランチャーの画面を開きます。\n"
+    "引数なしでランチャーの画面を開きます。ファイルを指定するとその入力値でフルームの画面も開き、\n"
+    "Tavrel が既に起動しているときはそのファイルを起動中の Tavrel で開きます。\n"
     "  --check     画面を開かずに .tvl ファイルを計算します（tavrel --check --help）。\n"
     "  --pdf       画面を開かずに報告書を PDF に書きます（tavrel --pdf --help）。\n"
     "  --reference-book  参考図書を PDF に書きます（tavrel --reference-book --help）。\n"
@@ -30,7 +32,8 @@ const char help_text[] =
     "       tavrel --reference-book OUT.pdf\n"
     "\n"
     "Checks a precast U-shaped concrete flume (active earth pressure, uplift and bearing, Cases 1 to 3).\n"
-    "Without arguments the launcher window opens.\n"
+    "Without arguments the launcher window opens. With a file, the flume window also opens with its\n"
+    "inputs; when Tavrel is already running, the file is opened there instead.\n"
     "  --check     computes .tvl files without a display (tavrel --check --help).\n"
     "  --pdf       writes the reports as PDF without a display (tavrel --pdf --help).\n"
     "  --reference-book  writes the reference book as PDF (tavrel --reference-book --help).\n"
@@ -53,7 +56,13 @@ int main(int argc, char *argv[])
          {QStringLiteral("--reference-book"), run_reference_book_command}},
         companion_paths,
     };
-    if (const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands); outcome.status)
+    const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands);
+    if (outcome.status)
         return *outcome.status;
-    return shell::run_windows(argc, argv);
+    const QStringList &files = outcome.line.operands;
+    if (files.size() > 1) {
+        return common::command_failure(
+            QStringLiteral("tavrel"), QStringLiteral("開けるファイルは一つです / only one file can be opened (--help)"), 2);
+    }
+    return shell::run_windows(argc, argv, files.value(0));
 }

@@ -2,6 +2,7 @@
 
 #include "common/command_line.h"
 #include "common/command_output.h"
+#include "common/same_file.h"
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
 #include "common/messages.h"
@@ -26,7 +27,7 @@ const char help_text[] =
     "A4 縦の PDF にして OUT.pdf に書きます。画面は使いません。\n"
     "印刷できる報告書が一つもないときはファイルを書きません。\n"
     "終了コード: 0 ケース３まで計算できた / 1 メッセージで止まった（または印刷できる報告書がない）/\n"
-    "            2 引数の誤り、ファイルが読めない、PDF が書けない。\n"
+    "            2 引数の誤り、ファイルが読めない、PDF が書けない、OUT.pdf が FILE.tvl と同じ。\n"
     "\n"
     "Usage: tavrel --pdf OUT.pdf FILE.tvl\n"
     "\n"
@@ -35,7 +36,8 @@ const char help_text[] =
     "not empty), in page order, one A4 portrait page each, to OUT.pdf. Needs no display. When no\n"
     "report can be printed, no file is written.\n"
     "Exit status: 0 the chain ran to Case 3 without a message; 1 a message stopped it (or nothing was\n"
-    "printable); 2 wrong arguments, an unreadable input file, or a PDF that could not be written.\n";
+    "printable); 2 wrong arguments, an unreadable input file, a PDF that could not be written, or\n"
+    "OUT.pdf naming FILE.tvl.\n";
 
 int fail(int status, const QString &reason)
 {
@@ -54,6 +56,8 @@ int run_pdf_command(int argc, char *argv[], const common::CommandLine &line)
         return fail(2, QStringLiteral("OUT.pdf と FILE.tvl が必要です / OUT.pdf and FILE.tvl expected (--help)"));
     const QString &out_path = line.operands[0];
     const QString &tvl_path = line.operands[1];
+    if (common::is_same_file(out_path, tvl_path))
+        return fail(2, out_path + QStringLiteral(": 入力ファイルと同じファイルです / the output is the input file"));
 
     // Reports are drawn without a window: the offscreen platform needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

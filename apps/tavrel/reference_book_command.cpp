@@ -2,13 +2,13 @@
 
 #include "common/command_line.h"
 #include "common/command_output.h"
+#include "common/safe_file_write.h"
 #include "printing/book/reference_book.h"
 #include "printing/pdf_output.h"
 #include "printing/report_font.h"
 
 #include <QGuiApplication>
 #include <QPageSize>
-#include <QSaveFile>
 
 namespace {
 
@@ -68,9 +68,8 @@ int run_reference_book_command(int argc, char *argv[], const common::CommandLine
             const double top = page_height - (printing::pdf_origin_twips + chapter.top) / 20.0 + 6;
             lines += QStringLiteral("%1\t%2\t%3\n").arg(chapter.page + 1).arg(qRound(top)).arg(chapter.title);
         }
-        QSaveFile file(outline_path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(lines.toUtf8()) < 0 || !file.commit())
-            return fail(outline_path + QStringLiteral(": ") + file.errorString());
+        if (const common::FileResult written = common::write_file_safely(outline_path, lines.toUtf8()); !written)
+            return fail(outline_path + QStringLiteral(": ") + written.reason);
     }
     common::write_utf8(stdout, pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
     return 0;

@@ -1,11 +1,13 @@
 #include "printing/dialog/print_dialog.h"
 
+#include "common/file_error.h"
 #include "printing/dialog/print_job.h"
 #include "printing/dialog/printer_choice.h"
 #include "printing/dialog/report_preview.h"
-#include "widgets/twips.h"
 #include "printing/pdf_output.h"
 #include "printing/report_font.h"
+#include "widgets/dialog_folder.h"
+#include "widgets/twips.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -24,6 +27,7 @@ namespace {
 const QString kind_caption = QStringLiteral("種類：　");
 const QString port_caption = QStringLiteral("場所：　");
 const QString failure_text = QStringLiteral("印刷できませんでした。");
+const QString no_printer_text = QStringLiteral("プリンタが設定されていません。");
 
 // The print place beside the cancel button, where the print button in use stands.
 constexpr int print_left = 2820, print_top = 1680;
@@ -67,11 +71,14 @@ PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, s
     return open_dialog_for(PrintDialog::Form::RcStress, owner, 1, title, std::move(make_report));
 }
 
-PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(nullptr), owner_(owner)
+PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
 {
     const bool flume = form == Form::Flume;
     setObjectName(flume ? QStringLiteral("Form5") : QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // The owner takes no input while the dialog is up and keeps its look; the dialog stays above
+    // it and goes with it.
+    setWindowModality(Qt::WindowModal);
     setWindowTitle(QStringLiteral("印刷"));
     install_font_substitutions();
     setFont(QFont(report_face, 9));
@@ -136,20 +143,8 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(nullptr), owner_(o
     connect(preview, &QPushButton::clicked, this, &PrintDialog::preview_clicked);
     connect(save_pdf, &QPushButton::clicked, this, &PrintDialog::save_pdf_clicked);
 
-    if (owner_) {
-        owner_->setEnabled(false);
-        // An owner that goes away takes its dialog with it.
-        connect(owner_, &QObject::destroyed, this, &PrintDialog::reject);
-    }
-
     fill_printer_box();
     show_current_printer();
-}
-
-PrintDialog::~PrintDialog()
-{
-    if (owner_)
-        owner_->setEnabled(true);
 }
 
 void PrintDialog::set_report(int print_button, const QString &title, std::function<ReportPage()> make_report)
@@ -163,15 +158,6 @@ void PrintDialog::set_report(int print_button, const QString &title, std::functi
             button->move(widgets::twips_point(print_left, print_top));
         button->setVisible(in_use);
     }
-}
-
-void PrintDialog::done(int result)
-{
-    // Unloading: the owner takes input again at once; the dialog itself (deleted on close) goes when
-    // control returns to the event loop.
-    if (owner_)
-        owner_->setEnabled(true);
-    QDialog::done(result);
 }
 
 void PrintDialog::fill_printer_box()
@@ -216,8 +202,11 @@ void PrintDialog::print_clicked()
         accept();
         return;
     }
-    // Unlike a silent close, the user learns that nothing was printed and can choose again.
-    warn(name.isEmpty() ? failure_text : failure_text + QLatin1Char('\n') + name);
+    // Unlike a silent close, the user learns that nothing was printed and why, and can choose again.
+    if (installed_printer_names().isEmpty())
+        warn(failure_text + QLatin1Char('\n') + no_printer_text);
+    else
+        warn(name.isEmpty() ? failure_text : failure_text + QLatin1Char('\n') + name);
 }
 
 void PrintDialog::preview_clicked()
@@ -230,7 +219,7 @@ void PrintDialog::save_pdf_clicked()
 {
     if (!make_report_)
         return;
-    QFileDialog file_dialog(this, QStringLiteral("PDF保存"), QDir::homePath(), QStringLiteral("*.pdf"));
+    QFileDialog file_dialog(this, QStringLiteral("PDF保存"), widgets::dialog_folder(), QStringLiteral("*.pdf"));
     file_dialog.setObjectName(QStringLiteral("pdf_file_dialog"));
     file_dialog.setAcceptMode(QFileDialog::AcceptSave);
     file_dialog.setDefaultSuffix(QStringLiteral("pdf"));
@@ -238,9 +227,10 @@ void PrintDialog::save_pdf_clicked()
     if (file_dialog.exec() != QDialog::Accepted || file_dialog.selectedFiles().isEmpty())
         return;
     const QString path = file_dialog.selectedFiles().constFirst();
+    widgets::remember_dialog_folder(path);
     QString error;
     if (!write_report_pdf(path, {make_report_()}, title_, &error))
-        warn(QStringLiteral("保存できませんでした。") + QLatin1Char('\n') + QDir::toNativeSeparators(path));
+        warn(common::file_failure_text(QStringLiteral("保存できませんでした。"), path, error));
 }
 
 void PrintDialog::warn(const QString &text)

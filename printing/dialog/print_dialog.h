@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <QList>
-#include <QPointer>
 #include <functional>
 
 class QComboBox;
@@ -15,8 +14,8 @@ namespace printing {
 
 class PrintDialog;
 
-// Opens Tavrel's print dialog ("印刷", Form5) for one report, modeless; the owner (the flume window)
-// is disabled while the dialog exists. print_button is the report's print button, 1..5 for
+// Opens Tavrel's print dialog ("印刷", Form5) for one report, modal to its owner (the flume window),
+// which takes no input while the dialog is up. print_button is the report's print button, 1..5 for
 // 主働土圧, 浮上り・基礎地盤支持力の検討, ケース . 1, ケース . 2 and ケース . 3 (Command1..Command5).
 // make_report builds the page from the current field texts when 印刷, プレビュー or PDF保存 is
 // pressed. title names the report, as its print entry does, for the print job and the PDF file.
@@ -29,8 +28,9 @@ PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, s
 
 // The print dialog: the printer box and its two information labels, the printer's properties,
 // print, preview, PDF and cancel. It draws nothing itself: the report's page goes to the print job,
-// the preview or the PDF output. Unloaded (deleted) when closed by any means; closing enables the
-// owner again. The printer chosen in the box stays the process's current printer.
+// the preview or the PDF output. Owned by its window and modal to it; unloaded (deleted) when closed
+// by any means, and with its window. The printer chosen in the box stays the process's current
+// printer.
 class PrintDialog : public QDialog
 {
     Q_OBJECT
@@ -42,12 +42,9 @@ public:
     };
 
     PrintDialog(Form form, QWidget *owner);
-    ~PrintDialog() override;
 
     // Shows print button k (1-based) in the print place and hides the others.
     void set_report(int print_button, const QString &title, std::function<ReportPage()> make_report);
-
-    void done(int result) override;
 
 private:
     void fill_printer_box();
@@ -59,7 +56,6 @@ private:
     void save_pdf_clicked();
     void warn(const QString &text);
 
-    QPointer<QWidget> owner_;
     QComboBox *printer_box_ = nullptr;
     QLabel *kind_label_ = nullptr;
     QLabel *port_label_ = nullptr;

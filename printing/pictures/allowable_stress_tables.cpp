@@ -9,6 +9,9 @@ namespace {
 constexpr double kTitleSize = 160;
 constexpr double kCellSize = 150;
 constexpr double kTitleHeight = 250;
+// Blank kept at the bottom of a table that the next one follows closely in Morvik's window
+// (30 twips below), so its title stands clear of this table's last line.
+constexpr double kBottomGap = 40;
 
 QStringList lines(std::initializer_list<const char *> texts)
 {
@@ -72,11 +75,13 @@ void draw_allowable_stress_table(QPainter &painter, Picture picture, const QRect
         grid.row_heights = {1, 1};
         grid.cells = {cell(0, 0, {"21"}), cell(0, 1, {"24"}), cell(1, 0, {"700(550)"}), cell(1, 1, {"800(650)"})};
         draw_table(canvas, grid, area, kCellSize);
-        canvas.text(QString::fromUtf8("()は軸圧縮応力度"), {0, size.height()}, kCellSize, Qt::AlignLeft | Qt::AlignBottom);
+        canvas.text(QString::fromUtf8("()は軸圧縮応力度"), {0, size.height() - kBottomGap}, kCellSize,
+                    Qt::AlignLeft | Qt::AlignBottom);
         break;
     }
     case Picture::AllowableStress2:
         title("許容引張応力度（N/ｃ㎡）");
+        area.setBottom(size.height() - kBottomGap);
         draw_table(canvas,
                    labelled({{"鉄筋", "SD295", "SD345"},
                              {"一般", "18000", "18000"},
@@ -87,13 +92,16 @@ void draw_allowable_stress_table(QPainter &painter, Picture picture, const QRect
         break;
     case Picture::AllowableStress3:
         title("許容せん断応力度（N/ｃ㎡）");
+        area.setBottom(size.height() - kBottomGap);
         draw_table(canvas,
                    labelled({{"コンクリート", "18", "24"}, {"梁", "40.8", "45.9"}, {"スラブ", "81.6", "91.8"}}, {1, 1, 1}),
                    area, kCellSize);
         break;
     case Picture::AllowableStress4: {
         title("許容付着応力度（N/ｃ㎡）");
-        TableGrid grid = labelled({{"", "18", "24"}, {"普通丸鋼", "70", "80"}, {"異形鉄筋", "140", "160"}}, {1.5, 1, 1});
+        TableGrid grid = labelled({{"", "18", "24"}, {"普通丸鋼", "70", "80"}, {"異形鉄筋", "140", "160"}}, {2, 1, 1});
+        // A wide, tall corner, so both headings find room on their sides of the diagonal.
+        grid.column_widths = {1.9, 1, 1};
         grid.cells[0].split = true;
         grid.cells[0].upper_right = QString::fromUtf8("コンクリート");
         grid.cells[0].lower_left = QString::fromUtf8("鉄筋");

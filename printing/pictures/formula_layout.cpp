@@ -26,10 +26,24 @@ constexpr double kOperatorSpace = 0.2;
 constexpr double kDotSpace = 0.12;
 constexpr double kCapHeight = 0.68;        // least ascent of a text run, so rows share a top line
 
-// Adds a child's ink at (dx, dy) to a parent's.
+// Adds a child's ink, rules and letters at (dx, dy) to a parent's.
 void place(Box &parent, const Box &child, double dx, double dy)
 {
-    parent.ink.addPath(QTransform::fromTranslate(dx, dy).map(child.ink));
+    const QTransform shift = QTransform::fromTranslate(dx, dy);
+    if (!child.ink.isNull())
+        parent.ink |= child.ink.translated(dx, dy);
+    parent.rules.addPath(shift.map(child.rules));
+    for (Letters letters : child.letters) {
+        letters.origin += QPointF(dx, dy);
+        parent.letters.append(std::move(letters));
+    }
+}
+
+// Adds a shape drawn by the piece itself.
+void add_rule(Box &box, const QPainterPath &shape)
+{
+    box.ink |= shape.boundingRect();
+    box.rules.addPath(shape);
 }
 
 QPainterPath stroked(const QPainterPath &path, double width)
@@ -47,7 +61,7 @@ double axis_height()
 {
     // The middle of the minus sign: where fraction bars and the centres of delimiters sit.
     static const double axis = [] {
-        const QRectF bar = pictures::text_path(QStringLiteral("\u2212"), Face::Serif, 1.0).boundingRect();
+        const QRectF bar = pictures::text_ink(QStringLiteral("\u2212"), Face::Serif, 1.0);
         return -bar.center().y();
     }();
     return axis;
@@ -57,6 +71,15 @@ struct Expr::Node {
     virtual ~Node() = default;
     virtual Box layout(double size) const = 0;
 };
+
+QPainterPath Box::outline() const
+{
+    QPainterPath path = rules;
+    for (const Letters &run : letters)
+        path.addPath(pictures::text_path(run.text, run.face, run.size).translated(run.origin));
+    path.setFillRule(Qt::WindingFill);
+    return path;
+}
 
 Expr::Expr(std::shared_ptr<const Node> node) : node_(std::move(node)) {}
 
@@ -76,12 +99,12 @@ public:
         Box box;
         const pictures::TextMetrics metrics = pictures::text_metrics(text_, face_, size);
         const double side = side_ * size;
-        box.ink = pictures::text_path(text_, face_, size);
-        const QRectF ink = box.ink.boundingRect();
+        const QRectF ink = pictures::text_ink(text_, face_, size);
         // An italic letter leans past its advance; count the overhang so a following delimiter
         // does not touch it.
         const double width = std::max(metrics.advance, ink.right());
-        box.ink = QTransform::fromTranslate(side, 0).map(box.ink);
+        box.ink = ink.translated(side, 0);
+        box.letters.append({text_, face_, QPointF(side, 0), size});
         box.width = width + 2 * side;
         box.ascent = std::max(-ink.top(), kCapHeight * size);
         box.descent = std::max(ink.bottom(), 0.0);
@@ -149,7 +172,9 @@ public:
         const double den_baseline = -(axis - rule / 2 - gap) + den.ascent;
         place(box, num, left + (bar_width - num.width) / 2, num_baseline);
         place(box, den, left + (bar_width - den.width) / 2, den_baseline);
-        box.ink.addRect(QRectF(left, -axis - rule / 2, bar_width, rule));
+        QPainterPath bar;
+        bar.addRect(QRectF(left, -axis - rule / 2, bar_width, rule));
+        add_rule(box, bar);
         box.ascent = -num_baseline + num.ascent;
         box.descent = den_baseline + den.descent;
         return box;
@@ -193,9 +218,9 @@ public:
         rising.moveTo(low);
         rising.lineTo(high);
         rising.lineTo(bar_end);
-        box.ink.addPath(stroked(light, rule));
-        box.ink.addPath(stroked(heavy, 1.8 * rule));
-        box.ink.addPath(stroked(rising, rule));
+        add_rule(box, stroked(light, rule));
+        add_rule(box, stroked(heavy, 1.8 * rule));
+        add_rule(box, stroked(rising, rule));
         place(box, body, body_left, 0);
         box.width = bar_end.x() + 0.04 * size;
         box.ascent = -top;
@@ -324,13 +349,13 @@ public:
 
         Box box;
         const QPainterPath left = delimiter_path(kind_, top, bottom, width, size);
-        box.ink.addPath(QTransform::fromTranslate(outside, 0).map(left));
+        add_rule(box, QTransform::fromTranslate(outside, 0).map(left));
         const double body_left = outside + width + inside;
         place(box, body, body_left, 0);
         const double close_right = body_left + body.width + inside + width;
         // The closing delimiter: the opening one mirrored about its own centre line.
-        box.ink.addPath(QTransform(-1, 0, 0, 1, close_right, 0).map(left));
-        box.ink.setFillRule(Qt::WindingFill);
+        add_rule(box, QTransform(-1, 0, 0, 1, close_right, 0).map(left));
+        box.rules.setFillRule(Qt::WindingFill);
         box.width = close_right + outside;
         box.ascent = -top;
         box.descent = bottom;
@@ -370,29 +395,26 @@ Expr parens(Expr body) { return make<FenceNode>(Delimiter::Paren, std::move(body
 Expr brackets(Expr body) { return make<FenceNode>(Delimiter::Bracket, std::move(body)); }
 Expr braces(Expr body) { return make<FenceNode>(Delimiter::Brace, std::move(body)); }
 
-void draw_fitted(QPainter &painter, const Expr &formula, const QRectF &target)
+void draw(QPainter &painter, const Box &box, const QRectF &area, double em)
 {
-    const Box box = formula.layout(1.0);
-    QPainterPath ink = box.ink;
-    ink.setFillRule(Qt::WindingFill);
-    QRectF bounds = ink.boundingRect();
-    if (bounds.isEmpty() || target.isEmpty())
+    const QRectF &ink = box.ink;
+    if (ink.isEmpty() || area.isEmpty())
         return;
-    // A closing "=" keeps the space that follows it, so the value printed after the picture does
-    // not touch it.
-    if (box.width - bounds.right() > 0.5 * kRelationSpace)
-        bounds.setRight(box.width);
-    const double scale = std::min(target.width() / bounds.width(), target.height() / bounds.height());
-    QTransform fit;
-    fit.translate(target.left(), target.center().y());
-    fit.scale(scale, scale);
-    fit.translate(-bounds.left(), -bounds.center().y());
+    const double scale = std::min({em, area.width() / ink.width(), area.height() / ink.height()});
+    QTransform placement;
+    placement.translate(area.right() - scale * ink.right(), area.center().y() - scale * ink.center().y());
+    placement.scale(scale, scale);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setTransform(placement, true);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
-    painter.drawPath(fit.map(ink));
+    QPainterPath rules = box.rules;
+    rules.setFillRule(Qt::WindingFill);
+    painter.drawPath(rules);
+    for (const Letters &letters : box.letters)
+        pictures::draw_text(painter, letters.text, letters.face, letters.origin, letters.size);
     painter.restore();
 }
 

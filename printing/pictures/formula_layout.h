@@ -1,5 +1,8 @@
 #pragma once
 
+#include "printing/pictures/picture_fonts.h"
+
+#include <QList>
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
@@ -12,13 +15,26 @@ class QPainter;
 
 namespace printing::formula {
 
+// A run of text of a laid-out formula: the left end of its baseline and its em.
+struct Letters {
+    QString text;
+    pictures::Face face;
+    QPointF origin;
+    double size;
+};
+
 // A laid-out piece of a formula. The origin is the left end of its baseline, y grows downwards,
 // lengths are in ems of the formula's main size.
 struct Box {
     double width = 0;
-    double ascent = 0;   // extent above the baseline
-    double descent = 0;  // extent below the baseline
-    QPainterPath ink;    // everything the piece draws, as one filled outline
+    double ascent = 0;      // extent above the baseline
+    double descent = 0;     // extent below the baseline
+    QRectF ink;             // the bounds of everything the piece draws
+    QPainterPath rules;     // what is drawn as shapes: fraction bars, radical signs, delimiters
+    QList<Letters> letters; // what is set as text
+
+    // Everything the piece draws as one filled outline, letters included.
+    QPainterPath outline() const;
 };
 
 // An expression as a tree of the usual typesetting boxes: text runs, rows, fractions with a bar,
@@ -54,8 +70,9 @@ Expr braces(Expr body);
 // Height of the fraction bar and of the middle of operators above the baseline, in ems.
 double axis_height();
 
-// Fills the formula into target, as large as fits with the proportions kept: its ink touches the
-// left edge and the two edges of the tighter direction, and is centred vertically.
-void draw_fitted(QPainter &painter, const Expr &formula, const QRectF &target);
+// Draws a laid-out formula (box at an em of 1) with the given em in the painter's units, reduced
+// only where its ink would not fit area; the ink is set against area's right edge, where the
+// value the formula leads to follows, and centred vertically.
+void draw(QPainter &painter, const Box &box, const QRectF &area, double em);
 
 } // namespace printing::formula

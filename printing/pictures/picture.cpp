@@ -2,12 +2,10 @@
 
 #include "printing/pictures/allowable_stress_tables.h"
 #include "printing/pictures/bar_table.h"
-#include "printing/pictures/flume_formulas.h"
 #include "printing/pictures/flume_section.h"
-#include "printing/pictures/formula_layout.h"
+#include "printing/pictures/formula_pictures.h"
 #include "printing/pictures/section_schematic.h"
 #include "printing/pictures/slab_diagram.h"
-#include "printing/pictures/stress_formulas.h"
 
 #include <QPainter>
 
@@ -85,17 +83,13 @@ QSizeF natural_size(Picture picture)
     return entry ? entry->size : QSizeF();
 }
 
-void draw_picture(QPainter &painter, Picture picture, const QRectF &target)
+void draw_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where)
 {
     using namespace pictures;
     if (target.isEmpty())
         return;
-    if (const auto formula = flume_formula(picture)) {
-        formula::draw_fitted(painter, *formula, target);
-        return;
-    }
-    if (const auto formula = stress_formula(picture)) {
-        formula::draw_fitted(painter, *formula, target);
+    if (is_formula(picture)) {
+        draw_formula_picture(painter, picture, target, where);
         return;
     }
     switch (picture) {

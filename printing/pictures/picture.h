@@ -51,8 +51,17 @@ enum class Picture {
 // The picture's natural size in twips (1/1440 inch).
 QSizeF natural_size(Picture picture);
 
-// Draws the picture scaled to fill target (in the painter's coordinates).
-void draw_picture(QPainter &painter, Picture picture, const QRectF &target);
+// What pictures are drawn for: paper (reports, their preview and PDF), or a window, whose formulas
+// are set in whole pixels of twips_per_pixel twips. The formulas' type size is chosen per target.
+struct PictureTarget {
+    double twips_per_pixel = 0;  // 0 on paper
+};
+inline constexpr PictureTarget paper{};
+
+// Draws the picture into target (in the painter's coordinates), which stands for its natural
+// size: drawings and tables are scaled to fill it; formulas are set at the target's one formula
+// type size.
+void draw_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where);
 
 // Every picture, in the order of the enumeration.
 QList<Picture> all_pictures();

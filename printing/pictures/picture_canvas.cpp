@@ -138,7 +138,7 @@ void Canvas::text(const QString &text, QPointF anchor, double size, Qt::Alignmen
         baseline = anchor.y() + (metrics.ascent - metrics.descent) / 2;
     else if (align & Qt::AlignBottom)
         baseline = anchor.y() - metrics.descent;
-    fill(text_path(text, face, size).translated(x, baseline));
+    draw_text(painter_, text, face, {x, baseline}, size);
 }
 
 void Canvas::text_fitted(const QString &text, QPointF anchor, double size, double max_width,

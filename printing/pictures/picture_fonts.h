@@ -2,7 +2,10 @@
 
 #include <QFont>
 #include <QPainterPath>
+#include <QPointF>
 #include <QString>
+
+class QPainter;
 
 namespace printing::pictures {
 
@@ -24,9 +27,16 @@ struct TextMetrics {
 };
 TextMetrics text_metrics(const QString &text, Face face, double size);
 
-// The outline of a text with the left end of its baseline at the origin, the em being size.
-// Pictures are drawn as outlines so they look the same on every device and add no words to the
-// text of a PDF page.
+// The outline of a text with the left end of its baseline at the origin, the em being size: the
+// ink of what draw_text letters, for measuring it.
 QPainterPath text_path(const QString &text, Face face, double size);
+
+// The bounds of a text's ink, the left end of its baseline at the origin, the em being size.
+QRectF text_ink(const QString &text, Face face, double size);
+
+// Letters a text in black with the left end of its baseline at origin, the em being size (in the
+// painter's units). It is set as text, so a PDF embeds the face and the words can be searched and
+// copied; the glyphs are placed at the reference size and scaled, exactly where text_path has them.
+void draw_text(QPainter &painter, const QString &text, Face face, QPointF origin, double size);
 
 } // namespace printing::pictures

@@ -19,6 +19,34 @@ QList<double> edges(const QList<double> &parts, double start, double length)
     return result;
 }
 
+// The headings of a split corner cell, in the conventional places: the column heading in the
+// triangle above the diagonal, against the top right; the row heading in the one below it,
+// against the bottom left. Both share one size, the largest up to text_size at which the ink of
+// each stays clear of the diagonal and of the cell's sides.
+void draw_corner_headings(Canvas &canvas, const QRectF &box, const QString &upper_right,
+                          const QString &lower_left, double text_size)
+{
+    const double margin = 0.18 * text_size;  // from the cell's sides
+    const double clear = 0.18 * text_size;   // from the diagonal, measured upright
+    const double slope = box.height() / box.width();
+    const QRectF upper = text_ink(upper_right, Face::Gothic, 1);
+    const QRectF lower = text_ink(lower_left, Face::Gothic, 1);
+    // The ink corner next to the diagonal (bottom left of the upper heading, top right of the
+    // lower one) clears it when size × (ink height + ink width × slope) stays within this room.
+    const double room = box.height() - margin * (1 + slope) - clear;
+    double size = text_size;
+    for (const QRectF &ink : {upper, lower}) {
+        if (!ink.isEmpty())
+            size = std::min(size, room / (ink.height() + ink.width() * slope));
+    }
+    if (size <= 0)
+        return;
+    draw_text(canvas.painter(), upper_right, Face::Gothic,
+              {box.right() - margin - size * upper.right(), box.top() + margin - size * upper.top()}, size);
+    draw_text(canvas.painter(), lower_left, Face::Gothic,
+              {box.left() + margin - size * lower.left(), box.bottom() - margin - size * lower.bottom()}, size);
+}
+
 } // namespace
 
 void draw_table(Canvas &canvas, const TableGrid &grid, const QRectF &area, double text_size)
@@ -40,10 +68,7 @@ void draw_table(Canvas &canvas, const TableGrid &grid, const QRectF &area, doubl
 
         if (cell.split) {
             canvas.line(box.topLeft(), box.bottomRight(), kThinLine);
-            canvas.text_fitted(cell.upper_right, {box.right() - padding, box.top() + 0.6 * padding}, text_size,
-                               box.width() - 2 * padding, Qt::AlignRight | Qt::AlignTop);
-            canvas.text_fitted(cell.lower_left, {box.left() + padding, box.bottom() - 0.6 * padding}, text_size,
-                               box.width() - 2 * padding, Qt::AlignLeft | Qt::AlignBottom);
+            draw_corner_headings(canvas, box, cell.upper_right, cell.lower_left, text_size);
             continue;
         }
         // Lines are stacked at the height of one em and centred in the cell.

@@ -10,12 +10,12 @@
 #include "rcstress/window/result_rows.h"
 #include "rcstress/window/section_field_edit.h"
 #include "widgets/colours.h"
+#include "widgets/exit_question.h"
 #include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <utility>
 
@@ -34,14 +34,6 @@ void add_rule(QWidget *client, int top, const QColor &colour)
     palette.setColor(QPalette::Window, colour);
     rule->setPalette(palette);
     rule->setGeometry(0, top, client->width(), 1);
-}
-
-bool confirm_exit(QWidget *owner)
-{
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("終了確認"), QStringLiteral("終了しますか？"),
-                    QMessageBox::Yes | QMessageBox::No, owner);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
 }
 
 // Shows a reference window, loading it first if it is not loaded; one of each at most.
@@ -178,10 +170,11 @@ void SectionWindow::close_reference_windows()
 
 void SectionWindow::closeEvent(QCloseEvent *event)
 {
-    if (!confirm_exit(this)) {
+    if (!widgets::confirm_exit(this)) {
         event->ignore();
         return;
     }
+    widgets::close_owned_dialogs(this);
     close_reference_windows();
     event->accept();
 }

@@ -31,7 +31,7 @@ public:
     void fill_forces(const common::SectionForces &forces);
 
 protected:
-    // Any close asks "終了しますか？"; Yes also closes the reference windows.
+    // Any close asks "終了しますか？"; Yes also closes the print dialog and the reference windows.
     void closeEvent(QCloseEvent *event) override;
 
 private:

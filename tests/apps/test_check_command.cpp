@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include "tests/support/process_run.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -204,6 +205,14 @@ TEST_F(CheckCommand, ReadsAFileInTheJapaneseCodePage)
     EXPECT_EQ(object.value("messages").toArray().size(), 2) << "uplift and bearing without γw, γsc, qa";
 }
 
+TEST_F(CheckCommand, JsonKeepsATextThatBeginsWithAZeroWidthNoBreakSpace)
+{
+    // A JSON reader may take the character at the start of a string for a byte-order mark.
+    const QString file = write(QStringLiteral("feff.tvl"), with(worked, 0, QStringLiteral("\ufeff0.1")));
+    const TavrelRun run = tavrel({QStringLiteral("--check"), QStringLiteral("--json"), file});
+    EXPECT_EQ(json_line(run.out).value("inputs").toObject().value("t1").toString(), QStringLiteral("\ufeff0.1"));
+}
+
 TEST_F(CheckCommand, EveryFileIsCheckedAfresh)
 {
     const QString good = write(QStringLiteral("a.tvl"), worked);
@@ -223,7 +232,7 @@ TEST_F(CheckCommand, EveryFileIsCheckedAfresh)
 
 struct StatusRow {
     const char *name;
-    QStringList arguments; // "GOOD", "STOPPED", "MISSING" stand for files
+    QStringList arguments; // "GOOD", "STOPPED", "MISSING", "LARGE" stand for files
     int status;
     int files_reported;    // file paths written to standard output
     int error_lines;       // lines on standard error
@@ -238,19 +247,25 @@ TEST_P(CheckStatus, ExitsAsDocumented)
     const QString good = write(QStringLiteral("good.tvl"), worked);
     const QString stopped = write(QStringLiteral("stopped.tvl"), with(worked, 7, QStringLiteral("0")));
     const QString missing = dir.filePath(QStringLiteral("missing.tvl"));
+    // A valid file after a million blank lines is larger than any .tvl file.
+    const QString large = write_bytes(QStringLiteral("large.tvl"), QByteArray("\r\n").repeated(1024 * 1024) + "\"1\"\r\n");
+    const QMap<QString, QString> files = {{"GOOD", good}, {"STOPPED", stopped}, {"MISSING", missing}, {"LARGE", large}};
     QStringList arguments;
     for (const QString &argument : GetParam().arguments)
-        arguments.append(argument == "GOOD" ? good : argument == "STOPPED" ? stopped : argument == "MISSING" ? missing : argument);
+        arguments.append(files.value(argument, argument));
 
     const TavrelRun run = tavrel(arguments);
     EXPECT_EQ(run.status, GetParam().status);
     int reported = 0;
-    for (const QString &path : {good, stopped, missing})
+    for (const QString &path : {good, stopped, missing, large})
         reported += run.out.count(path);
     EXPECT_EQ(reported, GetParam().files_reported) << run.out.toStdString();
     EXPECT_EQ(run.err.count(u'\n'), GetParam().error_lines) << run.err.toStdString();
     if (GetParam().arguments.contains("MISSING")) {
         EXPECT_TRUE(run.err.contains(missing));
+    }
+    if (GetParam().arguments.contains("LARGE")) {
+        EXPECT_TRUE(run.err.contains(large + QStringLiteral(": ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。")));
     }
 }
 
@@ -261,6 +276,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"OneStopped", {"--check", "GOOD", "STOPPED"}, 1, 2, 0},
         StatusRow{"OneStoppedJson", {"--check", "--json", "STOPPED", "GOOD"}, 1, 2, 0},
         StatusRow{"UnreadableFileOutranksAStop", {"--check", "STOPPED", "MISSING", "GOOD"}, 2, 2, 1},
+        StatusRow{"FileOverOneMebibyte", {"--check", "GOOD", "LARGE"}, 2, 1, 1},
         StatusRow{"NoFile", {"--check"}, 2, 0, 1},
         StatusRow{"NoFileJson", {"--check", "--json"}, 2, 0, 1},
         StatusRow{"UnknownOption", {"--check", "--verbose", "GOOD"}, 2, 0, 1},

@@ -3,11 +3,19 @@
 // when nothing is printable or the output cannot be written.
 #include "inputfile/tvl_file.h"
 #include "tests/support/process_run.h"
+#include "tests/support/small_file_system.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,9 +33,31 @@ QStringList with(int index, const QString &text)
 
 int page_count(const QString &pdf)
 {
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages: +(\\d+)"))
-                                          .match(test_support::run_process(QStringLiteral("pdfinfo"), {pdf}).out);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
+    const test_support::ProcessRun info = test_support::run_process(QStringLiteral("pdfinfo"), {pdf});
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages: +(\\d+)")).match(info.out);
+    return info.status == 0 && m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QByteArray file_bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool write_bytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// What the pipe holds now, without waiting for more.
+QByteArray drain(int fd)
+{
+    QByteArray bytes;
+    char buffer[65536];
+    for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, got);
+    return bytes;
 }
 
 } // namespace
@@ -44,35 +74,61 @@ private slots:
         QTest::addColumn<QStringList>("arguments");  // "OUT" and "TVL" stand for the paths
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("pages");              // 0: no file written
+        QTest::addColumn<QString>("output");         // where OUT is: a file written before, a link to
+                                                     // the input, or on a disk with too little room
+        QTest::addColumn<QString>("reason");         // in the error output
 
         const QString tavrel = QStringLiteral(TAVREL_PATH);
         const QString morvik = QStringLiteral(MORVIK_PATH);
-        QTest::newRow("tavrel: whole chain") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 0 << 5;
+        const QString earlier = QStringLiteral("earlier file");
+        QTest::newRow("tavrel: whole chain") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 0 << 5
+                                             << earlier << QString();
         QTest::newRow("tavrel: bearing exceeded, earth pressure only")
-            << tavrel << with(15, "1") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 1;
+            << tavrel << with(15, "1") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 1 << earlier << QString();
         QTest::newRow("tavrel: Case 2 without h', stops after Case 1")
-            << tavrel << with(24, "") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 3;
+            << tavrel << with(24, "") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 3 << earlier << QString();
         QTest::newRow("tavrel: page 1 rejected, nothing printable")
-            << tavrel << with(7, "0") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 0;
+            << tavrel << with(7, "0") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 0 << earlier << QString();
         QTest::newRow("tavrel: missing input file")
-            << tavrel << QStringList{} << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0;
+            << tavrel << QStringList{} << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0 << earlier
+            << QStringLiteral("ファイルまたはフォルダーが見つかりません。");
         QTest::newRow("tavrel: paths after --")
-            << tavrel << worked << QStringList{"--pdf", "--", "OUT", "TVL"} << 0 << 5;
-        QTest::newRow("tavrel: no output path") << tavrel << worked << QStringList{"--pdf", "TVL"} << 2 << 0;
+            << tavrel << worked << QStringList{"--pdf", "--", "OUT", "TVL"} << 0 << 5 << earlier << QString();
+        QTest::newRow("tavrel: no output path") << tavrel << worked << QStringList{"--pdf", "TVL"} << 2 << 0 << earlier
+                                                << QString();
         QTest::newRow("tavrel: output folder missing")
-            << tavrel << worked << QStringList{"--pdf", "no/such/folder/out.pdf", "TVL"} << 2 << 0;
+            << tavrel << worked << QStringList{"--pdf", "no/such/folder/out.pdf", "TVL"} << 2 << 0 << earlier
+            << QStringLiteral("ファイルまたはフォルダーが見つかりません。");
+        QTest::newRow("tavrel: output is the input file")
+            << tavrel << worked << QStringList{"--pdf", "TVL", "TVL"} << 2 << 0 << earlier
+            << QStringLiteral("入力ファイルと同じファイルです");
+        QTest::newRow("tavrel: output is a link to the input file")
+            << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0 << QStringLiteral("link to input")
+            << QStringLiteral("入力ファイルと同じファイルです");
+        // Room for all of the report but its last page: only the last write fails.
+        QTest::newRow("tavrel: disk full") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0
+                                           << QStringLiteral("full disk")
+                                           << QStringLiteral("ディスクの空き領域が足りません。");
         QTest::newRow("tavrel: reference book without a path")
-            << tavrel << QStringList{} << QStringList{"--reference-book"} << 2 << 0;
+            << tavrel << QStringList{} << QStringList{"--reference-book"} << 2 << 0 << earlier << QString();
         QTest::newRow("tavrel: reference book, output folder missing")
-            << tavrel << QStringList{} << QStringList{"--reference-book", "no/such/folder/book.pdf"} << 2 << 0;
+            << tavrel << QStringList{} << QStringList{"--reference-book", "no/such/folder/book.pdf"} << 2 << 0 << earlier
+            << QStringLiteral("ファイルまたはフォルダーが見つかりません。");
         QTest::newRow("morvik: worked example")
-            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 0 << 1;
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 0
+            << 1 << earlier << QString();
         QTest::newRow("morvik: negative moment is a value")
-            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "-1000000", "20000", "30"} << 0 << 1;
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "-1000000", "20000", "30"} << 0
+            << 1 << earlier << QString();
         QTest::newRow("morvik: As missing, nothing printable")
-            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "0", "100", "20", "1000000", "20000", "30"} << 1 << 0;
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "0", "100", "20", "1000000", "20000", "30"} << 1
+            << 0 << earlier << QString();
         QTest::newRow("morvik: five values")
-            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000"} << 2 << 0;
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000"} << 2 << 0
+            << earlier << QString();
+        QTest::newRow("morvik: disk full")
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 2
+            << 0 << QStringLiteral("full disk") << QStringLiteral("ディスクの空き領域が足りません。");
     }
     void pdf_command()
     {
@@ -81,17 +137,20 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(int, pages);
+        QFETCH(QString, output);
+        QFETCH(QString, reason);
 
         QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("report.pdf"));
+        QString out = dir.filePath(QStringLiteral("report.pdf"));
         const QString tvl_path = dir.filePath(QStringLiteral("flume.tvl"));
         if (!tvl.isEmpty())
             QVERIFY(inputfile::write_tvl_file(tvl_path, tvl));
-        // A file already at the output path is replaced only by a written report.
-        {
-            QFile earlier(out);
-            QVERIFY(earlier.open(QIODevice::WriteOnly));
-            earlier.write("earlier");
+        std::unique_ptr<test_support::SmallFileSystem> disk;
+        if (output == QLatin1String("full disk")) {
+            disk = std::make_unique<test_support::SmallFileSystem>();
+            if (!disk->mounted())
+                QSKIP(qPrintable(disk->why_not()));
+            out = disk->path(QStringLiteral("report.pdf"));
         }
         for (QString &argument : arguments) {
             if (argument == QLatin1String("OUT"))
@@ -99,19 +158,60 @@ private slots:
             else if (argument == QLatin1String("TVL"))
                 argument = tvl_path;
         }
+        if (disk) {
+            // The report once, for its size; then all the room it needs but one page.
+            QCOMPARE(test_support::run_process(program, arguments).status, 0);
+            const qint64 pages_needed = (QFileInfo(out).size() + disk->page_bytes - 1) / disk->page_bytes;
+            QVERIFY(QFile::remove(out));
+            QVERIFY(write_bytes(out, "earlier"));
+            QVERIFY(disk->leave_free((pages_needed - 1) * disk->page_bytes));
+        } else if (output == QLatin1String("link to input")) {
+            QVERIFY(QFile::link(tvl_path, out));
+        } else {
+            // A file already at the output path is replaced only by a written report.
+            QVERIFY(write_bytes(out, "earlier"));
+        }
+        const QByteArray tvl_bytes = file_bytes(tvl_path);
 
         const test_support::ProcessRun run = test_support::run_process(program, arguments, test_support::Display::Inherited,
                                                                         dir.path());
         QCOMPARE(run.status, status);
         if (status == 2)
             QVERIFY(!run.err.isEmpty());
-        if (pages == 0) {
-            QFile earlier(out);
-            QVERIFY(earlier.open(QIODevice::ReadOnly));
-            QCOMPARE(earlier.readAll(), QByteArray("earlier"));
-        } else {
+        QVERIFY2(run.err.contains(reason), qPrintable(run.err));
+        QCOMPARE(file_bytes(tvl_path), tvl_bytes);
+        if (output == QLatin1String("link to input"))
+            QVERIFY(QFileInfo(out).isSymLink());
+        else if (pages == 0)
+            QCOMPARE(file_bytes(out), QByteArray("earlier"));
+        else
             QCOMPARE(page_count(out), pages);
-        }
+    }
+
+    // A pipe as the output is written, not replaced by a file.
+    void pdf_onto_a_pipe()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("report.pdf"));
+        const QString tvl_path = dir.filePath(QStringLiteral("flume.tvl"));
+        QVERIFY(inputfile::write_tvl_file(tvl_path, worked));
+        QCOMPARE(::mkfifo(QFile::encodeName(out).constData(), 0600), 0);
+        const int reader = ::open(QFile::encodeName(out).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+
+        QProcess tavrel;
+        tavrel.start(QStringLiteral(TAVREL_PATH), {QStringLiteral("--pdf"), out, tvl_path});
+        QByteArray piped;
+        while (!tavrel.waitForFinished(20))
+            piped += drain(reader);
+        piped += drain(reader);
+        ::close(reader);
+        QCOMPARE(tavrel.exitCode(), 0);
+        struct stat status {};
+        QVERIFY(::stat(QFile::encodeName(out).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+        const QString copy = dir.filePath(QStringLiteral("piped.pdf"));
+        QVERIFY(write_bytes(copy, piped));
+        QCOMPARE(page_count(copy), 5);
     }
 };
 

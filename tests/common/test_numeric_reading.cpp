@@ -52,7 +52,18 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"minus_leading_point", "-.25", -0.25},
         Reading{"plus_sign", "+7", 7},
         Reading{"negative", "-0.1", -0.1},
-        Reading{"comma_ends_number", "1,234", 1},
+        Reading{"comma_ends_number", "1,234.5.6", 1},
+        Reading{"grouped_thousands", "1,234", 1234},
+        Reading{"grouped_millions", "1,000,000", 1000000},
+        Reading{"grouped_with_decimals_and_sign", " -2,307,000.25 ", -2307000.25},
+        Reading{"grouped_full_width", "２，３０７，０００", 2307000},
+        Reading{"grouped_full_width_blanks_around", "\u3000１，０００\u3000", 1000},
+        Reading{"decimal_comma_not_grouping", "1,5", 1},
+        Reading{"leading_zero_group_not_grouping", "0,125", 0},
+        Reading{"short_group_not_grouping", "1,000,00", 1},
+        Reading{"long_first_group_not_grouping", "1234,567", 1234},
+        Reading{"blank_inside_grouping", "1, 000", 1},
+        Reading{"grouped_then_unit", "1,000N", 1},
         Reading{"second_point_ends_number", "1.2.3", 1.2},
         Reading{"point_alone", ".", 0},
         Reading{"sign_alone", "-", 0},
@@ -104,7 +115,10 @@ INSTANTIATE_TEST_SUITE_P(
                     WholeReading{"empty", "", false, 0},
                     WholeReading{"blanks_only", "   ", false, 0},
                     WholeReading{"letters", "abc", false, 0},
-                    WholeReading{"comma", "1,5", false, 0}));
+                    WholeReading{"comma", "1,5", false, 0},
+                    WholeReading{"grouped", " 1,000 ", true, 1000},
+                    WholeReading{"grouped_full_width", "１，０００．５", true, 1000.5},
+                    WholeReading{"grouped_with_exponent", "1,000e2", false, 0}));
 
 TEST(ReadNumber, BeyondTheRangeOfADoubleReadsAsInfinityOrZero)
 {

@@ -68,6 +68,13 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"delta_as_entered_below_84", {"70", "30", "18", "0", "10", "20", "2.0"}, "0.48", "26.88",
                 "17.278", "17.278"},
         Example{"trailing_unit_and_full_width", {"90度", "３０", "18", "0", "10", "20", "2.0m"}, "0.30", "16.80",
+                "5.746", "5.746"},
+        // PA = 0.30 × (2.0 × 1000 + 2.0² × 18 / 2) = 610.80; PAV = 610.80 × sin 20°.
+        Example{"surcharge_grouped_by_thousands", {"90", "30", "18", "0", "1,000", "20", "2.0"}, "0.30", "610.80",
+                "208.906", "208.906"},
+        Example{"surcharge_grouped_full_width", {"90", "30", "18", "0", "\u3000１，０００", "20", "2.0"}, "0.30",
+                "610.80", "208.906", "208.906"},
+        Example{"decimal_comma_is_not_grouping", {"90", "30", "18", "0", "10,5", "20", "2.0"}, "0.30", "16.80",
                 "5.746", "5.746"}));
 
 TEST(EarthPressure, SuccessClearsEveryLaterResultAndLocksTheCases)

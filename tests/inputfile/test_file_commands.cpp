@@ -2,12 +2,15 @@
 
 #include "flume/flume_sheet.h"
 #include "flume/sheet_inputs.h"
+#include "inputfile/tvl_file.h"
+#include "tests/support/small_file_system.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 using flume::Field;
 using flume::FlumeSheet;
@@ -20,6 +23,12 @@ QStringList texts_from(int first)
     for (int i = 0; i < 25; ++i)
         texts.append(QString::number(first + i));
     return texts;
+}
+
+QByteArray file_bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 class FileCommands : public testing::Test
@@ -61,25 +70,51 @@ TEST_F(FileCommands, ACancelledDialogChangesNothing)
     EXPECT_EQ(flume::input_texts(sheet), texts_from(1));
 }
 
-TEST_F(FileCommands, AFailedSaveIsReportedWithPathAndReason)
+struct SaveFailureRow {
+    const char *name;
+    bool full_disk;  // else the folder named in the path is a regular file
+    QString reason;
+};
+
+class SaveFailure : public FileCommands, public testing::WithParamInterface<SaveFailureRow>
 {
-    QFile blocker(path(QStringLiteral("plain")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+};
+
+// A save that fails says so with the file and the reason, and leaves both the inputs and the file
+// that was there before as they were.
+TEST_P(SaveFailure, IsReportedWithPathAndReason)
+{
+    std::unique_ptr<test_support::SmallFileSystem> disk;
+    QString chosen = path(QStringLiteral("plain/section.tvl"));
+    QString earlier_file = path(QStringLiteral("plain"));
+    if (GetParam().full_disk) {
+        disk = std::make_unique<test_support::SmallFileSystem>();
+        if (!disk->mounted())
+            GTEST_SKIP() << disk->why_not().toStdString();
+        chosen = earlier_file = disk->path(QStringLiteral("section.tvl"));
+    }
+    ASSERT_TRUE(inputfile::write_tvl_file(earlier_file, texts_from(100)));
+    const QByteArray earlier = file_bytes(earlier_file);
+    if (disk) {
+        ASSERT_TRUE(disk->leave_free(0));
+    }
     FlumeSheet sheet;
     flume::put_input_texts(sheet, texts_from(1));
-    const QString chosen = path(QStringLiteral("plain/section.tvl"));
 
     const std::optional<inputfile::FileMessage> message = inputfile::save_as(sheet, chosen);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->title, QStringLiteral("ファイル保存"));
-    const QStringList lines = message->text.split(u'\n');
-    ASSERT_EQ(lines.size(), 2) << message->text.toStdString();
-    EXPECT_EQ(lines[0], QStringLiteral("ファイルを保存できませんでした。"));
-    EXPECT_TRUE(lines[1].startsWith(QDir::toNativeSeparators(chosen) + QStringLiteral(" ("))) << lines[1].toStdString();
-    EXPECT_GT(lines[1].size(), chosen.size() + 3) << "no reason given";
+    EXPECT_EQ(message->text, QStringLiteral("ファイルを保存できませんでした。\n") + QDir::toNativeSeparators(chosen)
+                                 + QStringLiteral(" (") + GetParam().reason + u')');
     EXPECT_EQ(flume::input_texts(sheet), texts_from(1));
+    EXPECT_EQ(file_bytes(earlier_file), earlier);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, SaveFailure,
+    testing::Values(SaveFailureRow{"FolderIsAFile", false, QStringLiteral("ファイルまたはフォルダーが見つかりません。")},
+                    SaveFailureRow{"FullDiskOverAnEarlierFile", true, QStringLiteral("ディスクの空き領域が足りません。")}),
+    [](const testing::TestParamInfo<SaveFailureRow> &info) { return std::string(info.param.name); });
 
 TEST_F(FileCommands, AFileThatCannotBeOpenedIsReportedAndLeavesTheInputs)
 {
@@ -91,10 +126,8 @@ TEST_F(FileCommands, AFileThatCannotBeOpenedIsReportedAndLeavesTheInputs)
     const std::optional<inputfile::FileMessage> message = inputfile::open_file(sheet, chosen);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->title, QStringLiteral("ファイルを開く"));
-    const QStringList lines = message->text.split(u'\n');
-    ASSERT_EQ(lines.size(), 2) << message->text.toStdString();
-    EXPECT_EQ(lines[0], QStringLiteral("ファイルを開けませんでした。"));
-    EXPECT_TRUE(lines[1].startsWith(QDir::toNativeSeparators(chosen) + QStringLiteral(" (")));
+    EXPECT_EQ(message->text, QStringLiteral("ファイルを開けませんでした。\n") + QDir::toNativeSeparators(chosen)
+                                 + QStringLiteral(" (ファイルまたはフォルダーが見つかりません。)"));
     EXPECT_EQ(sheet.text(Field::open_path), chosen);
     EXPECT_EQ(flume::input_texts(sheet), texts_from(1));
     EXPECT_EQ(sheet.text(Field::ka), QStringLiteral("0.30"));

@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using flume::Field;
 using flume::FlumeSheet;
@@ -164,13 +165,20 @@ TEST_F(TvlFile, ReadsUtf8AndCp932Files)
 TEST_F(TvlFile, AFileThatCannotBeReadLeavesEveryField)
 {
     QDir(dir.path()).mkdir(QStringLiteral("folder.tvl"));
-    for (const QString &name : {QStringLiteral("missing.tvl"), QStringLiteral("folder.tvl")}) {
+    // A pipe nobody writes to is refused at once instead of holding the program.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe.tvl"))).constData(), 0600), 0);
+    const QList<std::pair<QString, QString>> rows = {
+        {QStringLiteral("missing.tvl"), QStringLiteral("ファイルまたはフォルダーが見つかりません。")},
+        {QStringLiteral("folder.tvl"), QStringLiteral("通常のファイルではありません。")},
+        {QStringLiteral("pipe.tvl"), QStringLiteral("通常のファイルではありません。")},
+    };
+    for (const auto &[name, reason] : rows) {
         SCOPED_TRACE(name.toStdString());
         FlumeSheet sheet;
         flume::put_input_texts(sheet, typed_texts());
         const inputfile::FileResult result = inputfile::open_inputs(sheet, path(name));
         EXPECT_FALSE(result.ok);
-        EXPECT_FALSE(result.reason.isEmpty());
+        EXPECT_EQ(result.reason, reason);
         EXPECT_EQ(flume::input_texts(sheet), typed_texts());
     }
 }
@@ -184,7 +192,7 @@ TEST_F(TvlFile, AFailedSaveIsReportedAndCreatesNothing)
     const QString target = path(QStringLiteral("plain/section.tvl"));
     const inputfile::FileResult result = inputfile::save_inputs(sheet, target);
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.reason.isEmpty());
+    EXPECT_EQ(result.reason, QStringLiteral("ファイルまたはフォルダーが見つかりません。"));
     EXPECT_EQ(file_bytes(path(QStringLiteral("plain"))), QByteArray("not a folder"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("plain")});
@@ -194,54 +202,115 @@ TEST_F(TvlFile, SavingOntoAFolderFailsAndKeepsIt)
 {
     QDir(dir.path()).mkpath(QStringLiteral("folder.tvl/inner"));
     FlumeSheet sheet;
-    EXPECT_FALSE(inputfile::save_inputs(sheet, path(QStringLiteral("folder.tvl"))).ok);
+    const inputfile::FileResult result = inputfile::save_inputs(sheet, path(QStringLiteral("folder.tvl")));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, QStringLiteral("同じ名前のフォルダーがあります。"));
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("folder.tvl/inner"))).isDir());
 }
 
-TEST_F(TvlFile, FiftyMebibytesOfRandomBytesOpen)
+struct SizeRow {
+    const char *name;
+    qint64 size;   // the file is the worked inputs, after blank lines up to this size
+    bool random;   // random bytes instead
+    bool opened;
+};
+
+class TvlFileSize : public TvlFile, public testing::WithParamInterface<SizeRow>
 {
-    QByteArray bytes(50 * 1024 * 1024, Qt::Uninitialized);
-    QRandomGenerator random(20240611);
-    random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
-    put_file_bytes(path(QStringLiteral("random.tvl")), bytes);
+};
+
+// A file larger than 1 MiB is not a .tvl file: it is refused whole, never read in part, and every
+// field stays as it was.
+TEST_P(TvlFileSize, OpensUpToOneMebibyte)
+{
+    const SizeRow &row = GetParam();
+    QByteArray bytes;
+    if (row.random) {
+        bytes.resize(row.size);
+        QRandomGenerator random(20240611);
+        random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+    } else {
+        const QString last = path(QStringLiteral("worked.tvl"));
+        ASSERT_TRUE(inputfile::write_tvl_file(last, typed_texts()));
+        const QByteArray items = file_bytes(last);
+        const qint64 padding = row.size - items.size();
+        bytes = QByteArray(padding % 2, ' ') + QByteArray("\r\n").repeated(padding / 2) + items;
+    }
+    ASSERT_EQ(bytes.size(), row.size);
+    put_file_bytes(path(QStringLiteral("large.tvl")), bytes);
     bytes.clear();
 
     FlumeSheet sheet;
-    flume::put_input_texts(sheet, typed_texts());
-    ASSERT_TRUE(inputfile::open_inputs(sheet, path(QStringLiteral("random.tvl"))));
-    // Random bytes hold commas and line ends every few hundred bytes, so all 25 inputs are filled
-    // from the start of the file and each is short.
-    const QStringList texts = flume::input_texts(sheet);
-    EXPECT_NE(texts, typed_texts());
-    for (const QString &text : texts)
-        EXPECT_LT(text.size(), 64 * 1024);
+    const QStringList before(25, QStringLiteral("1"));
+    flume::put_input_texts(sheet, before);
+    const inputfile::FileResult result = inputfile::open_inputs(sheet, path(QStringLiteral("large.tvl")));
+    EXPECT_EQ(result.ok, row.opened);
+    if (row.opened) {
+        EXPECT_EQ(flume::input_texts(sheet), typed_texts());
+    } else {
+        EXPECT_EQ(result.reason, QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。"));
+        EXPECT_EQ(flume::input_texts(sheet), before);
+    }
 }
 
-TEST_F(TvlFile, OnlyTheFirstMebibyteIsRead)
-{
-    // 24 items, then one item that starts before the first MiB ends and goes on far beyond it.
-    QByteArray bytes;
-    for (int i = 1; i <= 24; ++i)
-        bytes += "\"" + QByteArray::number(i) + "\",";
-    const qsizetype start = bytes.size() + 1;
-    bytes += "\"" + QByteArray(3 * inputfile::max_read_bytes, 'a') + "\"";
-    put_file_bytes(path(QStringLiteral("long.tvl")), bytes);
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, TvlFileSize,
+    testing::Values(SizeRow{"ExactlyOneMebibyte", inputfile::max_file_bytes, false, true},
+                    SizeRow{"OneByteMore", inputfile::max_file_bytes + 1, false, false},
+                    SizeRow{"AMillionBlankLinesBeforeTheItems", 2 * inputfile::max_file_bytes + 200, false, false},
+                    SizeRow{"FiftyMebibytesOfRandomBytes", 50 * inputfile::max_file_bytes, true, false}),
+    [](const testing::TestParamInfo<SizeRow> &info) { return std::string(info.param.name); });
 
+struct RoundTripRow {
+    const char *name;
+    QString text;
+};
+
+class TvlRoundTrip : public TvlFile, public testing::WithParamInterface<RoundTripRow>
+{
+};
+
+// Texts whose file bytes could be taken for another encoding or another item: saved in all 25
+// fields and opened again, each comes back character for character.
+TEST_P(TvlRoundTrip, TheTextComesBackInEveryField)
+{
+    const QStringList texts(25, GetParam().text);
     FlumeSheet sheet;
-    ASSERT_TRUE(inputfile::open_inputs(sheet, path(QStringLiteral("long.tvl"))));
-    EXPECT_EQ(sheet.text(Field::slab_position), QStringLiteral("24"));
-    EXPECT_EQ(sheet.text(Field::case2_depth).size(), inputfile::max_read_bytes - start);
+    flume::put_input_texts(sheet, texts);
+    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("round.tvl"))));
+    FlumeSheet reopened;
+    ASSERT_TRUE(inputfile::open_inputs(reopened, path(QStringLiteral("round.tvl"))));
+    EXPECT_EQ(flume::input_texts(reopened), texts);
 }
 
-TEST_F(TvlFile, AUtf8FileCutInsideACharacterStaysUtf8)
-{
-    // The first MiB ends between the bytes of "度": the items before the cut still read as UTF-8.
-    QByteArray bytes = "\"30\xe5\xba\xa6\",\"";
-    bytes += QByteArray(inputfile::max_read_bytes - bytes.size() - 1, ' ');
-    bytes += "\xe5\xba\xa6\"\r\n";
-    put_file_bytes(path(QStringLiteral("cut.tvl")), bytes);
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TvlRoundTrip,
+    testing::Values(RoundTripRow{"HalfWidthKatakanaPair", QStringLiteral("0.164ﾃｰ")},
+                    RoundTripRow{"DoubleByteAndFullWidthBlank", QStringLiteral("陟　")},
+                    RoundTripRow{"ControlCharacters", QStringLiteral("\x01\x1a\x1c\x7f\t1")},
+                    RoundTripRow{"LineEndsInsideAText", QStringLiteral("1\r\n2\n")},
+                    RoundTripRow{"Quotes", QStringLiteral("h=\"1.0\"")},
+                    RoundTripRow{"Commas", QStringLiteral("1,5,")},
+                    RoundTripRow{"OutsideCp932", QStringLiteral("ﾃｰ陟　😀")},
+                    RoundTripRow{"OutsideCp932FromTheStart", QStringLiteral("−1")}),
+    [](const testing::TestParamInfo<RoundTripRow> &info) { return std::string(info.param.name); });
 
-    FlumeSheet sheet;
-    ASSERT_TRUE(inputfile::open_inputs(sheet, path(QStringLiteral("cut.tvl"))));
-    EXPECT_EQ(sheet.text(Field::t1), QStringLiteral("30度"));
+// Every text of two half-width katakana, 25 to a file.
+TEST_F(TvlFile, EveryPairOfHalfWidthKatakanaComesBack)
+{
+    QStringList pairs;
+    for (char16_t first = u'｡'; first <= u'ﾟ'; ++first) {
+        for (char16_t second = u'｡'; second <= u'ﾟ'; ++second)
+            pairs.append(QString(QChar(first)) + QChar(second));
+    }
+    ASSERT_EQ(pairs.size(), 3969);
+    for (qsizetype start = 0; start < pairs.size(); start += 25) {
+        QStringList texts = pairs.mid(start, 25);
+        while (texts.size() < 25)
+            texts.append(QString());
+        ASSERT_TRUE(inputfile::write_tvl_file(path(QStringLiteral("pairs.tvl")), texts));
+        QStringList items;
+        ASSERT_TRUE(inputfile::read_tvl_file(path(QStringLiteral("pairs.tvl")), items));
+        ASSERT_EQ(items, texts) << "from pair " << start;
+    }
 }

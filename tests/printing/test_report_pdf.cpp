@@ -265,17 +265,20 @@ private slots:
         QCOMPARE(a4_pages, pages);
         QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages: +%1\\n").arg(pages))));
 
-        // IPA Gothic embedded, as a subset: a report is far smaller than the 6 MB font.
+        // IPA Gothic and the formulas' serif face with its italics embedded, as subsets: the
+        // pictures' lettering is text too, and the five pages together stay within 80 KB.
         const QStringList fonts = test_support::run_process(QStringLiteral("pdffonts"), {path}).out.split(u'\n', Qt::SkipEmptyParts).mid(2);
-        bool ipa = false;
+        QStringList embedded;
         for (const QString &line : fonts) {
             const QStringList columns = line.simplified().split(u' ');
             QVERIFY2(columns.size() >= 8, qPrintable(line));
             QCOMPARE(columns[columns.size() - 5], QStringLiteral("yes"));  // emb
-            ipa = ipa || (columns[0].endsWith(QStringLiteral("IPAGothic")) && line.contains(QStringLiteral("TrueType")));
+            if (line.contains(QStringLiteral("TrueType")))
+                embedded.append(columns[0].mid(columns[0].indexOf(u'+') + 1));
         }
-        QVERIFY(ipa);
-        QVERIFY(QFileInfo(path).size() < 1'000'000);
+        for (const char *face : {"IPAGothic", "DejaVuSerif", "DejaVuSerif-Italic"})
+            QVERIFY2(embedded.contains(QString::fromLatin1(face)), qPrintable(embedded.join(u' ')));
+        QVERIFY2(QFileInfo(path).size() <= 80'000, qPrintable(QString::number(QFileInfo(path).size())));
     }
 
     void runs_stand_at_their_positions_data()
@@ -314,6 +317,39 @@ private slots:
             QVERIFY2(next >= 0, qPrintable(QStringLiteral("\"%1\" does not follow").arg(token)));
             at = next;
         }
+    }
+
+    // The pictures' lettering is text in the PDF: what a reader searches for or copies is found
+    // inside the picture's box.
+    void picture_lettering_is_text_data()
+    {
+        QTest::addColumn<Doc>("doc");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QRect>("box");  // twips, as the report's table places the picture
+        QTest::addColumn<QStringList>("letters");
+        QTest::newRow("Image1, the cross-section's labels")
+            << Doc::Worked << 1 << QRect(5600, 1300, 5100, 3840) << QStringList{"T1", "T2", "T3", "T4", "H", "B"};
+        QTest::newRow("Image2, Coulomb's KA")
+            << Doc::Worked << 1 << QRect(2200, 7500, 4875, 1125) << QStringList{"KA", "sin", "θ", "φ", "δ", "="};
+        QTest::newRow("Image11, Mso with groundwater")
+            << Doc::Worked << 3 << QRect(900, 7300, 6855, 675) << QStringList{"Mso", "γt", "cos", "δ′", "γws"};
+        QTest::newRow("allowable bond stress, corner headings")
+            << Doc::Morvik << 1 << QRect(8300, 10500, 2100, 1200) << QStringList{"鉄筋", "コンクリート", "異形鉄筋"};
+    }
+    void picture_lettering_is_text()
+    {
+        QFETCH(Doc, doc);
+        QFETCH(int, page);
+        QFETCH(QRect, box);
+        QFETCH(QStringList, letters);
+        QVERIFY(page <= pdfs_[doc].pages.size());
+        const QRectF points(to_points(box.left()), to_points(box.top()), box.width() / 20.0, box.height() / 20.0);
+        QString inside;
+        for (const Word &word : pdfs_[doc].pages[page - 1])
+            if (points.contains(word.x, word.y))
+                inside += word.text;
+        for (const QString &letter : letters)
+            QVERIFY2(inside.contains(letter), qPrintable(QStringLiteral("\"%1\" not in \"%2\"").arg(letter, inside)));
     }
 
     // The Case 1 report prints the formula set the last wall calculation used: with the

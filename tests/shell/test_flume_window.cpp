@@ -9,6 +9,7 @@
 #include "printing/book/reference_book.h"
 #include "shell/case1_page.h"
 #include "shell/flume_window.h"
+#include "widgets/application_setup.h"
 #include "widgets/screen_font.h"
 
 #include <QAction>
@@ -19,8 +20,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QtTest/qtestspontaneevent.h>
 
 using flume::Field;
 using flume::Page;
@@ -51,11 +54,17 @@ private slots:
     void opens_in_shape_input_mode();
     void walks_every_page_with_the_worked_example();
     void case1_scroll_moves_every_control_by_the_value();
+    void case1_wheel_turns_the_scroll_bar_data();
+    void case1_wheel_turns_the_scroll_bar();
+    void case1_focus_scrolls_into_view_data();
+    void case1_focus_scrolls_into_view();
+    void enter_presses_the_focused_button_data();
+    void enter_presses_the_focused_button();
     void click_selects_the_whole_text_data();
     void click_selects_the_whole_text();
     void rejected_calculation_warns_then_clears_page_one();
     void no_to_the_exit_question_keeps_every_value();
-    void about_box_disables_the_window_until_ok();
+    void about_box_blocks_the_window_until_ok();
     void saved_inputs_come_back_through_open();
     void tool_entry_hands_the_member_forces_to_morvik_data();
     void tool_entry_hands_the_member_forces_to_morvik();
@@ -133,6 +142,20 @@ private:
                   {"Text13", "20"}});
     }
 
+    // Opens Case 1 at its top, with its page and scroll bar.
+    std::pair<shell::Case1Page *, QScrollBar *> open_case1()
+    {
+        window_->sheet().set_page_button_enabled(Page::Case1, true);
+        press("Command3");
+        return {control<shell::Case1Page>("Picture5"), control<QScrollBar>("VScroll1")};
+    }
+    // True when the control stands wholly within the visible rows of the Case 1 page.
+    static bool in_view(shell::Case1Page *page, QWidget *control)
+    {
+        const QRect on_page(control->mapTo(page->content(), QPoint(0, 0)), control->size());
+        return page->content()->rect().contains(on_page);
+    }
+
     QPointer<FlumeWindow> window_;
 };
 
@@ -183,7 +206,11 @@ void TestFlumeWindow::walks_every_page_with_the_worked_example()
     QVERIFY(!field("Text1")->isVisible());
     QCOMPARE(field("Text7")->y(), field("Text5")->y() + 32);  // B moved up under H
     QVERIFY(control("Command11")->isVisible());
-    QCOMPARE(control<QPushButton>("Command1")->palette().color(QPalette::Button), QColor(255, 224, 192));
+    // The current page's button shows a solid face of RGB(255, 224, 192); the others do not.
+    const QImage page1 = control<QPushButton>("Command1")->grab().toImage();
+    QCOMPARE(page1.pixelColor(6, page1.height() / 2), QColor(255, 224, 192));
+    const QImage page2 = control<QPushButton>("Command2")->grab().toImage();
+    QVERIFY(page2.pixelColor(6, page2.height() / 2) != QColor(255, 224, 192));
     QCOMPARE(print_entries(), QStringLiteral("00000"));
 
     press("Command6");
@@ -291,6 +318,98 @@ void TestFlumeWindow::case1_scroll_moves_every_control_by_the_value()
         QCOMPARE(controls[i]->y(), tops[i]);
 }
 
+void TestFlumeWindow::case1_wheel_turns_the_scroll_bar_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("notches");  // away from the user, as on a wheel turned down the page
+    QTest::addColumn<int>("value");
+    // One notch scrolls three rows: the desktop's three lines of a single step each.
+    QTest::newRow("one notch down") << 0 << 1 << 3;
+    QTest::newRow("one notch up") << 10 << -1 << 7;
+    QTest::newRow("up at the top") << 0 << -1 << 0;
+    QTest::newRow("down at the bottom") << 17 << 2 << 17;
+}
+
+void TestFlumeWindow::case1_wheel_turns_the_scroll_bar()
+{
+    QFETCH(int, start);
+    QFETCH(int, notches);
+    QFETCH(int, value);
+    auto [page, bar] = open_case1();
+    bar->setValue(start);
+    // Over a field of the page, as the window system delivers it: the field passes it on.
+    QLineEdit *h = field("Text24");
+    const QPoint at = h->rect().center();
+    QWheelEvent wheel(at, h->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QCoreApplication::instance()->notify(h, &wheel);
+    QCOMPARE(bar->value(), value);
+    QCOMPARE(page->scroll_value(), value);
+    QCOMPARE(h->y(), int((3.5 - value) * 16));  // h stands at base top − value
+}
+
+void TestFlumeWindow::case1_focus_scrolls_into_view_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("backwards");  // Shift+Tab
+    QTest::addColumn<QString>("to");
+    // δ' → 計算 → Sso → Mso → BL, whose row lies below the visible rows at the top.
+    QTest::newRow("Tab from δ' down to BL") << 0 << "Text29" << false << "Text34";
+    // At the bottom, Shift+Tab from Sto climbs back up to h.
+    QTest::newRow("Shift+Tab from Sto up to h") << 17 << "Text37" << true << "Text24";
+}
+
+void TestFlumeWindow::case1_focus_scrolls_into_view()
+{
+    QFETCH(int, start);
+    QFETCH(QString, from);
+    QFETCH(bool, backwards);
+    QFETCH(QString, to);
+    auto [page, bar] = open_case1();
+    bar->setValue(start);
+    QApplication::setActiveWindow(window_);
+    field(qPrintable(from))->setFocus();
+    QVERIFY(in_view(page, field(qPrintable(from))));
+    for (int step = 0; step < 20 && QApplication::focusWidget() != field(qPrintable(to)); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY2(in_view(page, focused), qPrintable(focused->objectName()));
+        QCOMPARE(page->scroll_value(), bar->value());
+    }
+    QCOMPARE(QApplication::focusWidget(), field(qPrintable(to)));
+    QVERIFY(bar->value() != start);
+    // Typing goes into the field the user sees.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1.3"));
+    QVERIFY(in_view(page, field(qPrintable(to))));
+}
+
+void TestFlumeWindow::enter_presses_the_focused_button_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void TestFlumeWindow::enter_presses_the_focused_button()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    walk_to_page_one();
+    auto *calculate = control<QPushButton>("Command6");
+    calculate->setFocus();
+    QTest::keyClick(calculate, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    expect_texts({{"Text14", "0.30"}, {"Text17", "1.950"}});
+
+    // The page button now enabled opens its page the same way.
+    auto *page2 = control<QPushButton>("Command2");
+    page2->setFocus();
+    QTest::keyClick(page2, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(control("Picture4")->isVisible());
+}
+
 void TestFlumeWindow::click_selects_the_whole_text_data()
 {
     QTest::addColumn<QString>("source");   // the field given the text 12.5
@@ -377,7 +496,7 @@ void TestFlumeWindow::no_to_the_exit_question_keeps_every_value()
     QTRY_VERIFY(!window_);  // unloaded, not hidden
 }
 
-void TestFlumeWindow::about_box_disables_the_window_until_ok()
+void TestFlumeWindow::about_box_blocks_the_window_until_ok()
 {
     entry("mnuver")->trigger();
     auto *about = window_->findChild<QDialog *>(QStringLiteral("Form4"));
@@ -388,13 +507,17 @@ void TestFlumeWindow::about_box_disables_the_window_until_ok()
         labels << about->findChild<QLabel *>(QString::fromLatin1(name))->text();
     QCOMPARE(labels, QStringList({"地震時を考慮しなくてよいQuenfor", "Ver.3.01"}));
     QVERIFY(!about->findChild<QLabel *>(QStringLiteral("Label3"))->text().isEmpty());
-    QVERIFY(!window_->isEnabled());
-    QVERIFY(about->isEnabled());
+    // Modal to the window, which keeps its look but takes no click.
+    QCOMPARE(about->windowModality(), Qt::WindowModal);
+    QVERIFY(window_->isEnabled());
+    QVERIFY(!test_support::click_gets_through(control<QPushButton>("Command1")));
+    QVERIFY(control("Picture2")->isVisible());
 
     QPointer<QDialog> guard(about);
     QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
     QTRY_VERIFY(!guard);
-    QVERIFY(window_->isEnabled());
+    QVERIFY(test_support::click_gets_through(control<QPushButton>("Command1")));
+    QVERIFY(control("Picture3")->isVisible());
 }
 
 void TestFlumeWindow::saved_inputs_come_back_through_open()
@@ -404,17 +527,25 @@ void TestFlumeWindow::saved_inputs_come_back_through_open()
     walk_to_page_one();
     press("Command6");
 
+    // What a file dialog showed: its filter, the folder it started in and the caption of the name box.
+    struct Shown {
+        QString filter;
+        QString folder;
+        QString name_caption;
+    };
     // Answers the next file dialog with a path (or cancels it with an empty one).
-    auto answer_file_dialog = [](const QString &chosen, QString *filter) {
+    auto answer_file_dialog = [](const QString &chosen, Shown *shown) {
         auto *poll = new QTimer;
         poll->setInterval(10);
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, chosen, filter] {
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, chosen, shown] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
             poll->stop();
             poll->deleteLater();
-            *filter = dialog->nameFilters().join(u';');
+            shown->filter = dialog->nameFilters().join(u';');
+            shown->folder = dialog->directory().absolutePath();
+            shown->name_caption = dialog->findChild<QLabel *>(QStringLiteral("fileNameLabel"))->text();
             if (chosen.isEmpty()) {
                 dialog->reject();
                 return;
@@ -426,19 +557,21 @@ void TestFlumeWindow::saved_inputs_come_back_through_open()
         poll->start();
     };
 
-    QString filter;
-    answer_file_dialog(path, &filter);
+    Shown shown;
+    answer_file_dialog(path, &shown);
     entry("mnurewrit")->trigger();
-    QCOMPARE(filter, QStringLiteral("Tavrelファイル(*.tvl)"));
+    QCOMPARE(shown.filter, QStringLiteral("Tavrelファイル(*.tvl)"));
+    QCOMPARE(shown.name_caption, QStringLiteral("ファイル名(&N):"));  // Qt's own texts in Japanese
     QVERIFY(QFile::exists(path));
 
     type({"Text8", "80"});
     type({"Text12", "5"});
-    answer_file_dialog(QString(), &filter);  // a cancelled open changes nothing
+    answer_file_dialog(QString(), &shown);  // a cancelled open changes nothing
     entry("mnuopen")->trigger();
     expect_texts({{"Text8", "80"}, {"Text12", "5"}});
+    QCOMPARE(shown.folder, dir.path());  // where the file was just saved
 
-    answer_file_dialog(path, &filter);
+    answer_file_dialog(path, &shown);
     entry("mnuopen")->trigger();
     expect_texts({{"Text8", "90"}, {"Text12", "10"}, {"Text1", "0.1"}, {"Text13", "20"}});
     expect_texts({{"Text17", "1.950"}});  // results are not recomputed or cleared by opening
@@ -504,6 +637,9 @@ void TestFlumeWindow::tool_entry_hands_the_member_forces_to_morvik()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The dialogs' folder is kept in the test's own settings, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    widgets::prepare_application(app, QStringLiteral("Tavrel"));
     widgets::install_screen_font(app);
     TestFlumeWindow test;
     return QTest::qExec(&test, argc, argv);

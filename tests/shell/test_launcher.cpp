@@ -13,6 +13,7 @@
 
 #include <QLineEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -71,8 +72,10 @@ private slots:
     void companions_are_looked_for_in_curdir_then_beside_the_program();
     void reference_book_button_opens_the_book_beside_the_program();
     void morvik_starts_in_the_companion_directory();
+    void morvik_that_cannot_start_is_reported_data();
     void morvik_that_cannot_start_is_reported();
     void second_instance_is_refused_while_the_first_runs();
+    void a_file_is_handed_to_the_running_instance();
 
 private:
     QTemporaryDir curdir_;
@@ -197,10 +200,21 @@ void TestLauncher::morvik_starts_in_the_companion_directory()
     QCOMPARE(start.mid(1), QStringList());  // no arguments
 }
 
+void TestLauncher::morvik_that_cannot_start_is_reported_data()
+{
+    QTest::addColumn<bool>("curdir_exists");
+    QTest::addColumn<QString>("message");  // followed by the path it names
+    QTest::newRow("not a program") << true << "プログラムを起動できませんでした。";
+    QTest::newRow("curdir names no folder") << false << "作業フォルダが見つかりません。";
+}
+
 void TestLauncher::morvik_that_cannot_start_is_reported()
 {
+    QFETCH(bool, curdir_exists);
+    QFETCH(QString, message);
     QTemporaryDir dir;
-    qputenv("curdir", dir.path().toLocal8Bit());
+    const QString curdir = curdir_exists ? dir.path() : dir.filePath(QStringLiteral("no such folder"));
+    qputenv("curdir", curdir.toLocal8Bit());
     const QString program = dir.filePath(QStringLiteral("file/morvik"));
     write_file(program, "not a program", false);
     auto *launcher = new Launcher;
@@ -208,7 +222,7 @@ void TestLauncher::morvik_that_cannot_start_is_reported()
     test_support::BoxAnswer box;
     QTest::mouseClick(launcher->findChild<QToolButton *>(QStringLiteral("Command3")), Qt::LeftButton);
     QVERIFY(box.seen);
-    QCOMPARE(box.text, QStringLiteral("プログラムを起動できませんでした。\n") + program);
+    QCOMPARE(box.text, message + u'\n' + (curdir_exists ? program : curdir));
 }
 
 void TestLauncher::second_instance_is_refused_while_the_first_runs()
@@ -252,6 +266,41 @@ void TestLauncher::second_instance_is_refused_while_the_first_runs()
     QVERIFY(QFile::exists(shell::SingleInstance::lock_path(name)));
     const shell::SingleInstance after_crash(name);
     QVERIFY(after_crash.is_first());
+}
+
+// "tavrel FILE.tvl" while Tavrel runs: the later start hands the file over and ends at once, without
+// the "already open" message (offscreen, such a message would never be answered); the running
+// instance opens the file in its one flume window.
+void TestLauncher::a_file_is_handed_to_the_running_instance()
+{
+    QTemporaryDir runtime, folder;
+    const QByteArray runtime_before = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const auto restore = qScopeGuard([&runtime_before] { qputenv("XDG_RUNTIME_DIR", runtime_before); });
+
+    const shell::SingleInstance running;
+    QVERIFY(running.is_first());
+    shell::serve_later_starts(running);
+    auto *launcher = new Launcher;
+    launcher->show();
+    FlumeWindow *window = launcher->show_flume_window();
+    window->sheet().set_text(flume::Field::t1, QStringLiteral("9.9"));
+
+    write_file(folder.filePath(QStringLiteral("example.tvl")),
+               "\"0.1\",\"0.15\",\"0.15\",\"0.1\",\"1.0\",\"0.5\",\"1.0\"\r\n\"90\"\r\n", false);
+    QProcess later;
+    later.setWorkingDirectory(folder.path());  // the file is named relative to the later start's folder
+    later.start(QStringLiteral(TAVREL_PATH), {QStringLiteral("example.tvl")});
+    QTRY_VERIFY_WITH_TIMEOUT(later.state() == QProcess::NotRunning, 20000);
+    QCOMPARE(later.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(later.exitCode(), 0);
+    QCOMPARE(later.readAllStandardError(), QByteArray());
+
+    QTRY_COMPARE(window->sheet().text(flume::Field::t1), QStringLiteral("0.1"));
+    QCOMPARE(window->sheet().text(flume::Field::wall_inclination), QStringLiteral("90"));
+    QCOMPARE(window->sheet().text(flume::Field::repose_angle), QString());  // as 開く(&O): missing items empty
+    QCOMPARE(window->sheet().text(flume::Field::open_path), folder.filePath(QStringLiteral("example.tvl")));
+    QCOMPARE(flume_windows().size(), 1);
 }
 
 int main(int argc, char *argv[])

@@ -8,10 +8,13 @@
 
 #include <functional>
 
+class QAbstractButton;
+
 namespace test_support {
 
 // Calls handle once for every modal window that becomes the active modal widget while the
-// watcher lives, so that a test can answer a dialog that its own action opens and waits on.
+// watcher lives, so that a test can answer a dialog that its own action opens and waits on. A
+// modal window already up when the watcher starts is not handled.
 class ModalWatcher
 {
 public:
@@ -39,5 +42,9 @@ public:
 private:
     ModalWatcher watcher_;
 };
+
+// Clicks the button the way the window system delivers a click, through its window, so that a
+// modal dialog blocking the window stops it as it stops the user. True when the button was pressed.
+bool click_gets_through(QAbstractButton *button);
 
 } // namespace test_support

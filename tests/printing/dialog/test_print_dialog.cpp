@@ -19,8 +19,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -41,6 +43,12 @@ printing::ReportPage sample_page()
 }
 
 using Opener = std::function<printing::PrintDialog *(QWidget *owner)>;
+
+// True in the run of no_printer_is_reported whose print system has no printer.
+bool seeing_no_printer()
+{
+    return qEnvironmentVariable("CUPS_SERVER") == QLatin1String("127.0.0.1:1");
+}
 
 Opener flume_opener(int button)
 {
@@ -78,6 +86,10 @@ class TestPrintDialog : public QObject
 private slots:
     void initTestCase()
     {
+        // The file dialogs' folder is kept in the test's own settings, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        if (seeing_no_printer())
+            return;
         for (const QString &queue : {first_queue, second_queue})
             QVERIFY2(QPrinterInfo::printerInfo(queue).printerName() == queue,
                      "the test printers are missing: run scripts/setup-test-printer.sh as root");
@@ -181,7 +193,7 @@ private slots:
         QTRY_VERIFY(second.isNull());
     }
 
-    void owner_disabled_while_the_dialog_exists_data()
+    void owner_blocked_while_the_dialog_is_up_data()
     {
         QTest::addColumn<QString>("closing");
         QTest::newRow("キャンセル") << "cancel";
@@ -189,21 +201,39 @@ private slots:
         QTest::newRow("Esc") << "escape";
     }
 
-    void owner_disabled_while_the_dialog_exists()
+    // The dialog is modal to its owner and stays above it: the owner keeps its look (it is not
+    // disabled) but takes no click until the dialog is closed.
+    void owner_blocked_while_the_dialog_is_up()
     {
         QFETCH(QString, closing);
         QWidget owner;
+        auto *owners_button = new QPushButton(QStringLiteral("計算"), &owner);
         owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
         QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 3, QStringLiteral("報告書"), sample_page);
-        QVERIFY(!owner.isEnabled());
+        QCOMPARE(dialog->parentWidget(), &owner);
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        QVERIFY(owner.isEnabled());
+        QVERIFY(!test_support::click_gets_through(owners_button));
         if (closing == "cancel")
             QTest::mouseClick(button(dialog, "Command6"), Qt::LeftButton);
         else if (closing == "close")
             dialog->close();
         else
             QTest::keyClick(dialog, Qt::Key_Escape);
-        QVERIFY(owner.isEnabled());
         QTRY_VERIFY(dialog.isNull());
+        QVERIFY(test_support::click_gets_through(owners_button));
+    }
+
+    // An owner that goes takes its dialog with it, so nothing can be printed for a closed window.
+    void dialog_goes_with_its_owner()
+    {
+        auto *owner = new QWidget;
+        owner->show();
+        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(owner, 1, QStringLiteral("報告書"), sample_page);
+        QVERIFY(dialog->isVisible());
+        delete owner;
+        QVERIFY(dialog.isNull());
     }
 
     // The choice is the process's: the labels follow it, and the next dialog starts with it.
@@ -263,11 +293,16 @@ private slots:
     }
 
     // The failure is told and the dialog stays for another choice; with no name at all, only that
-    // nothing was printed.
+    // nothing was printed; with no printer set up, that there is none (in the run of
+    // no_printer_is_reported).
     void failed_print_is_reported_data()
     {
         QTest::addColumn<QString>("box_text");
         QTest::addColumn<QString>("message");
+        if (seeing_no_printer()) {
+            QTest::newRow("no printer set up") << "" << "印刷できませんでした。\nプリンタが設定されていません。";
+            return;
+        }
         QTest::newRow("unknown name") << "ＬＰ３" << "印刷できませんでした。\nＬＰ３";
         QTest::newRow("no printer chosen") << "" << "印刷できませんでした。";
     }
@@ -295,9 +330,25 @@ private slots:
         QCOMPARE(title, QStringLiteral("印刷"));
         QCOMPARE(icon, QMessageBox::Warning);
         QVERIFY(!dialog.isNull() && dialog->isVisible());
-        QVERIFY(!owner.isEnabled());
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
+    }
+
+    // Runs failed_print_is_reported again in a process whose print system has no printer: one that
+    // cannot reach its print server.
+    void no_printer_is_reported()
+    {
+        if (seeing_no_printer())
+            QSKIP("this run has no printer");
+        QProcess again;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("127.0.0.1:1"));
+        again.setProcessEnvironment(environment);
+        again.start(QCoreApplication::applicationFilePath(), {QStringLiteral("failed_print_is_reported")});
+        QVERIFY(again.waitForFinished(60000));
+        const QByteArray out = again.readAllStandardOutput();
+        QVERIFY2(again.exitCode() == 0 && out.contains("PASS   : TestPrintDialog::failed_print_is_reported(no printer set up)"),
+                 out.constData());
     }
 
     void preview_fits_the_page_width()
@@ -368,7 +419,8 @@ private slots:
             }
         });
         QTest::mouseClick(button(dialog, "pdf_button"), Qt::LeftButton);
-        QCOMPARE(text, QStringLiteral("保存できませんでした。\n") + path);
+        QCOMPARE(text, QStringLiteral("保存できませんでした。\n") + path
+                           + QStringLiteral(" (ファイルまたはフォルダーが見つかりません。)"));
         QVERIFY(!QFile::exists(path));
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QPointer>
 #include <QTimer>
 #include <QtTest>
 
@@ -149,6 +150,42 @@ private slots:
         }
     }
 
+    void tables_stand_clear_of_the_next_data()
+    {
+        QTest::addColumn<QString>("upper");
+        QTest::addColumn<QString>("lower");
+        QTest::newRow("the note under compression, tension's title") << "AllowableStress1" << "AllowableStress2";
+        QTest::newRow("tension's last line, shear's title") << "AllowableStress2" << "AllowableStress3";
+        QTest::newRow("shear's last line, bond's title") << "AllowableStress3" << "AllowableStress4";
+    }
+
+    void tables_stand_clear_of_the_next()
+    {
+        // The allowable-stress tables stand one above another: at least 4 pixels (60 twips) of
+        // the window's grey between the ink of one and the title of the next.
+        QFETCH(QString, upper);
+        QFETCH(QString, lower);
+        auto *above = window->findChild<widgets::PictureWidget *>(upper);
+        auto *below = window->findChild<widgets::PictureWidget *>(lower);
+        QVERIFY(above && below);
+        const QImage shown = window->centralWidget()->grab().toImage();
+        const auto inked_rows = [&](QWidget *picture) {
+            const QRect area(picture->mapTo(window->centralWidget(), QPoint(0, 0)), picture->size());
+            int first = -1;
+            int last = -1;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (qGray(shown.pixel(x, y)) < 128) {
+                        first = first < 0 ? y : first;
+                        last = y;
+                        break;
+                    }
+            return std::pair(first, last);
+        };
+        const int gap = inked_rows(below).first - inked_rows(above).second - 1;
+        QVERIFY2(gap >= 4, qPrintable(QStringLiteral("%1 px").arg(gap)));
+    }
+
     void typed_section_shows_results_data()
     {
         QTest::addColumn<QStringList>("inputs");
@@ -161,6 +198,10 @@ private slots:
             << QStringList{"2.34", "100", "10", "500000", "10000", "20"}
             << QStringList{"0.0023", "0.230", "0.923", "471 （N/c㎡） ", "23150 （N/c㎡） ", "10.83 （N/c㎡）",
                            "54.17 （N/c㎡）"};
+        QTest::newRow("thousands grouped, ASCII and full-width")
+            << QStringList{"10", "100", "20", "1,000,000", "２０，０００", "30"}
+            << QStringList{"0.0050", "0.319", "0.894", "175 （N/c㎡） ", "5593 （N/c㎡） ", "11.19 （N/c㎡）",
+                           "37.29 （N/c㎡）"};
         QTest::newRow("full-width digits")
             << QStringList{"１０", "１００", "２０", "1000000N", "20000", "30"}
             << QStringList{"0.0050", "0.319", "0.894", "175 （N/c㎡） ", "5593 （N/c㎡） ", "11.19 （N/c㎡）",
@@ -243,6 +284,7 @@ private slots:
         QTest::newRow("U zero") << "Text9" << "0" << missing;
         QTest::newRow("M letters") << "Text7" << "abc" << missing;
         QTest::newRow("b not wholly a number") << "Text2" << "100cm" << missing;
+        QTest::newRow("decimal comma, not grouping") << "Text1" << "1,5" << missing;
         QTest::newRow("negative radicand") << "Text1" << "-1" << invalid;
         QTest::newRow("ratio shown as zero") << "Text1" << "0.0001" << invalid;
     }
@@ -291,25 +333,49 @@ private slots:
         QVERIFY(!action("MNUPRINT")->isEnabled());
     }
 
+    QWidget *shown_print_dialog() const
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("Form4") && w->isVisible())
+                return w;
+        return nullptr;
+    }
+
     void print_entry_opens_print_dialog()
     {
         type_worked_example();
         QTest::mouseClick(calculate_button(), Qt::LeftButton);
         action("MNUPRINT")->trigger();
-        QWidget *dialog = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("Form4") && w->isVisible())
-                dialog = w;
+        QWidget *dialog = shown_print_dialog();
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("印刷"));
-        QVERIFY(!window->isEnabled());
+        // Modal to the window, above it and owned by it; the window keeps its look but takes no click.
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        QCOMPARE(dialog->parentWidget(), window.get());
+        QVERIFY(window->isEnabled());
+        QVERIFY(!test_support::click_gets_through(calculate_button()));
 
         auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("Command6"));
         QVERIFY(cancel);
         QTest::mouseClick(cancel, Qt::LeftButton);
         QCOMPARE(shown_count("Form4"), 0);
-        QVERIFY(window->isEnabled());
+        QVERIFY(test_support::click_gets_through(calculate_button()));
         QCOMPARE(field("Text13")->text(), QStringLiteral("37.29 （N/c㎡）"));
+    }
+
+    // Closing the window with its print dialog up leaves no dialog behind that could still print.
+    void closing_the_window_takes_its_print_dialog()
+    {
+        type_worked_example();
+        QTest::mouseClick(calculate_button(), Qt::LeftButton);
+        action("MNUPRINT")->trigger();
+        QPointer<QWidget> dialog = shown_print_dialog();
+        QVERIFY(dialog);
+        test_support::BoxAnswer yes(QMessageBox::Yes);
+        QVERIFY(window->close());
+        QCOMPARE(yes.seen, 1);
+        QCOMPARE(shown_count("Form4"), 0);
+        QTRY_VERIFY(!dialog);
     }
 
     void click_selects_whole_input_data()

@@ -1,0 +1,16 @@
+#include "common/same_file.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+namespace common {
+
+bool is_same_file(const QString &first, const QString &second)
+{
+    struct stat a {}, b {};
+    return ::stat(QFile::encodeName(first).constData(), &a) == 0
+           && ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+} // namespace common

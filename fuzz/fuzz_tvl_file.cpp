@@ -1,0 +1,73 @@
+// A .tvl file of any bytes: its items, the save→open round trip of the texts they give, and the
+// whole walk through the pages with the --check JSON of the result.
+#include "apps/tavrel/check_output.h"
+#include "common/messages.h"
+#include "flume/flume_sheet.h"
+#include "flume/full_check.h"
+#include "flume/sheet_inputs.h"
+#include "inputfile/tvl_encoding.h"
+#include "inputfile/tvl_format.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void check(bool property, const char *what)
+{
+    if (!property) {
+        std::fprintf(stderr, "property failed: %s\n", what);
+        std::abort();
+    }
+}
+
+class PageMessageRecorder : public common::MessageSink
+{
+public:
+    explicit PageMessageRecorder(const flume::FlumeSheet &sheet) : sheet_(sheet) {}
+    void warn(const QString &text, const QString &title) override { messages.append({sheet_.current_page(), {text, title}}); }
+    QList<PageMessage> messages;
+
+private:
+    const flume::FlumeSheet &sheet_;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QStringList items = inputfile::parse_tvl(inputfile::decode_tvl(bytes));
+    check(items.size() <= inputfile::item_count, "at most 25 items");
+
+    QStringList texts = items;
+    while (texts.size() < inputfile::item_count)
+        texts.append(QString());
+    const QStringList reopened =
+        inputfile::parse_tvl(inputfile::decode_tvl(inputfile::encode_tvl(inputfile::format_tvl(texts))));
+    check(reopened == texts, "saving and opening again gives the same 25 texts");
+
+    flume::FlumeSheet sheet;
+    PageMessageRecorder messages(sheet);
+    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, items, messages);
+    check(flume::input_texts(sheet) == texts, "the walk leaves the inputs as typed");
+    check(!outcome.reached_case3 || outcome.pages_opened.size() == flume::calculation_pages.size(),
+          "Case 3 is reached only through every page");
+
+    const QByteArray json = json_report({QStringLiteral("fuzz.tvl"), sheet, outcome, messages.messages});
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    check(error.error == QJsonParseError::NoError && document.isObject(), "the report is valid JSON");
+    const QJsonObject inputs = document.object().value(QStringLiteral("inputs")).toObject();
+    check(inputs.size() == inputfile::item_count, "the report holds the 25 inputs");
+    for (const flume::FieldInfo &info : flume::field_table) {
+        if (info.kind == flume::FieldKind::Input)
+            check(inputs.value(QString::fromLatin1(info.member)).toString() == sheet.text(info.field),
+                  "the report holds each input as typed");
+    }
+    return 0;
+}

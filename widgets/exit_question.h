@@ -1,0 +1,15 @@
+#pragma once
+
+class QWidget;
+
+namespace widgets {
+
+// The question both programs ask before a main window closes: "終了しますか？", titled "終了確認",
+// with はい(&Y) and いいえ(&N) and no icon. True when the user answers はい.
+bool confirm_exit(QWidget *window);
+
+// Closes the dialogs the window owns (the print dialog, the About box), so that none is left on
+// screen, or can still print, once the window is gone.
+void close_owned_dialogs(QWidget *window);
+
+} // namespace widgets
