@@ -36,7 +36,7 @@ inline const QString companion_title = QStringLiteral("Tavrel");
 inline const QString file_not_found = QStringLiteral("ファイルが見つかりません。");
 inline const QString pdf_not_opened = QStringLiteral("PDFファイルを開けませんでした。");
 inline const QString program_not_started = QStringLiteral("プログラムを起動できませんでした。");
-inline const QString folder_not_found = QStringLiteral("作業フォルダが見つかりません。");
+inline const QString folder_not_found = QStringLiteral("作業フォルダーが見つかりません。");
 } // namespace message
 
 } // namespace shell

@@ -81,7 +81,7 @@ for file in "${expected_files[@]}"; do
 done
 check "package version 3.01" test "$(dpkg-deb -f "$deb" Version)" = 3.01
 dpkg-deb -f "$deb" Depends >"$work/depends" 2>&1
-for dependency in fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra xdg-utils libqt6widgets6; do
+for dependency in fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n xdg-utils libqt6widgets6; do
   check "package depends on $dependency" contains "$work/depends" "$dependency"
 done
 

@@ -205,7 +205,7 @@ void TestLauncher::morvik_that_cannot_start_is_reported_data()
     QTest::addColumn<bool>("curdir_exists");
     QTest::addColumn<QString>("message");  // followed by the path it names
     QTest::newRow("not a program") << true << "プログラムを起動できませんでした。";
-    QTest::newRow("curdir names no folder") << false << "作業フォルダが見つかりません。";
+    QTest::newRow("curdir names no folder") << false << "作業フォルダーが見つかりません。";
 }
 
 void TestLauncher::morvik_that_cannot_start_is_reported()
