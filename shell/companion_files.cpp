@@ -57,7 +57,7 @@ void open_reference_pdf(QWidget *owner)
         report(owner, message::pdf_not_opened, {path});
 }
 
-void start_morvik(QWidget *owner)
+void start_morvik(QWidget *owner, const QStringList &arguments)
 {
     // Morvik runs in the companion directory; a "curdir" naming a folder that is not there is
     // reported as such, not as a program that failed to start.
@@ -70,7 +70,7 @@ void start_morvik(QWidget *owner)
         report(owner, message::file_not_found, companion_candidates(morvik_path));
         return;
     }
-    if (!QProcess::startDetached(path, {}, companion_directory()))
+    if (!QProcess::startDetached(path, arguments, companion_directory()))
         report(owner, message::program_not_started, {path});
 }
 

@@ -26,9 +26,10 @@ QString find_companion(const QString &relative_path);
 // be started is reported with the paths tried.
 void open_reference_pdf(QWidget *owner);
 
-// Starts Morvik as a process of its own, with no arguments, in the companion directory. A missing
-// companion directory, a missing program or a failed start is reported with the path.
-void start_morvik(QWidget *owner);
+// Starts Morvik as a process of its own, with the given arguments, in the companion directory; each
+// start opens a window of its own. A missing companion directory, a missing program or a failed
+// start is reported with the path.
+void start_morvik(QWidget *owner, const QStringList &arguments = {});
 
 namespace message {
 inline const QString companion_title = QStringLiteral("Tavrel");

@@ -16,6 +16,7 @@
 #include "shell/left_panel.h"
 #include "shell/page_button.h"
 #include "shell/shape_input_page.h"
+#include "shell/tools_menu.h"
 #include "shell/uplift_bearing_page.h"
 #include "widgets/dialog_folder.h"
 #include "widgets/exit_question.h"
@@ -136,6 +137,8 @@ void FlumeWindow::build_menus()
         entry->setEnabled(sheet_->print_entry_enabled(e.page));
         print_entries_[index(e.page)] = entry;
     }
+
+    add_tools_menu(menuBar(), *sheet_, this);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("MNUHELPE"));

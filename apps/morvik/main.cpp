@@ -1,8 +1,10 @@
 // Morvik: stresses of a singly reinforced concrete section. "--check" and "--pdf" run without a
-// display, as do "--help" and "--version"; otherwise the window opens.
+// display, as do "--help" and "--version"; otherwise the window opens, with the forces handed over
+// by "--moment", "--shear", "--width" and "--member" filled in.
 #include "apps/morvik/check_command.h"
 #include "apps/morvik/pdf_command.h"
 #include "common/program_commands.h"
+#include "common/section_forces.h"
 #include "printing/report_font.h"
 #include "rcstress/window/section_window.h"
 #include "widgets/application_setup.h"
@@ -12,23 +14,32 @@
 namespace {
 
 const char help_text[] =
-    "使い方: morvik\n"
+    "使い方: morvik [--moment M] [--shear S] [--width b] [--member 部材]\n"
     "        morvik --check [--json] As b d M S U\n"
     "        morvik --pdf OUT.pdf As b d M S U\n"
     "\n"
     "単鉄筋コンクリート断面（単位幅）の応力度（P, k, j, σc, σs, τ, τo）を計算します。\n"
     "引数なしで画面を開きます。\n"
+    "  --moment M  曲げモーメント Ｍ（N・ｃm）、\n"
+    "  --shear S   せん断力 Ｓ（N）、\n"
+    "  --width b   単位巾 ｂ（ｃm）を入力欄に入れて画面を開きます。「計算」を押すまで計算しません。\n"
+    "  --member 部材  値を取り出した部材（例: \"ケース.1 側壁\"）をタイトルバーに添えます。\n"
     "  --check     画面を開かずに計算します（morvik --check --help）。\n"
     "  --pdf       画面を開かずに報告書を PDF に書きます（morvik --pdf --help）。\n"
     "  --help      この説明を表示します。\n"
     "  --version   バージョンを表示します。\n"
     "\n"
-    "Usage: morvik\n"
+    "Usage: morvik [--moment M] [--shear S] [--width b] [--member MEMBER]\n"
     "       morvik --check [--json] As b d M S U\n"
     "       morvik --pdf OUT.pdf As b d M S U\n"
     "\n"
     "Checks the stresses of a singly reinforced concrete section of unit width (P, k, j, σc, σs, τ, τo).\n"
     "Without arguments the window opens.\n"
+    "  --moment M  the bending moment M (N·cm),\n"
+    "  --shear S   the shear force S (N) and\n"
+    "  --width b   the unit width b (cm) are typed into their fields when the window opens; nothing is\n"
+    "              calculated until \"計算\" is pressed.\n"
+    "  --member MEMBER  names the member the values come from (e.g. \"ケース.1 側壁\") in the title bar.\n"
     "  --check     computes without a display (morvik --check --help).\n"
     "  --pdf       writes the report as PDF without a display (morvik --pdf --help).\n"
     "  --help      shows this text.\n"
@@ -43,15 +54,18 @@ int main(int argc, char *argv[])
         QStringLiteral("Morvik"),
         QStringLiteral(TAVREL_VERSION),
         help_text,
-        {{QStringLiteral("--json"), false, {QStringLiteral("--check")}}},
+        QList<common::OptionRule>{{QStringLiteral("--json"), false, {QStringLiteral("--check")}}}
+            + common::section_force_options(),
         {{QStringLiteral("--check"), run_check_command}, {QStringLiteral("--pdf"), run_pdf_command}},
     };
-    if (const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands); outcome.status)
+    const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands);
+    if (outcome.status)
         return *outcome.status;
     QApplication app(argc, argv);
     widgets::prepare_application(app, QStringLiteral("Morvik"));
     printing::install_font_substitutions();
     rcstress::SectionWindow window;
+    window.fill_forces(common::read_section_forces(outcome.line));
     window.show();
     return app.exec();
 }

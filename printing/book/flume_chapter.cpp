@@ -169,7 +169,7 @@ ChapterText chapter_text(const FlumeChapter &chapter)
                                    "なります。WR はそのまま残ります。b をもう一度計算してください。"),
                     QStringLiteral("結果は N（せん断力、× 1000）と N・cm（曲げモーメント、× 1000 × 100）にも換算され、"
                                    "報告書に並べて印刷されます。換算は表示された値から行います。Morvik で断面を"
-                                   "検討するときは、この値を入力します。"),
+                                   "検討するときは、「ツール(&T)」からこの値を Morvik に渡せます。"),
                 };
             },
             carried_example_intro,

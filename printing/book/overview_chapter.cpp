@@ -3,6 +3,7 @@
 #include "printing/book/book_chapters.h"
 
 #include "flume/captions.h"
+#include "flume/member_forces.h"
 
 namespace printing::book {
 
@@ -69,15 +70,21 @@ void write_overview(BookLayout &book)
                     {QString(), QStringLiteral("名前を付けて保存(&A)"), QStringLiteral("画面の 25 の入力を Tavrelファイルに保存します。")},
                     {QString(), QStringLiteral("終了(&X)"), QStringLiteral("「終了しますか？」と確かめてから計算画面を閉じます。入力と結果は保存されません。")},
                     {QStringLiteral("プリント(&P)"), QStringLiteral("主働土圧 … ケース . 3"), QStringLiteral("そのページの報告書を印刷します（「印刷」の章）。")},
+                    {QStringLiteral("ツール(&T)"), QStringLiteral("鉄筋コンクリート応力度の検討"), QStringLiteral("Morvik を別のプログラムとして起動します。")},
+                    {QString(),
+                     flume::member_caption(flume::member_forces.front()) + QStringLiteral(" … ")
+                         + flume::member_caption(flume::member_forces.back()),
+                     QStringLiteral("その部材の曲げモーメント（N・cm）とせん断力（N）、単位巾 b = 100 cm を入れて Morvik を起動します。"
+                                    "曲げモーメントとせん断力が両方表示されているときだけ使えます。")},
                     {QStringLiteral("ヘルプ(&H)"), QStringLiteral("Tavrel(PDF)"), QStringLiteral("この参考図書を開きます。")},
                     {QString(), QStringLiteral("バージョン情報"), QStringLiteral("プログラムの名前と版を表示します。")},
                 }});
     book.heading(QStringLiteral("Morvik"));
     book.paragraph(QStringLiteral(
         "Morvik は、単位幅の単鉄筋コンクリート断面について、鉄筋量・断面寸法・曲げモーメント・せん断力から応力度を"
-        "計算する別のプログラムです（「鉄筋コンクリート応力度の検討」の章）。Tavrel と Morvik の間で値は受け渡され"
-        "ません。ケース.1～3 の報告書には、せん断力が N、曲げモーメントが N・cm でも印刷されるので、その値を Morvik "
-        "に入力します。"));
+        "計算する別のプログラムです（「鉄筋コンクリート応力度の検討」の章）。ケース.1～3 の結果は、せん断力が N、"
+        "曲げモーメントが N・cm でも報告書に印刷されます。計算画面の「ツール(&T)」でケースと部材を選ぶと、その値と"
+        "単位巾 b = 100 cm が入った Morvik の画面が部材ごとに開きます。As、d、U を入力して「計算」を押してください。"));
 }
 
 } // namespace printing::book

@@ -17,10 +17,13 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <utility>
 
 namespace rcstress {
 
 namespace {
+
+const QString window_caption = QStringLiteral("鉄筋コンクリート応力度の検討計算 （Kesmo）V3.0");
 
 // A one-pixel line across the top of the client area, under the menu bar.
 void add_rule(QWidget *client, int top, const QColor &colour)
@@ -51,7 +54,7 @@ void show_reference(QPointer<ReferenceWindow> &window, Make make)
 SectionWindow::SectionWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("鉄筋コンクリート応力度の検討計算 （Kesmo）V3.0"));
+    setWindowTitle(window_caption);
 
     auto *client = new QWidget(this);
     client->setFixedSize(widgets::twips_size(7965, 7515));
@@ -91,6 +94,19 @@ SectionWindow::~SectionWindow()
 {
     delete bar_table_.data();
     delete schematic_.data();
+}
+
+void SectionWindow::fill_forces(const common::SectionForces &forces)
+{
+    const std::pair<Field, QString> typed[] = {
+        {Field::bending_moment, forces.moment}, {Field::shear_force, forces.shear}, {Field::unit_width, forces.width}};
+    for (const auto &[field, text] : typed) {
+        if (!text.isEmpty())
+            sheet_.set_text(field, text);
+    }
+    // Windows of several members open side by side are told apart by their titles.
+    if (!forces.member.isEmpty())
+        setWindowTitle(window_caption + QStringLiteral(" （") + forces.member + QStringLiteral("）"));
 }
 
 void SectionWindow::build_menus()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/section_forces.h"
 #include "rcstress/section_sheet.h"
 #include "widgets/window_messages.h"
 
@@ -24,6 +25,10 @@ public:
     ~SectionWindow() override;
 
     SectionSheet &sheet() { return sheet_; }
+
+    // Types the forces handed over on the command line into M, S and b, and names the member they
+    // come from in the title bar. Nothing is calculated until "計算".
+    void fill_forces(const common::SectionForces &forces);
 
 protected:
     // Any close asks "終了しますか？"; Yes also closes the print dialog and the reference windows.

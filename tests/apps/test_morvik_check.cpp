@@ -118,6 +118,8 @@ private slots:
         QTest::newRow("too many values") << QStringList{"--check", "1", "2", "3", "4", "5", "6", "7"};
         QTest::newRow("unknown option") << QStringList{"--check", "--csv", "1", "2", "3", "4", "5", "6"};
         QTest::newRow("two commands") << QStringList{"--check", "--pdf", "1", "2", "3", "4", "5", "6"};
+        QTest::newRow("window's force with a command")
+            << QStringList{"--check", "--moment", "230700", "1", "2", "3", "4", "5", "6"};
     }
 
     void wrong_arguments()
@@ -139,7 +141,9 @@ private slots:
                                         << QStringList{"使い方: morvik --check [--json] As b d M S U",
                                                        "Usage: morvik --check [--json] As b d M S U"};
         QTest::newRow("--help") << QStringList{"--help"}
-                                << QStringList{"使い方: morvik", "Usage: morvik", "--version"};
+                                << QStringList{"使い方: morvik [--moment M] [--shear S] [--width b] [--member 部材]",
+                                               "Usage: morvik [--moment M] [--shear S] [--width b] [--member MEMBER]",
+                                               "--version"};
         QTest::newRow("--version") << QStringList{"--version"} << QStringList{"Morvik バージョン / version 3.01"};
     }
     void help_in_both_languages()

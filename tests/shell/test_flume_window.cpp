@@ -1,8 +1,11 @@
 // The flume window driven as a user drives it: typing, clicks on page and calculate buttons, the
 // Case 1 scroll bar, the menus and the message boxes.
 #include "tests/support/box_answer.h"
+#include "tests/support/stand_in_program.h"
 
+#include "common/messages.h"
 #include "flume/flume_sheet.h"
+#include "flume/full_check.h"
 #include "printing/book/reference_book.h"
 #include "shell/case1_page.h"
 #include "shell/flume_window.h"
@@ -13,6 +16,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -62,6 +66,8 @@ private slots:
     void no_to_the_exit_question_keeps_every_value();
     void about_box_blocks_the_window_until_ok();
     void saved_inputs_come_back_through_open();
+    void tool_entry_hands_the_member_forces_to_morvik_data();
+    void tool_entry_hands_the_member_forces_to_morvik();
     void help_references_name_chapters_of_the_book();
 
 private:
@@ -99,6 +105,14 @@ private:
         QString bits;
         for (const char *name : {"MNUP_1", "mnup_2", "mnup_3", "mnup_4", "mnup_5"})
             bits += entry(name)->isEnabled() ? u'1' : u'0';
+        return bits;
+    }
+    // The member entries of "ツール(&T)" enabled, as six bits mnumorvik_1..mnumorvik_6.
+    QString tool_entries()
+    {
+        QString bits;
+        for (int i = 1; i <= 6; ++i)
+            bits += entry(qPrintable(QStringLiteral("mnumorvik_%1").arg(i)))->isEnabled() ? u'1' : u'0';
         return bits;
     }
     QString page_buttons()
@@ -155,6 +169,7 @@ void TestFlumeWindow::init()
 void TestFlumeWindow::cleanup()
 {
     delete window_;
+    qunsetenv("curdir");
 }
 
 void TestFlumeWindow::opens_in_shape_input_mode()
@@ -162,6 +177,13 @@ void TestFlumeWindow::opens_in_shape_input_mode()
     QCOMPARE(window_->windowTitle(), QStringLiteral("地震時を考慮しなくてよいQuenfor"));
     QCOMPARE(page_buttons(), QStringLiteral("10000"));
     QCOMPARE(print_entries(), QStringLiteral("00000"));
+    QCOMPARE(tool_entries(), QStringLiteral("000000"));
+    QStringList menus;
+    for (QAction *menu : window_->menuBar()->actions())
+        menus << menu->text();
+    QCOMPARE(menus, QStringList({"ファイル(&F)", "プリント(&P)", "ツール(&T)", "ヘルプ(&H)"}));
+    QCOMPARE(entry("mnumorvik")->text(), QStringLiteral("鉄筋コンクリート応力度の検討"));
+    QVERIFY(entry("mnumorvik")->isEnabled());
     QVERIFY(control("Picture2")->isVisible());
     for (const char *page : {"Picture3", "Picture4", "Picture5", "Picture6", "Picture7"})
         QVERIFY2(!control(page)->isVisible(), page);
@@ -218,6 +240,7 @@ void TestFlumeWindow::walks_every_page_with_the_worked_example()
               {"Text29", "20"}});
     press("Command9");
     expect_texts({{"Text30", "5.801"}, {"Text31", "2.307"}});
+    QCOMPARE(tool_entries(), QStringLiteral("100000"));
     QVERIFY(window_->sheet().case1_groundwater_formula());
     control<QScrollBar>("VScroll1")->setValue(17);  // part b lies below the panel's lower edge
     type_all({{"Text34", "1.3"}, {"Text35", "0.3"}});
@@ -225,6 +248,7 @@ void TestFlumeWindow::walks_every_page_with_the_worked_example()
     expect_texts({{"Text36", "8.308"}, {"Text37", "2.908"}, {"Text38", "1.061"}});
     QCOMPARE(page_buttons(), QStringLiteral("11110"));
     QCOMPARE(print_entries(), QStringLiteral("00100"));
+    QCOMPARE(tool_entries(), QStringLiteral("110000"));
 
     press("Command4");
     QVERIFY(!control("VScroll1")->isVisible());
@@ -237,6 +261,7 @@ void TestFlumeWindow::walks_every_page_with_the_worked_example()
     expect_texts({{"Text42", "5.929"}, {"Text43", "2.174"}, {"Text44", "2.908"}, {"Text45", "3.420"}});
     QCOMPARE(page_buttons(), QStringLiteral("11111"));
     QCOMPARE(print_entries(), QStringLiteral("00010"));
+    QCOMPARE(tool_entries(), QStringLiteral("111100"));
 
     press("Command5");
     expect_texts({{"Text23", "0.30"}, {"Text39", "9.8"}, {"Text32", "18"}, {"Text33", "20"}, {"Text40", "1.3"},
@@ -246,11 +271,13 @@ void TestFlumeWindow::walks_every_page_with_the_worked_example()
     press("Command14");
     expect_texts({{"Text46", "2.859"}, {"Text47", "1.048"}, {"Text48", "2.908"}, {"Text49", "2.294"}});
     QCOMPARE(print_entries(), QStringLiteral("00001"));
+    QCOMPARE(tool_entries(), QStringLiteral("111111"));
 
     // Back to shape input: the chain starts again, later results stay until page 1 is recalculated.
     press("Command11");
     QCOMPARE(page_buttons(), QStringLiteral("10000"));
     QCOMPARE(print_entries(), QStringLiteral("00000"));
+    QCOMPARE(tool_entries(), QStringLiteral("111111"));
     expect_texts({{"Text14", ""}, {"Text17", ""}, {"Text22", "18.9"}, {"Text49", "2.294"}});
     QVERIFY(control("Picture2")->isVisible());
     QVERIFY(!field("Text1")->isReadOnly());
@@ -548,6 +575,63 @@ void TestFlumeWindow::saved_inputs_come_back_through_open()
     entry("mnuopen")->trigger();
     expect_texts({{"Text8", "90"}, {"Text12", "10"}, {"Text1", "0.1"}, {"Text13", "20"}});
     expect_texts({{"Text17", "1.950"}});  // results are not recomputed or cleared by opening
+}
+
+void TestFlumeWindow::tool_entry_hands_the_member_forces_to_morvik_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("moment");  // N·cm
+    QTest::addColumn<QString>("shear");   // N
+    QTest::newRow("ケース.1 側壁") << "mnumorvik_1" << "ケース.1 側壁 (Mso, Sso)" << "230700" << "5801";
+    QTest::newRow("ケース.1 底版") << "mnumorvik_2" << "ケース.1 底版 (Mto, Sto)" << "104900" << "2935";
+    QTest::newRow("ケース.2 側壁") << "mnumorvik_3" << "ケース.2 側壁 (Ms1, Ss1)" << "217400" << "5929";
+    QTest::newRow("ケース.2 底版") << "mnumorvik_4" << "ケース.2 底版 (Mt1, St1)" << "343200" << "2935";
+    QTest::newRow("ケース.3 側壁") << "mnumorvik_5" << "ケース.3 側壁 (Ms1, Ss1)" << "104800" << "2859";
+    QTest::newRow("ケース.3 底版") << "mnumorvik_6" << "ケース.3 底版 (Mt1, St1)" << "230600" << "2935";
+}
+
+void TestFlumeWindow::tool_entry_hands_the_member_forces_to_morvik()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(QString, moment);
+    QFETCH(QString, shear);
+    QTemporaryDir dir;
+    qputenv("curdir", dir.path().toLocal8Bit());
+    const QString record = dir.filePath(QStringLiteral("started.txt"));
+    test_support::write_recording_program(dir.filePath(QStringLiteral("file/morvik")), record);
+
+    QAction *member = entry(qPrintable(control));
+    QCOMPARE(member->text(), caption);
+    QCOMPARE(member->parent()->objectName(), QStringLiteral("mnutool"));
+    QVERIFY(!member->isEnabled());
+
+    // The worked examples of every page: PV 2.000 (δ = 20.54) gives the Case forces of the examples.
+    const QStringList inputs = {"0.1", "0.15", "0.15", "0.1", "1.0", "0.5", "1.0", "90", "30", "18", "0", "10", "20.54",
+                                "9.8", "24.0", "100", "1.0", "1.15", "0.5", "18", "9", "20", "1.3", "0.3", "1.1"};
+    common::MessageRecorder messages;
+    QVERIFY(flume::run_full_check(window_->sheet(), inputs, messages).reached_case3);
+    QVERIFY(messages.messages.isEmpty());
+    QVERIFY(member->isEnabled());
+
+    // Each choice starts a Morvik of its own.
+    member->trigger();
+    member->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(test_support::recorded_starts(record).size(), 2, 10000);
+    const QString title = caption.section(u' ', 0, 1);  // "ケース.1 側壁"
+    const QStringList expected = {"--moment", moment, "--shear", shear, "--width", "100", "--member", title};
+    for (const QStringList &start : test_support::recorded_starts(record))
+        QCOMPARE(start.mid(1), expected);
+
+    // The entry follows the results, not the page: shape input keeps them, page 1's calculation
+    // clears them.
+    press("Command11");
+    QVERIFY(member->isEnabled());
+    press("Command1");
+    press("Command6");
+    QCOMPARE(field("Text17")->text(), QStringLiteral("2.000"));
+    QVERIFY(!member->isEnabled());
 }
 
 int main(int argc, char *argv[])

@@ -1,6 +1,7 @@
 // The launcher: showing the flume window, the lifecycle of the windows, finding and starting the
 // companions, and the single instance across two processes.
 #include "tests/support/box_answer.h"
+#include "tests/support/stand_in_program.h"
 
 #include "flume/flume_sheet.h"
 #include "shell/companion_files.h"
@@ -23,6 +24,7 @@
 
 using shell::FlumeWindow;
 using shell::Launcher;
+using test_support::write_file;
 
 namespace {
 
@@ -34,17 +36,6 @@ QList<FlumeWindow *> flume_windows()
             found << f;
     }
     return found;
-}
-
-void write_file(const QString &path, const QByteArray &bytes, bool executable)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-    if (executable)
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
 }
 
 // The child process of the single-instance test: takes the instance named on the command line,
@@ -197,22 +188,16 @@ void TestLauncher::morvik_starts_in_the_companion_directory()
 {
     QTemporaryDir dir;
     qputenv("curdir", dir.path().toLocal8Bit());
-    // A stand-in program that records the directory it was started in and its arguments.
-    write_file(dir.filePath(QStringLiteral("file/morvik")), "#!/bin/sh\npwd > started.txt\necho \"$#\" >> started.txt\n",
-               true);
+    const QString record = dir.filePath(QStringLiteral("started.txt"));
+    test_support::write_recording_program(dir.filePath(QStringLiteral("file/morvik")), record);
     auto *launcher = new Launcher;
     launcher->show();
     QTest::mouseClick(launcher->findChild<QToolButton *>(QStringLiteral("Command3")), Qt::LeftButton);
 
-    const QString record = dir.filePath(QStringLiteral("started.txt"));
-    auto recorded_lines = [&record] {
-        QFile file(record);
-        return file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>();
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(recorded_lines().size() == 3, 10000);  // two lines and the empty rest
-    const QList<QByteArray> lines = recorded_lines();
-    QCOMPARE(QFileInfo(QString::fromLocal8Bit(lines.value(0))).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
-    QCOMPARE(lines.value(1), QByteArray("0"));
+    QTRY_COMPARE_WITH_TIMEOUT(test_support::recorded_starts(record).size(), 1, 10000);
+    const QStringList start = test_support::recorded_starts(record).first();
+    QCOMPARE(QFileInfo(start.first()).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
+    QCOMPARE(start.mid(1), QStringList());  // no arguments
 }
 
 void TestLauncher::morvik_that_cannot_start_is_reported_data()

@@ -1,3 +1,5 @@
+#include "common/command_line.h"
+#include "common/section_forces.h"
 #include "widgets/picture_widget.h"
 #include "printing/report_font.h"
 #include "rcstress/window/section_window.h"
@@ -217,6 +219,58 @@ private slots:
         QVERIFY(action("MNUPRINT")->isEnabled());
         for (int i = 0; i < 6; ++i)
             QCOMPARE(field(input_names[i])->text(), inputs[i]);
+    }
+
+    // Started by Tavrel with a member's forces: M, S and b are there as typed, nothing is calculated
+    // until the user has typed As, d and U and pressed "計算".
+    void started_with_member_forces_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("shown");  // the six inputs at start
+        QTest::addColumn<QStringList>("typed");  // then typed by the user; empty: left as it is
+        QTest::addColumn<QStringList>("results");
+        QTest::newRow("ケース.1 側壁")
+            << QStringList{"--moment", "230700", "--shear", "5801", "--width", "100", "--member", "ケース.1 側壁"}
+            << "鉄筋コンクリート応力度の検討計算 （Kesmo）V3.0 （ケース.1 側壁）"
+            << QStringList{"", "100", "", "230700", "5801", ""} << QStringList{"5.08", "", "7", "", "", "16"}
+            << QStringList{"0.0073", "0.371", "0.876", "290 （N/c㎡） ", "7406 （N/c㎡） ", "9.46 （N/c㎡）",
+                           "59.13 （N/c㎡）"};
+        QTest::newRow("negative forces, no member")
+            << QStringList{"--moment=-104800", "--shear", "-2859", "--width", "100"}
+            << "鉄筋コンクリート応力度の検討計算 （Kesmo）V3.0"
+            << QStringList{"", "100", "", "-104800", "-2859", ""} << QStringList{"5.08", "", "7", "", "", "16"}
+            << QStringList{"0.0073", "0.371", "0.876", "-132 （N/c㎡） ", "-3364 （N/c㎡） ", "-4.66 （N/c㎡）",
+                           "-29.14 （N/c㎡）"};
+    }
+
+    void started_with_member_forces()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, title);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, results);
+        const common::CommandLine line = common::read_command_line(
+            arguments, {{QStringLiteral("--check"), QStringLiteral("--pdf")}, common::section_force_options()});
+        QCOMPARE(line.error, QString());
+        window->fill_forces(common::read_section_forces(line));
+        QCOMPARE(window->windowTitle(), title);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(field(input_names[i])->text(), shown[i]);
+        for (const char *name : result_names)
+            QVERIFY2(field(name)->text().isEmpty(), name);
+        QVERIFY(!action("MNUPRINT")->isEnabled());
+
+        for (int i = 0; i < 6; ++i) {
+            if (typed[i].isEmpty())
+                continue;
+            QTest::mouseClick(field(input_names[i]), Qt::LeftButton);
+            type_text(field(input_names[i]), typed[i]);
+        }
+        QTest::mouseClick(calculate_button(), Qt::LeftButton);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(field(result_names[i])->text(), results[i]);
     }
 
     void rejected_run_empties_results_data()

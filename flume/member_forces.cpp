@@ -1,0 +1,50 @@
+#include "flume/member_forces.h"
+
+#include "flume/captions.h"
+#include "flume/flume_sheet.h"
+
+namespace flume {
+
+namespace {
+
+// A result's symbol is its caption without the equals sign: "Mso=" gives "Mso".
+QString symbol(Field result)
+{
+    QString caption = result_caption(result).caption;
+    if (caption.endsWith(u'='))
+        caption.chop(1);
+    return caption;
+}
+
+QString converted_text(const FlumeSheet &sheet, Field result)
+{
+    const ConvertedCompanion *companion = converted_companion(result);
+    return companion ? sheet.text(companion->converted) : QString();
+}
+
+} // namespace
+
+QString member_title(const MemberForces &member)
+{
+    return page_caption(member.page) + u' ' + QString::fromUtf8(member.part);
+}
+
+QString member_caption(const MemberForces &member)
+{
+    return member_title(member) + QStringLiteral(" (") + symbol(member.moment) + QStringLiteral(", ")
+        + symbol(member.shear) + u')';
+}
+
+bool member_forces_shown(const FlumeSheet &sheet, const MemberForces &member)
+{
+    return sheet.is_shown(member.moment) && sheet.is_shown(member.shear);
+}
+
+common::SectionForces member_section_forces(const FlumeSheet &sheet, const MemberForces &member)
+{
+    // The Case forces act on one metre of flume, so the section is 100 cm wide.
+    return {converted_text(sheet, member.moment), converted_text(sheet, member.shear), QStringLiteral("100"),
+            member_title(member)};
+}
+
+} // namespace flume
