@@ -15,6 +15,8 @@ void add_tools_menu(QMenuBar *menu_bar, flume::FlumeSheet &sheet, QWidget *owner
     tools->setObjectName(QStringLiteral("mnutool"));
     tools->addAction(QStringLiteral("鉄筋コンクリート応力度の検討"), owner, [owner] { start_morvik(owner); })
         ->setObjectName(QStringLiteral("mnumorvik"));
+    // Below the empty start, the members whose forces are handed over.
+    tools->addSeparator();
 
     int number = 0;
     for (const flume::MemberForces &member : flume::member_forces) {
