@@ -23,8 +23,14 @@ CommandLineOutcome run_command_line(int argc, char *argv[], const ProgramCommand
         outcome.status = 0;
     } else if (!line.command.isEmpty()) {
         for (const ProgramCommand &command : program.commands) {
-            if (command.option == line.command)
+            if (command.option != line.command)
+                continue;
+            if (line.help) {
+                write_utf8(stdout, QString::fromUtf8(command.help_text));
+                outcome.status = 0;
+            } else {
                 outcome.status = command.run(argc, argv, line);
+            }
         }
     } else if (line.help) {
         write_utf8(stdout, QString::fromUtf8(program.help_text));

@@ -9,9 +9,11 @@
 
 namespace common {
 
-// A command of a program's command line ("--check") and what runs it.
+// A command of a program's command line ("--check"), its help text (UTF-8, shown for
+// "--check --help") and what runs it.
 struct ProgramCommand {
     QString option;
+    const char *help_text;
     std::function<int(int argc, char *argv[], const CommandLine &line)> run;
 };
 

@@ -73,14 +73,9 @@ QString json_report(const rcstress::SectionSheet &sheet, const QList<common::Mes
     return QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Compact)) + u'\n';
 }
 
-} // namespace
 
-int run_check_command(int argc, char *argv[], const common::CommandLine &line)
+int run(int argc, char *argv[], const common::CommandLine &line)
 {
-    if (line.help) {
-        common::write_utf8(stdout, QString::fromUtf8(help_text));
-        return 0;
-    }
     const QStringList &values = line.operands;
     if (values.size() != rcstress::input_count)
         return wrong_arguments(
@@ -95,4 +90,11 @@ int run_check_command(int argc, char *argv[], const common::CommandLine &line)
     common::write_utf8(stdout, json ? json_report(sheet, messages.messages) : plain_report(sheet, messages.messages));
     std::fflush(stdout);
     return messages.messages.isEmpty() ? 0 : 1;
+}
+
+} // namespace
+
+common::ProgramCommand check_command()
+{
+    return {QStringLiteral("--check"), help_text, run};
 }

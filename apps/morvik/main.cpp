@@ -4,8 +4,8 @@
 #include "apps/morvik/check_command.h"
 #include "apps/morvik/pdf_command.h"
 #include "common/program_commands.h"
+#include "common/program_title.h"
 #include "common/section_forces.h"
-#include "printing/report_font.h"
 #include "rcstress/window/section_window.h"
 #include "widgets/application_setup.h"
 
@@ -52,18 +52,17 @@ int main(int argc, char *argv[])
     const common::ProgramCommands commands{
         QStringLiteral("morvik"),
         QStringLiteral("Morvik"),
-        QStringLiteral(TAVREL_VERSION),
+        common::version_number,
         help_text,
         QList<common::OptionRule>{{QStringLiteral("--json"), false, {QStringLiteral("--check")}}}
             + common::section_force_options(),
-        {{QStringLiteral("--check"), run_check_command}, {QStringLiteral("--pdf"), run_pdf_command}},
+        {check_command(), pdf_command()},
     };
     const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands);
     if (outcome.status)
         return *outcome.status;
     QApplication app(argc, argv);
     widgets::prepare_application(app, QStringLiteral("Morvik"));
-    printing::install_font_substitutions();
     rcstress::SectionWindow window;
     window.fill_forces(common::read_section_forces(outcome.line));
     window.show();

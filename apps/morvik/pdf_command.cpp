@@ -6,11 +6,10 @@
 #include "common/messages.h"
 #include "printing/pdf_output.h"
 #include "printing/rc_stress_report.h"
-#include "printing/report_font.h"
+#include "printing/report_application.h"
 #include "rcstress/field_captions.h"
 #include "rcstress/section_sheet.h"
 
-#include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
 
@@ -37,25 +36,16 @@ int fail(int status, const QString &reason)
     return common::command_failure(QStringLiteral("morvik --pdf"), reason, status);
 }
 
-} // namespace
 
-int run_pdf_command(int argc, char *argv[], const common::CommandLine &line)
+int run(int argc, char *argv[], const common::CommandLine &line)
 {
-    if (line.help) {
-        common::write_utf8(stdout, QString::fromUtf8(help_text));
-        return 0;
-    }
     QStringList values = line.operands;
     if (values.size() != 1 + rcstress::input_count)
         return fail(2, QStringLiteral("OUT.pdf と As b d M S U の 6 つの値が必要です / OUT.pdf and six values "
                                       "As b d M S U expected (--help)"));
     const QString out_path = values.takeFirst();
 
-    // The report is drawn without a window: the offscreen platform needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    printing::install_font_substitutions();
+    const auto app = printing::start_report_application(argc, argv);
 
     rcstress::SectionSheet sheet;
     common::MessageRecorder messages;
@@ -72,4 +62,11 @@ int run_pdf_command(int argc, char *argv[], const common::CommandLine &line)
         return fail(2, out_path + QStringLiteral(": ") + error);
     common::write_utf8(stdout, out_path + QStringLiteral(": 1 ページ / page\n"));
     return messages.messages.isEmpty() ? 0 : 1;
+}
+
+} // namespace
+
+common::ProgramCommand pdf_command()
+{
+    return {QStringLiteral("--pdf"), help_text, run};
 }

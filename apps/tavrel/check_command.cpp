@@ -92,14 +92,9 @@ Status check_file(const QString &path, bool json, bool &printed)
     return outcome.reached_case3 && messages.messages.isEmpty() ? AllPassed : Stopped;
 }
 
-} // namespace
 
-int run_check_command(int argc, char *argv[], const common::CommandLine &line)
+int run(int argc, char *argv[], const common::CommandLine &line)
 {
-    if (line.help) {
-        std::fputs(help_text, stdout);
-        return AllPassed;
-    }
     if (line.operands.isEmpty()) {
         report_error(QStringLiteral(".tvl ファイルが必要です / no .tvl file given (--help)"));
         return Unusable;
@@ -111,4 +106,11 @@ int run_check_command(int argc, char *argv[], const common::CommandLine &line)
         status = std::max(status, check_file(path, line.has(QStringLiteral("--json")), printed));
     std::fflush(stdout);
     return status;
+}
+
+} // namespace
+
+common::ProgramCommand check_command()
+{
+    return {QStringLiteral("--check"), help_text, run};
 }

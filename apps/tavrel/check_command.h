@@ -1,8 +1,6 @@
 #pragma once
 
-namespace common {
-struct CommandLine;
-}
+#include "common/program_commands.h"
 
 // tavrel --check: see its --help.
-int run_check_command(int argc, char *argv[], const common::CommandLine &line);
+common::ProgramCommand check_command();

@@ -7,6 +7,7 @@
 #include "apps/tavrel/reference_book_command.h"
 #include "common/command_output.h"
 #include "common/program_commands.h"
+#include "common/program_title.h"
 #include "shell/tavrel_windows.h"
 
 namespace {
@@ -47,13 +48,11 @@ int main(int argc, char *argv[])
     const common::ProgramCommands commands{
         QStringLiteral("tavrel"),
         QStringLiteral("Tavrel"),
-        QStringLiteral(TAVREL_VERSION),
+        common::version_number,
         help_text,
         {{QStringLiteral("--json"), false, {QStringLiteral("--check")}},
          {QStringLiteral("--outline"), true, {QStringLiteral("--reference-book")}}},
-        {{QStringLiteral("--check"), run_check_command},
-         {QStringLiteral("--pdf"), run_pdf_command},
-         {QStringLiteral("--reference-book"), run_reference_book_command}},
+        {check_command(), pdf_command(), reference_book_command()},
         companion_paths,
     };
     const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands);

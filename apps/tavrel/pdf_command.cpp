@@ -10,10 +10,9 @@
 #include "inputfile/tvl_file.h"
 #include "printing/flume_reports.h"
 #include "printing/pdf_output.h"
-#include "printing/report_font.h"
+#include "printing/report_application.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
 
@@ -44,14 +43,9 @@ int fail(int status, const QString &reason)
     return common::command_failure(QStringLiteral("tavrel --pdf"), reason, status);
 }
 
-} // namespace
 
-int run_pdf_command(int argc, char *argv[], const common::CommandLine &line)
+int run(int argc, char *argv[], const common::CommandLine &line)
 {
-    if (line.help) {
-        common::write_utf8(stdout, QString::fromUtf8(help_text));
-        return 0;
-    }
     if (line.operands.size() != 2)
         return fail(2, QStringLiteral("OUT.pdf と FILE.tvl が必要です / OUT.pdf and FILE.tvl expected (--help)"));
     const QString &out_path = line.operands[0];
@@ -59,11 +53,7 @@ int run_pdf_command(int argc, char *argv[], const common::CommandLine &line)
     if (common::is_same_file(out_path, tvl_path))
         return fail(2, out_path + QStringLiteral(": 入力ファイルと同じファイルです / the output is the input file"));
 
-    // Reports are drawn without a window: the offscreen platform needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    printing::install_font_substitutions();
+    const auto app = printing::start_report_application(argc, argv);
 
     QStringList items;
     if (const inputfile::FileResult read = inputfile::read_tvl_file(tvl_path, items); !read)
@@ -93,4 +83,11 @@ int run_pdf_command(int argc, char *argv[], const common::CommandLine &line)
         return fail(2, out_path + QStringLiteral(": ") + error);
     common::write_utf8(stdout, out_path + QStringLiteral(": %1 ページ / pages\n").arg(pages.size()));
     return status;
+}
+
+} // namespace
+
+common::ProgramCommand pdf_command()
+{
+    return {QStringLiteral("--pdf"), help_text, run};
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-namespace common {
-struct CommandLine;
-}
+#include "common/program_commands.h"
 
 // tavrel --pdf: see its --help.
-int run_pdf_command(int argc, char *argv[], const common::CommandLine &line);
+common::ProgramCommand pdf_command();

@@ -5,9 +5,8 @@
 #include "common/safe_file_write.h"
 #include "printing/book/reference_book.h"
 #include "printing/pdf_output.h"
-#include "printing/report_font.h"
+#include "printing/report_application.h"
 
-#include <QGuiApplication>
 #include <QPageSize>
 
 namespace {
@@ -35,24 +34,15 @@ int fail(const QString &reason)
     return common::command_failure(QStringLiteral("tavrel --reference-book"), reason, 2);
 }
 
-} // namespace
 
-int run_reference_book_command(int argc, char *argv[], const common::CommandLine &line)
+int run(int argc, char *argv[], const common::CommandLine &line)
 {
-    if (line.help) {
-        common::write_utf8(stdout, QString::fromUtf8(help_text));
-        return 0;
-    }
     if (line.operands.size() != 1)
         return fail(QStringLiteral("OUT.pdf が必要です / OUT.pdf expected (--help)"));
     const QString &pdf_path = line.operands[0];
     const QString outline_path = line.values.value(QStringLiteral("--outline"));
 
-    // The book is drawn without a window: the offscreen platform needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    printing::install_font_substitutions();
+    const auto app = printing::start_report_application(argc, argv);
 
     const printing::book::ReferenceBook book = printing::book::reference_book();
     QString error;
@@ -73,4 +63,11 @@ int run_reference_book_command(int argc, char *argv[], const common::CommandLine
     }
     common::write_utf8(stdout, pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
     return 0;
+}
+
+} // namespace
+
+common::ProgramCommand reference_book_command()
+{
+    return {QStringLiteral("--reference-book"), help_text, run};
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-namespace common {
-struct CommandLine;
-}
+#include "common/program_commands.h"
 
 // tavrel --reference-book: see its --help.
-int run_reference_book_command(int argc, char *argv[], const common::CommandLine &line);
+common::ProgramCommand reference_book_command();
