@@ -9,7 +9,7 @@ namespace inputfile {
 namespace {
 
 FileMessage failure_message(const QString &what, const QString &title, const QString &path,
-                            const FileResult &result)
+                            const common::FileResult &result)
 {
     return {common::file_failure_text(what, path, result.reason), title};
 }
@@ -21,7 +21,7 @@ std::optional<FileMessage> save_as(flume::FlumeSheet &sheet, const QString &chos
     if (chosen_path.isEmpty())
         return std::nullopt;
     sheet.set_text(flume::Field::save_path, chosen_path);
-    const FileResult result = save_inputs(sheet, chosen_path);
+    const common::FileResult result = save_inputs(sheet, chosen_path);
     if (result)
         return std::nullopt;
     return failure_message(message::save_failed, message::save_title, chosen_path, result);
@@ -32,7 +32,7 @@ std::optional<FileMessage> open_file(flume::FlumeSheet &sheet, const QString &ch
     if (chosen_path.isEmpty())
         return std::nullopt;
     sheet.set_text(flume::Field::open_path, chosen_path);
-    const FileResult result = open_inputs(sheet, chosen_path);
+    const common::FileResult result = open_inputs(sheet, chosen_path);
     if (result)
         return std::nullopt;
     return failure_message(message::open_failed, message::open_title, chosen_path, result);

@@ -22,7 +22,7 @@ const QString too_large = QStringLiteral("ファイルが大きすぎます（.t
 } // namespace reason
 
 // The whole content of a regular file of at most max_file_bytes, into bytes.
-FileResult read_whole_file(int fd, QByteArray &bytes)
+common::FileResult read_whole_file(int fd, QByteArray &bytes)
 {
     struct stat status {};
     if (::fstat(fd, &status) != 0)
@@ -52,12 +52,12 @@ FileResult read_whole_file(int fd, QByteArray &bytes)
 
 } // namespace
 
-FileResult write_tvl_file(const QString &path, const QStringList &texts)
+common::FileResult write_tvl_file(const QString &path, const QStringList &texts)
 {
     return common::write_file_safely(path, encode_tvl(format_tvl(texts)));
 }
 
-FileResult read_tvl_file(const QString &path, QStringList &items)
+common::FileResult read_tvl_file(const QString &path, QStringList &items)
 {
     // Opened without waiting, so that a pipe nobody writes to cannot hold the program; it is then
     // refused as not a regular file.
@@ -65,22 +65,22 @@ FileResult read_tvl_file(const QString &path, QStringList &items)
     if (fd < 0)
         return common::file_failure(errno);
     QByteArray bytes;
-    const FileResult result = read_whole_file(fd, bytes);
+    const common::FileResult result = read_whole_file(fd, bytes);
     ::close(fd);
     if (result)
         items = parse_tvl(decode_tvl(bytes));
     return result;
 }
 
-FileResult save_inputs(const flume::FlumeSheet &sheet, const QString &path)
+common::FileResult save_inputs(const flume::FlumeSheet &sheet, const QString &path)
 {
     return write_tvl_file(path, flume::input_texts(sheet));
 }
 
-FileResult open_inputs(flume::FlumeSheet &sheet, const QString &path)
+common::FileResult open_inputs(flume::FlumeSheet &sheet, const QString &path)
 {
     QStringList items;
-    const FileResult result = read_tvl_file(path, items);
+    const common::FileResult result = read_tvl_file(path, items);
     if (result)
         flume::put_input_texts(sheet, items);
     return result;

@@ -27,7 +27,7 @@ struct SectionResults {
 enum class Fault { MissingInput, InvalidNumber };
 
 // Formats a value and reads the displayed text back: the later steps work on what the user sees.
-double shown_value(double value, common::NumberPattern pattern, QString *text)
+double shown_value(double value, NumberPattern pattern, QString *text)
 {
     *text = common::format_number(common::round15(value), pattern);
     return common::read_number(*text);
@@ -54,7 +54,7 @@ std::optional<Fault> calculate(const SectionSheet &sheet, SectionResults *out)
         || !common::read_whole_number(sheet.text(Field::effective_depth), &whole_d))
         return Fault::MissingInput;
 
-    const double p = shown_value(whole_as / (whole_b * whole_d), common::NumberPattern::FourDecimals,
+    const double p = shown_value(whole_as / (whole_b * whole_d), NumberPattern::FourDecimals,
                                  &out->steel_ratio);
     if (out->steel_ratio.isEmpty() || p == 0)
         return Fault::InvalidNumber;
@@ -63,9 +63,9 @@ std::optional<Fault> calculate(const SectionSheet &sheet, SectionResults *out)
     const double radicand = 30 * p + (15 * p) * (15 * p);
     if (!(radicand >= 0))
         return Fault::InvalidNumber;
-    const double k = shown_value(std::sqrt(radicand) - 15 * p, common::NumberPattern::ThreeDecimals,
+    const double k = shown_value(std::sqrt(radicand) - 15 * p, NumberPattern::ThreeDecimals,
                                  &out->neutral_axis_ratio);
-    const double j = shown_value(1 - k / 3, common::NumberPattern::ThreeDecimals, &out->lever_arm_ratio);
+    const double j = shown_value(1 - k / 3, NumberPattern::ThreeDecimals, &out->lever_arm_ratio);
     if (out->neutral_axis_ratio.isEmpty() || out->lever_arm_ratio.isEmpty() || k == 0 || j == 0)
         return Fault::InvalidNumber;
 
@@ -77,10 +77,10 @@ std::optional<Fault> calculate(const SectionSheet &sheet, SectionResults *out)
         if (!std::isfinite(stress))
             return Fault::InvalidNumber;
 
-    out->concrete_stress = common::format_number(concrete_stress, common::NumberPattern::Whole) + bending_unit;
-    out->steel_stress = common::format_number(steel_stress, common::NumberPattern::Whole) + bending_unit;
-    out->shear_stress = common::format_number(shear_stress, common::NumberPattern::TwoDecimals) + shear_unit;
-    out->bond_stress = common::format_number(bond_stress, common::NumberPattern::TwoDecimals) + shear_unit;
+    out->concrete_stress = common::format_number(concrete_stress, NumberPattern::Whole) + bending_unit;
+    out->steel_stress = common::format_number(steel_stress, NumberPattern::Whole) + bending_unit;
+    out->shear_stress = common::format_number(shear_stress, NumberPattern::TwoDecimals) + shear_unit;
+    out->bond_stress = common::format_number(bond_stress, NumberPattern::TwoDecimals) + shear_unit;
     return std::nullopt;
 }
 

@@ -76,7 +76,7 @@ private:
 Status check_file(const QString &path, bool json, bool &printed)
 {
     QStringList items;
-    const inputfile::FileResult read = inputfile::read_tvl_file(path, items);
+    const common::FileResult read = inputfile::read_tvl_file(path, items);
     if (!read) {
         report_error(path + QStringLiteral(": ") + read.reason);
         return Unusable;

@@ -56,7 +56,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     const auto app = printing::start_report_application(argc, argv);
 
     QStringList items;
-    if (const inputfile::FileResult read = inputfile::read_tvl_file(tvl_path, items); !read)
+    if (const common::FileResult read = inputfile::read_tvl_file(tvl_path, items); !read)
         return fail(2, tvl_path + QStringLiteral(": ") + read.reason);
 
     flume::FlumeSheet sheet;

@@ -87,11 +87,6 @@ const SetText &set_text(const QString &text, Face face)
 
 } // namespace
 
-QFont picture_font(Face face)
-{
-    return face_data(face).font;
-}
-
 TextMetrics text_metrics(const QString &text, Face face, double size)
 {
     const QFontMetricsF &metrics = face_data(face).metrics;

@@ -13,9 +13,6 @@ namespace printing::pictures {
 // Gothic face; formulas use a serif face, italic for the symbols, as formulas are set on paper.
 enum class Face { Gothic, Serif, SerifItalic };
 
-// The font of a face at the reference size the outlines are taken from (kReferencePixels).
-QFont picture_font(Face face);
-
 // Pixel size the outlines are taken at; paths are scaled down from it, so hinting plays no part.
 inline constexpr int kReferencePixels = 1000;
 

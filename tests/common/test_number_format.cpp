@@ -29,11 +29,11 @@ TEST_P(FormatNumber, ShowsEveryDecimalRoundedHalfAwayFromZero)
     EXPECT_EQ(common::format_number(f.value, f.pattern).toStdString(), f.text);
 }
 
-constexpr common::NumberPattern whole = common::NumberPattern::Whole;
-constexpr common::NumberPattern one = common::NumberPattern::OneDecimal;
-constexpr common::NumberPattern two = common::NumberPattern::TwoDecimals;
-constexpr common::NumberPattern three = common::NumberPattern::ThreeDecimals;
-constexpr common::NumberPattern four = common::NumberPattern::FourDecimals;
+constexpr common::NumberPattern whole = NumberPattern::Whole;
+constexpr common::NumberPattern one = NumberPattern::OneDecimal;
+constexpr common::NumberPattern two = NumberPattern::TwoDecimals;
+constexpr common::NumberPattern three = NumberPattern::ThreeDecimals;
+constexpr common::NumberPattern four = NumberPattern::FourDecimals;
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FormatNumber,
@@ -128,7 +128,7 @@ TEST(FormatNumber, PointInADecimalCommaLocale)
     if (!locale.available())
         GTEST_SKIP() << "no locale sources to build a decimal-comma locale from";
 
-    EXPECT_EQ(common::format_number(2.345, common::NumberPattern::TwoDecimals).toStdString(), "2.35");
+    EXPECT_EQ(common::format_number(2.345, NumberPattern::TwoDecimals).toStdString(), "2.35");
     EXPECT_EQ(common::default_number_text(1234.5).toStdString(), "1234.5");
     EXPECT_EQ(common::round15(1.15 - 0.5), 0.65);
 }

@@ -28,7 +28,7 @@ class ReadNumber : public testing::TestWithParam<Reading> {};
 TEST_P(ReadNumber, ReadsTheLeadingNumber)
 {
     const Reading &r = GetParam();
-    EXPECT_EQ(common::read_number(QString::fromUtf8(r.text)), r.value) << "text: " << r.text;
+    EXPECT_EQ(read_number(QString::fromUtf8(r.text)), r.value) << "text: " << r.text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -96,7 +96,7 @@ TEST_P(ReadWholeNumber, AcceptsOnlyAWholeNumber)
 {
     const WholeReading &r = GetParam();
     double value = -1;
-    EXPECT_EQ(common::read_whole_number(QString::fromUtf8(r.text), &value), r.ok) << "text: " << r.text;
+    EXPECT_EQ(read_whole_number(QString::fromUtf8(r.text), &value), r.ok) << "text: " << r.text;
     if (r.ok) {
         EXPECT_EQ(value, r.value);
     }
@@ -137,7 +137,7 @@ TEST(ReadNumber, BeyondTheRangeOfADoubleReadsAsInfinityOrZero)
         {QStringLiteral("0.001e312"), infinity},
     };
     for (const auto &row : rows)
-        EXPECT_EQ(common::read_number(row.text), row.value) << row.text.left(40).toStdString();
+        EXPECT_EQ(read_number(row.text), row.value) << row.text.left(40).toStdString();
 }
 
 // The program runs with the user's locale set; a locale with a decimal comma must not change how
@@ -148,9 +148,9 @@ TEST(ReadNumber, PointIsTheDecimalPointInADecimalCommaLocale)
     if (!locale.available())
         GTEST_SKIP() << "no locale sources to build a decimal-comma locale from";
 
-    EXPECT_EQ(common::read_number(QStringLiteral("2.5")), 2.5);
+    EXPECT_EQ(read_number(QStringLiteral("2.5")), 2.5);
     double value = 0;
-    EXPECT_TRUE(common::read_whole_number(QStringLiteral("0.75"), &value));
+    EXPECT_TRUE(read_whole_number(QStringLiteral("0.75"), &value));
     EXPECT_EQ(value, 0.75);
 }
 

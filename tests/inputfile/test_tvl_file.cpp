@@ -176,7 +176,7 @@ TEST_F(TvlFile, AFileThatCannotBeReadLeavesEveryField)
         SCOPED_TRACE(name.toStdString());
         FlumeSheet sheet;
         flume::put_input_texts(sheet, typed_texts());
-        const inputfile::FileResult result = inputfile::open_inputs(sheet, path(name));
+        const common::FileResult result = inputfile::open_inputs(sheet, path(name));
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.reason, reason);
         EXPECT_EQ(flume::input_texts(sheet), typed_texts());
@@ -190,7 +190,7 @@ TEST_F(TvlFile, AFailedSaveIsReportedAndCreatesNothing)
     FlumeSheet sheet;
     flume::put_input_texts(sheet, typed_texts());
     const QString target = path(QStringLiteral("plain/section.tvl"));
-    const inputfile::FileResult result = inputfile::save_inputs(sheet, target);
+    const common::FileResult result = inputfile::save_inputs(sheet, target);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, QStringLiteral("ファイルまたはフォルダーが見つかりません。"));
     EXPECT_EQ(file_bytes(path(QStringLiteral("plain"))), QByteArray("not a folder"));
@@ -202,7 +202,7 @@ TEST_F(TvlFile, SavingOntoAFolderFailsAndKeepsIt)
 {
     QDir(dir.path()).mkpath(QStringLiteral("folder.tvl/inner"));
     FlumeSheet sheet;
-    const inputfile::FileResult result = inputfile::save_inputs(sheet, path(QStringLiteral("folder.tvl")));
+    const common::FileResult result = inputfile::save_inputs(sheet, path(QStringLiteral("folder.tvl")));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, QStringLiteral("同じ名前のフォルダーがあります。"));
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("folder.tvl/inner"))).isDir());
@@ -243,7 +243,7 @@ TEST_P(TvlFileSize, OpensUpToOneMebibyte)
     FlumeSheet sheet;
     const QStringList before(25, QStringLiteral("1"));
     flume::put_input_texts(sheet, before);
-    const inputfile::FileResult result = inputfile::open_inputs(sheet, path(QStringLiteral("large.tvl")));
+    const common::FileResult result = inputfile::open_inputs(sheet, path(QStringLiteral("large.tvl")));
     EXPECT_EQ(result.ok, row.opened);
     if (row.opened) {
         EXPECT_EQ(flume::input_texts(sheet), typed_texts());
