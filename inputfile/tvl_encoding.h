@@ -5,8 +5,8 @@
 
 namespace inputfile {
 
-// The bytes of a file's text: in the Japanese Windows code page (CP932), in which the files of the
-// established program are written, unless some character of the text has no CP932 form; then the
+// The bytes of a file's text: in the Japanese Windows code page (CP932), the format's own code
+// page, unless some character of the text has no CP932 form; then the
 // whole file is UTF-8 behind a byte-order mark, so that nothing typed is lost and the file reads
 // back as UTF-8.
 QByteArray encode_tvl(const QString &text);
