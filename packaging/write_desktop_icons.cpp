@@ -2,7 +2,7 @@
 // and a scalable SVG, each drawn from the same drawing as the launcher's buttons.
 //
 // Usage: write_desktop_icons FOLDER   (creates FOLDER/hicolor/<size>x<size>/apps/ and .../scalable/apps/)
-#include "shell/launcher_icons.h"
+#include "gui/tavrel/launcher_icons.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/pictures/picture.h"
+#include "drawing/picture.h"
 
 #include <QList>
 #include <QString>

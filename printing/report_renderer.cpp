@@ -1,6 +1,6 @@
 #include "printing/report_renderer.h"
 
-#include "printing/report_font.h"
+#include "drawing/report_font.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

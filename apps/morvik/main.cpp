@@ -6,8 +6,8 @@
 #include "common/program_commands.h"
 #include "common/program_title.h"
 #include "common/section_forces.h"
-#include "rcstress/window/section_window.h"
-#include "widgets/application_setup.h"
+#include "gui/morvik/section_window.h"
+#include "gui/common/application_setup.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "apps/tavrel/companion_paths.h"
 
-#include "shell/companion_files.h"
+#include "gui/tavrel/companion_files.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -8,7 +8,7 @@
 #include "common/command_output.h"
 #include "common/program_commands.h"
 #include "common/program_title.h"
-#include "shell/tavrel_windows.h"
+#include "gui/tavrel/tavrel_windows.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "common/command_line.h"
 #include "common/command_output.h"
 #include "common/safe_file_write.h"
-#include "printing/book/reference_book.h"
+#include "book/reference_book.h"
 #include "printing/pdf_output.h"
 #include "printing/report_application.h"
 

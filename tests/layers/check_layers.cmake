@@ -1,23 +1,34 @@
 cmake_minimum_required(VERSION 3.25)
 # Checks that every layer includes only itself and the layers below it:
-#   common  <-  flume, rcstress, inputfile (calculation)  <-  printing (reports)  <-  widgets
-#           <-  printing/dialog, rcstress/window, shell (windows)  <-  apps; packaging draws the
-#           desktop icons with the launcher's drawings
+#   common  <-  flume, rcstress, inputfile (calculation)  <-  drawing  <-  printing (reports)  <-  book
+#           <-  gui/common  <-  gui/print_dialog  <-  gui/tavrel, gui/morvik (windows)  <-  apps;
+#   packaging draws the desktop icons with the launcher's drawings
 # Run as: cmake -DSOURCE_DIR=<top of the tree> -P check_layers.cmake
 
-# Each layer, the more specific folders first, with the layers it may include.
-set(layers printing/dialog rcstress/window common flume rcstress inputfile printing widgets shell apps packaging)
-set(allowed_common          common)
-set(allowed_flume           common flume)
-set(allowed_rcstress        common rcstress)
-set(allowed_inputfile       common flume inputfile)
-set(allowed_printing        common flume rcstress inputfile printing)
-set(allowed_widgets         common printing widgets)
-set(allowed_printing/dialog common printing widgets printing/dialog)
-set(allowed_rcstress/window common rcstress printing widgets printing/dialog rcstress/window)
-set(allowed_shell           common flume inputfile printing widgets printing/dialog shell)
-set(allowed_apps            common flume rcstress inputfile printing widgets printing/dialog rcstress/window shell apps)
-set(allowed_packaging       shell packaging)
+# Each folder is one layer; each row names the layers its files may include.
+set(allowed_common           common)
+set(allowed_flume            common flume)
+set(allowed_rcstress         common rcstress)
+set(allowed_inputfile        common flume inputfile)
+set(allowed_drawing          drawing)
+set(allowed_printing         common flume rcstress drawing printing)
+set(allowed_book             common flume rcstress inputfile drawing printing book)
+set(allowed_gui/common       common drawing gui/common)
+set(allowed_gui/print_dialog common drawing printing gui/common gui/print_dialog)
+set(allowed_gui/tavrel       common flume inputfile drawing printing gui/common gui/print_dialog gui/tavrel)
+set(allowed_gui/morvik       common rcstress drawing printing gui/common gui/print_dialog gui/morvik)
+set(allowed_apps             common flume rcstress inputfile drawing printing book gui/common gui/print_dialog
+                             gui/tavrel gui/morvik apps)
+set(allowed_packaging        gui/tavrel packaging)
+
+# The layers are the rows above.
+get_cmake_property(variables VARIABLES)
+set(layers)
+foreach(variable ${variables})
+  if(variable MATCHES "^allowed_(.+)$")
+    list(APPEND layers ${CMAKE_MATCH_1})
+  endif()
+endforeach()
 
 # The layer a path from the top of the tree belongs to; empty for none.
 function(layer_of path result)
@@ -36,10 +47,7 @@ set(violations 0)
 foreach(layer ${layers})
   file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
   foreach(source ${sources})
-    layer_of(${source} own)
-    if(NOT own STREQUAL layer)
-      continue()  # a folder of a more specific layer
-    endif()
+    set(own ${layer})
     file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
     foreach(line ${includes})
       string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")

@@ -1,8 +1,8 @@
 #include "printing/flume_reports.h"
-#include "printing/pictures/formula_layout.h"
-#include "printing/pictures/formula_pictures.h"
-#include "printing/pictures/picture.h"
-#include "printing/pictures/picture_fonts.h"
+#include "drawing/formula_layout.h"
+#include "drawing/formula_pictures.h"
+#include "drawing/picture.h"
+#include "drawing/picture_fonts.h"
 #include "printing/rc_stress_report.h"
 #include "printing/report_renderer.h"
 

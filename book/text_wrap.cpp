@@ -1,0 +1,66 @@
+#include "book/text_wrap.h"
+
+#include "drawing/report_font.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QTextLayout>
+#include <QTextOption>
+
+namespace printing {
+
+namespace {
+
+// A device of 1440 dots per inch, so that a length measured on it is in twips.
+const QImage &twip_device()
+{
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_Mono);
+        const int dots_per_metre = qRound(1440 / 0.0254);
+        image.setDotsPerMeterX(dots_per_metre);
+        image.setDotsPerMeterY(dots_per_metre);
+        return image;
+    }();
+    return device;
+}
+
+QFont twip_font(double point_size)
+{
+    return QFont(report_font(point_size), &twip_device());
+}
+
+} // namespace
+
+double text_width(const QString &text, double point_size)
+{
+    return QFontMetricsF(twip_font(point_size), &twip_device()).horizontalAdvance(text);
+}
+
+QStringList wrap_text(const QString &text, double point_size, int width)
+{
+    QStringList lines;
+    const QFont font = twip_font(point_size);
+    for (const QString &paragraph : text.split(u'\n')) {
+        if (paragraph.isEmpty()) {
+            if (!text.isEmpty())
+                lines.append(QString());
+            continue;
+        }
+        QTextLayout layout(paragraph, font, &twip_device());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            QString piece = paragraph.mid(line.textStart(), line.textLength());
+            while (piece.endsWith(u' '))
+                piece.chop(1);
+            lines.append(piece);
+        }
+        layout.endLayout();
+    }
+    return lines;
+}
+
+} // namespace printing

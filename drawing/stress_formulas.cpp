@@ -1,0 +1,49 @@
+#include "drawing/stress_formulas.h"
+
+namespace printing::pictures {
+
+using namespace formula;
+
+namespace {
+
+Expr times() { return op("\u00d7"); }
+
+// b × j × d style products of the stress formulas' denominators.
+Expr product(std::initializer_list<Expr> factors)
+{
+    std::vector<Expr> items;
+    for (const Expr &factor : factors) {
+        if (!items.empty())
+            items.push_back(times());
+        items.push_back(factor);
+    }
+    return row(std::move(items));
+}
+
+} // namespace
+
+std::optional<Expr> stress_formula(Picture picture)
+{
+    switch (picture) {
+    case Picture::MorvikNeutralAxis: {
+        // Neutral-axis ratio of a singly reinforced section for the modular ratio n = 15.
+        const Expr fifteen_p = row({text("15"), var("P")});
+        return row({var("k"), rel("="),
+                    root(row({text("30"), var("P"), op("+"), sup(parens(fifteen_p), text("2"))})),
+                    op("\u2212"), fifteen_p});
+    }
+    case Picture::MorvikConcreteStress:
+        return frac(row({text("2"), var("M")}),
+                    product({var("k"), var("j"), var("b"), sup(var("d"), text("2"))}));
+    case Picture::MorvikSteelStress:
+        return frac(var("M"), product({sub(var("A"), text("s")), var("j"), var("d")}));
+    case Picture::MorvikShearStress:
+        return frac(var("S"), product({var("b"), var("j"), var("d")}));
+    case Picture::MorvikBondStress:
+        return frac(var("S"), product({var("U"), var("j"), var("d")}));
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace printing::pictures

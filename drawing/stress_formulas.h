@@ -1,0 +1,13 @@
+#pragma once
+
+#include "drawing/formula_layout.h"
+#include "drawing/picture.h"
+
+#include <optional>
+
+namespace printing::pictures {
+
+// The formula of one of the section-stress pictures (k, σc, σs, τ, τo); none for any other.
+std::optional<formula::Expr> stress_formula(Picture picture);
+
+} // namespace printing::pictures

@@ -1,0 +1,38 @@
+#include "gui/common/application_setup.h"
+
+#include "drawing/report_font.h"
+#include "gui/common/enter_key.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace widgets {
+
+namespace {
+
+// Qt's Japanese translation (qtbase_ja.qm), whatever the user's locale, so that Qt's own dialogs
+// (file dialogs, the overwrite question, page setup, the print preview) speak the language of the
+// rest of the programs. Without it installed they stay in English.
+void install_qt_translation(QApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
+
+void prepare_application(QApplication &app, const QString &program_name)
+{
+    QApplication::setApplicationName(program_name);
+    printing::install_font_substitutions();
+    install_qt_translation(app);
+    install_enter_presses_buttons(app);
+}
+
+} // namespace widgets

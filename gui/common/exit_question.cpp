@@ -1,0 +1,28 @@
+#include "gui/common/exit_question.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QMessageBox>
+
+namespace widgets {
+
+bool confirm_exit(QWidget *window)
+{
+    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("終了確認"), QStringLiteral("終了しますか？"),
+                         QMessageBox::Yes | QMessageBox::No, window);
+    question.setObjectName(QStringLiteral("exit_question"));
+    question.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    question.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    question.setDefaultButton(QMessageBox::Yes);
+    return question.exec() == QMessageBox::Yes;
+}
+
+void close_owned_dialogs(QWidget *window)
+{
+    for (QDialog *dialog : window->findChildren<QDialog *>(Qt::FindDirectChildrenOnly)) {
+        if (dialog->isVisible())
+            dialog->reject();
+    }
+}
+
+} // namespace widgets

@@ -1,0 +1,20 @@
+#include "gui/common/window_messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace widgets {
+
+void WindowMessages::warn(const QString &text, const QString &title)
+{
+    warning_box(owner_, text, title);
+}
+
+void warning_box(QWidget *owner, const QString &text, const QString &title)
+{
+    QApplication::beep();
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+} // namespace widgets

@@ -1,0 +1,182 @@
+#include "gui/morvik/section_window.h"
+
+#include "gui/print_dialog/print_dialog.h"
+#include "printing/rc_stress_report.h"
+#include "drawing/report_font.h"
+#include "rcstress/field_captions.h"
+#include "rcstress/section_stress.h"
+#include "gui/morvik/input_frame.h"
+#include "gui/morvik/reference_window.h"
+#include "gui/morvik/result_rows.h"
+#include "gui/morvik/section_field_edit.h"
+#include "gui/common/colours.h"
+#include "gui/common/exit_question.h"
+#include "gui/common/twips.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <utility>
+
+namespace rcstress {
+
+namespace {
+
+const QString window_caption = QStringLiteral("鉄筋コンクリート応力度の検討計算 （Kesmo）V3.0");
+
+// A one-pixel line across the top of the client area, under the menu bar.
+void add_rule(QWidget *client, int top, const QColor &colour)
+{
+    auto *rule = new QWidget(client);
+    rule->setAutoFillBackground(true);
+    QPalette palette = rule->palette();
+    palette.setColor(QPalette::Window, colour);
+    rule->setPalette(palette);
+    rule->setGeometry(0, top, client->width(), 1);
+}
+
+// Shows a reference window, loading it first if it is not loaded; one of each at most.
+template <typename Make>
+void show_reference(QPointer<ReferenceWindow> &window, Make make)
+{
+    if (!window)
+        window = make();
+    if (window->isMinimized())
+        window->showNormal();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+SectionWindow::SectionWindow(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(window_caption);
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(widgets::twips_size(7965, 7515));
+    client->setFont(printing::report_font(9));
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, widgets::panel_colour);
+    client->setPalette(palette);
+    setCentralWidget(client);
+
+    add_rule(client, 0, palette.color(QPalette::Shadow));
+    add_rule(client, 1, palette.color(QPalette::HighlightedText));
+
+    auto *inputs = new InputFrame(sheet_, client);
+    widgets::place(inputs, 90, 120, 7800, 1545);
+    add_ratio_rows(client, sheet_);
+    add_stress_blocks(client, sheet_);
+
+    auto *calculate_button = new QPushButton(QStringLiteral("計算"), client);
+    calculate_button->setObjectName(QStringLiteral("Command1"));
+    widgets::place(calculate_button, 6090, 2040, 1455, 375);
+    connect(calculate_button, &QPushButton::clicked, this, &SectionWindow::calculate);
+
+    QWidget *previous = inputs->inputs().first();
+    for (QWidget *next : inputs->inputs().mid(1)) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    setTabOrder(previous, calculate_button);
+    inputs->inputs().first()->setFocus();
+
+    build_menus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+SectionWindow::~SectionWindow()
+{
+    delete bar_table_.data();
+    delete schematic_.data();
+}
+
+void SectionWindow::fill_forces(const common::SectionForces &forces)
+{
+    const std::pair<Field, QString> typed[] = {
+        {Field::bending_moment, forces.moment}, {Field::shear_force, forces.shear}, {Field::unit_width, forces.width}};
+    for (const auto &[field, text] : typed) {
+        if (!text.isEmpty())
+            sheet_.set_text(field, text);
+    }
+    // Windows of several members open side by side are told apart by their titles.
+    if (!forces.member.isEmpty())
+        setWindowTitle(window_caption + QStringLiteral(" （") + forces.member + QStringLiteral("）"));
+}
+
+void SectionWindow::build_menus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("MNUFILE"));
+    print_action_ = file->addAction(QStringLiteral("印刷(&P)"), this, &SectionWindow::print_report);
+    print_action_->setObjectName(QStringLiteral("MNUPRINT"));
+    // Printing is there exactly while τo's field holds text, whoever changed it.
+    print_action_->setEnabled(sheet_.printable());
+    connect(&sheet_, &SectionSheet::printable_changed, print_action_, &QAction::setEnabled);
+    file->addSeparator()->setObjectName(QStringLiteral("MNUSTP1"));
+    QAction *exit = file->addAction(QStringLiteral("終了(&X)"), this, &SectionWindow::exit_requested);
+    exit->setObjectName(QStringLiteral("MNUEXIT"));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ(&Q)"));
+    help->setObjectName(QStringLiteral("mnuhelpe"));
+    help->addAction(QStringLiteral("異形鋼棒断面積表"), this, &SectionWindow::show_bar_table)
+        ->setObjectName(QStringLiteral("MNU_H"));
+    help->addAction(QStringLiteral("模式図"), this, &SectionWindow::show_schematic)
+        ->setObjectName(QStringLiteral("MNU_H2"));
+}
+
+void SectionWindow::calculate()
+{
+    compute_section_stress(sheet_, messages_);
+}
+
+void SectionWindow::print_report()
+{
+    // Form4; the report is made from the field texts at the moment its button is pressed.
+    printing::open_rc_stress_print_dialog(this, report_title, [this] {
+        return printing::rc_stress_report(printing::snapshot(sheet_));
+    });
+}
+
+void SectionWindow::exit_requested()
+{
+    close();
+    // The reference windows close whatever the answer was.
+    close_reference_windows();
+}
+
+void SectionWindow::show_bar_table()
+{
+    show_reference(bar_table_, make_bar_table_window);
+}
+
+void SectionWindow::show_schematic()
+{
+    show_reference(schematic_, make_schematic_window);
+}
+
+void SectionWindow::close_reference_windows()
+{
+    if (bar_table_)
+        bar_table_->close();
+    if (schematic_)
+        schematic_->close();
+}
+
+void SectionWindow::closeEvent(QCloseEvent *event)
+{
+    if (!widgets::confirm_exit(this)) {
+        event->ignore();
+        return;
+    }
+    widgets::close_owned_dialogs(this);
+    close_reference_windows();
+    event->accept();
+}
+
+} // namespace rcstress

@@ -1,0 +1,243 @@
+#include "gui/print_dialog/print_dialog.h"
+
+#include "common/file_error.h"
+#include "gui/print_dialog/print_job.h"
+#include "gui/print_dialog/printer_choice.h"
+#include "gui/print_dialog/report_preview.h"
+#include "printing/pdf_output.h"
+#include "drawing/report_font.h"
+#include "gui/common/dialog_folder.h"
+#include "gui/common/twips.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPointer>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace printing {
+
+namespace {
+
+const QString kind_caption = QStringLiteral("種類：　");
+const QString port_caption = QStringLiteral("場所：　");
+const QString failure_text = QStringLiteral("印刷できませんでした。");
+const QString no_printer_text = QStringLiteral("プリンタが設定されていません。");
+
+// The print place beside the cancel button, where the print button in use stands.
+constexpr int print_left = 2820, print_top = 1680;
+
+// Where each print button was placed; all but the first lie below the client area.
+struct ButtonPlace {
+    int left, top;
+};
+constexpr ButtonPlace flume_button_places[] = {{2820, 1680}, {240, 2520}, {270, 2820}, {240, 3120}, {270, 3420}};
+
+QPointer<PrintDialog> &open_dialog(PrintDialog::Form form)
+{
+    static QPointer<PrintDialog> flume, rc_stress;
+    return form == PrintDialog::Form::Flume ? flume : rc_stress;
+}
+
+PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_button,
+                             const QString &title, std::function<ReportPage()> make_report)
+{
+    QPointer<PrintDialog> &dialog = open_dialog(form);
+    if (!dialog)
+        dialog = new PrintDialog(form, owner);
+    dialog->set_report(print_button, title, std::move(make_report));
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    return dialog;
+}
+
+} // namespace
+
+PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &title,
+                               std::function<ReportPage()> make_report)
+{
+    print_button = qBound(1, print_button, 5);
+    return open_dialog_for(PrintDialog::Form::Flume, owner, print_button, title, std::move(make_report));
+}
+
+PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<ReportPage()> make_report)
+{
+    return open_dialog_for(PrintDialog::Form::RcStress, owner, 1, title, std::move(make_report));
+}
+
+PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
+{
+    const bool flume = form == Form::Flume;
+    setObjectName(flume ? QStringLiteral("Form5") : QStringLiteral("Form4"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The owner takes no input while the dialog is up and keeps its look; the dialog stays above
+    // it and goes with it.
+    setWindowModality(Qt::WindowModal);
+    setWindowTitle(QStringLiteral("印刷"));
+    install_font_substitutions();
+    setFont(QFont(report_face, 9));
+    setFixedSize(flume ? widgets::twips_size(6030, 2040) : widgets::twips_size(6000, 2010));
+
+    auto *frame = new QGroupBox(QStringLiteral("プリンタ"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(widgets::twips_rect(120, 90, 5775, 1485));
+
+    auto *name_caption = new QLabel(QStringLiteral("プリンタ名："), frame);
+    name_caption->setObjectName(QStringLiteral("Label3"));
+    name_caption->setGeometry(widgets::twips_rect(150, 390, 1080, 180));
+
+    printer_box_ = new QComboBox(frame);
+    printer_box_->setObjectName(QStringLiteral("Combo1"));
+    printer_box_->setEditable(true);
+    printer_box_->setInsertPolicy(QComboBox::NoInsert);
+    printer_box_->setGeometry(widgets::twips_rect(1260, 330, 2865, 300));
+
+    auto *properties = new QPushButton(QStringLiteral("プロパティ"), frame);
+    properties->setObjectName(QStringLiteral("Command7"));
+    properties->setAutoDefault(false);
+    properties->setGeometry(widgets::twips_rect(4200, 330, 1425, 300));
+
+    kind_label_ = new QLabel(QStringLiteral("Label1"), frame);
+    kind_label_->setObjectName(QStringLiteral("Label1"));
+    kind_label_->setGeometry(widgets::twips_rect(180, 810, 540, 180));
+
+    port_label_ = new QLabel(QStringLiteral("Label2"), frame);
+    port_label_->setObjectName(QStringLiteral("Label2"));
+    port_label_->setGeometry(widgets::twips_rect(180, 1170, 540, 180));
+
+    const int button_count = flume ? 5 : 1;
+    for (int i = 0; i < button_count; ++i) {
+        auto *button = new QPushButton(QStringLiteral("印刷"), this);
+        button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
+        button->setAutoDefault(false);
+        button->setGeometry(widgets::twips_rect(flume_button_places[i].left, flume_button_places[i].top, 1500, 300));
+        connect(button, &QPushButton::clicked, this, &PrintDialog::print_clicked);
+        print_buttons_.append(button);
+    }
+
+    auto *cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancel->setObjectName(QStringLiteral("Command6"));
+    cancel->setAutoDefault(false);
+    cancel->setGeometry(widgets::twips_rect(4380, 1680, 1500, 300));
+
+    // The free place left of the print button, in the same row.
+    auto *preview = new QPushButton(QStringLiteral("プレビュー"), this);
+    preview->setObjectName(QStringLiteral("preview_button"));
+    preview->setAutoDefault(false);
+    preview->setGeometry(widgets::twips_rect(120, 1680, 1290, 300));
+
+    auto *save_pdf = new QPushButton(QStringLiteral("PDF保存"), this);
+    save_pdf->setObjectName(QStringLiteral("pdf_button"));
+    save_pdf->setAutoDefault(false);
+    save_pdf->setGeometry(widgets::twips_rect(1470, 1680, 1290, 300));
+
+    connect(printer_box_, &QComboBox::activated, this, &PrintDialog::printer_chosen);
+    connect(properties, &QPushButton::clicked, this, &PrintDialog::show_properties);
+    connect(cancel, &QPushButton::clicked, this, &PrintDialog::reject);
+    connect(preview, &QPushButton::clicked, this, &PrintDialog::preview_clicked);
+    connect(save_pdf, &QPushButton::clicked, this, &PrintDialog::save_pdf_clicked);
+
+    fill_printer_box();
+    show_current_printer();
+}
+
+void PrintDialog::set_report(int print_button, const QString &title, std::function<ReportPage()> make_report)
+{
+    title_ = title;
+    make_report_ = std::move(make_report);
+    for (int i = 0; i < print_buttons_.size(); ++i) {
+        QPushButton *button = print_buttons_[i];
+        const bool in_use = i == print_button - 1;
+        if (in_use)
+            button->move(widgets::twips_point(print_left, print_top));
+        button->setVisible(in_use);
+    }
+}
+
+void PrintDialog::fill_printer_box()
+{
+    printer_box_->clear();
+    printer_box_->addItems(installed_printer_names());
+    printer_box_->setEditText(current_printer_name());
+}
+
+void PrintDialog::show_current_printer()
+{
+    const QString name = current_printer_name();
+    kind_label_->setText(kind_caption + name);
+    port_label_->setText(port_caption + printer_port(name));
+    for (QLabel *label : {kind_label_, port_label_})
+        label->resize(qMax(widgets::pixels(540), label->sizeHint().width()), label->height());
+}
+
+void PrintDialog::printer_chosen()
+{
+    choose_printer(printer_box_->currentText());
+    show_current_printer();
+}
+
+void PrintDialog::show_properties()
+{
+    const QString name = printer_box_->currentText();
+    if (!printer_installed(name))
+        return;
+    QPageSetupDialog properties(&printer_for(name), this);
+    properties.exec();
+}
+
+void PrintDialog::print_clicked()
+{
+    const QString name = printer_box_->currentText();
+    if (choose_printer(name))
+        show_current_printer();
+    const PrintOutcome outcome = make_report_ ? print_report(name, make_report_(), title_)
+                                              : PrintOutcome::PrinterFailed;
+    if (outcome == PrintOutcome::Printed) {
+        accept();
+        return;
+    }
+    // Unlike a silent close, the user learns that nothing was printed and why, and can choose again.
+    if (installed_printer_names().isEmpty())
+        warn(failure_text + QLatin1Char('\n') + no_printer_text);
+    else
+        warn(name.isEmpty() ? failure_text : failure_text + QLatin1Char('\n') + name);
+}
+
+void PrintDialog::preview_clicked()
+{
+    if (make_report_)
+        show_report_preview(this, printer_box_->currentText(), make_report_());
+}
+
+void PrintDialog::save_pdf_clicked()
+{
+    if (!make_report_)
+        return;
+    QFileDialog file_dialog(this, QStringLiteral("PDF保存"), widgets::dialog_folder(), QStringLiteral("*.pdf"));
+    file_dialog.setObjectName(QStringLiteral("pdf_file_dialog"));
+    file_dialog.setAcceptMode(QFileDialog::AcceptSave);
+    file_dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    file_dialog.selectFile(title_ + QStringLiteral(".pdf"));
+    if (file_dialog.exec() != QDialog::Accepted || file_dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = file_dialog.selectedFiles().constFirst();
+    widgets::remember_dialog_folder(path);
+    QString error;
+    if (!write_report_pdf(path, {make_report_()}, title_, &error))
+        warn(common::file_failure_text(QStringLiteral("保存できませんでした。"), path, error));
+}
+
+void PrintDialog::warn(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("印刷"), text, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("print_failure"));
+    box.exec();
+}
+
+} // namespace printing

@@ -1,0 +1,51 @@
+#include "gui/print_dialog/report_preview.h"
+
+#include "gui/print_dialog/print_job.h"
+#include "gui/print_dialog/printer_choice.h"
+#include "printing/report_renderer.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QScreen>
+
+namespace printing {
+
+namespace {
+
+// Large enough that 12 pt report text reads comfortably at fit-to-width, within the screen.
+QSize readable_size(const QWidget *parent)
+{
+    QScreen *screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    return QSize(qMin(900, available.width() * 9 / 10), available.height() * 9 / 10);
+}
+
+} // namespace
+
+void show_report_preview(QWidget *parent, const QString &printer_name, const ReportPage &page)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (printer_installed(printer_name))
+        printer.setPrinterName(printer_name);
+    set_report_page(printer);
+
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setObjectName(QStringLiteral("report_preview"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&page](QPrinter *target) {
+        QPainter painter(target);
+        render_report(painter, page);
+    });
+    // Through the dialog's own action, so that its zoom buttons show the mode.
+    if (auto *fit_width = preview.findChild<QAction *>(QStringLiteral("fitWidthAction")))
+        fit_width->trigger();
+    else if (auto *view = preview.findChild<QPrintPreviewWidget *>())
+        view->fitToWidth();
+    preview.resize(readable_size(parent));
+    preview.exec();
+}
+
+} // namespace printing

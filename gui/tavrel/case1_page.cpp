@@ -1,0 +1,167 @@
+#include "gui/tavrel/case1_page.h"
+
+#include "flume/calculations.h"
+#include "gui/tavrel/field_edit.h"
+#include "gui/tavrel/page_picture.h"
+#include "gui/common/twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <cmath>
+
+namespace shell {
+
+using flume::Field;
+
+Case1Page::Case1Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *parent)
+    : Panel(5875, 5700, parent)
+{
+    setObjectName(QStringLiteral("Picture5"));
+    const double input_x = 4080;
+    const double input_width = 900;
+    const double result_x = 1560;
+
+    put(add_title(QStringLiteral("ケース . １"), 240, 0), 0.5);
+    put(add_label(QStringLiteral("（ヘルプ：「Tavrel」　ケース.1 参照）"), 1920, 0), 0.56);
+    put(add_label(QStringLiteral("ａ、側壁外側に生じるせん断力及び曲げモーメント"), 240, 0), 1.75);
+
+    const struct {
+        Field field;
+        const char *caption;
+        const char *unit;
+        double field_row, caption_row, unit_row;
+    } inputs[] = {
+        {Field::case1_depth, "側壁天端より或る深さ h=", "ｍ", 3.5, 3.75, 3.875},
+        {Field::wall_top_to_slab_axis, "側壁天端から底版中心線までの高さ H’=", "ｍ", 5.0, 5.375, 5.5},
+        {Field::slab_axis_to_groundwater, "水路底版中心線から地下水位までの高さ H’1=", "ｍ", 6.5, 6.875, 7.125},
+        {Field::wet_soil_unit_weight, "土の湿潤単位体積重量 γt=", "KN/m3", 8.0, 8.375, 8.5},
+        {Field::submerged_soil_unit_weight, "土の水中単位体積重量 γws=", "KN/m3", 9.5, 9.875, 10.125},
+        {Field::back_friction_angle, "壁背面と土との摩擦角 δ’=2/3φ=", "度", 11.0, 11.375, 11.5},
+    };
+    for (const auto &input : inputs) {
+        put(add_field_row(sheet, input.field, QString::fromUtf8(input.caption), input_x, 0,
+                          QString::fromUtf8(input.unit), input_width),
+            input.field_row, input.caption_row, input.unit_row);
+    }
+
+    QPushButton *wall = add_button(QStringLiteral("計算"), 2400, 0);
+    wall->setObjectName(QStringLiteral("Command9"));
+    connect(wall, &QPushButton::clicked, this, [&sheet, &messages] { flume::compute_case1_wall(sheet, messages); });
+    put(wall, 12.75);
+
+    put(add_label(QStringLiteral("※深さ h における側壁に作用するせん断力=Sso(KN)"), 240, 0), 14.625);
+    put(add_result_row(sheet, Field::case1_wall_shear, result_x, 0),
+        16.0, 16.25, 16.25);
+    put(add_label(QStringLiteral("※深さ h における側壁に作用する曲げモーメント=Mso(KN・m)"), 240, 0), 17.875);
+    put(add_result_row(sheet, Field::case1_wall_moment, result_x, 0),
+        19.125, 19.375, 19.375);
+
+    put(add_line(120, 0, 5580), 21.5);
+    put(add_label(QStringLiteral("ｂ、底版外側に作用するせん断力および曲げモーメント"), 240, 0), 22.0);
+    put(add_field_row(sheet, Field::wall_spacing, QStringLiteral("側壁の中心間隔 BL ="), input_x, 0,
+                      QStringLiteral("ｍ"), input_width),
+        24.0, 24.25, 24.375);
+    put(add_field_row(sheet, Field::slab_position, QStringLiteral("フルーム側壁より距離Ｘの底盤の位置 X ="), input_x, 0,
+                      QStringLiteral("ｍ"), input_width),
+        25.875, 26.25, 26.375);
+
+    // The slab reaction: its caption, the formula of WR, then the result.
+    QWidget *diagram = make_page_picture(PagePicture::Case1Diagram, content());
+    widgets::place(diagram, 1140, 0);
+    put(diagram, 27.625);
+    FieldRow reaction = add_field_row(sheet, Field::slab_reaction, QString(), input_x, 0, QStringLiteral("KN/m2"),
+                                      input_width);
+    reaction.caption = add_label(QStringLiteral("底版反力"), 240, 0);
+    put(reaction, 28.375, 28.5, 28.875);
+
+    QPushButton *slab = add_button(QStringLiteral("計算"), input_x, 0, input_width);
+    slab->setObjectName(QStringLiteral("Command10"));
+    connect(slab, &QPushButton::clicked, this, [&sheet, &messages] { flume::compute_case1_slab(sheet, messages); });
+    put(slab, 30.25);
+
+    put(add_label(QStringLiteral("※距離Xにおけるせん断力　= Sto(KN)"), 240, 0), 32.25);
+    put(add_result_row(sheet, Field::case1_slab_shear, result_x, 0),
+        33.375, 33.625, 33.875);
+    put(add_label(QStringLiteral("※距離Xにおける曲げモーメント　= Mto(KN・m)"), 240, 0), 35.375);
+    put(add_result_row(sheet, Field::case1_slab_moment, result_x, 0),
+        36.75, 37.125, 37.125);
+
+    scroll_to(0);
+}
+
+int Case1Page::scroll_maximum() const
+{
+    // Rounded to the nearest whole row, halves to even: 40.5 − 23.5 gives 17.
+    return int(std::nearbyint(content_rows - inner_height() / row_height));
+}
+
+void Case1Page::scroll_to(int rows)
+{
+    scroll_ = rows;
+    for (const Placed &p : placed_)
+        p.control->move(p.control->x(), widgets::pixels((p.row - rows) * row_height));
+}
+
+double Case1Page::base_row(const QWidget *control) const
+{
+    for (const Placed &p : placed_) {
+        if (p.control == control)
+            return p.row;
+    }
+    return -1;
+}
+
+void Case1Page::attach_scroll_bar(QScrollBar *bar)
+{
+    scroll_bar_ = bar;
+    connect(bar, &QScrollBar::valueChanged, this, &Case1Page::scroll_to);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && isVisible() && content()->isAncestorOf(now))
+            scroll_bar_->setValue(value_showing(now));
+    });
+}
+
+int Case1Page::value_showing(const QWidget *control) const
+{
+    while (control && control->parentWidget() != content())
+        control = control->parentWidget();
+    const double row = control ? base_row(control) : -1;
+    if (row < 0)
+        return scroll_;
+    const double visible_rows = inner_height() / row_height;
+    const double bottom = row + control->height() * double(widgets::twips_per_pixel) / row_height;
+    int value = scroll_;
+    if (row < value)
+        value = int(std::floor(row));
+    else if (bottom > value + visible_rows)
+        value = int(std::ceil(bottom - visible_rows));
+    return qBound(0, value, scroll_maximum());
+}
+
+void Case1Page::wheelEvent(QWheelEvent *event)
+{
+    // The wheel anywhere over the page turns the scroll bar, which moves the page.
+    if (scroll_bar_ && scroll_bar_->isVisible())
+        QCoreApplication::sendEvent(scroll_bar_, event);
+    else
+        Panel::wheelEvent(event);
+}
+
+void Case1Page::put(QWidget *control, double row)
+{
+    placed_.append({control, row});
+}
+
+void Case1Page::put(const FieldRow &row, double field_row, double caption_row, double unit_row)
+{
+    if (row.caption)
+        put(row.caption, caption_row);
+    put(row.field, field_row);
+    if (row.unit)
+        put(row.unit, unit_row);
+}
+
+} // namespace shell

@@ -1,0 +1,223 @@
+#include "gui/tavrel/flume_window.h"
+
+#include "flume/captions.h"
+#include "flume/flume_sheet.h"
+#include "flume/page_chain.h"
+#include "inputfile/file_commands.h"
+#include "gui/print_dialog/print_dialog.h"
+#include "printing/flume_reports.h"
+#include "gui/tavrel/about_box.h"
+#include "gui/tavrel/case1_page.h"
+#include "gui/tavrel/case2_page.h"
+#include "gui/tavrel/case3_page.h"
+#include "gui/tavrel/companion_files.h"
+#include "gui/tavrel/earth_pressure_page.h"
+#include "gui/tavrel/launcher_icons.h"
+#include "gui/tavrel/left_panel.h"
+#include "gui/tavrel/page_button.h"
+#include "gui/tavrel/shape_input_page.h"
+#include "gui/tavrel/tools_menu.h"
+#include "gui/tavrel/uplift_bearing_page.h"
+#include "gui/common/dialog_folder.h"
+#include "gui/common/exit_question.h"
+#include "gui/common/twips.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace shell {
+
+using flume::Page;
+
+namespace {
+
+const double page_left = 2675;
+const double page_top = 390;
+
+std::size_t index(Page page)
+{
+    return std::size_t(page);
+}
+
+} // namespace
+
+FlumeWindow::FlumeWindow(QWidget *parent)
+    : QMainWindow(parent), sheet_(new flume::FlumeSheet(this)), messages_(this)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("地震時を考慮しなくてよいQuenfor"));
+    setWindowIcon(flume_icon());
+
+    // The client area holds the page buttons and the panels below them: 8910 twips wide less the
+    // window frame, and as high as the panels reach.
+    auto *client = new QWidget(this);
+    client->setFixedSize(widgets::twips_size(8790, 6150));
+    setCentralWidget(client);
+
+    // The page buttons stand in a row, 1740 twips apart.
+    double left = 60;
+    for (Page page : flume::calculation_pages) {
+        auto *button = new PageButton(flume::page_caption(page), client);
+        button->setObjectName(QStringLiteral("Command%1").arg(int(page)));
+        widgets::place(button, left, 60, 1740, 300);
+        button->setEnabled(sheet_->page_button_enabled(page));
+        connect(button, &QPushButton::clicked, this, [this, page] { flume::open_page(*sheet_, page); });
+        page_buttons_[index(page)] = button;
+        left += 1740;
+    }
+
+    left_panel_ = new LeftPanel(*sheet_, client);
+    widgets::place(left_panel_, 30, 390);
+
+    case1_page_ = new Case1Page(*sheet_, messages_, client);
+    pages_[index(Page::ShapeInput)] = new ShapeInputPage(client);
+    pages_[index(Page::EarthPressure)] = new EarthPressurePage(*sheet_, messages_, client);
+    pages_[index(Page::UpliftBearing)] = new UpliftBearingPage(*sheet_, messages_, client);
+    pages_[index(Page::Case1)] = case1_page_;
+    pages_[index(Page::Case2)] = new Case2Page(*sheet_, messages_, client);
+    pages_[index(Page::Case3)] = new Case3Page(*sheet_, messages_, client);
+    for (Panel *page : pages_)
+        widgets::place(page, page_left, page_top);
+
+    case1_scroll_ = new QScrollBar(Qt::Vertical, client);
+    case1_scroll_->setObjectName(QStringLiteral("VScroll1"));
+    widgets::place(case1_scroll_, 8520, 390, 255, 5700);
+    // The page moves when the value has changed, not while the thumb is dragged.
+    case1_scroll_->setTracking(false);
+    case1_scroll_->setSingleStep(1);
+    case1_scroll_->setPageStep(5);
+    case1_page_->attach_scroll_bar(case1_scroll_);
+
+    build_menus();
+
+    connect(sheet_, &flume::FlumeSheet::page_button_changed, this, [this](Page page, bool enabled) {
+        if (PageButton *button = page_buttons_[index(page)])
+            button->setEnabled(enabled);
+    });
+    connect(sheet_, &flume::FlumeSheet::print_entry_changed, this, [this](Page page, bool enabled) {
+        if (QAction *entry = print_entries_[index(page)])
+            entry->setEnabled(enabled);
+    });
+    connect(sheet_, &flume::FlumeSheet::current_page_changed, this, &FlumeWindow::show_page);
+
+    show_page(sheet_->current_page());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FlumeWindow::build_menus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("MNUFILE"));
+    QAction *open = file->addAction(QStringLiteral("開く(&O)"), this, &FlumeWindow::open_input_file);
+    open->setObjectName(QStringLiteral("mnuopen"));
+    file->addSeparator();
+    QAction *save = file->addAction(QStringLiteral("名前を付けて保存(&A)"), this, &FlumeWindow::save_input_file_as);
+    save->setObjectName(QStringLiteral("mnurewrit"));
+    file->addSeparator();
+    QAction *exit = file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("mnuexit"));
+
+    QMenu *print = menuBar()->addMenu(QStringLiteral("プリント(&P)"));
+    print->setObjectName(QStringLiteral("MNUPRINT"));
+    const struct {
+        Page page;
+        const char *control;
+    } entries[] = {
+        {Page::EarthPressure, "MNUP_1"}, {Page::UpliftBearing, "mnup_2"}, {Page::Case1, "mnup_3"},
+        {Page::Case2, "mnup_4"},         {Page::Case3, "mnup_5"},
+    };
+    for (const auto &e : entries) {
+        QAction *entry = print->addAction(flume::report_title(e.page), this, [this, page = e.page] { print_report(page); });
+        entry->setObjectName(QString::fromLatin1(e.control));
+        entry->setEnabled(sheet_->print_entry_enabled(e.page));
+        print_entries_[index(e.page)] = entry;
+    }
+
+    add_tools_menu(menuBar(), *sheet_, this);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->setObjectName(QStringLiteral("MNUHELPE"));
+    QAction *pdf = help->addAction(QStringLiteral("Tavrel(PDF)"), this, [this] { open_reference_pdf(this); });
+    pdf->setObjectName(QStringLiteral("mnuh_pdf"));
+    help->addSeparator();
+    QAction *version = help->addAction(QStringLiteral("バージョン情報"), this, &FlumeWindow::show_about_box);
+    version->setObjectName(QStringLiteral("mnuver"));
+}
+
+void FlumeWindow::show_page(Page page)
+{
+    // Case 1 always opens at its top.
+    const bool case1 = page == Page::Case1;
+    if (case1) {
+        case1_scroll_->setValue(0);
+        case1_page_->scroll_to(0);
+        case1_scroll_->setRange(0, case1_page_->scroll_maximum());
+    }
+    case1_scroll_->setVisible(case1);
+
+    for (Panel *panel : pages_)
+        panel->setVisible(panel == pages_[index(page)]);
+    left_panel_->arrange(page);
+
+    for (Page p : flume::calculation_pages)
+        page_buttons_[index(p)]->set_current(p == page);
+}
+
+void FlumeWindow::open_input_file()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QString(), widgets::dialog_folder(), inputfile::dialog_filter);
+    if (path.isEmpty())
+        return;
+    widgets::remember_dialog_folder(path);
+    open_file(path);
+}
+
+void FlumeWindow::open_file(const QString &path)
+{
+    if (const auto failure = inputfile::open_file(*sheet_, path))
+        widgets::warning_box(this, failure->text, failure->title);
+}
+
+void FlumeWindow::save_input_file_as()
+{
+    // The dialog asks before it replaces an existing file.
+    const QString path = QFileDialog::getSaveFileName(this, QString(), widgets::dialog_folder(), inputfile::dialog_filter);
+    if (path.isEmpty())
+        return;
+    widgets::remember_dialog_folder(path);
+    if (const auto failure = inputfile::save_as(*sheet_, path))
+        widgets::warning_box(this, failure->text, failure->title);
+}
+
+void FlumeWindow::print_report(Page page)
+{
+    // The report is made from the field texts at the moment the dialog's button is pressed.
+    printing::open_print_dialog(this, int(page), flume::report_title(page), [this, page] {
+        return printing::flume_report(page, printing::snapshot(*sheet_));
+    });
+}
+
+void FlumeWindow::show_about_box()
+{
+    if (!about_box_)
+        about_box_ = new AboutBox(this);
+    about_box_->show();
+    about_box_->raise();
+}
+
+void FlumeWindow::closeEvent(QCloseEvent *event)
+{
+    if (!widgets::confirm_exit(this)) {
+        event->ignore();
+        return;
+    }
+    widgets::close_owned_dialogs(this);
+    event->accept();
+}
+
+} // namespace shell

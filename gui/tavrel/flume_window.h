@@ -1,0 +1,62 @@
+#pragma once
+
+#include "flume/field.h"
+#include "gui/common/window_messages.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QAction;
+class QScrollBar;
+
+namespace flume {
+class FlumeSheet;
+}
+
+namespace shell {
+
+class AboutBox;
+class Case1Page;
+class LeftPanel;
+class PageButton;
+class Panel;
+
+// The flume window, "地震時を考慮しなくてよいQuenfor": five page buttons, the left panel, one page at
+// a time, the Case 1 scroll bar and the menus. All its state is the sheet's; the window shows it.
+class FlumeWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit FlumeWindow(QWidget *parent = nullptr);
+
+    flume::FlumeSheet &sheet() { return *sheet_; }
+
+    // Puts the file's inputs into the fields, as 開く(&O) does once a file is chosen; a file that
+    // cannot be read is reported.
+    void open_file(const QString &path);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void build_menus();
+    void show_page(flume::Page page);
+    void open_input_file();
+    void save_input_file_as();
+    void print_report(flume::Page page);
+    void show_about_box();
+
+    flume::FlumeSheet *sheet_;
+    widgets::WindowMessages messages_;
+    LeftPanel *left_panel_;
+    Case1Page *case1_page_;
+    QScrollBar *case1_scroll_;
+    std::array<PageButton *, 6> page_buttons_{};  // by page; none for shape input
+    std::array<Panel *, 6> pages_{};
+    std::array<QAction *, 6> print_entries_{};
+    QPointer<AboutBox> about_box_;
+};
+
+} // namespace shell

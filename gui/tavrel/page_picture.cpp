@@ -1,0 +1,17 @@
+#include "gui/tavrel/page_picture.h"
+
+#include "gui/common/picture_widget.h"
+
+namespace shell {
+
+QWidget *make_page_picture(PagePicture picture, QWidget *parent)
+{
+    const printing::Picture drawing = picture == PagePicture::ShapeInputDiagram ? printing::Picture::ShapeInputDiagram
+                                                                                 : printing::Picture::Case1Diagram;
+    auto *widget = new widgets::PictureWidget(drawing, parent);
+    widget->setObjectName(printing::picture_name(drawing));
+    widget->resize(widget->sizeHint());
+    return widget;
+}
+
+} // namespace shell

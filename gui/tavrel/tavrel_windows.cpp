@@ -1,0 +1,102 @@
+#include "gui/tavrel/tavrel_windows.h"
+
+#include "gui/tavrel/flume_window.h"
+#include "gui/tavrel/launcher.h"
+#include "gui/tavrel/single_instance.h"
+#include "gui/common/application_setup.h"
+#include "gui/common/screen_font.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace shell {
+
+namespace {
+
+void bring_windows_forward()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            window->raise();
+            window->activateWindow();
+        }
+    }
+}
+
+// A file handed over while a dialog or message box is up waits until it is answered, so that the
+// inputs do not change under a question about them.
+void open_when_answered(const QString &path)
+{
+    if (QApplication::activeModalWidget()) {
+        bring_windows_forward();
+        QTimer::singleShot(250, qApp, [path] { open_when_answered(path); });
+        return;
+    }
+    open_in_flume_window(path);
+}
+
+} // namespace
+
+Launcher *open_launcher(const SingleInstance &instance)
+{
+    if (!instance.is_first()) {
+        QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), already_running_message,
+                        QMessageBox::Ok);
+        box.exec();
+        instance.ask_first_to_show();
+        return nullptr;
+    }
+    auto *launcher = new Launcher;
+    launcher->show();
+    return launcher;
+}
+
+void serve_later_starts(const SingleInstance &instance)
+{
+    QObject::connect(&instance, &SingleInstance::show_requested, bring_windows_forward);
+    QObject::connect(&instance, &SingleInstance::open_requested, open_when_answered);
+}
+
+FlumeWindow *open_in_flume_window(const QString &path)
+{
+    // The open flume window; else the launcher's, so that its button shows the same one; else a
+    // window of its own when the launcher has been closed.
+    FlumeWindow *window = nullptr;
+    Launcher *launcher = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible())
+            continue;
+        if (auto *flume = qobject_cast<FlumeWindow *>(top))
+            window = flume;
+        else if (auto *found = qobject_cast<Launcher *>(top))
+            launcher = found;
+    }
+    if (!window)
+        window = launcher ? launcher->show_flume_window() : new FlumeWindow;
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->open_file(path);
+    return window;
+}
+
+int run_windows(int argc, char *argv[], const QString &file)
+{
+    QApplication app(argc, argv);
+    widgets::prepare_application(app, QStringLiteral("Tavrel"));
+    widgets::install_screen_font(app);
+    // The process lives while any of its windows is open: closing the launcher leaves the flume
+    // window, and the other way round.
+    const SingleInstance instance;
+    if (!instance.is_first() && !file.isEmpty() && instance.hand_over(file))
+        return 0;
+    if (!open_launcher(instance))
+        return 0;
+    if (!file.isEmpty())
+        open_in_flume_window(file);
+    serve_later_starts(instance);
+    return app.exec();
+}
+
+} // namespace shell

@@ -1,0 +1,34 @@
+#include "gui/tavrel/tools_menu.h"
+
+#include "common/section_forces.h"
+#include "flume/flume_sheet.h"
+#include "flume/member_forces.h"
+#include "gui/tavrel/companion_files.h"
+
+#include <QMenuBar>
+
+namespace shell {
+
+void add_tools_menu(QMenuBar *menu_bar, flume::FlumeSheet &sheet, QWidget *owner)
+{
+    QMenu *tools = menu_bar->addMenu(QStringLiteral("ツール(&T)"));
+    tools->setObjectName(QStringLiteral("mnutool"));
+    tools->addAction(QStringLiteral("鉄筋コンクリート応力度の検討"), owner, [owner] { start_morvik(owner); })
+        ->setObjectName(QStringLiteral("mnumorvik"));
+    // Below the empty start, the members whose forces are handed over.
+    tools->addSeparator();
+
+    int number = 0;
+    for (const flume::MemberForces &member : flume::member_forces) {
+        QAction *entry = tools->addAction(flume::member_caption(member), owner, [owner, &sheet, &member] {
+            start_morvik(owner, common::section_force_arguments(flume::member_section_forces(sheet, member)));
+        });
+        entry->setObjectName(QStringLiteral("mnumorvik_%1").arg(++number));
+        entry->setEnabled(flume::member_forces_shown(sheet, member));
+        QObject::connect(&sheet, &flume::FlumeSheet::display_state_changed, entry, [entry, &sheet, &member] {
+            entry->setEnabled(flume::member_forces_shown(sheet, member));
+        });
+    }
+}
+
+} // namespace shell

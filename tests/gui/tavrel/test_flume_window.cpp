@@ -1,0 +1,667 @@
+// The flume window driven as a user drives it: typing, clicks on page and calculate buttons, the
+// Case 1 scroll bar, the menus and the message boxes.
+#include "tests/support/box_answer.h"
+#include "tests/support/stand_in_program.h"
+
+#include "common/messages.h"
+#include "flume/flume_sheet.h"
+#include "flume/full_check.h"
+#include "book/reference_book.h"
+#include "gui/tavrel/case1_page.h"
+#include "gui/tavrel/flume_window.h"
+#include "gui/common/application_setup.h"
+#include "gui/common/screen_font.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <QtTest/qtestspontaneevent.h>
+
+using flume::Field;
+using flume::Page;
+using shell::FlumeWindow;
+
+namespace {
+
+struct Typed {
+    const char *control;
+    const char *text;
+};
+
+struct Shown {
+    const char *control;
+    const char *text;
+};
+
+} // namespace
+
+class TestFlumeWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opens_in_shape_input_mode();
+    void walks_every_page_with_the_worked_example();
+    void case1_scroll_moves_every_control_by_the_value();
+    void case1_wheel_turns_the_scroll_bar_data();
+    void case1_wheel_turns_the_scroll_bar();
+    void case1_focus_scrolls_into_view_data();
+    void case1_focus_scrolls_into_view();
+    void enter_presses_the_focused_button_data();
+    void enter_presses_the_focused_button();
+    void click_selects_the_whole_text_data();
+    void click_selects_the_whole_text();
+    void rejected_calculation_warns_then_clears_page_one();
+    void no_to_the_exit_question_keeps_every_value();
+    void about_box_blocks_the_window_until_ok();
+    void saved_inputs_come_back_through_open();
+    void tool_entry_hands_the_member_forces_to_morvik_data();
+    void tool_entry_hands_the_member_forces_to_morvik();
+    void help_references_name_chapters_of_the_book();
+
+private:
+    template<typename T = QWidget>
+    T *control(const char *name)
+    {
+        T *found = window_->findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QLineEdit *field(const char *name) { return control<QLineEdit>(name); }
+    QAction *entry(const char *name) { return control<QAction>(name); }
+
+    void type(const Typed &typed)
+    {
+        QLineEdit *edit = field(typed.control);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClicks(edit, QString::fromUtf8(typed.text));
+    }
+    void type_all(std::initializer_list<Typed> rows)
+    {
+        for (const Typed &row : rows)
+            type(row);
+    }
+    void press(const char *button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    void expect_texts(std::initializer_list<Shown> rows)
+    {
+        for (const Shown &row : rows)
+            QCOMPARE(field(row.control)->text(), QString::fromUtf8(row.text));
+    }
+    // The print entries enabled, as the five bits MNUP_1..mnup_5.
+    QString print_entries()
+    {
+        QString bits;
+        for (const char *name : {"MNUP_1", "mnup_2", "mnup_3", "mnup_4", "mnup_5"})
+            bits += entry(name)->isEnabled() ? u'1' : u'0';
+        return bits;
+    }
+    // The member entries of "ツール(&T)" enabled, as six bits mnumorvik_1..mnumorvik_6.
+    QString tool_entries()
+    {
+        QString bits;
+        for (int i = 1; i <= 6; ++i)
+            bits += entry(qPrintable(QStringLiteral("mnumorvik_%1").arg(i)))->isEnabled() ? u'1' : u'0';
+        return bits;
+    }
+    QString page_buttons()
+    {
+        QString bits;
+        for (const char *name : {"Command1", "Command2", "Command3", "Command4", "Command5"})
+            bits += control<QPushButton>(name)->isEnabled() ? u'1' : u'0';
+        return bits;
+    }
+    // The texts of the visible labels of the left panel, top to bottom.
+    QStringList left_panel_labels()
+    {
+        QList<QLabel *> labels = control("Picture1")->findChildren<QLabel *>();
+        labels.removeIf([](QLabel *l) { return !l->isVisible(); });
+        std::stable_sort(labels.begin(), labels.end(), [](QLabel *a, QLabel *b) { return a->y() < b->y(); });
+        QStringList texts;
+        for (QLabel *l : labels)
+            texts << l->text();
+        return texts;
+    }
+    void walk_to_page_one()
+    {
+        type_all({{"Text1", "0.1"}, {"Text2", "0.15"}, {"Text3", "0.15"}, {"Text4", "0.1"}, {"Text5", "1.0"},
+                  {"Text6", "0.5"}, {"Text7", "1.0"}});
+        press("Command1");
+        type_all({{"Text8", "90"}, {"Text9", "30"}, {"Text10", "18"}, {"Text11", "0"}, {"Text12", "10"},
+                  {"Text13", "20"}});
+    }
+
+    // Opens Case 1 at its top, with its page and scroll bar.
+    std::pair<shell::Case1Page *, QScrollBar *> open_case1()
+    {
+        window_->sheet().set_page_button_enabled(Page::Case1, true);
+        press("Command3");
+        return {control<shell::Case1Page>("Picture5"), control<QScrollBar>("VScroll1")};
+    }
+    // True when the control stands wholly within the visible rows of the Case 1 page.
+    static bool in_view(shell::Case1Page *page, QWidget *control)
+    {
+        const QRect on_page(control->mapTo(page->content(), QPoint(0, 0)), control->size());
+        return page->content()->rect().contains(on_page);
+    }
+
+    QPointer<FlumeWindow> window_;
+};
+
+void TestFlumeWindow::init()
+{
+    window_ = new FlumeWindow;
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+}
+
+void TestFlumeWindow::cleanup()
+{
+    delete window_;
+    qunsetenv("curdir");
+}
+
+void TestFlumeWindow::opens_in_shape_input_mode()
+{
+    QCOMPARE(window_->windowTitle(), QStringLiteral("地震時を考慮しなくてよいQuenfor"));
+    QCOMPARE(page_buttons(), QStringLiteral("10000"));
+    QCOMPARE(print_entries(), QStringLiteral("00000"));
+    QCOMPARE(tool_entries(), QStringLiteral("000000"));
+    QStringList menus;
+    for (QAction *menu : window_->menuBar()->actions())
+        menus << menu->text();
+    QCOMPARE(menus, QStringList({"ファイル(&F)", "プリント(&P)", "ツール(&T)", "ヘルプ(&H)"}));
+    QCOMPARE(entry("mnumorvik")->text(), QStringLiteral("鉄筋コンクリート応力度の検討"));
+    QVERIFY(entry("mnumorvik")->isEnabled());
+    QVERIFY(control("Picture2")->isVisible());
+    for (const char *page : {"Picture3", "Picture4", "Picture5", "Picture6", "Picture7"})
+        QVERIFY2(!control(page)->isVisible(), page);
+    QVERIFY(!control("Command11")->isVisible());
+    QVERIFY(!control("VScroll1")->isVisible());
+    QCOMPARE(left_panel_labels(), QStringList({"形状寸法（共通）", "T1 =            ｍ", "T2 =            ｍ",
+                                                "T3 =            ｍ", "T4 =            ｍ", " H =            ｍ",
+                                                "H1 =            ｍ", "B =            ｍ"}));
+    QCOMPARE(field("Text6")->toolTip(), QStringLiteral("水路低版底面から外水位までの高さ"));
+    for (const char *shape : {"Text1", "Text4", "Text7"})
+        QVERIFY2(!field(shape)->isReadOnly(), shape);
+    QVERIFY(field("Text14")->isReadOnly());
+    QCOMPARE(control<QPushButton>("Command3")->text(), QStringLiteral("ケース.1"));
+}
+
+void TestFlumeWindow::walks_every_page_with_the_worked_example()
+{
+    walk_to_page_one();
+    QVERIFY(field("Text5")->isVisible() && field("Text5")->isReadOnly());
+    QVERIFY(!field("Text1")->isVisible());
+    QCOMPARE(field("Text7")->y(), field("Text5")->y() + 32);  // B moved up under H
+    QVERIFY(control("Command11")->isVisible());
+    // The current page's button shows a solid face of RGB(255, 224, 192); the others do not.
+    const QImage page1 = control<QPushButton>("Command1")->grab().toImage();
+    QCOMPARE(page1.pixelColor(6, page1.height() / 2), QColor(255, 224, 192));
+    const QImage page2 = control<QPushButton>("Command2")->grab().toImage();
+    QVERIFY(page2.pixelColor(6, page2.height() / 2) != QColor(255, 224, 192));
+    QCOMPARE(print_entries(), QStringLiteral("00000"));
+
+    press("Command6");
+    expect_texts({{"Text14", "0.30"}, {"Text15", "5.70"}, {"Text16", "1.950"}, {"Text17", "1.950"}});
+    QCOMPARE(field("Text17")->palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(page_buttons(), QStringLiteral("11000"));
+    QCOMPARE(print_entries(), QStringLiteral("10000"));
+
+    press("Command2");
+    expect_texts({{"Text23", "1.950"}});
+    QCOMPARE(left_panel_labels().mid(7), QStringList({" Pv =", "（主働土圧より）"}));
+    QCOMPARE(print_entries(), QStringLiteral("00000"));  // qmax still empty
+    type_all({{"Text18", "9.8"}, {"Text19", "24.0"}, {"Text21", "100"}});
+    press("Command7");
+    press("Command8");
+    expect_texts({{"Text20", "2.02"}, {"Text22", "18.9"}});
+    QCOMPARE(page_buttons(), QStringLiteral("11100"));
+    QCOMPARE(print_entries(), QStringLiteral("01000"));
+
+    press("Command3");
+    expect_texts({{"Text23", "1.950"}, {"Text39", "0.30"}, {"Text32", "10"}, {"Text33", "9.8"}, {"Text40", "24.0"}});
+    QCOMPARE(left_panel_labels(),
+             QStringList({"T1 =            ｍ", "T2 =            ｍ", " Pv =", "（主働土圧より）", "KA =",
+                          "（主働土圧より）", "ｑ =            KN/m2", "（主働土圧より）", "γw =            KN/m3",
+                          "（浮上り・地盤支持力より）", "γsc =            KN/m2", "（浮上り・地盤支持力より）"}));
+    type_all({{"Text24", "1.0"}, {"Text25", "1.15"}, {"Text26", "0.5"}, {"Text27", "18"}, {"Text28", "9"},
+              {"Text29", "20"}});
+    press("Command9");
+    expect_texts({{"Text30", "5.801"}, {"Text31", "2.307"}});
+    QCOMPARE(tool_entries(), QStringLiteral("100000"));
+    QVERIFY(window_->sheet().case1_groundwater_formula());
+    control<QScrollBar>("VScroll1")->setValue(17);  // part b lies below the panel's lower edge
+    type_all({{"Text34", "1.3"}, {"Text35", "0.3"}});
+    press("Command10");
+    expect_texts({{"Text36", "8.308"}, {"Text37", "2.908"}, {"Text38", "1.061"}});
+    QCOMPARE(page_buttons(), QStringLiteral("11110"));
+    QCOMPARE(print_entries(), QStringLiteral("00100"));
+    QCOMPARE(tool_entries(), QStringLiteral("110000"));
+
+    press("Command4");
+    QVERIFY(!control("VScroll1")->isVisible());
+    expect_texts({{"Text23", "9.8"}, {"Text39", "0.3"}, {"Text32", "8.308"}, {"Text33", "1.3"}});
+    QCOMPARE(left_panel_labels(),
+             QStringList({"γw =            KN/m3", "（浮上り・地盤支持力より）", "  X =              ｍ", "（ケース1-ｂより）",
+                          "WR =            KN/m2", "（ケース1-ｂより）", " BL =            ｍ", "（ケース1-ｂより）"}));
+    type({"Text41", "1.1"});
+    press("Command12");
+    expect_texts({{"Text42", "5.929"}, {"Text43", "2.174"}, {"Text44", "2.908"}, {"Text45", "3.420"}});
+    QCOMPARE(page_buttons(), QStringLiteral("11111"));
+    QCOMPARE(print_entries(), QStringLiteral("00010"));
+    QCOMPARE(tool_entries(), QStringLiteral("111100"));
+
+    press("Command5");
+    expect_texts({{"Text23", "0.30"}, {"Text39", "9.8"}, {"Text32", "18"}, {"Text33", "20"}, {"Text40", "1.3"},
+                  {"Text50", "0.3"}, {"Text51", "1.1"}, {"Text52", "8.308"}});
+    QCOMPARE(left_panel_labels().size(), 16);
+    QCOMPARE(left_panel_labels().last(), QStringLiteral("（ケース2-ａより）"));
+    press("Command14");
+    expect_texts({{"Text46", "2.859"}, {"Text47", "1.048"}, {"Text48", "2.908"}, {"Text49", "2.294"}});
+    QCOMPARE(print_entries(), QStringLiteral("00001"));
+    QCOMPARE(tool_entries(), QStringLiteral("111111"));
+
+    // Back to shape input: the chain starts again, later results stay until page 1 is recalculated.
+    press("Command11");
+    QCOMPARE(page_buttons(), QStringLiteral("10000"));
+    QCOMPARE(print_entries(), QStringLiteral("00000"));
+    QCOMPARE(tool_entries(), QStringLiteral("111111"));
+    expect_texts({{"Text14", ""}, {"Text17", ""}, {"Text22", "18.9"}, {"Text49", "2.294"}});
+    QVERIFY(control("Picture2")->isVisible());
+    QVERIFY(!field("Text1")->isReadOnly());
+}
+
+void TestFlumeWindow::case1_scroll_moves_every_control_by_the_value()
+{
+    window_->sheet().set_page_button_enabled(Page::Case1, true);
+    press("Command3");
+    auto *page = control<shell::Case1Page>("Picture5");
+    auto *bar = control<QScrollBar>("VScroll1");
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(bar->maximum(), 17);  // 40.5 rows of content in 23.5 visible rows
+
+    QList<QWidget *> controls;
+    QList<int> tops;
+    for (QWidget *w : page->content()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        controls << w;
+        tops << w->y();
+        QVERIFY2(page->base_row(w) >= 0, qPrintable(w->objectName()));  // every control scrolls
+    }
+    QVERIFY(controls.size() > 40);
+
+    bar->setValue(17);
+    for (int i = 0; i < controls.size(); ++i)
+        QCOMPARE(controls[i]->y(), tops[i] - 17 * 16);
+    QCOMPARE(field("Text38")->y(), int(19.75 * 16));  // Mto, 36.75 rows down, now at 19.75
+    QVERIFY(field("Text38")->geometry().bottom() < page->content()->height());
+
+    // Another page hides the bar; Case 1 opens at its top again.
+    window_->sheet().set_page_button_enabled(Page::Case2, true);
+    press("Command4");
+    QVERIFY(!bar->isVisible());
+    press("Command3");
+    QCOMPARE(bar->value(), 0);
+    for (int i = 0; i < controls.size(); ++i)
+        QCOMPARE(controls[i]->y(), tops[i]);
+}
+
+void TestFlumeWindow::case1_wheel_turns_the_scroll_bar_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("notches");  // away from the user, as on a wheel turned down the page
+    QTest::addColumn<int>("value");
+    // One notch scrolls three rows: the desktop's three lines of a single step each.
+    QTest::newRow("one notch down") << 0 << 1 << 3;
+    QTest::newRow("one notch up") << 10 << -1 << 7;
+    QTest::newRow("up at the top") << 0 << -1 << 0;
+    QTest::newRow("down at the bottom") << 17 << 2 << 17;
+}
+
+void TestFlumeWindow::case1_wheel_turns_the_scroll_bar()
+{
+    QFETCH(int, start);
+    QFETCH(int, notches);
+    QFETCH(int, value);
+    auto [page, bar] = open_case1();
+    bar->setValue(start);
+    // Over a field of the page, as the window system delivers it: the field passes it on.
+    QLineEdit *h = field("Text24");
+    const QPoint at = h->rect().center();
+    QWheelEvent wheel(at, h->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QCoreApplication::instance()->notify(h, &wheel);
+    QCOMPARE(bar->value(), value);
+    QCOMPARE(page->scroll_value(), value);
+    QCOMPARE(h->y(), int((3.5 - value) * 16));  // h stands at base top − value
+}
+
+void TestFlumeWindow::case1_focus_scrolls_into_view_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("backwards");  // Shift+Tab
+    QTest::addColumn<QString>("to");
+    // δ' → 計算 → Sso → Mso → BL, whose row lies below the visible rows at the top.
+    QTest::newRow("Tab from δ' down to BL") << 0 << "Text29" << false << "Text34";
+    // At the bottom, Shift+Tab from Sto climbs back up to h.
+    QTest::newRow("Shift+Tab from Sto up to h") << 17 << "Text37" << true << "Text24";
+}
+
+void TestFlumeWindow::case1_focus_scrolls_into_view()
+{
+    QFETCH(int, start);
+    QFETCH(QString, from);
+    QFETCH(bool, backwards);
+    QFETCH(QString, to);
+    auto [page, bar] = open_case1();
+    bar->setValue(start);
+    QApplication::setActiveWindow(window_);
+    field(qPrintable(from))->setFocus();
+    QVERIFY(in_view(page, field(qPrintable(from))));
+    for (int step = 0; step < 20 && QApplication::focusWidget() != field(qPrintable(to)); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY2(in_view(page, focused), qPrintable(focused->objectName()));
+        QCOMPARE(page->scroll_value(), bar->value());
+    }
+    QCOMPARE(QApplication::focusWidget(), field(qPrintable(to)));
+    QVERIFY(bar->value() != start);
+    // Typing goes into the field the user sees.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1.3"));
+    QVERIFY(in_view(page, field(qPrintable(to))));
+}
+
+void TestFlumeWindow::enter_presses_the_focused_button_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void TestFlumeWindow::enter_presses_the_focused_button()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    walk_to_page_one();
+    auto *calculate = control<QPushButton>("Command6");
+    calculate->setFocus();
+    QTest::keyClick(calculate, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    expect_texts({{"Text14", "0.30"}, {"Text17", "1.950"}});
+
+    // The page button now enabled opens its page the same way.
+    auto *page2 = control<QPushButton>("Command2");
+    page2->setFocus();
+    QTest::keyClick(page2, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(control("Picture4")->isVisible());
+}
+
+void TestFlumeWindow::click_selects_the_whole_text_data()
+{
+    QTest::addColumn<QString>("source");   // the field given the text 12.5
+    QTest::addColumn<QString>("control");  // the field clicked on the page
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("selects");
+    QTest::newRow("shape input T1") << "Text1" << "Text1" << 0 << true;
+    QTest::newRow("input theta") << "Text8" << "Text8" << 1 << true;
+    QTest::newRow("carried Pv") << "Text17" << "Text23" << 2 << true;
+    QTest::newRow("result KA") << "Text14" << "Text14" << 1 << false;
+}
+
+void TestFlumeWindow::click_selects_the_whole_text()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, control);
+    QFETCH(int, page);
+    QFETCH(bool, selects);
+    auto field_named = [](const QString &name) {
+        for (const flume::FieldInfo &info : flume::field_table) {
+            if (QString::fromLatin1(info.control) == name)
+                return info.field;
+        }
+        return Field::t1;
+    };
+    window_->sheet().set_text(field_named(source), QStringLiteral("12.5"));
+    if (page > 0) {
+        window_->sheet().set_page_button_enabled(Page(page), true);
+        press(qPrintable(QStringLiteral("Command%1").arg(page)));
+    }
+    QLineEdit *edit = field(qPrintable(control));
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
+    QCOMPARE(edit->selectedText(), selects ? QStringLiteral("12.5") : QString());
+    if (selects && !edit->isReadOnly()) {
+        QTest::keyClicks(edit, QStringLiteral("7"));
+        QCOMPARE(window_->sheet().text(field_named(control)), QStringLiteral("7"));
+    }
+}
+
+void TestFlumeWindow::rejected_calculation_warns_then_clears_page_one()
+{
+    walk_to_page_one();
+    press("Command6");
+    QCOMPARE(field("Text17")->text(), QStringLiteral("1.950"));
+
+    type({"Text9", "0"});
+    test_support::BoxAnswer box;
+    press("Command6");
+    QVERIFY(box.seen);
+    QCOMPARE(box.text, QStringLiteral("数値が入力されていません。"));
+    QCOMPARE(box.title, QStringLiteral("入力データ確認"));
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    expect_texts({{"Text14", ""}, {"Text15", ""}, {"Text16", ""}, {"Text17", ""}, {"Text9", "0"}, {"Text8", "90"}});
+    QCOMPARE(field("Text14")->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
+    QCOMPARE(page_buttons(), QStringLiteral("10000"));
+    QCOMPARE(print_entries(), QStringLiteral("00000"));
+}
+
+void TestFlumeWindow::no_to_the_exit_question_keeps_every_value()
+{
+    walk_to_page_one();
+    press("Command6");
+    QStringList before;
+    for (const flume::FieldInfo &info : flume::field_table)
+        before << window_->sheet().text(info.field);
+
+    test_support::BoxAnswer no(QMessageBox::No);
+    entry("mnuexit")->trigger();
+    QVERIFY(no.seen);
+    QCOMPARE(no.text, QStringLiteral("終了しますか？"));
+    QCOMPARE(no.title, QStringLiteral("終了確認"));
+    QCOMPARE(no.icon, QMessageBox::NoIcon);
+    QVERIFY(window_ && window_->isVisible());
+    QStringList after;
+    for (const flume::FieldInfo &info : flume::field_table)
+        after << window_->sheet().text(info.field);
+    QCOMPARE(after, before);
+    QVERIFY(control("Picture3")->isVisible());
+    QCOMPARE(field("Text16")->text(), QStringLiteral("1.950"));
+
+    test_support::BoxAnswer yes(QMessageBox::Yes);
+    window_->close();
+    QVERIFY(yes.seen);
+    QTRY_VERIFY(!window_);  // unloaded, not hidden
+}
+
+void TestFlumeWindow::about_box_blocks_the_window_until_ok()
+{
+    entry("mnuver")->trigger();
+    auto *about = window_->findChild<QDialog *>(QStringLiteral("Form4"));
+    QVERIFY(about && about->isVisible());
+    QCOMPARE(about->windowTitle(), QStringLiteral("バージョン情報"));
+    QStringList labels;
+    for (const char *name : {"Label1", "Label2"})
+        labels << about->findChild<QLabel *>(QString::fromLatin1(name))->text();
+    QCOMPARE(labels, QStringList({"地震時を考慮しなくてよいQuenfor", "Ver.3.01"}));
+    QVERIFY(!about->findChild<QLabel *>(QStringLiteral("Label3"))->text().isEmpty());
+    // Modal to the window, which keeps its look but takes no click.
+    QCOMPARE(about->windowModality(), Qt::WindowModal);
+    QVERIFY(window_->isEnabled());
+    QVERIFY(!test_support::click_gets_through(control<QPushButton>("Command1")));
+    QVERIFY(control("Picture2")->isVisible());
+
+    QPointer<QDialog> guard(about);
+    QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    QTRY_VERIFY(!guard);
+    QVERIFY(test_support::click_gets_through(control<QPushButton>("Command1")));
+    QVERIFY(control("Picture3")->isVisible());
+}
+
+void TestFlumeWindow::saved_inputs_come_back_through_open()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("example.tvl"));
+    walk_to_page_one();
+    press("Command6");
+
+    // What a file dialog showed: its filter, the folder it started in and the caption of the name box.
+    struct Shown {
+        QString filter;
+        QString folder;
+        QString name_caption;
+    };
+    // Answers the next file dialog with a path (or cancels it with an empty one).
+    auto answer_file_dialog = [](const QString &chosen, Shown *shown) {
+        auto *poll = new QTimer;
+        poll->setInterval(10);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, chosen, shown] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            shown->filter = dialog->nameFilters().join(u';');
+            shown->folder = dialog->directory().absolutePath();
+            shown->name_caption = dialog->findChild<QLabel *>(QStringLiteral("fileNameLabel"))->text();
+            if (chosen.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            // Typed into the name box and confirmed; the dialog's own checks are Qt's business.
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(chosen);
+            static_cast<QDialog *>(dialog)->done(QDialog::Accepted);
+        });
+        poll->start();
+    };
+
+    Shown shown;
+    answer_file_dialog(path, &shown);
+    entry("mnurewrit")->trigger();
+    QCOMPARE(shown.filter, QStringLiteral("Tavrelファイル(*.tvl)"));
+    QCOMPARE(shown.name_caption, QStringLiteral("ファイル名(&N):"));  // Qt's own texts in Japanese
+    QVERIFY(QFile::exists(path));
+
+    type({"Text8", "80"});
+    type({"Text12", "5"});
+    answer_file_dialog(QString(), &shown);  // a cancelled open changes nothing
+    entry("mnuopen")->trigger();
+    expect_texts({{"Text8", "80"}, {"Text12", "5"}});
+    QCOMPARE(shown.folder, dir.path());  // where the file was just saved
+
+    answer_file_dialog(path, &shown);
+    entry("mnuopen")->trigger();
+    expect_texts({{"Text8", "90"}, {"Text12", "10"}, {"Text1", "0.1"}, {"Text13", "20"}});
+    expect_texts({{"Text17", "1.950"}});  // results are not recomputed or cleared by opening
+}
+
+void TestFlumeWindow::tool_entry_hands_the_member_forces_to_morvik_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("moment");  // N·cm
+    QTest::addColumn<QString>("shear");   // N
+    QTest::newRow("ケース.1 側壁") << "mnumorvik_1" << "ケース.1 側壁 (Mso, Sso)" << "230700" << "5801";
+    QTest::newRow("ケース.1 底版") << "mnumorvik_2" << "ケース.1 底版 (Mto, Sto)" << "104900" << "2935";
+    QTest::newRow("ケース.2 側壁") << "mnumorvik_3" << "ケース.2 側壁 (Ms1, Ss1)" << "217400" << "5929";
+    QTest::newRow("ケース.2 底版") << "mnumorvik_4" << "ケース.2 底版 (Mt1, St1)" << "343200" << "2935";
+    QTest::newRow("ケース.3 側壁") << "mnumorvik_5" << "ケース.3 側壁 (Ms1, Ss1)" << "104800" << "2859";
+    QTest::newRow("ケース.3 底版") << "mnumorvik_6" << "ケース.3 底版 (Mt1, St1)" << "230600" << "2935";
+}
+
+void TestFlumeWindow::tool_entry_hands_the_member_forces_to_morvik()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(QString, moment);
+    QFETCH(QString, shear);
+    QTemporaryDir dir;
+    qputenv("curdir", dir.path().toLocal8Bit());
+    const QString record = dir.filePath(QStringLiteral("started.txt"));
+    test_support::write_recording_program(dir.filePath(QStringLiteral("file/morvik")), record);
+
+    QAction *member = entry(qPrintable(control));
+    QCOMPARE(member->text(), caption);
+    QCOMPARE(member->parent()->objectName(), QStringLiteral("mnutool"));
+    QVERIFY(!member->isEnabled());
+
+    // The worked examples of every page: PV 2.000 (δ = 20.54) gives the Case forces of the examples.
+    const QStringList inputs = {"0.1", "0.15", "0.15", "0.1", "1.0", "0.5", "1.0", "90", "30", "18", "0", "10", "20.54",
+                                "9.8", "24.0", "100", "1.0", "1.15", "0.5", "18", "9", "20", "1.3", "0.3", "1.1"};
+    common::MessageRecorder messages;
+    QVERIFY(flume::run_full_check(window_->sheet(), inputs, messages).reached_case3);
+    QVERIFY(messages.messages.isEmpty());
+    QVERIFY(member->isEnabled());
+
+    // Each choice starts a Morvik of its own.
+    member->trigger();
+    member->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(test_support::recorded_starts(record).size(), 2, 10000);
+    const QString title = caption.section(u' ', 0, 1);  // "ケース.1 側壁"
+    const QStringList expected = {"--moment", moment, "--shear", shear, "--width", "100", "--member", title};
+    for (const QStringList &start : test_support::recorded_starts(record))
+        QCOMPARE(start.mid(1), expected);
+
+    // The entry follows the results, not the page: shape input keeps them, page 1's calculation
+    // clears them.
+    press("Command11");
+    QVERIFY(member->isEnabled());
+    press("Command1");
+    press("Command6");
+    QCOMPARE(field("Text17")->text(), QStringLiteral("2.000"));
+    QVERIFY(!member->isEnabled());
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // The dialogs' folder is kept in the test's own settings, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    widgets::prepare_application(app, QStringLiteral("Tavrel"));
+    widgets::install_screen_font(app);
+    TestFlumeWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_flume_window.moc"
+
+void TestFlumeWindow::help_references_name_chapters_of_the_book()
+{
+    QStringList chapters;
+    for (const printing::book::Chapter &chapter : printing::book::reference_book().chapters)
+        chapters.append(chapter.title);
+    // "（ヘルプ：「Tavrel」断面寸法の設計参照）", "（ヘルプ：「Tavrel」　ケース.1 参照）": the name between
+    // the book's title and "参照", blanks around it aside.
+    const QRegularExpression reference(QStringLiteral("^（ヘルプ：「Tavrel」[ 　]*(.*?)[ 　]*参照）$"));
+    QStringList named;
+    for (const QLabel *label : window_->findChildren<QLabel *>()) {
+        const QRegularExpressionMatch m = reference.match(label->text());
+        if (m.hasMatch())
+            named.append(m.captured(1));
+    }
+    QCOMPARE(named.size(), 6);
+    for (const QString &name : named)
+        QVERIFY2(chapters.contains(name), qPrintable(name));
+}

@@ -1,0 +1,317 @@
+// The launcher: showing the flume window, the lifecycle of the windows, finding and starting the
+// companions, and the single instance across two processes.
+#include "tests/support/box_answer.h"
+#include "tests/support/stand_in_program.h"
+
+#include "flume/flume_sheet.h"
+#include "gui/tavrel/companion_files.h"
+#include "gui/tavrel/flume_window.h"
+#include "gui/tavrel/launcher.h"
+#include "gui/common/screen_font.h"
+#include "gui/tavrel/single_instance.h"
+#include "gui/tavrel/tavrel_windows.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QSocketNotifier>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <unistd.h>
+#include <cstdio>
+#include <iostream>
+
+using shell::FlumeWindow;
+using shell::Launcher;
+using test_support::write_file;
+
+namespace {
+
+QList<FlumeWindow *> flume_windows()
+{
+    QList<FlumeWindow *> found;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *f = qobject_cast<FlumeWindow *>(w); f && f->isVisible())
+            found << f;
+    }
+    return found;
+}
+
+// The child process of the single-instance test: takes the instance named on the command line,
+// says whether it got it and whenever a later start asks for its windows, and keeps it until its
+// standard input closes.
+int hold_instance(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const shell::SingleInstance instance(QString::fromLocal8Bit(argv[2]));
+    QObject::connect(&instance, &shell::SingleInstance::show_requested,
+                     [] { std::cout << "show requested" << std::endl; });
+    std::cout << (instance.is_first() ? "first" : "second") << std::endl;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&app] {
+        char buffer[64];
+        if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0)
+            app.quit();
+    });
+    return app.exec();
+}
+
+} // namespace
+
+class TestLauncher : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void flume_button_shows_one_window();
+    void windows_live_on_their_own_and_start_afresh();
+    void companions_are_looked_for_in_curdir_then_beside_the_program_data();
+    void companions_are_looked_for_in_curdir_then_beside_the_program();
+    void reference_book_button_opens_the_book_beside_the_program();
+    void morvik_starts_in_the_companion_directory();
+    void morvik_that_cannot_start_is_reported_data();
+    void morvik_that_cannot_start_is_reported();
+    void second_instance_is_refused_while_the_first_runs();
+    void a_file_is_handed_to_the_running_instance();
+
+private:
+    QTemporaryDir curdir_;
+};
+
+void TestLauncher::cleanup()
+{
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<FlumeWindow *>(w) || qobject_cast<Launcher *>(w))
+            windows << w;
+    }
+    qDeleteAll(windows);
+    qunsetenv("curdir");
+}
+
+void TestLauncher::flume_button_shows_one_window()
+{
+    auto *launcher = new Launcher;
+    launcher->show();
+    QCOMPARE(launcher->windowTitle(), QStringLiteral("Tavrel"));
+    QStringList captions;
+    for (const char *name : {"Command1", "Command2", "Command3"}) {
+        auto *button = launcher->findChild<QToolButton *>(QString::fromLatin1(name));
+        QCOMPARE(button->iconSize(), QSize(32, 32));
+        QVERIFY(!button->icon().isNull());
+        captions << button->text();
+    }
+    QCOMPARE(captions, QStringList({"参考図書：「Tavrel」(PDF)", "Quenfor", "鉄筋コンクリート応力度の検討"}));
+
+    auto *quenfor = launcher->findChild<QToolButton *>(QStringLiteral("Command2"));
+    QTest::mouseClick(quenfor, Qt::LeftButton);
+    QTest::mouseClick(quenfor, Qt::LeftButton);
+    QCOMPARE(flume_windows().size(), 1);
+}
+
+void TestLauncher::windows_live_on_their_own_and_start_afresh()
+{
+    QApplication::setQuitOnLastWindowClosed(false);  // the test process outlives its windows
+    QPointer<Launcher> launcher = new Launcher;
+    launcher->show();
+    QPointer<FlumeWindow> first = launcher->show_flume_window();
+    first->sheet().set_text(flume::Field::t1, QStringLiteral("0.1"));
+
+    // Closing the launcher leaves the flume window.
+    launcher->close();
+    QTRY_VERIFY(!launcher);
+    QVERIFY(first && first->isVisible());
+
+    // A confirmed close unloads the flume window; the next one starts empty.
+    test_support::BoxAnswer yes(QMessageBox::Yes);
+    first->close();
+    QTRY_VERIFY(!first);
+
+    launcher = new Launcher;
+    launcher->show();
+    FlumeWindow *second = launcher->show_flume_window();
+    QCOMPARE(second->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QString());
+    QCOMPARE(flume_windows().size(), 1);
+}
+
+void TestLauncher::companions_are_looked_for_in_curdir_then_beside_the_program_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<bool>("in_curdir");
+    QTest::addColumn<QString>("expected");  // "curdir", "program" or "" for not found
+    QTest::newRow("pdf in curdir") << "file/Tavrel.pdf" << true << "curdir";
+    QTest::newRow("morvik in curdir") << "file/morvik" << true << "curdir";
+    QTest::newRow("morvik beside tavrel") << "file/morvik" << false << "program";
+    QTest::newRow("pdf beside tavrel, as the build writes it") << "file/Tavrel.pdf" << false << "program";
+    QTest::newRow("nowhere") << "file/nothing.pdf" << false << "";
+}
+
+void TestLauncher::companions_are_looked_for_in_curdir_then_beside_the_program()
+{
+    QFETCH(QString, relative);
+    QFETCH(bool, in_curdir);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    qputenv("curdir", dir.path().toLocal8Bit());
+    if (in_curdir)
+        write_file(dir.filePath(relative), "x", false);
+
+    QString want;
+    if (expected == QLatin1String("curdir"))
+        want = dir.filePath(relative);
+    else if (expected == QLatin1String("program"))
+        want = QDir(QCoreApplication::applicationDirPath()).filePath(relative);
+    QCOMPARE(shell::find_companion(relative), want);
+    QCOMPARE(shell::companion_directory(), dir.path());
+}
+
+void TestLauncher::reference_book_button_opens_the_book_beside_the_program()
+{
+    QTemporaryDir dir;
+    qputenv("curdir", dir.path().toLocal8Bit());
+    auto *launcher = new Launcher;
+    launcher->show();
+    test_support::BoxAnswer box;
+    QTest::mouseClick(launcher->findChild<QToolButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    // The offscreen platform has no PDF viewer: the book the build wrote beside the program is found,
+    // and the viewer that cannot be started is reported with its path.
+    QVERIFY(box.seen);
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.text, QStringLiteral("PDFファイルを開けませんでした。\n%1")
+                           .arg(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("file/Tavrel.pdf"))));
+}
+
+void TestLauncher::morvik_starts_in_the_companion_directory()
+{
+    QTemporaryDir dir;
+    qputenv("curdir", dir.path().toLocal8Bit());
+    const QString record = dir.filePath(QStringLiteral("started.txt"));
+    test_support::write_recording_program(dir.filePath(QStringLiteral("file/morvik")), record);
+    auto *launcher = new Launcher;
+    launcher->show();
+    QTest::mouseClick(launcher->findChild<QToolButton *>(QStringLiteral("Command3")), Qt::LeftButton);
+
+    QTRY_COMPARE_WITH_TIMEOUT(test_support::recorded_starts(record).size(), 1, 10000);
+    const QStringList start = test_support::recorded_starts(record).first();
+    QCOMPARE(QFileInfo(start.first()).canonicalFilePath(), QFileInfo(dir.path()).canonicalFilePath());
+    QCOMPARE(start.mid(1), QStringList());  // no arguments
+}
+
+void TestLauncher::morvik_that_cannot_start_is_reported_data()
+{
+    QTest::addColumn<bool>("curdir_exists");
+    QTest::addColumn<QString>("message");  // followed by the path it names
+    QTest::newRow("not a program") << true << "プログラムを起動できませんでした。";
+    QTest::newRow("curdir names no folder") << false << "作業フォルダーが見つかりません。";
+}
+
+void TestLauncher::morvik_that_cannot_start_is_reported()
+{
+    QFETCH(bool, curdir_exists);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString curdir = curdir_exists ? dir.path() : dir.filePath(QStringLiteral("no such folder"));
+    qputenv("curdir", curdir.toLocal8Bit());
+    const QString program = dir.filePath(QStringLiteral("file/morvik"));
+    write_file(program, "not a program", false);
+    auto *launcher = new Launcher;
+    launcher->show();
+    test_support::BoxAnswer box;
+    QTest::mouseClick(launcher->findChild<QToolButton *>(QStringLiteral("Command3")), Qt::LeftButton);
+    QVERIFY(box.seen);
+    QCOMPARE(box.text, message + u'\n' + (curdir_exists ? program : curdir));
+}
+
+void TestLauncher::second_instance_is_refused_while_the_first_runs()
+{
+    const QString name = QStringLiteral("tavrel-test-%1").arg(QCoreApplication::applicationPid());
+    QProcess first;
+    first.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-instance"), name});
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY(first.canReadLine());
+    QCOMPARE(first.readLine().trimmed(), QByteArray("first"));
+
+    {
+        const shell::SingleInstance second(name);
+        QVERIFY(!second.is_first());
+        test_support::BoxAnswer box;
+        QCOMPARE(shell::open_launcher(second), nullptr);
+        QVERIFY(box.seen);
+        QCOMPARE(box.text, QStringLiteral("アプリケーションは既に開かれています。"));
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        // The refused start asks the running one to bring its windows forward.
+        QTRY_VERIFY(first.canReadLine());
+        QCOMPARE(first.readLine().trimmed(), QByteArray("show requested"));
+    }
+
+    // When the first instance ends, the next start is the first again.
+    first.closeWriteChannel();
+    QVERIFY(first.waitForFinished());
+    {
+        const shell::SingleInstance later(name);
+        QVERIFY(later.is_first());
+    }
+
+    // An instance that was killed leaves its lock behind; the next start takes it over.
+    QProcess killed;
+    killed.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-instance"), name});
+    QVERIFY(killed.waitForStarted());
+    QTRY_VERIFY(killed.canReadLine());
+    QCOMPARE(killed.readLine().trimmed(), QByteArray("first"));
+    killed.kill();
+    QVERIFY(killed.waitForFinished());
+    QVERIFY(QFile::exists(shell::SingleInstance::lock_path(name)));
+    const shell::SingleInstance after_crash(name);
+    QVERIFY(after_crash.is_first());
+}
+
+// "tavrel FILE.tvl" while Tavrel runs: the later start hands the file over and ends at once, without
+// the "already open" message (offscreen, such a message would never be answered); the running
+// instance opens the file in its one flume window.
+void TestLauncher::a_file_is_handed_to_the_running_instance()
+{
+    QTemporaryDir runtime, folder;
+    const QByteArray runtime_before = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const auto restore = qScopeGuard([&runtime_before] { qputenv("XDG_RUNTIME_DIR", runtime_before); });
+
+    const shell::SingleInstance running;
+    QVERIFY(running.is_first());
+    shell::serve_later_starts(running);
+    auto *launcher = new Launcher;
+    launcher->show();
+    FlumeWindow *window = launcher->show_flume_window();
+    window->sheet().set_text(flume::Field::t1, QStringLiteral("9.9"));
+
+    write_file(folder.filePath(QStringLiteral("example.tvl")),
+               "\"0.1\",\"0.15\",\"0.15\",\"0.1\",\"1.0\",\"0.5\",\"1.0\"\r\n\"90\"\r\n", false);
+    QProcess later;
+    later.setWorkingDirectory(folder.path());  // the file is named relative to the later start's folder
+    later.start(QStringLiteral(TAVREL_PATH), {QStringLiteral("example.tvl")});
+    QTRY_VERIFY_WITH_TIMEOUT(later.state() == QProcess::NotRunning, 20000);
+    QCOMPARE(later.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(later.exitCode(), 0);
+    QCOMPARE(later.readAllStandardError(), QByteArray());
+
+    QTRY_COMPARE(window->sheet().text(flume::Field::t1), QStringLiteral("0.1"));
+    QCOMPARE(window->sheet().text(flume::Field::wall_inclination), QStringLiteral("90"));
+    QCOMPARE(window->sheet().text(flume::Field::repose_angle), QString());  // as 開く(&O): missing items empty
+    QCOMPARE(window->sheet().text(flume::Field::open_path), folder.filePath(QStringLiteral("example.tvl")));
+    QCOMPARE(flume_windows().size(), 1);
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc > 2 && qstrcmp(argv[1], "--hold-instance") == 0)
+        return hold_instance(argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavrel"));
+    widgets::install_screen_font(app);
+    TestLauncher test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_launcher.moc"
