@@ -3,7 +3,7 @@
 #include "book/book_layout.h"
 #include "book/flume_chapters.h"
 
-namespace printing::book {
+namespace book {
 
 // The chapters of the reference book, each written onto the layout in the book's order.
 void write_overview(BookLayout &book);                                  // 概要
@@ -18,4 +18,4 @@ void write_morvik_chapter(BookLayout &book);                            // 鉄�
 // How many decimals a result shows, read from its text: "小数3桁", "整数".
 QString shown_decimals(const QString &text);
 
-} // namespace printing::book
+} // namespace book

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace printing::book {
+namespace book {
 
 namespace {
 
@@ -177,4 +177,4 @@ void BookLayout::space(int twips)
     y_ = std::min(y_ + twips, int(bottom));
 }
 
-} // namespace printing::book
+} // namespace book

@@ -6,7 +6,11 @@
 #include <QString>
 #include <QStringList>
 
-namespace printing::book {
+namespace book {
+
+// The book is set as report pages, with the reports' pictures.
+using printing::ReportPage;
+using printing::Picture;
 
 // A table of the book: column widths in twips, a header row and body rows; cell texts wrap
 // within their column.
@@ -76,4 +80,4 @@ int line_height(double point_size);
 inline constexpr double body_size = 10.5;
 inline constexpr double table_size = 9;
 
-} // namespace printing::book
+} // namespace book

@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-namespace printing::book {
+namespace book {
 
 // Keeps the text of each message the calculations raise once, in the order raised.
 class DistinctMessages : public common::MessageSink
@@ -18,4 +18,4 @@ public:
     QStringList texts;
 };
 
-} // namespace printing::book
+} // namespace book

@@ -5,7 +5,7 @@
 #include "inputfile/file_commands.h"
 #include "inputfile/tvl_format.h"
 
-namespace printing::book {
+namespace book {
 
 namespace {
 
@@ -76,4 +76,4 @@ void write_file_chapter(BookLayout &book)
     });
 }
 
-} // namespace printing::book
+} // namespace book

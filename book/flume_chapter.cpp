@@ -10,7 +10,7 @@
 
 #include <functional>
 
-namespace printing::book {
+namespace book {
 
 using F = flume::Field;
 
@@ -333,4 +333,4 @@ void write_flume_chapter(BookLayout &book, const FlumeChapter &chapter)
     write_example(book, chapter, text);
 }
 
-} // namespace printing::book
+} // namespace book

@@ -9,7 +9,7 @@
 
 #include <utility>
 
-namespace printing::book {
+namespace book {
 
 using F = flume::Field;
 using flume::Page;
@@ -275,7 +275,7 @@ ExampleRun run_example(const FlumeChapter &chapter, const Typed &changes)
     DistinctMessages raised;
     for (Calculation press : chapter.buttons)
         press(sheet, raised);
-    return {snapshot(sheet), raised.texts};
+    return {printing::snapshot(sheet), raised.texts};
 }
 
 QString describe_outcomes(const ProbeOutcome &empty, const ProbeOutcome &zero, const ProbeOutcome &negative)
@@ -305,4 +305,4 @@ QString rejected_values(const FlumeChapter &chapter, F input)
                              probe(chapter, input, QStringLiteral("-1")));
 }
 
-} // namespace printing::book
+} // namespace book

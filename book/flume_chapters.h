@@ -16,7 +16,7 @@ namespace flume {
 class FlumeSheet;
 }
 
-namespace printing::book {
+namespace book {
 
 // A quantity of a page as the book lists it: the field the calculation reads or writes, its
 // symbol, what it is, and the unit the window shows beside it.
@@ -50,7 +50,7 @@ using Typed = QList<std::pair<flume::Field, QString>>;
 // A worked example computed: the fields after the chapter's buttons were pressed, its page open,
 // and the messages they raised.
 struct ExampleRun {
-    FlumeSnapshot sheet;
+    printing::FlumeSnapshot sheet;
     QStringList messages;  // each text once, in the order raised
 };
 
@@ -71,4 +71,4 @@ struct ProbeOutcome {
 };
 QString describe_outcomes(const ProbeOutcome &empty, const ProbeOutcome &zero, const ProbeOutcome &negative);
 
-} // namespace printing::book
+} // namespace book

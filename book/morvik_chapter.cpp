@@ -9,7 +9,7 @@
 #include "rcstress/section_sheet.h"
 #include "rcstress/section_stress.h"
 
-namespace printing::book {
+namespace book {
 
 namespace {
 
@@ -106,4 +106,4 @@ void write_morvik_chapter(BookLayout &book)
                        .arg(sheet.text(R::steel_ratio), sheet.text(R::neutral_axis_ratio), sheet.text(R::lever_arm_ratio)));
 }
 
-} // namespace printing::book
+} // namespace book

@@ -7,7 +7,7 @@
 #include "common/number_format.h"
 #include "common/numeric_reading.h"
 
-namespace printing::book {
+namespace book {
 
 void write_numbers_chapter(BookLayout &book)
 {
@@ -101,4 +101,4 @@ void write_messages_chapter(BookLayout &book)
         "入力と結果はそのまま残ります。"));
 }
 
-} // namespace printing::book
+} // namespace book

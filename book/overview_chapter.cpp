@@ -5,7 +5,7 @@
 #include "flume/captions.h"
 #include "flume/member_forces.h"
 
-namespace printing::book {
+namespace book {
 
 void write_overview(BookLayout &book)
 {
@@ -87,4 +87,4 @@ void write_overview(BookLayout &book)
         "単位巾 b = 100 cm が入った Morvik の画面が部材ごとに開きます。As、d、U を入力して「計算」を押してください。"));
 }
 
-} // namespace printing::book
+} // namespace book

@@ -4,7 +4,7 @@
 
 #include "flume/captions.h"
 
-namespace printing::book {
+namespace book {
 
 void write_printing_chapter(BookLayout &book)
 {
@@ -55,4 +55,4 @@ void write_printing_chapter(BookLayout &book)
         "詳しくはそれぞれ --help で表示されます。"));
 }
 
-} // namespace printing::book
+} // namespace book

@@ -4,7 +4,7 @@
 #include "book/book_chapters.h"
 #include "book/text_wrap.h"
 
-namespace printing::book {
+namespace book {
 
 namespace {
 
@@ -93,4 +93,4 @@ ReferenceBook reference_book()
     return result;
 }
 
-} // namespace printing::book
+} // namespace book

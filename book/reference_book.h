@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-namespace printing::book {
+namespace book {
 
 inline const QString reference_book_title = QStringLiteral("参考図書「Tavrel」");
 
@@ -20,4 +20,4 @@ struct ReferenceBook {
 
 ReferenceBook reference_book();
 
-} // namespace printing::book
+} // namespace book

@@ -4,7 +4,7 @@
 #include "common/number_format.h"
 #include "common/numeric_reading.h"
 
-namespace printing::book {
+namespace book {
 
 void write_shape_chapter(BookLayout &book)
 {
@@ -51,4 +51,4 @@ void write_shape_chapter(BookLayout &book)
     book.picture(Picture::FlumeSection, 300);
 }
 
-} // namespace printing::book
+} // namespace book

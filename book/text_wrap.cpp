@@ -7,7 +7,7 @@
 #include <QTextLayout>
 #include <QTextOption>
 
-namespace printing {
+namespace book {
 
 namespace {
 
@@ -26,7 +26,7 @@ const QImage &twip_device()
 
 QFont twip_font(double point_size)
 {
-    return QFont(report_font(point_size), &twip_device());
+    return QFont(drawing::report_font(point_size), &twip_device());
 }
 
 } // namespace
@@ -63,4 +63,4 @@ QStringList wrap_text(const QString &text, double point_size, int width)
     return lines;
 }
 
-} // namespace printing
+} // namespace book

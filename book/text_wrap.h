@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace printing {
+namespace book {
 
 // The advance of a text in the report face at a point size, in twips.
 double text_width(const QString &text, double point_size);
@@ -14,4 +14,4 @@ double text_width(const QString &text, double point_size);
 // Every line is drawn as one text run; an empty paragraph gives no line.
 QStringList wrap_text(const QString &text, double point_size, int width);
 
-} // namespace printing
+} // namespace book

@@ -2,7 +2,7 @@
 
 #include "drawing/picture_table.h"
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 namespace {
 
@@ -113,4 +113,4 @@ void draw_allowable_stress_table(QPainter &painter, Picture picture, const QRect
     }
 }
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

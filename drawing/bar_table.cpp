@@ -2,7 +2,7 @@
 
 #include "drawing/picture_table.h"
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 namespace {
 
@@ -74,4 +74,4 @@ void draw_bar_table(QPainter &painter, Picture picture, const QRectF &target)
     draw_table(canvas, bar_grid(), QRectF(0, title_height, size.width(), size.height() - title_height), text_size);
 }
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

@@ -1,6 +1,6 @@
 #include "drawing/flume_formulas.h"
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 using namespace formula;
 
@@ -170,4 +170,4 @@ std::optional<Expr> flume_formula(Picture picture)
     }
 }
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

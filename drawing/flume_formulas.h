@@ -5,10 +5,10 @@
 
 #include <optional>
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 // The formula of one of the flume reports' formula pictures (KA to Case 3's Mt1); none for any
 // other picture.
 std::optional<formula::Expr> flume_formula(Picture picture);
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

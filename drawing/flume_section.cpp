@@ -3,7 +3,7 @@
 #include "drawing/picture.h"
 #include "drawing/picture_canvas.h"
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 namespace {
 
@@ -168,4 +168,4 @@ void draw_shape_input_diagram(QPainter &painter, const QRectF &target)
     canvas.text("H1", {line_x - gap, (water + g.slab_bottom()) / 2}, g.label, Qt::AlignRight | Qt::AlignVCenter);
 }
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

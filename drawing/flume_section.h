@@ -4,7 +4,7 @@
 
 class QPainter;
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 // The flume cross-section with the dimension labels T1, T2, T3, T4, H and B.
 void draw_flume_section(QPainter &painter, const QRectF &target);
@@ -13,4 +13,4 @@ void draw_flume_section(QPainter &painter, const QRectF &target);
 // its height H1 above the underside of the bottom slab.
 void draw_shape_input_diagram(QPainter &painter, const QRectF &target);
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

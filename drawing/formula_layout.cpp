@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace printing::formula {
+namespace drawing::formula {
 
 using pictures::Face;
 
@@ -418,4 +418,4 @@ void draw(QPainter &painter, const Box &box, const QRectF &area, double em)
     painter.restore();
 }
 
-} // namespace printing::formula
+} // namespace drawing::formula

@@ -13,7 +13,7 @@
 
 class QPainter;
 
-namespace printing::formula {
+namespace drawing::formula {
 
 // A run of text of a laid-out formula: the left end of its baseline and its em.
 struct Letters {
@@ -75,4 +75,4 @@ double axis_height();
 // value the formula leads to follows, and centred vertically.
 void draw(QPainter &painter, const Box &box, const QRectF &area, double em);
 
-} // namespace printing::formula
+} // namespace drawing::formula

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 namespace {
 
@@ -120,4 +120,4 @@ void draw_formula_picture(QPainter &painter, Picture picture, const QRectF &targ
     formula::draw(painter, entry->box, area, formula_size(picture, where) * std::min(sx, sy));
 }
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

@@ -6,7 +6,7 @@
 
 class QPainter;
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 // The formula pictures: Tavrel's (KA to Case 3's Mt1) and Morvik's (k, σc, σs, τ, τo).
 bool is_formula(Picture picture);
@@ -23,4 +23,4 @@ double formula_size(Picture picture, PictureTarget where);
 // vertically.
 void draw_formula_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where);
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

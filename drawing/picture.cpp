@@ -9,7 +9,7 @@
 
 #include <QPainter>
 
-namespace printing {
+namespace drawing {
 
 namespace {
 
@@ -121,4 +121,4 @@ QList<Picture> all_pictures()
     return pictures;
 }
 
-} // namespace printing
+} // namespace drawing

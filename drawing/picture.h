@@ -7,7 +7,7 @@
 
 class QPainter;
 
-namespace printing {
+namespace drawing {
 
 // Every picture of both programs: vector drawings with a natural size in twips. The same code
 // draws them on screen and on paper.
@@ -70,4 +70,4 @@ QList<Picture> all_pictures();
 // MaximumGroundReaction); the role name of every other picture.
 QString picture_name(Picture picture);
 
-} // namespace printing
+} // namespace drawing

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 Canvas::Canvas(QPainter &painter, const QRectF &target, const QSizeF &natural) : painter_(painter)
 {
@@ -149,4 +149,4 @@ void Canvas::text_fitted(const QString &text, QPointF anchor, double size, doubl
     this->text(text, anchor, fitted, align, face);
 }
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

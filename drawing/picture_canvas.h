@@ -10,7 +10,7 @@
 
 class QPainter;
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 // Line weights of the drawings, in twips.
 inline constexpr double kThinLine = 10;   // dimension and extension lines, table rules
@@ -55,4 +55,4 @@ private:
     QPainter &painter_;
 };
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

@@ -9,7 +9,7 @@
 #include <QTextLayout>
 #include <QTransform>
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 namespace {
 
@@ -122,4 +122,4 @@ void draw_text(QPainter &painter, const QString &text, Face face, QPointF origin
     painter.restore();
 }
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

@@ -7,7 +7,7 @@
 
 class QPainter;
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 // The faces the pictures are lettered in. Japanese captions and drawing labels use the report's
 // Gothic face; formulas use a serif face, italic for the symbols, as formulas are set on paper.
@@ -36,4 +36,4 @@ QRectF text_ink(const QString &text, Face face, double size);
 // copied; the glyphs are placed at the reference size and scaled, exactly where text_path has them.
 void draw_text(QPainter &painter, const QString &text, Face face, QPointF origin, double size);
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 namespace {
 
@@ -84,4 +84,4 @@ void draw_table(Canvas &canvas, const TableGrid &grid, const QRectF &area, doubl
     canvas.outline(QPolygonF(inner), kOutline);
 }
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 // One cell of a ruled table; lines are stacked and centred in it. A split cell (the corner of a
 // table with headings both ways) is divided by a diagonal, upper_right above it, lower_left below.
@@ -31,4 +31,4 @@ struct TableGrid {
 
 void draw_table(Canvas &canvas, const TableGrid &grid, const QRectF &area, double text_size);
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-namespace printing {
+namespace drawing {
 
 namespace {
 const QString ipa_gothic = QStringLiteral("IPAGothic");
@@ -28,4 +28,4 @@ QFont report_font(double point_size)
     return font;
 }
 
-} // namespace printing
+} // namespace drawing

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QString>
 
-namespace printing {
+namespace drawing {
 
 // The one face of every report and window: "ＭＳ ゴシック".
 inline const QString report_face = QStringLiteral("ＭＳ ゴシック");
@@ -17,4 +17,4 @@ void install_font_substitutions();
 // The report font at a point size; no other attribute is set.
 QFont report_font(double point_size);
 
-} // namespace printing
+} // namespace drawing

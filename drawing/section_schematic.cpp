@@ -9,7 +9,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 namespace {
 
@@ -112,4 +112,4 @@ void draw_section_schematic(QPainter &painter, const QRectF &target)
     canvas.text(QString::fromUtf8("Ｕ全周長＝周長×本数"), {1150, 4450}, definitions, Qt::AlignLeft | Qt::AlignTop);
 }
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

@@ -3,7 +3,7 @@
 #include "drawing/picture.h"
 #include "drawing/picture_canvas.h"
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 namespace {
 
@@ -78,4 +78,4 @@ void draw_slab_diagram(QPainter &painter, const QRectF &target)
     labelled_dimension(canvas, left_axis, right_axis, 810, QStringLiteral("BL"), label, head);
 }
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

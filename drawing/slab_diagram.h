@@ -4,10 +4,10 @@
 
 class QPainter;
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 // The diagram of the Case 1 page: the bottom slab between the side walls, pressed up by the
 // ground reaction WR, with the wall spacing BL and the distance X of the section considered.
 void draw_slab_diagram(QPainter &painter, const QRectF &target);
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

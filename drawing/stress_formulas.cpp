@@ -1,6 +1,6 @@
 #include "drawing/stress_formulas.h"
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 using namespace formula;
 
@@ -46,4 +46,4 @@ std::optional<Expr> stress_formula(Picture picture)
     }
 }
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

@@ -5,9 +5,9 @@
 
 #include <optional>
 
-namespace printing::pictures {
+namespace drawing::pictures {
 
 // The formula of one of the section-stress pictures (k, σc, σs, τ, τo); none for any other.
 std::optional<formula::Expr> stress_formula(Picture picture);
 
-} // namespace printing::pictures
+} // namespace drawing::pictures

@@ -9,7 +9,7 @@ std::unique_ptr<QGuiApplication> start_report_application(int &argc, char *argv[
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     auto app = std::make_unique<QGuiApplication>(argc, argv);
-    install_font_substitutions();
+    drawing::install_font_substitutions();
     return app;
 }
 

@@ -8,6 +8,9 @@
 
 namespace printing {
 
+// The pictures a report places, by the name the report pages use.
+using drawing::Picture;
+
 // A report is one A4 portrait page described as an ordered list of drawing steps, positions in
 // twips (1/1440 inch) from the top-left corner of the printable area, x to the right, y downwards.
 struct FontStep {

@@ -55,12 +55,12 @@ public:
         const QSizeF size = natural_size(step.picture);
         const QRectF target(scale_.point(step.x, step.y), QSizeF(size.width() * scale_.x, size.height() * scale_.y));
         painter_.save();
-        draw_picture(painter_, step.picture, target, paper);
+        draw_picture(painter_, step.picture, target, drawing::paper);
         painter_.restore();
     }
 
 private:
-    void set_font(double point_size) { painter_.setFont(QFont(report_font(point_size), painter_.device())); }
+    void set_font(double point_size) { painter_.setFont(QFont(drawing::report_font(point_size), painter_.device())); }
 
     QPainter &painter_;
     TwipScale scale_;

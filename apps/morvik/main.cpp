@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
         return *outcome.status;
     QApplication app(argc, argv);
     widgets::prepare_application(app, QStringLiteral("Morvik"));
-    rcstress::SectionWindow window;
+    morvik::SectionWindow window;
     window.fill_forces(common::read_section_forces(outcome.line));
     window.show();
     return app.exec();

@@ -44,17 +44,17 @@ int run(int argc, char *argv[], const common::CommandLine &line)
 
     const auto app = printing::start_report_application(argc, argv);
 
-    const printing::book::ReferenceBook book = printing::book::reference_book();
+    const book::ReferenceBook book = book::reference_book();
     QString error;
-    if (!printing::write_report_pdf(pdf_path, book.pages, printing::book::reference_book_title, &error))
+    if (!printing::write_report_pdf(pdf_path, book.pages, book::reference_book_title, &error))
         return fail(pdf_path + QStringLiteral(": ") + error);
 
     if (!outline_path.isEmpty()) {
         // PDF places y upwards from the bottom of the page; the report origin lies pdf_origin_twips
         // from the top-left corner of the paper.
         const double page_height = QPageSize(QPageSize::A4).sizePoints().height();
-        QString lines = printing::book::reference_book_title + u'\n';
-        for (const printing::book::Chapter &chapter : book.chapters) {
+        QString lines = book::reference_book_title + u'\n';
+        for (const book::Chapter &chapter : book.chapters) {
             const double top = page_height - (printing::pdf_origin_twips + chapter.top) / 20.0 + 6;
             lines += QStringLiteral("%1\t%2\t%3\n").arg(chapter.page + 1).arg(qRound(top)).arg(chapter.title);
         }

@@ -30,7 +30,7 @@ void install_qt_translation(QApplication &app)
 void prepare_application(QApplication &app, const QString &program_name)
 {
     QApplication::setApplicationName(program_name);
-    printing::install_font_substitutions();
+    drawing::install_font_substitutions();
     install_qt_translation(app);
     install_enter_presses_buttons(app);
 }

@@ -8,13 +8,13 @@
 
 namespace widgets {
 
-PictureWidget::PictureWidget(printing::Picture picture, QWidget *parent) : QWidget(parent), picture_(picture)
+PictureWidget::PictureWidget(drawing::Picture picture, QWidget *parent) : QWidget(parent), picture_(picture)
 {
     setObjectName(picture_name(picture));
     setFixedSize(pixel_size(picture));
 }
 
-QSize PictureWidget::pixel_size(printing::Picture picture)
+QSize PictureWidget::pixel_size(drawing::Picture picture)
 {
     const QSizeF twips = natural_size(picture);
     return twips_size(twips.width(), twips.height());
@@ -28,7 +28,7 @@ QSize PictureWidget::sizeHint() const
 void PictureWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    draw_picture(painter, picture_, QRectF(rect()), printing::PictureTarget{twips_per_pixel});
+    draw_picture(painter, picture_, QRectF(rect()), drawing::PictureTarget{twips_per_pixel});
 }
 
 } // namespace widgets

@@ -11,19 +11,19 @@ namespace widgets {
 class PictureWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit PictureWidget(printing::Picture picture, QWidget *parent = nullptr);
+    explicit PictureWidget(drawing::Picture picture, QWidget *parent = nullptr);
 
-    printing::Picture picture() const { return picture_; }
+    drawing::Picture picture() const { return picture_; }
     QSize sizeHint() const override;
 
     // The natural size of a picture in logical pixels.
-    static QSize pixel_size(printing::Picture picture);
+    static QSize pixel_size(drawing::Picture picture);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    printing::Picture picture_;
+    drawing::Picture picture_;
 };
 
 } // namespace widgets

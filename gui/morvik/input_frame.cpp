@@ -6,21 +6,21 @@
 
 #include <QLabel>
 
-namespace rcstress {
+namespace morvik {
 
 namespace {
 
 struct InputPlace {
-    Field field;
+    rcstress::Field field;
     const char *control;
     int column_left;  // left of the field in the frame, twips
     int top;
 };
 
 const InputPlace input_places[] = {
-    {Field::rebar_area, "Text1", 2160, 360},     {Field::unit_width, "Text2", 2160, 705},
-    {Field::effective_depth, "Text3", 2160, 1050}, {Field::bending_moment, "Text7", 5790, 360},
-    {Field::shear_force, "Text8", 5790, 705},    {Field::rebar_perimeter, "Text9", 5790, 1050},
+    {rcstress::Field::rebar_area, "Text1", 2160, 360},     {rcstress::Field::unit_width, "Text2", 2160, 705},
+    {rcstress::Field::effective_depth, "Text3", 2160, 1050}, {rcstress::Field::bending_moment, "Text7", 5790, 360},
+    {rcstress::Field::shear_force, "Text8", 5790, 705},    {rcstress::Field::rebar_perimeter, "Text9", 5790, 1050},
 };
 
 constexpr int field_width = 1005;
@@ -29,14 +29,14 @@ constexpr int caption_gap = 30;  // between a caption and its field, and a field
 
 } // namespace
 
-InputFrame::InputFrame(SectionSheet &sheet, QWidget *parent) : QGroupBox(QStringLiteral("入力データ"), parent)
+InputFrame::InputFrame(rcstress::SectionSheet &sheet, QWidget *parent) : QGroupBox(QStringLiteral("入力データ"), parent)
 {
     setObjectName(QStringLiteral("Frame1"));
     for (const InputPlace &place : input_places) {
         // The left column's captions start near the frame's edge, the right column's after the
         // left column's units; each caption ends just before its field.
         const int caption_left = place.column_left == 2160 ? 75 : 4050;
-        auto *caption = new QLabel(field_caption(place.field), this);
+        auto *caption = new QLabel(rcstress::field_caption(place.field), this);
         widgets::place(caption, caption_left, place.top, place.column_left - caption_gap - caption_left,
                         field_height);
 
@@ -46,10 +46,10 @@ InputFrame::InputFrame(SectionSheet &sheet, QWidget *parent) : QGroupBox(QString
         widgets::place(edit, place.column_left, place.top, field_width, field_height);
         inputs_.append(edit);
 
-        auto *unit = new QLabel(unit_caption(place.field), this);
+        auto *unit = new QLabel(rcstress::unit_caption(place.field), this);
         const int unit_left = place.column_left + field_width + caption_gap;
         widgets::place(unit, unit_left, place.top, 960, field_height);
     }
 }
 
-} // namespace rcstress
+} // namespace morvik

@@ -4,7 +4,7 @@
 
 #include <QGroupBox>
 
-namespace rcstress {
+namespace morvik {
 
 class SectionFieldEdit;
 
@@ -15,7 +15,7 @@ class InputFrame : public QGroupBox
     Q_OBJECT
 
 public:
-    InputFrame(SectionSheet &sheet, QWidget *parent);
+    InputFrame(rcstress::SectionSheet &sheet, QWidget *parent);
 
     // The six inputs in the tab order As, b, d, M, S, U.
     const QList<SectionFieldEdit *> &inputs() const { return inputs_; }
@@ -24,4 +24,4 @@ private:
     QList<SectionFieldEdit *> inputs_;
 };
 
-} // namespace rcstress
+} // namespace morvik

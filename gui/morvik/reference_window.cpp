@@ -3,9 +3,9 @@
 #include "gui/common/picture_widget.h"
 #include "gui/common/twips.h"
 
-namespace rcstress {
+namespace morvik {
 
-ReferenceWindow::ReferenceWindow(printing::Picture picture, QSize client_twips) : QWidget(nullptr)
+ReferenceWindow::ReferenceWindow(drawing::Picture picture, QSize client_twips) : QWidget(nullptr)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("参考資料"));
@@ -17,16 +17,16 @@ ReferenceWindow::ReferenceWindow(printing::Picture picture, QSize client_twips) 
 
 ReferenceWindow *make_bar_table_window()
 {
-    auto *window = new ReferenceWindow(printing::Picture::BarTable, {8010, 3015});
+    auto *window = new ReferenceWindow(drawing::Picture::BarTable, {8010, 3015});
     window->setObjectName(QStringLiteral("Form2"));
     return window;
 }
 
 ReferenceWindow *make_schematic_window()
 {
-    auto *window = new ReferenceWindow(printing::Picture::Schematic, {7875, 4950});
+    auto *window = new ReferenceWindow(drawing::Picture::Schematic, {7875, 4950});
     window->setObjectName(QStringLiteral("Form3"));
     return window;
 }
 
-} // namespace rcstress
+} // namespace morvik

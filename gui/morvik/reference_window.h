@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-namespace rcstress {
+namespace morvik {
 
 // A reference window ("参考資料"): one picture filling its client area, nothing else. Modeless,
 // without owner; its close box closes it without a question and unloads it.
@@ -13,7 +13,7 @@ class ReferenceWindow : public QWidget
     Q_OBJECT
 
 public:
-    ReferenceWindow(printing::Picture picture, QSize client_twips);
+    ReferenceWindow(drawing::Picture picture, QSize client_twips);
 };
 
 // Form2: the table of deformed-bar areas and perimeters.
@@ -21,4 +21,4 @@ ReferenceWindow *make_bar_table_window();
 // Form3: the schematic of the unit-width section and its symbols.
 ReferenceWindow *make_schematic_window();
 
-} // namespace rcstress
+} // namespace morvik

@@ -10,11 +10,11 @@
 #include <QApplication>
 #include <QLabel>
 
-namespace rcstress {
+namespace morvik {
 
 namespace {
 
-using printing::Picture;
+using drawing::Picture;
 
 constexpr int caption_left = 240;
 
@@ -39,13 +39,13 @@ QWidget *place_picture(Picture picture, QWidget *client, double left, double top
 }
 
 struct RatioRow {
-    Field field;
+    rcstress::Field field;
     const char *control;
     int top;
 };
 
 struct StressBlock {
-    Field field;
+    rcstress::Field field;
     const char *control;
     int caption_top;
     Picture formula;
@@ -55,15 +55,15 @@ struct StressBlock {
 
 } // namespace
 
-void add_ratio_rows(QWidget *client, SectionSheet &sheet)
+void add_ratio_rows(QWidget *client, rcstress::SectionSheet &sheet)
 {
     const RatioRow rows[] = {
-        {Field::steel_ratio, "Text4", 1740},
-        {Field::neutral_axis_ratio, "Text5", 2070},
-        {Field::lever_arm_ratio, "Text6", 2400},
+        {rcstress::Field::steel_ratio, "Text4", 1740},
+        {rcstress::Field::neutral_axis_ratio, "Text5", 2070},
+        {rcstress::Field::lever_arm_ratio, "Text6", 2400},
     };
     for (const RatioRow &row : rows) {
-        auto *caption = new QLabel(field_caption(row.field), client);
+        auto *caption = new QLabel(rcstress::field_caption(row.field), client);
         widgets::place(caption, caption_left, row.top, 2100, 270);
         auto *edit = new SectionFieldEdit(sheet, row.field, client);
         edit->setObjectName(QString::fromLatin1(row.control));
@@ -76,26 +76,26 @@ void add_ratio_rows(QWidget *client, SectionSheet &sheet)
     auto *ratio_formula = new QLabel(QStringLiteral("Ｐ＝Ａｓ/(ｂ×ｄ)"), client);
     widgets::place(ratio_formula, 3600, 1740, 2400, 270);
     // The k formula stands beside k's field, centred on it.
-    const QSizeF k_size = printing::natural_size(Picture::MorvikNeutralAxis);
+    const QSizeF k_size = drawing::natural_size(Picture::MorvikNeutralAxis);
     place_picture(Picture::MorvikNeutralAxis, client, 3600, 2070 + (270 - k_size.height()) / 2);
 }
 
-void add_stress_blocks(QWidget *client, SectionSheet &sheet)
+void add_stress_blocks(QWidget *client, rcstress::SectionSheet &sheet)
 {
     const StressBlock blocks[] = {
-        {Field::concrete_stress, "Text10", 2820, Picture::MorvikConcreteStress, Picture::AllowableStress1, 2760},
-        {Field::steel_stress, "Text11", 3990, Picture::MorvikSteelStress, Picture::AllowableStress2, 3780},
-        {Field::shear_stress, "Text12", 5160, Picture::MorvikShearStress, Picture::AllowableStress3, 5160},
-        {Field::bond_stress, "Text13", 6330, Picture::MorvikBondStress, Picture::AllowableStress4, 6240},
+        {rcstress::Field::concrete_stress, "Text10", 2820, Picture::MorvikConcreteStress, Picture::AllowableStress1, 2760},
+        {rcstress::Field::steel_stress, "Text11", 3990, Picture::MorvikSteelStress, Picture::AllowableStress2, 3780},
+        {rcstress::Field::shear_stress, "Text12", 5160, Picture::MorvikShearStress, Picture::AllowableStress3, 5160},
+        {rcstress::Field::bond_stress, "Text13", 6330, Picture::MorvikBondStress, Picture::AllowableStress4, 6240},
     };
     for (const StressBlock &block : blocks) {
-        auto *caption = new QLabel(field_caption(block.field), client);
+        auto *caption = new QLabel(rcstress::field_caption(block.field), client);
         widgets::place(caption, caption_left, block.caption_top, 5300, 240);
 
         // The formula below the caption; "＝" and the field on the height of its fraction line.
         const int formula_top = block.caption_top + 270;
         place_picture(block.formula, client, 480, formula_top);
-        const double middle = formula_top + printing::natural_size(block.formula).height() / 2;
+        const double middle = formula_top + drawing::natural_size(block.formula).height() / 2;
 
         auto *equals = new QLabel(QStringLiteral("＝"), client);
         widgets::place(equals, 3150, middle - 135, 270, 270);
@@ -104,7 +104,7 @@ void add_stress_blocks(QWidget *client, SectionSheet &sheet)
         edit->setObjectName(QString::fromLatin1(block.control));
         edit->setFocusPolicy(Qt::ClickFocus);
         edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        edit->setFont(printing::report_font(12));
+        edit->setFont(drawing::report_font(12));
         set_base(edit, widgets::panel_colour);
         widgets::place(edit, 3480, middle - 187.5, 2000, 375);
 
@@ -112,4 +112,4 @@ void add_stress_blocks(QWidget *client, SectionSheet &sheet)
     }
 }
 
-} // namespace rcstress
+} // namespace morvik

@@ -2,14 +2,14 @@
 
 #include <QMouseEvent>
 
-namespace rcstress {
+namespace morvik {
 
-SectionFieldEdit::SectionFieldEdit(SectionSheet &sheet, Field field, QWidget *parent)
+SectionFieldEdit::SectionFieldEdit(rcstress::SectionSheet &sheet, rcstress::Field field, QWidget *parent)
     : QLineEdit(sheet.text(field), parent), field_(field)
 {
     connect(this, &QLineEdit::textChanged, &sheet,
             [&sheet, field](const QString &text) { sheet.set_text(field, text); });
-    connect(&sheet, &SectionSheet::text_changed, this, [this](Field changed, const QString &text) {
+    connect(&sheet, &rcstress::SectionSheet::text_changed, this, [this](rcstress::Field changed, const QString &text) {
         if (changed == field_ && this->text() != text)
             setText(text);
     });
@@ -22,4 +22,4 @@ void SectionFieldEdit::mouseReleaseEvent(QMouseEvent *event)
         selectAll();
 }
 
-} // namespace rcstress
+} // namespace morvik

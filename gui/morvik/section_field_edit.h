@@ -4,7 +4,7 @@
 
 #include <QLineEdit>
 
-namespace rcstress {
+namespace morvik {
 
 // One field of Morvik's window bound to its text in the sheet: typing writes the sheet, and
 // whatever changes the sheet's text (the calculation) shows here. A click into one of the six
@@ -15,15 +15,15 @@ class SectionFieldEdit : public QLineEdit
     Q_OBJECT
 
 public:
-    SectionFieldEdit(SectionSheet &sheet, Field field, QWidget *parent);
+    SectionFieldEdit(rcstress::SectionSheet &sheet, rcstress::Field field, QWidget *parent);
 
-    Field field() const { return field_; }
+    rcstress::Field field() const { return field_; }
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    Field field_;
+    rcstress::Field field_;
 };
 
-} // namespace rcstress
+} // namespace morvik

@@ -19,7 +19,7 @@
 #include <QPushButton>
 #include <utility>
 
-namespace rcstress {
+namespace morvik {
 
 namespace {
 
@@ -58,7 +58,7 @@ SectionWindow::SectionWindow(QWidget *parent) : QMainWindow(parent)
 
     auto *client = new QWidget(this);
     client->setFixedSize(widgets::twips_size(7965, 7515));
-    client->setFont(printing::report_font(9));
+    client->setFont(drawing::report_font(9));
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, widgets::panel_colour);
@@ -98,8 +98,8 @@ SectionWindow::~SectionWindow()
 
 void SectionWindow::fill_forces(const common::SectionForces &forces)
 {
-    const std::pair<Field, QString> typed[] = {
-        {Field::bending_moment, forces.moment}, {Field::shear_force, forces.shear}, {Field::unit_width, forces.width}};
+    const std::pair<rcstress::Field, QString> typed[] = {
+        {rcstress::Field::bending_moment, forces.moment}, {rcstress::Field::shear_force, forces.shear}, {rcstress::Field::unit_width, forces.width}};
     for (const auto &[field, text] : typed) {
         if (!text.isEmpty())
             sheet_.set_text(field, text);
@@ -117,7 +117,7 @@ void SectionWindow::build_menus()
     print_action_->setObjectName(QStringLiteral("MNUPRINT"));
     // Printing is there exactly while τo's field holds text, whoever changed it.
     print_action_->setEnabled(sheet_.printable());
-    connect(&sheet_, &SectionSheet::printable_changed, print_action_, &QAction::setEnabled);
+    connect(&sheet_, &rcstress::SectionSheet::printable_changed, print_action_, &QAction::setEnabled);
     file->addSeparator()->setObjectName(QStringLiteral("MNUSTP1"));
     QAction *exit = file->addAction(QStringLiteral("終了(&X)"), this, &SectionWindow::exit_requested);
     exit->setObjectName(QStringLiteral("MNUEXIT"));
@@ -132,13 +132,13 @@ void SectionWindow::build_menus()
 
 void SectionWindow::calculate()
 {
-    compute_section_stress(sheet_, messages_);
+    rcstress::compute_section_stress(sheet_, messages_);
 }
 
 void SectionWindow::print_report()
 {
     // Form4; the report is made from the field texts at the moment its button is pressed.
-    printing::open_rc_stress_print_dialog(this, report_title, [this] {
+    print_dialog::open_rc_stress_print_dialog(this, rcstress::report_title, [this] {
         return printing::rc_stress_report(printing::snapshot(sheet_));
     });
 }
@@ -179,4 +179,4 @@ void SectionWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-} // namespace rcstress
+} // namespace morvik

@@ -9,7 +9,7 @@
 
 class QAction;
 
-namespace rcstress {
+namespace morvik {
 
 class ReferenceWindow;
 
@@ -24,7 +24,7 @@ public:
     explicit SectionWindow(QWidget *parent = nullptr);
     ~SectionWindow() override;
 
-    SectionSheet &sheet() { return sheet_; }
+    rcstress::SectionSheet &sheet() { return sheet_; }
 
     // Types the forces handed over on the command line into M, S and b, and names the member they
     // come from in the title bar. Nothing is calculated until "計算".
@@ -43,11 +43,11 @@ private:
     void show_schematic();
     void close_reference_windows();
 
-    SectionSheet sheet_;
+    rcstress::SectionSheet sheet_;
     widgets::WindowMessages messages_{this};
     QAction *print_action_ = nullptr;
     QPointer<ReferenceWindow> bar_table_;
     QPointer<ReferenceWindow> schematic_;
 };
 
-} // namespace rcstress
+} // namespace morvik

@@ -20,7 +20,7 @@
 #include <QPrinter>
 #include <QPushButton>
 
-namespace printing {
+namespace print_dialog {
 
 namespace {
 
@@ -45,7 +45,7 @@ QPointer<PrintDialog> &open_dialog(PrintDialog::Form form)
 }
 
 PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_button,
-                             const QString &title, std::function<ReportPage()> make_report)
+                             const QString &title, std::function<printing::ReportPage()> make_report)
 {
     QPointer<PrintDialog> &dialog = open_dialog(form);
     if (!dialog)
@@ -60,13 +60,13 @@ PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_b
 } // namespace
 
 PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &title,
-                               std::function<ReportPage()> make_report)
+                               std::function<printing::ReportPage()> make_report)
 {
     print_button = qBound(1, print_button, 5);
     return open_dialog_for(PrintDialog::Form::Flume, owner, print_button, title, std::move(make_report));
 }
 
-PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<ReportPage()> make_report)
+PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<printing::ReportPage()> make_report)
 {
     return open_dialog_for(PrintDialog::Form::RcStress, owner, 1, title, std::move(make_report));
 }
@@ -80,8 +80,8 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     // it and goes with it.
     setWindowModality(Qt::WindowModal);
     setWindowTitle(QStringLiteral("印刷"));
-    install_font_substitutions();
-    setFont(QFont(report_face, 9));
+    drawing::install_font_substitutions();
+    setFont(QFont(drawing::report_face, 9));
     setFixedSize(flume ? widgets::twips_size(6030, 2040) : widgets::twips_size(6000, 2010));
 
     auto *frame = new QGroupBox(QStringLiteral("プリンタ"), this);
@@ -147,7 +147,7 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     show_current_printer();
 }
 
-void PrintDialog::set_report(int print_button, const QString &title, std::function<ReportPage()> make_report)
+void PrintDialog::set_report(int print_button, const QString &title, std::function<printing::ReportPage()> make_report)
 {
     title_ = title;
     make_report_ = std::move(make_report);
@@ -229,7 +229,7 @@ void PrintDialog::save_pdf_clicked()
     const QString path = file_dialog.selectedFiles().constFirst();
     widgets::remember_dialog_folder(path);
     QString error;
-    if (!write_report_pdf(path, {make_report_()}, title_, &error))
+    if (!printing::write_report_pdf(path, {make_report_()}, title_, &error))
         warn(common::file_failure_text(QStringLiteral("保存できませんでした。"), path, error));
 }
 
@@ -240,4 +240,4 @@ void PrintDialog::warn(const QString &text)
     box.exec();
 }
 
-} // namespace printing
+} // namespace print_dialog

@@ -10,7 +10,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-namespace printing {
+namespace print_dialog {
 
 class PrintDialog;
 
@@ -21,10 +21,10 @@ class PrintDialog;
 // pressed. title names the report, as its print entry does, for the print job and the PDF file.
 // While the dialog exists, another call shows the same dialog for the new report.
 PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &title,
-                               std::function<ReportPage()> make_report);
+                               std::function<printing::ReportPage()> make_report);
 
 // Opens Morvik's print dialog ("印刷", Form4): the same dialog with its single print button.
-PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<ReportPage()> make_report);
+PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<printing::ReportPage()> make_report);
 
 // The print dialog: the printer box and its two information labels, the printer's properties,
 // print, preview, PDF and cancel. It draws nothing itself: the report's page goes to the print job,
@@ -44,7 +44,7 @@ public:
     PrintDialog(Form form, QWidget *owner);
 
     // Shows print button k (1-based) in the print place and hides the others.
-    void set_report(int print_button, const QString &title, std::function<ReportPage()> make_report);
+    void set_report(int print_button, const QString &title, std::function<printing::ReportPage()> make_report);
 
 private:
     void fill_printer_box();
@@ -61,7 +61,7 @@ private:
     QLabel *port_label_ = nullptr;
     QList<QPushButton *> print_buttons_;
     QString title_;
-    std::function<ReportPage()> make_report_;
+    std::function<printing::ReportPage()> make_report_;
 };
 
-} // namespace printing
+} // namespace print_dialog

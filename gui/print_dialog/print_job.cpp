@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-namespace printing {
+namespace print_dialog {
 
 void set_report_page(QPrinter &printer)
 {
@@ -20,7 +20,7 @@ void set_report_page(QPrinter &printer)
     printer.setPageMargins(layout.minimumMargins(), layout.units());
 }
 
-PrintOutcome print_report(const QString &printer_name, const ReportPage &page,
+PrintOutcome print_report(const QString &printer_name, const printing::ReportPage &page,
                           const QString &doc_name)
 {
     if (!printer_installed(printer_name))
@@ -43,4 +43,4 @@ PrintOutcome print_report(const QString &printer_name, const ReportPage &page,
     return PrintOutcome::Printed;
 }
 
-} // namespace printing
+} // namespace print_dialog

@@ -6,7 +6,7 @@
 
 class QPrinter;
 
-namespace printing {
+namespace print_dialog {
 
 enum class PrintOutcome {
     Printed,        // the page was drawn and the document ended
@@ -21,7 +21,7 @@ void set_report_page(QPrinter &printer);
 // The print job of one report: finds the installed printer of exactly this name, sets the report
 // page, draws the page and ends the document. The name is checked first, since the print system
 // sends a job for a name it does not know to the default printer. doc_name titles the job.
-PrintOutcome print_report(const QString &printer_name, const ReportPage &page,
+PrintOutcome print_report(const QString &printer_name, const printing::ReportPage &page,
                           const QString &doc_name);
 
-} // namespace printing
+} // namespace print_dialog

@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-namespace printing {
+namespace print_dialog {
 
 namespace {
 
@@ -86,4 +86,4 @@ QPrinter &printer_for(const QString &name)
     return *printer;
 }
 
-} // namespace printing
+} // namespace print_dialog

@@ -5,7 +5,7 @@
 
 class QPrinter;
 
-namespace printing {
+namespace print_dialog {
 
 // The installed printers' device names, in the order the print system lists them.
 QStringList installed_printer_names();
@@ -29,4 +29,4 @@ bool choose_printer(const QString &name);
 // What the user sets in its properties is kept there for the later jobs of the process.
 QPrinter &printer_for(const QString &name);
 
-} // namespace printing
+} // namespace print_dialog

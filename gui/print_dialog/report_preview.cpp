@@ -12,7 +12,7 @@
 #include <QPrinter>
 #include <QScreen>
 
-namespace printing {
+namespace print_dialog {
 
 namespace {
 
@@ -26,7 +26,7 @@ QSize readable_size(const QWidget *parent)
 
 } // namespace
 
-void show_report_preview(QWidget *parent, const QString &printer_name, const ReportPage &page)
+void show_report_preview(QWidget *parent, const QString &printer_name, const printing::ReportPage &page)
 {
     QPrinter printer(QPrinter::HighResolution);
     if (printer_installed(printer_name))
@@ -48,4 +48,4 @@ void show_report_preview(QWidget *parent, const QString &printer_name, const Rep
     preview.exec();
 }
 
-} // namespace printing
+} // namespace print_dialog

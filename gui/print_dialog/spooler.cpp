@@ -4,7 +4,7 @@
 #include <cups/cups.h>
 #endif
 
-namespace printing {
+namespace print_dialog {
 
 #ifdef TAVREL_HAVE_CUPS
 
@@ -39,4 +39,4 @@ bool spooler_refused_last_job()
 
 #endif
 
-} // namespace printing
+} // namespace print_dialog

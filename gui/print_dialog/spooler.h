@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace printing {
+namespace print_dialog {
 
 // What only the print spooler itself can tell about a printer or a job. Where the spooler is CUPS
 // it is asked directly; elsewhere Qt's printer support says all there is, and these give nothing.
@@ -15,4 +15,4 @@ QString spooler_device_uri(const QString &printer_name);
 // its last request, the submission of the job, does.
 bool spooler_refused_last_job();
 
-} // namespace printing
+} // namespace print_dialog

@@ -197,7 +197,7 @@ void FlumeWindow::save_input_file_as()
 void FlumeWindow::print_report(Page page)
 {
     // The report is made from the field texts at the moment the dialog's button is pressed.
-    printing::open_print_dialog(this, int(page), flume::report_title(page), [this, page] {
+    print_dialog::open_print_dialog(this, int(page), flume::report_title(page), [this, page] {
         return printing::flume_report(page, printing::snapshot(*sheet_));
     });
 }

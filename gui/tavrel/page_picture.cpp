@@ -6,10 +6,10 @@ namespace shell {
 
 QWidget *make_page_picture(PagePicture picture, QWidget *parent)
 {
-    const printing::Picture drawing = picture == PagePicture::ShapeInputDiagram ? printing::Picture::ShapeInputDiagram
-                                                                                 : printing::Picture::Case1Diagram;
+    const drawing::Picture drawing = picture == PagePicture::ShapeInputDiagram ? drawing::Picture::ShapeInputDiagram
+                                                                                 : drawing::Picture::Case1Diagram;
     auto *widget = new widgets::PictureWidget(drawing, parent);
-    widget->setObjectName(printing::picture_name(drawing));
+    widget->setObjectName(drawing::picture_name(drawing));
     widget->resize(widget->sizeHint());
     return widget;
 }

@@ -15,7 +15,7 @@ class TestReportFont : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { printing::install_font_substitutions(); }
+    void initTestCase() { drawing::install_font_substitutions(); }
 
     void face_resolves_to_ipa_gothic_data()
     {
@@ -29,7 +29,7 @@ private slots:
         QFont font(family);
         font.setPointSizeF(12);
         QCOMPARE(QFontInfo(font).family(), QStringLiteral("IPAGothic"));
-        QCOMPARE(QFontInfo(printing::report_font(12)).family(), QStringLiteral("IPAGothic"));
+        QCOMPARE(QFontInfo(drawing::report_font(12)).family(), QStringLiteral("IPAGothic"));
     }
 
     void half_width_is_half_an_em_data()
@@ -57,7 +57,7 @@ private slots:
             image->setDotsPerMeterY(qRound(dpi / 0.0254));
             device = std::move(image);
         }
-        const QFontMetricsF metrics(printing::report_font(12), device.get());
+        const QFontMetricsF metrics(drawing::report_font(12), device.get());
         const double a = metrics.horizontalAdvance(QStringLiteral("A"));
         QCOMPARE(2 * a, metrics.horizontalAdvance(QStringLiteral("あ")));
         QCOMPARE(2 * a, metrics.horizontalAdvance(QStringLiteral("　")));

@@ -14,8 +14,8 @@
 
 #include <cmath>
 
-using printing::Picture;
-namespace f = printing::formula;
+using drawing::Picture;
+namespace f = drawing::formula;
 
 namespace {
 
@@ -81,7 +81,7 @@ private:
         {
             const QTransform transform = painter()->combinedTransform();
             runs.append({transform.map(origin),
-                         printing::pictures::kReferencePixels * std::sqrt(std::abs(transform.determinant()))});
+                         drawing::pictures::kReferencePixels * std::sqrt(std::abs(transform.determinant()))});
         }
         QList<Run> runs;
         QList<QPainterPath> paths;
@@ -99,16 +99,16 @@ struct Ink {
 // Renders a picture onto a transparent image with a margin around its box of natural size,
 // or of that size stretched by the given factors.
 QImage render(Picture picture, double twips_per_pixel, int margin, QRectF *box, QSizeF stretch = {1, 1},
-             printing::PictureTarget where = printing::paper)
+             drawing::PictureTarget where = drawing::paper)
 {
-    QSizeF size = printing::natural_size(picture) / twips_per_pixel;
+    QSizeF size = drawing::natural_size(picture) / twips_per_pixel;
     size = QSizeF(size.width() * stretch.width(), size.height() * stretch.height());
     QImage image(QSize(qCeil(size.width()) + 2 * margin, qCeil(size.height()) + 2 * margin),
                  QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     *box = QRectF(QPointF(margin, margin), size);
     QPainter painter(&image);
-    printing::draw_picture(painter, picture, *box, where);
+    drawing::draw_picture(painter, picture, *box, where);
     return image;
 }
 
@@ -150,7 +150,7 @@ void save_for_review(Picture picture)
     painter.drawRect(box.adjusted(-0.5, -0.5, 0.5, 0.5));
     painter.drawImage(0, 0, image);
     painter.end();
-    page.save(dir + QLatin1Char('/') + printing::picture_name(picture) + QStringLiteral(".png"));
+    page.save(dir + QLatin1Char('/') + drawing::picture_name(picture) + QStringLiteral(".png"));
 }
 
 // The formula pictures as a program draws them together, each with its box in device pixels.
@@ -187,9 +187,9 @@ QList<Measured> formulas_of_page(const printing::ReportPage &page, int dpi)
     const double scale = dpi / 1440.0;
     for (const printing::ReportStep &step : page.steps) {
         const auto *picture = std::get_if<printing::PictureStep>(&step);
-        if (picture && printing::pictures::is_formula(picture->picture))
+        if (picture && drawing::pictures::is_formula(picture->picture))
             placed.append({picture->picture, QRectF(QPointF(picture->x, picture->y) * scale,
-                                                    printing::natural_size(picture->picture) * scale)});
+                                                    drawing::natural_size(picture->picture) * scale)});
     }
     return measured(recorder, placed);
 }
@@ -207,8 +207,8 @@ QList<Measured> formulas_of(Sheet sheet, int dpi)
         QList<Measured> placed;
         double top = 0;
         for (Picture picture : morvik_formulas) {
-            const QRectF box(QPointF(0, top), printing::natural_size(picture) / 15);
-            printing::draw_picture(painter, picture, box, printing::PictureTarget{15});
+            const QRectF box(QPointF(0, top), drawing::natural_size(picture) / 15);
+            drawing::draw_picture(painter, picture, box, drawing::PictureTarget{15});
             placed.append({picture, box});
             top += box.height() + 20;
         }
@@ -253,10 +253,10 @@ void TestPictures::sits_in_its_box_data()
 {
     QTest::addColumn<Picture>("picture");
     QTest::addColumn<Fill>("fill");
-    for (Picture picture : printing::all_pictures()) {
+    for (Picture picture : drawing::all_pictures()) {
         const bool drawing = picture == Picture::FlumeSection || picture == Picture::ShapeInputDiagram ||
                              picture == Picture::Case1Diagram || picture >= Picture::AllowableStress1;
-        QTest::newRow(qPrintable(printing::picture_name(picture)))
+        QTest::newRow(qPrintable(drawing::picture_name(picture)))
             << picture << (drawing ? Fill::Drawing : Fill::Formula);
     }
 }
@@ -299,8 +299,8 @@ void TestPictures::stays_inside_a_stretched_box_data()
 {
     QTest::addColumn<Picture>("picture");
     QTest::addColumn<QSizeF>("stretch");
-    for (Picture picture : printing::all_pictures()) {
-        const QString name = printing::picture_name(picture);
+    for (Picture picture : drawing::all_pictures()) {
+        const QString name = drawing::picture_name(picture);
         QTest::newRow(qPrintable(name + QStringLiteral(" wider"))) << picture << QSizeF(1.6, 1);
         QTest::newRow(qPrintable(name + QStringLiteral(" taller"))) << picture << QSizeF(1, 1.6);
     }
@@ -343,8 +343,8 @@ void TestPictures::formulas_share_one_type_size()
     double largest = 0;
     QString sizes;
     for (const Measured &m : formulas) {
-        QVERIFY2(m.em > 0, qPrintable(printing::picture_name(m.picture)));
-        sizes += QStringLiteral(" %1 %2 pt").arg(printing::picture_name(m.picture)).arg(points(m), 0, 'f', 2);
+        QVERIFY2(m.em > 0, qPrintable(drawing::picture_name(m.picture)));
+        sizes += QStringLiteral(" %1 %2 pt").arg(drawing::picture_name(m.picture)).arg(points(m), 0, 'f', 2);
         if (sheet == Sheet::MorvikWindow)
             QVERIFY2(qAbs(em_pixels(m) - std::round(em_pixels(m))) < 0.01, "a window's formula is set in whole pixels");
         if (!reduced.contains(m.picture)) {
@@ -364,11 +364,11 @@ void TestPictures::formulas_share_one_type_size()
         // or would at one pixel more in a window, whose formulas are set in whole pixels.
         // Measured at 5 twips to the pixel.
         QRectF box;
-        const printing::PictureTarget where{sheet == Sheet::MorvikWindow ? 15.0 : 0.0};
+        const drawing::PictureTarget where{sheet == Sheet::MorvikWindow ? 15.0 : 0.0};
         const Ink ink = measure(render(m.picture, 5, 12, &box, {1, 1}, where), box);
         const double grown = sheet == Sheet::MorvikWindow ? (em_pixels(m) + 1) / em_pixels(m) : 1;
         QVERIFY2(ink.bounds.width() * grown >= box.width() - 2 * 8 - 2,
-                 qPrintable(QStringLiteral("%1: ink %2 of %3 px").arg(printing::picture_name(m.picture))
+                 qPrintable(QStringLiteral("%1: ink %2 of %3 px").arg(drawing::picture_name(m.picture))
                                 .arg(ink.bounds.width()).arg(box.width())));
     }
 }
@@ -386,10 +386,10 @@ void TestPictures::corner_headings_on_their_sides_of_the_diagonal()
     // (the columns) above it on the right, each 10 twips clear of the diagonal and the cell's lines.
     QFETCH(int, dpi);
     const Picture table = Picture::AllowableStress4;
-    const QRectF area(QPointF(0, 0), printing::natural_size(table) * dpi / 1440.0);
+    const QRectF area(QPointF(0, 0), drawing::natural_size(table) * dpi / 1440.0);
     Recorder recorder(dpi);
     QPainter recording(&recorder);
-    printing::draw_picture(recording, table, area, printing::paper);
+    drawing::draw_picture(recording, table, area, drawing::paper);
     recording.end();
     QLineF diagonal;
     for (const QPainterPath &path : recorder.paths()) {
@@ -403,7 +403,7 @@ void TestPictures::corner_headings_on_their_sides_of_the_diagonal()
     QImage image(area.size().toSize() + QSize(1, 1), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    printing::draw_picture(painter, table, area, printing::paper);
+    drawing::draw_picture(painter, table, area, drawing::paper);
     painter.end();
 
     // Half the table's outline (the widest of the cell's lines) and the antialiased pixel.

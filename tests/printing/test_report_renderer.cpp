@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QTest>
 
-Q_DECLARE_METATYPE(printing::Picture)
+Q_DECLARE_METATYPE(drawing::Picture)
 
 namespace {
 
@@ -130,19 +130,19 @@ private slots:
     void pictures_fill_their_natural_size_data()
     {
         QTest::addColumn<int>("dpi");
-        QTest::addColumn<printing::Picture>("picture");
-        QTest::newRow("PV formula, 96 dpi") << 96 << printing::Picture::VerticalLoad;
-        QTest::newRow("PV formula, 300 dpi") << 300 << printing::Picture::VerticalLoad;
-        QTest::newRow("Sto formula, 300 dpi") << 300 << printing::Picture::Case1SlabShear;
+        QTest::addColumn<drawing::Picture>("picture");
+        QTest::newRow("PV formula, 96 dpi") << 96 << drawing::Picture::VerticalLoad;
+        QTest::newRow("PV formula, 300 dpi") << 300 << drawing::Picture::VerticalLoad;
+        QTest::newRow("Sto formula, 300 dpi") << 300 << drawing::Picture::Case1SlabShear;
     }
     void pictures_fill_their_natural_size()
     {
         QFETCH(int, dpi);
-        QFETCH(printing::Picture, picture);
+        QFETCH(drawing::Picture, picture);
         printing::ReportPage page;
         page.picture(picture, 720, 360);
         const QRect ink = ink_box(rendered(dpi, page));
-        const QSizeF size = printing::natural_size(picture) * dpi / 1440.0;
+        const QSizeF size = drawing::natural_size(picture) * dpi / 1440.0;
         const QRectF box(dpi / 2.0, dpi / 4.0, size.width(), size.height());
         QVERIFY(!ink.isEmpty());
         QVERIFY2(box.adjusted(-1, -1, 1, 1).contains(QRectF(ink)), qPrintable(QStringLiteral("ink %1,%2 %3x%4")

@@ -51,7 +51,7 @@ class TestSectionWindow : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<rcstress::SectionWindow> window;
+    std::unique_ptr<morvik::SectionWindow> window;
 
     QLineEdit *field(const char *name) const { return window->findChild<QLineEdit *>(QString::fromLatin1(name)); }
     QAction *action(const char *name) const { return window->findChild<QAction *>(QString::fromLatin1(name)); }
@@ -76,14 +76,14 @@ private:
 private slots:
     void initTestCase()
     {
-        printing::install_font_substitutions();
+        drawing::install_font_substitutions();
         // The test owns the windows; closing the last one must not end the test.
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
     void init()
     {
-        window = std::make_unique<rcstress::SectionWindow>();
+        window = std::make_unique<morvik::SectionWindow>();
         window->show();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
             const QSet<QString> before = pdfs();
             QElapsedTimer clock;
             clock.start();
-            if (printing::print_report(queue, page, name) != printing::PrintOutcome::Printed) {
+            if (print_dialog::print_report(queue, page, name) != print_dialog::PrintOutcome::Printed) {
                 std::fprintf(stderr, "%s: printing failed\n", qPrintable(name));
                 return 1;
             }

@@ -42,7 +42,7 @@ printing::ReportPage sample_page()
     return page;
 }
 
-using Opener = std::function<printing::PrintDialog *(QWidget *owner)>;
+using Opener = std::function<print_dialog::PrintDialog *(QWidget *owner)>;
 
 // True in the run of no_printer_is_reported whose print system has no printer.
 bool seeing_no_printer()
@@ -52,12 +52,12 @@ bool seeing_no_printer()
 
 Opener flume_opener(int button)
 {
-    return [button](QWidget *owner) { return printing::open_print_dialog(owner, button, QStringLiteral("報告書"), sample_page); };
+    return [button](QWidget *owner) { return print_dialog::open_print_dialog(owner, button, QStringLiteral("報告書"), sample_page); };
 }
 
 Opener rc_stress_opener()
 {
-    return [](QWidget *owner) { return printing::open_rc_stress_print_dialog(owner, QStringLiteral("報告書"), sample_page); };
+    return [](QWidget *owner) { return print_dialog::open_rc_stress_print_dialog(owner, QStringLiteral("報告書"), sample_page); };
 }
 
 QPushButton *button(QWidget *dialog, const QString &name)
@@ -100,7 +100,7 @@ private slots:
     void starts_with_the_default_printer()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
+        QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         auto *box = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
         QStringList listed;
         for (int i = 0; i < box->count(); ++i)
@@ -140,7 +140,7 @@ private slots:
 
         QWidget owner;
         owner.show();
-        QPointer<printing::PrintDialog> dialog = open(&owner);
+        QPointer<print_dialog::PrintDialog> dialog = open(&owner);
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->objectName(), form);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("印刷"));
@@ -183,8 +183,8 @@ private slots:
     void reopening_switches_the_print_button()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> first = printing::open_print_dialog(&owner, 4, QStringLiteral("報告書"), sample_page);
-        QPointer<printing::PrintDialog> second = printing::open_print_dialog(&owner, 2, QStringLiteral("報告書"), sample_page);
+        QPointer<print_dialog::PrintDialog> first = print_dialog::open_print_dialog(&owner, 4, QStringLiteral("報告書"), sample_page);
+        QPointer<print_dialog::PrintDialog> second = print_dialog::open_print_dialog(&owner, 2, QStringLiteral("報告書"), sample_page);
         QCOMPARE(first, second);
         QVERIFY(!button(second, "Command4")->isVisible());
         QVERIFY(button(second, "Command2")->isVisible());
@@ -210,7 +210,7 @@ private slots:
         auto *owners_button = new QPushButton(QStringLiteral("計算"), &owner);
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 3, QStringLiteral("報告書"), sample_page);
+        QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 3, QStringLiteral("報告書"), sample_page);
         QCOMPARE(dialog->parentWidget(), &owner);
         QCOMPARE(dialog->windowModality(), Qt::WindowModal);
         QVERIFY(owner.isEnabled());
@@ -230,7 +230,7 @@ private slots:
     {
         auto *owner = new QWidget;
         owner->show();
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(owner, 1, QStringLiteral("報告書"), sample_page);
+        QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(owner, 1, QStringLiteral("報告書"), sample_page);
         QVERIFY(dialog->isVisible());
         delete owner;
         QVERIFY(dialog.isNull());
@@ -240,7 +240,7 @@ private slots:
     void a_chosen_printer_stays_chosen()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
+        QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         auto *box = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
         box->setCurrentIndex(box->findText(second_queue));
         emit box->activated(box->currentIndex());
@@ -255,12 +255,12 @@ private slots:
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
 
-        dialog = printing::open_rc_stress_print_dialog(&owner, QStringLiteral("報告書"), sample_page);
+        dialog = print_dialog::open_rc_stress_print_dialog(&owner, QStringLiteral("報告書"), sample_page);
         QCOMPARE(dialog->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentText(), second_queue);
         QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("種類：　tavrel-pdf-2"));
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
-        QVERIFY(printing::choose_printer(first_queue));
+        QVERIFY(print_dialog::choose_printer(first_queue));
     }
 
     void properties_data()
@@ -277,7 +277,7 @@ private slots:
         QFETCH(QString, box_text);
         QFETCH(bool, shown);
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
+        QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         dialog->findChild<QComboBox *>(QStringLiteral("Combo1"))->setEditText(box_text);
         bool page_setup = false;
         test_support::ModalWatcher watcher([&](QWidget *modal) {
@@ -313,7 +313,7 @@ private slots:
         QFETCH(QString, message);
         QWidget owner;
         owner.show();
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 5, QStringLiteral("報告書"), sample_page);
+        QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 5, QStringLiteral("報告書"), sample_page);
         dialog->findChild<QComboBox *>(QStringLiteral("Combo1"))->setEditText(box_text);
         QString text, title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -354,7 +354,7 @@ private slots:
     void preview_fits_the_page_width()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
+        QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
         int pages = 0;
         QSize size;
@@ -385,7 +385,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("報告書"));  // the .pdf is added
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
+        QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         QStringList filters;
         test_support::ModalWatcher watcher([&](QWidget *modal) {
             auto *files = qobject_cast<QFileDialog *>(modal);
@@ -407,7 +407,7 @@ private slots:
     void unwritable_pdf_is_reported()
     {
         QWidget owner;
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
+        QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         const QString path = QStringLiteral("/nonexistent-folder/報告書.pdf");
         QString text;
         test_support::ModalWatcher watcher([&](QWidget *modal) {

@@ -164,7 +164,7 @@ void check_paper_and_font(const QString &pdf)
     QVERIFY2(fonts.contains(embedded_ipa), qPrintable(fonts));
 }
 
-using MakeDialog = std::function<printing::PrintDialog *(QWidget *owner)>;
+using MakeDialog = std::function<print_dialog::PrintDialog *(QWidget *owner)>;
 
 } // namespace
 
@@ -206,7 +206,7 @@ class TestPrintJob : public QObject
     {
         QWidget owner;
         owner.show();
-        QPointer<printing::PrintDialog> dialog = make_dialog(&owner);
+        QPointer<print_dialog::PrintDialog> dialog = make_dialog(&owner);
         if (!dialog)
             return {};
         auto *box = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
@@ -246,7 +246,7 @@ private slots:
 
         auto flume_dialog = [this](int button, flume::Page page) -> MakeDialog {
             return [this, button, page](QWidget *owner) {
-                return printing::open_print_dialog(owner, button, flume::report_title(page), [this, page] {
+                return print_dialog::open_print_dialog(owner, button, flume::report_title(page), [this, page] {
                     return printing::flume_report(page, printing::snapshot(flume_sheet_));
                 });
             };
@@ -271,7 +271,7 @@ private slots:
                                  << QList<Sample>{{"【計算結果】", 600, 4600}, {"-1.08", 6700, 5500}};
         QTest::newRow("鉄筋コンクリート応力度の検討")
             << MakeDialog([this](QWidget *owner) {
-                   return printing::open_rc_stress_print_dialog(owner, rcstress::report_title, [this] {
+                   return print_dialog::open_rc_stress_print_dialog(owner, rcstress::report_title, [this] {
                        return printing::rc_stress_report(printing::snapshot(section_sheet_));
                    });
                })
@@ -306,7 +306,7 @@ private slots:
     void the_chosen_printer_receives_the_job()
     {
         const MakeDialog earth_pressure = [this](QWidget *owner) {
-            return printing::open_print_dialog(owner, 1, QStringLiteral("報告書"), [this] {
+            return print_dialog::open_print_dialog(owner, 1, QStringLiteral("報告書"), [this] {
                 return printing::earth_pressure_report(printing::snapshot(flume_sheet_));
             });
         };
@@ -379,7 +379,7 @@ private slots:
     // report of the fields as shown and closes the dialog.
     void morvik_prints_from_its_window()
     {
-        rcstress::SectionWindow window;
+        morvik::SectionWindow window;
         window.show();
         window.sheet().set_text(RcField::rebar_area, QStringLiteral("7.94"));
         window.sheet().set_text(RcField::bond_stress, QStringLiteral("55.1 （N/c㎡） "));
@@ -419,7 +419,7 @@ private slots:
     {
         QWidget owner;
         owner.show();
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 2, QStringLiteral("報告書"), [this] {
+        QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 2, QStringLiteral("報告書"), [this] {
             return printing::uplift_bearing_report(printing::snapshot(flume_sheet_));
         });
         auto *box = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
@@ -447,7 +447,7 @@ private slots:
         auto accept_again = qScopeGuard([] { QProcess::execute(QStringLiteral("cupsaccept"), {second_queue}); });
         QWidget owner;
         owner.show();
-        QPointer<printing::PrintDialog> dialog = printing::open_print_dialog(&owner, 3, QStringLiteral("報告書"), [this] {
+        QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 3, QStringLiteral("報告書"), [this] {
             return printing::case1_report(printing::snapshot(flume_sheet_));
         });
         choose_in_box(dialog->findChild<QComboBox *>(QStringLiteral("Combo1")), second_queue);

@@ -650,7 +650,7 @@ int main(int argc, char *argv[])
 void TestFlumeWindow::help_references_name_chapters_of_the_book()
 {
     QStringList chapters;
-    for (const printing::book::Chapter &chapter : printing::book::reference_book().chapters)
+    for (const book::Chapter &chapter : book::reference_book().chapters)
         chapters.append(chapter.title);
     // "（ヘルプ：「Tavrel」断面寸法の設計参照）", "（ヘルプ：「Tavrel」　ケース.1 参照）": the name between
     // the book's title and "参照", blanks around it aside.
