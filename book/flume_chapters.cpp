@@ -61,25 +61,6 @@ const Typed flume_example = {
     {F::case2_depth, "1.1"},
 };
 
-const QList<Calculation> &page_buttons(Page page)
-{
-    static const QList<Calculation> earth{flume::compute_earth_pressure};
-    static const QList<Calculation> uplift_bearing{flume::check_uplift, flume::check_bearing};
-    static const QList<Calculation> case1{flume::compute_case1_wall, flume::compute_case1_slab};
-    static const QList<Calculation> case2{flume::compute_case2};
-    static const QList<Calculation> case3{flume::compute_case3};
-    static const QList<Calculation> nothing;
-    switch (page) {
-    case Page::EarthPressure: return earth;
-    case Page::UpliftBearing: return uplift_bearing;
-    case Page::Case1: return case1;
-    case Page::Case2: return case2;
-    case Page::Case3: return case3;
-    case Page::ShapeInput: break;
-    }
-    return nothing;
-}
-
 // Types the example, then opens the pages up to the chapter's as a user would, pressing every
 // "計算" of the pages before it, and opens the chapter's page.
 void prepare(flume::FlumeSheet &sheet, const FlumeChapter &chapter, common::MessageSink &messages)
@@ -96,7 +77,7 @@ void prepare(flume::FlumeSheet &sheet, const FlumeChapter &chapter, common::Mess
         flume::open_page(sheet, page);
         if (page == chapter.page)
             return;
-        for (Calculation press : page_buttons(page))
+        for (Calculation press : flume::page_calculations(page))
             press(sheet, messages);
     }
 }

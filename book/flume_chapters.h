@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flume/field.h"
+#include "flume/full_check.h"
 #include "printing/flume_reports.h"
 
 #include <QList>
@@ -27,7 +28,7 @@ struct Quantity {
     QString unit;
 };
 
-using Calculation = void (*)(flume::FlumeSheet &, common::MessageSink &);
+using flume::Calculation;
 
 // A part of the flume window with a chapter of its own in the book: the page, the "計算" buttons
 // that belong to it in the order a user presses them, what they read and what they write.

@@ -57,13 +57,36 @@ QList<ReportPage> contents_pages(const QList<Chapter> &chapters, int count)
     return pages;
 }
 
+template <flume::Page page>
+void write_chapters_of(BookLayout &book)
+{
+    for (const FlumeChapter &chapter : flume_chapters()) {
+        if (chapter.page == page)
+            write_flume_chapter(book, chapter);
+    }
+}
+
+// The chapters that describe each page of the flume window, keyed by the pages.
+struct PageChapters {
+    flume::Page page;
+    void (*write)(BookLayout &book);
+};
+constexpr PageChapters page_chapters[] = {
+    {flume::Page::ShapeInput, write_shape_chapter},
+    {flume::Page::EarthPressure, write_chapters_of<flume::Page::EarthPressure>},
+    {flume::Page::UpliftBearing, write_chapters_of<flume::Page::UpliftBearing>},
+    {flume::Page::Case1, write_chapters_of<flume::Page::Case1>},
+    {flume::Page::Case2, write_chapters_of<flume::Page::Case2>},
+    {flume::Page::Case3, write_chapters_of<flume::Page::Case3>},
+};
+static_assert(flume::keyed_by_page(page_chapters));
+
 BookLayout body(int first_page)
 {
     BookLayout book(reference_book_title, first_page);
     write_overview(book);
-    write_shape_chapter(book);
-    for (const FlumeChapter &chapter : flume_chapters())
-        write_flume_chapter(book, chapter);
+    for (const PageChapters &row : page_chapters)
+        row.write(book);
     write_numbers_chapter(book);
     write_messages_chapter(book);
     write_file_chapter(book);

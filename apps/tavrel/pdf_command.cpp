@@ -68,7 +68,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     // Each report as its print entry would print it: with its own page open, so that the carried
     // slots hold what that page copies.
     QList<printing::ReportPage> pages;
-    for (flume::Page page : flume::calculation_pages) {
+    for (flume::Page page : printing::report_pages()) {
         if (sheet.text(flume::last_result(page)).isEmpty())
             continue;
         flume::open_page(sheet, page);

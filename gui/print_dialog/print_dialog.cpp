@@ -4,6 +4,7 @@
 #include "gui/print_dialog/print_job.h"
 #include "gui/print_dialog/printer_choice.h"
 #include "gui/print_dialog/report_preview.h"
+#include "printing/flume_reports.h"
 #include "printing/pdf_output.h"
 #include "drawing/report_font.h"
 #include "gui/common/dialog_folder.h"
@@ -37,6 +38,7 @@ struct ButtonPlace {
     int left, top;
 };
 constexpr ButtonPlace flume_button_places[] = {{2820, 1680}, {240, 2520}, {270, 2820}, {240, 3120}, {270, 3420}};
+static_assert(std::size(flume_button_places) == printing::report_page_count, "one print button per report");
 
 QPointer<PrintDialog> &open_dialog(PrintDialog::Form form)
 {
@@ -62,7 +64,7 @@ PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_b
 PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &title,
                                std::function<printing::ReportPage()> make_report)
 {
-    print_button = qBound(1, print_button, 5);
+    print_button = qBound(1, print_button, int(printing::report_page_count));
     return open_dialog_for(PrintDialog::Form::Flume, owner, print_button, title, std::move(make_report));
 }
 
@@ -111,7 +113,7 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     port_label_->setObjectName(QStringLiteral("Label2"));
     port_label_->setGeometry(widgets::twips_rect(180, 1170, 540, 180));
 
-    const int button_count = flume ? 5 : 1;
+    const int button_count = flume ? int(printing::report_page_count) : 1;
     for (int i = 0; i < button_count; ++i) {
         auto *button = new QPushButton(QStringLiteral("印刷"), this);
         button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
