@@ -74,7 +74,7 @@ void BookLayout::chapter(const QString &title)
 {
     chapter_title_ = title;
     new_page();
-    chapters_.append({title, first_page_ + int(pages_.size()) - 1, y_});
+    chapters_.append({title, first_page_ + int(pages_.size()) - 1, y_, {}});
     pages_.last().font(chapter_size);
     pages_.last().text(left, y_, {title});
     y_ += line_height(chapter_size);
@@ -88,6 +88,8 @@ void BookLayout::heading(const QString &title)
     ensure_room(150 + line_height(heading_size) + 3 * line_height(body_size));
     if (y_ > top)
         y_ += 150;
+    if (!chapters_.isEmpty())
+        chapters_.last().sections.append({title, first_page_ + int(pages_.size()) - 1, y_});
     pages_.last().font(heading_size);
     pages_.last().text(left, y_ + cell_offset(heading_size), {QStringLiteral("■ ") + title});
     y_ += line_height(heading_size) + 60;

@@ -20,11 +20,19 @@ struct Table {
     QList<QStringList> rows;
 };
 
+// A titled part of a chapter, as the PDF outline lists it below its chapter.
+struct Section {
+    QString title;
+    int page = 0;  // 0-based page of the whole document
+    int top = 0;   // twips, the top of the heading on that page
+};
+
 // A chapter as the contents page and the PDF outline list it.
 struct Chapter {
     QString title;
     int page = 0;  // 0-based page of the whole document
     int top = 0;   // twips, the top of the chapter title on that page
+    QList<Section> sections;
 };
 
 // Flows the book's blocks down A4 pages of report steps: a block that does not fit on what is

@@ -1,6 +1,7 @@
 #include "printing/flume_reports.h"
 
 #include "flume/flume_sheet.h"
+#include "flume/page_chain.h"
 
 namespace printing {
 
@@ -10,6 +11,16 @@ FlumeSnapshot snapshot(const flume::FlumeSheet &sheet)
     for (const flume::FieldInfo &field : flume::field_table)
         s.texts[std::size_t(field.field)] = sheet.text(field.field);
     s.case1_groundwater_formula = sheet.case1_groundwater_formula();
+    return s;
+}
+
+FlumeSnapshot page_snapshot(const flume::FlumeSheet &sheet, flume::Page page)
+{
+    FlumeSnapshot s = snapshot(sheet);
+    if (sheet.current_page() != page) {
+        for (const flume::CarriedSlot &slot : flume::carried_slots(page))
+            s.texts[std::size_t(slot.slot)] = sheet.text(slot.source);
+    }
     return s;
 }
 

@@ -13,7 +13,8 @@
 
 namespace printing {
 
-bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const QString &title, QString *error)
+bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const PdfDescription &description,
+                      QString *error)
 {
     auto fail = [error](const QString &reason) {
         if (error)
@@ -21,7 +22,7 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
         return false;
     };
     if (pages.isEmpty())
-        return fail(QStringLiteral("no page to write"));
+        return fail(QStringLiteral("PDF にするページがありません。"));
 
     // The document is made in memory and written in one piece, so that the file is replaced only by
     // a whole document.
@@ -31,13 +32,12 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
     {
         QPdfWriter writer(&document);
         writer.setCreator(QCoreApplication::applicationName());
-        writer.setTitle(title);
         const double origin_pt = pdf_origin_twips / 20.0;
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(origin_pt, origin_pt, origin_pt, origin_pt), QPageLayout::Point));
         QPainter painter;
         if (!painter.begin(&writer))
-            return fail(QStringLiteral("cannot start the PDF document"));
+            return fail(QStringLiteral("PDF を作り始められませんでした。"));
         for (qsizetype i = 0; i < pages.size() && drawn; ++i) {
             if (i > 0 && !writer.newPage())
                 drawn = false;
@@ -48,8 +48,12 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
             drawn = false;
     }
     if (!drawn)
-        return fail(QStringLiteral("drawing the pages failed"));
-    if (const common::FileResult written = common::write_file_safely(path, document.data()); !written)
+        return fail(QStringLiteral("ページを描けませんでした。"));
+    QString reason;
+    const std::optional<QByteArray> finished = finish_pdf(document.data(), description, &reason);
+    if (!finished)
+        return fail(reason);
+    if (const common::FileResult written = common::write_file_safely(path, *finished); !written)
         return fail(written.reason);
     return true;
 }

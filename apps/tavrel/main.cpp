@@ -50,8 +50,7 @@ int main(int argc, char *argv[])
         QStringLiteral("Tavrel"),
         common::version_number,
         help_text,
-        {{QStringLiteral("--json"), false, {QStringLiteral("--check")}},
-         {QStringLiteral("--outline"), true, {QStringLiteral("--reference-book")}}},
+        {{QStringLiteral("--json"), false, {QStringLiteral("--check")}}},
         {check_command(), pdf_command(), reference_book_command()},
         companion_paths,
     };

@@ -2,31 +2,25 @@
 
 #include "common/command_line.h"
 #include "common/command_output.h"
-#include "common/safe_file_write.h"
 #include "book/reference_book.h"
 #include "printing/pdf_output.h"
 #include "printing/report_application.h"
 
-#include <QPageSize>
-
 namespace {
 
 const char help_text[] =
-    "使い方: tavrel --reference-book OUT.pdf [--outline OUT.txt]\n"
+    "使い方: tavrel --reference-book OUT.pdf\n"
     "\n"
     "ランチャーの「参考図書：「Tavrel」(PDF)」とヘルプの「Tavrel(PDF)」が開く参考図書を、報告書と同じ描き方で\n"
     "A4 の PDF にして OUT.pdf に書きます。計算例の値、メッセージ、式の図はこのプログラム自身のものです。\n"
-    "画面は使いません。--outline を付けると、1 行目に本の題名、続けて章ごとに「ページ<TAB>上端(pt)<TAB>\n"
-    "章の題名」の行を OUT.txt に書きます（ビルドで PDF のしおりと題名を付けるのに使います）。\n"
+    "章と節はしおりになります。画面は使いません。\n"
     "終了コード: 0 書けた / 2 引数の誤り、ファイルが書けない。\n"
     "\n"
-    "Usage: tavrel --reference-book OUT.pdf [--outline OUT.txt]\n"
+    "Usage: tavrel --reference-book OUT.pdf\n"
     "\n"
     "Writes the reference book that the launcher's first button and the help menu open, drawn by the\n"
     "report renderer, as an A4 PDF to OUT.pdf; its worked examples, messages and formula pictures are\n"
-    "this program's own. Needs no display. With --outline, also writes the book's title and then one\n"
-    "line per chapter to OUT.txt: page (from 1), top in PDF points from the bottom of the page, and\n"
-    "title, separated by tabs; the build turns them into the PDF's bookmarks and title.\n"
+    "this program's own. Its chapters and their sections are the PDF's bookmarks. Needs no display.\n"
     "Exit status: 0 written; 2 wrong arguments or a file that could not be written.\n";
 
 int fail(const QString &reason)
@@ -35,32 +29,33 @@ int fail(const QString &reason)
 }
 
 
+// The book's title and its bookmarks: each chapter, and below it its sections, each opening a
+// little above its title.
+printing::PdfDescription outline(const book::ReferenceBook &book)
+{
+    constexpr int above = 120;
+    printing::PdfDescription description;
+    description.title = book::reference_book_title;
+    for (const book::Chapter &chapter : book.chapters) {
+        description.bookmarks.append({chapter.title, chapter.page, chapter.top - above, 0});
+        for (const book::Section &section : chapter.sections)
+            description.bookmarks.append({section.title, section.page, section.top - above, 1});
+    }
+    return description;
+}
+
 int run(int argc, char *argv[], const common::CommandLine &line)
 {
     if (line.operands.size() != 1)
         return fail(QStringLiteral("OUT.pdf が必要です / OUT.pdf expected (--help)"));
     const QString &pdf_path = line.operands[0];
-    const QString outline_path = line.values.value(QStringLiteral("--outline"));
 
     const auto app = printing::start_report_application(argc, argv);
 
     const book::ReferenceBook book = book::reference_book();
     QString error;
-    if (!printing::write_report_pdf(pdf_path, book.pages, book::reference_book_title, &error))
+    if (!printing::write_report_pdf(pdf_path, book.pages, outline(book), &error))
         return fail(pdf_path + QStringLiteral(": ") + error);
-
-    if (!outline_path.isEmpty()) {
-        // PDF places y upwards from the bottom of the page; the report origin lies pdf_origin_twips
-        // from the top-left corner of the paper.
-        const double page_height = QPageSize(QPageSize::A4).sizePoints().height();
-        QString lines = book::reference_book_title + u'\n';
-        for (const book::Chapter &chapter : book.chapters) {
-            const double top = page_height - (printing::pdf_origin_twips + chapter.top) / 20.0 + 6;
-            lines += QStringLiteral("%1\t%2\t%3\n").arg(chapter.page + 1).arg(qRound(top)).arg(chapter.title);
-        }
-        if (const common::FileResult written = common::write_file_safely(outline_path, lines.toUtf8()); !written)
-            return fail(outline_path + QStringLiteral(": ") + written.reason);
-    }
     common::write_utf8(stdout, pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
     return 0;
 }

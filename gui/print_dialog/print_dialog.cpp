@@ -33,12 +33,16 @@ const QString no_printer_text = QStringLiteral("プリンタが設定されて�
 // The print place beside the cancel button, where the print button in use stands.
 constexpr int print_left = 2820, print_top = 1680;
 
-// Where each print button was placed; all but the first lie below the client area.
+// Where each print button was placed; all but the first lie below the client area. The reports'
+// buttons come first, the document's last.
 struct ButtonPlace {
     int left, top;
 };
-constexpr ButtonPlace flume_button_places[] = {{2820, 1680}, {240, 2520}, {270, 2820}, {240, 3120}, {270, 3420}};
-static_assert(std::size(flume_button_places) == printing::report_page_count, "one print button per report");
+constexpr ButtonPlace flume_button_places[] = {{2820, 1680}, {240, 2520}, {270, 2820}, {240, 3120}, {270, 3420},
+                                               {240, 3720}};
+static_assert(std::size(flume_button_places) == printing::report_page_count + 1,
+              "one print button per report and one for the document");
+constexpr int document_print_button = int(printing::report_page_count) + 1;
 
 QPointer<PrintDialog> &open_dialog(PrintDialog::Form form)
 {
@@ -47,12 +51,12 @@ QPointer<PrintDialog> &open_dialog(PrintDialog::Form form)
 }
 
 PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_button,
-                             const QString &title, std::function<printing::ReportPage()> make_report)
+                             std::function<printing::PrintDocument()> make_document)
 {
     QPointer<PrintDialog> &dialog = open_dialog(form);
     if (!dialog)
         dialog = new PrintDialog(form, owner);
-    dialog->set_report(print_button, title, std::move(make_report));
+    dialog->set_document(print_button, std::move(make_document));
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
@@ -61,16 +65,27 @@ PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_b
 
 } // namespace
 
+// One report as the document a print button prints.
+std::function<printing::PrintDocument()> single_report(const QString &title, std::function<printing::ReportPage()> make_report)
+{
+    return [title, make_report = std::move(make_report)] { return printing::single_report(make_report(), title); };
+}
+
 PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &title,
                                std::function<printing::ReportPage()> make_report)
 {
     print_button = qBound(1, print_button, int(printing::report_page_count));
-    return open_dialog_for(PrintDialog::Form::Flume, owner, print_button, title, std::move(make_report));
+    return open_dialog_for(PrintDialog::Form::Flume, owner, print_button, single_report(title, std::move(make_report)));
+}
+
+PrintDialog *open_document_print_dialog(QWidget *owner, std::function<printing::PrintDocument()> make_document)
+{
+    return open_dialog_for(PrintDialog::Form::Flume, owner, document_print_button, std::move(make_document));
 }
 
 PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<printing::ReportPage()> make_report)
 {
-    return open_dialog_for(PrintDialog::Form::RcStress, owner, 1, title, std::move(make_report));
+    return open_dialog_for(PrintDialog::Form::RcStress, owner, 1, single_report(title, std::move(make_report)));
 }
 
 PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
@@ -113,10 +128,11 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     port_label_->setObjectName(QStringLiteral("Label2"));
     port_label_->setGeometry(widgets::twips_rect(180, 1170, 540, 180));
 
-    const int button_count = flume ? int(printing::report_page_count) : 1;
+    const int button_count = flume ? document_print_button : 1;
     for (int i = 0; i < button_count; ++i) {
         auto *button = new QPushButton(QStringLiteral("印刷"), this);
-        button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
+        button->setObjectName(i + 1 == document_print_button ? QStringLiteral("document_print")
+                                                              : QStringLiteral("Command%1").arg(i + 1));
         button->setAutoDefault(false);
         button->setGeometry(widgets::twips_rect(flume_button_places[i].left, flume_button_places[i].top, 1500, 300));
         connect(button, &QPushButton::clicked, this, &PrintDialog::print_clicked);
@@ -149,10 +165,9 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     show_current_printer();
 }
 
-void PrintDialog::set_report(int print_button, const QString &title, std::function<printing::ReportPage()> make_report)
+void PrintDialog::set_document(int print_button, std::function<printing::PrintDocument()> make_document)
 {
-    title_ = title;
-    make_report_ = std::move(make_report);
+    make_document_ = std::move(make_document);
     for (int i = 0; i < print_buttons_.size(); ++i) {
         QPushButton *button = print_buttons_[i];
         const bool in_use = i == print_button - 1;
@@ -198,8 +213,11 @@ void PrintDialog::print_clicked()
     const QString name = printer_box_->currentText();
     if (choose_printer(name))
         show_current_printer();
-    const PrintOutcome outcome = make_report_ ? print_report(name, make_report_(), title_)
-                                              : PrintOutcome::PrinterFailed;
+    PrintOutcome outcome = PrintOutcome::PrinterFailed;
+    if (make_document_) {
+        const printing::PrintDocument document = make_document_();
+        outcome = print_report(name, document.pages, document.description.title);
+    }
     if (outcome == PrintOutcome::Printed) {
         accept();
         return;
@@ -213,25 +231,26 @@ void PrintDialog::print_clicked()
 
 void PrintDialog::preview_clicked()
 {
-    if (make_report_)
-        show_report_preview(this, printer_box_->currentText(), make_report_());
+    if (make_document_)
+        show_report_preview(this, printer_box_->currentText(), make_document_().pages);
 }
 
 void PrintDialog::save_pdf_clicked()
 {
-    if (!make_report_)
+    if (!make_document_)
         return;
+    const printing::PrintDocument document = make_document_();
     QFileDialog file_dialog(this, QStringLiteral("PDF保存"), widgets::dialog_folder(), QStringLiteral("*.pdf"));
     file_dialog.setObjectName(QStringLiteral("pdf_file_dialog"));
     file_dialog.setAcceptMode(QFileDialog::AcceptSave);
     file_dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    file_dialog.selectFile(title_ + QStringLiteral(".pdf"));
+    file_dialog.selectFile(document.file_name + QStringLiteral(".pdf"));
     if (file_dialog.exec() != QDialog::Accepted || file_dialog.selectedFiles().isEmpty())
         return;
     const QString path = file_dialog.selectedFiles().constFirst();
     widgets::remember_dialog_folder(path);
     QString error;
-    if (!printing::write_report_pdf(path, {make_report_()}, title_, &error))
+    if (!printing::write_report_pdf(path, document.pages, document.description, &error))
         warn(common::file_failure_text(QStringLiteral("保存できませんでした。"), path, error));
 }
 

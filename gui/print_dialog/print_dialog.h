@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/print_document.h"
 #include "printing/report_page.h"
 
 #include <QDialog>
@@ -23,6 +24,11 @@ class PrintDialog;
 PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &title,
                                std::function<printing::ReportPage()> make_report);
 
+// Opens Tavrel's print dialog for a document of many pages (the 構造計算書), with the document's own
+// print button. make_document builds it when 印刷, プレビュー or PDF保存 is pressed; 印刷 sends all
+// its pages as one job.
+PrintDialog *open_document_print_dialog(QWidget *owner, std::function<printing::PrintDocument()> make_document);
+
 // Opens Morvik's print dialog ("印刷", Form4): the same dialog with its single print button.
 PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<printing::ReportPage()> make_report);
 
@@ -43,8 +49,9 @@ public:
 
     PrintDialog(Form form, QWidget *owner);
 
-    // Shows print button k (1-based) in the print place and hides the others.
-    void set_report(int print_button, const QString &title, std::function<printing::ReportPage()> make_report);
+    // Shows print button k (1-based; the last one prints the document) in the print place and
+    // hides the others.
+    void set_document(int print_button, std::function<printing::PrintDocument()> make_document);
 
 private:
     void fill_printer_box();
@@ -60,8 +67,7 @@ private:
     QLabel *kind_label_ = nullptr;
     QLabel *port_label_ = nullptr;
     QList<QPushButton *> print_buttons_;
-    QString title_;
-    std::function<printing::ReportPage()> make_report_;
+    std::function<printing::PrintDocument()> make_document_;
 };
 
 } // namespace print_dialog

@@ -9,6 +9,7 @@
 #include "inputfile/tvl_file.h"
 #include "rcstress/section_sheet.h"
 #include "rcstress/section_stress.h"
+#include "tests/support/pdf_outline.h"
 #include "tests/support/pdf_words.h"
 #include "tests/support/process_run.h"
 
@@ -223,7 +224,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        write_flume_pdf(Doc::Worked, worked_inputs, QStringLiteral("worked"));
+        // Named with characters whose UTF-16 holds the byte of a carriage return (不 4E0D, 」 300D):
+        // the title of a PDF of several reports is the file's name, and must read back exactly.
+        write_flume_pdf(Doc::Worked, worked_inputs, QStringLiteral("不等沈下「計算」"));
         write_flume_pdf(Doc::Dry, dry_inputs(), QStringLiteral("dry"));
 
         const QString pdf = dir_.filePath(QStringLiteral("section.pdf"));
@@ -242,17 +245,37 @@ private slots:
     {
         QTest::addColumn<Doc>("doc");
         QTest::addColumn<int>("pages");
-        QTest::newRow("flume, worked example") << Doc::Worked << 5;
-        QTest::newRow("flume, without groundwater") << Doc::Dry << 5;
-        QTest::newRow("rc stress") << Doc::Morvik << 1;
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("bookmarks");
+        const QStringList reports = {"主働土圧", "浮上り・基礎地盤支持力の検討", "ケース . 1", "ケース . 2", "ケース . 3"};
+        QTest::newRow("flume, worked example") << Doc::Worked << 5 << QStringLiteral("不等沈下「計算」") << reports;
+        QTest::newRow("flume, without groundwater") << Doc::Dry << 5 << QStringLiteral("dry") << reports;
+        QTest::newRow("rc stress") << Doc::Morvik << 1 << QStringLiteral("鉄筋コンクリート応力度の検討")
+                                   << QStringList{"鉄筋コンクリート応力度の検討"};
     }
     void documents()
     {
         QFETCH(Doc, doc);
         QFETCH(int, pages);
+        QFETCH(QString, title);
+        QFETCH(QStringList, bookmarks);
         QCOMPARE(commands_[doc].status, 0);
         const QString path = pdfs_[doc].path;
         QCOMPARE(pdfs_[doc].pages.size(), pages);
+
+        // Title, language and bookmarks as qpdf reads them, and nothing qpdf finds fault with.
+        const test_support::PdfOutline outline = test_support::pdf_outline(path);
+        QCOMPARE(outline.information.value(QStringLiteral("/Title")), title);
+        QCOMPARE(outline.catalog.value(QStringLiteral("/Lang")), QStringLiteral("ja"));
+        QStringList titles;
+        for (int i = 0; i < outline.bookmarks.size(); ++i) {
+            titles.append(outline.bookmarks[i].title);
+            QCOMPARE(outline.bookmarks[i].page, i + 1);
+        }
+        QCOMPARE(titles, bookmarks);
+        const test_support::ProcessRun check = test_support::run_process(QStringLiteral("qpdf"), {"--check", path});
+        QVERIFY2(check.status == 0 && check.out.contains(QStringLiteral("No syntax or stream encoding errors")),
+                 qPrintable(check.out + check.err));
 
         // Every page A4 portrait.
         const QString info = test_support::run_process(QStringLiteral("pdfinfo"), {"-f", "1", "-l", QString::number(pages), path}).out;
