@@ -1,6 +1,6 @@
 #include "book/book_layout.h"
 
-#include "book/text_wrap.h"
+#include "printing/text_wrap.h"
 
 #include <algorithm>
 

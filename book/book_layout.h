@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printing/report_page.h"
+#include "printing/text_wrap.h"
 
 #include <QList>
 #include <QString>
@@ -8,9 +9,11 @@
 
 namespace book {
 
-// The book is set as report pages, with the reports' pictures.
+// The book is set as report pages, with the reports' pictures, in the reports' face.
 using printing::ReportPage;
 using printing::Picture;
+using printing::text_width;
+using printing::wrap_text;
 
 // A table of the book: column widths in twips, a header row and body rows; cell texts wrap
 // within their column.

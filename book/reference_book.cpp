@@ -2,7 +2,7 @@
 
 #include "common/program_title.h"
 #include "book/book_chapters.h"
-#include "book/text_wrap.h"
+#include "printing/text_wrap.h"
 
 namespace book {
 

@@ -15,21 +15,25 @@ using drawing::Picture;
 // twips (1/1440 inch) from the top-left corner of the printable area, x to the right, y downwards.
 struct FontStep {
     double point_size;  // the face is always "ＭＳ ゴシック"
+    bool operator==(const FontStep &) const = default;
 };
 
 struct TextRunStep {
     int x;
     int y;                // top-left corner of the first character cell
     QList<QString> items; // literals and field texts, each drawn where the previous one ended
+    bool operator==(const TextRunStep &) const = default;
 };
 
 struct LineStep {
     int x1, y1, x2, y2;
+    bool operator==(const LineStep &) const = default;
 };
 
 struct PictureStep {
     Picture picture;  // drawn at its natural size
     int x, y;         // top-left corner
+    bool operator==(const PictureStep &) const = default;
 };
 
 using ReportStep = std::variant<FontStep, TextRunStep, LineStep, PictureStep>;

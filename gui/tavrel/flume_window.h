@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/document_data.h"
 #include "flume/field.h"
 #include "gui/common/window_messages.h"
 
@@ -18,6 +19,7 @@ namespace shell {
 
 class AboutBox;
 class Case1Page;
+class DocumentSettings;
 class LeftPanel;
 class PageButton;
 class Panel;
@@ -33,6 +35,9 @@ public:
 
     flume::FlumeSheet &sheet() { return *sheet_; }
 
+    // What 計算書の設定 holds for the structural calculation document.
+    const document::DocumentData &document_data() const { return document_data_; }
+
     // Puts the file's inputs into the fields, as 開く(&O) does once a file is chosen; a file that
     // cannot be read is reported.
     void open_file(const QString &path);
@@ -46,6 +51,8 @@ private:
     void open_input_file();
     void save_input_file_as();
     void print_report(flume::Page page);
+    void edit_document_settings();
+    void print_document();
     void show_about_box();
 
     flume::FlumeSheet *sheet_;
@@ -57,6 +64,8 @@ private:
     std::array<Panel *, flume::page_count> pages_{};
     std::array<QAction *, flume::page_count> print_entries_{};    // by page; null for a page without one
     QPointer<AboutBox> about_box_;
+    document::DocumentData document_data_;
+    QPointer<DocumentSettings> document_settings_;
 };
 
 } // namespace shell

@@ -1,4 +1,4 @@
-#include "book/text_wrap.h"
+#include "printing/text_wrap.h"
 
 #include "drawing/report_font.h"
 
@@ -7,7 +7,7 @@
 #include <QTextLayout>
 #include <QTextOption>
 
-namespace book {
+namespace printing {
 
 namespace {
 
@@ -34,6 +34,12 @@ QFont twip_font(double point_size)
 double text_width(const QString &text, double point_size)
 {
     return QFontMetricsF(twip_font(point_size), &twip_device()).horizontalAdvance(text);
+}
+
+double text_height(double point_size)
+{
+    const QFontMetricsF metrics(twip_font(point_size), &twip_device());
+    return metrics.ascent() + metrics.descent();
 }
 
 QStringList wrap_text(const QString &text, double point_size, int width)
@@ -63,4 +69,4 @@ QStringList wrap_text(const QString &text, double point_size, int width)
     return lines;
 }
 
-} // namespace book
+} // namespace printing

@@ -3,10 +3,14 @@
 #include <QString>
 #include <QStringList>
 
-namespace book {
+namespace printing {
 
 // The advance of a text in the report face at a point size, in twips.
 double text_width(const QString &text, double point_size);
+
+// The height of a text run's character cell in the report face at a point size, in twips: a run
+// placed at y inks between y and y + this.
+double text_height(double point_size);
 
 // Breaks a paragraph into lines no wider than width twips in the report face at a point size, at
 // the places where Japanese and Latin text may break: between words, between Japanese characters,
@@ -14,4 +18,4 @@ double text_width(const QString &text, double point_size);
 // Every line is drawn as one text run; an empty paragraph gives no line.
 QStringList wrap_text(const QString &text, double point_size, int width);
 
-} // namespace book
+} // namespace printing
