@@ -1,6 +1,6 @@
-// `tavrel --pdf`, `tavrel --reference-book` and `morvik --pdf` as a user runs them: exit statuses
-// as for --check, a page for each printable report, and no file at all (an earlier one left alone)
-// when nothing is printable or the output cannot be written.
+// `tavrel --pdf`, `tavrel --document`, `tavrel --reference-book` and `morvik --pdf` as a user runs
+// them: exit statuses as for --check, a page for each printable report, and no file at all (an
+// earlier one left alone) when nothing is printable or the output cannot be written.
 #include "inputfile/tvl_file.h"
 #include "tests/support/process_run.h"
 #include "tests/support/small_file_system.h"
@@ -109,6 +109,23 @@ private slots:
         QTest::newRow("tavrel: disk full") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0
                                            << QStringLiteral("full disk")
                                            << QStringLiteral("ディスクの空き領域が足りません。");
+        // The document is written whenever the file can be read: 表紙, 目次, two pages of
+        // 設計条件 and a page for each report computed.
+        QTest::newRow("tavrel: document of the whole chain")
+            << tavrel << worked << QStringList{"--document", "OUT", "TVL"} << 0 << 9 << earlier << QString();
+        QTest::newRow("tavrel: document stopped after Case 1")
+            << tavrel << with(24, "") << QStringList{"--document", "OUT", "TVL"} << 1 << 7 << earlier << QString();
+        QTest::newRow("tavrel: document with page 1 rejected")
+            << tavrel << with(7, "0") << QStringList{"--document", "OUT", "TVL"} << 1 << 4 << earlier << QString();
+        QTest::newRow("tavrel: document of a missing file")
+            << tavrel << QStringList{} << QStringList{"--document", "OUT", "TVL"} << 2 << 0 << earlier
+            << QStringLiteral("ファイルまたはフォルダーが見つかりません。");
+        QTest::newRow("tavrel: document onto its input file")
+            << tavrel << worked << QStringList{"--document", "TVL", "TVL"} << 2 << 0 << earlier
+            << QStringLiteral("入力ファイルと同じファイルです");
+        QTest::newRow("tavrel: document on a full disk") << tavrel << worked << QStringList{"--document", "OUT", "TVL"} << 2
+                                                         << 0 << QStringLiteral("full disk")
+                                                         << QStringLiteral("ディスクの空き領域が足りません。");
         QTest::newRow("tavrel: reference book without a path")
             << tavrel << QStringList{} << QStringList{"--reference-book"} << 2 << 0 << earlier << QString();
         QTest::newRow("tavrel: reference book, output folder missing")
