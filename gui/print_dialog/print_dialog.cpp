@@ -63,13 +63,13 @@ PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_b
     return dialog;
 }
 
-} // namespace
-
 // One report as the document a print button prints.
 std::function<printing::PrintDocument()> single_report(const QString &title, std::function<printing::ReportPage()> make_report)
 {
     return [title, make_report = std::move(make_report)] { return printing::single_report(make_report(), title); };
 }
+
+} // namespace
 
 PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &title,
                                std::function<printing::ReportPage()> make_report)
