@@ -55,19 +55,22 @@ QString own_cache_folder(QString *why)
     if (const passwd *user = ::getpwuid(::geteuid()); user && user->pw_dir && user->pw_dir[0] == '/')
         caches.append(name_from_native(user->pw_dir) + QStringLiteral("/.cache"));
 
-    QString reason = describe_file_error(ENOENT);
+    // The reason given is that of the first folder tried, the one the user expects.
+    QString reason;
     for (const QString &cache : caches) {
         const QString folder = cache + QStringLiteral("/tavrel");
-        if (const int error = make_folders(native_name(folder))) {
-            reason = folder + QStringLiteral(" (") + describe_file_error(error) + u')';
-        } else if (is_own_folder(folder)) {
+        const int error = make_folders(native_name(folder));
+        if (error == 0 && is_own_folder(folder))
             return folder;
-        } else {
-            reason = folder + QStringLiteral(" (ほかの利用者のフォルダーか、ほかの利用者も書き込めるフォルダーです。)");
+        if (reason.isEmpty()) {
+            reason = folder + QStringLiteral(" (")
+                     + (error != 0 ? describe_file_error(error)
+                                   : QStringLiteral("ほかの利用者のフォルダーか、ほかの利用者も書き込めるフォルダーです。"))
+                     + u')';
         }
     }
     if (why)
-        *why = reason;
+        *why = reason.isEmpty() ? describe_file_error(ENOENT) : reason;
     return {};
 }
 

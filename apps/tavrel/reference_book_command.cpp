@@ -68,7 +68,8 @@ int run(int argc, char *argv[], const common::CommandLine &line)
         if (const common::FileResult written = common::write_file_safely(outline_path, lines.toUtf8()); !written)
             return fail(outline_path + QStringLiteral(": ") + written.reason);
     }
-    common::write_utf8(common::line_stream({pdf_path, outline_path}), pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
+    common::write_utf8(common::line_stream({pdf_path, outline_path}),
+                       pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
     return 0;
 }
 

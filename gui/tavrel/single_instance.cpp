@@ -55,8 +55,9 @@ SingleInstance::SingleInstance(const QString &name)
     server_name_ = path + QStringLiteral(".socket");
     if (!first_) {
         if (lock_->error() != QLockFile::LockFailedError) {
-            const QString reason = lock_->error() == QLockFile::PermissionError ? common::describe_file_error(EACCES)
-                                                                               : common::describe_file_error(EIO);
+            const QString reason = lock_->error() == QLockFile::PermissionError
+                                       ? common::describe_file_error(EACCES)
+                                       : QStringLiteral("ロックファイルを作れませんでした。");
             failure_ = common::file_failure_text(lock_failed_message, path, reason);
         }
         return;

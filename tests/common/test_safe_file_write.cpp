@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMap>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@
 #include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/xattr.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -77,20 +77,12 @@ std::tuple<mode_t, uid_t, gid_t> file_identity(const QString &path)
     return {status.st_mode, status.st_uid, status.st_gid};
 }
 
-// The extended attributes, each name with its value.
-QMap<QByteArray, QByteArray> attributes(const QString &path)
+// The extended attributes, each name with its value, as getfattr shows them.
+QByteArray attributes(const QString &path)
 {
-    const QByteArray native = common::native_name(path);
-    QByteArray names(4096, '\0');
-    const ssize_t size = ::listxattr(native.constData(), names.data(), std::size_t(names.size()));
-    QMap<QByteArray, QByteArray> found;
-    for (const QByteArray &name : names.left(std::max<ssize_t>(size, 0)).split('\0')) {
-        QByteArray value(4096, '\0');
-        const ssize_t got = ::getxattr(native.constData(), name.constData(), value.data(), std::size_t(value.size()));
-        if (!name.isEmpty())
-            found.insert(name, value.left(std::max<ssize_t>(got, 0)));
-    }
-    return found;
+    QProcess getfattr;
+    getfattr.start(QStringLiteral("getfattr"), {QStringLiteral("-hdm-"), QStringLiteral("--absolute-names"), path});
+    return getfattr.waitForFinished() ? getfattr.readAllStandardOutput() : QByteArray("(getfattr failed)");
 }
 
 QStringList entries(const QString &folder)
@@ -138,11 +130,6 @@ common::FileResult run_writer(const QString &path, const QByteArray &bytes, cons
     return {WEXITSTATUS(status) == 0, QString::fromUtf8(reason)};
 }
 
-void PrintTo(const WriteRow &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
 class WriteFileSafely : public testing::TestWithParam<WriteRow>
 {
 };
@@ -163,14 +150,12 @@ TEST_P(WriteFileSafely, WritesOrKeepsTheEarlierFile)
         if (!disk->mounted())
             GTEST_SKIP() << disk->why_not().toStdString();
         folder = disk->path(QStringLiteral("."));
-    } else if (row.folder == Folder::Closed) {
-        // A folder of root's, open to everyone to read, inside one that everyone may enter.
-        ASSERT_EQ(::chmod(native_folder.constData(), 0705), 0);
-    } else if (row.folder == Folder::Sticky) {
-        ASSERT_EQ(::chmod(native_folder.constData(), 01777), 0);
-    } else if (row.folder == Folder::SharedGroup) {
-        ASSERT_EQ(::chown(native_folder.constData(), 0, shared_group), 0);
-        ASSERT_EQ(::chmod(native_folder.constData(), 02775), 0);
+    } else {
+        // Inside a folder that everyone may enter: the test's own; root's, open to everyone to read;
+        // sticky and open to all; the shared group's, setgid.
+        const mode_t modes[] = {0700, 0705, 01777, 02775};
+        ASSERT_EQ(::chown(native_folder.constData(), 0, row.folder == Folder::SharedGroup ? shared_group : 0), 0);
+        ASSERT_EQ(::chmod(native_folder.constData(), modes[int(row.folder)]), 0);
     }
 
     const QString path = row.kanji ? folder + u'/' + QString(row.kanji, u'漢') + QStringLiteral(".tvl")

@@ -123,9 +123,6 @@ TEST_P(SaveFailure, IsReportedWithPathAndReason)
                                  + QStringLiteral(" (") + GetParam().reason + u')');
     EXPECT_EQ(flume::input_texts(sheet), texts_from(1));
     EXPECT_EQ(file_bytes(earlier_file), earlier);
-    if (chosen != earlier_file) {
-        EXPECT_FALSE(QFileInfo::exists(chosen));
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -8,27 +8,16 @@ namespace test_support {
 
 void start_process(QProcess &process, const QString &program, const QStringList &arguments)
 {
-    // QProcess hands arguments over as UTF-8; bytes that are not UTF-8 go through the shell, which
-    // turns each argument, its bytes written as escapes of printf's %b, back into those bytes.
-    bool all_utf8 = true;
+    // QProcess hands arguments over as UTF-8; a name's bytes that are not UTF-8 pass as escapes that
+    // the shell's printf turns back into those bytes.
     QStringList escaped;
-    for (const QString &argument : QStringList{program} + arguments) {
-        const QByteArray bytes = common::native_name(argument);
-        all_utf8 = all_utf8 && bytes == argument.toUtf8();
-        QString text;
-        for (const char byte : bytes)
-            text += byte & 0x80 || byte == '\\' ? QStringLiteral("\\0%1").arg(int(uchar(byte)), 3, 8, QChar(u'0'))
-                                                : QString(QLatin1Char(byte));
-        escaped.append(text);
-    }
-    if (all_utf8)
-        process.start(program, arguments);
-    else
-        process.start(QStringLiteral("/bin/sh"),
-                      QStringList{QStringLiteral("-c"),
-                                  QStringLiteral("for a; do set -- \"$@\" \"$(printf %b \"$a\")\"; shift; done; exec \"$@\""),
-                                  QStringLiteral("sh")}
-                          + escaped);
+    for (const QString &argument : QStringList{program} + arguments)
+        escaped.append(QString::fromLatin1(common::native_name(argument).toPercentEncoding().replace('%', "\\x")));
+    process.start(QStringLiteral("/bin/bash"),
+                  QStringList{QStringLiteral("-c"),
+                              QStringLiteral("for a; do set -- \"$@\" \"$(printf %b \"$a\")\"; shift; done; exec \"$@\""),
+                              QStringLiteral("bash")}
+                      + escaped);
 }
 
 ProcessRun run_process(const QString &program, const QStringList &arguments, Display display,
