@@ -8,8 +8,9 @@
 
 namespace common {
 
-// What the command-line commands of both programs print: UTF-8 text on standard output or error,
-// and a raised message as one line, "メッセージ [title] text".
+// What the command-line commands of both programs print: UTF-8 text (a file name as the bytes it
+// came in as, common::native_name) on standard output or error, and a raised message as one line,
+// "メッセージ [title] text".
 void write_utf8(std::FILE *stream, const QString &text);
 QString message_line(const Message &message);
 

@@ -195,9 +195,9 @@ TEST_P(WriteFileSafely, WritesOrKeepsTheEarlierFile)
         break;
     }
     if (row.attributes) {
-        ASSERT_EQ(::setxattr(native.constData(), "user.checked-by", "T.K.", 4, 0), 0);
-        if (std::system(("setfacl -m u:12345:rw " + native).constData()) != 0)
-            GTEST_SKIP() << "setfacl could not give the file an ACL";
+        if (::setxattr(native.constData(), "user.checked-by", "T.K.", 4, 0) != 0
+            || std::system(("setfacl -m u:12345:rw " + native).constData()) != 0)
+            GTEST_SKIP() << "the file system here keeps no user attributes or ACLs";
     }
     if (row.disk == Disk::Full) {
         ASSERT_TRUE(disk->leave_free(0));
