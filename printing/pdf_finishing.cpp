@@ -19,7 +19,8 @@ using Object = QPDFObjectHandle;
 
 // A PDF text string of any text: plain bytes when the text is printable ASCII, else UTF-16BE behind
 // its byte-order mark. qpdf writes the bytes escaped (or as hex), so that no byte of the text can
-// end the string or be read as another character.
+// end the string or be read as another character. A surrogate without its pair (a byte of a file
+// name that is not UTF-8) is no character and stands as U+FFFD.
 Object text_string(const QString &text)
 {
     bool ascii = true;
@@ -28,9 +29,18 @@ Object text_string(const QString &text)
     if (ascii)
         return Object::newString(text.toStdString());
     std::string utf16("\xfe\xff", 2);
-    for (QChar c : text) {
-        utf16 += char(c.unicode() >> 8);
-        utf16 += char(c.unicode() & 0xff);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char16_t unit = text[i].unicode();
+        const bool pair = QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        if (QChar::isSurrogate(unit) && !pair)
+            unit = u'\ufffd';
+        utf16 += char(unit >> 8);
+        utf16 += char(unit & 0xff);
+        if (pair) {
+            const char16_t low = text[++i].unicode();
+            utf16 += char(low >> 8);
+            utf16 += char(low & 0xff);
+        }
     }
     return Object::newString(utf16);
 }

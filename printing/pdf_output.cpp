@@ -22,7 +22,7 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
         return false;
     };
     if (pages.isEmpty())
-        return fail(QStringLiteral("PDF にするページがありません。"));
+        return fail(QStringLiteral("書き出すページがありません。"));
 
     // The document is made in memory and written in one piece, so that the file is replaced only by
     // a whole document.
@@ -37,7 +37,7 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
                                          QMarginsF(origin_pt, origin_pt, origin_pt, origin_pt), QPageLayout::Point));
         QPainter painter;
         if (!painter.begin(&writer))
-            return fail(QStringLiteral("PDF を作り始められませんでした。"));
+            return fail(QStringLiteral("PDF の文書を作り始められませんでした。"));
         for (qsizetype i = 0; i < pages.size() && drawn; ++i) {
             if (i > 0 && !writer.newPage())
                 drawn = false;
@@ -48,7 +48,7 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
             drawn = false;
     }
     if (!drawn)
-        return fail(QStringLiteral("ページを描けませんでした。"));
+        return fail(QStringLiteral("ページを PDF に描けませんでした。"));
     QString reason;
     const std::optional<QByteArray> finished = finish_pdf(document.data(), description, &reason);
     if (!finished)

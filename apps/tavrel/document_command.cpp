@@ -25,7 +25,7 @@ const char help_text[] =
     "構造計算書（表紙、目次、設計条件、結果の出たページの報告書）を A4 縦の PDF にして\n"
     "OUT.pdf に書きます。表紙の工事名などは FILE.tvl の「計算書の設定」から取り、作成日が\n"
     "決められていなければ今日の日付にします。計算できなかった章は目次に「未計算」と載ります。\n"
-    "画面は使いません。\n"
+    "画面は使いません。OUT.pdf が - のときは標準出力に書き、ほかの行は標準エラー出力に出します。\n"
     "終了コード: 0 ケース３まで計算できた / 1 メッセージで止まった（計算書は書きます）/\n"
     "            2 引数の誤り、ファイルが読めない、PDF が書けない、OUT.pdf が FILE.tvl と同じ。\n"
     "\n"
@@ -36,6 +36,7 @@ const char help_text[] =
     "report of every page whose results are shown) as an A4 portrait PDF to OUT.pdf. The cover's works\n"
     "name and the rest come from the file's document settings; without a fixed date the document\n"
     "bears today's. A chapter not reached is listed in the contents as 未計算. Needs no display.\n"
+    "\"-\" for OUT.pdf is the standard output; the command's lines then go to standard error.\n"
     "Exit status: 0 the chain ran to Case 3 without a message; 1 a message stopped it (the document is\n"
     "written all the same); 2 wrong arguments, an unreadable input file, a PDF that could not be\n"
     "written, or OUT.pdf naming FILE.tvl.\n";
@@ -49,7 +50,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
 {
     if (line.operands.size() != 2)
         return fail(2, QStringLiteral("OUT.pdf と FILE.tvl が必要です / OUT.pdf and FILE.tvl expected (--help)"));
-    const QString &out_path = line.operands[0];
+    const QString out_path = common::output_file(line.operands[0]);
     const QString &tvl_path = line.operands[1];
     if (common::is_same_file(out_path, tvl_path))
         return fail(2, out_path + QStringLiteral(": 入力ファイルと同じファイルです / the output is the input file"));
@@ -64,14 +65,15 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     flume::FlumeSheet sheet;
     common::MessageRecorder messages;
     const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, items, messages);
+    std::FILE *lines = common::line_stream({out_path});
     for (const common::Message &message : messages.messages)
-        common::write_utf8(stdout, common::message_line(message) + u'\n');
+        common::write_utf8(lines, common::message_line(message) + u'\n');
 
     const printing::PrintDocument document = printing::calculation_document(sheet, data, QDate::currentDate());
     QString error;
     if (!printing::write_report_pdf(out_path, document.pages, document.description, &error))
         return fail(2, out_path + QStringLiteral(": ") + error);
-    common::write_utf8(stdout, out_path + QStringLiteral(": %1 ページ / pages\n").arg(document.pages.size()));
+    common::write_utf8(lines, out_path + QStringLiteral(": %1 ページ / pages\n").arg(document.pages.size()));
     return messages.messages.isEmpty() && outcome.reached_case3 ? 0 : 1;
 }
 

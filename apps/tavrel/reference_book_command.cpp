@@ -14,6 +14,7 @@ const char help_text[] =
     "ランチャーの「参考図書：「Tavrel」(PDF)」とヘルプの「Tavrel(PDF)」が開く参考図書を、報告書と同じ描き方で\n"
     "A4 の PDF にして OUT.pdf に書きます。計算例の値、メッセージ、式の図はこのプログラム自身のものです。\n"
     "章と節はしおりになります。画面は使いません。\n"
+    "OUT.pdf が - のときは標準出力に書き、ページ数の行は標準エラー出力に出します。\n"
     "終了コード: 0 書けた / 2 引数の誤り、ファイルが書けない。\n"
     "\n"
     "Usage: tavrel --reference-book OUT.pdf\n"
@@ -21,6 +22,7 @@ const char help_text[] =
     "Writes the reference book that the launcher's first button and the help menu open, drawn by the\n"
     "report renderer, as an A4 PDF to OUT.pdf; its worked examples, messages and formula pictures are\n"
     "this program's own. Its chapters and their sections are the PDF's bookmarks. Needs no display.\n"
+    "\"-\" for OUT.pdf is the standard output; the line with the page count then goes to standard error.\n"
     "Exit status: 0 written; 2 wrong arguments or a file that could not be written.\n";
 
 int fail(const QString &reason)
@@ -48,7 +50,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
 {
     if (line.operands.size() != 1)
         return fail(QStringLiteral("OUT.pdf が必要です / OUT.pdf expected (--help)"));
-    const QString &pdf_path = line.operands[0];
+    const QString pdf_path = common::output_file(line.operands[0]);
 
     const auto app = printing::start_report_application(argc, argv);
 
@@ -56,7 +58,8 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     QString error;
     if (!printing::write_report_pdf(pdf_path, book.pages, outline(book), &error))
         return fail(pdf_path + QStringLiteral(": ") + error);
-    common::write_utf8(stdout, pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
+    common::write_utf8(common::line_stream({pdf_path}),
+                       pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
     return 0;
 }
 
