@@ -43,7 +43,7 @@ QStringList dry_inputs()
 }
 const QStringList morvik_inputs = {"10", "100", "20", "1000000", "20000", "30"};
 
-enum class Doc { Worked, Dry, Morvik };
+enum class Doc { Worked, Dry, Morvik, Document };
 
 using Word = test_support::PdfWord;
 
@@ -229,6 +229,12 @@ private slots:
         write_flume_pdf(Doc::Worked, worked_inputs, QStringLiteral("不等沈下「計算」"));
         write_flume_pdf(Doc::Dry, dry_inputs(), QStringLiteral("dry"));
 
+        // The calculation document of the worked example.
+        const QString document = dir_.filePath(QStringLiteral("document.pdf"));
+        commands_[Doc::Document] =
+            test_support::run_process(QStringLiteral(TAVREL_PATH), {"--document", document, dir_.filePath(QStringLiteral("dry.tvl"))});
+        pdfs_[Doc::Document] = {document, test_support::pdf_words(document)};
+
         const QString pdf = dir_.filePath(QStringLiteral("section.pdf"));
         commands_[Doc::Morvik] = test_support::run_process(QStringLiteral(MORVIK_PATH), QStringList{"--pdf", pdf} + morvik_inputs);
         pdfs_[Doc::Morvik] = {pdf, test_support::pdf_words(pdf)};
@@ -246,12 +252,19 @@ private slots:
         QTest::addColumn<Doc>("doc");
         QTest::addColumn<int>("pages");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QStringList>("bookmarks");
-        const QStringList reports = {"主働土圧", "浮上り・基礎地盤支持力の検討", "ケース . 1", "ケース . 2", "ケース . 3"};
-        QTest::newRow("flume, worked example") << Doc::Worked << 5 << QStringLiteral("不等沈下「計算」") << reports;
-        QTest::newRow("flume, without groundwater") << Doc::Dry << 5 << QStringLiteral("dry") << reports;
+        QTest::addColumn<QStringList>("bookmarks");  // "title page"
+        QTest::addColumn<int>("links");
+        QTest::addColumn<int>("most_bytes");
+        const QStringList reports = {"主働土圧 1", "浮上り・基礎地盤支持力の検討 2", "ケース . 1 3", "ケース . 2 4", "ケース . 3 5"};
+        QTest::newRow("flume, worked example") << Doc::Worked << 5 << QStringLiteral("不等沈下「計算」") << reports << 0 << 80'000;
+        QTest::newRow("flume, without groundwater") << Doc::Dry << 5 << QStringLiteral("dry") << reports << 0 << 80'000;
         QTest::newRow("rc stress") << Doc::Morvik << 1 << QStringLiteral("鉄筋コンクリート応力度の検討")
-                                   << QStringList{"鉄筋コンクリート応力度の検討"};
+                                   << QStringList{"鉄筋コンクリート応力度の検討 1"} << 0 << 80'000;
+        QTest::newRow("calculation document")
+            << Doc::Document << 9 << QStringLiteral("構造計算書")
+            << QStringList{"1　設計条件 3", "2　主働土圧 5", "3　浮上り・基礎地盤支持力の検討 6", "4　ケース.1 7", "5　ケース.2 8",
+                           "6　ケース.3 9"}
+            << 6 << 150'000;
     }
     void documents()
     {
@@ -259,6 +272,8 @@ private slots:
         QFETCH(int, pages);
         QFETCH(QString, title);
         QFETCH(QStringList, bookmarks);
+        QFETCH(int, links);
+        QFETCH(int, most_bytes);
         QCOMPARE(commands_[doc].status, 0);
         const QString path = pdfs_[doc].path;
         QCOMPARE(pdfs_[doc].pages.size(), pages);
@@ -267,12 +282,12 @@ private slots:
         const test_support::PdfOutline outline = test_support::pdf_outline(path);
         QCOMPARE(outline.information.value(QStringLiteral("/Title")), title);
         QCOMPARE(outline.catalog.value(QStringLiteral("/Lang")), QStringLiteral("ja"));
-        QStringList titles;
+        QStringList titles;  // "title page"
         for (int i = 0; i < outline.bookmarks.size(); ++i) {
-            titles.append(outline.bookmarks[i].title);
-            QCOMPARE(outline.bookmarks[i].page, i + 1);
+            titles.append(outline.bookmarks[i].title + u' ' + QString::number(outline.bookmarks[i].page));
         }
         QCOMPARE(titles, bookmarks);
+        QCOMPARE(outline.links, links);
         const test_support::ProcessRun check = test_support::run_process(QStringLiteral("qpdf"), {"--check", path});
         QVERIFY2(check.status == 0 && check.out.contains(QStringLiteral("No syntax or stream encoding errors")),
                  qPrintable(check.out + check.err));
@@ -289,7 +304,7 @@ private slots:
         QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages: +%1\\n").arg(pages))));
 
         // IPA Gothic and the formulas' serif face with its italics embedded, as subsets: the
-        // pictures' lettering is text too, and the five pages together stay within 80 KB.
+        // pictures' lettering is text too, and the pages together stay within their size.
         const QStringList fonts = test_support::run_process(QStringLiteral("pdffonts"), {path}).out.split(u'\n', Qt::SkipEmptyParts).mid(2);
         QStringList embedded;
         for (const QString &line : fonts) {
@@ -301,7 +316,7 @@ private slots:
         }
         for (const char *face : {"IPAGothic", "DejaVuSerif", "DejaVuSerif-Italic"})
             QVERIFY2(embedded.contains(QString::fromLatin1(face)), qPrintable(embedded.join(u' ')));
-        QVERIFY2(QFileInfo(path).size() <= 80'000, qPrintable(QString::number(QFileInfo(path).size())));
+        QVERIFY2(QFileInfo(path).size() <= most_bytes, qPrintable(QString::number(QFileInfo(path).size())));
     }
 
     void runs_stand_at_their_positions_data()
