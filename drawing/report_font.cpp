@@ -20,6 +20,21 @@ void install_font_substitutions()
     }
 }
 
+QFont text_font(TextFace face, double point_size)
+{
+    if (face == TextFace::Gothic)
+        return report_font(point_size);
+    QFont font;
+    switch (face) {
+    case TextFace::Mincho: font.setFamilies({QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho")}); break;
+    case TextFace::ProportionalGothic: font.setFamilies({QStringLiteral("IPAPGothic"), ipa_gothic}); break;
+    case TextFace::Mono: font.setFamilies({QStringLiteral("DejaVu Sans Mono"), ipa_gothic}); break;
+    case TextFace::Gothic: break;
+    }
+    font.setPointSizeF(point_size);
+    return font;
+}
+
 QFont report_font(double point_size)
 {
     install_font_substitutions();

@@ -31,19 +31,19 @@ bool any_broken(const FlumeSheet &sheet, std::span<const InputRule> rules)
 ButtonRules button_rules(Calculation button)
 {
     const ButtonRules table[] = {
-        {compute_earth_pressure, earth_pressure_rules, {}},
-        {check_uplift, uplift_rules, {}},
-        {check_bearing, bearing_rules, {}},
-        {compute_case1_wall, case1_wall_rules, {}},
-        {compute_case1_slab, case1_slab_rules, {}},
-        {compute_case2, case2_rules, {}},
-        {compute_case3, case3_wall_rules, case3_slab_rules},
+        {compute_earth_pressure, earth_pressure_rules, {}, {}},
+        {check_uplift, uplift_rules, uplift_outer_water_rules, {}},
+        {check_bearing, bearing_rules, {}, {}},
+        {compute_case1_wall, case1_wall_rules, {}, {}},
+        {compute_case1_slab, case1_slab_rules, {}, {}},
+        {compute_case2, case2_rules, {}, {}},
+        {compute_case3, case3_wall_rules, {}, case3_slab_rules},
     };
     for (const ButtonRules &row : table) {
         if (row.button == button)
             return row;
     }
-    return {button, {}, {}};
+    return {button, {}, {}, {}};
 }
 
 } // namespace flume

@@ -36,7 +36,7 @@ inline constexpr InputRule earth_pressure_rules[] = {
     {Field::soil_unit_weight, Requirement::NotZero},  {Field::ground_slope, Requirement::NotNegative},
     {Field::surcharge, Requirement::NotNegative},     {Field::wall_friction_angle, Requirement::NotZero},
 };
-// Uplift: H1 has a check of its own after these (0 or below: "H1=Oの時、計算する必要はありません。").
+// Uplift: H1 has a check of its own after these, with a message of its own.
 inline constexpr InputRule uplift_rules[] = {
     {Field::t1, Requirement::NotZero},          {Field::t2, Requirement::NotZero},
     {Field::t3, Requirement::NotZero},          {Field::t4, Requirement::TypedNotNegative},
@@ -44,6 +44,9 @@ inline constexpr InputRule uplift_rules[] = {
     {Field::water_unit_weight, Requirement::NotZero}, {Field::flume_unit_weight, Requirement::NotZero},
     {Field::carried_1, Requirement::NotZero},
 };
+// Without outer water above the slab's underside there is no uplift to check:
+// "H1=Oの時、計算する必要はありません。".
+inline constexpr InputRule uplift_outer_water_rules[] = {{Field::outer_water_height, Requirement::Positive}};
 // Bearing: the uplift's rules, and H1 although the formula does not use it, and qa.
 inline constexpr InputRule bearing_rules[] = {
     {Field::t1, Requirement::NotZero},          {Field::t2, Requirement::NotZero},
@@ -87,10 +90,12 @@ inline constexpr InputRule case3_slab_rules[] = {
     {Field::carried_6, Requirement::NotZero}, {Field::case3_wall_moment, Requirement::NotZero},
 };
 
-// The rules a button applies with a message, and (Case 3 only) those it applies silently.
+// The rules a button applies: those whose break is missing input, the uplift's outer water with its
+// own message, and Case 3's slab rules, whose break empties the results without a message.
 struct ButtonRules {
     Calculation button;
-    std::span<const InputRule> with_message;
+    std::span<const InputRule> missing_input;
+    std::span<const InputRule> no_outer_water;
     std::span<const InputRule> silent;
 };
 ButtonRules button_rules(Calculation button);

@@ -66,7 +66,7 @@ void clear_cases(FlumeSheet &sheet)
 } // namespace
 
 // Safety against uplift: the empty flume and the earth pressure's vertical component against the
-// buoyancy of the outer water, Fs > 1.2.
+// buoyancy of the outer water, Fs > required_uplift_safety.
 void check_uplift(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const Section s = read_section(sheet);
@@ -76,7 +76,7 @@ void check_uplift(FlumeSheet &sheet, common::MessageSink &messages)
         reject_uplift(sheet);
         return;
     }
-    if (s.outer_water <= 0) {
+    if (any_broken(sheet, uplift_outer_water_rules)) {
         messages.warn(common::message::no_outer_water, common::message::input_check_title);
         reject_uplift(sheet);
         return;
@@ -91,7 +91,7 @@ void check_uplift(FlumeSheet &sheet, common::MessageSink &messages)
         return;
     }
 
-    if (greater(fs_value, 1.2)) {
+    if (greater(fs_value, required_uplift_safety)) {
         clear(sheet, {Field::max_bearing});
         write(sheet, fs);
         clear_cases(sheet);
