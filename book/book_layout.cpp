@@ -2,7 +2,10 @@
 
 #include "book/text_wrap.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace book {
@@ -25,6 +28,17 @@ constexpr int figure_gap = 200;
 double baseline_in_line(double point_size)
 {
     return (line_height(point_size) - point_size * 20) / 2 + text_ascent(point_size, TextFace::Mincho);
+}
+
+// Keeps "i = 35", "Fs > 1.2" and "1.0 m" on one line: the blanks around a relation and between a
+// number and its unit do not break.
+QString unbreakable_values(QString text)
+{
+    static const QRegularExpression relation(QStringLiteral(" ([=<>≦≧≒]) "));
+    static const QRegularExpression unit(QStringLiteral("(\\d) (kN|m|cm|mm|N|度|ページ|MiB|桁)"));
+    text.replace(relation, QStringLiteral("\u00a0\\1\u00a0"));
+    text.replace(unit, QStringLiteral("\\1\u00a0\\2"));
+    return text;
 }
 
 } // namespace
@@ -74,13 +88,13 @@ BookLayout::BookLayout(QString running_title, int first_page, QHash<QString, Out
 void BookLayout::add_page_frame(ReportPage &page, const QString &running_title, const QString &chapter,
                                 int page_number)
 {
-    page.font(frame_size, TextFace::ProportionalGothic);
+    page.font(frame_size, TextFace::Gothic);
     page.text(left, 620, {running_title});
     if (!chapter.isEmpty())
-        page.text(right - int(text_width(chapter, frame_size, TextFace::ProportionalGothic)), 620, {chapter});
+        page.text(right - int(text_width(chapter, frame_size, TextFace::Gothic)), 620, {chapter});
     page.line(left, 860, right, 860);
     const QString number = QStringLiteral("- %1 -").arg(page_number);
-    page.text((left + right - int(text_width(number, frame_size, TextFace::ProportionalGothic))) / 2, 16000, {number});
+    page.text((left + right - int(text_width(number, frame_size, TextFace::Gothic))) / 2, 16000, {number});
 }
 
 void BookLayout::add(Piece piece)
@@ -100,7 +114,7 @@ void BookLayout::chapter(const QString &title)
     piece.keep_with_next = true;
     piece.height = line_height(chapter_size) + 360;
     piece.draw = [numbered, anchor = title](Pen &pen, int y) {
-        pen.font(chapter_size, TextFace::ProportionalGothic);
+        pen.font(chapter_size, TextFace::Gothic);
         pen.page().text(left, y, {numbered});
         const int rule = y + line_height(chapter_size) + 40;
         pen.page().line(left, rule, right, rule);
@@ -119,10 +133,10 @@ void BookLayout::heading(const QString &title)
     piece.keep_with_next = true;
     piece.height = line_height(heading_size);
     piece.draw = [numbered, anchor = chapter_anchor_ + u'/' + title](Pen &pen, int y) {
-        pen.font(heading_size, TextFace::ProportionalGothic);
+        pen.font(heading_size, TextFace::Gothic);
         const double baseline = y + (line_height(heading_size) - heading_size * 20) / 2
                                 + text_ascent(heading_size, TextFace::Mincho);
-        pen.page().text(left, int(baseline - text_ascent(heading_size, TextFace::ProportionalGothic)), {numbered});
+        pen.page().text(left, int(baseline - text_ascent(heading_size, TextFace::Gothic)), {numbered});
         pen.book.outline_.append({anchor, numbered, 2, pen.document_page(), y});
         pen.book.page_texts_[pen.document_page()] += numbered;
     };
@@ -134,11 +148,24 @@ void BookLayout::text_lines(const QString &text, double size, TextFace face, int
 {
     const auto reference = [this](const QString &anchor) {
         if (const auto found = known_.constFind(anchor); found != known_.constEnd())
-            return QStringLiteral("「%1」（%2 ページ）").arg(found->title).arg(found->page + 1);
+            return QStringLiteral("「%1」p.%2").arg(QString(found->title).replace(u'　', u' ')).arg(found->page + 1);
         unknown_.append(anchor);
-        return QStringLiteral("「00　%1」（00 ページ）").arg(anchor.section(u'/', -1));
+        return QStringLiteral("「00 %1」p.00").arg(anchor.section(u'/', -1));
     };
-    const QList<SetLine> lines = set_lines(styled(text, face, reference), size, width - indent);
+    // A paragraph does not end in a line of one or two characters ("分。"): it is set a little
+    // narrower until its last line holds more.
+    const StyledText styled_text = styled(unbreakable_values(text), face, reference);
+    const double em = size * 20;
+    QList<SetLine> lines = set_lines(styled_text, size, width - indent);
+    for (int narrower = 1; narrower <= 3 && lines.size() >= 2; ++narrower) {
+        QString last;
+        for (const SetRun &run : lines.last().runs)
+            last += run.text;
+        last.remove(QRegularExpression(QStringLiteral("[。、．，）」』\\s]")));
+        if (last.size() > 2)
+            break;
+        lines = set_lines(styled_text, size, width - indent - narrower * em);
+    }
     const qsizetype count = lines.size();
     for (qsizetype i = 0; i < count; ++i) {
         Piece piece;
@@ -182,7 +209,7 @@ void BookLayout::table(const Table &table)
     const qsizetype columns = table.header.size();
     QList<StyledText> header;
     for (const QString &cell : table.header)
-        header.append(styled(cell, TextFace::ProportionalGothic, reference));
+        header.append(styled(cell, TextFace::Gothic, reference));
     QList<QList<StyledText>> rows;
     for (const QStringList &row : table.rows) {
         QList<StyledText> cells;
@@ -214,7 +241,7 @@ void BookLayout::table(const Table &table)
             w = least[c] * width / least_sum;
         else
             w = least[c] + (width - least_sum) * (natural[c] - least[c]) / (natural_sum - least_sum);
-        widths[c] = int(w);
+        widths[c] = int(std::ceil(w)) + 2;
     }
 
     const auto row_piece = [widths](const QList<StyledText> &cells, bool is_header) {
@@ -287,7 +314,7 @@ void BookLayout::caption(const QString &caption)
 {
     const QString numbered = QStringLiteral("図 %1　").arg(++figure_number_) + caption;
     const auto reference = [](const QString &anchor) { return anchor; };
-    const QList<SetLine> lines = set_lines(styled(numbered, TextFace::ProportionalGothic, reference), caption_size, width);
+    const QList<SetLine> lines = set_lines(styled(numbered, TextFace::Gothic, reference), caption_size, width);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         Piece piece;
         piece.gap = i == 0 ? 80 : 0;
@@ -337,6 +364,9 @@ void BookLayout::image(const QImage &image, int image_width, const QString &capt
 
 void BookLayout::formula(const WorkedFormula &formula)
 {
+    // The text that introduces a formula stays with it.
+    if (!pieces_.empty())
+        pieces_.back().keep_with_next = true;
     const QSizeF size = drawing::worked_formula_size(formula);
     Piece piece;
     piece.gap = 140;

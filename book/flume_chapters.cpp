@@ -248,6 +248,7 @@ QString book_unit(const QString &screen_unit)
 
 QString input_check_text(const FlumeChapter &chapter, F input)
 {
+    const QString unchecked = QStringLiteral("確かめない（空欄は 0 として計算）");
     QStringList parts;
     for (const ChapterButton &button : chapter.buttons) {
         const flume::ButtonRules rules = flume::button_rules(button.calculation);
@@ -266,11 +267,11 @@ QString input_check_text(const FlumeChapter &chapter, F input)
         else if (const flume::InputRule *rule = find_rule(rules.silent, input))
             words = rule_words(*rule, QStringLiteral("b の結果をメッセージなしで空欄にする"));
         else
-            words = QStringLiteral("確かめない（空欄は 0 として計算）");
+            continue;
         parts.append(button.name.isEmpty() ? words : button.name + QStringLiteral("：") + words);
     }
-    parts.removeDuplicates();
-    return parts.join(u'\n');
+    // A value no button checks; where one button checks it, the lines name the button that does.
+    return parts.isEmpty() ? unchecked : parts.join(u'\n');
 }
 
 } // namespace book

@@ -12,23 +12,24 @@ namespace {
 using F = flume::Field;
 using flume::Page;
 
-// "θ = 90 度、φ = 30 度、…" for the inputs typed on a page; the shape's dimensions only when asked.
-QString typed_on(const QList<Quantity> &inputs, const ExampleRun &run, bool with_shape = false)
+// "θ = 90 度": a quantity with its value, never broken across lines.
+QString with_value(const Quantity &q, const ExampleRun &run)
+{
+    QString text = q.symbol + QStringLiteral("\u00a0=\u00a0") + run.sheet[q.field];
+    if (q.unit != QStringLiteral("－"))
+        text += QChar(0xa0) + q.unit;
+    return text;
+}
+
+// "θ = 90 度、φ = 30 度、…" for the inputs typed on a page: those not typed on an earlier one.
+QString typed_on(const QList<Quantity> &inputs, const ExampleRun &run, QList<F> &typed_before)
 {
     QStringList typed;
     for (const Quantity &q : inputs) {
-        if (flume::kind_of(q.field) != flume::FieldKind::Input)
+        if (flume::kind_of(q.field) != flume::FieldKind::Input || typed_before.contains(q.field))
             continue;
-        bool shape = false;
-        for (const Quantity &dimension : shape_dimensions())
-            shape = shape || dimension.field == q.field;
-        if (shape && !with_shape)
-            continue;
-        QString text = q.symbol + QStringLiteral(" = ") + run.sheet[q.field];
-        if (q.unit != QStringLiteral("－"))
-            text += u' ' + q.unit;
-        if (!typed.contains(text))
-            typed.append(text);
+        typed_before.append(q.field);
+        typed.append(with_value(q, run));
     }
     return typed.join(u'、');
 }
@@ -36,12 +37,8 @@ QString typed_on(const QList<Quantity> &inputs, const ExampleRun &run, bool with
 QString shown(const QList<Quantity> &results, const ExampleRun &run)
 {
     QStringList values;
-    for (const Quantity &q : results) {
-        QString text = q.symbol + QStringLiteral(" = ") + run.sheet[q.field];
-        if (q.unit != QStringLiteral("－"))
-            text += u' ' + q.unit;
-        values.append(text);
-    }
+    for (const Quantity &q : results)
+        values.append(with_value(q, run));
     return values.join(u'、');
 }
 
@@ -55,9 +52,9 @@ void window_figure(BookLayout &book, const BookMaterial &material, const QString
         problems.append(QStringLiteral("画面の図 %1 がありません").arg(name));
         return;
     }
-    // The picture at the size the window has on a screen of 96 dots per inch, within the text's width.
     const double dpi = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : 96;
-    const int natural = int(image.width() * 1440 / dpi);
+    // Three quarters of the size the window has on a screen, within the text's width.
+    const int natural = int(image.width() * 1440 / dpi * 0.75);
     book.image(image, std::min(width > 0 ? width : natural, int(BookLayout::width)), caption);
 }
 
@@ -71,6 +68,7 @@ void write_quick_start(BookLayout &book, const BookMaterial &material, QStringLi
     const FlumeChapter &case2 = chapter_of(Page::Case2);
     const FlumeChapter &case3 = chapter_of(Page::Case3);
 
+    QList<F> typed;
     book.chapter(QStringLiteral("操作の流れ"));
     book.paragraph(QStringLiteral(
         "本書の計算例の水路を、画面で順に計算する手順です。画面の図は、この版の Tavrel と Morvik が計算例を入力して"
@@ -83,13 +81,13 @@ void write_quick_start(BookLayout &book, const BookMaterial &material, QStringLi
     book.steps({QStringLiteral("計算画面は%1の状態で開きます。左欄の%2に、下の図を参考にして形状寸法を入力します："
                                "%3。")
                     .arg(quoted(flume::page_caption(Page::ShapeInput)), quoted(QStringLiteral("形状寸法（共通）")),
-                         typed_on(shape_dimensions(), run, true))},
+                         typed_on(shape_dimensions(), run, typed))},
                2);
     window_figure(book, material, QStringLiteral("flume-shape-input"), QStringLiteral("形状寸法を入力した計算画面"), problems);
 
     book.heading(QStringLiteral("主働土圧"));
     book.steps({QStringLiteral("%1のページボタンを押し、%2 を入力して%3を押します。%4 が表示されます。")
-                    .arg(quoted(flume::page_caption(Page::EarthPressure)), typed_on(earth.inputs, run),
+                    .arg(quoted(flume::page_caption(Page::EarthPressure)), typed_on(earth.inputs, run, typed),
                          quoted(QStringLiteral("計算")), shown(earth.results, run))},
                3);
     window_figure(book, material, QStringLiteral("flume-earth-pressure"), QStringLiteral("主働土圧のページ"), problems);
@@ -97,7 +95,7 @@ void write_quick_start(BookLayout &book, const BookMaterial &material, QStringLi
     book.heading(QStringLiteral("浮上り・支持力"));
     book.steps({QStringLiteral("%1のページボタンを押し、%2 を入力します。上の%3を押すと %4、下の%3を押すと %5 が"
                                "表示されます。")
-                    .arg(quoted(flume::page_caption(Page::UpliftBearing)), typed_on(bearing.inputs, run),
+                    .arg(quoted(flume::page_caption(Page::UpliftBearing)), typed_on(bearing.inputs, run, typed),
                          quoted(QStringLiteral("計算")), shown(uplift.results, run), shown(bearing.results, run))},
                4);
     window_figure(book, material, QStringLiteral("flume-uplift-bearing"), QStringLiteral("浮上り・支持力のページ"), problems);
@@ -105,12 +103,12 @@ void write_quick_start(BookLayout &book, const BookMaterial &material, QStringLi
     book.heading(QStringLiteral("ケース.1～3"));
     book.steps({QStringLiteral("%1のページボタンを押し、%2 を入力します。a の%3を押してから、b の%3を押します。"
                                "このページは縦に長いので、右のスクロールバーで下の部分を表示します。")
-                    .arg(quoted(flume::page_caption(Page::Case1)), typed_on(case1.inputs, run), quoted(QStringLiteral("計算")))},
+                    .arg(quoted(flume::page_caption(Page::Case1)), typed_on(case1.inputs, run, typed), quoted(QStringLiteral("計算")))},
                5);
     window_figure(book, material, QStringLiteral("flume-case1"), QStringLiteral("ケース.1 のページ（上の部分）"), problems);
     window_figure(book, material, QStringLiteral("flume-case1-lower"), QStringLiteral("ケース.1 のページ（下の部分）"), problems);
     book.steps({QStringLiteral("%1のページボタンを押し、%2 を入力して%3を押します。")
-                    .arg(quoted(flume::page_caption(Page::Case2)), typed_on(case2.inputs, run), quoted(QStringLiteral("計算"))),
+                    .arg(quoted(flume::page_caption(Page::Case2)), typed_on(case2.inputs, run, typed), quoted(QStringLiteral("計算"))),
                 QStringLiteral("%1のページボタンを押し、%2を押します。このページに入力はありません。%3 が表示されます。")
                     .arg(quoted(flume::page_caption(Page::Case3)), quoted(QStringLiteral("計算")), shown(case3.results, run))},
                6);

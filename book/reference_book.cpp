@@ -19,9 +19,9 @@ ReportPage title_page()
         page.font(size, face);
         page.text((BookLayout::left + BookLayout::right - int(text_width(text, size, face))) / 2, y, {text});
     };
-    centred(26, 3000, reference_book_title, TextFace::ProportionalGothic);
-    centred(16, 4300, common::program_title, TextFace::ProportionalGothic);
-    centred(14, 5000, common::program_version, TextFace::ProportionalGothic);
+    centred(26, 3000, reference_book_title, TextFace::Gothic);
+    centred(16, 4300, common::program_title, TextFace::Gothic);
+    centred(14, 5000, common::program_version, TextFace::Gothic);
     centred(12, 6000, QStringLiteral("プレキャストＵ型フルームの構造計算　操作と計算の手引き"), TextFace::Mincho);
     page.picture(Picture::FlumeSection,
                  (BookLayout::left + BookLayout::right - int(natural_size(Picture::FlumeSection).width())) / 2, 7200);
@@ -31,11 +31,15 @@ ReportPage title_page()
     return page;
 }
 
-int contents_lines_per_page() { return (BookLayout::bottom - contents_top) / contents_line; }
+// Lines on the first contents page, below its title, and on each page after it.
+int first_contents_lines() { return (BookLayout::bottom - contents_top) / contents_line; }
+int more_contents_lines() { return (BookLayout::bottom - BookLayout::top) / contents_line; }
 
 int contents_page_count(qsizetype entries)
 {
-    return std::max(1, int((entries + contents_lines_per_page() - 1) / contents_lines_per_page()));
+    if (entries <= first_contents_lines())
+        return 1;
+    return 1 + int((entries - first_contents_lines() + more_contents_lines() - 1) / more_contents_lines());
 }
 
 // The contents: each chapter and its sections with the page it starts on, joined by leader dots,
@@ -43,21 +47,22 @@ int contents_page_count(qsizetype entries)
 QList<ReportPage> contents_pages(const QList<OutlineEntry> &outline, QList<PageLink> &links)
 {
     QList<ReportPage> pages;
-    const int per_page = contents_lines_per_page();
     const int count = contents_page_count(outline.size());
+    int i = 0;
     for (int p = 0; p < count; ++p) {
         ReportPage page;
         BookLayout::add_page_frame(page, reference_book_title, QStringLiteral("目次"), 2 + p);
         if (p == 0) {
-            page.font(18, TextFace::ProportionalGothic);
+            page.font(18, TextFace::Gothic);
             page.text(BookLayout::left, BookLayout::top, {QStringLiteral("目次")});
             const int rule = BookLayout::top + line_height(18) + 40;
             page.line(BookLayout::left, rule, BookLayout::right, rule);
         }
-        int y = contents_top;
-        for (int i = p * per_page; i < outline.size() && i < (p + 1) * per_page; ++i) {
+        int y = p == 0 ? contents_top : BookLayout::top;
+        const int lines = p == 0 ? first_contents_lines() : more_contents_lines();
+        for (int n = 0; n < lines && i < outline.size(); ++n, ++i) {
             const OutlineEntry &entry = outline[i];
-            const TextFace face = entry.level == 1 ? TextFace::ProportionalGothic : TextFace::Mincho;
+            const TextFace face = entry.level == 1 ? TextFace::Gothic : TextFace::Mincho;
             const int x = BookLayout::left + (entry.level == 1 ? 0 : 500);
             const QString number = QString::number(entry.page + 1);
             const int number_x = BookLayout::right - int(text_width(number, contents_size, TextFace::Mincho));

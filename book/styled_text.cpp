@@ -38,7 +38,7 @@ StyledText styled(const QString &marked, TextFace face, const ReferenceText &ref
             append(pending, faces.last());
             pending.clear();
             if (c == screen_open)
-                faces.append(TextFace::ProportionalGothic);
+                faces.append(TextFace::Gothic);
             else if (c == code_open)
                 faces.append(TextFace::Mono);
             else if (faces.size() > 1)

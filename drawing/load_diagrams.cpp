@@ -195,11 +195,12 @@ void draw_earth_pressure_diagram(QPainter &painter, const QRectF &target)
     const double normal_out = theta - 90;  // the normal pointing into the soil
     const QPointF normal_end = polar(at, 1000, normal_out);
     canvas.dashed_line(at, normal_end);
-    const QPointF tail = polar(at, 1100, normal_out - delta);
+    // The soil settles against the wall: PA leans downwards from the normal.
+    const QPointF tail = polar(at, 1100, normal_out + delta);
     arrow(canvas, tail, at, 130);
-    canvas.text("PA", {tail.x() + 60, tail.y() + 40}, kLabel, Qt::AlignLeft | Qt::AlignTop);
-    arc(canvas, at, 750, normal_out - delta, normal_out);
-    canvas.text(QString::fromUtf8("δ"), polar(at, 880, normal_out - delta / 2), kLabel, Qt::AlignLeft | Qt::AlignVCenter);
+    canvas.text("PA", {tail.x() + 60, tail.y()}, kLabel, Qt::AlignLeft | Qt::AlignBottom);
+    arc(canvas, at, 750, normal_out, normal_out + delta);
+    canvas.text(QString::fromUtf8("δ"), polar(at, 880, normal_out + delta / 2), kLabel, Qt::AlignLeft | Qt::AlignVCenter);
     canvas.text(QString::fromUtf8("背面の土"), {4300, 2400}, kLabel, Qt::AlignHCenter | Qt::AlignVCenter);
 
     // H, the height of the wall.
