@@ -37,8 +37,9 @@ void write_installation_chapter(BookLayout &book)
                     {code(QStringLiteral("/usr/share/mime/packages/tavrel.xml")), QStringLiteral("ファイルの種類「Tavrelファイル」（*.tvl）")},
                 }});
     book.paragraph(QStringLiteral(
-        "Tavrel は Morvik と参考図書を、環境変数 curdir に指定されたフォルダー（指定がなければ現在のフォルダー）の下の "
-        "%1、次に Tavrel 自身のフォルダーの下の %1 の順に探します。%2 で、それぞれをどこに見つけたかが表示されます。")
+        "Tavrel は Morvik と参考図書を、まず Tavrel 自身のフォルダーの下の %1 から探します。そこにないときだけ、環境変数 "
+        "curdir が指すフォルダーの下の %1 を探します。ただし、そのフォルダーとファイルが本人か root のもので、ほかの人が"
+        "書き込めないときに限ります。作業中のフォルダーは探しません。%2 で、それぞれをどこに見つけたかが表示されます。")
                        .arg(code(QStringLiteral("file/")), code(QStringLiteral("tavrel --version"))));
     book.heading(QStringLiteral("削除"));
     book.paragraph(QStringLiteral("次のように入力すると、インストールされたものがすべて削除されます。"));

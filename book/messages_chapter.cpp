@@ -58,9 +58,14 @@ QList<Explanation> explanations()
         {QStringLiteral("アプリケーションは既に開かれています。"), QStringLiteral("Tavrel"),
          QStringLiteral("Tavrel が起動しているときに、もう一度起動したとき。"),
          QStringLiteral("OK を押すと、起動中の Tavrel が前面に出ます。そちらを使います。")},
+        {QStringLiteral("Tavrel が既に起動しているかどうかを確かめられませんでした。"), QStringLiteral("Tavrel"),
+         QStringLiteral("起動したとき、同時に一つだけ起動するための印（ロックファイル）を、自分の実行時フォルダーにも "
+                        "~/.cache/tavrel にも作れなかったとき。2 行目に理由が示されます。"),
+         QStringLiteral("理由に示されたフォルダーの所有者と権限を確かめます（ほかの人が書き込めるフォルダーは使いません）。")},
         {QStringLiteral("ファイルが見つかりません。"), QStringLiteral("Tavrel"),
          QStringLiteral("参考図書または Morvik が、探した場所（メッセージに示されます）のどこにもないとき。"),
-         QStringLiteral("パッケージをインストールし直します。環境変数 curdir を指定しているときは、その下に file/ があるか確かめます。")},
+         QStringLiteral("パッケージをインストールし直します。環境変数 curdir を使うときは、その下の file/ とファイルが"
+                        "自分か root のもので、ほかの人が書き込めないことを確かめます。")},
         {QStringLiteral("PDFファイルを開けませんでした。"), QStringLiteral("Tavrel"),
          QStringLiteral("参考図書はあるが、PDF の閲覧ソフトを起動できなかったとき。"),
          QStringLiteral("PDF の閲覧ソフト（evince、okular など）をインストールします。メッセージに示されたファイルを直接"
@@ -90,14 +95,35 @@ struct Reason {
     QString remedy;
 };
 
+// What to do about each reason a file message gives, by its text.
 QList<Reason> file_reasons()
 {
     return {
-        {common::describe_file_error(ENOENT), QStringLiteral("ファイルの名前と、そのフォルダーがあるかを確かめます。")},
-        {common::describe_file_error(EACCES), QStringLiteral("ファイルやフォルダーの権限を確かめるか、自分のフォルダーを選びます。")},
-        {common::describe_file_error(ENOSPC), QStringLiteral("不要なファイルを削除して空きを作るか、別のディスクに保存します。")},
-        {common::describe_file_error(EROFS), QStringLiteral("書き込める場所（自分のフォルダーなど）を選びます。")},
-        {common::describe_file_error(EISDIR), QStringLiteral("別の名前を付けます。")},
+        {QStringLiteral("ファイルまたはフォルダーが見つかりません。"), QStringLiteral("ファイルの名前と、そのフォルダーがあるかを確かめます。")},
+        {QStringLiteral("アクセスが拒否されました。"), QStringLiteral("ファイルやフォルダーの権限を確かめるか、自分のフォルダーを選びます。")},
+        {QStringLiteral("ディスクの空き領域が足りません。"), QStringLiteral("不要なファイルを削除して空きを作るか、別のディスクに保存します。")},
+        {QStringLiteral("ディスクの使用量の上限に達しました。"), QStringLiteral("不要なファイルを削除するか、管理者に上限を相談します。")},
+        {QStringLiteral("読み取り専用のファイルシステムです。"), QStringLiteral("書き込める場所（自分のフォルダーなど）を選びます。")},
+        {QStringLiteral("同じ名前のフォルダーがあります。"), QStringLiteral("別の名前を付けます。")},
+        {QStringLiteral("ファイル名が長すぎます。"), QStringLiteral("短い名前を付けます。")},
+        {QStringLiteral("シンボリックリンクが多すぎるか、循環しています。"), QStringLiteral("リンクの先を確かめるか、リンクでない名前を選びます。")},
+        {QStringLiteral("書き込み先のパイプやデバイスを読むプログラムがありません。"), QStringLiteral("読む側のプログラムを先に起動するか、通常のファイルを選びます。")},
+        {QStringLiteral("書き込み先のデバイスがありません。"), QStringLiteral("装置の接続を確かめるか、通常のファイルを選びます。")},
+        {QStringLiteral("書き込み先のパイプが閉じられました。"), QStringLiteral("読む側のプログラムを確かめます。")},
+        {QStringLiteral("ディスクの読み書きに失敗しました。"), QStringLiteral("ディスクや USB メモリの状態を確かめ、別の場所に保存します。")},
+        {QStringLiteral("ファイルが大きすぎます。"), QStringLiteral("別のディスクに保存します。")},
+        {QStringLiteral("ファイルが使用中です。"), QStringLiteral("そのファイルを使っているプログラムを閉じてから、もう一度行います。")},
+        {QStringLiteral("実行中のプログラムのファイルです。"), QStringLiteral("別の名前を付けます。")},
+        {QStringLiteral("同じ名前のファイルがあります。"), QStringLiteral("別の名前を付けるか、もう一度行います。")},
+        {QStringLiteral("別のドライブにまたがる移動はできません。"), QStringLiteral("もう一度行うか、別のフォルダーに保存します。")},
+        {QStringLiteral("開いているファイルが多すぎます。"), QStringLiteral("ほかのプログラムを閉じてから、もう一度行います。")},
+        {QStringLiteral("メモリが足りません。"), QStringLiteral("ほかのプログラムを閉じてから、もう一度行います。")},
+        {QStringLiteral("ファイルが一時的に使えません。"), QStringLiteral("少し待ってから、もう一度行います。")},
+        {QStringLiteral("この場所には書き込めません。"), QStringLiteral("自分のフォルダーなど、通常のフォルダーを選びます。")},
+        {QStringLiteral("このファイルシステムではできない操作です。"), QStringLiteral("自分のフォルダーなど、別の場所に保存します。")},
+        {QStringLiteral("ネットワーク上のファイルが見えなくなりました。"), QStringLiteral("ネットワークの接続を確かめ、開き直します。")},
+        {QStringLiteral("ネットワーク上のファイルの応答がありません。"), QStringLiteral("ネットワークの接続を確かめ、もう一度行います。")},
+        {QStringLiteral("書き込みが中断されました。"), QStringLiteral("もう一度行います。")},
         {inputfile::reason::not_a_file, QStringLiteral("Tavrelファイルを選びます（フォルダーや装置のファイルは開けません）。")},
         {inputfile::reason::too_large, QStringLiteral("選んだファイルが Tavrelファイルか確かめます。")},
     };
@@ -157,10 +183,20 @@ void write_messages_chapter(BookLayout &book, const BookMaterial &material, QStr
     book.heading(QStringLiteral("ファイルのメッセージの理由"));
     book.paragraph(QStringLiteral(
         "ファイルを開けなかったとき、保存できなかったときのメッセージは、2 行目にファイルの名前と、かっこの中に理由を"
-        "示します。理由は次のどれかです。ここにないものは、システムの言葉のまま示されます。"));
+        "示します。理由は次のどれかです。ここにないものは「ファイルの操作に失敗しました。」に続けて、システムの言葉で"
+        "示されます。"));
     Table reasons{{QStringLiteral("理由"), QStringLiteral("対処")}, {}};
-    for (const Reason &reason : file_reasons())
-        reasons.rows.append({screen(reason.text), reason.remedy});
+    const QList<Reason> remedies = file_reasons();
+    for (const QString &text : common::file_error_texts() + QStringList{inputfile::reason::not_a_file, inputfile::reason::too_large}) {
+        QString remedy;
+        for (const Reason &reason : remedies) {
+            if (reason.text == text)
+                remedy = reason.remedy;
+        }
+        if (remedy.isEmpty())
+            problems.append(QStringLiteral("ファイルの理由「%1」の対処がありません").arg(text));
+        reasons.rows.append({screen(text), remedy});
+    }
     book.table(reasons);
 }
 

@@ -3,6 +3,7 @@
 #include "drawing/picture.h"
 #include "drawing/picture_canvas.h"
 
+#include <QPainter>
 #include <QPainterPath>
 
 #include <cmath>
@@ -161,6 +162,7 @@ void draw_earth_pressure(Canvas &canvas, const Flume &f, double depth_y, double 
 void draw_earth_pressure_diagram(QPainter &painter, const QRectF &target)
 {
     Canvas canvas(painter, target, natural_size(Picture::EarthPressureDiagram));
+    canvas.painter().translate(-560, -40);
     const double theta = 80;  // drawn angles, not the example's
     const double slope = 12;
     const double delta = 20;
@@ -213,6 +215,7 @@ void draw_earth_pressure_diagram(QPainter &painter, const QRectF &target)
 void draw_case1_load_diagram(QPainter &painter, const QRectF &target)
 {
     Canvas canvas(painter, target, natural_size(Picture::Case1LoadDiagram));
+    canvas.painter().translate(0, -250);
     const Flume f;
     draw_flume(canvas, f);
     const double groundwater = 1900;
@@ -247,6 +250,7 @@ void draw_case1_load_diagram(QPainter &painter, const QRectF &target)
 void draw_case2_load_diagram(QPainter &painter, const QRectF &target)
 {
     Canvas canvas(painter, target, natural_size(Picture::Case2LoadDiagram));
+    canvas.painter().translate(-1000, -380);
     const Flume f;
     draw_flume(canvas, f);
     draw_inner_water(canvas, f, 2700);
@@ -256,6 +260,7 @@ void draw_case2_load_diagram(QPainter &painter, const QRectF &target)
 void draw_case3_load_diagram(QPainter &painter, const QRectF &target)
 {
     Canvas canvas(painter, target, natural_size(Picture::Case3LoadDiagram));
+    canvas.painter().translate(0, -380);
     const Flume f;
     draw_flume(canvas, f);
     draw_inner_water(canvas, f, 2700);

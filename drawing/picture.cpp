@@ -65,10 +65,11 @@ const PictureInfo picture_table[] = {
     {Picture::BarTable, "BarTable", {8010, 3015}},
     {Picture::BarTableSmall, "BarTableSmall", {5655, 2010}},
     {Picture::Schematic, "Schematic", {7875, 4950}},
-    {Picture::EarthPressureDiagram, "EarthPressureDiagram", {5400, 3400}},
-    {Picture::Case1LoadDiagram, "Case1LoadDiagram", {7200, 4300}},
-    {Picture::Case2LoadDiagram, "Case2LoadDiagram", {7200, 4300}},
-    {Picture::Case3LoadDiagram, "Case3LoadDiagram", {7200, 4300}},
+    // The figures of the book that show what the inputs of a page mean.
+    {Picture::EarthPressureDiagram, "EarthPressureDiagram", {4850, 3180}},
+    {Picture::Case1LoadDiagram, "Case1LoadDiagram", {7200, 4050}},
+    {Picture::Case2LoadDiagram, "Case2LoadDiagram", {4660, 3920}},
+    {Picture::Case3LoadDiagram, "Case3LoadDiagram", {5660, 3920}},
 };
 
 const PictureInfo *info(Picture picture)

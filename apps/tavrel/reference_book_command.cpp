@@ -7,6 +7,7 @@
 #include "common/command_line.h"
 #include "common/command_output.h"
 #include "common/safe_file_write.h"
+#include "common/same_file.h"
 #include "flume/flume_sheet.h"
 #include "gui/common/exit_question.h"
 #include "gui/print_dialog/print_dialog.h"
@@ -31,7 +32,9 @@ const char help_text[] =
     "描いたもの）。画面は使いません。図、メッセージの説明、参照先のどれかが欠けていると、その理由を示して\n"
     "書きません。--outline を付けると、1 行目に本の題名、続けて章ごとに「ページ<TAB>上端(pt)<TAB>章の題名」\n"
     "の行を OUT.txt に書きます（ビルドで PDF のしおりと題名を付けるのに使います）。\n"
-    "終了コード: 0 書けた / 2 引数の誤り、欠けているものがある、ファイルが書けない。\n"
+    "OUT.pdf や OUT.txt が - のときは標準出力に書き、ページ数の行は標準エラー出力に出します。\n"
+    "終了コード: 0 書けた / 2 引数の誤り、欠けているものがある、ファイルが書けない、OUT.pdf と OUT.txt が\n"
+    "同じファイル。\n"
     "\n"
     "Usage: tavrel --reference-book OUT.pdf --pictures DIR [--outline OUT.txt]\n"
     "\n"
@@ -42,8 +45,10 @@ const char help_text[] =
     "explanation or a reference's target is missing, says what and writes nothing. With --outline, also\n"
     "writes the book's title and then one line per chapter to OUT.txt: page (from 1), top in PDF points\n"
     "from the bottom of the page, and title, separated by tabs; the build turns them into the PDF's\n"
-    "bookmarks and title.\n"
-    "Exit status: 0 written; 2 wrong arguments, something missing, or a file that could not be written.\n";
+    "bookmarks and title. \"-\" for OUT.pdf or OUT.txt is the standard output; the line with the page\n"
+    "count then goes to standard error.\n"
+    "Exit status: 0 written; 2 wrong arguments, something missing, a file that could not be written, or\n"
+    "OUT.pdf and OUT.txt naming the same file.\n";
 
 int fail(const QString &reason)
 {
@@ -66,6 +71,7 @@ QList<book::WindowMessage> window_messages()
     const QString both = QStringLiteral("Tavrel・Morvik");
     return {
         {shell::already_running_message, tavrel, tavrel},
+        {shell::lock_failed_message, tavrel, tavrel},
         {shell::message::file_not_found, shell::message::companion_title, tavrel},
         {shell::message::pdf_not_opened, shell::message::companion_title, tavrel},
         {shell::message::program_not_started, shell::message::companion_title, tavrel},
@@ -105,8 +111,10 @@ int run(int argc, char *argv[], const common::CommandLine &line)
         return fail(QStringLiteral("OUT.pdf が必要です / OUT.pdf expected (--help)"));
     if (!line.has(QStringLiteral("--pictures")))
         return fail(QStringLiteral("--pictures DIR が必要です / --pictures DIR expected (--help)"));
-    const QString &pdf_path = line.operands[0];
-    const QString outline_path = line.values.value(QStringLiteral("--outline"));
+    const QString pdf_path = common::output_file(line.operands[0]);
+    const QString outline_path = common::output_file(line.values.value(QStringLiteral("--outline")));
+    if (!outline_path.isEmpty() && common::is_same_file(pdf_path, outline_path))
+        return fail(outline_path + QStringLiteral(": OUT.pdf と同じファイルです / the outline is OUT.pdf"));
 
     const auto app = printing::start_report_application(argc, argv);
 
@@ -149,7 +157,8 @@ int run(int argc, char *argv[], const common::CommandLine &line)
         if (const common::FileResult written = common::write_file_safely(outline_path, lines.toUtf8()); !written)
             return fail(outline_path + QStringLiteral(": ") + written.reason);
     }
-    common::write_utf8(stdout, pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
+    common::write_utf8(common::line_stream({pdf_path, outline_path}),
+                       pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "gui/tavrel/companion_files.h"
 
+#include "common/file_names.h"
 #include "gui/common/window_messages.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,9 @@
 #include <QProcess>
 #include <QUrl>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace shell {
 
 QString companion_directory()
@@ -17,23 +21,55 @@ QString companion_directory()
     return curdir.isEmpty() ? QDir::currentPath() : curdir;
 }
 
+namespace {
+
+// Belongs to the user or to root, and nobody else may change it.
+bool is_trusted(const QString &path)
+{
+    struct stat status {};
+    return ::stat(common::native_name(path).constData(), &status) == 0
+           && (status.st_uid == ::geteuid() || status.st_uid == 0) && (status.st_mode & 022) == 0;
+}
+
+// "curdir" decides which program Tavrel runs only where nobody but the user or root could have put
+// it: the folder, each folder below it on the way and the file itself.
+bool is_trusted_below(const QString &folder, const QString &relative_path)
+{
+    QString path = folder;
+    if (!is_trusted(path))
+        return false;
+    for (const QString &part : relative_path.split(u'/')) {
+        path += u'/' + part;
+        if (!is_trusted(path))
+            return false;
+    }
+    return true;
+}
+
+QString below(const QString &folder, const QString &relative_path)
+{
+    return QDir::cleanPath(QDir(folder).absoluteFilePath(relative_path));
+}
+
+} // namespace
+
 QStringList companion_candidates(const QString &relative_path)
 {
-    QStringList candidates;
-    for (const QString &dir : {companion_directory(), QCoreApplication::applicationDirPath()}) {
-        const QString path = QDir::cleanPath(QDir(dir).absoluteFilePath(relative_path));
-        if (!candidates.contains(path))
-            candidates.append(path);
-    }
+    QStringList candidates{below(QCoreApplication::applicationDirPath(), relative_path)};
+    const QString curdir = qEnvironmentVariable("curdir");
+    if (!curdir.isEmpty() && !candidates.contains(below(curdir, relative_path)))
+        candidates.append(below(curdir, relative_path));
     return candidates;
 }
 
 QString find_companion(const QString &relative_path)
 {
-    for (const QString &path : companion_candidates(relative_path)) {
-        if (QFileInfo(path).isFile())
-            return path;
-    }
+    const QStringList candidates = companion_candidates(relative_path);
+    if (QFileInfo(candidates[0]).isFile())
+        return candidates[0];
+    if (candidates.size() > 1 && QFileInfo(candidates[1]).isFile()
+        && is_trusted_below(qEnvironmentVariable("curdir"), relative_path))
+        return candidates[1];
     return {};
 }
 

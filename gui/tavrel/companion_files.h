@@ -15,11 +15,13 @@ inline const QString morvik_path = QStringLiteral("file/morvik");
 // "curdir", or the current directory when it is unset or empty.
 QString companion_directory();
 
-// Where a companion may be, in the order tried: below the companion directory, then below the
-// directory of the running program, so that the programs work wherever they are started.
+// Where a companion may be, in the order tried: below the folder of the running program (its
+// installation), then below "curdir" when it is set. The current folder is not searched: a program
+// found there would be one that whoever made the folder put there.
 QStringList companion_candidates(const QString &relative_path);
 
-// The first candidate that exists, or an empty text.
+// The first candidate that exists, or an empty text. One below "curdir" counts only when that folder,
+// the folders on the way and the file belong to the user or root and nobody else may write them.
 QString find_companion(const QString &relative_path);
 
 // Opens the reference book with the desktop's PDF viewer. A missing file or a viewer that cannot
