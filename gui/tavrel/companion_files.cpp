@@ -4,11 +4,11 @@
 #include "gui/common/window_messages.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
+#include <QWidget>
 #include <QProcess>
-#include <QUrl>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -80,6 +80,21 @@ void report(QWidget *owner, const QString &text, const QStringList &paths)
     widgets::warning_box(owner, text + QLatin1Char('\n') + paths.join(QLatin1Char('\n')), message::companion_title);
 }
 
+// Whether the desktop has a program for PDF files, as xdg-open would choose it. Unknown (true) when
+// xdg-mime cannot be asked: xdg-open then says itself whether it could open the file.
+bool pdf_viewer_registered()
+{
+    QProcess query;
+    query.setStandardErrorFile(QProcess::nullDevice());
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/pdf")});
+    if (!query.waitForFinished(5000)) {
+        query.kill();
+        query.waitForFinished();
+        return true;
+    }
+    return query.exitStatus() != QProcess::NormalExit || !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
 } // namespace
 
 void open_reference_pdf(QWidget *owner)
@@ -89,8 +104,32 @@ void open_reference_pdf(QWidget *owner)
         report(owner, message::file_not_found, companion_candidates(reference_pdf_path));
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        report(owner, message::pdf_not_opened, {path});
+    if (!pdf_viewer_registered()) {
+        report(owner, message::pdf_not_opened + u'\n' + message::no_pdf_viewer, {path});
+        return;
+    }
+    // xdg-open, unlike a desktop service call that reports success once it has started, ends with a
+    // failure status when the viewer cannot be started; it may also run as long as the viewer does,
+    // so it is watched without waiting. It has no parent, so that Tavrel's end does not kill it.
+    auto *opener = new QProcess;
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    opener->setStandardErrorFile(QProcess::nullDevice());
+    const QPointer<QWidget> window = owner;
+    const auto failed = [opener, window, path] {
+        report(window, message::pdf_not_opened, {path});
+        opener->deleteLater();
+    };
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [opener, failed](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            failed();
+    });
+    QObject::connect(opener, &QProcess::finished, opener, [opener, failed](int status, QProcess::ExitStatus how) {
+        if (how != QProcess::NormalExit || status != 0)
+            failed();
+        else
+            opener->deleteLater();
+    });
+    opener->start(QStringLiteral("xdg-open"), {path});
 }
 
 void start_morvik(QWidget *owner, const QStringList &arguments)

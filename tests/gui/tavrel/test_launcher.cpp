@@ -78,6 +78,7 @@ private slots:
     void windows_live_on_their_own_and_start_afresh();
     void companions_are_looked_for_beside_the_program_then_in_curdir_data();
     void companions_are_looked_for_beside_the_program_then_in_curdir();
+    void reference_book_button_opens_the_book_beside_the_program_data();
     void reference_book_button_opens_the_book_beside_the_program();
     void morvik_starts_in_the_companion_directory();
     void morvik_that_cannot_start_is_reported_data();
@@ -186,20 +187,57 @@ void TestLauncher::companions_are_looked_for_beside_the_program_then_in_curdir()
     QCOMPARE(shell::find_companion(relative), want);
 }
 
+void TestLauncher::reference_book_button_opens_the_book_beside_the_program_data()
+{
+    QTest::addColumn<QByteArray>("default_viewer");  // what xdg-mime answers for application/pdf
+    QTest::addColumn<int>("opener_status");          // how xdg-open ends
+    QTest::addColumn<QString>("message");            // before the book's path; empty for none
+    QTest::newRow("viewer opens the book") << QByteArray("org.gnome.Evince.desktop") << 0 << "";
+    QTest::newRow("no program for PDF files") << QByteArray() << 0
+                                              << "PDFファイルを開けませんでした。\nPDFファイルを表示するプログラムが登録されていません。";
+    QTest::newRow("viewer that cannot start") << QByteArray("broken.desktop") << 4 << "PDFファイルを開けませんでした。";
+}
+
 void TestLauncher::reference_book_button_opens_the_book_beside_the_program()
 {
+    QFETCH(QByteArray, default_viewer);
+    QFETCH(int, opener_status);
+    QFETCH(QString, message);
+    // xdg-mime and xdg-open of the desktop, stood in for on the PATH.
     QTemporaryDir dir;
+    const QString record = dir.filePath(QStringLiteral("opened.txt"));
+    write_file(dir.filePath(QStringLiteral("bin/xdg-mime")), "#!/bin/sh\necho '" + default_viewer + "'\n", true);
+    test_support::write_recording_program(dir.filePath(QStringLiteral("bin/record-open")), record);
+    write_file(dir.filePath(QStringLiteral("bin/xdg-open")),
+               QStringLiteral("#!/bin/sh\n'%1' \"$@\"\nexit %2\n").arg(dir.filePath(QStringLiteral("bin/record-open"))).arg(opener_status).toUtf8(),
+               true);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", dir.filePath(QStringLiteral("bin")).toLocal8Bit() + ':' + path);
     qputenv("curdir", dir.path().toLocal8Bit());
     auto *launcher = new Launcher;
     launcher->show();
     test_support::BoxAnswer box;
     QTest::mouseClick(launcher->findChild<QToolButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-    // The offscreen platform has no PDF viewer: the book the build wrote beside the program is found,
-    // and the viewer that cannot be started is reported with its path.
-    QVERIFY(box.seen);
-    QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.text, QStringLiteral("PDFファイルを開けませんでした。\n%1")
-                           .arg(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("file/Tavrel.pdf"))));
+
+    // The book the build wrote beside the program is the one opened or named.
+    const QString book = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("file/Tavrel.pdf"));
+    if (default_viewer.isEmpty()) {
+        QVERIFY(box.seen);
+        QVERIFY(test_support::recorded_starts(record).isEmpty());
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(test_support::recorded_starts(record).size(), 1, 10000);
+        QCOMPARE(test_support::recorded_starts(record).first().mid(1), QStringList{book});
+        if (!message.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(box.seen, 10000);
+        else
+            QTest::qWait(200);
+    }
+    qputenv("PATH", path);
+    QCOMPARE(box.seen > 0, !message.isEmpty());
+    if (!message.isEmpty()) {
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.text, message + u'\n' + book);
+    }
 }
 
 void TestLauncher::morvik_starts_in_the_companion_directory()
