@@ -67,7 +67,13 @@ QList<Explanation> explanations()
          QStringLiteral("パッケージをインストールし直します。環境変数 curdir を使うときは、その下の file/ とファイルが"
                         "自分か root のもので、ほかの人が書き込めないことを確かめます。")},
         {QStringLiteral("PDFファイルを開けませんでした。"), QStringLiteral("Tavrel"),
-         QStringLiteral("参考図書はあるが、PDF の閲覧ソフトを起動できなかったとき。"),
+         QStringLiteral("参考図書はあるが、PDF の閲覧ソフトを起動できなかったとき、または閲覧ソフトがすぐに失敗して"
+                        "終わったとき。"),
+         QStringLiteral("PDF の閲覧ソフト（evince、okular など）をインストールします。メッセージに示されたファイルを直接"
+                        "開くこともできます。")},
+        {QStringLiteral("PDFファイルを表示するプログラムが登録されていません。"), QStringLiteral("Tavrel"),
+         QStringLiteral("参考図書を開くとき、デスクトップに PDF ファイルを開くプログラムが決められていないとき。"
+                        "2 行目に参考図書の場所が示されます。"),
          QStringLiteral("PDF の閲覧ソフト（evince、okular など）をインストールします。メッセージに示されたファイルを直接"
                         "開くこともできます。")},
         {QStringLiteral("プログラムを起動できませんでした。"), QStringLiteral("Tavrel"),

@@ -74,6 +74,7 @@ QList<book::WindowMessage> window_messages()
         {shell::lock_failed_message, tavrel, tavrel},
         {shell::message::file_not_found, shell::message::companion_title, tavrel},
         {shell::message::pdf_not_opened, shell::message::companion_title, tavrel},
+        {shell::message::no_pdf_viewer, shell::message::companion_title, tavrel},
         {shell::message::program_not_started, shell::message::companion_title, tavrel},
         {shell::message::folder_not_found, shell::message::companion_title, tavrel},
         {print_dialog::message::print_failed, print_dialog::message::title, both},
