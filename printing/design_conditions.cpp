@@ -1,6 +1,6 @@
 #include "document/document_data.h"
 #include "printing/document_pages.h"
-#include "printing/text_wrap.h"
+#include "printing/text_measure.h"
 
 namespace printing {
 

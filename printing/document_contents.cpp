@@ -1,5 +1,5 @@
 #include "printing/document_pages.h"
-#include "printing/text_wrap.h"
+#include "printing/text_measure.h"
 
 namespace printing {
 

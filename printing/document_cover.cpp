@@ -1,7 +1,7 @@
 #include "common/program_title.h"
 #include "document/document_data.h"
 #include "printing/document_pages.h"
-#include "printing/text_wrap.h"
+#include "printing/text_measure.h"
 
 namespace printing {
 

@@ -1,7 +1,7 @@
 #include "printing/document_frame.h"
 
 #include "printing/page_extents.h"
-#include "printing/text_wrap.h"
+#include "printing/text_measure.h"
 
 #include <algorithm>
 

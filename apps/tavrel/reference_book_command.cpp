@@ -1,47 +1,118 @@
 #include "apps/tavrel/reference_book_command.h"
 
+#include "apps/tavrel/check_output.h"
+#include "apps/tavrel/tavrel_commands.h"
+#include "book/reference_book.h"
+#include "book/worked_example.h"
 #include "common/command_line.h"
 #include "common/command_output.h"
-#include "book/reference_book.h"
+#include "flume/flume_sheet.h"
+#include "gui/common/exit_question.h"
+#include "gui/print_dialog/print_dialog.h"
+#include "gui/tavrel/companion_files.h"
+#include "gui/tavrel/single_instance.h"
 #include "printing/pdf_output.h"
 #include "printing/report_application.h"
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
 
 namespace {
 
 const char help_text[] =
-    "使い方: tavrel --reference-book OUT.pdf\n"
+    "使い方: tavrel --reference-book OUT.pdf --pictures DIR\n"
     "\n"
     "ランチャーの「参考図書：「Tavrel」(PDF)」とヘルプの「Tavrel(PDF)」が開く参考図書を、報告書と同じ描き方で\n"
-    "A4 の PDF にして OUT.pdf に書きます。計算例の値、メッセージ、式の図はこのプログラム自身のものです。\n"
-    "章と節はしおりになります。画面は使いません。\n"
+    "A4 の PDF にして OUT.pdf に書きます。計算例の値、確かめる条件、メッセージ、式の図、コマンドの説明は\n"
+    "このプログラムと Morvik 自身のものです。画面の図は DIR から読みます（tavrel --window-pictures DIR で\n"
+    "描いたもの）。画面は使いません。図、メッセージの説明、参照先のどれかが欠けていると、その理由を示して\n"
+    "書きません。章と節は PDF のしおりに、目次と参照はリンクになります。\n"
     "OUT.pdf が - のときは標準出力に書き、ページ数の行は標準エラー出力に出します。\n"
-    "終了コード: 0 書けた / 2 引数の誤り、ファイルが書けない。\n"
+    "終了コード: 0 書けた / 2 引数の誤り、欠けているものがある、ファイルが書けない。\n"
     "\n"
-    "Usage: tavrel --reference-book OUT.pdf\n"
+    "Usage: tavrel --reference-book OUT.pdf --pictures DIR\n"
     "\n"
     "Writes the reference book that the launcher's first button and the help menu open, drawn by the\n"
-    "report renderer, as an A4 PDF to OUT.pdf; its worked examples, messages and formula pictures are\n"
-    "this program's own. Its chapters and their sections are the PDF's bookmarks. Needs no display.\n"
-    "\"-\" for OUT.pdf is the standard output; the line with the page count then goes to standard error.\n"
-    "Exit status: 0 written; 2 wrong arguments or a file that could not be written.\n";
+    "report renderer, as an A4 PDF to OUT.pdf; its worked examples, stated rules, messages, formulas and\n"
+    "command help are this program's and Morvik's own. The pictures of the windows are read from DIR\n"
+    "(as tavrel --window-pictures DIR draws them). Needs no display. When a picture, a message's\n"
+    "explanation or a reference's target is missing, says what and writes nothing. The chapters and\n"
+    "their sections are the PDF's bookmarks, the contents and the references its links. \"-\" for\n"
+    "OUT.pdf is the standard output; the line with the page count then goes to standard error.\n"
+    "Exit status: 0 written; 2 wrong arguments, something missing or a file that could not be written.\n";
 
 int fail(const QString &reason)
 {
     return common::command_failure(QStringLiteral("tavrel --reference-book"), reason, 2);
 }
 
+// The pictures `tavrel --window-pictures` drew, by their names.
+QHash<QString, QImage> window_pictures(const QDir &dir)
+{
+    QHash<QString, QImage> pictures;
+    for (const QString &file : dir.entryList({QStringLiteral("*.png")}, QDir::Files))
+        pictures.insert(QFileInfo(file).completeBaseName(), QImage(dir.filePath(file)));
+    return pictures;
+}
 
-// The book's title and its bookmarks: each chapter, and below it its sections, each opening a
-// little above its title.
-printing::PdfDescription outline(const book::ReferenceBook &book)
+// The message boxes of the windows, as the windows' own code has them.
+QList<book::WindowMessage> window_messages()
+{
+    const QString tavrel = QStringLiteral("Tavrel");
+    const QString both = QStringLiteral("Tavrel・Morvik");
+    return {
+        {shell::already_running_message, tavrel, tavrel},
+        {shell::lock_failed_message, tavrel, tavrel},
+        {shell::message::file_not_found, shell::message::companion_title, tavrel},
+        {shell::message::pdf_not_opened, shell::message::companion_title, tavrel},
+        {shell::message::no_pdf_viewer, shell::message::companion_title, tavrel},
+        {shell::message::program_not_started, shell::message::companion_title, tavrel},
+        {shell::message::folder_not_found, shell::message::companion_title, tavrel},
+        {print_dialog::message::print_failed, print_dialog::message::title, both},
+        {print_dialog::message::pdf_not_saved, print_dialog::message::title, both},
+        {widgets::exit_question_text, widgets::exit_question_title, both},
+    };
+}
+
+// The help of Tavrel's commands from its own table, and Morvik's as Morvik prints it.
+QList<book::CommandHelp> command_help(QString &problem)
+{
+    QList<book::CommandHelp> help;
+    const common::ProgramCommands tavrel = tavrel_commands();
+    help.append({QStringLiteral("tavrel"), QString::fromUtf8(tavrel.help_text)});
+    for (const common::ProgramCommand &command : tavrel.commands)
+        help.append({QStringLiteral("tavrel ") + command.option, QString::fromUtf8(command.help_text)});
+    const QString morvik = shell::find_companion(shell::morvik_path);
+    for (const QStringList &arguments : {QStringList{}, QStringList{QStringLiteral("--check")},
+                                         QStringList{QStringLiteral("--pdf")}}) {
+        QProcess process;
+        process.start(morvik, arguments + QStringList{QStringLiteral("--help")});
+        if (morvik.isEmpty() || !process.waitForFinished(30000) || process.exitCode() != 0) {
+            problem = QStringLiteral("Morvik の説明を読めません / cannot read Morvik's help");
+            continue;
+        }
+        help.append({(QStringList{QStringLiteral("morvik")} + arguments).join(u' '),
+                     QString::fromUtf8(process.readAllStandardOutput())});
+    }
+    return help;
+}
+
+// The book's title, its chapters and sections as two levels of bookmarks, and its contents lines
+// and references as links, each opening a little above the title of the part it leads to.
+printing::PdfDescription pdf_description(const book::ReferenceBook &book)
 {
     constexpr int above = 120;
     printing::PdfDescription description;
     description.title = book::reference_book_title;
-    for (const book::Chapter &chapter : book.chapters) {
-        description.bookmarks.append({chapter.title, chapter.page, chapter.top - above, 0});
-        for (const book::Section &section : chapter.sections)
-            description.bookmarks.append({section.title, section.page, section.top - above, 1});
+    QHash<QString, book::OutlineEntry> parts;
+    for (const book::OutlineEntry &entry : book.outline) {
+        description.bookmarks.append({entry.title, entry.page, entry.top - above, entry.level - 1});
+        parts.insert(entry.anchor, entry);
+    }
+    for (const book::PageLink &link : book.links) {
+        if (const auto part = parts.constFind(link.anchor); part != parts.cend())
+            description.links.append({link.page, link.rect, part->page, part->top - above});
     }
     return description;
 }
@@ -50,13 +121,35 @@ int run(int argc, char *argv[], const common::CommandLine &line)
 {
     if (line.operands.size() != 1)
         return fail(QStringLiteral("OUT.pdf が必要です / OUT.pdf expected (--help)"));
+    if (!line.has(QStringLiteral("--pictures")))
+        return fail(QStringLiteral("--pictures DIR が必要です / --pictures DIR expected (--help)"));
     const QString pdf_path = common::output_file(line.operands[0]);
 
     const auto app = printing::start_report_application(argc, argv);
 
-    const book::ReferenceBook book = book::reference_book();
+    book::BookMaterial material;
+    material.windows = window_pictures(QDir(line.values.value(QStringLiteral("--pictures"))));
+    material.window_messages = window_messages();
+    QString problem;
+    material.commands = command_help(problem);
+    if (!problem.isEmpty())
+        return fail(problem);
+    // `tavrel --check` and `--check --json` on the worked example's file, as they print it.
+    flume::FlumeSheet sheet;
+    common::MessageRecorder recorder;
+    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, book::example_input_texts(), recorder);
+    QList<PageMessage> messages;
+    for (const common::Message &message : recorder.messages)
+        messages.append({sheet.current_page(), message});
+    const CheckedFile example{QStringLiteral("example.tvl"), sheet, outcome, messages};
+    material.check_output = plain_report(example);
+    material.check_json = QString::fromUtf8(json_report(example));
+
+    const book::ReferenceBook book = book::reference_book(material);
+    if (!book.problems.isEmpty())
+        return fail(QStringLiteral("参考図書が完全ではありません / the book is incomplete:\n  ") + book.problems.join(QStringLiteral("\n  ")));
     QString error;
-    if (!printing::write_report_pdf(pdf_path, book.pages, outline(book), &error))
+    if (!printing::write_report_pdf(pdf_path, book.pages, pdf_description(book), &error))
         return fail(pdf_path + QStringLiteral(": ") + error);
     common::write_utf8(common::line_stream({pdf_path}),
                        pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));

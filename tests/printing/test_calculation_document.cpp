@@ -60,8 +60,8 @@ QStringList texts(const printing::ReportPage &page)
     return all;
 }
 
-// The page's pixels that carry ink, at 96 dpi, widened by one pixel all round.
-QImage ink(const printing::ReportPage &page)
+// The page drawn on A4 at 96 dpi.
+QImage rendered(const printing::ReportPage &page)
 {
     QImage image(11906 / 15, 16838 / 15, QImage::Format_Grayscale8);
     image.setDotsPerMeterX(qRound(96 / 0.0254));
@@ -71,6 +71,13 @@ QImage ink(const printing::ReportPage &page)
         QPainter painter(&image);
         printing::render_report(painter, page);
     }
+    return image;
+}
+
+// The page's pixels that carry ink, widened by one pixel all round.
+QImage ink(const printing::ReportPage &page)
+{
+    const QImage image = rendered(page);
     QImage widened(image.size(), QImage::Format_Grayscale8);
     widened.fill(255);
     for (int y = 1; y + 1 < image.height(); ++y)
@@ -152,7 +159,7 @@ private slots:
             if (number == 0)
                 continue;
             const printing::ReportPage report = printing::flume_report(page, printing::page_snapshot(*built.sheet, page));
-            QCOMPARE(pages[number + 1].steps.mid(0, report.steps.size()), report.steps);
+            QVERIFY(rendered(printing::ReportPage{pages[number + 1].steps.mid(0, report.steps.size())}) == rendered(report));
         }
     }
 

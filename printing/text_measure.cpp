@@ -1,4 +1,4 @@
-#include "printing/text_wrap.h"
+#include "printing/text_measure.h"
 
 #include "drawing/report_font.h"
 
@@ -24,21 +24,21 @@ const QImage &twip_device()
     return device;
 }
 
-QFont twip_font(double point_size)
+QFont twip_font(double point_size, drawing::TextFace face = drawing::TextFace::Gothic)
 {
-    return QFont(drawing::report_font(point_size), &twip_device());
+    return QFont(drawing::text_font(face, point_size), &twip_device());
 }
 
 } // namespace
 
-double text_width(const QString &text, double point_size)
+double text_width(const QString &text, double point_size, drawing::TextFace face)
 {
-    return QFontMetricsF(twip_font(point_size), &twip_device()).horizontalAdvance(text);
+    return QFontMetricsF(twip_font(point_size, face), &twip_device()).horizontalAdvance(text);
 }
 
-double text_height(double point_size)
+double text_height(double point_size, drawing::TextFace face)
 {
-    const QFontMetricsF metrics(twip_font(point_size), &twip_device());
+    const QFontMetricsF metrics(twip_font(point_size, face), &twip_device());
     return metrics.ascent() + metrics.descent();
 }
 
@@ -47,11 +47,8 @@ QStringList wrap_text(const QString &text, double point_size, int width)
     QStringList lines;
     const QFont font = twip_font(point_size);
     for (const QString &paragraph : text.split(u'\n')) {
-        if (paragraph.isEmpty()) {
-            if (!text.isEmpty())
-                lines.append(QString());
+        if (paragraph.isEmpty())
             continue;
-        }
         QTextLayout layout(paragraph, font, &twip_device());
         QTextOption option;
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
