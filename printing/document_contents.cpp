@@ -29,17 +29,23 @@ ContentsPage document_contents(const QList<ContentsLine> &lines)
     page.font(line_size);
     const QString dot = QStringLiteral("・");
     const double dot_width = text_width(dot, line_size);
+    // The dots of every line stand in the same columns, the last one ending here before a page
+    // number of one figure and a column earlier before a wider one.
+    const double dots_right = page_right - text_width(QStringLiteral("0"), line_size) - dots_gap;
     int y = first_line;
     for (const ContentsLine &line : lines) {
         const QString right_text = line.page > 0 ? QString::number(line.page) : QStringLiteral("未計算");
         const double right_width = text_width(right_text, line_size);
         const double title_end = title_x + text_width(line.title, line_size);
         // As many dots as fill the room between the title and the page number.
-        const int dots = int((page_right - right_width - dots_gap - title_end - dots_gap) / dot_width);
+        double dots_end = dots_right;
+        while (dots_end > page_right - right_width - dots_gap)
+            dots_end -= dot_width;
+        const int dots = int((dots_end - title_end - dots_gap) / dot_width);
         page.text(number_x, y, {line.number});
         page.text(title_x, y, {line.title});
         if (dots > 0)
-            page.text(int(page_right - right_width - dots_gap - dots * dot_width), y, {dot.repeated(dots)});
+            page.text(int(dots_end - dots * dot_width), y, {dot.repeated(dots)});
         page.text(int(page_right - right_width), y, {right_text});
         contents.areas.append(QRect(number_x, y - 60, page_right - number_x, int(text_height(line_size)) + 120));
         y += line_step;
