@@ -1,5 +1,6 @@
 #include "common/safe_file_write.h"
 
+#include "tests/support/failing_calls.h"
 #include "tests/support/small_file_system.h"
 
 #include <QDir>
@@ -213,3 +214,47 @@ INSTANTIATE_TEST_SUITE_P(
         WriteRow{"ClosedFolderNewFile", Target::New, Disk::Plenty, true, small,
                  QStringLiteral("アクセスが拒否されました。")}),
     [](const testing::TestParamInfo<WriteRow> &info) { return std::string(info.param.name); });
+
+namespace {
+
+enum class Start { NewFile, EarlierFile, FolderTakesNoNewFile };
+
+class EveryCallFails : public testing::TestWithParam<std::tuple<test_support::CallFailure, Start>>
+{
+};
+
+std::string every_call_row_name(const testing::TestParamInfo<EveryCallFails::ParamType> &info)
+{
+    const char *const starts[] = {"NewFile", "EarlierFile", "FolderTakesNoNewFile"};
+    return test_support::row_name(std::get<0>(info.param)) + '_' + starts[int(std::get<1>(info.param))];
+}
+
+} // namespace
+
+// Each system call of a save fails in turn; the earlier file survives every failure, or the save
+// works round it and writes the whole file.
+TEST_P(EveryCallFails, KeepsTheEarlierFileOrWritesTheWholeNewOne)
+{
+    const auto &[failure, start] = GetParam();
+    QTemporaryDir scratch;
+    const test_support::SaveTarget target{scratch.filePath(QStringLiteral("folder")), QStringLiteral("report.tvl"),
+                                          start == Start::NewFile ? std::nullopt : std::optional(earlier)};
+    const QString path = target.folder + QStringLiteral("/report.tvl");
+    const QByteArray bytes = "\"0.2\",\"0.15\"\r\n";
+    // The temporary file is refused, as in a folder where the user may write the file but make none.
+    const QString prefix = start == Start::FolderTakesNoNewFile ? QStringLiteral("open:1:%1").arg(EACCES) : QString();
+    const QStringList problems = test_support::walk_call_failures(
+        failure, target,
+        [&] {
+            const common::FileResult result = common::write_file_safely(path, bytes);
+            return test_support::SaveOutcome{result.ok, result.reason};
+        },
+        [&](const QByteArray &now) { return now == bytes; }, prefix);
+    EXPECT_EQ(problems.join(u'\n').toStdString(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Calls, EveryCallFails,
+                         testing::Combine(testing::ValuesIn(test_support::call_failures()),
+                                          testing::Values(Start::NewFile, Start::EarlierFile,
+                                                          Start::FolderTakesNoNewFile)),
+                         every_call_row_name);
