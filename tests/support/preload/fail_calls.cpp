@@ -151,11 +151,10 @@ int path_failure(Kind kind, int dirfd, const char *path, int other_dirfd = AT_FD
     return failure(kind, path_in_folder(dirfd, path) || path_in_folder(other_dirfd, other), -1);
 }
 
-int fsync_failure(int fd)
+Kind fsync_kind(int fd)
 {
     struct stat status {};
-    const bool is_folder = fstat(fd, &status) == 0 && S_ISDIR(status.st_mode);
-    return fd_failure(is_folder ? FsyncFolder : Fsync, fd);
+    return fstat(fd, &status) == 0 && S_ISDIR(status.st_mode) ? FsyncFolder : Fsync;
 }
 
 mode_t mode_argument(int flags, va_list arguments)
@@ -165,11 +164,43 @@ mode_t mode_argument(int flags, va_list arguments)
 
 } // namespace
 
-// Fails the call: sets errno and returns -1 from the function it stands in.
-#define FAIL_IF(error_number)          \
-    if (const int e_ = (error_number)) { \
-        errno = e_;                      \
-        return -1;                       \
+// The functions standing in for the C library's. FD_CALL fails a call on the descriptor fd,
+// PATH_CALL one on a path (resolved from the folder dirfd, or from either of two for a rename or a
+// link); a failed call sets errno and returns -1 without being made.
+#define FD_CALL(kind, type, name, parameters, arguments) \
+    type name parameters                                 \
+    {                                                    \
+        if (const int error = fd_failure(kind, fd)) {    \
+            errno = error;                               \
+            return -1;                                   \
+        }                                                \
+        REAL(name);                                      \
+        return real arguments;                           \
+    }
+#define PATH_CALL(type, name, parameters, paths, arguments) \
+    type name parameters                                    \
+    {                                                       \
+        if (const int error = path_failure paths) {         \
+            errno = error;                                  \
+            return -1;                                      \
+        }                                                   \
+        REAL(name);                                         \
+        return real arguments;                              \
+    }
+// open and openat take the mode only when they may create the file.
+#define OPEN_CALL(name, parameters, dirfd, arguments)            \
+    int name parameters                                          \
+    {                                                            \
+        va_list rest;                                            \
+        va_start(rest, flags);                                   \
+        const mode_t mode = mode_argument(flags, rest);          \
+        va_end(rest);                                            \
+        if (const int error = path_failure(Open, dirfd, path)) { \
+            errno = error;                                       \
+            return -1;                                           \
+        }                                                        \
+        REAL(name);                                              \
+        return real arguments;                                   \
     }
 
 extern "C" {
@@ -205,304 +236,84 @@ void fail_calls_configure()
 
 __attribute__((constructor)) static void configure_on_loading() { fail_calls_configure(); }
 
-int open(const char *path, int flags, ...)
-{
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = mode_argument(flags, arguments);
-    va_end(arguments);
-    FAIL_IF(path_failure(Open, AT_FDCWD, path));
-    REAL(open);
-    return real(path, flags, mode);
-}
+OPEN_CALL(open, (const char *path, int flags, ...), AT_FDCWD, (path, flags, mode))
+OPEN_CALL(open64, (const char *path, int flags, ...), AT_FDCWD, (path, flags, mode))
+OPEN_CALL(openat, (int dirfd, const char *path, int flags, ...), dirfd, (dirfd, path, flags, mode))
+OPEN_CALL(openat64, (int dirfd, const char *path, int flags, ...), dirfd, (dirfd, path, flags, mode))
+PATH_CALL(int, mkstemp, (char *pattern), (Open, AT_FDCWD, pattern), (pattern))
+PATH_CALL(int, mkostemp, (char *pattern, int flags), (Open, AT_FDCWD, pattern), (pattern, flags))
 
-int open64(const char *path, int flags, ...)
-{
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = mode_argument(flags, arguments);
-    va_end(arguments);
-    FAIL_IF(path_failure(Open, AT_FDCWD, path));
-    REAL(open64);
-    return real(path, flags, mode);
-}
+FD_CALL(Read, ssize_t, read, (int fd, void *buffer, size_t size), (fd, buffer, size))
+FD_CALL(Read, ssize_t, pread, (int fd, void *buffer, size_t size, off_t at), (fd, buffer, size, at))
+FD_CALL(Read, ssize_t, pread64, (int fd, void *buffer, size_t size, off64_t at), (fd, buffer, size, at))
+FD_CALL(Write, ssize_t, write, (int fd, const void *buffer, size_t size), (fd, buffer, size))
+FD_CALL(Write, ssize_t, pwrite, (int fd, const void *buffer, size_t size, off_t at), (fd, buffer, size, at))
+FD_CALL(Write, ssize_t, pwrite64, (int fd, const void *buffer, size_t size, off64_t at), (fd, buffer, size, at))
+FD_CALL(Write, ssize_t, writev, (int fd, const struct iovec *parts, int count), (fd, parts, count))
+FD_CALL(fsync_kind(fd), int, fsync, (int fd), (fd))
+FD_CALL(fsync_kind(fd), int, fdatasync, (int fd), (fd))
 
-int openat(int dirfd, const char *path, int flags, ...)
-{
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = mode_argument(flags, arguments);
-    va_end(arguments);
-    FAIL_IF(path_failure(Open, dirfd, path));
-    REAL(openat);
-    return real(dirfd, path, flags, mode);
-}
+FD_CALL(Fchmod, int, fchmod, (int fd, mode_t mode), (fd, mode))
+PATH_CALL(int, chmod, (const char *path, mode_t mode), (Fchmod, AT_FDCWD, path), (path, mode))
+PATH_CALL(int, fchmodat, (int dirfd, const char *path, mode_t mode, int flags), (Fchmod, dirfd, path),
+          (dirfd, path, mode, flags))
+FD_CALL(Fchown, int, fchown, (int fd, uid_t owner, gid_t group), (fd, owner, group))
+PATH_CALL(int, chown, (const char *path, uid_t owner, gid_t group), (Fchown, AT_FDCWD, path),
+          (path, owner, group))
+PATH_CALL(int, lchown, (const char *path, uid_t owner, gid_t group), (Fchown, AT_FDCWD, path),
+          (path, owner, group))
+PATH_CALL(int, fchownat, (int dirfd, const char *path, uid_t owner, gid_t group, int flags),
+          (Fchown, dirfd, path), (dirfd, path, owner, group, flags))
 
-int openat64(int dirfd, const char *path, int flags, ...)
-{
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = mode_argument(flags, arguments);
-    va_end(arguments);
-    FAIL_IF(path_failure(Open, dirfd, path));
-    REAL(openat64);
-    return real(dirfd, path, flags, mode);
-}
+PATH_CALL(int, rename, (const char *from, const char *to), (Rename, AT_FDCWD, from, AT_FDCWD, to), (from, to))
+PATH_CALL(int, renameat, (int from_dirfd, const char *from, int to_dirfd, const char *to),
+          (Rename, from_dirfd, from, to_dirfd, to), (from_dirfd, from, to_dirfd, to))
+PATH_CALL(int, renameat2, (int from_dirfd, const char *from, int to_dirfd, const char *to, unsigned flags),
+          (Rename, from_dirfd, from, to_dirfd, to), (from_dirfd, from, to_dirfd, to, flags))
+PATH_CALL(int, link, (const char *from, const char *to), (Link, AT_FDCWD, from, AT_FDCWD, to), (from, to))
+PATH_CALL(int, linkat, (int from_dirfd, const char *from, int to_dirfd, const char *to, int flags),
+          (Link, from_dirfd, from, to_dirfd, to), (from_dirfd, from, to_dirfd, to, flags))
 
-int mkstemp(char *pattern)
-{
-    FAIL_IF(path_failure(Open, AT_FDCWD, pattern));
-    REAL(mkstemp);
-    return real(pattern);
-}
+FD_CALL(Ftruncate, int, ftruncate, (int fd, off_t length), (fd, length))
+FD_CALL(Fallocate, int, fallocate, (int fd, int mode, off_t at, off_t length), (fd, mode, at, length))
 
-int mkostemp(char *pattern, int flags)
-{
-    FAIL_IF(path_failure(Open, AT_FDCWD, pattern));
-    REAL(mkostemp);
-    return real(pattern, flags);
-}
+FD_CALL(Fsetxattr, int, fsetxattr, (int fd, const char *name, const void *value, size_t size, int flags),
+        (fd, name, value, size, flags))
+PATH_CALL(int, setxattr, (const char *path, const char *name, const void *value, size_t size, int flags),
+          (Fsetxattr, AT_FDCWD, path), (path, name, value, size, flags))
+PATH_CALL(int, lsetxattr, (const char *path, const char *name, const void *value, size_t size, int flags),
+          (Fsetxattr, AT_FDCWD, path), (path, name, value, size, flags))
+FD_CALL(Fgetxattr, ssize_t, fgetxattr, (int fd, const char *name, void *value, size_t size), (fd, name, value, size))
+PATH_CALL(ssize_t, getxattr, (const char *path, const char *name, void *value, size_t size),
+          (Fgetxattr, AT_FDCWD, path), (path, name, value, size))
+PATH_CALL(ssize_t, lgetxattr, (const char *path, const char *name, void *value, size_t size),
+          (Fgetxattr, AT_FDCWD, path), (path, name, value, size))
+FD_CALL(Flistxattr, ssize_t, flistxattr, (int fd, char *list, size_t size), (fd, list, size))
+PATH_CALL(ssize_t, listxattr, (const char *path, char *list, size_t size), (Flistxattr, AT_FDCWD, path),
+          (path, list, size))
+PATH_CALL(ssize_t, llistxattr, (const char *path, char *list, size_t size), (Flistxattr, AT_FDCWD, path),
+          (path, list, size))
 
-ssize_t read(int fd, void *buffer, size_t size)
-{
-    FAIL_IF(fd_failure(Read, fd));
-    REAL(read);
-    return real(fd, buffer, size);
-}
-
-ssize_t pread(int fd, void *buffer, size_t size, off_t offset)
-{
-    FAIL_IF(fd_failure(Read, fd));
-    REAL(pread);
-    return real(fd, buffer, size, offset);
-}
-
-ssize_t pread64(int fd, void *buffer, size_t size, off64_t offset)
-{
-    FAIL_IF(fd_failure(Read, fd));
-    REAL(pread64);
-    return real(fd, buffer, size, offset);
-}
-
-ssize_t write(int fd, const void *buffer, size_t size)
-{
-    FAIL_IF(fd_failure(Write, fd));
-    REAL(write);
-    return real(fd, buffer, size);
-}
-
-ssize_t pwrite(int fd, const void *buffer, size_t size, off_t offset)
-{
-    FAIL_IF(fd_failure(Write, fd));
-    REAL(pwrite);
-    return real(fd, buffer, size, offset);
-}
-
-ssize_t pwrite64(int fd, const void *buffer, size_t size, off64_t offset)
-{
-    FAIL_IF(fd_failure(Write, fd));
-    REAL(pwrite64);
-    return real(fd, buffer, size, offset);
-}
-
-ssize_t writev(int fd, const struct iovec *parts, int count)
-{
-    FAIL_IF(fd_failure(Write, fd));
-    REAL(writev);
-    return real(fd, parts, count);
-}
-
-int fsync(int fd)
-{
-    FAIL_IF(fsync_failure(fd));
-    REAL(fsync);
-    return real(fd);
-}
-
-int fdatasync(int fd)
-{
-    FAIL_IF(fsync_failure(fd));
-    REAL(fdatasync);
-    return real(fd);
-}
-
-int fchmod(int fd, mode_t mode)
-{
-    FAIL_IF(fd_failure(Fchmod, fd));
-    REAL(fchmod);
-    return real(fd, mode);
-}
-
-int chmod(const char *path, mode_t mode)
-{
-    FAIL_IF(path_failure(Fchmod, AT_FDCWD, path));
-    REAL(chmod);
-    return real(path, mode);
-}
-
-int fchmodat(int dirfd, const char *path, mode_t mode, int flags)
-{
-    FAIL_IF(path_failure(Fchmod, dirfd, path));
-    REAL(fchmodat);
-    return real(dirfd, path, mode, flags);
-}
-
-int fchown(int fd, uid_t owner, gid_t group)
-{
-    FAIL_IF(fd_failure(Fchown, fd));
-    REAL(fchown);
-    return real(fd, owner, group);
-}
-
-int chown(const char *path, uid_t owner, gid_t group)
-{
-    FAIL_IF(path_failure(Fchown, AT_FDCWD, path));
-    REAL(chown);
-    return real(path, owner, group);
-}
-
-int lchown(const char *path, uid_t owner, gid_t group)
-{
-    FAIL_IF(path_failure(Fchown, AT_FDCWD, path));
-    REAL(lchown);
-    return real(path, owner, group);
-}
-
-int fchownat(int dirfd, const char *path, uid_t owner, gid_t group, int flags)
-{
-    FAIL_IF(path_failure(Fchown, dirfd, path));
-    REAL(fchownat);
-    return real(dirfd, path, owner, group, flags);
-}
-
-int rename(const char *from, const char *to)
-{
-    FAIL_IF(path_failure(Rename, AT_FDCWD, from, AT_FDCWD, to));
-    REAL(rename);
-    return real(from, to);
-}
-
-int renameat(int from_dirfd, const char *from, int to_dirfd, const char *to)
-{
-    FAIL_IF(path_failure(Rename, from_dirfd, from, to_dirfd, to));
-    REAL(renameat);
-    return real(from_dirfd, from, to_dirfd, to);
-}
-
-int renameat2(int from_dirfd, const char *from, int to_dirfd, const char *to, unsigned flags)
-{
-    FAIL_IF(path_failure(Rename, from_dirfd, from, to_dirfd, to));
-    REAL(renameat2);
-    return real(from_dirfd, from, to_dirfd, to, flags);
-}
-
-int link(const char *from, const char *to)
-{
-    FAIL_IF(path_failure(Link, AT_FDCWD, from, AT_FDCWD, to));
-    REAL(link);
-    return real(from, to);
-}
-
-int linkat(int from_dirfd, const char *from, int to_dirfd, const char *to, int flags)
-{
-    FAIL_IF(path_failure(Link, from_dirfd, from, to_dirfd, to));
-    REAL(linkat);
-    return real(from_dirfd, from, to_dirfd, to, flags);
-}
-
+// The descriptor is closed even when the close is made to fail, as the system does.
 int close(int fd)
 {
     const int error = fd_failure(Close, fd);
     REAL(close);
     const int result = real(fd);
-    FAIL_IF(error);
+    if (error != 0) {
+        errno = error;
+        return -1;
+    }
     return result;
 }
 
-int ftruncate(int fd, off_t length)
-{
-    FAIL_IF(fd_failure(Ftruncate, fd));
-    REAL(ftruncate);
-    return real(fd, length);
-}
-
-int fallocate(int fd, int mode, off_t offset, off_t length)
-{
-    FAIL_IF(fd_failure(Fallocate, fd));
-    REAL(fallocate);
-    return real(fd, mode, offset, length);
-}
-
 // Returns the error number instead of setting errno.
-int posix_fallocate(int fd, off_t offset, off_t length)
+int posix_fallocate(int fd, off_t at, off_t length)
 {
     if (const int error = fd_failure(Fallocate, fd))
         return error;
     REAL(posix_fallocate);
-    return real(fd, offset, length);
-}
-
-int fsetxattr(int fd, const char *name, const void *value, size_t size, int flags)
-{
-    FAIL_IF(fd_failure(Fsetxattr, fd));
-    REAL(fsetxattr);
-    return real(fd, name, value, size, flags);
-}
-
-int setxattr(const char *path, const char *name, const void *value, size_t size, int flags)
-{
-    FAIL_IF(path_failure(Fsetxattr, AT_FDCWD, path));
-    REAL(setxattr);
-    return real(path, name, value, size, flags);
-}
-
-int lsetxattr(const char *path, const char *name, const void *value, size_t size, int flags)
-{
-    FAIL_IF(path_failure(Fsetxattr, AT_FDCWD, path));
-    REAL(lsetxattr);
-    return real(path, name, value, size, flags);
-}
-
-ssize_t fgetxattr(int fd, const char *name, void *value, size_t size)
-{
-    FAIL_IF(fd_failure(Fgetxattr, fd));
-    REAL(fgetxattr);
-    return real(fd, name, value, size);
-}
-
-ssize_t getxattr(const char *path, const char *name, void *value, size_t size)
-{
-    FAIL_IF(path_failure(Fgetxattr, AT_FDCWD, path));
-    REAL(getxattr);
-    return real(path, name, value, size);
-}
-
-ssize_t lgetxattr(const char *path, const char *name, void *value, size_t size)
-{
-    FAIL_IF(path_failure(Fgetxattr, AT_FDCWD, path));
-    REAL(lgetxattr);
-    return real(path, name, value, size);
-}
-
-ssize_t flistxattr(int fd, char *list, size_t size)
-{
-    FAIL_IF(fd_failure(Flistxattr, fd));
-    REAL(flistxattr);
-    return real(fd, list, size);
-}
-
-ssize_t listxattr(const char *path, char *list, size_t size)
-{
-    FAIL_IF(path_failure(Flistxattr, AT_FDCWD, path));
-    REAL(listxattr);
-    return real(path, list, size);
-}
-
-ssize_t llistxattr(const char *path, char *list, size_t size)
-{
-    FAIL_IF(path_failure(Flistxattr, AT_FDCWD, path));
-    REAL(llistxattr);
-    return real(path, list, size);
+    return real(fd, at, length);
 }
 
 } // extern "C"
