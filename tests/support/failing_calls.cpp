@@ -58,27 +58,44 @@ std::optional<QByteArray> file_content(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
-// Arms the preload library: through the environment for the programs a save starts, and in this
-// process when the library is loaded here.
-void arm(const QString &rules, const QString &folder, const QString &report)
+// The preload library armed for one save: through the environment for the programs the save
+// starts, and in this process when the library is loaded here. The environment is restored after.
+class Armed
 {
-    qputenv("TAVREL_FAIL_CALLS", rules.toUtf8());
-    qputenv("TAVREL_FAIL_FOLDER", QFile::encodeName(folder));
-    qputenv("TAVREL_FAIL_REPORT", QFile::encodeName(report));
-    qputenv("LD_PRELOAD", FAIL_CALLS_PATH);
-    // A sanitizer's run-time library would otherwise insist on being loaded first.
-    qputenv("ASAN_OPTIONS", "verify_asan_link_order=0");
-    if (auto configure = reinterpret_cast<void (*)()>(dlsym(RTLD_DEFAULT, "fail_calls_configure")))
+public:
+    Armed(const QString &rules, const QString &folder, const QString &report)
+    {
+        set("TAVREL_FAIL_CALLS", rules.toUtf8());
+        set("TAVREL_FAIL_FOLDER", QFile::encodeName(folder));
+        set("TAVREL_FAIL_REPORT", QFile::encodeName(report));
+        set("LD_PRELOAD", FAIL_CALLS_PATH);
+        // A sanitizer's run-time library would otherwise insist on being loaded first.
+        set("ASAN_OPTIONS", qgetenv("ASAN_OPTIONS") + ":verify_asan_link_order=0");
         configure();
-}
+    }
+    ~Armed()
+    {
+        for (const auto &[name, value] : saved_)
+            value ? qputenv(name, *value) : qunsetenv(name);
+        configure();
+    }
+    Armed(const Armed &) = delete;
+    Armed &operator=(const Armed &) = delete;
 
-void disarm()
-{
-    for (const char *name : {"TAVREL_FAIL_CALLS", "TAVREL_FAIL_FOLDER", "TAVREL_FAIL_REPORT", "LD_PRELOAD", "ASAN_OPTIONS"})
-        qunsetenv(name);
-    if (auto configure = reinterpret_cast<void (*)()>(dlsym(RTLD_DEFAULT, "fail_calls_configure")))
-        configure();
-}
+private:
+    void set(const char *name, const QByteArray &value)
+    {
+        saved_.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+        qputenv(name, value);
+    }
+    static void configure()
+    {
+        if (auto configure = reinterpret_cast<void (*)()>(dlsym(RTLD_DEFAULT, "fail_calls_configure")))
+            configure();
+    }
+
+    std::vector<std::pair<const char *, std::optional<QByteArray>>> saved_;
+};
 
 } // namespace
 
@@ -102,9 +119,10 @@ QStringList walk_call_failures(const CallFailure &failure, const SaveTarget &tar
         // The failure walked fails its call first, even where a prefix rule names the same call.
         const QString rule = QStringLiteral("%1:%2:%3").arg(QString::fromLatin1(failure.kind)).arg(nth).arg(failure.error);
         const QString report = reports.filePath(QString::number(nth));
-        arm(prefix_rules.isEmpty() ? rule : rule + u',' + prefix_rules, target.folder, report);
-        const SaveOutcome outcome = save();
-        disarm();
+        const SaveOutcome outcome = [&] {
+            const Armed armed(prefix_rules.isEmpty() ? rule : rule + u',' + prefix_rules, target.folder, report);
+            return save();
+        }();
 
         const std::optional<QByteArray> now = file_content(path);
         const QStringList left = QDir(target.folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
