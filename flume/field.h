@@ -148,10 +148,27 @@ constexpr const ConvertedCompanion *converted_companion(Field result)
     return nullptr;
 }
 
-// The pages of the flume window; the five calculation pages are numbered 1..5 as their buttons.
+// The pages of the flume check, in the order of the chain; the calculation pages are numbered
+// 1..5 as their buttons. This is the one list of the pages: every layer that has something per page
+// (reports, page buttons and print entries, the book's chapters) keys a table of its own by it,
+// one row per page in this order, checked with keyed_by_page at compile time.
 enum class Page { ShapeInput = 0, EarthPressure = 1, UpliftBearing = 2, Case1 = 3, Case2 = 4, Case3 = 5 };
+inline constexpr std::size_t page_count = std::size_t(Page::Case3) + 1;
 inline constexpr std::array calculation_pages = {Page::EarthPressure, Page::UpliftBearing, Page::Case1,
                                                  Page::Case2, Page::Case3};
+
+// Whether a table has one row per page, in the order of the pages (each row's first member `page`).
+template <typename Row, std::size_t N>
+constexpr bool keyed_by_page(const Row (&rows)[N])
+{
+    if (N != page_count)
+        return false;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (rows[i].page != Page(i))
+            return false;
+    }
+    return true;
+}
 
 // The result whose text decides whether a page's report can be printed.
 constexpr Field last_result(Page p)

@@ -58,8 +58,8 @@ signals:
 private:
     std::array<QString, field_count> texts_;  // all empty at start, the hidden fields included
     std::array<bool, field_count> shown_{};
-    std::array<bool, 6> page_buttons_{};
-    std::array<bool, 6> print_entries_{};
+    std::array<bool, page_count> page_buttons_{};
+    std::array<bool, page_count> print_entries_{};
     Page page_ = Page::ShapeInput;
     bool shape_locked_ = false;
     bool case1_groundwater_formula_ = false;

@@ -13,6 +13,12 @@ namespace flume {
 
 class FlumeSheet;
 
+// A "計算" button of a page.
+using Calculation = void (*)(FlumeSheet &, common::MessageSink &);
+
+// The "計算" buttons of a page, in the order a user presses them; none for shape input.
+QList<Calculation> page_calculations(Page page);
+
 // How far the walk through the pages got.
 struct FullCheckOutcome {
     QList<Page> pages_opened;   // in the order they were opened

@@ -1,6 +1,7 @@
 #include "inputfile/file_commands.h"
 
 #include "common/file_error.h"
+#include "common/file_names.h"
 #include "flume/flume_sheet.h"
 #include "inputfile/tvl_file.h"
 
@@ -21,7 +22,9 @@ std::optional<FileMessage> save_as(flume::FlumeSheet &sheet, const QString &chos
     if (chosen_path.isEmpty())
         return std::nullopt;
     sheet.set_text(flume::Field::save_path, chosen_path);
-    const common::FileResult result = save_inputs(sheet, chosen_path);
+    common::FileResult result = common::check_dialog_name(chosen_path);
+    if (result)
+        result = save_inputs(sheet, chosen_path);
     if (result)
         return std::nullopt;
     return failure_message(message::save_failed, message::save_title, chosen_path, result);

@@ -1,11 +1,10 @@
 #include "inputfile/tvl_file.h"
 
+#include "common/file_names.h"
 #include "common/safe_file_write.h"
 #include "flume/sheet_inputs.h"
 #include "inputfile/tvl_encoding.h"
 #include "inputfile/tvl_format.h"
-
-#include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -15,11 +14,6 @@
 namespace inputfile {
 
 namespace {
-
-namespace reason {
-const QString not_a_file = QStringLiteral("通常のファイルではありません。");
-const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。");
-} // namespace reason
 
 // The whole content of a regular file of at most max_file_bytes, into bytes.
 common::FileResult read_whole_file(int fd, QByteArray &bytes)
@@ -61,7 +55,7 @@ common::FileResult read_tvl_file(const QString &path, QStringList &items)
 {
     // Opened without waiting, so that a pipe nobody writes to cannot hold the program; it is then
     // refused as not a regular file.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(common::native_name(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return common::file_failure(errno);
     QByteArray bytes;

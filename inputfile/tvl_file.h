@@ -15,6 +15,12 @@ namespace inputfile {
 // file chosen by mistake) and is refused whole rather than read in part.
 inline constexpr qint64 max_file_bytes = 1024 * 1024;
 
+// Why a file is refused before it is read.
+namespace reason {
+inline const QString not_a_file = QStringLiteral("通常のファイルではありません。");
+inline const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。");
+} // namespace reason
+
 
 // Writes the 25 input texts as a .tvl file (common::write_file_safely): on any failure the file
 // that was there before stays as it was.

@@ -13,17 +13,22 @@ FlumeSnapshot snapshot(const flume::FlumeSheet &sheet)
     return s;
 }
 
+using flume::Page;
+
+QList<flume::Page> report_pages()
+{
+    QList<Page> pages;
+    for (const ReportRow &row : report_table) {
+        if (row.make)
+            pages.append(row.page);
+    }
+    return pages;
+}
+
 ReportPage flume_report(flume::Page page, const FlumeSnapshot &sheet)
 {
-    switch (page) {
-    case flume::Page::EarthPressure: return earth_pressure_report(sheet);
-    case flume::Page::UpliftBearing: return uplift_bearing_report(sheet);
-    case flume::Page::Case1: return case1_report(sheet);
-    case flume::Page::Case2: return case2_report(sheet);
-    case flume::Page::Case3: return case3_report(sheet);
-    case flume::Page::ShapeInput: break;
-    }
-    return {};
+    const ReportRow &row = report_table[std::size_t(page)];
+    return row.make ? row.make(sheet) : ReportPage{};
 }
 
 void add_flume_border(ReportPage &page)

@@ -3,6 +3,7 @@
 #include "flume/field.h"
 #include "printing/report_page.h"
 
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -30,7 +31,34 @@ ReportPage case1_report(const FlumeSnapshot &sheet);            // ケース .�
 ReportPage case2_report(const FlumeSnapshot &sheet);            // ケース .２
 ReportPage case3_report(const FlumeSnapshot &sheet);            // ケース .３
 
-// The report of a calculation page (page 1 to 5).
+// The report of every page, keyed by the pages.
+struct ReportRow {
+    flume::Page page;
+    ReportPage (*make)(const FlumeSnapshot &);  // null for a page without a report
+};
+inline constexpr ReportRow report_table[] = {
+    {flume::Page::ShapeInput, nullptr},
+    {flume::Page::EarthPressure, earth_pressure_report},
+    {flume::Page::UpliftBearing, uplift_bearing_report},
+    {flume::Page::Case1, case1_report},
+    {flume::Page::Case2, case2_report},
+    {flume::Page::Case3, case3_report},
+};
+static_assert(flume::keyed_by_page(report_table));
+
+// How many pages have a report.
+inline constexpr std::size_t report_page_count = [] {
+    std::size_t count = 0;
+    for (const ReportRow &row : report_table)
+        count += row.make != nullptr;
+    return count;
+}();
+
+// The pages that have a report, in the order of the pages: the プリント menu, the print dialog's
+// print buttons, --pdf and the book take them from here.
+QList<flume::Page> report_pages();
+
+// The report of a page; an empty page for a page without one.
 ReportPage flume_report(flume::Page page, const FlumeSnapshot &sheet);
 
 // The border every flume report draws: a rectangle (500, 400)–(11050, 16000) of four lines.

@@ -10,6 +10,11 @@
 
 namespace rcstress {
 
+const InputReading input_readings[6] = {
+    {Field::rebar_area, true},     {Field::unit_width, true},  {Field::effective_depth, true},
+    {Field::bending_moment, false}, {Field::shear_force, false}, {Field::rebar_perimeter, false},
+};
+
 namespace {
 
 using common::NumberPattern;
@@ -38,24 +43,20 @@ double shown_value(double value, NumberPattern pattern, QString *text)
 // has no value, P shown as 0.0000, j shown as 0.000, any value that overflows) is an invalid number.
 std::optional<Fault> calculate(const SectionSheet &sheet, SectionResults *out)
 {
+    for (const InputReading &reading : input_readings) {
+        double whole = 0;
+        const QString text = sheet.text(reading.field);
+        if (common::read_number(text) == 0 || (reading.whole_text && !common::read_whole_number(text, &whole)))
+            return Fault::MissingInput;
+    }
     const double as = common::read_number(sheet.text(Field::rebar_area));
     const double b = common::read_number(sheet.text(Field::unit_width));
     const double d = common::read_number(sheet.text(Field::effective_depth));
     const double m = common::read_number(sheet.text(Field::bending_moment));
     const double s = common::read_number(sheet.text(Field::shear_force));
     const double u = common::read_number(sheet.text(Field::rebar_perimeter));
-    if (as == 0 || b == 0 || d == 0 || m == 0 || s == 0 || u == 0)
-        return Fault::MissingInput;
 
-    // The steel ratio takes As, b and d only as whole numbers: "12abc" is no steel area.
-    double whole_as = 0, whole_b = 0, whole_d = 0;
-    if (!common::read_whole_number(sheet.text(Field::rebar_area), &whole_as)
-        || !common::read_whole_number(sheet.text(Field::unit_width), &whole_b)
-        || !common::read_whole_number(sheet.text(Field::effective_depth), &whole_d))
-        return Fault::MissingInput;
-
-    const double p = shown_value(whole_as / (whole_b * whole_d), NumberPattern::FourDecimals,
-                                 &out->steel_ratio);
+    const double p = shown_value(as / (b * d), NumberPattern::FourDecimals, &out->steel_ratio);
     if (out->steel_ratio.isEmpty() || p == 0)
         return Fault::InvalidNumber;
 

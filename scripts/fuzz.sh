@@ -2,18 +2,25 @@
 # Builds the fuzz targets (fuzz/) with clang and libFuzzer into build-fuzz/ and runs each for the
 # given number of seconds (default 60), one after another on one core. Prints each target's
 # executions and findings; a finding (the input that broke a property or crashed) is kept in
-# build-fuzz/findings/<target>/, and the exit status is 1 when there is any. The inputs found worth
-# keeping grow in build-fuzz/corpus/<target>/, beside the seeds in fuzz/corpus/<target>/.
+# build-fuzz/findings/<target>/. The inputs found worth keeping grow in build-fuzz/corpus/<target>/,
+# beside the seeds in fuzz/corpus/<target>/.
+# Exit status 1 when a target does not build, does not run (no executions), ends with an error or
+# leaves a finding; 0 only when every target ran clean for the whole time.
 # Needs the Debian packages clang and libclang-rt-dev (libFuzzer).
 set -euo pipefail
 seconds=${1:-60}
 cd "$(dirname "$0")/.."
 
-targets=(fuzz_tvl_file fuzz_numeric_reading fuzz_section_stress)
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DFUZZ=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-fuzz -j2 --target "${targets[@]}" >/dev/null
+targets=(fuzz_tvl_file fuzz_numeric_reading fuzz_section_stress fuzz_file_names)
+mkdir -p build-fuzz
+if ! { CC=clang CXX=clang++ cmake -S . -B build-fuzz -DFUZZ=ON -DBUILD_TESTING=OFF &&
+       cmake --build build-fuzz -j2 --target "${targets[@]}"; } >build-fuzz/build.log 2>&1; then
+  tail -n 30 build-fuzz/build.log
+  echo "the fuzz targets did not build; see build-fuzz/build.log"
+  exit 1
+fi
 
-found_any=0
+failed=0
 for target in "${targets[@]}"; do
   name=${target#fuzz_}
   corpus=build-fuzz/corpus/$name
@@ -22,13 +29,20 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus" "$findings"
   options=(-max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$findings/")
   [ -f "fuzz/$name.dict" ] && options+=(-dict="fuzz/$name.dict")
-  build-fuzz/"$target" "${options[@]}" "$corpus" "fuzz/corpus/$name" >"$log" 2>&1 || true
+  status=0
+  build-fuzz/"$target" "${options[@]}" "$corpus" "fuzz/corpus/$name" >"$log" 2>&1 || status=$?
   executions=$(awk '/stat::number_of_executed_units/ {print $2}' "$log")
   found=$(find "$findings" -type f | wc -l)
-  echo "$target: ${executions:-?} executions in $seconds s, $found findings"
-  if [ "$found" -gt 0 ]; then
-    found_any=1
+  if [ -z "$executions" ] || [ "$executions" -eq 0 ]; then
+    echo "$target: did not run (exit status $status); see $log"
+    tail -n 5 "$log" | sed 's/^/  /'
+    failed=1
+    continue
+  fi
+  echo "$target: $executions executions in $seconds s, $found findings, exit status $status"
+  if [ "$found" -gt 0 ] || [ "$status" -ne 0 ]; then
+    failed=1
     find "$findings" -type f | sed 's/^/  /'
   fi
 done
-exit "$found_any"
+exit "$failed"

@@ -1,9 +1,11 @@
 #include "gui/print_dialog/print_dialog.h"
 
 #include "common/file_error.h"
+#include "common/file_names.h"
 #include "gui/print_dialog/print_job.h"
 #include "gui/print_dialog/printer_choice.h"
 #include "gui/print_dialog/report_preview.h"
+#include "printing/flume_reports.h"
 #include "printing/pdf_output.h"
 #include "drawing/report_font.h"
 #include "gui/common/dialog_folder.h"
@@ -26,8 +28,6 @@ namespace {
 
 const QString kind_caption = QStringLiteral("種類：　");
 const QString port_caption = QStringLiteral("場所：　");
-const QString failure_text = QStringLiteral("印刷できませんでした。");
-const QString no_printer_text = QStringLiteral("プリンタが設定されていません。");
 
 // The print place beside the cancel button, where the print button in use stands.
 constexpr int print_left = 2820, print_top = 1680;
@@ -37,6 +37,7 @@ struct ButtonPlace {
     int left, top;
 };
 constexpr ButtonPlace flume_button_places[] = {{2820, 1680}, {240, 2520}, {270, 2820}, {240, 3120}, {270, 3420}};
+static_assert(std::size(flume_button_places) == printing::report_page_count, "one print button per report");
 
 QPointer<PrintDialog> &open_dialog(PrintDialog::Form form)
 {
@@ -62,7 +63,7 @@ PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_b
 PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &title,
                                std::function<printing::ReportPage()> make_report)
 {
-    print_button = qBound(1, print_button, 5);
+    print_button = qBound(1, print_button, int(printing::report_page_count));
     return open_dialog_for(PrintDialog::Form::Flume, owner, print_button, title, std::move(make_report));
 }
 
@@ -111,7 +112,7 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     port_label_->setObjectName(QStringLiteral("Label2"));
     port_label_->setGeometry(widgets::twips_rect(180, 1170, 540, 180));
 
-    const int button_count = flume ? 5 : 1;
+    const int button_count = flume ? int(printing::report_page_count) : 1;
     for (int i = 0; i < button_count; ++i) {
         auto *button = new QPushButton(QStringLiteral("印刷"), this);
         button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
@@ -204,9 +205,9 @@ void PrintDialog::print_clicked()
     }
     // Unlike a silent close, the user learns that nothing was printed and why, and can choose again.
     if (installed_printer_names().isEmpty())
-        warn(failure_text + QLatin1Char('\n') + no_printer_text);
+        warn(message::print_failed + QLatin1Char('\n') + message::no_printer);
     else
-        warn(name.isEmpty() ? failure_text : failure_text + QLatin1Char('\n') + name);
+        warn(name.isEmpty() ? message::print_failed : message::print_failed + QLatin1Char('\n') + name);
 }
 
 void PrintDialog::preview_clicked()
@@ -229,13 +230,16 @@ void PrintDialog::save_pdf_clicked()
     const QString path = file_dialog.selectedFiles().constFirst();
     widgets::remember_dialog_folder(path);
     QString error;
-    if (!printing::write_report_pdf(path, {make_report_()}, title_, &error))
-        warn(common::file_failure_text(QStringLiteral("保存できませんでした。"), path, error));
+    if (const common::FileResult name = common::check_dialog_name(path); !name)
+        error = name.reason;
+    else if (printing::write_report_pdf(path, {make_report_()}, title_, &error))
+        return;
+    warn(common::file_failure_text(message::pdf_not_saved, path, error));
 }
 
 void PrintDialog::warn(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("印刷"), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, message::title, text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("print_failure"));
     box.exec();
 }

@@ -43,6 +43,33 @@ std::size_t index(Page page)
     return std::size_t(page);
 }
 
+// What the window has for each page: its panel, whether a page button opens it, and the control
+// name of its print entry in the プリント menu (null for a page without a report).
+struct PageRow {
+    Page page;
+    Panel *(*make_panel)(flume::FlumeSheet &, common::MessageSink &, QWidget *);
+    bool has_button;
+    const char *print_control;
+};
+
+template <typename PagePanel>
+Panel *make(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *parent)
+{
+    return new PagePanel(sheet, messages, parent);
+}
+
+constexpr PageRow page_table[] = {
+    {Page::ShapeInput, [](flume::FlumeSheet &, common::MessageSink &, QWidget *parent) -> Panel * {
+         return new ShapeInputPage(parent);
+     }, false, nullptr},
+    {Page::EarthPressure, make<EarthPressurePage>, true, "MNUP_1"},
+    {Page::UpliftBearing, make<UpliftBearingPage>, true, "mnup_2"},
+    {Page::Case1, make<Case1Page>, true, "mnup_3"},
+    {Page::Case2, make<Case2Page>, true, "mnup_4"},
+    {Page::Case3, make<Case3Page>, true, "mnup_5"},
+};
+static_assert(flume::keyed_by_page(page_table));
+
 } // namespace
 
 FlumeWindow::FlumeWindow(QWidget *parent)
@@ -61,7 +88,10 @@ FlumeWindow::FlumeWindow(QWidget *parent)
 
     // The page buttons stand in a row, 1740 twips apart.
     double left = 60;
-    for (Page page : flume::calculation_pages) {
+    for (const PageRow &row : page_table) {
+        if (!row.has_button)
+            continue;
+        const Page page = row.page;
         auto *button = new PageButton(flume::page_caption(page), client);
         button->setObjectName(QStringLiteral("Command%1").arg(int(page)));
         widgets::place(button, left, 60, 1740, 300);
@@ -74,15 +104,12 @@ FlumeWindow::FlumeWindow(QWidget *parent)
     left_panel_ = new LeftPanel(*sheet_, client);
     widgets::place(left_panel_, 30, 390);
 
-    case1_page_ = new Case1Page(*sheet_, messages_, client);
-    pages_[index(Page::ShapeInput)] = new ShapeInputPage(client);
-    pages_[index(Page::EarthPressure)] = new EarthPressurePage(*sheet_, messages_, client);
-    pages_[index(Page::UpliftBearing)] = new UpliftBearingPage(*sheet_, messages_, client);
-    pages_[index(Page::Case1)] = case1_page_;
-    pages_[index(Page::Case2)] = new Case2Page(*sheet_, messages_, client);
-    pages_[index(Page::Case3)] = new Case3Page(*sheet_, messages_, client);
-    for (Panel *page : pages_)
-        widgets::place(page, page_left, page_top);
+    for (const PageRow &row : page_table) {
+        Panel *panel = row.make_panel(*sheet_, messages_, client);
+        widgets::place(panel, page_left, page_top);
+        pages_[index(row.page)] = panel;
+    }
+    case1_page_ = static_cast<Case1Page *>(pages_[index(Page::Case1)]);
 
     case1_scroll_ = new QScrollBar(Qt::Vertical, client);
     case1_scroll_->setObjectName(QStringLiteral("VScroll1"));
@@ -124,18 +151,13 @@ void FlumeWindow::build_menus()
 
     QMenu *print = menuBar()->addMenu(QStringLiteral("プリント(&P)"));
     print->setObjectName(QStringLiteral("MNUPRINT"));
-    const struct {
-        Page page;
-        const char *control;
-    } entries[] = {
-        {Page::EarthPressure, "MNUP_1"}, {Page::UpliftBearing, "mnup_2"}, {Page::Case1, "mnup_3"},
-        {Page::Case2, "mnup_4"},         {Page::Case3, "mnup_5"},
-    };
-    for (const auto &e : entries) {
-        QAction *entry = print->addAction(flume::report_title(e.page), this, [this, page = e.page] { print_report(page); });
-        entry->setObjectName(QString::fromLatin1(e.control));
-        entry->setEnabled(sheet_->print_entry_enabled(e.page));
-        print_entries_[index(e.page)] = entry;
+    for (const PageRow &row : page_table) {
+        if (!row.print_control)
+            continue;
+        QAction *entry = print->addAction(flume::report_title(row.page), this, [this, page = row.page] { print_report(page); });
+        entry->setObjectName(QString::fromLatin1(row.print_control));
+        entry->setEnabled(sheet_->print_entry_enabled(row.page));
+        print_entries_[index(row.page)] = entry;
     }
 
     add_tools_menu(menuBar(), *sheet_, this);
@@ -164,8 +186,10 @@ void FlumeWindow::show_page(Page page)
         panel->setVisible(panel == pages_[index(page)]);
     left_panel_->arrange(page);
 
-    for (Page p : flume::calculation_pages)
-        page_buttons_[index(p)]->set_current(p == page);
+    for (PageButton *button : page_buttons_) {
+        if (button)
+            button->set_current(button == page_buttons_[index(page)]);
+    }
 }
 
 void FlumeWindow::open_input_file()
@@ -197,7 +221,8 @@ void FlumeWindow::save_input_file_as()
 void FlumeWindow::print_report(Page page)
 {
     // The report is made from the field texts at the moment the dialog's button is pressed.
-    print_dialog::open_print_dialog(this, int(page), flume::report_title(page), [this, page] {
+    const int print_button = int(printing::report_pages().indexOf(page)) + 1;
+    print_dialog::open_print_dialog(this, print_button, flume::report_title(page), [this, page] {
         return printing::flume_report(page, printing::snapshot(*sheet_));
     });
 }

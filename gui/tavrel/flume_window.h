@@ -22,7 +22,7 @@ class LeftPanel;
 class PageButton;
 class Panel;
 
-// The flume window, "地震時を考慮しなくてよいQuenfor": five page buttons, the left panel, one page at
+// The flume window, "地震時を考慮しなくてよいQuenfor": the page buttons, the left panel, one page at
 // a time, the Case 1 scroll bar and the menus. All its state is the sheet's; the window shows it.
 class FlumeWindow : public QMainWindow
 {
@@ -53,9 +53,9 @@ private:
     LeftPanel *left_panel_;
     Case1Page *case1_page_;
     QScrollBar *case1_scroll_;
-    std::array<PageButton *, 6> page_buttons_{};  // by page; none for shape input
-    std::array<Panel *, 6> pages_{};
-    std::array<QAction *, 6> print_entries_{};
+    std::array<PageButton *, flume::page_count> page_buttons_{};  // by page; null for a page without one
+    std::array<Panel *, flume::page_count> pages_{};
+    std::array<QAction *, flume::page_count> print_entries_{};    // by page; null for a page without one
     QPointer<AboutBox> about_box_;
 };
 

@@ -649,9 +649,12 @@ int main(int argc, char *argv[])
 
 void TestFlumeWindow::help_references_name_chapters_of_the_book()
 {
+    // The chapters' titles without their numbers ("6　主働土圧").
     QStringList chapters;
-    for (const book::Chapter &chapter : book::reference_book().chapters)
-        chapters.append(chapter.title);
+    for (const book::OutlineEntry &entry : book::reference_book({}).outline) {
+        if (entry.level == 1)
+            chapters.append(entry.title.section(u'　', 1));
+    }
     // "（ヘルプ：「Tavrel」断面寸法の設計参照）", "（ヘルプ：「Tavrel」　ケース.1 参照）": the name between
     // the book's title and "参照", blanks around it aside.
     const QRegularExpression reference(QStringLiteral("^（ヘルプ：「Tavrel」[ 　]*(.*?)[ 　]*参照）$"));
