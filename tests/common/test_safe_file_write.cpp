@@ -291,7 +291,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Writable but unreadable: the earlier content could not be given back, so it is not touched.
         WriteRow{.name = "UnreadableFileInClosedFolderIsLeftAlone", .target = Target::Existing, .disk = Disk::Full,
                  .folder = Folder::Closed, .mode = 0200, .size = three_pages,
-                 .reason = QStringLiteral("元のファイルを読み取れないため、上書きしませんでした。")},
+                 .reason = QStringLiteral("元のファイルを読み取れないため、上書きしませんでした。アクセスが拒否されました。")},
         WriteRow{.name = "NameOf253BytesIsReplaced", .target = Target::Existing, .kanji = 83},
         WriteRow{.name = "NameTooLong", .target = Target::New, .kanji = 86,
                  .reason = QStringLiteral("ファイル名が長すぎます。")},
