@@ -153,15 +153,15 @@ FileResult rewrite_in_place(const QByteArray &target, const QByteArray &bytes)
         if (error == EACCES) {
             if (const int writable = ::open(target.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC); writable >= 0) {
                 ::close(writable);
-                return {false, reason::earlier_unreadable};
+                return {false, reason::earlier_unreadable + file_failure(error).reason};
             }
         }
         return file_failure(error);
     }
     QByteArray earlier;
-    if (read_all(fd, earlier) != 0) {
+    if (const int error = read_all(fd, earlier); error != 0) {
         ::close(fd);
-        return {false, reason::earlier_unreadable};
+        return {false, reason::earlier_unreadable + file_failure(error).reason};
     }
     int error = write_from_start(fd, bytes);
     if (error == 0)

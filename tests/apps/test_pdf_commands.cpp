@@ -3,6 +3,7 @@
 // earlier one left alone) when nothing is printable or the output cannot be written.
 #include "common/file_names.h"
 #include "inputfile/tvl_file.h"
+#include "tests/support/failing_calls.h"
 #include "tests/support/process_run.h"
 #include "tests/support/small_file_system.h"
 
@@ -238,6 +239,34 @@ private slots:
         } else {
             QCOMPARE(page_count(out), pages);
         }
+    }
+
+    // Each system call of writing the report fails in turn: status 2 with the reason and the earlier
+    // file kept, or the whole report written.
+    void pdf_when_a_call_fails_data()
+    {
+        QTest::addColumn<int>("row");
+        for (std::size_t i = 0; i < test_support::call_failures().size(); ++i)
+            QTest::newRow(test_support::row_name(test_support::call_failures()[i]).c_str()) << int(i);
+    }
+    void pdf_when_a_call_fails()
+    {
+        QFETCH(int, row);
+        QTemporaryDir dir;
+        const QString tvl_path = dir.filePath(QStringLiteral("flume.tvl"));
+        QVERIFY(inputfile::write_tvl_file(tvl_path, worked));
+        const test_support::SaveTarget target{dir.filePath(QStringLiteral("out")), QStringLiteral("report.pdf"),
+                                              QByteArray("earlier")};
+        const QStringList arguments = {QStringLiteral("--pdf"), target.folder + QStringLiteral("/report.pdf"), tvl_path};
+        const QStringList problems = test_support::walk_call_failures(
+            test_support::call_failures()[std::size_t(row)], target,
+            [&] {
+                const test_support::ProcessRun run = test_support::run_process(QStringLiteral(TAVREL_PATH), arguments);
+                return test_support::SaveOutcome{run.status == 0, run.status == 2 ? run.err
+                                                                                   : QStringLiteral("status %1: %2").arg(run.status).arg(run.err)};
+            },
+            [](const QByteArray &now) { return now.startsWith("%PDF-") && now.trimmed().endsWith("%%EOF"); });
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 
     // A pipe as the output is written, not replaced by a file.

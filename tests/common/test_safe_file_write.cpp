@@ -2,6 +2,7 @@
 
 #include "common/file_names.h"
 
+#include "tests/support/failing_calls.h"
 #include "tests/support/small_file_system.h"
 
 #include <QDir>
@@ -290,10 +291,54 @@ INSTANTIATE_TEST_SUITE_P(
         // Writable but unreadable: the earlier content could not be given back, so it is not touched.
         WriteRow{.name = "UnreadableFileInClosedFolderIsLeftAlone", .target = Target::Existing, .disk = Disk::Full,
                  .folder = Folder::Closed, .mode = 0200, .size = three_pages,
-                 .reason = QStringLiteral("元のファイルを読み取れないため、上書きしませんでした。")},
+                 .reason = QStringLiteral("元のファイルを読み取れないため、上書きしませんでした。アクセスが拒否されました。")},
         WriteRow{.name = "NameOf253BytesIsReplaced", .target = Target::Existing, .kanji = 83},
         WriteRow{.name = "NameTooLong", .target = Target::New, .kanji = 86,
                  .reason = QStringLiteral("ファイル名が長すぎます。")},
         WriteRow{.name = "LinkLoop", .target = Target::LinkLoop,
                  .reason = QStringLiteral("シンボリックリンクが多すぎるか、循環しています。")}),
     [](const testing::TestParamInfo<WriteRow> &info) { return std::string(info.param.name); });
+
+namespace {
+
+enum class Start { NewFile, EarlierFile, FolderTakesNoNewFile };
+
+class EveryCallFails : public testing::TestWithParam<std::tuple<test_support::CallFailure, Start>>
+{
+};
+
+std::string every_call_row_name(const testing::TestParamInfo<EveryCallFails::ParamType> &info)
+{
+    const char *const starts[] = {"NewFile", "EarlierFile", "FolderTakesNoNewFile"};
+    return test_support::row_name(std::get<0>(info.param)) + '_' + starts[int(std::get<1>(info.param))];
+}
+
+} // namespace
+
+// Each system call of a save fails in turn; the earlier file survives every failure, or the save
+// works round it and writes the whole file.
+TEST_P(EveryCallFails, KeepsTheEarlierFileOrWritesTheWholeNewOne)
+{
+    const auto &[failure, start] = GetParam();
+    QTemporaryDir scratch;
+    const test_support::SaveTarget target{scratch.filePath(QStringLiteral("folder")), QStringLiteral("report.tvl"),
+                                          start == Start::NewFile ? std::nullopt : std::optional(earlier)};
+    const QString path = target.folder + QStringLiteral("/report.tvl");
+    const QByteArray bytes = "\"0.2\",\"0.15\"\r\n";
+    // The temporary file is refused, as in a folder where the user may write the file but make none.
+    const QString prefix = start == Start::FolderTakesNoNewFile ? QStringLiteral("open:1:%1").arg(EACCES) : QString();
+    const QStringList problems = test_support::walk_call_failures(
+        failure, target,
+        [&] {
+            const common::FileResult result = common::write_file_safely(path, bytes);
+            return test_support::SaveOutcome{result.ok, result.reason};
+        },
+        [&](const QByteArray &now) { return now == bytes; }, prefix);
+    EXPECT_EQ(problems.join(u'\n').toStdString(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Calls, EveryCallFails,
+                         testing::Combine(testing::ValuesIn(test_support::call_failures()),
+                                          testing::Values(Start::NewFile, Start::EarlierFile,
+                                                          Start::FolderTakesNoNewFile)),
+                         every_call_row_name);

@@ -130,6 +130,7 @@ const QList<Run> &runs()
         {"case 1: BL", Doc::Worked, 3, 4100, 11300, 12, {QStringLiteral("BL : ")}, FF::wall_spacing},
         {"case 1: note Mto", Doc::Worked, 3, 1800, 14900, 10, {}, QStringLiteral("※距離Ｘにおける曲げモーメント")},
         {"case 1: WR", Doc::Worked, 3, 6700, 13300, 12, {}, FF::slab_reaction},
+        {"case 1: Sto", Doc::Worked, 3, 6700, 14300, 12, {}, FF::case1_slab_shear},
         {"case 1: Mto", Doc::Worked, 3, 6700, 15300, 12, {}, FF::case1_slab_moment},
         {"case 1: Mto in N cm", Doc::Dry, 3, 6700, 15300, 12, {FF::case1_slab_moment, QStringLiteral(" KN・m ( ")}, FF::case1_slab_moment_ncm},
         // ケース .２
@@ -169,6 +170,7 @@ const QList<Run> &runs()
         {"rc stress: sigma c caption", Doc::Morvik, 1, 1800, 6000, 10, {}, QStringLiteral("鉄筋コンクリート曲げ圧縮応力度（σｃ）")},
         {"rc stress: sigma c", Doc::Morvik, 1, 4100, 6500, 12, {QStringLiteral("＝  ")}, RF::concrete_stress},
         {"rc stress: sigma s", Doc::Morvik, 1, 4100, 8000, 12, {QStringLiteral("＝  ")}, RF::steel_stress},
+        {"rc stress: tau", Doc::Morvik, 1, 4100, 9500, 12, {QStringLiteral("＝  ")}, RF::shear_stress},
         {"rc stress: tau o", Doc::Morvik, 1, 4100, 11000, 12, {QStringLiteral("＝  ")}, RF::bond_stress},
         {"rc stress: reference", Doc::Morvik, 1, 4800, 12500, 12, {}, QStringLiteral("－参考－")},
     };
