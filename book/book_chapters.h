@@ -9,6 +9,7 @@ namespace book {
 void write_overview(BookLayout &book);                                  // 概要
 void write_shape_chapter(BookLayout &book);                             // 断面寸法の設計
 void write_flume_chapter(BookLayout &book, const FlumeChapter &chapter); // 主働土圧 … ケース.3
+void write_member_check_chapter(BookLayout &book);                      // 部材の応力度照査
 void write_numbers_chapter(BookLayout &book);                           // 数値の扱い
 void write_messages_chapter(BookLayout &book);                          // メッセージ一覧
 void write_file_chapter(BookLayout &book);                              // Tavrelファイル (.tvl)

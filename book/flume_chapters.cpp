@@ -246,7 +246,7 @@ const QList<FlumeChapter> &flume_chapters()
     return chapters;
 }
 
-ExampleRun run_example(const FlumeChapter &chapter, const Typed &changes)
+ExampleRun run_example(const FlumeChapter &chapter, const Typed &changes, const members::MemberCheckInputs &member_inputs)
 {
     flume::FlumeSheet sheet;
     common::MessageRecorder before;
@@ -256,7 +256,7 @@ ExampleRun run_example(const FlumeChapter &chapter, const Typed &changes)
     DistinctMessages raised;
     for (Calculation press : chapter.buttons)
         press(sheet, raised);
-    return {printing::snapshot(sheet), raised.texts};
+    return {printing::snapshot(sheet, member_inputs), raised.texts};
 }
 
 QString describe_outcomes(const ProbeOutcome &empty, const ProbeOutcome &zero, const ProbeOutcome &negative)

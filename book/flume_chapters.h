@@ -58,7 +58,9 @@ struct ExampleRun {
 // The worked example of a chapter, with some fields typed differently before the buttons are
 // pressed. The earth pressure is worked on its own; from the uplift page on, one flume is carried
 // through the pages as a user would, starting from a computed earth pressure KA = 0.30, PV = 2.000.
-ExampleRun run_example(const FlumeChapter &chapter, const Typed &changes = {});
+// The snapshot's member check is that of the given member inputs.
+ExampleRun run_example(const FlumeChapter &chapter, const Typed &changes = {},
+                       const members::MemberCheckInputs &member_inputs = {});
 
 // What the chapter's buttons do when one input of the worked example is left empty, is 0, or is
 // negative: the message shown, a result left empty without a message, or a normal calculation.

@@ -78,6 +78,7 @@ constexpr PageChapters page_chapters[] = {
     {flume::Page::Case1, write_chapters_of<flume::Page::Case1>},
     {flume::Page::Case2, write_chapters_of<flume::Page::Case2>},
     {flume::Page::Case3, write_chapters_of<flume::Page::Case3>},
+    {flume::Page::MemberCheck, write_member_check_chapter},
 };
 static_assert(flume::keyed_by_page(page_chapters));
 

@@ -2,6 +2,7 @@
 
 #include "flume/flume_sheet.h"
 #include "flume/sheet_inputs.h"
+#include "tests/support/flume_file_state.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -51,13 +52,14 @@ protected:
 
 TEST_F(TvlFile, SavesAKnownSheetByteForByte)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow window;
+    FlumeSheet &sheet = window.sheet;
     QStringList texts = typed_texts();
     texts[3] = QString();        // T4 left empty
     texts[7] = QStringLiteral("1,5");
     texts[8] = QStringLiteral("30度");
     flume::put_input_texts(sheet, texts);
-    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("known.tvl"))));
+    ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("known.tvl"))));
     EXPECT_EQ(file_bytes(path(QStringLiteral("known.tvl"))),
               QByteArray("\"0.1\",\"0.15\",\"0.15\",\"\",\"1.0\",\"0.5\",\"1.0\"\r\n"
                          "\"1,5\",\"30\x93\x78\",\"18\",\"0\",\"10\",\"20\"\r\n"
@@ -70,10 +72,11 @@ TEST_F(TvlFile, SavesAKnownSheetByteForByte)
 
 TEST_F(TvlFile, SavesOnlyTheInputs)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow window;
+    FlumeSheet &sheet = window.sheet;
     sheet.show_result(Field::ka, QStringLiteral("0.30"));
     sheet.set_text(Field::carried_1, QStringLiteral("5.746"));
-    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("empty.tvl"))));
+    ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("empty.tvl"))));
     EXPECT_EQ(file_bytes(path(QStringLiteral("empty.tvl"))),
               QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\",\"\"\r\n\"\",\"\"\r\n\"\"\r\n"
                          "\"\",\"\",\"\",\"\",\"\",\"\"\r\n\"\",\"\"\r\n\"\"\r\n"));
@@ -95,35 +98,40 @@ TEST_F(TvlFile, AllTwentyFiveTextsComeBackAsTyped)
         QStringList saved = texts;
         if (!utf8)
             saved[24] = QStringLiteral("1.1");
-        FlumeSheet sheet;
+        test_support::FlumeFileWindow window;
+        FlumeSheet &sheet = window.sheet;
         flume::put_input_texts(sheet, saved);
-        ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("round.tvl"))));
-        FlumeSheet reopened;
-        ASSERT_TRUE(inputfile::open_inputs(reopened, path(QStringLiteral("round.tvl"))));
+        ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("round.tvl"))));
+        test_support::FlumeFileWindow reopened_window;
+        FlumeSheet &reopened = reopened_window.sheet;
+        ASSERT_TRUE(inputfile::open_inputs(reopened_window, path(QStringLiteral("round.tvl"))));
         EXPECT_EQ(flume::input_texts(reopened), saved);
     }
 }
 
 TEST_F(TvlFile, SavingAgainReplacesTheFile)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow window;
+    FlumeSheet &sheet = window.sheet;
     flume::put_input_texts(sheet, typed_texts());
     const QString file = path(QStringLiteral("again.tvl"));
     put_file_bytes(file, QByteArray(4096, 'x'));
-    ASSERT_TRUE(inputfile::save_inputs(sheet, file));
-    FlumeSheet reopened;
-    ASSERT_TRUE(inputfile::open_inputs(reopened, file));
+    ASSERT_TRUE(inputfile::save_inputs(window, file));
+    test_support::FlumeFileWindow reopened_window;
+    FlumeSheet &reopened = reopened_window.sheet;
+    ASSERT_TRUE(inputfile::open_inputs(reopened_window, file));
     EXPECT_EQ(flume::input_texts(reopened), typed_texts());
     EXPECT_FALSE(file_bytes(file).contains('x'));
 }
 
 TEST_F(TvlFile, FewerItemsFillWhatTheyHaveAndEmptyTheRest)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow window;
+    FlumeSheet &sheet = window.sheet;
     flume::put_input_texts(sheet, typed_texts());
     put_file_bytes(path(QStringLiteral("ten.tvl")),
                    "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\"\r\n\"8\",\"9\",\"10\"\r\n");
-    ASSERT_TRUE(inputfile::open_inputs(sheet, path(QStringLiteral("ten.tvl"))));
+    ASSERT_TRUE(inputfile::open_inputs(window, path(QStringLiteral("ten.tvl"))));
     QStringList expected;
     for (int i = 1; i <= 10; ++i)
         expected.append(QString::number(i));
@@ -134,11 +142,12 @@ TEST_F(TvlFile, FewerItemsFillWhatTheyHaveAndEmptyTheRest)
 
 TEST_F(TvlFile, OpeningChangesNeitherResultsNorCarriedValues)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow window;
+    FlumeSheet &sheet = window.sheet;
     sheet.show_result(Field::pv, QStringLiteral("5.746"));
     sheet.set_text(Field::carried_1, QStringLiteral("5.746"));
     put_file_bytes(path(QStringLiteral("one.tvl")), "\"0.2\"\r\n");
-    ASSERT_TRUE(inputfile::open_inputs(sheet, path(QStringLiteral("one.tvl"))));
+    ASSERT_TRUE(inputfile::open_inputs(window, path(QStringLiteral("one.tvl"))));
     EXPECT_EQ(sheet.text(Field::t1), QStringLiteral("0.2"));
     EXPECT_EQ(sheet.text(Field::pv), QStringLiteral("5.746"));
     EXPECT_TRUE(sheet.is_shown(Field::pv));
@@ -155,8 +164,9 @@ TEST_F(TvlFile, ReadsUtf8AndCp932Files)
     for (const auto &[name, bytes] : files) {
         SCOPED_TRACE(name);
         put_file_bytes(path(QString::fromLatin1(name)), bytes);
-        FlumeSheet sheet;
-        ASSERT_TRUE(inputfile::open_inputs(sheet, path(QString::fromLatin1(name))));
+        test_support::FlumeFileWindow window;
+        FlumeSheet &sheet = window.sheet;
+        ASSERT_TRUE(inputfile::open_inputs(window, path(QString::fromLatin1(name))));
         EXPECT_EQ(sheet.text(Field::t1), QStringLiteral("30度"));
         EXPECT_EQ(sheet.text(Field::t2), QStringLiteral("１"));
     }
@@ -174,9 +184,10 @@ TEST_F(TvlFile, AFileThatCannotBeReadLeavesEveryField)
     };
     for (const auto &[name, reason] : rows) {
         SCOPED_TRACE(name.toStdString());
-        FlumeSheet sheet;
+        test_support::FlumeFileWindow window;
+        FlumeSheet &sheet = window.sheet;
         flume::put_input_texts(sheet, typed_texts());
-        const common::FileResult result = inputfile::open_inputs(sheet, path(name));
+        const common::FileResult result = inputfile::open_inputs(window, path(name));
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.reason, reason);
         EXPECT_EQ(flume::input_texts(sheet), typed_texts());
@@ -187,10 +198,11 @@ TEST_F(TvlFile, AFailedSaveIsReportedAndCreatesNothing)
 {
     // The folder the file should go into is a regular file: no user, root included, can create it.
     put_file_bytes(path(QStringLiteral("plain")), "not a folder");
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow window;
+    FlumeSheet &sheet = window.sheet;
     flume::put_input_texts(sheet, typed_texts());
     const QString target = path(QStringLiteral("plain/section.tvl"));
-    const common::FileResult result = inputfile::save_inputs(sheet, target);
+    const common::FileResult result = inputfile::save_inputs(window, target);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, QStringLiteral("ファイルまたはフォルダーが見つかりません。"));
     EXPECT_EQ(file_bytes(path(QStringLiteral("plain"))), QByteArray("not a folder"));
@@ -201,8 +213,8 @@ TEST_F(TvlFile, AFailedSaveIsReportedAndCreatesNothing)
 TEST_F(TvlFile, SavingOntoAFolderFailsAndKeepsIt)
 {
     QDir(dir.path()).mkpath(QStringLiteral("folder.tvl/inner"));
-    FlumeSheet sheet;
-    const common::FileResult result = inputfile::save_inputs(sheet, path(QStringLiteral("folder.tvl")));
+    test_support::FlumeFileWindow window;
+    const common::FileResult result = inputfile::save_inputs(window, path(QStringLiteral("folder.tvl")));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, QStringLiteral("同じ名前のフォルダーがあります。"));
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("folder.tvl/inner"))).isDir());
@@ -240,10 +252,11 @@ TEST_P(TvlFileSize, OpensUpToOneMebibyte)
     put_file_bytes(path(QStringLiteral("large.tvl")), bytes);
     bytes.clear();
 
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow window;
+    FlumeSheet &sheet = window.sheet;
     const QStringList before(25, QStringLiteral("1"));
     flume::put_input_texts(sheet, before);
-    const common::FileResult result = inputfile::open_inputs(sheet, path(QStringLiteral("large.tvl")));
+    const common::FileResult result = inputfile::open_inputs(window, path(QStringLiteral("large.tvl")));
     EXPECT_EQ(result.ok, row.opened);
     if (row.opened) {
         EXPECT_EQ(flume::input_texts(sheet), typed_texts());
@@ -275,11 +288,13 @@ class TvlRoundTrip : public TvlFile, public testing::WithParamInterface<RoundTri
 TEST_P(TvlRoundTrip, TheTextComesBackInEveryField)
 {
     const QStringList texts(25, GetParam().text);
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow window;
+    FlumeSheet &sheet = window.sheet;
     flume::put_input_texts(sheet, texts);
-    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("round.tvl"))));
-    FlumeSheet reopened;
-    ASSERT_TRUE(inputfile::open_inputs(reopened, path(QStringLiteral("round.tvl"))));
+    ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("round.tvl"))));
+    test_support::FlumeFileWindow reopened_window;
+    FlumeSheet &reopened = reopened_window.sheet;
+    ASSERT_TRUE(inputfile::open_inputs(reopened_window, path(QStringLiteral("round.tvl"))));
     EXPECT_EQ(flume::input_texts(reopened), texts);
 }
 

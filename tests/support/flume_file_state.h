@@ -1,0 +1,18 @@
+#pragma once
+
+#include "flume/flume_sheet.h"
+#include "inputfile/tvl_file.h"
+#include "members/member_sheet.h"
+
+namespace test_support {
+
+// What a flume window keeps in its .tvl file, without the window: the sheet, the member check and
+// the data a file carried unread.
+struct FlumeFileWindow {
+    flume::FlumeSheet sheet;
+    members::MemberSheet members{sheet};
+    inputfile::KeptExtension kept;
+    operator inputfile::FlumeFileState() { return {sheet, members, kept}; }
+};
+
+} // namespace test_support
