@@ -64,7 +64,6 @@ QLineEdit *new_edit(QWidget *parent, const QString &name)
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edit->setFixedWidth(90);
     return edit;
 }
 
@@ -158,6 +157,7 @@ QWidget *MemberCheckWindow::build_materials()
         const std::size_t i = std::size_t(a);
         grid->addWidget(new QLabel(members::allowable_name(a) + u' ' + members::allowable_symbol(a), frame), row, 0);
         QLineEdit *edit = new_edit(frame, QString::fromLatin1(edit_names[i]));
+        edit->setFixedWidth(90);
         allowable_edits_[i] = edit;
         grid->addWidget(edit, row, 1);
         grid->addWidget(new QLabel(QStringLiteral("N/c㎡"), frame), row, 2);
@@ -255,7 +255,7 @@ void MemberCheckWindow::add_member_column(QGridLayout *grid, std::size_t index)
     c.spacing->addItems({count_caption, pitch_caption});
     spacing_row->addWidget(c.spacing);
     c.spacing_text = new_edit(spacing_box, numbered("spacing_text", index));
-    c.spacing_text->setFixedWidth(60);
+    c.spacing_text->setFixedWidth(50);
     spacing_row->addWidget(c.spacing_text);
     grid->addWidget(spacing_box, 5, column);
     connect(c.spacing, &QComboBox::activated, this, [this, index](int item) {

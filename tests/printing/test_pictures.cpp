@@ -1,15 +1,19 @@
+#include "members/reinforcement_tables.h"
 #include "printing/flume_reports.h"
 #include "drawing/formula_layout.h"
 #include "drawing/formula_pictures.h"
 #include "drawing/picture.h"
 #include "drawing/picture_fonts.h"
+#include "printing/pdf_output.h"
 #include "printing/rc_stress_report.h"
 #include "printing/report_renderer.h"
+#include "tests/support/pdf_words.h"
 
 #include <QDir>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -247,6 +251,8 @@ private slots:
     void radical_covers_its_radicand();
     void superscript_is_small_and_raised();
     void delimiters_enclose_a_fraction();
+    void tables_give_the_member_checks_values_data();
+    void tables_give_the_member_checks_values();
 };
 
 void TestPictures::sits_in_its_box_data()
@@ -505,3 +511,92 @@ void TestPictures::delimiters_enclose_a_fraction()
 
 QTEST_MAIN(TestPictures)
 #include "test_pictures.moc"
+
+void TestPictures::tables_give_the_member_checks_values_data()
+{
+    // The value drawn in a table's cell under a column heading, in the row of a row label (none: the
+    // first cell below the heading), and the value the member check takes for it.
+    QTest::addColumn<Picture>("table");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("value");
+    using members::BarSurface;
+    using members::SteelGrade;
+    using members::TensionRow;
+    for (int strength : {21, 24})
+        QTest::addRow("compression %d", strength) << Picture::AllowableStress1 << QString::number(strength) << QString()
+                                                  << members::table_compression(strength) + u'(';
+    for (SteelGrade grade : {SteelGrade::SD295, SteelGrade::SD345}) {
+        const QString name = grade == SteelGrade::SD295 ? QStringLiteral("SD295") : QStringLiteral("SD345");
+        QTest::addRow("tension 一般 %s", qPrintable(name)) << Picture::AllowableStress2 << name << QStringLiteral("一般")
+                                                        << members::table_tension(TensionRow::General, grade);
+        QTest::addRow("tension 床版橋 %s", qPrintable(name)) << Picture::AllowableStress2 << name << QStringLiteral("床版橋")
+                                                          << members::table_tension(TensionRow::SlabBridge, grade);
+    }
+    for (int strength : {18, 24}) {
+        QTest::addRow("shear 梁 %d", strength) << Picture::AllowableStress3 << QString::number(strength)
+                                              << QStringLiteral("梁") << members::table_shear(strength);
+        QTest::addRow("bond 異形鉄筋 %d", strength) << Picture::AllowableStress4 << QString::number(strength)
+                                                   << QStringLiteral("異形鉄筋") << members::table_bond(BarSurface::Deformed, strength);
+        QTest::addRow("bond 普通丸鋼 %d", strength) << Picture::AllowableStress4 << QString::number(strength)
+                                                   << QStringLiteral("普通丸鋼") << members::table_bond(BarSurface::Plain, strength);
+    }
+    // The bar table: area and perimeter of n bars, n times the member check's one bar.
+    for (const members::BarSize &bar : members::bar_sizes) {
+        if (QLatin1String(bar.name) == QLatin1String("D10") || QLatin1String(bar.name) == QLatin1String("D22"))
+            continue;  // not in the table
+        for (int count : {1, 2, 3, 4, 5, 6, 8}) {
+            QTest::addRow("%s × %d", bar.name, count)
+                << Picture::BarTable << QString::number(count) << QString::fromLatin1(bar.name)
+                << QString::number(bar.area * count, 'f', 2) + QStringLiteral(" (")
+                       + QString::number(bar.perimeter * count) + u')';
+        }
+    }
+}
+
+void TestPictures::tables_give_the_member_checks_values()
+{
+    QFETCH(Picture, table);
+    QFETCH(QString, column);
+    QFETCH(QString, row);
+    QFETCH(QString, value);
+    // The table alone on a page of PDF, its words read back with their boxes.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("table.pdf"));
+    printing::ReportPage page;
+    page.picture(table, 1000, 1000);
+    QString error;
+    QVERIFY2(printing::write_report_pdf(pdf, {page}, QStringLiteral("table"), &error), qPrintable(error));
+    const QList<test_support::PdfWord> words = test_support::pdf_words(pdf).value(0);
+    const auto centre_x = [](const test_support::PdfWord &w) { return (w.x + w.right) / 2; };
+    const auto centre_y = [](const test_support::PdfWord &w) { return (w.y + w.bottom) / 2; };
+    const auto find = [&words](const QString &text) {
+        const auto it = std::find_if(words.begin(), words.end(), [&text](const auto &w) { return w.text == text; });
+        return it == words.end() ? nullptr : &*it;
+    };
+    const test_support::PdfWord *heading = find(column);
+    QVERIFY2(heading, qPrintable(column));
+    // The words of the heading's column below it; a cell's lines each a word of their own.
+    QList<test_support::PdfWord> below;
+    for (const test_support::PdfWord &w : words) {
+        if (std::abs(centre_x(w) - centre_x(*heading)) < 1 && w.y > heading->bottom)
+            below.append(w);
+    }
+    QVERIFY(!below.isEmpty());
+    // The cell in the row of the label, its lines nearest the label's middle; else the first below.
+    const double middle = row.isEmpty() ? heading->bottom : centre_y(*[&] {
+        const test_support::PdfWord *label = find(row);
+        return label ? label : heading;
+    }());
+    QVERIFY2(row.isEmpty() || find(row), qPrintable(row));
+    std::sort(below.begin(), below.end(), [&](const auto &a, const auto &b) {
+        return std::abs(centre_y(a) - middle) < std::abs(centre_y(b) - middle);
+    });
+    QList<test_support::PdfWord> cell = below.mid(0, table == Picture::BarTable ? 2 : 1);
+    std::sort(cell.begin(), cell.end(), [](const auto &a, const auto &b) { return a.y < b.y; });
+    QStringList lines;
+    for (const test_support::PdfWord &w : cell)
+        lines << w.text;
+    const QString drawn = lines.join(u' ');
+    QVERIFY2(drawn.startsWith(value), qPrintable(drawn + QStringLiteral(" drawn, ") + value + QStringLiteral(" expected")));
+}
