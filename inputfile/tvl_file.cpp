@@ -56,7 +56,8 @@ common::FileResult read_whole_file(int fd, QByteArray &bytes)
 
 namespace {
 
-// The sections this version reads and writes, with the name a note gives them.
+// The sections this version reads and writes, with the name a note gives them. Each is written only
+// when something of it was entered.
 struct KnownSection {
     const QString &name;
     const QString &version;
@@ -69,7 +70,9 @@ struct KnownSection {
 
 const KnownSection known_sections[] = {
     {materials_section, member_sections_version, QStringLiteral("部材の材料"),
-     [](const TvlContents &c) { return c.members.entered() ? materials_lines(c.members.materials) : QList<QStringList>{}; },
+     [](const TvlContents &c) {
+         return c.members.materials == members::Materials{} ? QList<QStringList>{} : materials_lines(c.members.materials);
+     },
      [](const QList<QStringList> &lines, TvlContents &c) {
          const std::optional<members::Materials> materials = read_materials_lines(lines);
          if (materials)
@@ -77,7 +80,9 @@ const KnownSection known_sections[] = {
          return materials.has_value();
      }},
     {members_section, member_sections_version, QStringLiteral("部材"),
-     [](const TvlContents &c) { return c.members.entered() ? members_lines(c.members) : QList<QStringList>{}; },
+     [](const TvlContents &c) {
+         return c.members.members == members::MemberCheckInputs{}.members ? QList<QStringList>{} : members_lines(c.members);
+     },
      [](const QList<QStringList> &lines, TvlContents &c) {
          const auto read = read_members_lines(lines);
          if (read)

@@ -17,8 +17,8 @@ const QString typed_mark = QStringLiteral("＊");
 
 // The table of the members: a label column, then one column per member.
 constexpr int label_x = 600;
-constexpr int first_column_x = 2900;
-constexpr int column_width = 1350;
+constexpr int first_column_x = 3000;
+constexpr int column_width = 1330;
 constexpr int table_right = first_column_x + 6 * column_width;
 constexpr int row_height = 270;
 constexpr int cell_inset = 60;
@@ -56,7 +56,7 @@ QList<TableRow> table_rows(const members::MemberCheckReport &check)
         return [&check, text](std::size_t i) { return check.members[i].stresses.*text; };
     };
     QList<TableRow> rows = {
-        {"曲げモーメント Ｍ（N・cm）", member(&MemberResult::moment)},
+        {"曲げモーメントＭ（N・cm）", member(&MemberResult::moment)},
         {"せん断力 Ｓ（N）", member(&MemberResult::shear)},
         {"引張側", member(&MemberResult::tension_face)},
         {"鉄筋", member(&MemberResult::bar)},
@@ -111,7 +111,7 @@ int add_member_table(ReportPage &page, const members::MemberCheckReport &check, 
         const int x = first_column_x + int(i) * column_width + cell_inset;
         if (member.verdict == members::Verdict::Ng) {
             page.text(x, y + 30, {"NG"});
-            page.text(x, y + 30 + row_height, {QStringLiteral("（") + member.failing() + QStringLiteral("）")});
+            page.text(x, y + 30 + row_height, {member.failing().replace(u'、', u',')});
         } else {
             page.text(x, y + 30, {member.judgement});
         }

@@ -1,5 +1,9 @@
 #include "inputfile/tvl_file.h"
 
+#include "inputfile/file_commands.h"
+#include "inputfile/tvl_encoding.h"
+#include "inputfile/tvl_format.h"
+
 #include "flume/flume_sheet.h"
 #include "flume/sheet_inputs.h"
 #include "tests/support/flume_file_state.h"
@@ -328,4 +332,123 @@ TEST_F(TvlFile, EveryPairOfHalfWidthKatakanaComesBack)
         ASSERT_TRUE(inputfile::read_tvl_file(path(QStringLiteral("pairs.tvl")), items));
         ASSERT_EQ(items, texts) << "from pair " << start;
     }
+}
+
+// The worked inputs' seven lines, as a file without member data holds them.
+QByteArray seven_lines()
+{
+    return inputfile::encode_tvl(inputfile::format_tvl(typed_texts()));
+}
+
+// A member check extension as the writer writes it: σck 21, the first member D13 × 5, cover 3.
+const QByteArray materials_21 = "\"section\",\"materials\",\"1\",\"1\"\r\n"
+                                "\"21\",\"SD345\",\"\x88\xea\x94\xca\",\"\x88\xd9\x8c\x60\x93\x53\x8b\xd8\",\"\",\"\",\"\",\"\"\r\n";
+QByteArray member_line(const char *bar = "D13")
+{
+    return QByteArray("\"\x83\x50\x81\x5b\x83\x58.1 \x91\xa4\x95\xc7\",\"") + bar
+        + "\",\"\x96\x7b\x90\x94\",\"5\",\"\",\"\",\"\",\"\",\"3\"\r\n";
+}
+QByteArray members_d13(const char *version = "1", const char *bar = "D13")
+{
+    return QByteArray("\"section\",\"members\",\"") + version + "\",\"1\"\r\n" + member_line(bar);
+}
+const QByteArray marker = "\"TavrelExtension\",\"1\"\r\n";
+
+struct ExtensionRow {
+    const char *name;
+    QByteArray tail;        // what follows the seven lines
+    const char *strength;   // σck after opening
+    const char *first_bar;  // ケース.1 側壁's bar after opening
+    const char *message;    // what opening tells the user, UTF-8; empty for nothing
+    QByteArray saved;       // what the file saved without a change holds after its seven lines
+    bool exact;             // that and nothing else
+};
+
+void PrintTo(const ExtensionRow &row, std::ostream *os) { *os << row.name; }
+
+class TvlExtension : public TvlFile, public testing::WithParamInterface<ExtensionRow>
+{
+};
+
+const char *const kept_note = "このファイルには、この版のTavrelでは読めないデータがあります。保存するときは、そのまま書き戻します。";
+const char *const damaged_block = "このファイルの追加データのデータは壊れているため、読み込みませんでした。";
+const QByteArray document_section = "\"section\",\"document\",\"1\",\"1\"\r\n\"x\"\r\n";
+
+// Whatever follows the 25 items, the inputs are read; the member check is read where it can be,
+// what this version cannot read is kept and written back, and a damaged section is left out.
+TEST_P(TvlExtension, OpensTheInputsAndWhatFollowsThem)
+{
+    const ExtensionRow &row = GetParam();
+    const QString file = path(QStringLiteral("extended.tvl"));
+    put_file_bytes(file, seven_lines() + row.tail);
+    test_support::FlumeFileWindow window;
+    // Member data of an earlier file never carries over.
+    members::MemberCheckInputs earlier;
+    earlier.members[0].bar = QStringLiteral("D19");
+    window.members.set_inputs(earlier);
+
+    const std::optional<inputfile::FileMessage> message = inputfile::open_file(window, file);
+    EXPECT_EQ(flume::input_texts(window.sheet), typed_texts());
+    EXPECT_EQ(window.members.inputs().materials.concrete_strength.toStdString(), row.strength);
+    EXPECT_EQ(window.members.inputs().members[0].bar.toStdString(), row.first_bar);
+    EXPECT_EQ(message ? message->text.toStdString() : std::string(), row.message);
+
+    ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("saved.tvl"))));
+    const QByteArray saved = file_bytes(path(QStringLiteral("saved.tvl")));
+    EXPECT_TRUE(saved.startsWith(seven_lines()));
+    if (row.exact)
+        EXPECT_EQ(saved.mid(seven_lines().size()).toStdString(), row.saved.toStdString());
+    else
+        EXPECT_TRUE(saved.contains(row.saved)) << saved.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tails, TvlExtension,
+    testing::Values(
+        ExtensionRow{"NothingAfterTheItems", "", "24", "", "", "", true},
+        ExtensionRow{"BlankLinesAfterTheItems", "\r\n\r\n", "24", "", "", "", true},
+        ExtensionRow{"MaterialsAndMembers", marker + materials_21 + members_d13(), "21", "D13", "", member_line(), false},
+        ExtensionRow{"UnknownSectionKept", marker + materials_21 + members_d13() + document_section, "21", "D13",
+                     kept_note, document_section, false},
+        ExtensionRow{"NewerMembersSectionKept", marker + materials_21 + members_d13("2"), "21", "", kept_note,
+                     marker + materials_21 + members_d13("2"), true},
+        ExtensionRow{"NewerExtensionKept", "\"TavrelExtension\",\"2\"\r\n" + materials_21, "24", "", kept_note,
+                     "\"TavrelExtension\",\"2\"\r\n" + materials_21, true},
+        ExtensionRow{"ForeignItemsKept", "\"26\",\"27\"\r\n", "24", "", kept_note, "\"26\",\"27\"\r\n", true},
+        ExtensionRow{"DamagedMembersLine", marker + materials_21 + members_d13("1", "D99"), "21", "",
+                     "このファイルの部材のデータは壊れているため、読み込みませんでした。", marker + materials_21, true},
+        ExtensionRow{"SectionLongerThanTheFile", marker + materials_21 + "\"section\",\"members\",\"1\",\"9\"\r\n", "21",
+                     "", damaged_block, marker + materials_21, true},
+        ExtensionRow{"BrokenEscape", marker + "\"section\",\"materials\",\"1\",\"1\"\r\n\"\\u{ZZ}\"\r\n", "24", "",
+                     damaged_block, "", true}),
+    [](const testing::TestParamInfo<ExtensionRow> &info) { return std::string(info.param.name); });
+
+// Member data goes after the seven lines and comes back; a character without a CP932 form is
+// escaped, so the file stays CP932; a file without member data keeps only its seven lines.
+TEST_F(TvlFile, MemberDataComesBackAfterTheInputs)
+{
+    test_support::FlumeFileWindow window;
+    flume::put_input_texts(window.sheet, typed_texts());
+    members::MemberCheckInputs inputs;
+    inputs.materials.concrete_strength = QStringLiteral("３０");
+    members::type_allowable(inputs.materials, members::Allowable::Compression, QStringLiteral("950"));
+    inputs.members[2] = {QStringLiteral("D16"), members::Spacing::Pitch, QStringLiteral("125"), {}, {}, {}, QStringLiteral("16"),
+                         QStringLiteral("3 😀 \"\\ \r\n")};
+    inputs.members[5] = {members::typed_bars, members::Spacing::Count, {}, QStringLiteral("3.5"), QStringLiteral("14"),
+                         QStringLiteral("12"), {}, {}};
+    window.members.set_inputs(inputs);
+    ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("members.tvl"))));
+    const QByteArray bytes = file_bytes(path(QStringLiteral("members.tvl")));
+    EXPECT_TRUE(bytes.startsWith(seven_lines() + marker));
+    EXPECT_TRUE(bytes.contains("3 \\u{1F600} \\u{22}\\u{5C} \\u{D}\\u{A}")) << bytes.toStdString();
+    EXPECT_FALSE(bytes.startsWith("\xef\xbb\xbf"));
+
+    test_support::FlumeFileWindow reopened;
+    ASSERT_FALSE(inputfile::open_file(reopened, path(QStringLiteral("members.tvl"))).has_value());
+    EXPECT_EQ(flume::input_texts(reopened.sheet), typed_texts());
+    EXPECT_TRUE(reopened.members.inputs() == inputs);
+
+    window.members.set_inputs({});
+    ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("members.tvl"))));
+    EXPECT_EQ(file_bytes(path(QStringLiteral("members.tvl"))), seven_lines());
 }
