@@ -59,7 +59,7 @@ void write_file_chapter(BookLayout &book)
         QStringLiteral("読み込んだ文字を、入力したときと同じように 25 の入力欄に入れます。計算はしません。"
                        "前に表示されていた結果はそのまま残るので、「計算」を押し直してください。"),
         QStringLiteral("行の区切りは問いません。項目が 25 より少ないファイルでは、足りない入力欄が空欄になります。"
-                       "26 番目からの項目は無視します。"),
+                       "26 番目からは、部材の応力度照査の入力（その章を参照）だけを読みます。"),
         QStringLiteral("左欄に写された値は、ファイルを開いても変わりません。ページボタンを押し直すと写し直されます。"),
         QStringLiteral("開けないファイルや読めないファイルを選んだときは、入力欄を変えずに「%1」（題名「%2」）と知らせます。")
             .arg(inputfile::message::open_failed, inputfile::message::open_title),

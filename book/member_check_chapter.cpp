@@ -4,6 +4,7 @@
 #include "book/book_chapters.h"
 
 #include "flume/captions.h"
+#include "inputfile/tvl_extension.h"
 #include "members/member_check.h"
 
 namespace book {
@@ -85,7 +86,7 @@ void write_member_check_chapter(BookLayout &book)
     const members::MemberCheckReport &check = example.sheet.member_check;
     book.paragraph(QStringLiteral(
         "ケース.3 までの計算例で、どの部材も D13 を 5 本、かぶり 3 cm とし、σck 24、SD345 の表の値で照査したものです。"));
-    Table rows{{1900, 1300, 1100, 1200, 1300, 1300, 1300, 1100},
+    Table rows{{1700, 900, 900, 1200, 1500, 1300, 1300, 700},
                {QStringLiteral("部材"), QStringLiteral("ｄ（cm）"), QStringLiteral("引張側"), QStringLiteral("σc"),
                 QStringLiteral("σs"), QStringLiteral("τ"), QStringLiteral("τo"), QStringLiteral("判定")},
                {}};
@@ -99,9 +100,18 @@ void write_member_check_chapter(BookLayout &book)
     }
     book.table(rows);
     book.heading(QStringLiteral("保存と印刷"));
-    book.paragraph(QStringLiteral(
-        "材料と部材の入力は、Tavrelファイルの 25 の入力の後に続けて保存します（入力がないときは書きません）。"
-        "「プリント(&P)」の「部材の応力度照査」で、材料、六つの部材の表と計算式を A4 1 ページに印刷します。"));
+    book.bullets({
+        QStringLiteral("材料と部材の入力は、Tavrelファイルの 25 の入力（7 行）の後に、同じ「\"」で囲んで「,」で区切った行で"
+                       "保存します。最初の行 \"%1\",\"%2\" が続きの印で、そのあとに材料（materials）と部材（members）の"
+                       "まとまりが続きます。何も入力していないときは書かないので、ファイルは 7 行のままです。")
+            .arg(inputfile::extension_marker, inputfile::extension_version),
+        QStringLiteral("Shift_JIS で表せない文字は \\u{1F600} のように書くので、続きがあってもファイルは Shift_JIS のままです。"
+                       "25 の入力だけを読むプログラムも、これまでどおりファイルを読めます。"),
+        QStringLiteral("続きのないファイルを開くと、部材の応力度照査の入力は空になります。この版で読めない続きは、"
+                       "そのまま残して保存のときに書き戻し、開いたときに知らせます。壊れた続きは読まずに知らせます。"),
+        QStringLiteral("「プリント(&P)」の「部材の応力度照査」で、材料、六つの部材の表と計算式を A4 1 ページに印刷します。"
+                       "応力度の求まった部材があるときに使えます。tavrel --pdf も、ケース.3 の後にこのページを書きます。"),
+    });
 }
 
 } // namespace book
