@@ -43,32 +43,29 @@ protected:
 
 TEST_F(FileCommands, SaveAsKeepsThePathAndWritesTheInputs)
 {
-    test_support::FlumeFileWindow window;
-    FlumeSheet &sheet = window.sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(1));
     const QString chosen = path(QStringLiteral("section")); // typed without an extension
-    EXPECT_FALSE(inputfile::save_as(window, chosen).has_value());
+    EXPECT_FALSE(inputfile::save_as(sheet, chosen).has_value());
     EXPECT_EQ(sheet.text(Field::save_path), chosen);
     EXPECT_TRUE(sheet.text(Field::open_path).isEmpty());
     EXPECT_TRUE(QFileInfo::exists(chosen));
     EXPECT_FALSE(QFileInfo::exists(chosen + QStringLiteral(".tvl")));
 
-    test_support::FlumeFileWindow other_window;
-    FlumeSheet &other = other_window.sheet;
-    EXPECT_FALSE(inputfile::open_file(other_window, chosen).has_value());
+    test_support::FlumeFileWindow other;
+    EXPECT_FALSE(inputfile::open_file(other, chosen).has_value());
     EXPECT_EQ(other.text(Field::open_path), chosen);
     EXPECT_EQ(flume::input_texts(other), texts_from(1));
 }
 
 TEST_F(FileCommands, ACancelledDialogChangesNothing)
 {
-    test_support::FlumeFileWindow window;
-    FlumeSheet &sheet = window.sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(1));
     sheet.set_text(Field::save_path, QStringLiteral("/earlier/save.tvl"));
     sheet.set_text(Field::open_path, QStringLiteral("/earlier/open.tvl"));
-    EXPECT_FALSE(inputfile::save_as(window, QString()).has_value());
-    EXPECT_FALSE(inputfile::open_file(window, QString()).has_value());
+    EXPECT_FALSE(inputfile::save_as(sheet, QString()).has_value());
+    EXPECT_FALSE(inputfile::open_file(sheet, QString()).has_value());
     EXPECT_EQ(sheet.text(Field::save_path), QStringLiteral("/earlier/save.tvl"));
     EXPECT_EQ(sheet.text(Field::open_path), QStringLiteral("/earlier/open.tvl"));
     EXPECT_EQ(flume::input_texts(sheet), texts_from(1));
@@ -102,11 +99,10 @@ TEST_P(SaveFailure, IsReportedWithPathAndReason)
     if (disk) {
         ASSERT_TRUE(disk->leave_free(0));
     }
-    test_support::FlumeFileWindow window;
-    FlumeSheet &sheet = window.sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(1));
 
-    const std::optional<inputfile::FileMessage> message = inputfile::save_as(window, chosen);
+    const std::optional<inputfile::FileMessage> message = inputfile::save_as(sheet, chosen);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->title, QStringLiteral("ファイル保存"));
     EXPECT_EQ(message->text, QStringLiteral("ファイルを保存できませんでした。\n") + QDir::toNativeSeparators(chosen)
@@ -123,13 +119,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FileCommands, AFileThatCannotBeOpenedIsReportedAndLeavesTheInputs)
 {
-    test_support::FlumeFileWindow window;
-    FlumeSheet &sheet = window.sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(1));
     sheet.show_result(Field::ka, QStringLiteral("0.30"));
     const QString chosen = path(QStringLiteral("missing.tvl"));
 
-    const std::optional<inputfile::FileMessage> message = inputfile::open_file(window, chosen);
+    const std::optional<inputfile::FileMessage> message = inputfile::open_file(sheet, chosen);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->title, QStringLiteral("ファイルを開く"));
     EXPECT_EQ(message->text, QStringLiteral("ファイルを開けませんでした。\n") + QDir::toNativeSeparators(chosen)
@@ -141,14 +136,13 @@ TEST_F(FileCommands, AFileThatCannotBeOpenedIsReportedAndLeavesTheInputs)
 
 TEST_F(FileCommands, OpeningReplacesTheInputsOfAnEarlierFile)
 {
-    test_support::FlumeFileWindow window;
-    FlumeSheet &sheet = window.sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(100));
-    EXPECT_FALSE(inputfile::save_as(window, path(QStringLiteral("first.tvl"))).has_value());
+    EXPECT_FALSE(inputfile::save_as(sheet, path(QStringLiteral("first.tvl"))).has_value());
     flume::put_input_texts(sheet, texts_from(200));
-    EXPECT_FALSE(inputfile::save_as(window, path(QStringLiteral("second.tvl"))).has_value());
+    EXPECT_FALSE(inputfile::save_as(sheet, path(QStringLiteral("second.tvl"))).has_value());
 
-    EXPECT_FALSE(inputfile::open_file(window, path(QStringLiteral("first.tvl"))).has_value());
+    EXPECT_FALSE(inputfile::open_file(sheet, path(QStringLiteral("first.tvl"))).has_value());
     EXPECT_EQ(flume::input_texts(sheet), texts_from(100));
     EXPECT_EQ(sheet.text(Field::save_path), path(QStringLiteral("second.tvl")));
     EXPECT_EQ(sheet.text(Field::open_path), path(QStringLiteral("first.tvl")));

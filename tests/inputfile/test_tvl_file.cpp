@@ -56,14 +56,13 @@ protected:
 
 TEST_F(TvlFile, SavesAKnownSheetByteForByte)
 {
-    test_support::FlumeFileWindow window;
-    FlumeSheet &sheet = window.sheet;
+    test_support::FlumeFileWindow sheet;
     QStringList texts = typed_texts();
     texts[3] = QString();        // T4 left empty
     texts[7] = QStringLiteral("1,5");
     texts[8] = QStringLiteral("30度");
     flume::put_input_texts(sheet, texts);
-    ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("known.tvl"))));
+    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("known.tvl"))));
     EXPECT_EQ(file_bytes(path(QStringLiteral("known.tvl"))),
               QByteArray("\"0.1\",\"0.15\",\"0.15\",\"\",\"1.0\",\"0.5\",\"1.0\"\r\n"
                          "\"1,5\",\"30\x93\x78\",\"18\",\"0\",\"10\",\"20\"\r\n"
@@ -76,11 +75,10 @@ TEST_F(TvlFile, SavesAKnownSheetByteForByte)
 
 TEST_F(TvlFile, SavesOnlyTheInputs)
 {
-    test_support::FlumeFileWindow window;
-    FlumeSheet &sheet = window.sheet;
+    test_support::FlumeFileWindow sheet;
     sheet.show_result(Field::ka, QStringLiteral("0.30"));
     sheet.set_text(Field::carried_1, QStringLiteral("5.746"));
-    ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("empty.tvl"))));
+    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("empty.tvl"))));
     EXPECT_EQ(file_bytes(path(QStringLiteral("empty.tvl"))),
               QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\",\"\"\r\n\"\",\"\"\r\n\"\"\r\n"
                          "\"\",\"\",\"\",\"\",\"\",\"\"\r\n\"\",\"\"\r\n\"\"\r\n"));
@@ -102,40 +100,35 @@ TEST_F(TvlFile, AllTwentyFiveTextsComeBackAsTyped)
         QStringList saved = texts;
         if (!utf8)
             saved[24] = QStringLiteral("1.1");
-        test_support::FlumeFileWindow window;
-        FlumeSheet &sheet = window.sheet;
+        test_support::FlumeFileWindow sheet;
         flume::put_input_texts(sheet, saved);
-        ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("round.tvl"))));
-        test_support::FlumeFileWindow reopened_window;
-        FlumeSheet &reopened = reopened_window.sheet;
-        ASSERT_TRUE(inputfile::open_inputs(reopened_window, path(QStringLiteral("round.tvl"))));
+        ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("round.tvl"))));
+        test_support::FlumeFileWindow reopened;
+        ASSERT_TRUE(inputfile::open_inputs(reopened, path(QStringLiteral("round.tvl"))));
         EXPECT_EQ(flume::input_texts(reopened), saved);
     }
 }
 
 TEST_F(TvlFile, SavingAgainReplacesTheFile)
 {
-    test_support::FlumeFileWindow window;
-    FlumeSheet &sheet = window.sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, typed_texts());
     const QString file = path(QStringLiteral("again.tvl"));
     put_file_bytes(file, QByteArray(4096, 'x'));
-    ASSERT_TRUE(inputfile::save_inputs(window, file));
-    test_support::FlumeFileWindow reopened_window;
-    FlumeSheet &reopened = reopened_window.sheet;
-    ASSERT_TRUE(inputfile::open_inputs(reopened_window, file));
+    ASSERT_TRUE(inputfile::save_inputs(sheet, file));
+    test_support::FlumeFileWindow reopened;
+    ASSERT_TRUE(inputfile::open_inputs(reopened, file));
     EXPECT_EQ(flume::input_texts(reopened), typed_texts());
     EXPECT_FALSE(file_bytes(file).contains('x'));
 }
 
 TEST_F(TvlFile, FewerItemsFillWhatTheyHaveAndEmptyTheRest)
 {
-    test_support::FlumeFileWindow window;
-    FlumeSheet &sheet = window.sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, typed_texts());
     put_file_bytes(path(QStringLiteral("ten.tvl")),
                    "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\"\r\n\"8\",\"9\",\"10\"\r\n");
-    ASSERT_TRUE(inputfile::open_inputs(window, path(QStringLiteral("ten.tvl"))));
+    ASSERT_TRUE(inputfile::open_inputs(sheet, path(QStringLiteral("ten.tvl"))));
     QStringList expected;
     for (int i = 1; i <= 10; ++i)
         expected.append(QString::number(i));
@@ -146,12 +139,11 @@ TEST_F(TvlFile, FewerItemsFillWhatTheyHaveAndEmptyTheRest)
 
 TEST_F(TvlFile, OpeningChangesNeitherResultsNorCarriedValues)
 {
-    test_support::FlumeFileWindow window;
-    FlumeSheet &sheet = window.sheet;
+    test_support::FlumeFileWindow sheet;
     sheet.show_result(Field::pv, QStringLiteral("5.746"));
     sheet.set_text(Field::carried_1, QStringLiteral("5.746"));
     put_file_bytes(path(QStringLiteral("one.tvl")), "\"0.2\"\r\n");
-    ASSERT_TRUE(inputfile::open_inputs(window, path(QStringLiteral("one.tvl"))));
+    ASSERT_TRUE(inputfile::open_inputs(sheet, path(QStringLiteral("one.tvl"))));
     EXPECT_EQ(sheet.text(Field::t1), QStringLiteral("0.2"));
     EXPECT_EQ(sheet.text(Field::pv), QStringLiteral("5.746"));
     EXPECT_TRUE(sheet.is_shown(Field::pv));
@@ -168,9 +160,8 @@ TEST_F(TvlFile, ReadsUtf8AndCp932Files)
     for (const auto &[name, bytes] : files) {
         SCOPED_TRACE(name);
         put_file_bytes(path(QString::fromLatin1(name)), bytes);
-        test_support::FlumeFileWindow window;
-        FlumeSheet &sheet = window.sheet;
-        ASSERT_TRUE(inputfile::open_inputs(window, path(QString::fromLatin1(name))));
+        test_support::FlumeFileWindow sheet;
+        ASSERT_TRUE(inputfile::open_inputs(sheet, path(QString::fromLatin1(name))));
         EXPECT_EQ(sheet.text(Field::t1), QStringLiteral("30度"));
         EXPECT_EQ(sheet.text(Field::t2), QStringLiteral("１"));
     }
@@ -188,10 +179,9 @@ TEST_F(TvlFile, AFileThatCannotBeReadLeavesEveryField)
     };
     for (const auto &[name, reason] : rows) {
         SCOPED_TRACE(name.toStdString());
-        test_support::FlumeFileWindow window;
-        FlumeSheet &sheet = window.sheet;
+        test_support::FlumeFileWindow sheet;
         flume::put_input_texts(sheet, typed_texts());
-        const common::FileResult result = inputfile::open_inputs(window, path(name));
+        const common::FileResult result = inputfile::open_inputs(sheet, path(name));
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.reason, reason);
         EXPECT_EQ(flume::input_texts(sheet), typed_texts());
@@ -202,11 +192,10 @@ TEST_F(TvlFile, AFailedSaveIsReportedAndCreatesNothing)
 {
     // The folder the file should go into is a regular file: no user, root included, can create it.
     put_file_bytes(path(QStringLiteral("plain")), "not a folder");
-    test_support::FlumeFileWindow window;
-    FlumeSheet &sheet = window.sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, typed_texts());
     const QString target = path(QStringLiteral("plain/section.tvl"));
-    const common::FileResult result = inputfile::save_inputs(window, target);
+    const common::FileResult result = inputfile::save_inputs(sheet, target);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, QStringLiteral("ファイルまたはフォルダーが見つかりません。"));
     EXPECT_EQ(file_bytes(path(QStringLiteral("plain"))), QByteArray("not a folder"));
@@ -217,8 +206,8 @@ TEST_F(TvlFile, AFailedSaveIsReportedAndCreatesNothing)
 TEST_F(TvlFile, SavingOntoAFolderFailsAndKeepsIt)
 {
     QDir(dir.path()).mkpath(QStringLiteral("folder.tvl/inner"));
-    test_support::FlumeFileWindow window;
-    const common::FileResult result = inputfile::save_inputs(window, path(QStringLiteral("folder.tvl")));
+    test_support::FlumeFileWindow sheet;
+    const common::FileResult result = inputfile::save_inputs(sheet, path(QStringLiteral("folder.tvl")));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, QStringLiteral("同じ名前のフォルダーがあります。"));
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("folder.tvl/inner"))).isDir());
@@ -256,11 +245,10 @@ TEST_P(TvlFileSize, OpensUpToOneMebibyte)
     put_file_bytes(path(QStringLiteral("large.tvl")), bytes);
     bytes.clear();
 
-    test_support::FlumeFileWindow window;
-    FlumeSheet &sheet = window.sheet;
+    test_support::FlumeFileWindow sheet;
     const QStringList before(25, QStringLiteral("1"));
     flume::put_input_texts(sheet, before);
-    const common::FileResult result = inputfile::open_inputs(window, path(QStringLiteral("large.tvl")));
+    const common::FileResult result = inputfile::open_inputs(sheet, path(QStringLiteral("large.tvl")));
     EXPECT_EQ(result.ok, row.opened);
     if (row.opened) {
         EXPECT_EQ(flume::input_texts(sheet), typed_texts());
@@ -292,13 +280,11 @@ class TvlRoundTrip : public TvlFile, public testing::WithParamInterface<RoundTri
 TEST_P(TvlRoundTrip, TheTextComesBackInEveryField)
 {
     const QStringList texts(25, GetParam().text);
-    test_support::FlumeFileWindow window;
-    FlumeSheet &sheet = window.sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts);
-    ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("round.tvl"))));
-    test_support::FlumeFileWindow reopened_window;
-    FlumeSheet &reopened = reopened_window.sheet;
-    ASSERT_TRUE(inputfile::open_inputs(reopened_window, path(QStringLiteral("round.tvl"))));
+    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("round.tvl"))));
+    test_support::FlumeFileWindow reopened;
+    ASSERT_TRUE(inputfile::open_inputs(reopened, path(QStringLiteral("round.tvl"))));
     EXPECT_EQ(flume::input_texts(reopened), texts);
 }
 
@@ -381,19 +367,19 @@ TEST_P(TvlExtension, OpensTheInputsAndWhatFollowsThem)
     const ExtensionRow &row = GetParam();
     const QString file = path(QStringLiteral("extended.tvl"));
     put_file_bytes(file, seven_lines() + row.tail);
-    test_support::FlumeFileWindow window;
+    test_support::FlumeFileWindow sheet;
     // Member data of an earlier file never carries over.
     members::MemberCheckInputs earlier;
     earlier.members[0].bar = QStringLiteral("D19");
-    window.members.set_inputs(earlier);
+    sheet.members.set_inputs(earlier);
 
-    const std::optional<inputfile::FileMessage> message = inputfile::open_file(window, file);
-    EXPECT_EQ(flume::input_texts(window.sheet), typed_texts());
-    EXPECT_EQ(window.members.inputs().materials.concrete_strength.toStdString(), row.strength);
-    EXPECT_EQ(window.members.inputs().members[0].bar.toStdString(), row.first_bar);
+    const std::optional<inputfile::FileMessage> message = inputfile::open_file(sheet, file);
+    EXPECT_EQ(flume::input_texts(sheet), typed_texts());
+    EXPECT_EQ(sheet.members.inputs().materials.concrete_strength.toStdString(), row.strength);
+    EXPECT_EQ(sheet.members.inputs().members[0].bar.toStdString(), row.first_bar);
     EXPECT_EQ(message ? message->text.toStdString() : std::string(), row.message);
 
-    ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("saved.tvl"))));
+    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("saved.tvl"))));
     const QByteArray saved = file_bytes(path(QStringLiteral("saved.tvl")));
     EXPECT_TRUE(saved.startsWith(seven_lines()));
     if (row.exact)
@@ -427,8 +413,8 @@ INSTANTIATE_TEST_SUITE_P(
 // escaped, so the file stays CP932; a file without member data keeps only its seven lines.
 TEST_F(TvlFile, MemberDataComesBackAfterTheInputs)
 {
-    test_support::FlumeFileWindow window;
-    flume::put_input_texts(window.sheet, typed_texts());
+    test_support::FlumeFileWindow sheet;
+    flume::put_input_texts(sheet, typed_texts());
     members::MemberCheckInputs inputs;
     inputs.materials.concrete_strength = QStringLiteral("３０");
     members::type_allowable(inputs.materials, members::Allowable::Compression, QStringLiteral("950"));
@@ -436,8 +422,8 @@ TEST_F(TvlFile, MemberDataComesBackAfterTheInputs)
                          QStringLiteral("3 😀 \"\\ \r\n")};
     inputs.members[5] = {members::typed_bars, members::Spacing::Count, {}, QStringLiteral("3.5"), QStringLiteral("14"),
                          QStringLiteral("12"), {}, {}};
-    window.members.set_inputs(inputs);
-    ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("members.tvl"))));
+    sheet.members.set_inputs(inputs);
+    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("members.tvl"))));
     const QByteArray bytes = file_bytes(path(QStringLiteral("members.tvl")));
     EXPECT_TRUE(bytes.startsWith(seven_lines() + marker));
     EXPECT_TRUE(bytes.contains("3 \\u{1F600} \\u{22}\\u{5C} \\u{D}\\u{A}")) << bytes.toStdString();
@@ -445,10 +431,10 @@ TEST_F(TvlFile, MemberDataComesBackAfterTheInputs)
 
     test_support::FlumeFileWindow reopened;
     ASSERT_FALSE(inputfile::open_file(reopened, path(QStringLiteral("members.tvl"))).has_value());
-    EXPECT_EQ(flume::input_texts(reopened.sheet), typed_texts());
+    EXPECT_EQ(flume::input_texts(reopened), typed_texts());
     EXPECT_TRUE(reopened.members.inputs() == inputs);
 
-    window.members.set_inputs({});
-    ASSERT_TRUE(inputfile::save_inputs(window, path(QStringLiteral("members.tvl"))));
+    sheet.members.set_inputs({});
+    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("members.tvl"))));
     EXPECT_EQ(file_bytes(path(QStringLiteral("members.tvl"))), seven_lines());
 }

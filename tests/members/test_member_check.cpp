@@ -244,37 +244,9 @@ INSTANTIATE_TEST_SUITE_P(
                     JudgementRow{"typed_not_a_number", "24", "abc", true, "許容値が不正"}),
     [](const testing::TestParamInfo<JudgementRow> &info) { return std::string(info.param.name); });
 
-struct ThicknessRow {
-    const char *name;
-    std::size_t member;
-    const char *depth;      // h for Case 1, h' for Cases 2 and 3
-    const char *thickness;  // cm
-};
-
-void PrintTo(const ThicknessRow &row, std::ostream *os) { *os << row.name; }
-
-class ShapeThickness : public testing::TestWithParam<ThicknessRow>
-{
-};
-
-TEST_P(ShapeThickness, FollowsTheWallBetweenT1AndT2)
-{
-    const ThicknessRow &row = GetParam();
-    flume::FlumeSheet sheet;
-    type_shape(sheet);
-    sheet.set_text(row.member < 2 ? Field::case1_depth : Field::case2_depth, QString::fromLatin1(row.depth));
-    EXPECT_EQ(members::shape_thickness(sheet, flume::member_forces[row.member]), QString::fromLatin1(row.thickness));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Shape, ShapeThickness,
-    testing::Values(ThicknessRow{"wall_top", 0, "0", "10.00"}, ThicknessRow{"wall_middle", 0, "0.5", "12.50"},
-                    ThicknessRow{"wall_bottom", 2, "1.0", "15.00"}, ThicknessRow{"past_the_wall_keeps_t2", 4, "1.1", "15.00"},
-                    ThicknessRow{"above_the_top_keeps_t1", 2, "-0.2", "10.00"}, ThicknessRow{"slab_takes_t3", 5, "0.3", "15.00"}),
-    [](const testing::TestParamInfo<ThicknessRow> &info) { return std::string(info.param.name); });
-
 // The member sheet follows the Cases: the report's print entry is usable exactly while a member
-// has stresses, and a thickness left to the shape follows a changed T2.
+// has stresses, and a thickness left to the shape follows it: the wall's between T1 at its top and
+// T2 at the bottom of H, kept within them, until it is typed.
 TEST(MemberSheet, FollowsTheCasesAndTheShape)
 {
     flume::FlumeSheet sheet;
@@ -287,6 +259,11 @@ TEST(MemberSheet, FollowsTheCasesAndTheShape)
     EXPECT_EQ(members.report().members[0].judgement, QStringLiteral("OK"));
     sheet.set_text(Field::t2, QStringLiteral("0.2"));
     EXPECT_EQ(members.report().members[0].thickness, QStringLiteral("20.00"));
+    for (const auto &[depth, thickness] : {std::pair{"0.25", "12.50"}, {"-0.2", "10.00"}, {"1.5", "20.00"}}) {
+        sheet.set_text(Field::case1_depth, QString::fromLatin1(depth));
+        EXPECT_EQ(members.report().members[0].thickness.toStdString(), thickness) << depth;
+    }
+    EXPECT_EQ(members.report().members[5].thickness, QStringLiteral("15.00"));
     members.type_thickness(0, QStringLiteral("20.00"));
     EXPECT_FALSE(members.report().members[0].thickness_typed);
     members.type_thickness(0, QStringLiteral("18"));

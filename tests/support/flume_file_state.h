@@ -6,13 +6,12 @@
 
 namespace test_support {
 
-// What a flume window keeps in its .tvl file, without the window: the sheet, the member check and
-// the data a file carried unread.
-struct FlumeFileWindow {
-    flume::FlumeSheet sheet;
-    members::MemberSheet members{sheet};
+// What a flume window keeps in its .tvl file, without the window: a sheet with the member check
+// and the data a file carried unread.
+struct FlumeFileWindow : flume::FlumeSheet {
+    members::MemberSheet members{*this};
     inputfile::KeptExtension kept;
-    operator inputfile::FlumeFileState() { return {sheet, members, kept}; }
+    operator inputfile::FlumeFileState() { return {*this, members, kept}; }
 };
 
 } // namespace test_support
