@@ -17,7 +17,7 @@ inline const QString open_failed = QStringLiteral("ファイルを開けませ�
 inline const QString open_title = QStringLiteral("ファイルを開く");
 inline const QString extension_kept =
     QStringLiteral("このファイルには、この版のTavrelでは読めないデータがあります。保存するときは、そのまま書き戻します。");
-inline const QString extension_damaged = QStringLiteral("このファイルの%1のデータは壊れているため、読み込みませんでした。");
+inline const QString extension_damaged = QStringLiteral("このファイルの%1は壊れているため、読み込みませんでした。");
 } // namespace message
 
 // What a window or a command tells the user after reading a file's extension: one line for the

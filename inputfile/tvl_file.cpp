@@ -52,10 +52,6 @@ common::FileResult read_whole_file(int fd, QByteArray &bytes)
     return {};
 }
 
-} // namespace
-
-namespace {
-
 // The sections this version reads and writes, with the name a note gives them. Each is written only
 // when something of it was entered.
 struct KnownSection {
@@ -69,7 +65,7 @@ struct KnownSection {
 };
 
 const KnownSection known_sections[] = {
-    {materials_section, member_sections_version, QStringLiteral("部材の材料"),
+    {materials_section, member_sections_version, QStringLiteral("使用材料のデータ"),
      [](const TvlContents &c) {
          return c.members.materials == members::Materials{} ? QList<QStringList>{} : materials_lines(c.members.materials);
      },
@@ -79,7 +75,7 @@ const KnownSection known_sections[] = {
              c.members.materials = *materials;
          return materials.has_value();
      }},
-    {members_section, member_sections_version, QStringLiteral("部材"),
+    {members_section, member_sections_version, QStringLiteral("部材のデータ"),
      [](const TvlContents &c) {
          return c.members.members == members::MemberCheckInputs{}.members ? QList<QStringList>{} : members_lines(c.members);
      },
@@ -131,7 +127,7 @@ TvlContents parse_tvl_contents(const QString &text, ExtensionNotes *notes)
     const ExtensionRead read = read_extension(split.rest);
     contents.kept.foreign = read.foreign;
     if (read.damaged)
-        notes->damaged << QStringLiteral("追加データ");
+        notes->damaged << QStringLiteral("追加のデータ");
     for (const ExtensionSection &section : read.sections) {
         const KnownSection *known = known_section(section.name);
         if (!known || known->version != section.version) {

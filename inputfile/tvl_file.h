@@ -42,7 +42,7 @@ struct TvlContents {
 // What reading a file's extension has to tell the user.
 struct ExtensionNotes {
     bool kept = false;       // the file carries data this version keeps without reading
-    QStringList damaged;     // the sections left out because they cannot be read ("部材")
+    QStringList damaged;     // what was left out because it cannot be read ("部材のデータ")
 };
 
 // The file's text: the 25 inputs in their 7 lines, then, only when more than the inputs was

@@ -114,7 +114,7 @@ QWidget *MemberCheckWindow::build_materials()
     grid->addWidget(strength_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("N/mm²"), frame), 0, 2);
     connect(strength_, &QComboBox::currentTextChanged, this, [this](const QString &text) {
-        edit_materials([](members::Materials &m, const QString &t) { m.concrete_strength = t; }, text);
+        edit_materials([&text](members::Materials &m) { m.concrete_strength = text; });
     });
 
     grid->addWidget(new QLabel(QStringLiteral("鉄筋"), frame), 0, 4);
@@ -122,11 +122,9 @@ QWidget *MemberCheckWindow::build_materials()
     grade_->setObjectName(QStringLiteral("steel_grade"));
     grade_->addItems({members::grade_name(members::SteelGrade::SD295), members::grade_name(members::SteelGrade::SD345)});
     grid->addWidget(grade_, 0, 5);
+    // The choices stand in the order of their enumerations.
     connect(grade_, &QComboBox::activated, this, [this](int index) {
-        edit_materials([](members::Materials &m, const QString &t) {
-            m.grade = t == members::grade_name(members::SteelGrade::SD295) ? members::SteelGrade::SD295
-                                                                              : members::SteelGrade::SD345;
-        }, grade_->itemText(index));
+        edit_materials([index](members::Materials &m) { m.grade = members::SteelGrade(index); });
     });
 
     tension_row_ = new QComboBox(frame);
@@ -134,20 +132,14 @@ QWidget *MemberCheckWindow::build_materials()
     tension_row_->addItems({members::tension_row_name(members::TensionRow::General),
                             members::tension_row_name(members::TensionRow::SlabBridge)});
     connect(tension_row_, &QComboBox::activated, this, [this](int index) {
-        edit_materials([](members::Materials &m, const QString &t) {
-            m.tension_row = t == members::tension_row_name(members::TensionRow::General) ? members::TensionRow::General
-                                                                                          : members::TensionRow::SlabBridge;
-        }, tension_row_->itemText(index));
+        edit_materials([index](members::Materials &m) { m.tension_row = members::TensionRow(index); });
     });
     bar_surface_ = new QComboBox(frame);
     bar_surface_->setObjectName(QStringLiteral("bar_surface"));
     bar_surface_->addItems({members::bar_surface_name(members::BarSurface::Deformed),
                             members::bar_surface_name(members::BarSurface::Plain)});
     connect(bar_surface_, &QComboBox::activated, this, [this](int index) {
-        edit_materials([](members::Materials &m, const QString &t) {
-            m.bar_surface = t == members::bar_surface_name(members::BarSurface::Deformed) ? members::BarSurface::Deformed
-                                                                                           : members::BarSurface::Plain;
-        }, bar_surface_->itemText(index));
+        edit_materials([index](members::Materials &m) { m.bar_surface = members::BarSurface(index); });
     });
 
     static const char *const edit_names[] = {"allowable_compression", "allowable_tension", "allowable_shear",
@@ -165,9 +157,7 @@ QWidget *MemberCheckWindow::build_materials()
         allowable_marks_[i]->setObjectName(QString::fromLatin1(edit_names[i]) + QStringLiteral("_typed"));
         grid->addWidget(allowable_marks_[i], row, 3);
         connect(edit, &QLineEdit::textEdited, this, [this, a](const QString &text) {
-            members::Materials materials = sheet_.inputs().materials;
-            members::type_allowable(materials, a, text);
-            sheet_.set_materials(materials);
+            edit_materials([a, &text](members::Materials &m) { members::type_allowable(m, a, text); });
         });
         connect(edit, &QLineEdit::editingFinished, this, &MemberCheckWindow::show_check);
         ++row;
@@ -243,8 +233,8 @@ void MemberCheckWindow::add_member_column(QGridLayout *grid, std::size_t index)
     c.bar->addItem(members::typed_bars);
     grid->addWidget(c.bar, 4, column);
     connect(c.bar, &QComboBox::activated, this, [this, index](int item) {
-        edit_member(index, [](members::MemberInputs &m, const QString &t) { m.bar = t; },
-                    columns_[index].bar->itemText(item));
+        const QString bar = columns_[index].bar->itemText(item);
+        edit_member(index, [&bar](members::MemberInputs &m) { m.bar = bar; });
     });
 
     auto *spacing_box = new QWidget(frame);
@@ -256,47 +246,28 @@ void MemberCheckWindow::add_member_column(QGridLayout *grid, std::size_t index)
     spacing_row->addWidget(c.spacing);
     c.spacing_text = new_edit(spacing_box, numbered("spacing_text", index));
     c.spacing_text->setFixedWidth(50);
+    connect(c.spacing_text, &QLineEdit::editingFinished, this, &MemberCheckWindow::show_check);
     spacing_row->addWidget(c.spacing_text);
     grid->addWidget(spacing_box, 5, column);
     connect(c.spacing, &QComboBox::activated, this, [this, index](int item) {
-        edit_member(index, [](members::MemberInputs &m, const QString &t) {
-            m.spacing = t == count_caption ? members::Spacing::Count : members::Spacing::Pitch;
-        }, columns_[index].spacing->itemText(item));
+        edit_member(index, [item](members::MemberInputs &m) { m.spacing = members::Spacing(item); });
     });
     connect(c.spacing_text, &QLineEdit::textEdited, this, [this, index](const QString &text) {
-        edit_member(index, [](members::MemberInputs &m, const QString &t) { m.spacing_text = t; }, text);
+        edit_member(index, [&text](members::MemberInputs &m) { m.spacing_text = text; });
     });
     c.other_spacing = new_value(frame, numbered("other_spacing", index));
     grid->addWidget(c.other_spacing, 6, column);
 
-    c.area = new_edit(frame, numbered("area", index));
-    grid->addWidget(c.area, 7, column);
-    connect(c.area, &QLineEdit::textEdited, this, [this, index](const QString &text) {
-        edit_member(index, [](members::MemberInputs &m, const QString &t) { m.rebar_area = t; }, text);
-    });
-    c.perimeter = new_edit(frame, numbered("perimeter", index));
-    grid->addWidget(c.perimeter, 8, column);
-    connect(c.perimeter, &QLineEdit::textEdited, this, [this, index](const QString &text) {
-        edit_member(index, [](members::MemberInputs &m, const QString &t) { m.rebar_perimeter = t; }, text);
-    });
+    c.area = add_member_edit(grid, 7, index, "area", &members::MemberInputs::rebar_area);
+    c.perimeter = add_member_edit(grid, 8, index, "perimeter", &members::MemberInputs::rebar_perimeter);
     c.width = new_value(frame, numbered("width", index));
     grid->addWidget(c.width, 9, column);
-    c.thickness = new_edit(frame, numbered("thickness", index));
-    grid->addWidget(c.thickness, 10, column);
+    // 総厚 typed as the shape gives it follows the shape again.
+    c.thickness = add_member_edit(grid, 10, index, "thickness", nullptr);
     connect(c.thickness, &QLineEdit::textEdited, this,
             [this, index](const QString &text) { sheet_.type_thickness(index, text); });
-    c.cover = new_edit(frame, numbered("cover", index));
-    grid->addWidget(c.cover, 11, column);
-    connect(c.cover, &QLineEdit::textEdited, this, [this, index](const QString &text) {
-        edit_member(index, [](members::MemberInputs &m, const QString &t) { m.cover = t; }, text);
-    });
-    c.depth = new_edit(frame, numbered("depth", index));
-    grid->addWidget(c.depth, 12, column);
-    connect(c.depth, &QLineEdit::textEdited, this, [this, index](const QString &text) {
-        edit_member(index, [](members::MemberInputs &m, const QString &t) { m.effective_depth = t; }, text);
-    });
-    for (QLineEdit *edit : {c.spacing_text, c.area, c.perimeter, c.thickness, c.cover, c.depth})
-        connect(edit, &QLineEdit::editingFinished, this, &MemberCheckWindow::show_check);
+    c.cover = add_member_edit(grid, 11, index, "cover", &members::MemberInputs::cover);
+    c.depth = add_member_edit(grid, 12, index, "depth", &members::MemberInputs::effective_depth);
 
     c.steel_ratio = new_value(frame, numbered("steel_ratio", index));
     grid->addWidget(c.steel_ratio, 13, column);
@@ -315,18 +286,31 @@ void MemberCheckWindow::add_member_column(QGridLayout *grid, std::size_t index)
     grid->addWidget(c.judgement, row, column);
 }
 
-void MemberCheckWindow::edit_member(std::size_t index, void (*change)(members::MemberInputs &, const QString &),
-                                    const QString &text)
+QLineEdit *MemberCheckWindow::add_member_edit(QGridLayout *grid, int row, std::size_t index, const char *name,
+                                              QString members::MemberInputs::*text)
+{
+    QLineEdit *edit = new_edit(grid->parentWidget(), numbered(name, index));
+    grid->addWidget(edit, row, int(index) + 1);
+    if (text) {
+        connect(edit, &QLineEdit::textEdited, this, [this, index, text](const QString &typed) {
+            edit_member(index, [&](members::MemberInputs &m) { m.*text = typed; });
+        });
+    }
+    connect(edit, &QLineEdit::editingFinished, this, &MemberCheckWindow::show_check);
+    return edit;
+}
+
+void MemberCheckWindow::edit_member(std::size_t index, const std::function<void(members::MemberInputs &)> &change)
 {
     members::MemberInputs member = sheet_.inputs().members[index];
-    change(member, text);
+    change(member);
     sheet_.set_member(index, member);
 }
 
-void MemberCheckWindow::edit_materials(void (*change)(members::Materials &, const QString &), const QString &text)
+void MemberCheckWindow::edit_materials(const std::function<void(members::Materials &)> &change)
 {
     members::Materials materials = sheet_.inputs().materials;
-    change(materials, text);
+    change(materials);
     sheet_.set_materials(materials);
 }
 
@@ -338,9 +322,9 @@ void MemberCheckWindow::show_check()
 
     if (strength_->currentText() != materials.concrete_strength)
         strength_->setCurrentText(materials.concrete_strength);
-    grade_->setCurrentText(members::grade_name(materials.grade));
-    tension_row_->setCurrentText(members::tension_row_name(materials.tension_row));
-    bar_surface_->setCurrentText(members::bar_surface_name(materials.bar_surface));
+    grade_->setCurrentIndex(int(materials.grade));
+    tension_row_->setCurrentIndex(int(materials.tension_row));
+    bar_surface_->setCurrentIndex(int(materials.bar_surface));
     for (Allowable a : members::allowables) {
         const std::size_t i = std::size_t(a);
         show_text(allowable_edits_[i], report.allowable_texts[i]);
@@ -355,7 +339,7 @@ void MemberCheckWindow::show_check()
         show_label(c.shear, out.shear);
         show_label(c.tension_face, out.tension_face);
         c.bar->setCurrentText(in.bar);
-        c.spacing->setCurrentText(in.spacing == members::Spacing::Count ? count_caption : pitch_caption);
+        c.spacing->setCurrentIndex(int(in.spacing));
         show_text(c.spacing_text, in.spacing_text);
         // The other of count and pitch, as the one given works it out.
         QString other;

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QComboBox;
 class QGridLayout;
@@ -46,9 +47,13 @@ private:
     QWidget *build_materials();
     QWidget *build_members();
     void add_member_column(QGridLayout *grid, std::size_t index);
-    // Changes one member's inputs as the user's edit says.
-    void edit_member(std::size_t index, void (*change)(members::MemberInputs &, const QString &), const QString &text);
-    void edit_materials(void (*change)(members::Materials &, const QString &), const QString &text);
+    // An input of a member's column in the grid's row, bound to one of the member's texts (none: bound
+    // by the caller); the check is shown afresh when the user leaves it.
+    QLineEdit *add_member_edit(QGridLayout *grid, int row, std::size_t index, const char *name,
+                               QString members::MemberInputs::*text);
+    // Changes the inputs as the user's edit says.
+    void edit_member(std::size_t index, const std::function<void(members::MemberInputs &)> &change);
+    void edit_materials(const std::function<void(members::Materials &)> &change);
     void show_check();
 
     members::MemberSheet &sheet_;

@@ -357,7 +357,7 @@ class TvlExtension : public TvlFile, public testing::WithParamInterface<Extensio
 };
 
 const char *const kept_note = "このファイルには、この版のTavrelでは読めないデータがあります。保存するときは、そのまま書き戻します。";
-const char *const damaged_block = "このファイルの追加データのデータは壊れているため、読み込みませんでした。";
+const char *const damaged_block = "このファイルの追加のデータは壊れているため、読み込みませんでした。";
 const QByteArray document_section = "\"section\",\"document\",\"1\",\"1\"\r\n\"x\"\r\n";
 
 // Whatever follows the 25 items, the inputs are read; the member check is read where it can be,
