@@ -62,6 +62,11 @@ void write_overview(BookLayout &book)
                     {QStringLiteral("Quenfor"), QStringLiteral("フルームの計算画面を開きます。開いていれば前面に出します。")},
                     {QStringLiteral("鉄筋コンクリート応力度の検討"), QStringLiteral("Morvik を別のプログラムとして起動します。")},
                 }});
+    book.paragraph(QStringLiteral(
+        "参考図書と Morvik は、Tavrel をインストールしたフォルダーの中の file フォルダーにあるものを使います。そこに"
+        "ないときだけ、環境変数 curdir が指すフォルダーの中の file フォルダーを探します。ただし、そのフォルダーと"
+        "ファイルが本人か root のもので、ほかの人が書き込めないときに限ります。作業中のフォルダーは探しません。"
+        "どこで見つけたかは tavrel --version で確かめられます。"));
     book.heading(QStringLiteral("計算画面のメニュー"));
     book.table({{2400, 3200, 3900},
                 {QStringLiteral("メニュー"), QStringLiteral("項目"), QStringLiteral("働き")},

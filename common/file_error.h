@@ -11,9 +11,8 @@ struct FileResult {
     explicit operator bool() const { return ok; }
 };
 
-// The failure the system reported with this error number (errno). The failures users meet with
-// their files (no such file or folder, permission denied, disk full, read-only file system, a
-// folder where a file was meant) are described in Japanese; the rest in the system's own words.
+// The failure the system reported with this error number (errno), in Japanese from a table of the
+// failures users meet with their files; any other with the system's own words in parentheses.
 QString describe_file_error(int error_number);
 FileResult file_failure(int error_number);
 

@@ -1,6 +1,7 @@
 #include "inputfile/file_commands.h"
 
 #include "common/file_error.h"
+#include "common/file_names.h"
 #include "flume/flume_sheet.h"
 
 namespace inputfile {
@@ -30,7 +31,9 @@ std::optional<FileMessage> save_as(const FlumeFileState &state, const QString &c
     if (chosen_path.isEmpty())
         return std::nullopt;
     state.sheet.set_text(flume::Field::save_path, chosen_path);
-    const common::FileResult result = save_inputs(state, chosen_path);
+    common::FileResult result = common::check_dialog_name(chosen_path);
+    if (result)
+        result = save_inputs(state, chosen_path);
     if (result)
         return std::nullopt;
     return failure_message(message::save_failed, message::save_title, chosen_path, result);

@@ -1,13 +1,12 @@
 #include "inputfile/tvl_file.h"
 
+#include "common/file_names.h"
 #include "common/safe_file_write.h"
 #include "flume/sheet_inputs.h"
 #include "inputfile/member_sections.h"
 #include "inputfile/tvl_encoding.h"
 #include "inputfile/tvl_format.h"
 #include "members/member_sheet.h"
-
-#include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -158,7 +157,7 @@ common::FileResult read_tvl_file(const QString &path, TvlContents &contents, Ext
 {
     // Opened without waiting, so that a pipe nobody writes to cannot hold the program; it is then
     // refused as not a regular file.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(common::native_name(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return common::file_failure(errno);
     QByteArray bytes;

@@ -3,6 +3,7 @@
 #include "common/command_line.h"
 #include "common/command_output.h"
 #include "common/safe_file_write.h"
+#include "common/same_file.h"
 #include "book/reference_book.h"
 #include "printing/pdf_output.h"
 #include "printing/report_application.h"
@@ -18,7 +19,8 @@ const char help_text[] =
     "A4 の PDF にして OUT.pdf に書きます。計算例の値、メッセージ、式の図はこのプログラム自身のものです。\n"
     "画面は使いません。--outline を付けると、1 行目に本の題名、続けて章ごとに「ページ<TAB>上端(pt)<TAB>\n"
     "章の題名」の行を OUT.txt に書きます（ビルドで PDF のしおりと題名を付けるのに使います）。\n"
-    "終了コード: 0 書けた / 2 引数の誤り、ファイルが書けない。\n"
+    "OUT.pdf や OUT.txt が - のときは標準出力に書き、ページ数の行は標準エラー出力に出します。\n"
+    "終了コード: 0 書けた / 2 引数の誤り、ファイルが書けない、OUT.pdf と OUT.txt が同じファイル。\n"
     "\n"
     "Usage: tavrel --reference-book OUT.pdf [--outline OUT.txt]\n"
     "\n"
@@ -27,7 +29,10 @@ const char help_text[] =
     "this program's own. Needs no display. With --outline, also writes the book's title and then one\n"
     "line per chapter to OUT.txt: page (from 1), top in PDF points from the bottom of the page, and\n"
     "title, separated by tabs; the build turns them into the PDF's bookmarks and title.\n"
-    "Exit status: 0 written; 2 wrong arguments or a file that could not be written.\n";
+    "\"-\" for OUT.pdf or OUT.txt is the standard output; the line with the page count then goes to\n"
+    "standard error.\n"
+    "Exit status: 0 written; 2 wrong arguments, a file that could not be written, or OUT.pdf and\n"
+    "OUT.txt naming the same file.\n";
 
 int fail(const QString &reason)
 {
@@ -39,8 +44,10 @@ int run(int argc, char *argv[], const common::CommandLine &line)
 {
     if (line.operands.size() != 1)
         return fail(QStringLiteral("OUT.pdf が必要です / OUT.pdf expected (--help)"));
-    const QString &pdf_path = line.operands[0];
-    const QString outline_path = line.values.value(QStringLiteral("--outline"));
+    const QString pdf_path = common::output_file(line.operands[0]);
+    const QString outline_path = common::output_file(line.values.value(QStringLiteral("--outline")));
+    if (!outline_path.isEmpty() && common::is_same_file(pdf_path, outline_path))
+        return fail(outline_path + QStringLiteral(": OUT.pdf と同じファイルです / the outline is OUT.pdf"));
 
     const auto app = printing::start_report_application(argc, argv);
 
@@ -61,7 +68,8 @@ int run(int argc, char *argv[], const common::CommandLine &line)
         if (const common::FileResult written = common::write_file_safely(outline_path, lines.toUtf8()); !written)
             return fail(outline_path + QStringLiteral(": ") + written.reason);
     }
-    common::write_utf8(stdout, pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
+    common::write_utf8(common::line_stream({pdf_path, outline_path}),
+                       pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
     return 0;
 }
 

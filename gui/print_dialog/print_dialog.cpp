@@ -1,6 +1,7 @@
 #include "gui/print_dialog/print_dialog.h"
 
 #include "common/file_error.h"
+#include "common/file_names.h"
 #include "gui/print_dialog/print_job.h"
 #include "gui/print_dialog/printer_choice.h"
 #include "gui/print_dialog/report_preview.h"
@@ -235,8 +236,11 @@ void PrintDialog::save_pdf_clicked()
     const QString path = file_dialog.selectedFiles().constFirst();
     widgets::remember_dialog_folder(path);
     QString error;
-    if (!printing::write_report_pdf(path, {make_report_()}, title_, &error))
-        warn(common::file_failure_text(QStringLiteral("保存できませんでした。"), path, error));
+    if (const common::FileResult name = common::check_dialog_name(path); !name)
+        error = name.reason;
+    else if (printing::write_report_pdf(path, {make_report_()}, title_, &error))
+        return;
+    warn(common::file_failure_text(QStringLiteral("保存できませんでした。"), path, error));
 }
 
 void PrintDialog::warn(const QString &text)

@@ -1,6 +1,7 @@
 // `tavrel --pdf`, `tavrel --reference-book` and `morvik --pdf` as a user runs them: exit statuses
 // as for --check, a page for each printable report, and no file at all (an earlier one left alone)
 // when nothing is printable or the output cannot be written.
+#include "common/file_names.h"
 #include "inputfile/tvl_file.h"
 #include "members/member_inputs.h"
 #include "tests/support/process_run.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,16 +41,20 @@ int page_count(const QString &pdf)
     return info.status == 0 && m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+// Files by their names' bytes (common::native_name), whatever their encoding.
 QByteArray file_bytes(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QFile file;
+    const int fd = ::open(common::native_name(path).constData(), O_RDONLY | O_CLOEXEC);
+    return fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ? file.readAll() : QByteArray();
 }
 
 bool write_bytes(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    QFile file;
+    const int fd = ::open(common::native_name(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    return fd >= 0 && file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
+           && file.write(bytes) == bytes.size();
 }
 
 // What the pipe holds now, without waiting for more.
@@ -76,7 +82,9 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("pages");              // 0: no file written
         QTest::addColumn<QString>("output");         // where OUT is: a file written before, a link to
-                                                     // the input, or on a disk with too little room
+                                                     // the input, on a disk with too little room; or
+                                                     // names that are not UTF-8 for OUT and TVL; or
+                                                     // the PDF goes to standard output, a pipe
         QTest::addColumn<QString>("reason");         // in the error output
 
         const QString tavrel = QStringLiteral(TAVREL_PATH);
@@ -110,6 +118,15 @@ private slots:
         QTest::newRow("tavrel: disk full") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0
                                            << QStringLiteral("full disk")
                                            << QStringLiteral("ディスクの空き領域が足りません。");
+        QTest::newRow("tavrel: names that are not UTF-8")
+            << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 0 << 5 << QStringLiteral("not UTF-8")
+            << QString();
+        QTest::newRow("tavrel: /dev/stdout into a pipe")
+            << tavrel << worked << QStringList{"--pdf", "/dev/stdout", "TVL"} << 0 << 5
+            << QStringLiteral("standard output") << QStringLiteral("/dev/stdout: 5 ページ / pages");
+        QTest::newRow("tavrel: reference book and outline the same file")
+            << tavrel << QStringList{} << QStringList{"--reference-book", "OUT", "--outline", "OUT"} << 2 << 0
+            << earlier << QStringLiteral("OUT.pdf と同じファイルです");
         QTest::newRow("tavrel: reference book without a path")
             << tavrel << QStringList{} << QStringList{"--reference-book"} << 2 << 0 << earlier << QString();
         QTest::newRow("tavrel: reference book, output folder missing")
@@ -127,6 +144,9 @@ private slots:
         QTest::newRow("morvik: five values")
             << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000"} << 2 << 0
             << earlier << QString();
+        QTest::newRow("morvik: - is standard output")
+            << morvik << QStringList{} << QStringList{"--pdf", "-", "10", "100", "20", "1000000", "20000", "30"} << 0
+            << 1 << QStringLiteral("standard output") << QStringLiteral("/dev/stdout: 1 ページ / page");
         QTest::newRow("morvik: disk full")
             << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 2
             << 0 << QStringLiteral("full disk") << QStringLiteral("ディスクの空き領域が足りません。");
@@ -142,8 +162,15 @@ private slots:
         QFETCH(QString, reason);
 
         QTemporaryDir dir;
-        QString out = dir.filePath(QStringLiteral("report.pdf"));
-        const QString tvl_path = dir.filePath(QStringLiteral("flume.tvl"));
+        const bool not_utf8 = output == QLatin1String("not UTF-8");
+        QString out = dir.filePath(not_utf8 ? common::name_from_native("\xe9.pdf") : QStringLiteral("report.pdf"));
+        const QString tvl_path = dir.filePath(not_utf8 ? common::name_from_native("\xff\xfe.tvl")
+                                                       : QStringLiteral("flume.tvl"));
+        // QTemporaryDir removes only names that are UTF-8.
+        const auto remove = qScopeGuard([&] {
+            for (const QString &path : {out, tvl_path})
+                ::unlink(common::native_name(path).constData());
+        });
         if (!tvl.isEmpty())
             QVERIFY(inputfile::write_tvl_file(tvl_path, tvl));
         std::unique_ptr<test_support::SmallFileSystem> disk;
@@ -181,12 +208,18 @@ private slots:
             QVERIFY(!run.err.isEmpty());
         QVERIFY2(run.err.contains(reason), qPrintable(run.err));
         QCOMPARE(file_bytes(tvl_path), tvl_bytes);
-        if (output == QLatin1String("link to input"))
+        if (output == QLatin1String("standard output")) {
+            // Standard output holds the PDF alone; what the command says goes to standard error.
+            const QString piped = dir.filePath(QStringLiteral("piped.pdf"));
+            QVERIFY(write_bytes(piped, run.out_bytes));
+            QCOMPARE(page_count(piped), pages);
+        } else if (output == QLatin1String("link to input")) {
             QVERIFY(QFileInfo(out).isSymLink());
-        else if (pages == 0)
+        } else if (pages == 0) {
             QCOMPARE(file_bytes(out), QByteArray("earlier"));
-        else
+        } else {
             QCOMPARE(page_count(out), pages);
+        }
     }
 
     // The member check's page follows Case 3 when the file carries member data and some member

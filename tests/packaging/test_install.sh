@@ -55,14 +55,15 @@ done
 check "Tavrel opens .tvl files" contains "$root/usr/share/applications/tavrel.desktop" "MimeType=application/x-tavrel;"
 
 # Started through the link from a folder without file/, Tavrel finds its companions beside itself;
-# with "curdir" set, in file/ below that folder first.
-mkdir -p "$work/elsewhere" "$work/curdir/file"
-touch "$work/curdir/file/Tavrel.pdf"
+# the installation comes before file/ below "curdir", and a stray file/ in the current folder is
+# never used.
+mkdir -p "$work/elsewhere/file" "$work/curdir/file"
+touch "$work/curdir/file/Tavrel.pdf" "$work/elsewhere/file/Tavrel.pdf"
 (cd "$work/elsewhere" && env -u curdir "$root/usr/bin/tavrel" --version) >"$work/version" 2>&1
 check "installed tavrel finds the book" contains "$work/version" "参考図書 / reference book: $root/usr/lib/tavrel/file/Tavrel.pdf"
 check "installed tavrel finds Morvik" contains "$work/version" "Morvik: $root/usr/lib/tavrel/file/morvik"
 (cd "$work/elsewhere" && curdir="$work/curdir" "$root/usr/bin/tavrel" --version) >"$work/version" 2>&1
-check "curdir comes first" contains "$work/version" "参考図書 / reference book: $work/curdir/file/Tavrel.pdf"
+check "the installation comes before curdir" contains "$work/version" "参考図書 / reference book: $root/usr/lib/tavrel/file/Tavrel.pdf"
 check "installed morvik runs through its link" \
   bash -c "cd '$work/elsewhere' && '$root/usr/bin/morvik' --check 10 100 20 1000000 20000 30 | grep -q '37.29'"
 
