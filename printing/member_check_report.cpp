@@ -19,7 +19,7 @@ const QString typed_mark = QStringLiteral("＊");
 constexpr int label_x = 600;
 constexpr int first_column_x = 3000;
 constexpr int column_width = 1330;
-constexpr int table_right = first_column_x + 6 * column_width;
+constexpr int table_right = first_column_x + int(members::member_count) * column_width;
 constexpr int row_height = 270;
 constexpr int cell_inset = 60;
 
@@ -122,7 +122,7 @@ int add_member_table(ReportPage &page, const members::MemberCheckReport &check, 
     for (int line_y : lines)
         page.line(label_x, line_y, table_right, line_y);
     page.line(label_x, top, label_x, y);
-    for (int c = 0; c <= 6; ++c)
+    for (int c = 0; c <= int(members::member_count); ++c)
         page.line(first_column_x + c * column_width, top, first_column_x + c * column_width, y);
     return y;
 }
