@@ -57,6 +57,17 @@ QString describe_file_error(int error_number)
     return QStringLiteral("ファイルの操作に失敗しました。（%1）").arg(QString::fromLocal8Bit(std::strerror(error_number)));
 }
 
+QStringList file_error_texts()
+{
+    QStringList texts;
+    for (const ErrorText &known : error_texts) {
+        const QString text = QString::fromUtf16(known.text);
+        if (!texts.contains(text))
+            texts.append(text);
+    }
+    return texts;
+}
+
 FileResult file_failure(int error_number)
 {
     return {false, describe_file_error(error_number)};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace common {
 
@@ -15,6 +16,9 @@ struct FileResult {
 // failures users meet with their files; any other with the system's own words in parentheses.
 QString describe_file_error(int error_number);
 FileResult file_failure(int error_number);
+
+// Every reason of that table, each once, in the table's order.
+QStringList file_error_texts();
 
 // A failed file operation as the windows report it: what failed on the first line, the file and
 // the reason on the second.

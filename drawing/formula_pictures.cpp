@@ -93,6 +93,11 @@ double common_size(Program program)
 
 } // namespace
 
+double report_formula_em()
+{
+    return common_size(Program::Tavrel);
+}
+
 bool is_formula(Picture picture)
 {
     return find(picture) != nullptr;

@@ -1,6 +1,7 @@
 #include "flume/calculation_steps.h"
 #include "flume/calculations.h"
 #include "flume/flume_sheet.h"
+#include "flume/input_rules.h"
 
 #include <cmath>
 
@@ -48,8 +49,7 @@ void compute_case1_wall(FlumeSheet &sheet, common::MessageSink &messages)
     // Depth of the groundwater level below the wall top.
     const double hw = top_to_axis - axis_to_water;
 
-    if (h < 0 || top_to_axis == 0 || axis_to_water < 0 || gamma_t == 0 || gamma_ws == 0 || delta == 0
-        || ka == 0) {
+    if (any_broken(sheet, case1_wall_rules)) {
         report_missing(messages);
         reject_wall(sheet);
         return;
@@ -98,8 +98,7 @@ void compute_case1_slab(FlumeSheet &sheet, common::MessageSink &messages)
     const double pv = read(sheet, Field::carried_1);
     const double mso = read(sheet, Field::case1_wall_moment);
 
-    // A wall spacing of 0 leaves nothing to spread the reaction over: it counts as not entered.
-    if (spacing <= 0 || x == 0 || t1 < 0 || t2 == 0 || top_to_axis == 0 || gamma_sc == 0 || pv == 0) {
+    if (any_broken(sheet, case1_slab_rules)) {
         report_missing(messages);
         reject_slab(sheet);
         return;

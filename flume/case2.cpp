@@ -1,6 +1,7 @@
 #include "flume/calculation_steps.h"
 #include "flume/calculations.h"
 #include "flume/flume_sheet.h"
+#include "flume/input_rules.h"
 
 #include <cmath>
 
@@ -30,7 +31,7 @@ void compute_case2(FlumeSheet &sheet, common::MessageSink &messages)
     const double spacing = read(sheet, Field::carried_4);
     const double depth = read(sheet, Field::case2_depth);
 
-    if (gamma_w == 0 || depth == 0 || wr == 0 || spacing == 0 || x == 0) {
+    if (any_broken(sheet, case2_rules)) {
         report_missing(messages);
         reject(sheet);
         return;

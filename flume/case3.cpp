@@ -1,6 +1,7 @@
 #include "flume/calculation_steps.h"
 #include "flume/calculations.h"
 #include "flume/flume_sheet.h"
+#include "flume/input_rules.h"
 
 #include <cmath>
 
@@ -26,10 +27,9 @@ void compute_wall(FlumeSheet &sheet, common::MessageSink &messages)
     const double gamma_t = read(sheet, Field::carried_3);
     const double ka = read(sheet, Field::carried_1);
     const double delta = read(sheet, Field::carried_4);
-    const double spacing = read(sheet, Field::carried_5);
-    const double x = read(sheet, Field::carried_6);
 
-    if (gamma_w == 0 || depth == 0 || gamma_t == 0 || ka == 0 || delta == 0 || spacing == 0 || x == 0) {
+    // BL and X are not used by part a, but it requires them for part b.
+    if (any_broken(sheet, case3_wall_rules)) {
         report_missing(messages);
         reject_wall(sheet);
         return;
@@ -62,7 +62,7 @@ void compute_slab(FlumeSheet &sheet)
     const double x = read(sheet, Field::carried_6);
     const double ms1 = read(sheet, Field::case3_wall_moment);
 
-    if (wr == 0 || spacing == 0 || x == 0 || ms1 == 0) {
+    if (any_broken(sheet, case3_slab_rules)) {
         clear(sheet, {Field::case3_slab_shear, Field::case3_slab_moment});
         return;
     }

@@ -1,6 +1,7 @@
 #include "flume/calculation_steps.h"
 #include "flume/calculations.h"
 #include "flume/flume_sheet.h"
+#include "flume/input_rules.h"
 
 #include <cmath>
 
@@ -33,7 +34,7 @@ void compute_earth_pressure(FlumeSheet &sheet, common::MessageSink &messages)
     const double delta = read(sheet, Field::wall_friction_angle);
     const double height = read(sheet, Field::wall_height);
 
-    if (theta == 0 || phi == 0 || gamma == 0 || delta == 0 || slope < 0 || q < 0) {
+    if (any_broken(sheet, earth_pressure_rules)) {
         report_missing(messages);
         reject(sheet);
         return;

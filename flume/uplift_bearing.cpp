@@ -1,8 +1,8 @@
 #include "flume/calculation_steps.h"
 #include "flume/calculations.h"
 #include "flume/flume_sheet.h"
+#include "flume/input_rules.h"
 #include "common/messages.h"
-#include "common/numeric_reading.h"
 
 #include <cmath>
 
@@ -15,18 +15,10 @@ using namespace calc;
 // The values both checks of the whole section read.
 struct Section {
     double t1, t2, t3, t4, height, outer_water, width, water_weight, flume_weight, pv;
-    bool t4_blank;
 
     // The cross-section area per metre: two walls of mean thickness (T1 + T2)/2, the bottom slab of
     // outer width B + 2·T2 and two haunches of T4²/2.
     double area() const { return ((t1 + t2) * height + t3 * (2 * t2 + width)) + std::pow(t4, 2); }
-
-    // T4 may be typed as 0 but not left empty; H1 is checked by each calculation itself.
-    bool missing() const
-    {
-        return t1 == 0 || t2 == 0 || t4_blank || t3 == 0 || t4 < 0 || height == 0 || width == 0
-            || water_weight == 0 || flume_weight == 0 || pv == 0;
-    }
 };
 
 Section read_section(const FlumeSheet &sheet)
@@ -40,8 +32,7 @@ Section read_section(const FlumeSheet &sheet)
                    read(sheet, Field::inner_width),
                    read(sheet, Field::water_unit_weight),
                    read(sheet, Field::flume_unit_weight),
-                   read(sheet, Field::carried_1),
-                   common::is_blank(sheet.text(Field::t4))};
+                   read(sheet, Field::carried_1)};
 }
 
 void lock_cases(FlumeSheet &sheet)
@@ -75,17 +66,17 @@ void clear_cases(FlumeSheet &sheet)
 } // namespace
 
 // Safety against uplift: the empty flume and the earth pressure's vertical component against the
-// buoyancy of the outer water, Fs > 1.2.
+// buoyancy of the outer water, Fs > required_uplift_safety.
 void check_uplift(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const Section s = read_section(sheet);
 
-    if (s.missing()) {
+    if (any_broken(sheet, uplift_rules)) {
         report_missing(messages);
         reject_uplift(sheet);
         return;
     }
-    if (s.outer_water <= 0) {
+    if (any_broken(sheet, uplift_outer_water_rules)) {
         messages.warn(common::message::no_outer_water, common::message::input_check_title);
         reject_uplift(sheet);
         return;
@@ -100,7 +91,7 @@ void check_uplift(FlumeSheet &sheet, common::MessageSink &messages)
         return;
     }
 
-    if (greater(fs_value, 1.2)) {
+    if (greater(fs_value, required_uplift_safety)) {
         clear(sheet, {Field::max_bearing});
         write(sheet, fs);
         clear_cases(sheet);
@@ -118,8 +109,7 @@ void check_bearing(FlumeSheet &sheet, common::MessageSink &messages)
     const Section s = read_section(sheet);
     const double qa = read(sheet, Field::allowable_bearing);
 
-    // H1 is required here although the formula does not use it.
-    if (s.missing() || s.outer_water == 0 || qa == 0) {
+    if (any_broken(sheet, bearing_rules)) {
         report_missing(messages);
         reject_bearing(sheet);
         return;

@@ -17,11 +17,6 @@ namespace inputfile {
 
 namespace {
 
-namespace reason {
-const QString not_a_file = QStringLiteral("通常のファイルではありません。");
-const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。");
-} // namespace reason
-
 // The whole content of a regular file of at most max_file_bytes, into bytes.
 common::FileResult read_whole_file(int fd, QByteArray &bytes)
 {

@@ -20,6 +20,12 @@ namespace inputfile {
 // file chosen by mistake) and is refused whole rather than read in part.
 inline constexpr qint64 max_file_bytes = 1024 * 1024;
 
+// Why a file is refused before it is read.
+namespace reason {
+inline const QString not_a_file = QStringLiteral("通常のファイルではありません。");
+inline const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。");
+} // namespace reason
+
 // What a .tvl file carried after its 25 items that this version cannot read: sections of a name it
 // does not know or of another version, and whatever follows that is no extension of this version.
 // Written back as it stood, after this version's own sections; a kept section gives way to one of

@@ -10,6 +10,15 @@
 
 namespace rcstress {
 
+const InputReading input_readings[6] = {
+    {Field::rebar_area, &SectionInputs::rebar_area, true},
+    {Field::unit_width, &SectionInputs::unit_width, true},
+    {Field::effective_depth, &SectionInputs::effective_depth, true},
+    {Field::bending_moment, &SectionInputs::bending_moment, false},
+    {Field::shear_force, &SectionInputs::shear_force, false},
+    {Field::rebar_perimeter, &SectionInputs::rebar_perimeter, false},
+};
+
 namespace {
 
 using common::NumberPattern;
@@ -32,26 +41,22 @@ double shown_value(double value, NumberPattern pattern, QString *text)
 std::optional<SectionFault> calculate_section(const SectionInputs &inputs, SectionResults *out,
                                               ZeroForces zero_forces)
 {
+    for (const InputReading &reading : input_readings) {
+        const QString &text = inputs.*reading.text;
+        const bool force = reading.field == Field::bending_moment || reading.field == Field::shear_force;
+        double whole = 0;
+        if ((common::read_number(text) == 0 && !(force && zero_forces == ZeroForces::Allowed))
+            || (reading.whole_text && !common::read_whole_number(text, &whole)))
+            return SectionFault::MissingInput;
+    }
     const double as = common::read_number(inputs.rebar_area);
     const double b = common::read_number(inputs.unit_width);
     const double d = common::read_number(inputs.effective_depth);
     const double m = common::read_number(inputs.bending_moment);
     const double s = common::read_number(inputs.shear_force);
     const double u = common::read_number(inputs.rebar_perimeter);
-    if (as == 0 || b == 0 || d == 0 || u == 0)
-        return SectionFault::MissingInput;
-    if (zero_forces == ZeroForces::Missing && (m == 0 || s == 0))
-        return SectionFault::MissingInput;
 
-    // The steel ratio takes As, b and d only as whole numbers: "12abc" is no steel area.
-    double whole_as = 0, whole_b = 0, whole_d = 0;
-    if (!common::read_whole_number(inputs.rebar_area, &whole_as)
-        || !common::read_whole_number(inputs.unit_width, &whole_b)
-        || !common::read_whole_number(inputs.effective_depth, &whole_d))
-        return SectionFault::MissingInput;
-
-    const double p = shown_value(whole_as / (whole_b * whole_d), NumberPattern::FourDecimals,
-                                 &out->steel_ratio);
+    const double p = shown_value(as / (b * d), NumberPattern::FourDecimals, &out->steel_ratio);
     if (out->steel_ratio.isEmpty() || p == 0)
         return SectionFault::InvalidNumber;
 
@@ -82,9 +87,9 @@ std::optional<SectionFault> calculate_section(const SectionInputs &inputs, Secti
 
 void compute_section_stress(SectionSheet &sheet, common::MessageSink &messages)
 {
-    const SectionInputs inputs{sheet.text(Field::rebar_area),     sheet.text(Field::unit_width),
-                               sheet.text(Field::effective_depth), sheet.text(Field::bending_moment),
-                               sheet.text(Field::shear_force),     sheet.text(Field::rebar_perimeter)};
+    SectionInputs inputs;
+    for (const InputReading &reading : input_readings)
+        inputs.*reading.text = sheet.text(reading.field);
     SectionResults results;
     if (const std::optional<SectionFault> fault = calculate_section(inputs, &results)) {
         messages.warn(*fault == SectionFault::MissingInput ? common::message::missing_input

@@ -10,11 +10,22 @@ class MessageSink;
 namespace rcstress {
 
 class SectionSheet;
+enum class Field;
 
 // The six inputs of a section as typed: As (cm²), b (cm), d (cm), M (N·cm), S (N), U (cm).
 struct SectionInputs {
     QString rebar_area, unit_width, effective_depth, bending_moment, shear_force, rebar_perimeter;
 };
+
+// How "計算" reads each of the six inputs: by the leading-number rule, where a value that reads as
+// 0 (an empty field included) is missing input; the steel ratio's As, b and d moreover only when
+// the whole text is a number ("20cm" is then missing input too).
+struct InputReading {
+    Field field;
+    QString SectionInputs::*text;
+    bool whole_text;
+};
+extern const InputReading input_readings[6];
 
 // The seven results as the window shows them: P, k and j, then σc, σs, τ and τo with their units.
 struct SectionResults {
@@ -26,8 +37,8 @@ struct SectionResults {
 // wholly a number (missing input); a section the formulas cannot take (invalid number).
 enum class SectionFault { MissingInput, InvalidNumber };
 
-// Whether a moment or shear of zero is a section of its own: in Morvik's window a zero is an empty
-// field; a member whose force is zero has zero stresses.
+// Whether a moment or shear that reads as 0 is a section of its own: in Morvik's window it is an
+// empty field (missing input); a member whose force is zero has zero stresses.
 enum class ZeroForces { Missing, Allowed };
 
 // Steel ratio P, neutral-axis ratio k and lever-arm ratio j for n = 15, then the concrete, steel,

@@ -28,8 +28,6 @@ namespace {
 
 const QString kind_caption = QStringLiteral("種類：　");
 const QString port_caption = QStringLiteral("場所：　");
-const QString failure_text = QStringLiteral("印刷できませんでした。");
-const QString no_printer_text = QStringLiteral("プリンタが設定されていません。");
 
 // The print place beside the cancel button, where the print button in use stands.
 constexpr int print_left = 2820, print_top = 1680;
@@ -211,9 +209,9 @@ void PrintDialog::print_clicked()
     }
     // Unlike a silent close, the user learns that nothing was printed and why, and can choose again.
     if (installed_printer_names().isEmpty())
-        warn(failure_text + QLatin1Char('\n') + no_printer_text);
+        warn(message::print_failed + QLatin1Char('\n') + message::no_printer);
     else
-        warn(name.isEmpty() ? failure_text : failure_text + QLatin1Char('\n') + name);
+        warn(name.isEmpty() ? message::print_failed : message::print_failed + QLatin1Char('\n') + name);
 }
 
 void PrintDialog::preview_clicked()
@@ -240,12 +238,12 @@ void PrintDialog::save_pdf_clicked()
         error = name.reason;
     else if (printing::write_report_pdf(path, {make_report_()}, title_, &error))
         return;
-    warn(common::file_failure_text(QStringLiteral("保存できませんでした。"), path, error));
+    warn(common::file_failure_text(message::pdf_not_saved, path, error));
 }
 
 void PrintDialog::warn(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("印刷"), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, message::title, text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("print_failure"));
     box.exec();
 }

@@ -125,12 +125,12 @@ private slots:
             << tavrel << worked << QStringList{"--pdf", "/dev/stdout", "TVL"} << 0 << 5
             << QStringLiteral("standard output") << QStringLiteral("/dev/stdout: 5 ページ / pages");
         QTest::newRow("tavrel: reference book and outline the same file")
-            << tavrel << QStringList{} << QStringList{"--reference-book", "OUT", "--outline", "OUT"} << 2 << 0
+            << tavrel << QStringList{} << QStringList{"--reference-book", "OUT", "--pictures", "PICTURES", "--outline", "OUT"} << 2 << 0
             << earlier << QStringLiteral("OUT.pdf と同じファイルです");
         QTest::newRow("tavrel: reference book without a path")
             << tavrel << QStringList{} << QStringList{"--reference-book"} << 2 << 0 << earlier << QString();
         QTest::newRow("tavrel: reference book, output folder missing")
-            << tavrel << QStringList{} << QStringList{"--reference-book", "no/such/folder/book.pdf"} << 2 << 0 << earlier
+            << tavrel << QStringList{} << QStringList{"--reference-book", "no/such/folder/book.pdf", "--pictures", "PICTURES"} << 2 << 0 << earlier
             << QStringLiteral("ファイルまたはフォルダーが見つかりません。");
         QTest::newRow("morvik: worked example")
             << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 0
@@ -185,6 +185,8 @@ private slots:
                 argument = out;
             else if (argument == QLatin1String("TVL"))
                 argument = tvl_path;
+            else if (argument == QLatin1String("PICTURES"))
+                argument = QStringLiteral(WINDOW_PICTURES_PATH);
         }
         if (disk) {
             // The report once, for its size; then all the room it needs but one page.
