@@ -44,6 +44,7 @@ QString short_number(double value)
 }
 
 QString two_decimals(double value) { return common::format_number(value, NumberPattern::TwoDecimals); }
+QString one_decimal(double value) { return common::format_number(value, NumberPattern::OneDecimal); }
 
 bool is_wall(const flume::MemberForces &member)
 {
@@ -133,9 +134,10 @@ MemberResult check_member(const MemberInputs &in, const flume::MemberForces &mem
         const std::optional<double> thickness = row.check(QStringLiteral("総厚"), out.thickness, positive(out.thickness));
         const std::optional<double> cover = row.check(QStringLiteral("かぶり"), in.cover, typed_value(in.cover, 0, true));
         if (diameter && thickness && cover) {
-            // d to the bar's centre: the clear cover plus half the bar.
+            // d to the bar's centre: the clear cover plus half the bar, to the millimetre as an
+            // engineer types it into Morvik.
             const double depth = *thickness - *cover - *diameter / 2;
-            out.effective_depth = two_decimals(depth);
+            out.effective_depth = one_decimal(depth);
             if (!(common::read_number(out.effective_depth) > 0) && row.status.isEmpty())
                 row.status = QStringLiteral("ｄが0以下");
         }
@@ -243,7 +245,7 @@ QString shape_thickness(const flume::FlumeSheet &sheet, const flume::MemberForce
     }
     if (!(metres > 0))
         return {};
-    return two_decimals(metres * 100);
+    return one_decimal(metres * 100);
 }
 
 } // namespace members
