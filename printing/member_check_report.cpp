@@ -2,6 +2,9 @@
 // sections and stresses beside the allowable ones with the judgement, and the stress formulas.
 #include "printing/flume_reports.h"
 
+#include "drawing/report_font.h"
+
+#include <QFontMetricsF>
 #include <algorithm>
 #include <functional>
 
@@ -22,6 +25,29 @@ constexpr int column_width = 1330;
 constexpr int table_right = first_column_x + int(members::member_count) * column_width;
 constexpr int row_height = 270;
 constexpr int cell_inset = 60;
+constexpr double table_size = 9;  // points
+
+// The point size at which a cell's text fits within its column: the table's own, or smaller for a
+// long text such as "124487 ＞ 18000".
+double fitting_size(const QString &text)
+{
+    QFont font = drawing::report_font(table_size);
+    font.setPixelSize(1000);  // an em of 1000, whatever the screen's resolution
+    const double ems = QFontMetricsF(font).horizontalAdvance(text) / 1000;
+    const double available = column_width - 2 * cell_inset;
+    return ems > 0 ? std::min(table_size, available / (ems * 20)) : table_size;
+}
+
+// A cell's text at the table's size, or smaller where it would run into the next column.
+void cell_text(ReportPage &page, int x, int y, const QString &text)
+{
+    const double size = fitting_size(text);
+    if (size < table_size)
+        page.font(size);
+    page.text(x, y, {text});
+    if (size < table_size)
+        page.font(table_size);
+}
 
 struct TableRow {
     QString label;
@@ -86,7 +112,7 @@ QList<TableRow> table_rows(const members::MemberCheckReport &check)
 // The table from top; returns its bottom.
 int add_member_table(ReportPage &page, const members::MemberCheckReport &check, int top)
 {
-    page.font(9);
+    page.font(table_size);
     // The header: each member in two lines, the Case above the member.
     for (std::size_t i = 0; i < check.members.size(); ++i) {
         const QStringList title = check.members[i].member.split(u' ');
@@ -100,7 +126,7 @@ int add_member_table(ReportPage &page, const members::MemberCheckReport &check, 
     for (const TableRow &row : table_rows(check)) {
         page.text(label_x + cell_inset, y + 30, {row.label});
         for (std::size_t i = 0; i < check.members.size(); ++i)
-            page.text(first_column_x + int(i) * column_width + cell_inset, y + 30, {row.cell(i)});
+            cell_text(page, first_column_x + int(i) * column_width + cell_inset, y + 30, row.cell(i));
         y += row_height;
         lines.append(y);
     }
@@ -111,9 +137,9 @@ int add_member_table(ReportPage &page, const members::MemberCheckReport &check, 
         const int x = first_column_x + int(i) * column_width + cell_inset;
         if (member.verdict == members::Verdict::Ng) {
             page.text(x, y + 30, {"NG"});
-            page.text(x, y + 30 + row_height, {member.failing().replace(u'、', u',')});
+            cell_text(page, x, y + 30 + row_height, member.failing().replace(u'、', u','));
         } else {
-            page.text(x, y + 30, {member.judgement});
+            cell_text(page, x, y + 30, member.judgement);
         }
     }
     y += 2 * row_height;
