@@ -85,8 +85,10 @@ void write_file_chapter(BookLayout &book)
             .arg(code(QStringLiteral("\"%1\",\"%2\"").arg(inputfile::extension_marker, inputfile::extension_version)),
                  code(QStringLiteral("\"section\"")))
         ,
-        QStringLiteral("%1 は 1 行で、σck、鉄筋、σsa の行、τoa の行、書き換えた σca・σsa・τa・τoa（表の値のときは空欄）です。")
-            .arg(code(inputfile::materials_section)),
+        QStringLiteral("%1 は材料を新しい画面の状態（σck %2、%3、表の値）から変えたときだけ書く 1 行で、σck、鉄筋、"
+                       "σsa の行、τoa の行、書き換えた σca・σsa・τa・τoa（表の値のときは空欄）です。")
+            .arg(code(inputfile::materials_section), members::Materials{}.concrete_strength,
+                 members::grade_name(members::Materials{}.grade)),
         QStringLiteral("%1 は部材ごとに 1 行で、部材、鉄筋、本数かピッチか、その値、As、U、ｄ（%2のとき）、書き換えた"
                        "総厚（形状寸法に従うときは空欄）、かぶりです。")
             .arg(code(inputfile::members_section), quoted(members::typed_bars)),

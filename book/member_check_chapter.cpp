@@ -80,7 +80,8 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
         QStringLiteral("総厚：形状寸法から入ります。側壁は、ケースが力を求める深さ（ケース.1 は h、ケース.2・3 は h'）での厚さ"
                        "で、T1（天端）と T2（下端）の間を直線で結んで求めます（T1～T2 の範囲）。底版は T3 です。書き換えるまでは"
                        "形状寸法に従い、書き換えた総厚は黄色で表示されます。"),
-        QStringLiteral("かぶり：鉄筋の表面までのかぶりです。ｄ ＝ 総厚 － かぶり － 呼び径／2 で求めます。"),
+        QStringLiteral("かぶり：鉄筋の表面までのかぶりです。ｄ ＝ 総厚 － かぶり － 呼び径／2 を、Morvik に入力するときと"
+                       "同じく小数 1 桁（mm）に丸めます。総厚も小数 1 桁で示します。"),
         QStringLiteral("単位巾 ｂ は 100 cm、Ｍ と Ｓ はケースの結果の N·cm と N の値です。"),
     });
 

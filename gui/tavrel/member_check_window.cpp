@@ -349,8 +349,9 @@ void MemberCheckWindow::show_check()
         show_label(c.other_spacing, other);
 
         const bool typed = in.bar == members::typed_bars;
-        c.spacing->setEnabled(!typed);
-        c.spacing_text->setEnabled(!typed);
+        // As, U and d typed directly leave the bars' count, 総厚 and かぶり out of the section.
+        for (QWidget *input : std::initializer_list<QWidget *>{c.spacing, c.spacing_text, c.thickness, c.cover})
+            input->setEnabled(!typed);
         for (QLineEdit *edit : {c.area, c.perimeter, c.depth})
             set_typing(edit, typed);
         show_text(c.area, out.rebar_area);
