@@ -15,6 +15,7 @@ void write_quick_start(BookLayout &book, const BookMaterial &material, QStringLi
 void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStringList &problems);  // 画面とメニュー
 void write_shape_chapter(BookLayout &book);                                         // 断面寸法の設計
 void write_flume_chapter(BookLayout &book, const FlumeChapter &chapter);            // 主働土圧 … ケース.3
+void write_member_check_chapter(BookLayout &book, const BookMaterial &material, QStringList &problems);  // 部材の応力度照査
 void write_numbers_chapter(BookLayout &book);                                       // 数値の扱い
 void write_file_chapter(BookLayout &book);                                          // Tavrelファイル (.tvl)
 void write_printing_chapter(BookLayout &book, const BookMaterial &material, QStringList &problems);  // 印刷

@@ -32,6 +32,9 @@ const QList<std::pair<QString, QString>> json_members = {
     {QStringLiteral("messages"), QStringLiteral("出たメッセージの一覧。各要素は text（本文）と title（題名）")},
     {QStringLiteral("page_buttons"), QStringLiteral("最後のページボタンの状態。Command1（主働土圧）～ Command5（ケース.3）が true（使える）か false")},
     {QStringLiteral("case1_groundwater_formula"), QStringLiteral("ケース.1 a で地下水の項を含む式を使ったとき true")},
+    {QStringLiteral("materials"), QStringLiteral("部材の応力度照査の材料：σck、鉄筋、σsa と τoa の行、使う許容応力度と、書き換えたかどうか")},
+    {QStringLiteral("members"), QStringLiteral("部材の応力度照査の六つの部材（いつも 6 件）：入力、断面、応力度（求まったときの Morvik の"
+                                               "表示）、status（応力度のない理由）、judgement（判定）")},
 };
 
 } // namespace

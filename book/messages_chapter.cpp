@@ -17,6 +17,12 @@ namespace book {
 
 namespace {
 
+// The note of a damaged extension, with a placeholder for what was left out.
+QString damaged_extension_message()
+{
+    return inputfile::message::extension_damaged.arg(QStringLiteral("○○"));
+}
+
 // When a message appears and what the user does about it.
 struct Explanation {
     QString text;
@@ -51,6 +57,16 @@ QList<Explanation> explanations()
         {inputfile::message::open_failed, inputfile::message::open_title,
          QStringLiteral("「開く(O)」で選んだファイルを読めなかったとき。2 行目にファイルと理由が示されます。入力欄は変わりません。"),
          QStringLiteral("理由の表を見て、読めるファイルを選び直します。")},
+        {damaged_extension_message(), inputfile::message::open_title,
+         QStringLiteral("開いたファイルの 25 の入力の後の続き（部材の応力度照査と計算書の設定のデータ）が壊れていて読めない"
+                        "とき。○○は「使用材料のデータ」「部材のデータ」「計算書の設定のデータ」「追加のデータ」のどれかです。"
+                        "25 の入力と読めたデータは読み込み、読めなかったものは新しい画面と同じ空の状態になります。"),
+         QStringLiteral("部材の応力度照査の画面や計算書の設定で入力し直して保存します。ファイルを手で書き換えたときは、その部分を"
+                        "見直します。")},
+        {inputfile::message::extension_kept, inputfile::message::open_title,
+         QStringLiteral("開いたファイルに、この版の Tavrel では読めない続き（新しい版で保存したデータなど）があるとき。"
+                        "壊れた続きもあるときは、このメッセージと前のメッセージが 2 行で示されます。"),
+         QStringLiteral("そのまま使えます。読めないデータは変えずに残し、保存するときにそのまま書き戻します。")},
         {inputfile::message::save_failed, inputfile::message::save_title,
          QStringLiteral("「名前を付けて保存(A)」でファイルを書けなかったとき。2 行目にファイルと理由が示されます。"
                         "前からあったファイルはそのまま残ります。"),
@@ -148,6 +164,8 @@ void write_messages_chapter(BookLayout &book, const BookMaterial &material, QStr
         {no_outer_water, input_check_title, QStringLiteral("Tavrel")},
         {bearing_exceeded, bearing_title, QStringLiteral("Tavrel")},
         {inputfile::message::open_failed, inputfile::message::open_title, QStringLiteral("Tavrel")},
+        {damaged_extension_message(), inputfile::message::open_title, QStringLiteral("Tavrel")},
+        {inputfile::message::extension_kept, inputfile::message::open_title, QStringLiteral("Tavrel")},
         {inputfile::message::save_failed, inputfile::message::save_title, QStringLiteral("Tavrel")},
     };
     messages.append(material.window_messages);

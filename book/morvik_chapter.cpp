@@ -96,7 +96,9 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
         QStringLiteral("引張側だけに鉄筋のある長方形断面（単鉄筋）で、コンクリートは引張に抵抗しないとします。"),
         QStringLiteral("鉄筋とコンクリートのヤング係数比は n = 15 とし、ひずみは断面内で直線分布とします。"),
         QStringLiteral("M と S は符号を確かめずにそのまま使います。Tavrel の結果が負のときは、絶対値を入力してください。"),
-        QStringLiteral("Morvik は合否を判定しません。求めた応力度を、画面の右に示される許容応力度と設計者が比べます。"),
+        QStringLiteral("Morvik は合否を判定しません。求めた応力度を、画面の右に示される許容応力度と設計者が比べます。"
+                       "フルームの六つの部材は、Tavrel の%1で同じ計算と判定をまとめて行えます。")
+            .arg(ref(QStringLiteral("部材の応力度照査"))),
     });
 
     book.heading(QStringLiteral("入力"));

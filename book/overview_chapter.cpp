@@ -28,14 +28,16 @@ void write_overview(BookLayout &book)
                        "モーメント。"),
         QStringLiteral("ケース.2：水路に水が満ちたときの、側壁と底版のせん断力と曲げモーメント。"),
         QStringLiteral("ケース.3：水が満ち、外側から土圧も働くときの、側壁と底版のせん断力と曲げモーメント。"),
+        QStringLiteral("部材の応力度照査：ケース.1～3 の側壁と底版の鉄筋を決め、応力度を許容応力度と比べて判定します（%1）。")
+            .arg(ref(QStringLiteral("部材の応力度照査"))),
     });
     book.paragraph(QStringLiteral(
-        "求めた断面力から鉄筋コンクリート断面の応力度を確かめるには、Morvik（%1）を使います。")
+        "一つの鉄筋コンクリート断面の応力度は、Morvik（%1）でも求められます。")
                        .arg(ref(QStringLiteral("鉄筋コンクリート応力度の検討"))));
     book.heading(QStringLiteral("検討しないこと"));
     book.bullets({
         QStringLiteral("地震時の荷重（地震時の土圧や慣性力）は考慮しません。地震時の検討が必要な水路には使えません。"),
-        QStringLiteral("寸法や鉄筋を決めることはしません。入力された寸法と条件について計算し、その結果を示すだけです。"
+        QStringLiteral("寸法や鉄筋を決めることはしません。入力された寸法、鉄筋と条件について計算し、その結果を示すだけです。"
                        "結果の採否は設計者が判断してください。"),
         QStringLiteral("縦断方向（水路の長さ方向）の検討、継手、基礎の沈下は扱いません。計算はすべて奥行き 1 m あたり"
                        "です。"),

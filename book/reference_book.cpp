@@ -84,24 +84,26 @@ QList<ReportPage> contents_pages(const QList<OutlineEntry> &outline, QList<PageL
 
 // The chapters that describe each page of the flume window, keyed by the pages.
 template <flume::Page page>
-void write_chapters_of(BookLayout &book)
+void write_chapters_of(BookLayout &book, const BookMaterial &, QStringList &)
 {
     for (const FlumeChapter &chapter : flume_chapters()) {
         if (chapter.page == page)
             write_flume_chapter(book, chapter);
     }
 }
+void write_shape_chapter_of(BookLayout &book, const BookMaterial &, QStringList &) { write_shape_chapter(book); }
 struct PageChapters {
     flume::Page page;
-    void (*write)(BookLayout &book);
+    void (*write)(BookLayout &book, const BookMaterial &material, QStringList &problems);
 };
 constexpr PageChapters page_chapters[] = {
-    {flume::Page::ShapeInput, write_shape_chapter},
+    {flume::Page::ShapeInput, write_shape_chapter_of},
     {flume::Page::EarthPressure, write_chapters_of<flume::Page::EarthPressure>},
     {flume::Page::UpliftBearing, write_chapters_of<flume::Page::UpliftBearing>},
     {flume::Page::Case1, write_chapters_of<flume::Page::Case1>},
     {flume::Page::Case2, write_chapters_of<flume::Page::Case2>},
     {flume::Page::Case3, write_chapters_of<flume::Page::Case3>},
+    {flume::Page::MemberCheck, write_member_check_chapter},
 };
 static_assert(flume::keyed_by_page(page_chapters));
 
@@ -115,7 +117,7 @@ BookLayout body(const BookMaterial &material, int first_page, const QHash<QStrin
     write_quick_start(book, material, problems);
     write_windows_chapter(book, material, problems);
     for (const PageChapters &row : page_chapters)
-        row.write(book);
+        row.write(book, material, problems);
     write_numbers_chapter(book);
     write_file_chapter(book);
     write_printing_chapter(book, material, problems);

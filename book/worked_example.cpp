@@ -62,12 +62,23 @@ QStringList example_input_texts()
     return texts;
 }
 
-ExampleRun run_chain()
+ExampleRun run_chain(const members::MemberCheckInputs &member_inputs)
 {
     flume::FlumeSheet sheet;
     DistinctMessages raised;
     flume::run_full_check(sheet, example_input_texts(), raised);
-    return {printing::snapshot(sheet), raised.texts};
+    return {printing::snapshot(sheet, member_inputs), raised.texts};
+}
+
+members::MemberCheckInputs example_member_inputs()
+{
+    members::MemberCheckInputs inputs;
+    for (members::MemberInputs &member : inputs.members) {
+        member.bar = QStringLiteral("D13");
+        member.spacing_text = QStringLiteral("5");
+        member.cover = QStringLiteral("3");
+    }
+    return inputs;
 }
 
 ExampleRun run_page(Page page, const QList<flume::Calculation> &buttons, const Typed &changes)

@@ -2,6 +2,7 @@
 
 #include "flume/field.h"
 #include "flume/full_check.h"
+#include "members/member_inputs.h"
 #include "printing/flume_reports.h"
 
 #include <QList>
@@ -27,8 +28,12 @@ struct ExampleRun {
 };
 
 // The whole chain: the inputs typed, then every page opened and its buttons pressed in order, as
-// `tavrel --check` does.
-ExampleRun run_chain();
+// `tavrel --check` does; the snapshot carries the member check of the given member inputs.
+ExampleRun run_chain(const members::MemberCheckInputs &member_inputs = {});
+
+// The member check of the worked example: every member with D13 bars at 5 to the unit width and
+// 3 cm of cover, the materials as a new window has them.
+members::MemberCheckInputs example_member_inputs();
 
 // The worked example up to one page: the inputs typed, the pages before it opened and computed, the
 // page opened; then `changes` typed (into an input, or into a value the page was given) and the

@@ -26,6 +26,7 @@ constexpr ChapterRow chapter_table[] = {
     {Page::Case1, u"ケース.1"},
     {Page::Case2, u"ケース.2"},
     {Page::Case3, u"ケース.3"},
+    {Page::MemberCheck, u"部材の応力度照査"},
 };
 static_assert(flume::keyed_by_page(chapter_table));
 
@@ -35,14 +36,19 @@ struct Chapter {
     QList<ReportPage> pages;
 };
 
-QList<Chapter> chapters(const flume::FlumeSheet &sheet, const document::DocumentData &data)
+QList<Chapter> chapters(const flume::FlumeSheet &sheet, const members::MemberCheckInputs &member_inputs,
+                        const document::DocumentData &data)
 {
+    const FlumeSnapshot whole = snapshot(sheet, member_inputs);
     QList<Chapter> list;
     for (const ChapterRow &row : chapter_table) {
         Chapter chapter{QString::fromUtf16(row.title), {}};
         if (row.page == Page::ShapeInput)
-            chapter.pages = design_conditions(snapshot(sheet), data);
-        else if (!sheet.text(flume::last_result(row.page)).isEmpty())
+            chapter.pages = design_conditions(whole, member_inputs.entered(), data);
+        else if (row.page == Page::MemberCheck) {
+            if (whole.member_check.any_stresses())
+                chapter.pages = {flume_report(row.page, whole)};
+        } else if (!sheet.text(flume::last_result(row.page)).isEmpty())
             chapter.pages = {flume_report(row.page, page_snapshot(sheet, row.page))};
         list.append(chapter);
     }
@@ -51,8 +57,8 @@ QList<Chapter> chapters(const flume::FlumeSheet &sheet, const document::Document
 
 } // namespace
 
-PrintDocument calculation_document(const flume::FlumeSheet &sheet, const document::DocumentData &data,
-                                   const QDate &printing_day)
+PrintDocument calculation_document(const flume::FlumeSheet &sheet, const members::MemberCheckInputs &member_inputs,
+                                   const document::DocumentData &data, const QDate &printing_day)
 {
     // 表紙 and 目次 come first and are not numbered: page n of the document is the n + 2nd page.
     constexpr int front_pages = 2;
@@ -67,7 +73,7 @@ PrintDocument calculation_document(const flume::FlumeSheet &sheet, const documen
     QList<ReportPage> body;
     QList<ContentsLine> lines;
     QList<int> first_pages;  // of each chapter in the document; -1 for one not reached
-    const QList<Chapter> all = chapters(sheet, data);
+    const QList<Chapter> all = chapters(sheet, member_inputs, data);
     for (int i = 0; i < all.size(); ++i) {
         const Chapter &chapter = all[i];
         const QString number = QString::number(i + 1);

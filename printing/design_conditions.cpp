@@ -1,4 +1,5 @@
 #include "document/document_data.h"
+#include "members/materials.h"
 #include "printing/document_pages.h"
 #include "printing/text_measure.h"
 
@@ -20,11 +21,14 @@ constexpr int row_step = 330;
 constexpr int symbol_x = 5200;
 constexpr int value_right = 7300;
 constexpr int unit_x = 7450;
+constexpr int note_x = 8500;
 
 const QString metre = QStringLiteral("m");
 const QString degree = QStringLiteral("°");
 const QString unit_weight = QStringLiteral("kN/m³");
 const QString pressure = QStringLiteral("kN/m²");
+const QString strength = QStringLiteral("N/mm²");
+const QString allowable_stress = QStringLiteral("N/cm²");
 
 // An input as this chapter names it: the standard term for the quantity, its symbol and its unit.
 struct InputRow {
@@ -93,6 +97,10 @@ const QString structure_text = QStringLiteral(
     "照査したうえで、次の三つの荷重ケースについて側壁と底版に生じるせん断力と曲げモーメントを求める。"
     "断面力は水路の延長方向 1 m 当たりの値であり、せん断力を kN、曲げモーメントを kN·m で表す。");
 
+const QString member_check_text = QStringLiteral(
+    "部材の応力度照査では、各ケースの側壁と底版の照査断面を幅 100 cm の単鉄筋長方形断面とし、コンクリートと"
+    "鉄筋の応力度を求めて許容応力度以下であることを確かめる。応力度は N/cm² で表す。");
+
 const QStringList load_cases = {
     QStringLiteral("ケース.1　水路が空のとき。側壁の外側から主働土圧、上載荷重による土圧および地下水圧が作用する。"
                    "側壁は天端から深さ h の断面、底版は側壁から距離 X の断面について求める。底版には、側壁の自重と"
@@ -140,16 +148,20 @@ public:
         y_ += int(size.height()) + 150;
     }
 
-    void row(const InputRow &row, const QString &value)
+    // A quantity: its name, symbol, value as typed and unit, and a note after the unit.
+    void row(const QString &name, const QString &symbol, const QString &value, const QString &unit,
+             const QString &note = {})
     {
         page().font(row_size);
-        page().text(text_left + 100, y_, {row.name});
-        page().text(symbol_x, y_, {row.symbol});
+        page().text(text_left + 100, y_, {name});
+        page().text(symbol_x, y_, {symbol});
         const QString shown = value.isEmpty() ? QStringLiteral("未入力") : value;
         page().text(value_right - int(text_width(shown, row_size)), y_, {shown});
         // A degree sign follows its number; other units stand in their column.
-        if (!value.isEmpty())
-            page().text(row.unit == degree ? value_right + 20 : unit_x, y_, {row.unit});
+        if (!value.isEmpty() && !unit.isEmpty())
+            page().text(unit == degree ? value_right + 20 : unit_x, y_, {unit});
+        if (!note.isEmpty())
+            page().text(note_x, y_, {note});
         y_ += row_step;
     }
 
@@ -173,15 +185,40 @@ private:
     int y_ = 0;
 };
 
+// The materials and the allowable stresses the member check judges by: the standard term of each,
+// the table row it is taken from, and a mark on a value typed over the tables'.
+void add_materials(ConditionsLayout &layout, const members::MemberCheckReport &check)
+{
+    using members::Allowable;
+    const std::pair<Allowable, QString> terms[] = {
+        {Allowable::Compression, QStringLiteral("コンクリートの許容曲げ圧縮応力度")},
+        {Allowable::Tension, QStringLiteral("鉄筋の許容引張応力度")},
+        {Allowable::Shear, QStringLiteral("コンクリートの許容せん断応力度")},
+        {Allowable::Bond, QStringLiteral("コンクリートの許容付着応力度")},
+    };
+    const members::Materials &materials = check.materials;
+    layout.heading(QStringLiteral("材料と許容応力度"), (2 + int(std::size(terms))) * row_step);
+    layout.row(QStringLiteral("コンクリートの設計基準強度"), QStringLiteral("σck"), materials.concrete_strength, strength);
+    layout.row(QStringLiteral("鉄筋の種類"), QString(), members::grade_name(materials.grade), QString());
+    for (const auto &[allowable, term] : terms) {
+        const QString row = members::allowable_row(materials, allowable);
+        layout.row(row.isEmpty() ? term : term + QStringLiteral("（") + row + QStringLiteral("）"),
+                   members::allowable_symbol(allowable), check.allowable_texts[std::size_t(allowable)], allowable_stress,
+                   members::allowable_typed(materials, allowable) ? QStringLiteral("入力値") : QString());
+    }
+}
+
 } // namespace
 
-QList<ReportPage> design_conditions(const FlumeSnapshot &sheet, const document::DocumentData &data)
+QList<ReportPage> design_conditions(const FlumeSnapshot &sheet, bool with_materials, const document::DocumentData &data)
 {
     ConditionsLayout layout;
     layout.heading(QStringLiteral("構造と荷重ケース"), 4 * text_line);
     layout.paragraph(structure_text);
     for (const QString &load_case : load_cases)
         layout.paragraph(load_case, 300, QStringLiteral("・"));
+    if (with_materials)
+        layout.paragraph(member_check_text);
 
     if (!data.standards.trimmed().isEmpty()) {
         layout.heading(QStringLiteral("適用基準"), text_line);
@@ -196,10 +233,12 @@ QList<ReportPage> design_conditions(const FlumeSnapshot &sheet, const document::
             layout.picture(Picture::FlumeSection);
         first = false;
         for (const InputRow &row : group.rows)
-            layout.row(row, sheet[row.field]);
+            layout.row(row.name, row.symbol, sheet[row.field], row.unit);
         if (!group.note.isEmpty())
             layout.paragraph(group.note, 100);
     }
+    if (with_materials)
+        add_materials(layout, sheet.member_check);
     return layout.pages();
 }
 

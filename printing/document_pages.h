@@ -37,8 +37,9 @@ ContentsPage document_contents(const QList<ContentsLine> &lines);
 
 // 設計条件: the structure and its load cases in words, the applied standards when entered, and the
 // 25 inputs grouped as the flume window's pages group them, each with its name, symbol, value as
-// typed and unit; the section drawing beside the shape dimensions.
-QList<ReportPage> design_conditions(const FlumeSnapshot &sheet, const document::DocumentData &data);
+// typed and unit; the section drawing beside the shape dimensions; with_materials, the materials
+// and allowable stresses of the member check.
+QList<ReportPage> design_conditions(const FlumeSnapshot &sheet, bool with_materials, const document::DocumentData &data);
 
 // The twips of the document's own pages, within the frame every report draws.
 namespace document_layout {

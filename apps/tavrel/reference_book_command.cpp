@@ -141,7 +141,9 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     QList<PageMessage> messages;
     for (const common::Message &message : recorder.messages)
         messages.append({sheet.current_page(), message});
-    const CheckedFile example{QStringLiteral("example.tvl"), sheet, outcome, messages};
+    // The example file holds the 25 inputs only.
+    const members::MemberCheckReport member_check = members::check_members({}, sheet);
+    const CheckedFile example{QStringLiteral("example.tvl"), sheet, outcome, messages, member_check, false};
     material.check_output = plain_report(example);
     material.check_json = QString::fromUtf8(json_report(example));
 

@@ -13,6 +13,8 @@
 #include "gui/tavrel/companion_files.h"
 #include "gui/tavrel/flume_window.h"
 #include "gui/tavrel/launcher.h"
+#include "gui/tavrel/member_check_window.h"
+#include "members/member_sheet.h"
 #include "printing/flume_reports.h"
 
 #include <QApplication>
@@ -26,15 +28,15 @@ const char help_text[] =
     "使い方: tavrel --window-pictures DIR\n"
     "\n"
     "参考図書に載せる画面の図を、参考図書の計算例を入力した Tavrel の画面から描き、DIR に PNG ファイルで\n"
-    "書きます（ランチャー、計算画面の各ページ、印刷の画面、バージョン情報）。Morvik の画面は Morvik が\n"
-    "描きます（morvik --window-pictures）。画面は表示しません。\n"
+    "書きます（ランチャー、計算画面の各ページ、部材の応力度照査、印刷の画面、バージョン情報）。\n"
+    "Morvik の画面は Morvik が描きます（morvik --window-pictures）。画面は表示しません。\n"
     "終了コード: 0 書けた / 2 引数の誤り、書けない、Morvik が描けなかった。\n"
     "\n"
     "Usage: tavrel --window-pictures DIR\n"
     "\n"
     "Draws the windows of Tavrel, holding the reference book's worked example, offscreen into PNG files\n"
-    "in DIR for the book (the launcher, each page of the flume window, the print dialog, the About box);\n"
-    "Morvik draws its own (morvik --window-pictures). Needs no display.\n"
+    "in DIR for the book (the launcher, each page of the flume window, the member check, the print\n"
+    "dialog, the About box); Morvik draws its own (morvik --window-pictures). Needs no display.\n"
     "Exit status: 0 written; 2 wrong arguments, a file that could not be written, or Morvik failed.\n";
 
 // The pictures are drawn at twice the size of a screen of 96 dots per inch, and say so.
@@ -102,6 +104,13 @@ int run(int argc, char *argv[], const common::CommandLine &line)
         }
         saved = saved && save(window, dir, QString::fromLatin1(page.name));
     }
+    // The member check of the worked example, with the Cases computed.
+    window->member_sheet().set_inputs(book::example_member_inputs());
+    auto *member_check = new shell::MemberCheckWindow(window->member_sheet(), window);
+    member_check->show();
+    saved = saved && save(member_check, dir, QStringLiteral("member-check"));
+    member_check->close();
+
     if (!messages.messages.isEmpty())
         return fail(QStringLiteral("計算例でメッセージが出ました / the worked example raised: ") + messages.messages.first().text);
 

@@ -32,13 +32,17 @@ const QString port_caption = QStringLiteral("場所：　");
 // The print place beside the cancel button, where the print button in use stands.
 constexpr int print_left = 2820, print_top = 1680;
 
-// Where each print button was placed; all but the first lie below the client area. The reports'
-// buttons come first, the document's last.
+// Each print button's name and where it was placed; all but the first lie below the client area.
+// Command6 and Command7 are the cancel and properties buttons, so the member check's is Command8.
+// The reports' buttons come first, the document's last.
 struct ButtonPlace {
+    const char *name;
     int left, top;
 };
-constexpr ButtonPlace flume_button_places[] = {{2820, 1680}, {240, 2520}, {270, 2820}, {240, 3120}, {270, 3420},
-                                               {240, 3720}};
+constexpr ButtonPlace flume_button_places[] = {{"Command1", 2820, 1680}, {"Command2", 240, 2520},
+                                               {"Command3", 270, 2820},  {"Command4", 240, 3120},
+                                               {"Command5", 270, 3420},  {"Command8", 240, 3720},
+                                               {"document_print", 270, 4020}};
 static_assert(std::size(flume_button_places) == printing::report_page_count + 1,
               "one print button per report and one for the document");
 constexpr int document_print_button = int(printing::report_page_count) + 1;
@@ -130,8 +134,7 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     const int button_count = flume ? document_print_button : 1;
     for (int i = 0; i < button_count; ++i) {
         auto *button = new QPushButton(QStringLiteral("印刷"), this);
-        button->setObjectName(i + 1 == document_print_button ? QStringLiteral("document_print")
-                                                              : QStringLiteral("Command%1").arg(i + 1));
+        button->setObjectName(QString::fromLatin1(flume_button_places[i].name));
         button->setAutoDefault(false);
         button->setGeometry(widgets::twips_rect(flume_button_places[i].left, flume_button_places[i].top, 1500, 300));
         connect(button, &QPushButton::clicked, this, &PrintDialog::print_clicked);

@@ -26,7 +26,8 @@ inline const QString pdf_not_saved = QStringLiteral("保存できませんでし
 
 // Opens Tavrel's print dialog ("印刷", Form5) for one report, modal to its owner (the flume window),
 // which takes no input while the dialog is up. print_button is the report's print button, 1..n in
-// the order of printing::report_pages() (Command1..Command5 for 主働土圧 to ケース . 3).
+// the order of printing::report_pages() (Command1..Command5 for 主働土圧 to ケース . 3, Command8 for
+// 部材の応力度照査).
 // make_report builds the page from the current field texts when 印刷, プレビュー or PDF保存 is
 // pressed. title names the report, as its print entry does, for the print job and the PDF file.
 // While the dialog exists, another call shows the same dialog for the new report.

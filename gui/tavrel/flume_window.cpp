@@ -4,6 +4,7 @@
 #include "flume/flume_sheet.h"
 #include "flume/page_chain.h"
 #include "inputfile/file_commands.h"
+#include "members/member_sheet.h"
 #include "gui/print_dialog/print_dialog.h"
 #include "printing/calculation_document.h"
 #include "printing/flume_reports.h"
@@ -16,6 +17,7 @@
 #include "gui/tavrel/earth_pressure_page.h"
 #include "gui/tavrel/launcher_icons.h"
 #include "gui/tavrel/left_panel.h"
+#include "gui/tavrel/member_check_window.h"
 #include "gui/tavrel/page_button.h"
 #include "gui/tavrel/shape_input_page.h"
 #include "gui/tavrel/tools_menu.h"
@@ -45,8 +47,9 @@ std::size_t index(Page page)
     return std::size_t(page);
 }
 
-// What the window has for each page: its panel, whether a page button opens it, and the control
-// name of its print entry in the プリント menu (null for a page without a report).
+// What the window has for each page: its panel (none for the member check, which has a window of
+// its own), whether a page button opens it, and the control name of its print entry in the
+// プリント menu (null for a page without a report).
 struct PageRow {
     Page page;
     Panel *(*make_panel)(flume::FlumeSheet &, common::MessageSink &, QWidget *);
@@ -69,13 +72,15 @@ constexpr PageRow page_table[] = {
     {Page::Case1, make<Case1Page>, true, "mnup_3"},
     {Page::Case2, make<Case2Page>, true, "mnup_4"},
     {Page::Case3, make<Case3Page>, true, "mnup_5"},
+    {Page::MemberCheck, nullptr, false, "mnup_6"},
 };
 static_assert(flume::keyed_by_page(page_table));
 
 } // namespace
 
 FlumeWindow::FlumeWindow(QWidget *parent)
-    : QMainWindow(parent), sheet_(new flume::FlumeSheet(this)), messages_(this)
+    : QMainWindow(parent), sheet_(new flume::FlumeSheet(this)), member_sheet_(new members::MemberSheet(*sheet_, this)),
+      messages_(this)
 {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -107,6 +112,8 @@ FlumeWindow::FlumeWindow(QWidget *parent)
     widgets::place(left_panel_, 30, 390);
 
     for (const PageRow &row : page_table) {
+        if (!row.make_panel)
+            continue;
         Panel *panel = row.make_panel(*sheet_, messages_, client);
         widgets::place(panel, page_left, page_top);
         pages_[index(row.page)] = panel;
@@ -167,7 +174,7 @@ void FlumeWindow::build_menus()
     QAction *document = print->addAction(QStringLiteral("構造計算書(&D)"), this, &FlumeWindow::print_document);
     document->setObjectName(QStringLiteral("mnudocument"));
 
-    add_tools_menu(menuBar(), *sheet_, this);
+    add_tools_menu(menuBar(), *sheet_, this, [this] { show_member_check(); });
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("MNUHELPE"));
@@ -189,8 +196,10 @@ void FlumeWindow::show_page(Page page)
     }
     case1_scroll_->setVisible(case1);
 
-    for (Panel *panel : pages_)
-        panel->setVisible(panel == pages_[index(page)]);
+    for (Panel *panel : pages_) {
+        if (panel)
+            panel->setVisible(panel == pages_[index(page)]);
+    }
     left_panel_->arrange(page);
 
     for (PageButton *button : page_buttons_) {
@@ -210,8 +219,8 @@ void FlumeWindow::open_input_file()
 
 void FlumeWindow::open_file(const QString &path)
 {
-    if (const auto failure = inputfile::open_file(*sheet_, path))
-        widgets::warning_box(this, failure->text, failure->title);
+    if (const auto message = inputfile::open_file(file_state(), path))
+        widgets::warning_box(this, message->text, message->title);
 }
 
 void FlumeWindow::save_input_file_as()
@@ -221,7 +230,7 @@ void FlumeWindow::save_input_file_as()
     if (path.isEmpty())
         return;
     widgets::remember_dialog_folder(path);
-    if (const auto failure = inputfile::save_as(*sheet_, path))
+    if (const auto failure = inputfile::save_as(file_state(), path))
         widgets::warning_box(this, failure->text, failure->title);
 }
 
@@ -230,7 +239,7 @@ void FlumeWindow::print_report(Page page)
     // The report is made from the field texts at the moment the dialog's button is pressed.
     const int print_button = int(printing::report_pages().indexOf(page)) + 1;
     print_dialog::open_print_dialog(this, print_button, flume::report_title(page), [this, page] {
-        return printing::flume_report(page, printing::snapshot(*sheet_));
+        return printing::flume_report(page, printing::snapshot(*sheet_, member_sheet_->inputs()));
     });
 }
 
@@ -249,7 +258,7 @@ void FlumeWindow::print_document()
     // The document is made from the fields and the settings at the moment a button is pressed,
     // dated the day it is printed unless a date was fixed.
     print_dialog::open_document_print_dialog(this, [this] {
-        return printing::calculation_document(*sheet_, document_data_, QDate::currentDate());
+        return printing::calculation_document(*sheet_, member_sheet_->inputs(), document_data_, QDate::currentDate());
     });
 }
 
@@ -259,6 +268,15 @@ void FlumeWindow::show_about_box()
         about_box_ = new AboutBox(this);
     about_box_->show();
     about_box_->raise();
+}
+
+void FlumeWindow::show_member_check()
+{
+    if (!member_check_window_)
+        member_check_window_ = new MemberCheckWindow(*member_sheet_, this);
+    member_check_window_->show();
+    member_check_window_->raise();
+    member_check_window_->activateWindow();
 }
 
 void FlumeWindow::closeEvent(QCloseEvent *event)

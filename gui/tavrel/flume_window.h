@@ -3,6 +3,7 @@
 #include "document/document_data.h"
 #include "flume/field.h"
 #include "gui/common/window_messages.h"
+#include "inputfile/tvl_file.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -14,6 +15,9 @@ class QScrollBar;
 namespace flume {
 class FlumeSheet;
 }
+namespace members {
+class MemberSheet;
+}
 
 namespace shell {
 
@@ -21,6 +25,7 @@ class AboutBox;
 class Case1Page;
 class DocumentSettings;
 class LeftPanel;
+class MemberCheckWindow;
 class PageButton;
 class Panel;
 
@@ -34,6 +39,7 @@ public:
     explicit FlumeWindow(QWidget *parent = nullptr);
 
     flume::FlumeSheet &sheet() { return *sheet_; }
+    members::MemberSheet &member_sheet() { return *member_sheet_; }
 
     // What 計算書の設定 holds for the structural calculation document.
     const document::DocumentData &document_data() const { return document_data_; }
@@ -54,8 +60,12 @@ private:
     void edit_document_settings();
     void print_document();
     void show_about_box();
+    void show_member_check();
+    inputfile::FlumeFileState file_state() { return {*sheet_, *member_sheet_, kept_extension_, document_data_}; }
 
     flume::FlumeSheet *sheet_;
+    members::MemberSheet *member_sheet_;
+    inputfile::KeptExtension kept_extension_;  // what the opened file carried unread
     widgets::WindowMessages messages_;
     LeftPanel *left_panel_;
     Case1Page *case1_page_;
@@ -64,6 +74,7 @@ private:
     std::array<Panel *, flume::page_count> pages_{};
     std::array<QAction *, flume::page_count> print_entries_{};    // by page; null for a page without one
     QPointer<AboutBox> about_box_;
+    QPointer<MemberCheckWindow> member_check_window_;
     document::DocumentData document_data_;
     QPointer<DocumentSettings> document_settings_;
 };

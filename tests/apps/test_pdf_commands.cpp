@@ -3,6 +3,7 @@
 // earlier one left alone) when nothing is printable or the output cannot be written.
 #include "common/file_names.h"
 #include "inputfile/tvl_file.h"
+#include "members/member_inputs.h"
 #include "tests/support/failing_calls.h"
 #include "tests/support/process_run.h"
 #include "tests/support/small_file_system.h"
@@ -267,6 +268,37 @@ private slots:
             },
             [](const QByteArray &now) { return now.startsWith("%PDF-") && now.trimmed().endsWith("%%EOF"); });
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    // The member check's page follows Case 3 when the file carries member data and some member
+    // has stresses.
+    void member_page_data()
+    {
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<bool>("member_data");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("whole chain with member data") << worked << true << 6;
+        QTest::newRow("whole chain without member data") << worked << false << 5;
+        QTest::newRow("stopped after Case 1, its members checked") << with(24, "") << true << 4;
+        QTest::newRow("stopped before Case 1, no member has stresses") << with(15, "1") << true << 1;
+    }
+    void member_page()
+    {
+        QFETCH(QStringList, inputs);
+        QFETCH(bool, member_data);
+        QFETCH(int, pages);
+        QTemporaryDir dir;
+        inputfile::TvlContents contents{inputs, {}, {}, {}};
+        if (member_data)
+            contents.members.members[0] = {QStringLiteral("D13"), members::Spacing::Count, QStringLiteral("5"), {}, {}, {}, {}, QStringLiteral("3")};
+        const QString tvl_path = dir.filePath(QStringLiteral("flume.tvl"));
+        QVERIFY(inputfile::write_tvl_file(tvl_path, contents));
+        const QString out = dir.filePath(QStringLiteral("report.pdf"));
+        test_support::run_process(QStringLiteral(TAVREL_PATH), {QStringLiteral("--pdf"), out, tvl_path});
+        QCOMPARE(page_count(out), pages);
+        const QString last = test_support::run_process(QStringLiteral("pdftotext"),
+                                                       {QStringLiteral("-f"), QString::number(pages), out, QStringLiteral("-")}).out;
+        QCOMPARE(last.contains(QStringLiteral("部材の応力度照査")), pages == 6 || pages == 4);
     }
 
     // A pipe as the output is written, not replaced by a file.

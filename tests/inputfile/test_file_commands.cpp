@@ -4,6 +4,7 @@
 #include "flume/flume_sheet.h"
 #include "flume/sheet_inputs.h"
 #include "inputfile/tvl_file.h"
+#include "tests/support/flume_file_state.h"
 #include "tests/support/small_file_system.h"
 
 #include <QDir>
@@ -48,7 +49,7 @@ protected:
 
 TEST_F(FileCommands, SaveAsKeepsThePathAndWritesTheInputs)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(1));
     const QString chosen = path(QStringLiteral("section")); // typed without an extension
     EXPECT_FALSE(inputfile::save_as(sheet, chosen).has_value());
@@ -57,7 +58,7 @@ TEST_F(FileCommands, SaveAsKeepsThePathAndWritesTheInputs)
     EXPECT_TRUE(QFileInfo::exists(chosen));
     EXPECT_FALSE(QFileInfo::exists(chosen + QStringLiteral(".tvl")));
 
-    FlumeSheet other;
+    test_support::FlumeFileWindow other;
     EXPECT_FALSE(inputfile::open_file(other, chosen).has_value());
     EXPECT_EQ(other.text(Field::open_path), chosen);
     EXPECT_EQ(flume::input_texts(other), texts_from(1));
@@ -65,7 +66,7 @@ TEST_F(FileCommands, SaveAsKeepsThePathAndWritesTheInputs)
 
 TEST_F(FileCommands, ACancelledDialogChangesNothing)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(1));
     sheet.set_text(Field::save_path, QStringLiteral("/earlier/save.tvl"));
     sheet.set_text(Field::open_path, QStringLiteral("/earlier/open.tvl"));
@@ -113,7 +114,7 @@ TEST_P(SaveFailure, IsReportedWithPathAndReason)
     if (disk) {
         ASSERT_TRUE(disk->leave_free(0));
     }
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(1));
 
     const std::optional<inputfile::FileMessage> message = inputfile::save_as(sheet, chosen);
@@ -137,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FileCommands, AFileThatCannotBeOpenedIsReportedAndLeavesTheInputs)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(1));
     sheet.show_result(Field::ka, QStringLiteral("0.30"));
     const QString chosen = path(QStringLiteral("missing.tvl"));
@@ -154,7 +155,7 @@ TEST_F(FileCommands, AFileThatCannotBeOpenedIsReportedAndLeavesTheInputs)
 
 TEST_F(FileCommands, OpeningReplacesTheInputsOfAnEarlierFile)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(100));
     EXPECT_FALSE(inputfile::save_as(sheet, path(QStringLiteral("first.tvl"))).has_value());
     flume::put_input_texts(sheet, texts_from(200));

@@ -45,7 +45,7 @@ Built build(const QStringList &inputs, const document::DocumentData &data)
     Built built;
     common::MessageRecorder messages;
     flume::run_full_check(*built.sheet, inputs, messages);
-    built.document = printing::calculation_document(*built.sheet, data, QDate(2026, 12, 8));
+    built.document = printing::calculation_document(*built.sheet, test_support::worked_members(), data, QDate(2026, 12, 8));
     return built;
 }
 
@@ -104,15 +104,16 @@ private slots:
         QTest::addColumn<QStringList>("contents");  // each chapter: "title page", or "title 未計算"
         QTest::newRow("worked example")
             << test_support::worked_inputs
-            << QStringList{"設計条件 1", "主働土圧 3", "浮上り・基礎地盤支持力の検討 4", "ケース.1 5", "ケース.2 6", "ケース.3 7"};
+            << QStringList{"設計条件 1", "主働土圧 3", "浮上り・基礎地盤支持力の検討 4", "ケース.1 5", "ケース.2 6", "ケース.3 7",
+                           "部材の応力度照査 8"};
         QTest::newRow("stopped after Case 1")
             << test_support::worked_with(24, QString())
             << QStringList{"設計条件 1", "主働土圧 3", "浮上り・基礎地盤支持力の検討 4", "ケース.1 5", "ケース.2 未計算",
-                           "ケース.3 未計算"};
+                           "ケース.3 未計算", "部材の応力度照査 6"};
         QTest::newRow("bearing exceeded")
             << test_support::worked_with(15, QStringLiteral("1"))
             << QStringList{"設計条件 1", "主働土圧 3", "浮上り・基礎地盤支持力の検討 未計算", "ケース.1 未計算",
-                           "ケース.2 未計算", "ケース.3 未計算"};
+                           "ケース.2 未計算", "ケース.3 未計算", "部材の応力度照査 未計算"};
     }
     void contents_name_the_pages()
     {
@@ -158,7 +159,9 @@ private slots:
             const int number = contents[int(page)].section(u' ', 1).toInt();
             if (number == 0)
                 continue;
-            const printing::ReportPage report = printing::flume_report(page, printing::page_snapshot(*built.sheet, page));
+            const printing::ReportPage report = printing::flume_report(
+                page, page == flume::Page::MemberCheck ? printing::snapshot(*built.sheet, test_support::worked_members())
+                                                       : printing::page_snapshot(*built.sheet, page));
             QVERIFY(rendered(printing::ReportPage{pages[number + 1].steps.mid(0, report.steps.size())}) == rendered(report));
         }
     }

@@ -7,11 +7,13 @@
 #include "common/messages.h"
 #include "flume/page_chain.h"
 #include "inputfile/tvl_file.h"
+#include "members/member_inputs.h"
 #include "rcstress/section_sheet.h"
 #include "rcstress/section_stress.h"
 #include "tests/support/pdf_outline.h"
 #include "tests/support/pdf_words.h"
 #include "tests/support/process_run.h"
+#include "tests/support/worked_example.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -54,17 +56,21 @@ struct Pdf {
 
 // The field texts each flume report is drawn from: the sheet after the whole chain, with the
 // report's own page opened.
-std::array<std::array<QString, flume::field_count>, 6> flume_texts(const QStringList &inputs)
+using FlumeTexts = std::array<std::array<QString, flume::field_count>, flume::page_count>;
+
+FlumeTexts flume_texts(const QStringList &inputs)
 {
     flume::FlumeSheet sheet;
     common::MessageRecorder messages;
     flume::run_full_check(sheet, inputs, messages);
-    std::array<std::array<QString, flume::field_count>, 6> texts;
+    FlumeTexts texts;
     for (flume::Page page : flume::calculation_pages) {
         flume::open_page(sheet, page);
         for (const flume::FieldInfo &field : flume::field_table)
             texts[std::size_t(page)][std::size_t(field.field)] = sheet.text(field.field);
     }
+    // The member check follows Case 3.
+    texts[std::size_t(flume::Page::MemberCheck)] = texts[std::size_t(flume::Page::Case3)];
     return texts;
 }
 
@@ -158,6 +164,14 @@ const QList<Run> &runs()
         {"case 3: St1 in N", Doc::Worked, 5, 6700, 13125, 12, {FF::case3_slab_shear, QStringLiteral(" KN ( ")}, FF::case3_slab_shear_n},
         {"case 3: Mt1", Doc::Worked, 5, 6700, 14125, 12, {}, FF::case3_slab_moment},
         // 鉄筋コンクリート応力度の検討
+        // 部材の応力度照査: the table's first column and last row, 9 pt
+        {"member check: title", Doc::Worked, 6, 4400, 500, 17, {}, QStringLiteral("部材の応力度照査")},
+        {"member check: sigma ca", Doc::Worked, 6, 4300, 2000, 12, {QStringLiteral("σca : ")}, QStringLiteral("800")},
+        {"member check: table heading", Doc::Worked, 6, 600, 3300, 15, {}, QStringLiteral("【部材の応力度】")},
+        {"member check: Case 1 wall M", Doc::Worked, 6, 3060, 4320, 9, {}, FF::case1_wall_moment_ncm},
+        {"member check: Case 3 slab S", Doc::Worked, 6, 9710, 4590, 9, {}, FF::case3_slab_shear_n},
+        {"member check: Case 1 wall sigma c", Doc::Worked, 6, 3060, 8370, 9, {}, QStringLiteral("120 ≦ 800")},
+        {"member check: Case 1 wall judgement", Doc::Worked, 6, 3060, 9450, 9, {}, QStringLiteral("OK")},
         {"rc stress: title", Doc::Morvik, 1, 2500, 500, 17, {}, QStringLiteral("鉄筋コンクリート応力度の検討（Kesmo）")},
         {"rc stress: input heading", Doc::Morvik, 1, 600, 1100, 15, {}, QStringLiteral("【入力データ】")},
         {"rc stress: column head", Doc::Morvik, 1, 8400, 1520, 12, {}, QStringLiteral("備考")},
@@ -200,7 +214,7 @@ private:
     QTemporaryDir dir_;
     std::map<Doc, Pdf> pdfs_;
     std::map<Doc, test_support::ProcessRun> commands_;
-    std::map<Doc, std::array<std::array<QString, flume::field_count>, 6>> flume_texts_;
+    std::map<Doc, FlumeTexts> flume_texts_;
     std::array<QString, rcstress::field_count> rc_texts_;
 
     QString text_of(Doc doc, int page, const Item &item) const
@@ -212,10 +226,11 @@ private:
         return rc_texts_[std::size_t(std::get<RF>(item))];
     }
 
-    void write_flume_pdf(Doc doc, const QStringList &inputs, const QString &name)
+    void write_flume_pdf(Doc doc, const QStringList &inputs, const QString &name,
+                         const members::MemberCheckInputs &member_inputs = {})
     {
         const QString tvl = dir_.filePath(name + QStringLiteral(".tvl"));
-        QVERIFY(inputfile::write_tvl_file(tvl, inputs));
+        QVERIFY(inputfile::write_tvl_file(tvl, inputfile::TvlContents{inputs, member_inputs, {}, {}}));
         const QString pdf = dir_.filePath(name + QStringLiteral(".pdf"));
         commands_[doc] = test_support::run_process(QStringLiteral(TAVREL_PATH), {"--pdf", pdf, tvl});
         pdfs_[doc] = {pdf, test_support::pdf_words(pdf)};
@@ -228,13 +243,18 @@ private slots:
         QVERIFY(dir_.isValid());
         // Named with characters whose UTF-16 holds the byte of a carriage return (不 4E0D, 」 300D):
         // the title of a PDF of several reports is the file's name, and must read back exactly.
-        write_flume_pdf(Doc::Worked, worked_inputs, QStringLiteral("不等沈下「計算」"));
+        write_flume_pdf(Doc::Worked, worked_inputs, QStringLiteral("不等沈下「計算」"), test_support::worked_members());
         write_flume_pdf(Doc::Dry, dry_inputs(), QStringLiteral("dry"));
 
-        // The calculation document of the worked example.
+        // The calculation document of the worked example with its members and 計算書の設定.
         const QString document = dir_.filePath(QStringLiteral("document.pdf"));
-        commands_[Doc::Document] =
-            test_support::run_process(QStringLiteral(TAVREL_PATH), {"--document", document, dir_.filePath(QStringLiteral("dry.tvl"))});
+        inputfile::TvlContents contents{worked_inputs, test_support::worked_members(), {}, {}};
+        contents.document.works_name = QStringLiteral("不等沈下「計算」対策工事");
+        contents.document.designer_company = QStringLiteral("△△設計株式会社");
+        contents.document.designer_person = QStringLiteral("山田太郎");
+        QVERIFY(inputfile::write_tvl_file(dir_.filePath(QStringLiteral("document.tvl")), contents));
+        commands_[Doc::Document] = test_support::run_process(QStringLiteral(TAVREL_PATH),
+                                                             {"--document", document, dir_.filePath(QStringLiteral("document.tvl"))});
         pdfs_[Doc::Document] = {document, test_support::pdf_words(document)};
 
         const QString pdf = dir_.filePath(QStringLiteral("section.pdf"));
@@ -258,15 +278,16 @@ private slots:
         QTest::addColumn<int>("links");
         QTest::addColumn<int>("most_bytes");
         const QStringList reports = {"主働土圧 1", "浮上り・基礎地盤支持力の検討 2", "ケース . 1 3", "ケース . 2 4", "ケース . 3 5"};
-        QTest::newRow("flume, worked example") << Doc::Worked << 5 << QStringLiteral("不等沈下「計算」") << reports << 0 << 80'000;
-        QTest::newRow("flume, without groundwater") << Doc::Dry << 5 << QStringLiteral("dry") << reports << 0 << 80'000;
+        QTest::newRow("flume, worked example with member data")
+            << Doc::Worked << 6 << QStringLiteral("不等沈下「計算」") << reports + QStringList{"部材の応力度照査 6"} << 0 << 96'000;
+        QTest::newRow("flume, without groundwater or member data") << Doc::Dry << 5 << QStringLiteral("dry") << reports << 0 << 80'000;
         QTest::newRow("rc stress") << Doc::Morvik << 1 << QStringLiteral("鉄筋コンクリート応力度の検討")
                                    << QStringList{"鉄筋コンクリート応力度の検討 1"} << 0 << 80'000;
         QTest::newRow("calculation document")
-            << Doc::Document << 9 << QStringLiteral("構造計算書")
+            << Doc::Document << 10 << QStringLiteral("不等沈下「計算」対策工事 構造計算書")
             << QStringList{"1　設計条件 3", "2　主働土圧 5", "3　浮上り・基礎地盤支持力の検討 6", "4　ケース.1 7", "5　ケース.2 8",
-                           "6　ケース.3 9"}
-            << 6 << 150'000;
+                           "6　ケース.3 9", "7　部材の応力度照査 10"}
+            << 7 << 150'000;
     }
     void documents()
     {
@@ -284,6 +305,8 @@ private slots:
         const test_support::PdfOutline outline = test_support::pdf_outline(path);
         QCOMPARE(outline.information.value(QStringLiteral("/Title")), title);
         QCOMPARE(outline.catalog.value(QStringLiteral("/Lang")), QStringLiteral("ja"));
+        if (doc == Doc::Document)
+            QCOMPARE(outline.information.value(QStringLiteral("/Author")), QStringLiteral("△△設計株式会社　山田太郎"));
         QStringList titles;  // "title page"
         for (int i = 0; i < outline.bookmarks.size(); ++i) {
             titles.append(outline.bookmarks[i].title + u' ' + QString::number(outline.bookmarks[i].page));
@@ -306,7 +329,8 @@ private slots:
         QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages: +%1\\n").arg(pages))));
 
         // IPA Gothic and the formulas' serif face with its italics embedded, as subsets: the
-        // pictures' lettering is text too, and the pages together stay within their size.
+        // pictures' lettering is text too, and the pages together stay within their size: five
+        // reports within 80 KB, a sixth within 16 KB more.
         const QStringList fonts = test_support::run_process(QStringLiteral("pdffonts"), {path}).out.split(u'\n', Qt::SkipEmptyParts).mid(2);
         QStringList embedded;
         for (const QString &line : fonts) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "members/member_inputs.h"
+
 #include <QStringList>
 
 namespace test_support {
@@ -19,6 +21,15 @@ inline QStringList worked_with(int index, const QString &text)
 {
     QStringList inputs = worked_inputs;
     inputs[index] = text;
+    return inputs;
+}
+
+// The worked example's members: D13 × 5 and a cover of 3 cm each.
+inline members::MemberCheckInputs worked_members()
+{
+    members::MemberCheckInputs inputs;
+    for (members::MemberInputs &member : inputs.members)
+        member = {QStringLiteral("D13"), members::Spacing::Count, QStringLiteral("5"), {}, {}, {}, {}, QStringLiteral("3")};
     return inputs;
 }
 

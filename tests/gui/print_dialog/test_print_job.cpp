@@ -10,6 +10,7 @@
 #include "gui/morvik/section_window.h"
 #include "gui/tavrel/document_settings.h"
 #include "gui/tavrel/flume_window.h"
+#include "members/member_sheet.h"
 #include "common/messages.h"
 #include "flume/full_check.h"
 #include "printing/calculation_document.h"
@@ -140,7 +141,7 @@ void choose_in_box(QComboBox *box, const QString &queue)
 
 QPushButton *visible_print_button(QWidget *dialog)
 {
-    for (auto *button : dialog->findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^(Command[1-5]|document_print)$")))) {
+    for (auto *button : dialog->findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^(Command[1-58]|document_print)$")))) {
         if (button->isVisible())
             return button;
     }
@@ -277,6 +278,9 @@ private slots:
                                                   {"4410", -1, 4940}};
         QTest::newRow("ケース . 3") << flume_dialog(5, flume::Page::Case3)
                                  << QList<Sample>{{"【計算結果】", 600, 4600}, {"-1.08", 6700, 5500}};
+        QTest::newRow("部材の応力度照査") << flume_dialog(6, flume::Page::MemberCheck)
+                                   << QList<Sample>{{"部材の応力度照査", 4400, 500}, {"【使用材料】", 600, 1000},
+                                                    {"800", -1, 2000}, {"【部材の応力度】", 600, 3300}};
         QTest::newRow("鉄筋コンクリート応力度の検討")
             << MakeDialog([this](QWidget *owner) {
                    return print_dialog::open_rc_stress_print_dialog(owner, rcstress::report_title, [this] {
@@ -396,7 +400,7 @@ private slots:
         settings->findChild<QLineEdit *>(QStringLiteral("works_name"))->setText(QStringLiteral("○○地区用水路改修工事"));
         settings->accept();
         const printing::PrintDocument expected =
-            printing::calculation_document(window.sheet(), window.document_data(), QDate::currentDate());
+            printing::calculation_document(window.sheet(), window.member_sheet().inputs(), window.document_data(), QDate::currentDate());
         QTemporaryDir dir;
         const QString expected_pdf = dir.filePath(QStringLiteral("expected.pdf"));
         QVERIFY(printing::write_report_pdf(expected_pdf, expected.pages, expected.description));
