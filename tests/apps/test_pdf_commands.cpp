@@ -127,15 +127,9 @@ private slots:
             << tavrel << with(24, "") << QStringList{"--document", "OUT", "TVL"} << 1 << 7 << earlier << QString();
         QTest::newRow("tavrel: document with page 1 rejected")
             << tavrel << with(7, "0") << QStringList{"--document", "OUT", "TVL"} << 1 << 4 << earlier << QString();
-        QTest::newRow("tavrel: document of a missing file")
-            << tavrel << QStringList{} << QStringList{"--document", "OUT", "TVL"} << 2 << 0 << earlier
-            << QStringLiteral("ファイルまたはフォルダーが見つかりません。");
         QTest::newRow("tavrel: document onto its input file")
             << tavrel << worked << QStringList{"--document", "TVL", "TVL"} << 2 << 0 << earlier
             << QStringLiteral("入力ファイルと同じファイルです");
-        QTest::newRow("tavrel: document on a full disk") << tavrel << worked << QStringList{"--document", "OUT", "TVL"} << 2
-                                                         << 0 << QStringLiteral("full disk")
-                                                         << QStringLiteral("ディスクの空き領域が足りません。");
         QTest::newRow("tavrel: names that are not UTF-8")
             << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 0 << 5 << QStringLiteral("not UTF-8")
             << QString();

@@ -27,8 +27,6 @@ INSTANTIATE_TEST_SUITE_P(
                     EraDay{"heisei_last_day", QDate(2019, 4, 30), "平成31年4月30日"},
                     EraDay{"heisei_first_day", QDate(1989, 1, 8), "平成元年1月8日"},
                     EraDay{"showa_last_day", QDate(1989, 1, 7), "昭和64年1月7日"},
-                    EraDay{"taisho_first_day", QDate(1912, 7, 30), "大正元年7月30日"},
-                    EraDay{"meiji_last_day", QDate(1912, 7, 29), "明治45年7月29日"},
                     EraDay{"before_the_gregorian_calendar", QDate(1872, 12, 31), "1872年12月31日"},
                     EraDay{"invalid", QDate(), ""}),
     [](const testing::TestParamInfo<EraDay> &info) { return std::string(info.param.name); });

@@ -308,9 +308,8 @@ private slots:
         if (doc == Doc::Document)
             QCOMPARE(outline.information.value(QStringLiteral("/Author")), QStringLiteral("△△設計株式会社　山田太郎"));
         QStringList titles;  // "title page"
-        for (int i = 0; i < outline.bookmarks.size(); ++i) {
-            titles.append(outline.bookmarks[i].title + u' ' + QString::number(outline.bookmarks[i].page));
-        }
+        for (const test_support::PdfBookmark &bookmark : outline.bookmarks)
+            titles.append(bookmark.title + u' ' + QString::number(bookmark.page));
         QCOMPARE(titles, bookmarks);
         QCOMPARE(outline.links, links);
         const test_support::ProcessRun check = test_support::run_process(QStringLiteral("qpdf"), {"--check", path});

@@ -77,7 +77,6 @@ private slots:
     void help_references_name_chapters_of_the_book();
     void document_settings_keep_the_date_as_entered_data();
     void document_settings_keep_the_date_as_entered();
-    void document_prints_through_the_print_dialog();
     void member_check_follows_the_cases();
 
 private:
@@ -740,30 +739,6 @@ void TestFlumeWindow::document_settings_keep_the_date_as_entered()
     settings = document_settings();
     QCOMPARE(settings->findChild<QCheckBox *>(QStringLiteral("printing_day"))->isChecked(), window_->document_data().creation_date.isEmpty());
     settings->reject();
-}
-
-// 構造計算書 opens the print dialog with the document's own print button, and PDF保存 proposes the
-// works' name with the characters a file name cannot hold replaced.
-void TestFlumeWindow::document_prints_through_the_print_dialog()
-{
-    shell::DocumentSettings *settings = document_settings();
-    commit_text(settings->findChild<QLineEdit *>(QStringLiteral("works_name")), QStringLiteral("第1/2工区: 水路"));
-    settings->accept();
-    QVERIFY(entry("mnudocument")->isEnabled());
-    entry("mnudocument")->trigger();
-    QDialog *dialog = nullptr;
-    QTRY_VERIFY((dialog = window_->findChild<QDialog *>(QStringLiteral("Form5"))) && dialog->isVisible());
-    QVERIFY(dialog->findChild<QPushButton *>(QStringLiteral("document_print"))->isVisible());
-    QString proposed;
-    test_support::ModalWatcher watcher([&](QWidget *modal) {
-        if (auto *files = qobject_cast<QFileDialog *>(modal)) {
-            proposed = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
-            files->reject();
-        }
-    });
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pdf_button")), Qt::LeftButton);
-    QCOMPARE(proposed, QStringLiteral("第1_2工区_ 水路 構造計算書.pdf"));
-    dialog->reject();
 }
 
 void TestFlumeWindow::member_check_follows_the_cases()
