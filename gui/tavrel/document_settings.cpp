@@ -24,6 +24,7 @@ DocumentSettings::DocumentSettings(const document::DocumentData &data, const QDa
     auto *form = new QFormLayout;
     for (const document::DocumentEntry &entry : document::document_entries) {
         auto *edit = new QLineEdit(data.*entry.member, this);
+        edit->setCursorPosition(0);  // a text longer than the field shows its beginning
         edit->setObjectName(QString::fromLatin1(entry.key));
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("あ")) * 32);
         edits_.append(edit);
