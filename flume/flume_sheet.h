@@ -27,6 +27,7 @@ public:
     // Results: shown (formatted text, shown background) or cleared (empty text, button face).
     // Clearing a Case result also empties its hidden converted field.
     bool is_shown(Field f) const { return shown_[std::size_t(f)]; }
+    // Shows a result a calculation wrote; result_written() says so even when the text is the same.
     void show_result(Field f, const QString &text);
     void clear_result(Field f);
 
@@ -49,6 +50,7 @@ public:
 signals:
     void text_changed(flume::Field field, const QString &text);
     void display_state_changed(flume::Field field, bool shown);
+    void result_written(flume::Field field);
     void page_button_changed(flume::Page page, bool enabled);
     void print_entry_changed(flume::Page page, bool enabled);
     void current_page_changed(flume::Page page);

@@ -250,7 +250,13 @@ void MemberCheckWindow::add_member_column(QGridLayout *grid, std::size_t index)
     spacing_row->addWidget(c.spacing_text);
     grid->addWidget(spacing_box, 5, column);
     connect(c.spacing, &QComboBox::activated, this, [this, index](int item) {
-        edit_member(index, [item](members::MemberInputs &m) { m.spacing = members::Spacing(item); });
+        edit_member(index, [item](members::MemberInputs &m) {
+            // The count typed becomes its pitch and the other way round, never a pitch of 5 mm.
+            if (m.spacing != members::Spacing(item)) {
+                m.spacing_text = members::other_spacing(m);
+                m.spacing = members::Spacing(item);
+            }
+        });
     });
     connect(c.spacing_text, &QLineEdit::textEdited, this, [this, index](const QString &text) {
         edit_member(index, [&text](members::MemberInputs &m) { m.spacing_text = text; });

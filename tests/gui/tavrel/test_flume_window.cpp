@@ -706,8 +706,18 @@ void TestFlumeWindow::member_check_follows_the_cases()
     QCOMPARE(label("judgement_1"), QStringLiteral("OK"));
     QVERIFY(entry("mnup_6")->isEnabled());
 
-    // Recomputed at h = 0.5 m, the row follows at once, its thickness too.
+    // Switched to a pitch, the count typed becomes its pitch, and back.
+    QComboBox *spacing = members->findChild<QComboBox *>(QStringLiteral("spacing_1"));
+    QTest::keyClick(spacing, Qt::Key_Down);
+    QCOMPARE(edit("spacing_text_1")->text(), QStringLiteral("200"));
+    QCOMPARE(label("judgement_1"), QStringLiteral("OK"));
+    QTest::keyClick(spacing, Qt::Key_Up);
+    QCOMPARE(edit("spacing_text_1")->text(), QStringLiteral("5"));
+
+    // h typed but not computed: the forces shown are h = 1.0 m's and are not judged. Recomputed at
+    // h = 0.5 m, the row follows at once, its thickness too.
     type({"Text24", "0.5"});
+    QCOMPARE(label("judgement_1"), QStringLiteral("未計算（入力変更）"));
     press("Command9");
     QCOMPARE(label("moment_1"), QString(QStringLiteral("%1")).arg(window_->sheet().text(Field::case1_wall_moment_ncm)));
     QVERIFY(label("moment_1") != QStringLiteral("230700"));
