@@ -46,6 +46,8 @@ void show_typed(QLineEdit *edit, bool typed)
 void set_typing(QLineEdit *edit, bool typing)
 {
     edit->setReadOnly(!typing);
+    // A value worked out for the user takes no Tab stop on the way between inputs.
+    edit->setFocusPolicy(typing ? Qt::StrongFocus : Qt::NoFocus);
     QPalette p = edit->palette();
     p.setColor(QPalette::Base, typing ? QPalette().color(QPalette::Base) : QPalette().color(QPalette::Button));
     edit->setPalette(p);
