@@ -12,6 +12,7 @@ packages=(
   poppler-utils locales
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
   qpdf desktop-file-utils shared-mime-info dpkg-dev xdg-utils
+  xvfb openbox x11-utils
 )
 
 missing=()
