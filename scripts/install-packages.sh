@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libfontconfig-dev
   libgtest-dev
   fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra
   qt6-translations-l10n

@@ -4,6 +4,7 @@
 #include "gui/tavrel/launcher.h"
 #include "gui/tavrel/single_instance.h"
 #include "gui/common/application_setup.h"
+#include "gui/common/font_configuration.h"
 #include "gui/common/screen_font.h"
 
 #include <QApplication>
@@ -83,6 +84,7 @@ FlumeWindow *open_in_flume_window(const QString &path)
 
 int run_windows(int argc, char *argv[], const QString &file)
 {
+    const widgets::FontConfigurationLoader fonts;
     QApplication app(argc, argv);
     widgets::prepare_application(app, QStringLiteral("Tavrel"));
     widgets::install_screen_font(app);
