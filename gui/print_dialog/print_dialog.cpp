@@ -221,17 +221,19 @@ void PrintDialog::save_pdf_clicked()
 {
     if (!make_report_)
         return;
-    QFileDialog file_dialog(this, QStringLiteral("PDF保存"), widgets::dialog_folder(), QStringLiteral("*.pdf"));
+    QFileDialog file_dialog(this, QStringLiteral("PDF保存"), QString(), QStringLiteral("*.pdf"));
     file_dialog.setObjectName(QStringLiteral("pdf_file_dialog"));
+    widgets::prepare_file_dialog(file_dialog);
     file_dialog.setAcceptMode(QFileDialog::AcceptSave);
     file_dialog.setDefaultSuffix(QStringLiteral("pdf"));
     file_dialog.selectFile(title_ + QStringLiteral(".pdf"));
-    if (file_dialog.exec() != QDialog::Accepted || file_dialog.selectedFiles().isEmpty())
+    const QString path = widgets::ask_for_file(file_dialog);
+    if (path.isEmpty())
         return;
-    const QString path = file_dialog.selectedFiles().constFirst();
-    widgets::remember_dialog_folder(path);
     QString error;
-    if (!printing::write_report_pdf(path, {make_report_()}, title_, &error))
+    if (printing::write_report_pdf(path, {make_report_()}, title_, &error))
+        widgets::remember_dialog_folder(path);
+    else
         warn(common::file_failure_text(QStringLiteral("保存できませんでした。"), path, error));
 }
 

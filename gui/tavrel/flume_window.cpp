@@ -194,28 +194,35 @@ void FlumeWindow::show_page(Page page)
 
 void FlumeWindow::open_input_file()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QString(), widgets::dialog_folder(), inputfile::dialog_filter);
-    if (path.isEmpty())
-        return;
-    widgets::remember_dialog_folder(path);
-    open_file(path);
+    QFileDialog dialog(this, QString(), QString(), inputfile::dialog_filter);
+    widgets::prepare_file_dialog(dialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const QString path = widgets::ask_for_file(dialog);
+    if (!path.isEmpty() && open_file(path))
+        widgets::remember_dialog_folder(path);
 }
 
-void FlumeWindow::open_file(const QString &path)
+bool FlumeWindow::open_file(const QString &path)
 {
-    if (const auto failure = inputfile::open_file(*sheet_, path))
+    const auto failure = inputfile::open_file(*sheet_, path);
+    if (failure)
         widgets::warning_box(this, failure->text, failure->title);
+    return !failure;
 }
 
 void FlumeWindow::save_input_file_as()
 {
     // The dialog asks before it replaces an existing file.
-    const QString path = QFileDialog::getSaveFileName(this, QString(), widgets::dialog_folder(), inputfile::dialog_filter);
+    QFileDialog dialog(this, QString(), QString(), inputfile::dialog_filter);
+    widgets::prepare_file_dialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QString path = widgets::ask_for_file(dialog);
     if (path.isEmpty())
         return;
-    widgets::remember_dialog_folder(path);
     if (const auto failure = inputfile::save_as(*sheet_, path))
         widgets::warning_box(this, failure->text, failure->title);
+    else
+        widgets::remember_dialog_folder(path);
 }
 
 void FlumeWindow::print_report(Page page)

@@ -34,8 +34,8 @@ public:
     flume::FlumeSheet &sheet() { return *sheet_; }
 
     // Puts the file's inputs into the fields, as 開く(&O) does once a file is chosen; a file that
-    // cannot be read is reported.
-    void open_file(const QString &path);
+    // cannot be read is reported, and false returned.
+    bool open_file(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
