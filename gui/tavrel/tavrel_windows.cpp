@@ -23,15 +23,22 @@ void bring_windows_forward()
             window->activateWindow();
         }
     }
+    // A dialog or message box that is up keeps the keyboard.
+    if (QWidget *dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
 }
 
 // A file handed over while a dialog or message box is up waits until it is answered, so that the
-// inputs do not change under a question about them.
-void open_when_answered(const QString &path)
+// inputs do not change under a question about them. The windows come forward once; while the file
+// waits, the keyboard stays wherever the user puts it.
+void open_when_answered(const QString &path, bool brought_forward = false)
 {
     if (QApplication::activeModalWidget()) {
-        bring_windows_forward();
-        QTimer::singleShot(250, qApp, [path] { open_when_answered(path); });
+        if (!brought_forward)
+            bring_windows_forward();
+        QTimer::singleShot(250, qApp, [path] { open_when_answered(path, true); });
         return;
     }
     open_in_flume_window(path);
@@ -56,7 +63,7 @@ Launcher *open_launcher(const SingleInstance &instance)
 void serve_later_starts(const SingleInstance &instance)
 {
     QObject::connect(&instance, &SingleInstance::show_requested, bring_windows_forward);
-    QObject::connect(&instance, &SingleInstance::open_requested, open_when_answered);
+    QObject::connect(&instance, &SingleInstance::open_requested, [](const QString &path) { open_when_answered(path); });
 }
 
 FlumeWindow *open_in_flume_window(const QString &path)
