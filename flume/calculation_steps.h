@@ -3,6 +3,7 @@
 #include "flume/field.h"
 #include "common/number_format.h"
 
+#include <QList>
 #include <QString>
 #include <array>
 #include <initializer_list>
@@ -62,8 +63,24 @@ inline constexpr std::array case3_results = {Field::case3_wall_shear, Field::cas
 bool greater(double value, double limit);
 bool at_most(double value, double limit);
 
-// "数値が入力されていません。": a required value reads as 0, or one that must not be negative reads below 0.
-void report_missing(common::MessageSink &messages);
+// How an input must read for a calculation to go on; an input that does not is "missing".
+enum class Needed {
+    NonZero,      // a required value: anything but 0
+    NotNegative,  // 0 or more
+    Positive,     // more than 0
+    Typed,        // typed (not blank), 0 or more
+};
+struct InputRule {
+    Field field;
+    Needed needed;
+};
+
+// The inputs that do not read as their rule needs, in the order of the rules.
+QList<Field> missing_inputs(const FlumeSheet &sheet, std::initializer_list<InputRule> rules);
+
+// "数値が入力されていません。", then the sheet learns which inputs were missing (for the window to
+// take the user to the first of them).
+void report_missing(FlumeSheet &sheet, common::MessageSink &messages, const QList<Field> &missing);
 // "数値が正しくありません。": the inputs pass the checks but give no finite result
 // (a negative radicand, a zero divisor, an overflow).
 void report_fault(common::MessageSink &messages);

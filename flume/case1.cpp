@@ -48,9 +48,13 @@ void compute_case1_wall(FlumeSheet &sheet, common::MessageSink &messages)
     // Depth of the groundwater level below the wall top.
     const double hw = top_to_axis - axis_to_water;
 
-    if (h < 0 || top_to_axis == 0 || axis_to_water < 0 || gamma_t == 0 || gamma_ws == 0 || delta == 0
-        || ka == 0) {
-        report_missing(messages);
+    const QList<Field> missing = missing_inputs(
+        sheet, {{Field::case1_depth, Needed::NotNegative}, {Field::wall_top_to_slab_axis, Needed::NonZero},
+                {Field::slab_axis_to_groundwater, Needed::NotNegative}, {Field::wet_soil_unit_weight, Needed::NonZero},
+                {Field::submerged_soil_unit_weight, Needed::NonZero}, {Field::back_friction_angle, Needed::NonZero},
+                {Field::carried_2, Needed::NonZero}});
+    if (!missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject_wall(sheet);
         return;
     }
@@ -99,8 +103,13 @@ void compute_case1_slab(FlumeSheet &sheet, common::MessageSink &messages)
     const double mso = read(sheet, Field::case1_wall_moment);
 
     // A wall spacing of 0 leaves nothing to spread the reaction over: it counts as not entered.
-    if (spacing <= 0 || x == 0 || t1 < 0 || t2 == 0 || top_to_axis == 0 || gamma_sc == 0 || pv == 0) {
-        report_missing(messages);
+    const QList<Field> missing = missing_inputs(
+        sheet, {{Field::wall_spacing, Needed::Positive}, {Field::slab_position, Needed::NonZero},
+                {Field::t1, Needed::NotNegative}, {Field::t2, Needed::NonZero},
+                {Field::wall_top_to_slab_axis, Needed::NonZero}, {Field::flume_unit_weight, Needed::NonZero},
+                {Field::carried_1, Needed::NonZero}});
+    if (!missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject_slab(sheet);
         return;
     }

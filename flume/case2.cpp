@@ -30,8 +30,12 @@ void compute_case2(FlumeSheet &sheet, common::MessageSink &messages)
     const double spacing = read(sheet, Field::carried_4);
     const double depth = read(sheet, Field::case2_depth);
 
-    if (gamma_w == 0 || depth == 0 || wr == 0 || spacing == 0 || x == 0) {
-        report_missing(messages);
+    const QList<Field> missing = missing_inputs(
+        sheet, {{Field::carried_1, Needed::NonZero}, {Field::case2_depth, Needed::NonZero},
+                {Field::carried_3, Needed::NonZero}, {Field::carried_4, Needed::NonZero},
+                {Field::carried_2, Needed::NonZero}});
+    if (!missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject(sheet);
         return;
     }

@@ -26,11 +26,15 @@ void compute_wall(FlumeSheet &sheet, common::MessageSink &messages)
     const double gamma_t = read(sheet, Field::carried_3);
     const double ka = read(sheet, Field::carried_1);
     const double delta = read(sheet, Field::carried_4);
-    const double spacing = read(sheet, Field::carried_5);
-    const double x = read(sheet, Field::carried_6);
 
-    if (gamma_w == 0 || depth == 0 || gamma_t == 0 || ka == 0 || delta == 0 || spacing == 0 || x == 0) {
-        report_missing(messages);
+    // The slab's BL and X too, though only part b uses them.
+    const QList<Field> missing = missing_inputs(
+        sheet, {{Field::carried_2, Needed::NonZero}, {Field::carried_7, Needed::NonZero},
+                {Field::carried_3, Needed::NonZero}, {Field::carried_1, Needed::NonZero},
+                {Field::carried_4, Needed::NonZero}, {Field::carried_5, Needed::NonZero},
+                {Field::carried_6, Needed::NonZero}});
+    if (!missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject_wall(sheet);
         return;
     }

@@ -33,8 +33,12 @@ void compute_earth_pressure(FlumeSheet &sheet, common::MessageSink &messages)
     const double delta = read(sheet, Field::wall_friction_angle);
     const double height = read(sheet, Field::wall_height);
 
-    if (theta == 0 || phi == 0 || gamma == 0 || delta == 0 || slope < 0 || q < 0) {
-        report_missing(messages);
+    const QList<Field> missing = missing_inputs(
+        sheet, {{Field::wall_inclination, Needed::NonZero}, {Field::repose_angle, Needed::NonZero},
+                {Field::soil_unit_weight, Needed::NonZero}, {Field::ground_slope, Needed::NotNegative},
+                {Field::surcharge, Needed::NotNegative}, {Field::wall_friction_angle, Needed::NonZero}});
+    if (!missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject(sheet);
         return;
     }

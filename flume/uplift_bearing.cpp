@@ -15,19 +15,25 @@ using namespace calc;
 // The values both checks of the whole section read.
 struct Section {
     double t1, t2, t3, t4, height, outer_water, width, water_weight, flume_weight, pv;
-    bool t4_blank;
 
     // The cross-section area per metre: two walls of mean thickness (T1 + T2)/2, the bottom slab of
     // outer width B + 2·T2 and two haunches of T4²/2.
     double area() const { return ((t1 + t2) * height + t3 * (2 * t2 + width)) + std::pow(t4, 2); }
 
-    // T4 may be typed as 0 but not left empty; H1 is checked by each calculation itself.
-    bool missing() const
-    {
-        return t1 == 0 || t2 == 0 || t4_blank || t3 == 0 || t4 < 0 || height == 0 || width == 0
-            || water_weight == 0 || flume_weight == 0 || pv == 0;
-    }
 };
+
+// What both checks need of the section: T4 may be typed as 0 but not left empty; H1 is checked by
+// each calculation itself.
+QList<Field> missing_section_inputs(const FlumeSheet &sheet, std::initializer_list<InputRule> more = {})
+{
+    QList<Field> missing = missing_inputs(
+        sheet, {{Field::t1, Needed::NonZero}, {Field::t2, Needed::NonZero}, {Field::t3, Needed::NonZero},
+                {Field::t4, Needed::Typed}, {Field::wall_height, Needed::NonZero}, {Field::inner_width, Needed::NonZero},
+                {Field::carried_1, Needed::NonZero}, {Field::water_unit_weight, Needed::NonZero},
+                {Field::flume_unit_weight, Needed::NonZero}});
+    missing += missing_inputs(sheet, more);
+    return missing;
+}
 
 Section read_section(const FlumeSheet &sheet)
 {
@@ -40,8 +46,7 @@ Section read_section(const FlumeSheet &sheet)
                    read(sheet, Field::inner_width),
                    read(sheet, Field::water_unit_weight),
                    read(sheet, Field::flume_unit_weight),
-                   read(sheet, Field::carried_1),
-                   common::is_blank(sheet.text(Field::t4))};
+                   read(sheet, Field::carried_1)};
 }
 
 void lock_cases(FlumeSheet &sheet)
@@ -80,8 +85,8 @@ void check_uplift(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const Section s = read_section(sheet);
 
-    if (s.missing()) {
-        report_missing(messages);
+    if (const QList<Field> missing = missing_section_inputs(sheet); !missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject_uplift(sheet);
         return;
     }
@@ -119,8 +124,10 @@ void check_bearing(FlumeSheet &sheet, common::MessageSink &messages)
     const double qa = read(sheet, Field::allowable_bearing);
 
     // H1 is required here although the formula does not use it.
-    if (s.missing() || s.outer_water == 0 || qa == 0) {
-        report_missing(messages);
+    const QList<Field> missing = missing_section_inputs(
+        sheet, {{Field::outer_water_height, Needed::NonZero}, {Field::allowable_bearing, Needed::NonZero}});
+    if (!missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject_bearing(sheet);
         return;
     }

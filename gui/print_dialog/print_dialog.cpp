@@ -139,6 +139,14 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     save_pdf->setAutoDefault(false);
     save_pdf->setGeometry(widgets::twips_rect(1470, 1680, 1290, 300));
 
+    // Tab follows the screen: the printer row, then the buttons from left to right.
+    QList<QWidget *> order{printer_box_, properties, preview, save_pdf};
+    for (QPushButton *button : std::as_const(print_buttons_))
+        order.append(button);
+    order.append(cancel);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
     connect(printer_box_, &QComboBox::activated, this, &PrintDialog::printer_chosen);
     connect(properties, &QPushButton::clicked, this, &PrintDialog::show_properties);
     connect(cancel, &QPushButton::clicked, this, &PrintDialog::reject);

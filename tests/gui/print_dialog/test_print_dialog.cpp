@@ -181,6 +181,18 @@ private slots:
         QCOMPARE(button(dialog, "pdf_button")->text(), QStringLiteral("PDF保存"));
         QVERIFY(!button(dialog, "preview_button")->geometry().intersects(button(dialog, "pdf_button")->geometry()));
 
+        // Tab follows the screen: the printer row, then the buttons' row from left to right.
+        QStringList tabbed;
+        QWidget *combo = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
+        QWidget *at = combo;
+        for (int i = 0; i < 5; ++i) {
+            do
+                at = at->nextInFocusChain();
+            while (!at->isVisible() || !(at->focusPolicy() & Qt::TabFocus) || at->parentWidget() == combo);
+            tabbed.append(at->objectName());
+        }
+        QCOMPARE(tabbed, QStringList({"Command7", "preview_button", "pdf_button", print_button, "Command6"}));
+
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
     }
