@@ -22,6 +22,11 @@ ReportPage rc_stress_report(const SectionSnapshot &sheet)
     page.line(500, 16000, 500, 1000);
     page.font(15);
     page.text(600, 1100, {"【入力データ】"});
+    if (!sheet.member.isEmpty()) {
+        // Inside the frame, right of the heading, where the input table's columns begin.
+        page.font(12);
+        page.text(4100, 1160, {"部材：", sheet.member});
+    }
 
     page.font(12);
     page.text(4300, 1520, {"記号"});

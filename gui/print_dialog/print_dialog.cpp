@@ -46,13 +46,13 @@ QPointer<PrintDialog> &open_dialog(PrintDialog::Form form)
     return form == PrintDialog::Form::Flume ? flume : rc_stress;
 }
 
-PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_button,
-                             const QString &title, std::function<printing::ReportPage()> make_report)
+PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_button, const QString &title,
+                             std::function<printing::ReportPage()> make_report, const QString &pdf_name = {})
 {
     QPointer<PrintDialog> &dialog = open_dialog(form);
     if (!dialog)
         dialog = new PrintDialog(form, owner);
-    dialog->set_report(print_button, title, std::move(make_report));
+    dialog->set_report(print_button, title, std::move(make_report), pdf_name);
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
@@ -68,9 +68,10 @@ PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &
     return open_dialog_for(PrintDialog::Form::Flume, owner, print_button, title, std::move(make_report));
 }
 
-PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<printing::ReportPage()> make_report)
+PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title,
+                                         std::function<printing::ReportPage()> make_report, const QString &pdf_name)
 {
-    return open_dialog_for(PrintDialog::Form::RcStress, owner, 1, title, std::move(make_report));
+    return open_dialog_for(PrintDialog::Form::RcStress, owner, 1, title, std::move(make_report), pdf_name);
 }
 
 PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
@@ -157,9 +158,12 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     show_current_printer();
 }
 
-void PrintDialog::set_report(int print_button, const QString &title, std::function<printing::ReportPage()> make_report)
+void PrintDialog::set_report(int print_button, const QString &title, std::function<printing::ReportPage()> make_report,
+                             const QString &pdf_name)
 {
     title_ = title;
+    // A name, not a path: a slash in it would name a folder.
+    pdf_name_ = QString(pdf_name.isEmpty() ? title : pdf_name).replace(u'/', u'／');
     make_report_ = std::move(make_report);
     for (int i = 0; i < print_buttons_.size(); ++i) {
         QPushButton *button = print_buttons_[i];
@@ -234,7 +238,7 @@ void PrintDialog::save_pdf_clicked()
     widgets::prepare_file_dialog(file_dialog);
     file_dialog.setAcceptMode(QFileDialog::AcceptSave);
     file_dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    file_dialog.selectFile(title_ + QStringLiteral(".pdf"));
+    file_dialog.selectFile(pdf_name_ + QStringLiteral(".pdf"));
     const QString path = widgets::ask_for_file(file_dialog);
     if (path.isEmpty())
         return;
