@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 #include <variant>
 
 namespace printing {
@@ -30,6 +31,9 @@ struct LineStep {
 struct PictureStep {
     Picture picture;  // drawn at its natural size
     int x, y;         // top-left corner
+    // For a formula, the y of the text run holding the value it leads to: the formula stands on
+    // that run's baseline. Without one a formula is centred in its box.
+    std::optional<int> value_y;
 };
 
 using ReportStep = std::variant<FontStep, TextRunStep, LineStep, PictureStep>;
@@ -41,7 +45,13 @@ struct ReportPage {
     void font(double point_size) { steps.append(FontStep{point_size}); }
     void text(int x, int y, QList<QString> items) { steps.append(TextRunStep{x, y, std::move(items)}); }
     void line(int x1, int y1, int x2, int y2) { steps.append(LineStep{x1, y1, x2, y2}); }
-    void picture(Picture picture, int x, int y) { steps.append(PictureStep{picture, x, y}); }
+    void picture(Picture picture, int x, int y) { steps.append(PictureStep{picture, x, y, {}}); }
+    // A formula picture and the run of the value it leads to, the formula on the value's baseline.
+    void formula(Picture picture, int x, int y, int value_x, int value_y, QList<QString> value)
+    {
+        steps.append(PictureStep{picture, x, y, value_y});
+        text(value_x, value_y, std::move(value));
+    }
 };
 
 } // namespace printing
