@@ -2,7 +2,11 @@
 
 #include "book/text_wrap.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
+#include <cmath>
+#include <numeric>
 
 namespace book {
 
@@ -11,170 +15,437 @@ namespace {
 constexpr double chapter_size = 18;
 constexpr double heading_size = 12.5;
 constexpr double frame_size = 8;
-constexpr int cell_padding_x = 90;
-constexpr int cell_padding_y = 50;
-constexpr int paragraph_gap = 110;
-constexpr int bullet_indent = 360;
+constexpr double caption_size = 9.5;
+constexpr double code_size = 9;
+constexpr int cell_padding_x = 100;
+constexpr int cell_padding_y = 55;
+constexpr int paragraph_gap = 130;
+constexpr int list_indent = 400;
+constexpr int figure_gap = 200;
 
-// A text run is placed by the top of its character cell; a line of the book is a little taller
-// than the type, with the extra shared above and below.
-int cell_offset(double point_size) { return (line_height(point_size) - int(point_size * 20)) / 2; }
+// Where the baseline of a line of type lies below the top of its line box: the extra height of
+// the line shared above and below the type.
+double baseline_in_line(double point_size)
+{
+    return (line_height(point_size) - point_size * 20) / 2 + text_ascent(point_size, TextFace::Mincho);
+}
+
+// Keeps "i = 35", "Fs > 1.2" and "1.0 m" on one line: the blanks around a relation and between a
+// number and its unit do not break.
+QString unbreakable_values(QString text)
+{
+    static const QRegularExpression relation(QStringLiteral(" ([=<>≦≧≒]) "));
+    static const QRegularExpression unit(QStringLiteral("(\\d) (kN|m|cm|mm|N|度|ページ|MiB|桁)"));
+    text.replace(relation, QStringLiteral("\u00a0\\1\u00a0"));
+    text.replace(unit, QStringLiteral("\\1\u00a0\\2"));
+    return text;
+}
 
 } // namespace
 
-int line_height(double point_size) { return int(point_size * 20 * 1.6); }
+int line_height(double point_size) { return int(point_size * 20 * 1.7); }
 
-BookLayout::BookLayout(QString running_title, int first_page)
-    : running_title_(std::move(running_title)), first_page_(first_page)
+// What a piece draws with: the page it is on, and the lists of what was placed where.
+struct BookLayout::Pen {
+    BookLayout &book;
+    int page_index;  // in pages_
+    double size = 0;
+    TextFace face = TextFace::Gothic;
+
+    ReportPage &page() { return book.pages_[page_index]; }
+    int document_page() const { return book.first_page_ + page_index; }
+
+    void font(double point_size, TextFace text_face)
+    {
+        if (point_size == size && text_face == face)
+            return;
+        size = point_size;
+        face = text_face;
+        page().font(point_size, text_face);
+    }
+
+    // A set line with its line box's top at y; its words go into the page's text for the index.
+    void line(const SetLine &set, double point_size, int x, int y)
+    {
+        const double baseline = y + baseline_in_line(point_size);
+        for (const SetRun &run : set.runs) {
+            font(point_size, run.face);
+            page().text(x + int(run.x), int(baseline - text_ascent(point_size, run.face)), {run.text});
+            if (!run.anchor.isEmpty()) {
+                book.links_.append({document_page(), QRect(x + int(run.x), y, int(run.width), line_height(point_size)),
+                                    run.anchor});
+            }
+            book.page_texts_[document_page()] += run.text;
+        }
+    }
+};
+
+BookLayout::BookLayout(QString running_title, int first_page, QHash<QString, OutlineEntry> known)
+    : running_title_(std::move(running_title)), first_page_(first_page), known_(std::move(known))
 {
 }
 
 void BookLayout::add_page_frame(ReportPage &page, const QString &running_title, const QString &chapter,
                                 int page_number)
 {
-    page.font(frame_size);
-    page.text(left, 560, {running_title});
+    page.font(frame_size, TextFace::Gothic);
+    page.text(left, 620, {running_title});
     if (!chapter.isEmpty())
-        page.text(right - int(text_width(chapter, frame_size)), 560, {chapter});
-    page.line(left, 820, right, 820);
+        page.text(right - int(text_width(chapter, frame_size, TextFace::Gothic)), 620, {chapter});
+    page.line(left, 860, right, 860);
     const QString number = QStringLiteral("- %1 -").arg(page_number);
-    page.text((left + right - int(text_width(number, frame_size))) / 2, 16050, {number});
+    page.text((left + right - int(text_width(number, frame_size, TextFace::Gothic))) / 2, 16000, {number});
 }
 
-void BookLayout::new_page()
+void BookLayout::add(Piece piece)
 {
-    ReportPage page;
-    add_page_frame(page, running_title_, chapter_title_, first_page_ + int(pages_.size()) + 1);
-    pages_.append(page);
-    y_ = top;
-}
-
-void BookLayout::ensure_room(int height)
-{
-    if (pages_.isEmpty() || (height > remaining() && y_ > top))
-        new_page();
-}
-
-void BookLayout::lines(const QStringList &texts, double point_size, int x)
-{
-    qsizetype font_set_on = -1;
-    for (const QString &line : texts) {
-        ensure_room(line_height(point_size));
-        if (font_set_on != pages_.size()) {
-            pages_.last().font(point_size);
-            font_set_on = pages_.size();
-        }
-        if (!line.isEmpty())
-            pages_.last().text(x, y_ + cell_offset(point_size), {line});
-        y_ += line_height(point_size);
-    }
+    pieces_.push_back(std::move(piece));
 }
 
 void BookLayout::chapter(const QString &title)
 {
-    chapter_title_ = title;
-    new_page();
-    chapters_.append({title, first_page_ + int(pages_.size()) - 1, y_});
-    pages_.last().font(chapter_size);
-    pages_.last().text(left, y_, {title});
-    y_ += line_height(chapter_size);
-    pages_.last().line(left, y_, right, y_);
-    y_ += 300;
+    ++chapter_number_;
+    section_number_ = 0;
+    chapter_anchor_ = title;
+    const QString numbered = QStringLiteral("%1　%2").arg(chapter_number_).arg(title);
+    Piece piece;
+    piece.new_page = true;
+    piece.chapter = numbered;
+    piece.keep_with_next = true;
+    piece.height = line_height(chapter_size) + 360;
+    piece.draw = [numbered, anchor = title](Pen &pen, int y) {
+        pen.font(chapter_size, TextFace::Gothic);
+        pen.page().text(left, y, {numbered});
+        const int rule = y + line_height(chapter_size) + 40;
+        pen.page().line(left, rule, right, rule);
+        pen.book.outline_.append({anchor, numbered, 1, pen.document_page(), y});
+        pen.book.page_texts_[pen.document_page()] += numbered;
+    };
+    add(std::move(piece));
 }
 
 void BookLayout::heading(const QString &title)
 {
-    // A heading keeps at least three lines of what follows on its page.
-    ensure_room(150 + line_height(heading_size) + 3 * line_height(body_size));
-    if (y_ > top)
-        y_ += 150;
-    pages_.last().font(heading_size);
-    pages_.last().text(left, y_ + cell_offset(heading_size), {QStringLiteral("■ ") + title});
-    y_ += line_height(heading_size) + 60;
+    ++section_number_;
+    const QString numbered = QStringLiteral("%1.%2　%3").arg(chapter_number_).arg(section_number_).arg(title);
+    Piece piece;
+    piece.gap = 330;
+    piece.keep_with_next = true;
+    piece.height = line_height(heading_size);
+    piece.draw = [numbered, anchor = chapter_anchor_ + u'/' + title](Pen &pen, int y) {
+        pen.font(heading_size, TextFace::Gothic);
+        const double baseline = y + (line_height(heading_size) - heading_size * 20) / 2
+                                + text_ascent(heading_size, TextFace::Mincho);
+        pen.page().text(left, int(baseline - text_ascent(heading_size, TextFace::Gothic)), {numbered});
+        pen.book.outline_.append({anchor, numbered, 2, pen.document_page(), y});
+        pen.book.page_texts_[pen.document_page()] += numbered;
+    };
+    add(std::move(piece));
+}
+
+void BookLayout::text_lines(const QString &text, double size, TextFace face, int indent, int gap,
+                            const QString &prefix)
+{
+    const auto reference = [this](const QString &anchor) {
+        if (const auto found = known_.constFind(anchor); found != known_.constEnd())
+            return QStringLiteral("「%1」p.%2").arg(QString(found->title).replace(u'　', u' ')).arg(found->page + 1);
+        unknown_.append(anchor);
+        return QStringLiteral("「00 %1」p.00").arg(anchor.section(u'/', -1));
+    };
+    // A paragraph does not end in a line of one or two characters ("分。"): it is set a little
+    // narrower until its last line holds more.
+    const StyledText styled_text = styled(unbreakable_values(text), face, reference);
+    const double em = size * 20;
+    QList<SetLine> lines = set_lines(styled_text, size, width - indent);
+    for (int narrower = 1; narrower <= 3 && lines.size() >= 2; ++narrower) {
+        QString last;
+        for (const SetRun &run : lines.last().runs)
+            last += run.text;
+        last.remove(QRegularExpression(QStringLiteral("[。、．，）」』\\s]")));
+        if (last.size() > 2)
+            break;
+        lines = set_lines(styled_text, size, width - indent - narrower * em);
+    }
+    const qsizetype count = lines.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        Piece piece;
+        piece.gap = i == 0 ? gap : 0;
+        piece.height = line_height(size);
+        // No single line of a paragraph alone at the foot or the head of a page.
+        piece.keep_with_next = count >= 2 && (i == 0 || i == count - 2);
+        piece.draw = [set = lines[i], size, indent, prefix = i == 0 ? prefix : QString(), face](Pen &pen, int y) {
+            if (!prefix.isEmpty()) {
+                pen.font(size, face);
+                pen.page().text(left + indent - int(text_width(prefix, size, face)) - 60,
+                                int(y + baseline_in_line(size) - text_ascent(size, face)), {prefix});
+            }
+            pen.line(set, size, left + indent, y);
+        };
+        add(std::move(piece));
+    }
 }
 
 void BookLayout::paragraph(const QString &text)
 {
-    ensure_room(line_height(body_size));
-    lines(wrap_text(text, body_size, width), body_size, left);
-    y_ += paragraph_gap;
+    text_lines(text, body_size, TextFace::Mincho, 0, paragraph_gap);
 }
 
 void BookLayout::bullets(const QStringList &items)
 {
-    for (const QString &item : items) {
-        const QStringList wrapped = wrap_text(item, body_size, width - bullet_indent);
-        ensure_room(line_height(body_size) * std::min<int>(2, wrapped.size()));
-        pages_.last().font(body_size);
-        pages_.last().text(left + 80, y_ + cell_offset(body_size), {QStringLiteral("・")});
-        lines(wrapped, body_size, left + bullet_indent);
-        y_ += paragraph_gap / 2;
-    }
-    y_ += paragraph_gap / 2;
+    for (qsizetype i = 0; i < items.size(); ++i)
+        text_lines(items[i], body_size, TextFace::Mincho, list_indent, i == 0 ? paragraph_gap : 40, QStringLiteral("・"));
 }
 
-int BookLayout::row_height(const Table &table, const QStringList &cells) const
+void BookLayout::steps(const QStringList &items, int first)
 {
-    int most = 1;
-    for (int c = 0; c < table.widths.size() && c < cells.size(); ++c)
-        most = std::max<int>(most, wrap_text(cells[c], table_size, table.widths[c] - 2 * cell_padding_x).size());
-    return most * line_height(table_size) + 2 * cell_padding_y;
-}
-
-void BookLayout::table_row(const Table &table, const QStringList &cells, bool header)
-{
-    const int height = row_height(table, cells);
-    ReportPage &page = pages_.last();
-    page.font(table_size);
-    int x = left;
-    page.line(left, y_, left, y_ + height);
-    for (int c = 0; c < table.widths.size(); ++c) {
-        const QStringList wrapped =
-            c < cells.size() ? wrap_text(cells[c], table_size, table.widths[c] - 2 * cell_padding_x) : QStringList();
-        int line_y = y_ + cell_padding_y + cell_offset(table_size);
-        for (const QString &line : wrapped) {
-            if (!line.isEmpty())
-                page.text(x + cell_padding_x, line_y, {line});
-            line_y += line_height(table_size);
-        }
-        x += table.widths[c];
-        page.line(x, y_, x, y_ + height);
-    }
-    page.line(left, y_, x, y_);
-    page.line(left, y_ + height, x, y_ + height);
-    if (header)
-        page.line(left, y_ + height - 15, x, y_ + height - 15);
-    y_ += height;
+    for (qsizetype i = 0; i < items.size(); ++i)
+        text_lines(items[i], body_size, TextFace::Mincho, list_indent, i == 0 ? paragraph_gap : 60,
+                   QStringLiteral("%1.").arg(first + i));
 }
 
 void BookLayout::table(const Table &table)
 {
-    const int header_height = table.header.isEmpty() ? 0 : row_height(table, table.header);
-    bool header_on_page = false;
+    const auto reference = [](const QString &anchor) { return anchor; };
+    const qsizetype columns = table.header.size();
+    QList<StyledText> header;
+    for (const QString &cell : table.header)
+        header.append(styled(cell, TextFace::Gothic, reference));
+    QList<QList<StyledText>> rows;
     for (const QStringList &row : table.rows) {
-        const qsizetype page_count = pages_.size();
-        ensure_room(row_height(table, row) + (header_on_page ? 0 : header_height));
-        if (pages_.size() != page_count)
-            header_on_page = false;
-        if (!header_on_page && header_height > 0)
-            table_row(table, table.header, true);
-        header_on_page = true;
-        table_row(table, row, false);
+        QList<StyledText> cells;
+        for (qsizetype c = 0; c < columns; ++c)
+            cells.append(styled(row.value(c), TextFace::Mincho, reference));
+        rows.append(cells);
     }
-    y_ += paragraph_gap + 60;
+
+    // Each column at least as wide as its longest unbreakable piece; what is left goes to the
+    // columns in proportion to how much wider they would like to be.
+    QList<double> least(columns, 0), natural(columns, 0);
+    for (qsizetype c = 0; c < columns; ++c) {
+        const auto measure = [&](const StyledText &cell) {
+            least[c] = std::max(least[c], least_width(cell, table_size) + 2 * cell_padding_x);
+            natural[c] = std::max(natural[c], natural_width(cell, table_size) + 2 * cell_padding_x);
+        };
+        measure(header[c]);
+        for (const QList<StyledText> &row : rows)
+            measure(row[c]);
+    }
+    const double least_sum = std::accumulate(least.begin(), least.end(), 0.0);
+    const double natural_sum = std::accumulate(natural.begin(), natural.end(), 0.0);
+    QList<int> widths(columns);
+    for (qsizetype c = 0; c < columns; ++c) {
+        double w;
+        if (natural_sum <= width)
+            w = natural[c] + (width - natural_sum) * natural[c] / natural_sum;
+        else if (least_sum >= width || natural_sum == least_sum)
+            w = least[c] * width / least_sum;
+        else
+            w = least[c] + (width - least_sum) * (natural[c] - least[c]) / (natural_sum - least_sum);
+        widths[c] = int(std::ceil(w)) + 2;
+    }
+
+    const auto row_piece = [widths](const QList<StyledText> &cells, bool is_header) {
+        QList<QList<SetLine>> set;
+        int most = 1;
+        for (qsizetype c = 0; c < cells.size(); ++c) {
+            set.append(set_lines(cells[c], table_size, widths[c] - 2 * cell_padding_x));
+            most = std::max<int>(most, set.last().size());
+        }
+        Piece piece;
+        piece.height = most * line_height(table_size) + 2 * cell_padding_y;
+        piece.draw = [set, widths, height = piece.height, is_header](Pen &pen, int y) {
+            int x = left;
+            ReportPage &page = pen.page();
+            page.line(x, y, x, y + height);
+            for (qsizetype c = 0; c < set.size(); ++c) {
+                int line_y = y + cell_padding_y;
+                for (const SetLine &line : set[c]) {
+                    pen.line(line, table_size, x + cell_padding_x, line_y);
+                    line_y += line_height(table_size);
+                }
+                x += widths[c];
+                pen.page().line(x, y, x, y + height);
+            }
+            pen.page().line(left, y, x, y);
+            pen.page().line(left, y + height, x, y + height);
+            if (is_header)
+                pen.page().line(left, y + height - 20, x, y + height - 20);
+        };
+        return piece;
+    };
+
+    const int header_index = int(pieces_.size());
+    Piece head = row_piece(header, true);
+    head.gap = paragraph_gap;
+    head.keep_with_next = true;
+    add(std::move(head));
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        Piece row = row_piece(rows[r], false);
+        row.header = header_index;
+        // The last row does not stand alone on a page of its own.
+        row.keep_with_next = rows.size() >= 2 && r == rows.size() - 2;
+        add(std::move(row));
+    }
 }
 
-void BookLayout::picture(Picture picture, int indent)
+void BookLayout::code(const QStringList &lines)
+{
+    const auto reference = [](const QString &anchor) { return anchor; };
+    QList<SetLine> set;
+    for (const QString &line : lines) {
+        const QList<SetLine> wrapped = set_lines(styled(line, TextFace::Mono, reference), code_size, width - 400);
+        set.append(wrapped.isEmpty() ? QList<SetLine>{SetLine{}} : wrapped);
+    }
+    for (qsizetype i = 0; i < set.size(); ++i) {
+        Piece piece;
+        piece.gap = i == 0 ? paragraph_gap : 0;
+        piece.height = line_height(code_size);
+        // A short listing stays whole; a long one leaves no single line alone.
+        piece.keep_with_next = i + 1 < set.size() && (set.size() <= 12 || i == 0 || i == set.size() - 2);
+        piece.draw = [line = set[i]](Pen &pen, int y) {
+            pen.page().line(left + 120, y, left + 120, y + line_height(code_size));
+            pen.line(line, code_size, left + 300, y);
+        };
+        add(std::move(piece));
+    }
+}
+
+void BookLayout::caption(const QString &caption)
+{
+    const QString numbered = QStringLiteral("図 %1　").arg(++figure_number_) + caption;
+    const auto reference = [](const QString &anchor) { return anchor; };
+    const QList<SetLine> lines = set_lines(styled(numbered, TextFace::Gothic, reference), caption_size, width);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        Piece piece;
+        piece.gap = i == 0 ? 80 : 0;
+        piece.height = line_height(caption_size);
+        piece.keep_with_next = i + 1 < lines.size();
+        piece.draw = [line = lines[i]](Pen &pen, int y) {
+            pen.line(line, caption_size, (left + right - int(line.width)) / 2, y);
+        };
+        add(std::move(piece));
+    }
+    pieces_.back().height += figure_gap / 2;
+}
+
+void BookLayout::picture(Picture picture, const QString &caption_text)
 {
     const QSizeF size = natural_size(picture);
-    ensure_room(int(size.height()));
-    pages_.last().picture(picture, left + indent, y_);
-    y_ += int(size.height()) + paragraph_gap + 60;
+    Piece piece;
+    piece.gap = figure_gap;
+    piece.height = int(size.height());
+    piece.keep_with_next = true;
+    piece.draw = [picture, size](Pen &pen, int y) {
+        pen.page().picture(picture, (left + right - int(size.width())) / 2, y);
+    };
+    add(std::move(piece));
+    caption(caption_text);
 }
 
-void BookLayout::space(int twips)
+void BookLayout::image(const QImage &image, int image_width, const QString &caption_text)
 {
-    y_ = std::min(y_ + twips, int(bottom));
+    const int image_height = image.isNull() ? 0 : int(double(image_width) * image.height() / image.width());
+    Piece piece;
+    piece.gap = figure_gap;
+    piece.height = image_height;
+    piece.keep_with_next = true;
+    piece.draw = [image, image_width, image_height](Pen &pen, int y) {
+        const int x = (left + right - image_width) / 2;
+        pen.page().image(image, x, y, image_width, image_height);
+        // A hairline frame, as a window's border on paper.
+        pen.page().line(x, y, x + image_width, y);
+        pen.page().line(x, y + image_height, x + image_width, y + image_height);
+        pen.page().line(x, y, x, y + image_height);
+        pen.page().line(x + image_width, y, x + image_width, y + image_height);
+    };
+    add(std::move(piece));
+    caption(caption_text);
+}
+
+void BookLayout::formula(const WorkedFormula &formula)
+{
+    // The text that introduces a formula stays with it.
+    if (!pieces_.empty())
+        pieces_.back().keep_with_next = true;
+    const QSizeF size = drawing::worked_formula_size(formula);
+    Piece piece;
+    piece.gap = 140;
+    piece.height = int(size.height()) + 140;
+    piece.draw = [formula](Pen &pen, int y) { pen.page().formula(formula, left + 500, y); };
+    add(std::move(piece));
+}
+
+void BookLayout::leader_line(const QString &left_text, const QString &right_text)
+{
+    const auto reference = [](const QString &anchor) { return anchor; };
+    const StyledText text = styled(left_text, TextFace::Mincho, reference);
+    Piece piece;
+    piece.height = line_height(body_size);
+    piece.draw = [text, right_text](Pen &pen, int y) {
+        const QList<SetLine> lines = set_lines(text, body_size, width - 1500);
+        if (lines.isEmpty())
+            return;
+        const SetLine &line = lines.first();
+        pen.line(line, body_size, left, y);
+        const double number_width = text_width(right_text, body_size, TextFace::Mincho);
+        const double dot = text_width(QStringLiteral("・"), body_size, TextFace::Mincho);
+        const int dots = int((width - line.width - number_width - 240) / dot);
+        SetLine leader{{{QString(std::max(dots, 0), u'・'), TextFace::Mincho, right - number_width - 120 - dots * dot - left, dots * dot, {}},
+                        {right_text, TextFace::Mincho, width - number_width, number_width, {}}},
+                       double(width)};
+        pen.line(leader, body_size, left, y);
+    };
+    add(std::move(piece));
+}
+
+void BookLayout::finish()
+{
+    QList<Pen> pens;
+    QString running_chapter;
+    int y = bottom;
+    const auto new_page = [&] {
+        ReportPage page;
+        add_page_frame(page, running_title_, running_chapter, first_page_ + int(pages_.size()) + 1);
+        pages_.append(page);
+        pens.append(Pen{*this, int(pages_.size()) - 1});
+        y = top;
+    };
+    const auto place = [&](std::size_t k) {
+        const Piece &piece = pieces_[k];
+        int gap = y == top ? 0 : piece.gap;
+        if (y + gap + piece.height > bottom && y > top) {
+            new_page();
+            gap = 0;
+        }
+        if (y == top && piece.header >= 0) {
+            const Piece &header = pieces_[std::size_t(piece.header)];
+            header.draw(pens.last(), y);
+            y += header.height;
+        }
+        y += gap;
+        piece.draw(pens.last(), y);
+        y += piece.height;
+    };
+
+    std::size_t i = 0;
+    while (i < pieces_.size()) {
+        // The chain of pieces that keep together, and the height it needs here.
+        std::size_t last = i;
+        while (last + 1 < pieces_.size() && pieces_[last].keep_with_next && !pieces_[last + 1].new_page)
+            ++last;
+        int needed = 0;
+        for (std::size_t k = i; k <= last; ++k)
+            needed += (k == i && y == top ? 0 : pieces_[k].gap) + pieces_[k].height;
+        if (pieces_[i].new_page) {
+            running_chapter = pieces_[i].chapter;
+            new_page();
+        } else if (pages_.isEmpty() || (y + needed > bottom && y > top)) {
+            new_page();
+        }
+        for (std::size_t k = i; k <= last; ++k)
+            place(k);
+        i = last + 1;
+    }
 }
 
 } // namespace book

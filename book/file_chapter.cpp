@@ -1,8 +1,12 @@
 // Tavrelファイル (.tvl): the file's seven lines, written from the worked example by the program's
-// own file format, and what opening and saving change.
+// own file format, the member check's data after them, and what opening and saving do.
 #include "book/book_chapters.h"
 
+#include "flume/captions.h"
 #include "inputfile/file_commands.h"
+#include "inputfile/member_sections.h"
+#include "inputfile/tvl_extension.h"
+#include "inputfile/tvl_file.h"
 #include "inputfile/tvl_format.h"
 
 namespace book {
@@ -12,15 +16,9 @@ namespace {
 // The symbol of an input field as its chapter lists it.
 QString symbol_of(flume::Field field)
 {
-    for (const Quantity &q : shape_dimensions()) {
+    for (const Quantity &q : all_quantities()) {
         if (q.field == field)
             return q.symbol;
-    }
-    for (const FlumeChapter &chapter : flume_chapters()) {
-        for (const Quantity &q : chapter.inputs) {
-            if (q.field == field)
-                return q.symbol;
-        }
     }
     return flume::member_name(field);
 }
@@ -31,48 +29,89 @@ void write_file_chapter(BookLayout &book)
 {
     book.chapter(QStringLiteral("Tavrelファイル (.tvl)"));
     book.paragraph(QStringLiteral(
-        "「ファイル(&F)」の「名前を付けて保存(&A)」で、計算画面の 25 の入力をファイルに保存し、「開く(&O)」で読み"
-        "込みます。ファイルの種類は「Tavrelファイル(*.tvl)」、拡張子は tvl です。保存するのは入力だけで、結果、"
-        "左欄に写された値、開いているページは保存しません。"));
+        "%1の%2で計算画面の 25 の入力をファイルに保存し、%3で読み込みます。ファイルの種類は%4、拡張子は tvl です。"
+        "保存するのは入力だけ（25 の入力と、入力したときは%5の入力）で、結果、左欄に写された値、開いているページは"
+        "保存しません。")
+                       .arg(quoted(QStringLiteral("ファイル(F)")), quoted(QStringLiteral("名前を付けて保存(A)")),
+                            quoted(QStringLiteral("開く(O)")), quoted(inputfile::dialog_filter),
+                            ref(flume::page_caption(flume::Page::MemberCheck))));
     book.heading(QStringLiteral("ファイルの形"));
     book.paragraph(QStringLiteral(
         "7 行のテキストファイルです。各行には入力欄の文字を、入力されたとおりに「\"」で囲み、「,」で区切って並べます。"
-        "行の終わりは CR LF です。空欄は \"\" になります。文字コードは日本語版 Windows と同じ Shift_JIS（CP932）で、"
-        "その文字コードで表せない文字を含むときだけ、ファイル全体を UTF-8 で書きます。次の表の右の欄は、計算例の"
-        "入力を保存したときの各行です。"));
-    QStringList texts;
-    const ExampleRun example = run_example(flume_chapters().last());
-    for (int i = 0; i < flume::input_count; ++i)
-        texts.append(example.sheet[flume::input_field(i)]);
-    const QStringList lines = inputfile::format_tvl(texts).split(QStringLiteral("\r\n"));
-    Table layout{{700, 4200, 4600}, {QStringLiteral("行"), QStringLiteral("項目"), QStringLiteral("計算例")}, {}};
+        "行の終わりは CR LF です。空欄は \"\" になります。文字コードは Shift_JIS（CP932）で、その文字コードで表せない"
+        "文字を含むときだけ、ファイル全体を UTF-8（先頭に BOM）で書きます。次の表の右の欄は、本書の計算例の入力を"
+        "保存したファイルの各行で、本書のすべての計算例はこの 25 の値から計算しています。"));
+    const QStringList lines = inputfile::format_tvl(example_input_texts()).split(QStringLiteral("\r\n"));
+    Table layout{{QStringLiteral("行"), QStringLiteral("項目"), QStringLiteral("計算例のファイルの行")}, {}};
     int item = 0;
     for (int line = 0; line < inputfile::items_per_line.size(); ++line) {
         QStringList symbols;
         for (int i = 0; i < inputfile::items_per_line[line]; ++i)
             symbols.append(symbol_of(flume::input_field(item++)));
-        layout.rows.append({QString::number(line + 1), symbols.join(QStringLiteral("、")), lines.value(line)});
+        layout.rows.append({QString::number(line + 1), symbols.join(QStringLiteral("、")), code(lines.value(line))});
     }
     book.table(layout);
     book.heading(QStringLiteral("開くとき"));
     book.bullets({
-        QStringLiteral("読み込んだ文字を、入力したときと同じように 25 の入力欄に入れます。計算はしません。"
-                       "前に表示されていた結果はそのまま残るので、「計算」を押し直してください。"),
+        QStringLiteral("読み込んだ文字を、入力したときと同じように 25 の入力欄に入れます。計算はしません。前に表示されて"
+                       "いた結果はそのまま残るので、%1を押し直してください。")
+            .arg(quoted(QStringLiteral("計算"))),
         QStringLiteral("行の区切りは問いません。項目が 25 より少ないファイルでは、足りない入力欄が空欄になります。"
-                       "26 番目からの項目は無視します。"),
+                       "26 番目からは、%1だけを読みます。続きのないファイルを開くと、部材の応力度照査の入力は"
+                       "新しい画面と同じ空の状態になります。")
+            .arg(ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査のデータ"))),
         QStringLiteral("左欄に写された値は、ファイルを開いても変わりません。ページボタンを押し直すと写し直されます。"),
-        QStringLiteral("開けないファイルや読めないファイルを選んだときは、入力欄を変えずに「%1」（題名「%2」）と知らせます。")
-            .arg(inputfile::message::open_failed, inputfile::message::open_title),
+        QStringLiteral("%1 より大きいファイル、フォルダーや装置のファイルは開きません。")
+            .arg(QStringLiteral("%1 MiB").arg(inputfile::max_file_bytes / (1024 * 1024))),
+        QStringLiteral("開けないファイルや読めないファイルのときは、入力欄を変えずに%1（題名%2）と知らせます（%3）。")
+            .arg(quoted(inputfile::message::open_failed), quoted(inputfile::message::open_title), ref(QStringLiteral("メッセージ一覧"))),
+    });
+    book.heading(QStringLiteral("部材の応力度照査のデータ"));
+    const QString member_title = flume::page_caption(flume::Page::MemberCheck);
+    book.paragraph(QStringLiteral(
+        "%1の材料や部材を入力したときだけ、7 行の後に同じ形（「\"」で囲んで「,」で区切り、CR LF で終わる行）で"
+        "続きを書きます。何も入力していないときは書かないので、ファイルは 7 行のままです。25 の項目だけを読む"
+        "プログラムは、続きがあってもこれまでどおりファイルを読めます。次は、計算例の入力に%2の計算例の入力を加えて"
+        "保存したときの続きです。")
+                       .arg(quoted(member_title), ref(member_title + QStringLiteral("/計算例"))));
+    const QString saved = inputfile::format_tvl_contents({example_input_texts(), example_member_inputs(), {}});
+    QStringList extension = saved.split(QStringLiteral("\r\n"));
+    extension.remove(0, std::min<qsizetype>(extension.size(), inputfile::items_per_line.size()));
+    while (!extension.isEmpty() && extension.last().isEmpty())
+        extension.removeLast();
+    book.code(extension);
+    book.bullets({
+        QStringLiteral("1 行目 %1 が続きの印と版です。続く %2 の行が、まとまりの名前、その版、行の数です。")
+            .arg(code(QStringLiteral("\"%1\",\"%2\"").arg(inputfile::extension_marker, inputfile::extension_version)),
+                 code(QStringLiteral("\"section\"")))
+        ,
+        QStringLiteral("%1 は材料を新しい画面の状態（σck %2、%3、表の値）から変えたときだけ書く 1 行で、σck、鉄筋、"
+                       "σsa の行、τoa の行、書き換えた σca・σsa・τa・τoa（表の値のときは空欄）です。")
+            .arg(code(inputfile::materials_section), members::Materials{}.concrete_strength,
+                 members::grade_name(members::Materials{}.grade)),
+        QStringLiteral("%1 は部材ごとに 1 行で、部材、鉄筋、本数かピッチか、その値、As、U、ｄ（%2のとき）、書き換えた"
+                       "総厚（形状寸法に従うときは空欄）、かぶりです。")
+            .arg(code(inputfile::members_section), quoted(members::typed_bars)),
+        QStringLiteral("続きの中では、Shift_JIS で表せない文字、「\\」、「\"」を %1 のように書くので、続きのために"
+                       "ファイルが UTF-8 になることはありません。")
+            .arg(code(QStringLiteral("\\u{1F600}"))),
+        QStringLiteral("この版で読めない続き（新しい版のものなど）は、読まずにそのまま残して保存のときに書き戻し、開いたときに"
+                       "そのことを知らせます。壊れた続きは読まずに知らせ、25 の入力はそのまま読みます（%1）。")
+            .arg(ref(QStringLiteral("メッセージ一覧"))),
     });
     book.heading(QStringLiteral("保存するとき"));
     book.bullets({
         QStringLiteral("名前に拡張子を付けなかったときは、付けずにそのままの名前で保存します。"),
-        QStringLiteral("書き込めなかったときは「%1」（題名「%2」）と知らせます。")
-            .arg(inputfile::message::save_failed, inputfile::message::save_title),
-        QStringLiteral("同じ名前のファイルがあるときは、置き換えてよいか確かめます。書き込みがすべて終わってから"
-                       "置き換えるので、途中で失敗しても前のファイルは残ります。"),
-        QStringLiteral("入力欄の文字は、数値に直さずそのまま保存します（「1,5」や「0.50」もそのまま）。「\"」を含む文字は"
-                       "「\"\"」と二つ重ねて書くので、読み込むと元に戻ります。"),
+        QStringLiteral("同じ名前のファイルがあるときは、置き換えてよいか確かめます。書き込みがすべて終わってから置き換える"
+                       "ので、途中で失敗しても前のファイルは残ります。所有者、アクセス権、ACL などの属性も前のファイルの"
+                       "ままです。"),
+        QStringLiteral("ハードリンクのあるファイルや、共有フォルダーにあるほかの人のファイルは、置き換えずにその場で書き換え"
+                       "ます。書き換える前に元の内容を読み、書き込めなかったときは元に戻します。"),
+        QStringLiteral("書き込めなかったときは%1（題名%2）と知らせます。")
+            .arg(quoted(inputfile::message::save_failed), quoted(inputfile::message::save_title)),
+        QStringLiteral("入力欄の文字は、数値に直さずにそのまま保存します（%1や%2もそのまま）。「\"」を含む文字は「\"\"」と"
+                       "二つ重ねて書くので、読み込むと元に戻ります。")
+            .arg(code(QStringLiteral("1,5")), code(QStringLiteral("0.50"))),
     });
 }
 

@@ -1,11 +1,15 @@
-// The chapters of the five calculation pages: what the page does, the values it takes over from
-// earlier pages, its inputs with what each button does to an empty, zero or negative value, the
-// formulas as the reports draw them, the acceptance criteria, and the worked example as the
-// calculation computes it.
+// The chapters of the five calculation pages: what the page does, a figure of its inputs, the
+// assumptions behind its formulas, the values it is given from earlier pages, its inputs with what
+// its buttons check, the formulas worked with the example's values, the acceptance criteria, and
+// the example's results as the window shows them.
 #include "book/book_chapters.h"
 
+#include "book/text_wrap.h"
 #include "common/messages.h"
+#include "common/number_format.h"
 #include "common/numeric_reading.h"
+#include "flume/calculations.h"
+#include "flume/captions.h"
 #include "flume/page_chain.h"
 
 #include <functional>
@@ -13,265 +17,342 @@
 namespace book {
 
 using F = flume::Field;
+using flume::Page;
 
 namespace {
 
-struct FormulaText {
-    QString explanation;
-    QList<Picture> pictures;
-};
-
+// What is particular to each chapter; every value it names is computed from the worked example.
 struct ChapterText {
-    QString intro;
-    QList<FormulaText> formulas;
-    // The acceptance criteria and what follows from each outcome; computed from the example where
-    // the text names a computed value or message.
-    std::function<QStringList(const FlumeChapter &)> criteria;
-    QString example_intro;
-    std::function<QStringList(const FlumeChapter &, const ExampleRun &)> example_remarks;
+    QStringList intro;
+    Picture figure;
+    QString figure_caption;
+    QStringList assumptions;
+    QStringList formula_notes;  // one per worked formula of the chapter, in order
+    std::function<QStringList()> criteria;
+    std::function<QStringList(const ExampleRun &)> example_remarks;
 };
 
-QString quoted(const QString &text) { return u'「' + text + u'」'; }
+QString number(double value, common::NumberPattern pattern) { return common::format_number(value, pattern); }
 
-QString quoted(const QStringList &texts)
+double value_of(const ExampleRun &run, F field) { return common::read_number(run.sheet[field]); }
+
+QString messages_of(const ExampleRun &run)
 {
     QStringList all;
-    for (const QString &text : texts)
+    for (const QString &text : run.messages)
         all.append(quoted(text));
     return all.join(u'、');
 }
 
-const QString carried_example_intro = QStringLiteral(
-    "浮上り・支持力のページからケース.3 までは、一つの水路を順に計算した例です。主働土圧のページの結果は "
-    "KA = 0.30、PV = 2.000、載荷重は q = 10 として、前のページの「計算」を押してからこのページを開いています。");
-
-ChapterText chapter_text(const FlumeChapter &chapter)
+ChapterText earth_pressure_text(const FlumeChapter &chapter)
 {
-    using common::message::bearing_exceeded;
-    using common::message::bearing_title;
-    if (chapter.page == flume::Page::EarthPressure) {
-        return {
-            QStringLiteral(
-                "最初の計算ページです。クーロンの式により、側壁の背面に働く主働土圧を求めます。壁背面が傾き、"
-                "地表面が傾斜し、地表に一様な載荷重がある場合に使える式です。「計算」を押すと KA、PA、PAV、PV "
-                "が一度に求まり、「浮上り・支持力」のページボタンが使えるようになります。PV は浮上り・支持力のページと"
-                "ケース.1 へ、KA はケース.1 とケース.3 へ写されて使われます。"),
-            {
-                {QStringLiteral("主働土圧係数 KA（クーロン）。角度は度で入力し、計算では 3.1415926/180 を掛けて"
-                                "ラジアンに直します。"),
-                 {Picture::EarthPressureCoefficient}},
-                {QStringLiteral("主働土圧 PA。KA には表示された値（小数2桁に丸めた値）を使います。"),
-                 {Picture::ActiveEarthPressure}},
-                {QStringLiteral("土圧の鉛直成分 PAV。鉛直な壁（θ = 90 度）では PA × sin δ です。"),
-                 {Picture::EarthPressureVertical}},
-                {QStringLiteral("PV。両側壁の分を 2 倍して 1/2 を掛けるので、値は PAV と同じです。"),
-                 {Picture::VerticalLoad}},
-            },
-            [](const FlumeChapter &c) {
-                return QStringList{
-                    QStringLiteral("このページには合否の判定はありません。入力が受け付けられれば結果が表示されます。"
-                                   "画面の「※θ＜84度の時は　δ＝φ」と、摩擦角の見出しの「（2/3～1.0）×φ」は入力の目安で、"
-                                   "プログラムは δ を入力されたとおりに使い、これらの条件は確かめません。"),
-                    QStringLiteral("地表の傾き i が φ より大きいと根号の中が負になり、計算できません。例えば i = 35 "
-                                   "とすると")
-                        + quoted(run_example(c, {{F::ground_slope, QStringLiteral("35")}}).messages)
-                        + QStringLiteral("と表示され、結果は空欄になります。"),
-                    QStringLiteral("H は確かめません。H が空欄や 0 のときも KA は求まり、PA、PAV、PV は 0 になります。"),
-                };
-            },
-            QStringLiteral("鉛直な壁、水平な地表、載荷重 10 KN/m2 の例です。"),
-            [](const FlumeChapter &, const ExampleRun &) {
-                return QStringList{QStringLiteral(
-                    "丸める前の KA は約 0.2973 ですが、PA の計算には表示された 0.30 が使われます。")};
-            },
-        };
-    }
-    if (chapter.results.first().field == F::uplift_safety_factor) {
-        return {
-            QStringLiteral(
-                "「浮上り・支持力」のページの上半分です。外水位が底版より高いと、空の水路には浮力が働きます。水路の自重と"
-                "側壁に働く土圧の鉛直成分 Pv の和が、浮力に対して十分に大きいことを確かめます。上の「計算」で安全率 Fs を"
-                "求めます。下半分の支持力の検討とは独立していて、どちらを先に計算してもかまいません。Pv はこのページを"
-                "開いたときに主働土圧のページの PV が写されたもので、主働土圧を計算していなければ空欄です。"),
-            {{QStringLiteral("断面積（奥行き 1 m あたり）は、平均厚さ (T1 + T2)/2 の側壁 2 枚、外幅 2·T2 + B の底版、"
-                             "T4²/2 のハンチ 2 つの和です。これに γsc を掛けたものが水路の自重で、浮力は外水位の高さ "
-                             "H1 と外幅から求めます。"),
-              {Picture::UpliftSafetyFactor}}},
-            [](const FlumeChapter &c) {
-                return QStringList{
-                    QStringLiteral("Fs > 1.2（1.2 ちょうどは不合格）のとき、Fs を小数2桁で表示します。このとき qmax の"
-                                   "欄は空になり、ケース.1～3 の結果も消えます。"),
-                    QStringLiteral("Fs ≦ 1.2 のときは")
-                        + quoted(run_example(c, {{F::flume_unit_weight, QStringLiteral("1")}}).messages)
-                        + QStringLiteral("と表示し、Fs と qmax を空欄にします（例：γsc = 1）。"),
-                    QStringLiteral("H1 が 0 以下のときは浮力が働かないので、")
-                        + quoted(run_example(c, {{F::outer_water_height, QStringLiteral("0")}}).messages)
-                        + QStringLiteral("と表示します。"),
-                    QStringLiteral("合否にかかわらず、浮上りの「計算」の後はケース.1～3 のページボタンが使えなくなります。"
-                                   "続けるには支持力の「計算」をもう一度押します。"),
-                };
-            },
-            carried_example_intro,
-            {},
-        };
-    }
-    if (chapter.results.first().field == F::max_bearing) {
-        return {
-            QStringLiteral(
-                "「浮上り・支持力」のページの下半分です。水を満たした水路の重さと、両側壁に働く土圧の鉛直成分を底版の"
-                "外幅で割って、底版下面の最大地盤支持力度 qmax を求め、許容地盤支持力度 qa を超えないことを確かめます。"
-                "合格するとケース.1 のページボタンが使えるようになります。"),
-            {{QStringLiteral("浮上りの検討と同じ断面積に γsc を掛けた自重に、内空 B × H を満たす水の重さと 2·Pv を"
-                             "加え、外幅 B + 2·T2 で割ります。浮上りの検討では Pv を 1 回、支持力の検討では 2 回"
-                             "加えます。"),
-              {Picture::MaximumGroundReaction}}},
-            [](const FlumeChapter &c) {
-                return QStringList{
-                    QStringLiteral("qmax ≦ qa（等しい場合も合格）のとき、qmax を小数1桁で表示し、ケース.1 の"
-                                   "ページボタンが使えるようになります。ケース.1～3 の前の結果は消えます。"),
-                    QStringLiteral("qmax > qa のときは、題名") + quoted(bearing_title) + QStringLiteral("で")
-                        + quoted(run_example(c, {{F::allowable_bearing, QStringLiteral("10")}}).messages)
-                        + QStringLiteral("と表示し、qmax を空欄にします（例：qa = 10）。"),
-                    QStringLiteral("H1 は式には現れませんが、空欄や 0 は受け付けません（入力の表を参照）。"),
-                };
-            },
-            carried_example_intro,
-            {},
-        };
-    }
-    if (chapter.page == flume::Page::Case1) {
-        return {
-            QStringLiteral(
-                "側壁の外側に土圧、載荷重、地下水圧が働く荷重状態です。a では側壁天端から深さ h の位置の側壁の"
-                "せん断力 Sso と曲げモーメント Mso を、b では底版反力 WR と、側壁から距離 X の位置の底版のせん断力 Sto "
-                "と曲げモーメント Mto を求めます。a と b にはそれぞれ「計算」があります。b は a で表示された Mso を"
-                "使うので、a を先に計算します。b が求まるとケース.2 のページボタンが使えるようになります。"
-                "このページは画面より縦に長いので、右のスクロールバーで動かします。"),
-            {
-                {QStringLiteral("a：深さ h が地下水位より上のとき（h ≦ H' − H'1）。"),
-                 {Picture::Case1WallShear, Picture::Case1WallMoment}},
-                {QStringLiteral("a：深さ h が地下水位より下のとき（h > H' − H'1）は、地下水圧と、土の重さのうち"
-                                "浮力で軽くなる分の違いを加えます。"),
-                 {Picture::Case1WallShearGroundwater, Picture::Case1WallMomentGroundwater}},
-                {QStringLiteral("b：底版反力 WR は、高さ H' の側壁 2 枚の重さと両側壁の土圧の鉛直成分を、側壁の"
-                                "中心間隔 BL で割ったものです。"),
-                 {Picture::SlabReaction}},
-                {QStringLiteral("b：距離 X の底版のせん断力と曲げモーメント。Mso は a で表示された値、WR は丸める前の"
-                                "値を使います。"),
-                 {Picture::Case1SlabShear, Picture::Case1SlabMoment}},
-            },
-            [](const FlumeChapter &) {
-                return QStringList{
-                    QStringLiteral("地下水の項を含む式を使うのは h > H' − H'1 のときで、等しいときは含まない式です。"
-                                   "H'1 が H' より大きい（地下水位が側壁天端より上）ときは、どの h でも地下水の項を"
-                                   "含む式になります。報告書には、最後に求まった a の計算で使った式が印刷されます。"),
-                    QStringLiteral("a を計算し直すと Sto と Mto は空欄になり、ケース.2 と 3 のページボタンは使えなく"
-                                   "なります。WR はそのまま残ります。b をもう一度計算してください。"),
-                    QStringLiteral("結果は N（せん断力、× 1000）と N・cm（曲げモーメント、× 1000 × 100）にも換算され、"
-                                   "報告書に並べて印刷されます。換算は表示された値から行います。Morvik で断面を"
-                                   "検討するときは、「ツール(&T)」からこの値を Morvik に渡せます。"),
-                };
-            },
-            carried_example_intro,
-            [](const FlumeChapter &c, const ExampleRun &run) {
-                const double hw = common::read_number(run.sheet[F::wall_top_to_slab_axis])
-                                  - common::read_number(run.sheet[F::slab_axis_to_groundwater]);
-                const ExampleRun dry = run_example(c, {{F::case1_depth, QStringLiteral("0.5")}});
-                return QStringList{
-                    QStringLiteral("H' − H'1 = %1 で h = %2 はこれより大きいので、a では地下水の項を含む式を"
-                                   "使っています%3。")
-                        .arg(QString::number(hw, 'f', 2), run.sheet[F::case1_depth],
-                             run.sheet.case1_groundwater_formula ? QString() : QStringLiteral("（この例では使っていません）")),
-                    QStringLiteral("h = 0.5 とすると h ≦ H' − H'1 なので地下水の項のない式になり、Sso = %1 KN、"
-                                   "Mso = %2 KN・m です%3。")
-                        .arg(dry.sheet[F::case1_wall_shear], dry.sheet[F::case1_wall_moment],
-                             dry.sheet.case1_groundwater_formula ? QStringLiteral("（地下水の項を含む）") : QString()),
-                };
-            },
-        };
-    }
-    if (chapter.page == flume::Page::Case2) {
-        return {
-            QStringLiteral(
-                "水路に水が満ちたときの内側の断面力です。側壁の内側には深さ h' までの静水圧が働きます。このページで"
-                "入力するのは深さ h' だけで、γw、X、WR、BL は前のページから写されます。一つの「計算」で a（側壁内側）"
-                "と b（底版内側）を計算し、求まるとケース.3 のページボタンが使えるようになります。Ms1 は節点"
-                "（側壁の下端）での最大値です。"),
-            {
-                {QStringLiteral("a：側壁に働く水圧の合力 Pw と、そのモーメント Mw。"),
-                 {Picture::Case2WallShear, Picture::Case2WallMoment}},
-                {QStringLiteral("b：距離 X の底版内側。Mt1 には、水圧による側壁のモーメントを表示された Ms1 では"
-                                "なく改めて計算して加えます。"),
-                 {Picture::Case2SlabShear, Picture::Case2SlabMoment}},
-            },
-            [](const FlumeChapter &) {
-                return QStringList{
-                    QStringLiteral("合否の判定はありません。X = BL/2（底版の中央）では St1 = 0 になり、X = BL では"
-                                   "底版の項が消えて Mt1 は Ms1 と同じになります。"),
-                    QStringLiteral("WR はケース.1 で表示された値（小数3桁）です。ケース.1 を計算し直したときは、"
-                                   "ケース.2 のページを開き直すと新しい値が写されます。"),
-                };
-            },
-            carried_example_intro,
-            {},
-        };
-    }
+    const QList<Calculation> press = chapter.calculations();
     return {
-        QStringLiteral(
-            "水路に水が満ち、外側から土圧も働くときの内側の断面力です。側壁には水圧から土圧を差し引いた力が働きます。"
-            "このページには入力欄がなく、すべての値が前のページから写されます。「計算」を押すと a（側壁内側）に"
-            "続いて b（底版内側）を計算します。"),
+        {QStringLiteral("%1のページでは、クーロンの土圧式により、側壁の背面に働く主働土圧を求めます。壁背面の傾き θ、"
+                        "地表面の傾き i、壁面摩擦角 δ を考慮でき、地表面には等分布の載荷重 q を載せられます。%2を押すと "
+                        "KA、PA、PAV、PV が表示され、%3のページボタンが使えるようになります。PV は浮上り・支持力の"
+                        "ページとケース.1 で、KA はケース.1 とケース.3 で使われます。")
+             .arg(quoted(flume::page_caption(Page::EarthPressure)), quoted(QStringLiteral("計算")),
+                  quoted(flume::page_caption(Page::UpliftBearing)))},
+        Picture::EarthPressureDiagram,
+        QStringLiteral("主働土圧の記号"),
         {
-            {QStringLiteral("a：水圧による項から、土圧による項（γt、KA、δ'）を差し引きます。"),
-             {Picture::Case3WallShear, Picture::Case3WallMoment}},
-            {QStringLiteral("b：Mt1 には a で表示された Ms1（小数3桁に丸めた値）を使います。ケース.2 とは"
-                            "異なります。"),
-             {Picture::Case3SlabShear, Picture::Case3SlabMoment}},
+            QStringLiteral("土は粘着力のない土とし、平面のすべり面で切り取られる土くさびのつり合い（クーロン）から"
+                           "主働土圧を求めます。地震時の土圧は考えません。"),
+            QStringLiteral("奥行き 1 m あたりで計算します。PA は、土の重さによる三角形分布の土圧と、載荷重 q による"
+                           "一様な土圧の合力です。"),
+            QStringLiteral("壁面摩擦角 δ は入力されたとおりに使います。画面の%1と%2は δ の選び方の目安で、"
+                           "プログラムはこの条件を確かめません。")
+                .arg(quoted(QStringLiteral("※θ＜84度の時は　δ＝φ")), quoted(QStringLiteral("（2/3～1.0）×φ"))),
+            QStringLiteral("壁高 H は形状寸法の値です。PV は両側壁の分を 2 倍して 1/2 を掛ける形の式ですが、値は PAV "
+                           "と同じで、側壁 1 枚に働く鉛直荷重です。"),
         },
-        [](const FlumeChapter &c) {
-            const ExampleRun earth = run_example(c, {{F::carried_3, QStringLiteral("60")}});
+        {
+            QStringLiteral("角度は度で入力し、計算では 3.1415926/180 を掛けてラジアンに直します。KA は小数 2 桁に"
+                           "丸めて表示され、後の計算はこの表示された値を使います。"),
+            QStringLiteral("KA には表示された値を使います。"),
+            QStringLiteral("鉛直な壁（θ = 90 度）では PA·sin δ です。"),
+            QStringLiteral("両側壁の分をまとめた形の式ですが、値は PAV と同じです。"),
+        },
+        [press] {
+            const ExampleRun steep = run_page(Page::EarthPressure, press, {{F::ground_slope, QStringLiteral("35")}});
+            const ExampleRun no_height = run_page(Page::EarthPressure, press, {{F::wall_height, QString()}});
             return QStringList{
-                QStringLiteral("合否の判定はありません。土圧の項が水圧の項より大きいと Ss1 と Ms1 は負になり、"
-                               "マイナス記号を付けて表示されます（例：γt = 60 のとき Ss1 = %1 KN、Ms1 = %2 KN・m）。")
+                QStringLiteral("このページには合否の判定はありません。入力が受け付けられれば結果が表示されます。"),
+                QStringLiteral("地表面の傾き i が内部摩擦角 φ より大きいと、式の根号の中が負になり計算できません。"
+                               "計算例で i = 35 とすると%1と表示され、結果は空欄になります。θ = δ のときも、"
+                               "分母が 0 になるので同じです。")
+                    .arg(messages_of(steep)),
+                QStringLiteral("壁高 H は確かめません。H が空欄のときも KA = %1 は求まり、PA = %2、PAV = %3、PV = %4 "
+                               "になります。")
+                    .arg(no_height.sheet[F::ka], no_height.sheet[F::pa], no_height.sheet[F::pav], no_height.sheet[F::pv]),
+            };
+        },
+        [](const ExampleRun &run) {
+            const double theta = value_of(run, F::wall_inclination) * 3.1415926 / 180;
+            const double phi = value_of(run, F::repose_angle) * 3.1415926 / 180;
+            const double delta = value_of(run, F::wall_friction_angle) * 3.1415926 / 180;
+            const double slope = value_of(run, F::ground_slope) * 3.1415926 / 180;
+            const double root = std::sqrt(std::sin(phi + delta) * std::sin(phi - slope)
+                                          / (std::sin(theta - delta) * std::sin(theta + slope)));
+            const double ka = std::pow(std::sin(phi + theta), 2)
+                              / (std::pow(root + 1, 2) * std::pow(std::sin(theta), 2) * std::sin(theta - delta));
+            return QStringList{QStringLiteral("丸める前の KA は %1 ですが、PA の計算には表示された %2 が使われます。")
+                                   .arg(number(ka, common::NumberPattern::FourDecimals), run.sheet[F::ka])};
+        },
+    };
+}
+
+ChapterText uplift_text(const FlumeChapter &chapter)
+{
+    const QList<Calculation> press = chapter.calculations();
+    return {
+        {QStringLiteral("%1のページの上半分です。外水位（地下水位）が底版の下面より高いと、空の水路には浮力が働きます。"
+                        "水路の自重と、側壁に働く土圧の鉛直成分 Pv の和が浮力に対して十分に大きいことを、安全率 Fs "
+                        "で確かめます。下半分の支持力の検討とは別の計算で、どちらを先に押してもかまいません。")
+             .arg(quoted(flume::page_caption(Page::UpliftBearing)))},
+        Picture::FlumeSection,
+        QStringLiteral("形状寸法と外水位の高さ H1"),
+        {
+            QStringLiteral("水路は空（内水なし）とし、外水位は底版の下面から H1 の高さにあるとします。"),
+            QStringLiteral("浮力は、底版の外幅 B + 2·T2 の上に H1 の高さの水が押し上げる力 H1·γw·(B + 2·T2) です。"),
+            QStringLiteral("水路の自重は奥行き 1 m あたりの断面積 Ac に γsc を掛けたものです（%1）。")
+                .arg(ref(QStringLiteral("断面寸法の設計/断面積"))),
+            QStringLiteral("抵抗する力には、自重のほかに土圧の鉛直成分 Pv を 1 回だけ加えます（支持力の検討では 2 回"
+                           "加えます）。側壁の上に載る土の重さや、土と側壁の摩擦は考えません。"),
+        },
+        {QStringLiteral("分子は抵抗する力、分母は浮力です。")},
+        [press] {
+            const ExampleRun light = run_page(Page::UpliftBearing, press, {{F::flume_unit_weight, QStringLiteral("1")}});
+            const ExampleRun dry = run_page(Page::UpliftBearing, press, {{F::outer_water_height, QStringLiteral("0")}});
+            const QString limit = common::default_number_text(flume::required_uplift_safety);
+            return QStringList{
+                QStringLiteral("Fs > %1 のとき合格で、Fs を小数 2 桁で表示します（%1 ちょうどは不合格）。このとき "
+                               "qmax は空欄になり、ケース.1～3 の結果も消えます。")
+                    .arg(limit),
+                QStringLiteral("Fs ≦ %1 のときは%2と表示し、Fs と qmax を空欄にします（例：γsc = 1）。水路を重く"
+                               "するか、浮上り防止の対策を検討してください。")
+                    .arg(limit, messages_of(light)),
+                QStringLiteral("H1 が 0 以下のときは浮力が働かないので、%1と表示します。").arg(messages_of(dry)),
+                QStringLiteral("合否にかかわらず、浮上りの%1の後はケース.1～3 のページボタンが使えなくなります。続けるには"
+                               "支持力の%1をもう一度押します。")
+                    .arg(quoted(QStringLiteral("計算"))),
+            };
+        },
+        {},
+    };
+}
+
+ChapterText bearing_text(const FlumeChapter &chapter)
+{
+    const QList<Calculation> press = chapter.calculations();
+    return {
+        {QStringLiteral("%1のページの下半分です。水を満たした水路の重さと、両側壁に働く土圧の鉛直成分を底版の外幅で割って"
+                        "最大地盤反力度 qmax を求め、基礎地盤の許容支持力度 qa 以下であることを確かめます。合格すると"
+                        "%2のページボタンが使えるようになります。画面はこの値を%3と示しています。")
+             .arg(quoted(flume::page_caption(Page::UpliftBearing)), quoted(flume::page_caption(Page::Case1)),
+                  quoted(QStringLiteral("qmax = 最大地盤支持力度（ＫＮ/ｍ2）")))},
+        Picture::FlumeSection,
+        QStringLiteral("形状寸法"),
+        {
+            QStringLiteral("水路に天端まで水が満ちた状態とします。水の重さは内空 B × H とし、ハンチの分は差し引きません。"),
+            QStringLiteral("水路の自重、水の重さ、両側壁の土圧の鉛直成分 2·Pv が、底版の外幅 B + 2·T2 に一様に伝わる"
+                           "とします。外水位による浮力は差し引きません。"),
+        },
+        {QStringLiteral("浮上りの検討と同じ断面積 Ac を使います。")},
+        [press] {
+            const ExampleRun weak = run_page(Page::UpliftBearing, press, {{F::allowable_bearing, QStringLiteral("10")}});
+            return QStringList{
+                QStringLiteral("qmax ≦ qa（等しい場合も合格）のとき、qmax を小数 1 桁で表示し、ケース.1 のページボタンが"
+                               "使えるようになります。ケース.1～3 の前の結果は消えます。"),
+                QStringLiteral("qmax > qa のときは、題名%1で%2と表示し、qmax を空欄にします（例：qa = 10）。底版を広げる"
+                               "か、基礎地盤の改良などを検討してください。")
+                    .arg(quoted(common::message::bearing_title), messages_of(weak)),
+                QStringLiteral("H1 は式に現れませんが、0・空欄は受け付けません（入力の表）。"),
+            };
+        },
+        {},
+    };
+}
+
+ChapterText case1_text(const FlumeChapter &chapter)
+{
+    const QList<Calculation> press = chapter.calculations();
+    return {
+        {QStringLiteral("水路が空で、側壁の外側から土圧、載荷重、地下水圧が働く状態です。a では側壁の天端から深さ h の"
+                        "位置の側壁のせん断力 Sso と曲げモーメント Mso を、b では底版反力 WR と、側壁の中心線から距離 X "
+                        "の位置の底版のせん断力 Sto と曲げモーメント Mto を求めます。a と b にはそれぞれ%1があり、"
+                        "b は a で表示された Mso を使うので a を先に押します。b が求まると%2のページボタンが使える"
+                        "ようになります。このページは画面より縦に長いので、右のスクロールバーで動かします。")
+             .arg(quoted(QStringLiteral("計算")), quoted(flume::page_caption(Page::Case2)))},
+        Picture::Case1LoadDiagram,
+        QStringLiteral("ケース.1 の荷重と記号"),
+        {
+            QStringLiteral("水路は空で、側壁は底版に固定された片持ばりとして、外側の土圧、載荷重、地下水圧を受けます。"),
+            QStringLiteral("土圧は主働土圧係数 KA（主働土圧のページの値）に壁面摩擦角 δ' の水平成分 cos δ' を掛けて"
+                           "求めます。載荷重 q は深さによらない一様な土圧 q·KA·cos δ' になります。"),
+            QStringLiteral("地下水位は側壁の天端から H' − H'1 の深さにあります。それより深い部分では土の重さを水中単位"
+                           "体積重量 γws で考え、水圧 γw を加えます。式の {γw − (γt − γws)·KA·cos δ'} の項がその差です。"),
+            QStringLiteral("底版は両側壁の中心線の間（間隔 BL）のはりとし、側壁 2 枚の自重（高さ H'）と両側壁の土圧の"
+                           "鉛直成分 2·Pv を BL で割った底版反力 WR が、一様に上向きに働くとします。底版の自重は"
+                           "それ自身の地盤反力と打ち消し合うので含めません。"),
+            QStringLiteral("底版の端には側壁から曲げモーメント Mso が伝わり、距離 X の位置の Mto は Mso から単純ばりの"
+                           "モーメントを差し引いたものです。"),
+        },
+        {
+            QStringLiteral("深さ h が地下水位より上（h ≦ H' − H'1）のときのせん断力です。"),
+            QStringLiteral("深さ h が地下水位より下（h > H' − H'1）のときは、地下水の項を加えます。"),
+            QStringLiteral("地下水位より上のときの曲げモーメントです。"),
+            QStringLiteral("地下水位より下のときの曲げモーメントです。"),
+            QStringLiteral("側壁 2 枚の自重と土圧の鉛直成分を、側壁の中心間隔 BL で割ります。"),
+            QStringLiteral("WR は丸める前の値を使います。"),
+            QStringLiteral("Mso は a で表示された値、WR は丸める前の値を使います。"),
+        },
+        [] {
+            return QStringList{
+                QStringLiteral("このページには合否の判定はありません。"),
+                QStringLiteral("地下水の項を含む式を使うのは h > H' − H'1 のときで、等しいときは含まない式です。"
+                               "H'1 が H' より大きい（地下水位が側壁の天端より上）ときは、どの h でも地下水の項を"
+                               "含む式になります。報告書には、最後に計算した a で使った式が印刷されます。"),
+                QStringLiteral("a を計算し直すと Sto と Mto は空欄になり、ケース.2 とケース.3 のページボタンは使え"
+                               "なくなります。WR はそのまま残ります。b をもう一度押してください。"),
+                QStringLiteral("せん断力は 1000 倍して N に、曲げモーメントは 1000 × 100 倍して N·cm に換算され、"
+                               "報告書に並べて印刷されます。換算は表示された値から行います。%1で、この値を Morvik に"
+                               "渡せます。")
+                    .arg(quoted(QStringLiteral("ツール(T)"))),
+            };
+        },
+        [press](const ExampleRun &run) {
+            const double groundwater_depth = value_of(run, F::wall_top_to_slab_axis) - value_of(run, F::slab_axis_to_groundwater);
+            const QString shallow = number(groundwater_depth / 2, common::NumberPattern::TwoDecimals);
+            const ExampleRun dry = run_page(Page::Case1, press, {{F::case1_depth, shallow}});
+            return QStringList{
+                QStringLiteral("計算例では H' − H'1 = %1 m で、h = %2 m はこれより深いので、a は地下水の項を含む式を"
+                               "%3。")
+                    .arg(number(groundwater_depth, common::NumberPattern::ThreeDecimals), run.sheet[F::case1_depth],
+                         run.sheet.case1_groundwater_formula ? QStringLiteral("使っています") : QStringLiteral("使っていません")),
+                QStringLiteral("h = %1 m とすると地下水位より上なので地下水の項のない式になり、Sso = %2 kN、Mso = %3 kN·m "
+                               "です。")
+                    .arg(shallow, dry.sheet[F::case1_wall_shear], dry.sheet[F::case1_wall_moment]),
+            };
+        },
+    };
+}
+
+ChapterText case2_text(const FlumeChapter &)
+{
+    return {
+        {QStringLiteral("水路に水が満ちたときの、側壁と底版の内側の断面力です。側壁の内側には深さ h' までの静水圧が"
+                        "働きます。このページで入力するのは h' だけで、γw、X、WR、BL は前のページから受け取ります。"
+                        "一つの%1で a（側壁）と b（底版）を計算し、求まると%2のページボタンが使えるようになります。")
+             .arg(quoted(QStringLiteral("計算")), quoted(flume::page_caption(Page::Case3)))},
+        Picture::Case2LoadDiagram,
+        QStringLiteral("ケース.2 の荷重と記号"),
+        {
+            QStringLiteral("水路に水が満ち、外側の土圧と地下水圧は考えません。側壁は底版に固定された片持ばりとして、"
+                           "深さ h' までの三角形分布の水圧を受けます。"),
+            QStringLiteral("Ms1 は深さ h' での値で、h' を側壁の下端にとれば最大値（節点の値）です。画面の%1はこのことです。")
+                .arg(quoted(QStringLiteral("※Ms1は最大値（節点）"))),
+            QStringLiteral("底版反力 WR はケース.1 の値をそのまま使い、水の重さは加えません。"),
+            QStringLiteral("底版の曲げモーメントには、水圧による側壁の端モーメントを加えます。"),
+        },
+        {
+            QStringLiteral("側壁に働く水圧の合力 Pw です。"),
+            QStringLiteral("水圧による曲げモーメント Mw です。"),
+            QStringLiteral("WR はケース.1 で表示された値（小数 3 桁）です。"),
+            QStringLiteral("Ms1 には表示された値ではなく、γw·h'³/6 を改めて計算した値を使います。"),
+        },
+        [] {
+            return QStringList{
+                QStringLiteral("このページには合否の判定はありません。X = BL/2（底版の中央）では St1 = 0 になり、"
+                               "X = BL では底版の項が消えて Mt1 は Ms1 と同じになります。"),
+                QStringLiteral("WR、X、BL は、このページを開いたときに写された値です。ケース.1 を計算し直したときは、"
+                               "ページボタンを押し直すと新しい値が写されます。"),
+            };
+        },
+        {},
+    };
+}
+
+ChapterText case3_text(const FlumeChapter &chapter)
+{
+    const QList<Calculation> press = chapter.calculations();
+    return {
+        {QStringLiteral("水路に水が満ち、外側から土圧も働くときの、側壁と底版の内側の断面力です。側壁には水圧から土圧を"
+                        "差し引いた力が働きます。このページには入力欄がなく、すべての値を前のページから受け取ります。"
+                        "%1を押すと a（側壁）に続いて b（底版）を計算します。")
+             .arg(quoted(QStringLiteral("計算")))},
+        Picture::Case3LoadDiagram,
+        QStringLiteral("ケース.3 の荷重と記号"),
+        {
+            QStringLiteral("側壁の内側には深さ h' までの水圧、外側には同じ深さまでの主働土圧（KA·cos δ'）が働き、"
+                           "その差を片持ばりの側壁が受けます。載荷重と地下水は考えません。"),
+            QStringLiteral("底版反力 WR はケース.1 の値を使い、底版の端モーメントには a で表示された Ms1 を使います。"),
+        },
+        {
+            QStringLiteral("水圧の項から、土圧の項を差し引きます。"),
+            QStringLiteral("同じく曲げモーメントです。"),
+            QStringLiteral("ケース.2 と同じ式です。"),
+            QStringLiteral("Ms1 には a で表示された値（小数 3 桁に丸めた値）を使います。ケース.2 とは異なります。"),
+        },
+        [press] {
+            const ExampleRun earth = run_page(Page::Case3, press, {{F::carried_3, QStringLiteral("60")}});
+            return QStringList{
+                QStringLiteral("このページには合否の判定はありません。土圧の項が水圧の項より大きいと Ss1 と Ms1 は負に"
+                               "なり、マイナス記号を付けて表示されます（例：γt = 60 のとき Ss1 = %1 kN、Ms1 = %2 kN·m）。"
+                               "負の値は、側壁の外側が引張りになることを表します。")
                     .arg(earth.sheet[F::case3_wall_shear], earth.sheet[F::case3_wall_moment]),
                 QStringLiteral("b は、WR、BL、X のいずれかが 0 のとき、または a の Ms1 が空欄か 0 と表示されたときは、"
                                "メッセージを出さずに St1 と Mt1 を空欄にします。a で足りない値があれば、そのメッセージは"
                                "a が出しています。"),
             };
         },
-        carried_example_intro,
         {},
     };
 }
 
-void write_example(BookLayout &book, const FlumeChapter &chapter, const ChapterText &text)
+ChapterText chapter_text(const FlumeChapter &chapter)
 {
-    const ExampleRun run = run_example(chapter);
-    book.heading(QStringLiteral("計算例"));
-    book.paragraph(text.example_intro);
-    Table inputs{{1500, 2000, 1500}, {QStringLiteral("記号"), QStringLiteral("値"), QStringLiteral("単位")}, {}};
-    for (const Quantity &input : chapter.inputs)
-        inputs.rows.append({input.symbol, run.sheet[input.field], input.unit});
-    book.table(inputs);
-    book.paragraph(QStringLiteral("「計算」を押すと、次のように表示されます。"));
-    Table results{{1500, 2000, 1500, 1500, 3000},
-                  {QStringLiteral("記号"), QStringLiteral("結果"), QStringLiteral("単位"), QStringLiteral("表示"),
-                   QStringLiteral("報告書の換算値")},
-                  {}};
-    for (const Quantity &result : chapter.results) {
-        QString converted;
-        if (const flume::ConvertedCompanion *companion = flume::converted_companion(result.field))
-            converted = run.sheet[companion->converted] + (companion->moment ? QStringLiteral(" N・cm") : QStringLiteral(" N"));
-        results.rows.append({result.symbol, run.sheet[result.field], result.unit,
-                             shown_decimals(run.sheet[result.field]), converted});
+    if (chapter.page == Page::EarthPressure)
+        return earth_pressure_text(chapter);
+    if (chapter.buttons.first().calculation == flume::check_uplift)
+        return uplift_text(chapter);
+    if (chapter.buttons.first().calculation == flume::check_bearing)
+        return bearing_text(chapter);
+    if (chapter.page == Page::Case1)
+        return case1_text(chapter);
+    if (chapter.page == Page::Case2)
+        return case2_text(chapter);
+    return case3_text(chapter);
+}
+
+// Where a carried value comes from: its quantity on the page that computes or takes it.
+QString source_of(flume::Field source)
+{
+    for (const Quantity &q : shape_dimensions()) {
+        if (q.field == source)
+            return QStringLiteral("形状寸法の ") + q.symbol;
     }
-    book.table(results);
-    if (!run.messages.isEmpty())
-        book.paragraph(QStringLiteral("メッセージ：") + quoted(run.messages));
-    if (text.example_remarks) {
-        for (const QString &remark : text.example_remarks(chapter, run))
-            book.paragraph(remark);
+    for (const FlumeChapter &chapter : flume_chapters()) {
+        for (const QList<Quantity> *list : {&chapter.results, &chapter.inputs}) {
+            for (const Quantity &q : *list) {
+                if (q.field == source)
+                    return chapter.title + QStringLiteral("の ") + q.symbol;
+            }
+        }
     }
+    return {};
+}
+
+const Quantity *quantity_of(const FlumeChapter &chapter, F field)
+{
+    for (const QList<Quantity> *list : {&chapter.inputs, &chapter.results}) {
+        for (const Quantity &q : *list) {
+            if (q.field == field)
+                return &q;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -283,54 +364,100 @@ QString shown_decimals(const QString &text)
         return {};
     if (point < 0)
         return QStringLiteral("整数");
-    return QStringLiteral("小数%1桁").arg(text.size() - point - 1);
+    return QStringLiteral("小数 %1 桁").arg(text.size() - point - 1);
 }
 
 void write_flume_chapter(BookLayout &book, const FlumeChapter &chapter)
 {
     const ChapterText text = chapter_text(chapter);
+    const ExampleRun run = run_page(chapter.page, chapter.calculations());
     book.chapter(chapter.title);
-    book.paragraph(text.intro);
+    for (const QString &paragraph : text.intro)
+        book.paragraph(paragraph);
+    book.picture(text.figure, text.figure_caption);
+
+    book.heading(QStringLiteral("前提"));
+    book.bullets(text.assumptions);
 
     if (const QList<flume::CarriedSlot> carried = flume::carried_slots(chapter.page); !carried.isEmpty()) {
-        book.heading(QStringLiteral("左欄に写される値"));
+        book.heading(QStringLiteral("前のページから受け取る値"));
         book.paragraph(QStringLiteral(
             "ページボタンでこのページを開くと、前のページの値がそのままの文字で左欄に写されます。このページの計算は"
-            "写された値を読みます。前のページを計算し直したときは、ページボタンを押し直すと新しい値が写されます。"));
-        Table table{{1500, 1500, 6500}, {QStringLiteral("記号"), QStringLiteral("単位"), QStringLiteral("写し元")}, {}};
+            "写された値を使います。前のページを計算し直したときは、ページボタンを押し直すと新しい値が写されます。"));
+        Table table{{QStringLiteral("記号"), QStringLiteral("単位"), QStringLiteral("写し元"), QStringLiteral("計算例")}, {}};
         for (const flume::CarriedSlot &slot : carried) {
-            // A slot's caption is its symbol, "=", room for the field and the unit: "ｑ =      KN/m2".
-            const qsizetype sign = slot.caption.indexOf(u'=');
-            table.rows.append({slot.caption.left(sign).trimmed(), slot.caption.mid(sign + 1).trimmed(), slot.note});
+            const Quantity *q = quantity_of(chapter, slot.slot);
+            table.rows.append({q ? q->symbol : QString(), q ? q->unit : QString(), source_of(slot.source),
+                               run.sheet[slot.slot]});
         }
         book.table(table);
     }
 
     book.heading(QStringLiteral("入力"));
     book.paragraph(QStringLiteral(
-        "数値の読み方は「数値の扱い」の章のとおりです。右の欄は、計算例の値のうち一つだけを空欄、0、負の値にして"
-        "「計算」を押したときに、このプログラムが実際にすることです。"));
-    Table inputs{{900, 3900, 1000, 3700},
-                 {QStringLiteral("記号"), QStringLiteral("内容"), QStringLiteral("単位"),
-                  QStringLiteral("空欄・0・負の値のとき")},
+        "数値の読み方は%1のとおりです。右の欄は、%2を押したときに計算が確かめることと、受け付けない値のときに"
+        "することです。この欄はプログラムが確かめに使う表から作っています。")
+                       .arg(ref(QStringLiteral("数値の扱い")), quoted(QStringLiteral("計算"))));
+    Table inputs{{QStringLiteral("記号"), QStringLiteral("内容"), QStringLiteral("単位"), QStringLiteral("計算例"),
+                  QStringLiteral("確かめること")},
                  {}};
-    for (const Quantity &input : chapter.inputs)
-        inputs.rows.append({input.symbol, input.meaning, input.unit, rejected_values(chapter, input.field)});
+    for (const Quantity &input : chapter.inputs) {
+        inputs.rows.append({input.symbol, input.meaning, input.unit, run.sheet[input.field],
+                            input_check_text(chapter, input.field)});
+    }
     book.table(inputs);
 
     book.heading(QStringLiteral("計算式"));
-    book.paragraph(QStringLiteral("報告書に印刷されるものと同じ式の図です。"));
-    for (const FormulaText &formula : text.formulas) {
-        book.paragraph(formula.explanation);
-        for (Picture picture : formula.pictures)
-            book.picture(picture, 300);
+    book.paragraph(QStringLiteral("報告書に印刷されるものと同じ式に、計算例の結果を添えて示します。"));
+    int note = 0;
+    for (const ChapterButton &button : chapter.buttons) {
+        for (const WorkedStep &step : button.formulas) {
+            const Quantity *result = quantity_of(chapter, step.result);
+            QString explanation = text.formula_notes.value(note++);
+            if (!button.name.isEmpty())
+                explanation = button.name + QStringLiteral("：") + explanation;
+            book.paragraph(explanation);
+            // Of Case 1's two formula sets, only the one the calculation used ends in its value.
+            const bool groundwater = step.picture == Picture::Case1WallShearGroundwater
+                                     || step.picture == Picture::Case1WallMomentGroundwater;
+            const bool dry = step.picture == Picture::Case1WallShear || step.picture == Picture::Case1WallMoment;
+            const bool used = (!groundwater || run.sheet.case1_groundwater_formula)
+                              && (!dry || !run.sheet.case1_groundwater_formula);
+            QString value = used ? run.sheet[step.result] : QString();
+            if (result && result->unit != QStringLiteral("－") && !value.isEmpty())
+                value += u' ' + result->unit;
+            book.formula({step.picture, value});
+        }
     }
 
     book.heading(QStringLiteral("判定と結果の扱い"));
-    for (const QString &paragraph : text.criteria(chapter))
+    for (const QString &paragraph : text.criteria())
         book.paragraph(paragraph);
 
-    write_example(book, chapter, text);
+    book.heading(QStringLiteral("計算例の結果"));
+    book.paragraph(QStringLiteral("%1を押すと、次のように表示されます。").arg(quoted(QStringLiteral("計算"))));
+    const bool converted = flume::converted_companion(chapter.results.first().field) != nullptr;
+    QStringList header{QStringLiteral("記号"), QStringLiteral("内容"), QStringLiteral("表示"), QStringLiteral("単位"),
+                       QStringLiteral("表示の桁")};
+    if (converted)
+        header.append(QStringLiteral("報告書の換算値"));
+    Table results{header, {}};
+    for (const Quantity &result : chapter.results) {
+        QStringList row{result.symbol, result.meaning, run.sheet[result.field], result.unit,
+                        shown_decimals(run.sheet[result.field])};
+        if (const flume::ConvertedCompanion *companion = flume::converted_companion(result.field))
+            row.append(run.sheet[companion->converted] + (companion->moment ? QStringLiteral(" N·cm") : QStringLiteral(" N")));
+        else if (converted)
+            row.append(QStringLiteral("－"));
+        results.rows.append(row);
+    }
+    book.table(results);
+    if (!run.messages.isEmpty())
+        book.paragraph(QStringLiteral("メッセージ：") + messages_of(run));
+    if (text.example_remarks) {
+        for (const QString &remark : text.example_remarks(run))
+            book.paragraph(remark);
+    }
 }
 
 } // namespace book

@@ -1,5 +1,7 @@
 #include "common/command_line.h"
 
+#include "common/file_names.h"
+
 namespace common {
 
 namespace {
@@ -85,7 +87,7 @@ QStringList program_arguments(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(name_from_native(argv[i]));
     return arguments;
 }
 

@@ -44,8 +44,8 @@ struct CommandLine {
 // errors.
 CommandLine read_command_line(const QStringList &arguments, const CommandLineRules &rules);
 
-// The arguments of main() after the program's name, in the locale's encoding, before any Qt
-// application object exists.
+// The arguments of main() after the program's name, each as the bytes the system gave
+// (common::name_from_native), so that a file named in any encoding is the file used.
 QStringList program_arguments(int argc, char *argv[]);
 
 } // namespace common

@@ -1,16 +1,34 @@
 #include "common/command_output.h"
 
+#include "common/file_names.h"
+#include "common/same_file.h"
+
 namespace common {
 
 void write_utf8(std::FILE *stream, const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
+    // File names go out as the bytes they came in as.
+    const QByteArray bytes = native_name(text);
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
 }
 
 QString message_line(const Message &message)
 {
     return QStringLiteral("メッセージ [") + message.title + QStringLiteral("] ") + message.text;
+}
+
+QString output_file(const QString &argument)
+{
+    return argument == QLatin1String("-") ? QStringLiteral("/dev/stdout") : argument;
+}
+
+std::FILE *line_stream(const QStringList &output_files)
+{
+    for (const QString &file : output_files) {
+        if (!file.isEmpty() && is_same_file(file, QStringLiteral("/dev/stdout")))
+            return stderr;
+    }
+    return stdout;
 }
 
 int command_failure(const QString &command, const QString &reason, int status)

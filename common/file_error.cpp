@@ -7,25 +7,65 @@
 
 namespace common {
 
+namespace {
+
+struct ErrorText {
+    int error_number;
+    const char16_t *text;
+};
+
+// The failures a user can meet with a file, in the user's words.
+constexpr ErrorText error_texts[] = {
+    {ENOENT, u"ファイルまたはフォルダーが見つかりません。"},
+    {ENOTDIR, u"ファイルまたはフォルダーが見つかりません。"},
+    {EACCES, u"アクセスが拒否されました。"},
+    {EPERM, u"アクセスが拒否されました。"},
+    {ENOSPC, u"ディスクの空き領域が足りません。"},
+    {EDQUOT, u"ディスクの使用量の上限に達しました。"},
+    {EROFS, u"読み取り専用のファイルシステムです。"},
+    {EISDIR, u"同じ名前のフォルダーがあります。"},
+    {ENAMETOOLONG, u"ファイル名が長すぎます。"},
+    {ELOOP, u"シンボリックリンクが多すぎるか、循環しています。"},
+    {ENXIO, u"書き込み先のパイプやデバイスを読むプログラムがありません。"},
+    {ENODEV, u"書き込み先のデバイスがありません。"},
+    {EPIPE, u"書き込み先のパイプが閉じられました。"},
+    {EIO, u"ディスクの読み書きに失敗しました。"},
+    {EFBIG, u"ファイルが大きすぎます。"},
+    {EBUSY, u"ファイルが使用中です。"},
+    {ETXTBSY, u"実行中のプログラムのファイルです。"},
+    {EEXIST, u"同じ名前のファイルがあります。"},
+    {EXDEV, u"別のドライブにまたがる移動はできません。"},
+    {EMFILE, u"開いているファイルが多すぎます。"},
+    {ENFILE, u"開いているファイルが多すぎます。"},
+    {ENOMEM, u"メモリが足りません。"},
+    {EAGAIN, u"ファイルが一時的に使えません。"},
+    {EINVAL, u"この場所には書き込めません。"},
+    {ENOTSUP, u"このファイルシステムではできない操作です。"},
+    {ESTALE, u"ネットワーク上のファイルが見えなくなりました。"},
+    {ETIMEDOUT, u"ネットワーク上のファイルの応答がありません。"},
+    {EINTR, u"書き込みが中断されました。"},
+};
+
+} // namespace
+
 QString describe_file_error(int error_number)
 {
-    switch (error_number) {
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("ファイルまたはフォルダーが見つかりません。");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("アクセスが拒否されました。");
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("ディスクの空き領域が足りません。");
-    case EROFS:
-        return QStringLiteral("読み取り専用のファイルシステムです。");
-    case EISDIR:
-        return QStringLiteral("同じ名前のフォルダーがあります。");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error_number));
+    for (const ErrorText &known : error_texts) {
+        if (known.error_number == error_number)
+            return QString::fromUtf16(known.text);
     }
+    return QStringLiteral("ファイルの操作に失敗しました。（%1）").arg(QString::fromLocal8Bit(std::strerror(error_number)));
+}
+
+QStringList file_error_texts()
+{
+    QStringList texts;
+    for (const ErrorText &known : error_texts) {
+        const QString text = QString::fromUtf16(known.text);
+        if (!texts.contains(text))
+            texts.append(text);
+    }
+    return texts;
 }
 
 FileResult file_failure(int error_number)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace common {
 
@@ -11,11 +12,13 @@ struct FileResult {
     explicit operator bool() const { return ok; }
 };
 
-// The failure the system reported with this error number (errno). The failures users meet with
-// their files (no such file or folder, permission denied, disk full, read-only file system, a
-// folder where a file was meant) are described in Japanese; the rest in the system's own words.
+// The failure the system reported with this error number (errno), in Japanese from a table of the
+// failures users meet with their files; any other with the system's own words in parentheses.
 QString describe_file_error(int error_number);
 FileResult file_failure(int error_number);
+
+// Every reason of that table, each once, in the table's order.
+QStringList file_error_texts();
 
 // A failed file operation as the windows report it: what failed on the first line, the file and
 // the reason on the second.

@@ -1,22 +1,33 @@
 #include "common/safe_file_write.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "common/file_names.h"
+#include "common/user_folders.h"
+
+#include <QDateTime>
+#include <QList>
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
-// The writing uses the POSIX file calls (open, write, fsync, rename, fchmod) directly rather than
-// QSaveFile: QSaveFile keeps no error number to describe the failure by, ignores a failed flush to
-// the disk, takes a short write for success and would replace a device or pipe by a file. This file
-// is therefore for POSIX systems only.
+// The writing uses the POSIX and Linux file calls (open with O_TMPFILE, write, fsync, linkat,
+// rename, fchown, fsetxattr, fchmod) directly rather than QSaveFile: QSaveFile keeps no error number
+// to describe the failure by, ignores a failed flush to the disk, takes a short write for success,
+// would replace a device or pipe by a file, and keeps neither a file's links nor its extended
+// attributes. This file is therefore for Linux only; every system call of the writer is made here.
 
 namespace common {
 
 namespace {
+
+namespace reason {
+const QString earlier_unreadable = QStringLiteral("元のファイルを読み取れないため、上書きしませんでした。");
+const QString earlier_kept_in = QStringLiteral("元の内容を書き戻せなかったため、次のファイルに残しました：%1");
+const QString earlier_lost = QStringLiteral("元の内容を書き戻せず、残すこともできませんでした。");
+} // namespace reason
 
 // The helpers return an error number, 0 when all went well.
 
@@ -37,15 +48,21 @@ int write_all(int fd, const QByteArray &bytes)
     return 0;
 }
 
-// Writes the bytes and, for a file on a disk, waits until the disk has them: a file system may
-// report a failed write only then. A file system that cannot sync says so with EINVAL.
-int write_synced(int fd, const QByteArray &bytes, bool sync)
+// Writes the bytes from the start of the file and cuts the file after them.
+int write_from_start(int fd, const QByteArray &bytes)
 {
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        return errno;
     if (const int error = write_all(fd, bytes))
         return error;
-    if (sync && ::fsync(fd) != 0 && errno != EINVAL)
-        return errno;
-    return 0;
+    return ::ftruncate(fd, bytes.size()) == 0 ? 0 : errno;
+}
+
+// Waits until the disk holds the file: a file system may report a failed write only then. A file
+// system that cannot sync says so with EINVAL.
+int sync_to_disk(int fd)
+{
+    return ::fsync(fd) != 0 && errno != EINVAL ? errno : 0;
 }
 
 // Some file systems (NFS) report a failed write only when the file is closed.
@@ -61,22 +78,35 @@ FileResult outcome(int error)
     return error == 0 ? FileResult{} : file_failure(error);
 }
 
-// The file a path names once symbolic links are followed; a link to a file that does not exist yet
-// names the file it would create.
-QString final_path(const QString &path)
+// The new name in the folder: a rename over the earlier file makes it the file's name. The folder
+// may be unreadable to the user (write and search only); it then cannot be synced, and is not.
+int sync_folder(const QByteArray &folder)
 {
-    QString target = path;
-    QFileInfo info(path);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth) {
-        target = info.symLinkTarget();
-        info.setFile(target);
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == EACCES ? 0 : errno;
+    return close_checked(fd, sync_to_disk(fd));
+}
+
+int read_all(int fd, QByteArray &bytes)
+{
+    bytes.clear();
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return errno;
+        if (got == 0)
+            return 0;
+        bytes.append(buffer, got);
     }
-    return target;
 }
 
 // A device or pipe is written where it is. It is opened without waiting, so that a pipe nobody
 // reads fails at once (ENXIO) instead of holding the program; the writes then wait as usual.
-FileResult write_in_place(const QByteArray &target, const QByteArray &bytes)
+FileResult write_to_device(const QByteArray &target, const QByteArray &bytes)
 {
     const int fd = ::open(target.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
@@ -84,74 +114,241 @@ FileResult write_in_place(const QByteArray &target, const QByteArray &bytes)
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags != -1)
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    return outcome(close_checked(fd, write_synced(fd, bytes, false)));
+    return outcome(close_checked(fd, write_all(fd, bytes)));
 }
 
-// Where the folder lets no new file be made (its permissions) but the file itself may be written,
-// the file is emptied and written where it is: a temporary file and a rename are impossible there.
-// Its earlier content (up to a size worth holding in memory) is kept and written back when the new
-// content cannot be written, so that a full disk does not cost it even there.
-FileResult overwrite_regular_file(const QByteArray &target, const QByteArray &bytes)
+// The earlier content of a file that could not be written back, as a file of its own in the user's
+// cache folder; the words that say where it is, for the reason of the failure.
+QString keep_earlier_content(const QByteArray &target, const QByteArray &earlier)
 {
-    constexpr qint64 max_kept_bytes = 64 * 1024 * 1024;
-    QFile earlier_file(QFile::decodeName(target));
-    QByteArray earlier;
-    const bool kept = earlier_file.open(QIODevice::ReadOnly) && earlier_file.size() <= max_kept_bytes
-                      && (earlier = earlier_file.readAll(), earlier_file.error() == QFileDevice::NoError);
-    earlier_file.close();
-
-    const int fd = ::open(target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0)
-        return file_failure(errno);
-    const int error = write_synced(fd, bytes, true);
-    if (error != 0 && kept && ::ftruncate(fd, 0) == 0 && ::lseek(fd, 0, SEEK_SET) == 0)
-        write_synced(fd, earlier, true);
-    return outcome(close_checked(fd, error));
-}
-
-// A hidden name beside the target for the new content, not taken yet.
-QByteArray temporary_name(const QFileInfo &target)
-{
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QString suffix;
-    for (int i = 0; i < 6; ++i)
-        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
-    return QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName() + u'.' + suffix);
-}
-
-// Writes a new regular file, or replaces one (existing is then its status), through a temporary
-// file renamed over it once the disk holds all of it.
-FileResult replace_regular_file(const QString &target, const struct stat *existing, const QByteArray &bytes)
-{
-    const QByteArray native_target = QFile::encodeName(target);
-    QByteArray temporary;
-    int fd = -1;
-    // Until it has the earlier file's permissions the new content is readable by its owner only.
-    const mode_t mode = existing ? 0600 : 0666;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = temporary_name(QFileInfo(target));
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd < 0 && errno != EEXIST)
-            break;
+    const QString folder = own_cache_folder();
+    if (folder.isEmpty())
+        return reason::earlier_lost;
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    for (int attempt = 1; attempt <= 100; ++attempt) {
+        const QByteArray copy = native_name(folder) + '/' + stamp.toLatin1() + '-' + QByteArray::number(attempt) + '-'
+                                + last_part(target).left(200);
+        const int fd = ::open(copy.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd >= 0) {
+            int error = write_all(fd, earlier);
+            if (close_checked(fd, error == 0 ? sync_to_disk(fd) : error) == 0)
+                return reason::earlier_kept_in.arg(name_from_native(copy));
+        }
+        ::unlink(copy.constData());
+        break;
     }
+    return reason::earlier_lost;
+}
+
+// Writes a regular file where it is, keeping the file itself (its links, owner and attributes): the
+// earlier content is read first, and written back when the new content cannot be written; when even
+// that fails, it is kept in the user's cache folder. A file that cannot be read is not touched.
+FileResult rewrite_in_place(const QByteArray &target, const QByteArray &bytes)
+{
+    const int fd = ::open(target.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        if (existing && (error == EACCES || error == EPERM) && ::access(native_target.constData(), W_OK) == 0)
-            return overwrite_regular_file(native_target, bytes);
+        if (error == EACCES) {
+            if (const int writable = ::open(target.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC); writable >= 0) {
+                ::close(writable);
+                return {false, reason::earlier_unreadable + file_failure(error).reason};
+            }
+        }
         return file_failure(error);
     }
-    if (existing) {
-        // The owner first: changing it may clear the set-id bits that the mode then restores. Only
-        // root may give the file to another user; anyone may keep its group if he belongs to it.
-        if (::fchown(fd, existing->st_uid, existing->st_gid) != 0)
-            (void)!::fchown(fd, uid_t(-1), existing->st_gid);
-        ::fchmod(fd, existing->st_mode & 07777);
+    QByteArray earlier;
+    if (const int error = read_all(fd, earlier); error != 0) {
+        ::close(fd);
+        return {false, reason::earlier_unreadable + file_failure(error).reason};
     }
-    int error = close_checked(fd, write_synced(fd, bytes, true));
-    if (error == 0 && ::rename(temporary.constData(), native_target.constData()) != 0)
-        error = errno;
-    if (error != 0)
-        ::unlink(temporary.constData());
+    int error = write_from_start(fd, bytes);
+    if (error == 0)
+        error = sync_to_disk(fd);
+    QString earlier_gone;
+    if (error != 0 && (write_from_start(fd, earlier) != 0 || sync_to_disk(fd) != 0))
+        earlier_gone = keep_earlier_content(target, earlier);
+    FileResult result = outcome(close_checked(fd, error));
+    if (!earlier_gone.isEmpty())
+        result.reason += earlier_gone;
+    return result;
+}
+
+// The extended attribute names of a file (list(buffer, size) is listxattr or flistxattr).
+template <typename List>
+int attribute_names(List list, QList<QByteArray> &names)
+{
+    names.clear();
+    QByteArray buffer;
+    for (;;) {
+        const ssize_t size = list(nullptr, 0);
+        if (size < 0)
+            return errno == ENOTSUP ? 0 : errno;
+        buffer.resize(size);
+        const ssize_t got = list(buffer.data(), std::size_t(size));
+        if (got < 0 && errno == ERANGE)
+            continue;
+        if (got < 0)
+            return errno;
+        for (const QByteArray &name : buffer.left(got).split('\0')) {
+            if (!name.isEmpty())
+                names.append(name);
+        }
+        return 0;
+    }
+}
+
+// Gives the new file the earlier file's extended attributes (its POSIX ACL, system.posix_acl_access,
+// among them) and no others (such as a default ACL the folder passed on). False when that cannot be
+// done.
+bool copy_attributes(const QByteArray &from, int fd)
+{
+    QList<QByteArray> names, own;
+    if (attribute_names([&from](char *list, std::size_t size) { return ::listxattr(from.constData(), list, size); },
+                        names)
+            != 0
+        || attribute_names([fd](char *list, std::size_t size) { return ::flistxattr(fd, list, size); }, own) != 0)
+        return false;
+    for (const QByteArray &name : names) {
+        QByteArray value;
+        ssize_t size;
+        do {
+            size = ::getxattr(from.constData(), name.constData(), nullptr, 0);
+            if (size >= 0) {
+                value.resize(size);
+                size = ::getxattr(from.constData(), name.constData(), value.data(), value.size());
+            }
+        } while (size < 0 && errno == ERANGE);
+        if (size < 0 && errno == ENODATA)
+            continue;
+        if (size < 0 || ::fsetxattr(fd, name.constData(), value.constData(), std::size_t(size), 0) != 0)
+            return false;
+    }
+    for (const QByteArray &name : own) {
+        if (!names.contains(name) && ::fremovexattr(fd, name.constData()) != 0)
+            return false;
+    }
+    return true;
+}
+
+// Whether the new file can be the earlier file to anyone who uses it: the same owner, group,
+// attributes and permissions. The owner first: changing it may clear the set-id bits that the mode
+// then restores.
+bool take_identity(int fd, const QByteArray &earlier, const struct stat &status)
+{
+    return ::fchown(fd, status.st_uid, status.st_gid) == 0 && copy_attributes(earlier, fd)
+           && ::fchmod(fd, status.st_mode & 07777) == 0;
+}
+
+// The new content, until it is complete, in a file without a name (O_TMPFILE), which vanishes with
+// the program if it is stopped; it gets a short hidden name only to be renamed over the target.
+// Where a file system has no nameless files, it has that name from the start. The file is removed
+// on every way out that does not rename it.
+class TemporaryFile
+{
+public:
+    explicit TemporaryFile(const QByteArray &folder) : folder_(folder) {}
+    ~TemporaryFile()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!name_.isEmpty())
+            ::unlink(name_.constData());
+    }
+    TemporaryFile(const TemporaryFile &) = delete;
+    TemporaryFile &operator=(const TemporaryFile &) = delete;
+
+    int fd() const { return fd_; }
+
+    int open(mode_t mode)
+    {
+        if (::access("/proc/self/fd", X_OK) == 0) {
+            fd_ = ::open(folder_.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+            if (fd_ >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+                return fd_ >= 0 ? 0 : errno;
+        }
+        return with_free_name([this, mode](const QByteArray &name) {
+            fd_ = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            return fd_ >= 0;
+        });
+    }
+
+    int close()
+    {
+        const int error = close_checked(fd_, 0);
+        fd_ = -1;
+        return error;
+    }
+
+    int rename_over(const QByteArray &target)
+    {
+        if (name_.isEmpty()) {
+            const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
+            if (const int error = with_free_name([&self](const QByteArray &name) {
+                    return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0;
+                }))
+                return error;
+        }
+        if (const int error = close())
+            return error;
+        if (::rename(name_.constData(), target.constData()) != 0)
+            return errno;
+        name_.clear();
+        return 0;
+    }
+
+private:
+    // Tries make(name) with fresh names of a fixed short length until one is free.
+    template <typename Make>
+    int with_free_name(Make make)
+    {
+        static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            QByteArray name = folder_ + "/.tavrel-";
+            for (int i = 0; i < 8; ++i)
+                name += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+            if (make(name)) {
+                name_ = name;
+                return 0;
+            }
+            if (errno != EEXIST)
+                return errno;
+        }
+        return EEXIST;
+    }
+
+    QByteArray folder_;
+    int fd_ = -1;
+    QByteArray name_;
+};
+
+// Writes a new regular file, or replaces one (existing is then its status), through a temporary
+// file renamed over it once the disk holds all of it, and syncs the folder so that the new name
+// survives a power loss. Where the new file could not be the earlier one (another user's file, an
+// owner or attribute that cannot be given, a rename the folder refuses), the earlier file is
+// written in place instead.
+FileResult replace_file(const QByteArray &target, const struct stat *existing, const QByteArray &bytes)
+{
+    const QByteArray folder = folder_of(target);
+    TemporaryFile temporary(folder);
+    // Until it has the earlier file's permissions the new content is readable by its owner only.
+    if (const int error = temporary.open(existing ? 0600 : 0666)) {
+        if (existing && (error == EACCES || error == EPERM))
+            return rewrite_in_place(target, bytes);
+        return file_failure(error);
+    }
+    if (existing && !take_identity(temporary.fd(), target, *existing))
+        return rewrite_in_place(target, bytes);
+    int error = write_all(temporary.fd(), bytes);
+    if (error == 0)
+        error = sync_to_disk(temporary.fd());
+    if (error == 0)
+        error = temporary.rename_over(target);
+    if (existing && (error == EPERM || error == EXDEV || error == EBUSY))
+        return rewrite_in_place(target, bytes);
+    if (error == 0)
+        error = sync_folder(folder);
     return outcome(error);
 }
 
@@ -159,17 +356,27 @@ FileResult replace_regular_file(const QString &target, const struct stat *existi
 
 FileResult write_file_safely(const QString &path, const QByteArray &bytes)
 {
-    if (path.isEmpty())
+    const QByteArray native = native_name(path);
+    if (native.isEmpty())
         return file_failure(ENOENT);
-    const QString target = final_path(path);
     struct stat existing {};
-    if (::stat(QFile::encodeName(target).constData(), &existing) != 0)
-        return errno == ENOENT ? replace_regular_file(target, nullptr, bytes) : file_failure(errno);
-    if (S_ISDIR(existing.st_mode))
+    const bool exists = ::stat(native.constData(), &existing) == 0;
+    if (!exists && errno != ENOENT)
+        return file_failure(errno);
+    if (exists && S_ISDIR(existing.st_mode))
         return file_failure(EISDIR);
-    if (!S_ISREG(existing.st_mode))
-        return write_in_place(QFile::encodeName(target), bytes);
-    return replace_regular_file(target, &existing, bytes);
+    if (exists && !S_ISREG(existing.st_mode))
+        return write_to_device(native, bytes);
+    const FinalTarget target = final_target(native);
+    if (target.error != 0)
+        return file_failure(target.error);
+    if (!exists)
+        return replace_file(target.path, nullptr, bytes);
+    // A file with more links than one is written where it is, so that every name still shows it; so
+    // is the program's own standard output.
+    if (target.own_open_file || existing.st_nlink > 1)
+        return rewrite_in_place(target.path, bytes);
+    return replace_file(target.path, &existing, bytes);
 }
 
 } // namespace common

@@ -7,18 +7,25 @@
 
 namespace common {
 
-// Makes bytes the whole content of the file at path; every .tvl and PDF the programs write goes
-// through here.
+// Makes bytes the whole content of the file at path (a name as common::native_name reads it); every
+// .tvl and PDF the programs write goes through here.
 //
-// A regular file (or a new one) is written to a temporary file beside it, forced to the disk and
-// then renamed over it, so that a full disk or any other failure leaves the earlier file exactly as
-// it was and no partial file behind. The earlier file's permissions and owner are kept, and a
-// symbolic link stays a link to the file it names.
+// A regular file (or a new one) is written to a temporary file beside it that has no name until it
+// is complete, forced to the disk, given the earlier file's owner, group, permissions and extended
+// attributes (its ACL among them), and then renamed over it; the folder is then forced to the disk
+// too. A full disk or any other failure leaves the earlier file exactly as it was and nothing
+// behind. A symbolic link stays a link to the file it names.
 //
-// A device, pipe or socket is written directly and never replaced. A folder is refused.
+// Where the new file could not be the earlier one, the earlier file is written where it is: when it
+// has more links than one, when its owner, group or attributes cannot be given to a new file (a
+// shared or sticky folder), when the folder refuses the rename or a new file. Its content is read
+// first and written back should the new content fail; a file that cannot be read is left alone.
 //
-// Every write, the flush to the disk and the close are checked; a failure is returned with the
-// system's reason (described by describe_file_error).
+// A device, pipe or socket, and the program's own standard output, are written directly and never
+// replaced. A folder is refused.
+//
+// Every write, the flushes to the disk and the close are checked; a failure is returned with its
+// reason in Japanese (describe_file_error).
 FileResult write_file_safely(const QString &path, const QByteArray &bytes);
 
 } // namespace common

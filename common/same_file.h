@@ -4,8 +4,8 @@
 
 namespace common {
 
-// Whether two paths name one and the same existing file, after following symbolic links and
-// through hard links alike. A path that names nothing is the same as nothing.
+// Whether two paths name one and the same file, after following symbolic links and through hard
+// links alike; two paths that name no file yet are the same when they would make the same file.
 bool is_same_file(const QString &first, const QString &second);
 
 } // namespace common

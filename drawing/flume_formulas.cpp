@@ -82,22 +82,25 @@ Expr mso_without_water()
                 ka_cos_delta()});
 }
 
-// St1 = 1/2 · WR (BL − 2 · X) =, the slab shear of Cases 2 and 3.
+// St1 = 1/2 · WR (BL − 2 · X), the slab shear of Cases 2 and 3.
 Expr slab_shear()
 {
-    return row({s("S", "t1"), eq(), half(), dot(), wr(), parens(row({bl(), minus(), n("2"), dot(), x()})), eq()});
+    return row({s("S", "t1"), eq(), half(), dot(), wr(), parens(row({bl(), minus(), n("2"), dot(), x()}))});
 }
 
-// Mt1 = Ms1 + 1/2 · WR · X (BL − X) =, the slab moment of Cases 2 and 3.
+// Mt1 = Ms1 + 1/2 · WR · X (BL − X), the slab moment of Cases 2 and 3.
 Expr slab_moment()
 {
     return row({s("M", "t1"), eq(), s("M", "s1"), plus(), half(), dot(), wr(), dot(), x(),
-                parens(row({bl(), minus(), x()})), eq()});
+                parens(row({bl(), minus(), x()}))});
 }
 
 } // namespace
 
-std::optional<Expr> flume_formula(Picture picture)
+namespace {
+
+// A report's formula without the "=" that ends it on the report before the value.
+std::optional<Expr> left_of_value(Picture picture)
 {
     switch (picture) {
     case Picture::EarthPressureCoefficient: {
@@ -107,52 +110,49 @@ std::optional<Expr> flume_formula(Picture picture)
         const Expr denominator =
             row({squared(text("sin")), theta(), dot(), sin_of({theta(), minus(), delta()}), dot(),
                  squared(brackets(row({n("1"), plus(), root(inner)})))});
-        return row({ka(), eq(), frac(row({squared(text("sin")), parens(row({theta(), plus(), phi()}))}), denominator),
-                    eq()});
+        return row({ka(), eq(), frac(row({squared(text("sin")), parens(row({theta(), plus(), phi()}))}), denominator)});
     }
     case Picture::ActiveEarthPressure:
         return row({s("P", "A"), eq(),
                     parens(row({half(), dot(), gamma(), dot(), squared(v("H")), plus(), v("q"), dot(), v("H"),
                                 dot(), frac(sin_theta(), sin_of({theta(), plus(), v("i")}))})),
-                    times(), ka(), eq()});
+                    times(), ka()});
     case Picture::EarthPressureVertical:
-        return row({s("P", "AV"), eq(), s("P", "A"), dot(), sin_of({delta(), plus(), n("90"), minus(), theta()}), eq()});
+        return row({s("P", "AV"), eq(), s("P", "A"), dot(), sin_of({delta(), plus(), n("90"), minus(), theta()})});
     case Picture::VerticalLoad:
-        return row({s("P", "V"), eq(), s("P", "AV"), times(), n("0.5"), times(), n("2"), eq()});
+        return row({s("P", "V"), eq(), s("P", "AV"), times(), n("0.5"), times(), n("2")});
     case Picture::UpliftSafetyFactor:
         // Safety against uplift: the flume's weight and the earth's vertical share over the uplift.
         return row({s("F", "s"), rel("\u2266"),
                     frac(row({section_area(), dot(), gamma_sc(), plus(), pv()}),
-                         row({s("H", "1"), dot(), gamma_w(), parens(row({n("2"), dot(), t("2"), plus(), v("B")}))})),
-                    eq()});
+                         row({s("H", "1"), dot(), gamma_w(), parens(row({n("2"), dot(), t("2"), plus(), v("B")}))}))});
     case Picture::MaximumGroundReaction:
         return row({s("q", "max"), eq(),
                     frac(row({section_area(), dot(), gamma_sc(), plus(), v("B"), dot(), v("H"), dot(), gamma_w(),
                               plus(), n("2"), dot(), pv()}),
                          row({v("B"), plus(), n("2"), dot(), t("2")}))});
     case Picture::Case1WallShear:
-        return row({sso_without_water(), eq()});
+        return sso_without_water();
     case Picture::Case1WallShearGroundwater:
         return row({sso_without_water(), plus(), half(), groundwater_term("2")});
     case Picture::Case1WallMoment:
-        return row({mso_without_water(), eq()});
+        return mso_without_water();
     case Picture::Case1WallMomentGroundwater:
         return row({mso_without_water(), plus(), sixth(), groundwater_term("3")});
     case Picture::SlabReaction:
         return row({wr(), eq(),
                     frac(row({parens(row({t("1"), plus(), t("2")})), big_h_prime(), dot(), gamma_sc(), plus(), n("2"),
                               pv()}),
-                         bl()),
-                    eq()});
+                         bl())});
     case Picture::Case1SlabShear:
-        return row({s("S", "to"), eq(), half(), dot(), wr(), parens(row({bl(), minus(), n("2"), x()})), eq()});
+        return row({s("S", "to"), eq(), half(), dot(), wr(), parens(row({bl(), minus(), n("2"), x()}))});
     case Picture::Case1SlabMoment:
         return row({s("M", "to"), eq(), s("M", "so"), minus(), half(), dot(), wr(), dot(), x(),
-                    parens(row({bl(), minus(), x()})), eq()});
+                    parens(row({bl(), minus(), x()}))});
     case Picture::Case2WallShear:
-        return row({s("S", "s1"), eq(), s("P", "w"), eq(), half(), dot(), gamma_w(), dot(), squared(h_prime()), eq()});
+        return row({s("S", "s1"), eq(), s("P", "w"), eq(), half(), dot(), gamma_w(), dot(), squared(h_prime())});
     case Picture::Case2WallMoment:
-        return row({s("M", "s1"), eq(), s("M", "w"), eq(), sixth(), dot(), gamma_w(), dot(), cubed(h_prime()), eq()});
+        return row({s("M", "s1"), eq(), s("M", "w"), eq(), sixth(), dot(), gamma_w(), dot(), cubed(h_prime())});
     case Picture::Case2SlabShear:
     case Picture::Case3SlabShear:
         return slab_shear();
@@ -161,13 +161,36 @@ std::optional<Expr> flume_formula(Picture picture)
         return slab_moment();
     case Picture::Case3WallShear:
         return row({s("S", "s1"), eq(), half(), dot(), gamma_w(), dot(), squared(h_prime()), minus(), half(), dot(),
-                    gamma_t(), dot(), squared(h_prime()), dot(), ka_cos_delta(), eq()});
+                    gamma_t(), dot(), squared(h_prime()), dot(), ka_cos_delta()});
     case Picture::Case3WallMoment:
         return row({s("M", "s1"), eq(), sixth(), dot(), gamma_w(), dot(), cubed(h_prime()), minus(), sixth(), dot(),
-                    gamma_t(), dot(), cubed(h_prime()), dot(), ka_cos_delta(), eq()});
+                    gamma_t(), dot(), cubed(h_prime()), dot(), ka_cos_delta()});
     default:
         return std::nullopt;
     }
+}
+
+// The formulas the reports draw without the "=" before the value: those whose value the report
+// sets on a line of its own.
+bool ends_without_equals(Picture picture)
+{
+    return picture == Picture::MaximumGroundReaction || picture == Picture::Case1WallShearGroundwater
+        || picture == Picture::Case1WallMomentGroundwater;
+}
+
+} // namespace
+
+std::optional<Expr> flume_formula(Picture picture)
+{
+    std::optional<Expr> formula = left_of_value(picture);
+    if (formula && !ends_without_equals(picture))
+        return row({*formula, eq()});
+    return formula;
+}
+
+std::optional<Expr> flume_formula_before_value(Picture picture)
+{
+    return left_of_value(picture);
 }
 
 } // namespace drawing::pictures

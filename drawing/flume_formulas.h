@@ -11,4 +11,7 @@ namespace drawing::pictures {
 // other picture.
 std::optional<formula::Expr> flume_formula(Picture picture);
 
+// The same formula without the "=" that ends it on a report before the value.
+std::optional<formula::Expr> flume_formula_before_value(Picture picture);
+
 } // namespace drawing::pictures

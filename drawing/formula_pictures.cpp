@@ -90,6 +90,11 @@ double common_size(Program program, bool on_paper)
 
 } // namespace
 
+double report_formula_em()
+{
+    return common_size(Program::Tavrel, true);
+}
+
 bool is_formula(Picture picture)
 {
     return find(picture) != nullptr;

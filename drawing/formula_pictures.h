@@ -20,6 +20,9 @@ bool is_formula(Picture picture);
 // quarters of the program's median fit) does not pull the rest down: it alone is set at its own fit.
 double formula_size(Picture picture, PictureTarget where);
 
+// The em, in twips, the flume reports set their formulas at on paper.
+double report_formula_em();
+
 // Draws a formula picture into target, which stands for its natural size: at its type size,
 // 40 twips clear of the box's right edge, where the value it leads to follows; on the baseline of
 // that value when one is given (formula::draw), else centred vertically.

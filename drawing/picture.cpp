@@ -4,6 +4,7 @@
 #include "drawing/bar_table.h"
 #include "drawing/flume_section.h"
 #include "drawing/formula_pictures.h"
+#include "drawing/load_diagrams.h"
 #include "drawing/section_schematic.h"
 #include "drawing/slab_diagram.h"
 
@@ -64,6 +65,11 @@ const PictureInfo picture_table[] = {
     {Picture::BarTable, "BarTable", {8010, 3015}},
     {Picture::BarTableSmall, "BarTableSmall", {5655, 2010}},
     {Picture::Schematic, "Schematic", {7875, 4950}},
+    // The figures of the book that show what the inputs of a page mean.
+    {Picture::EarthPressureDiagram, "EarthPressureDiagram", {4850, 3180}},
+    {Picture::Case1LoadDiagram, "Case1LoadDiagram", {7200, 4050}},
+    {Picture::Case2LoadDiagram, "Case2LoadDiagram", {4660, 3920}},
+    {Picture::Case3LoadDiagram, "Case3LoadDiagram", {5660, 3920}},
 };
 
 const PictureInfo *info(Picture picture)
@@ -104,6 +110,10 @@ void draw_picture(QPainter &painter, Picture picture, const QRectF &target, Pict
     case Picture::BarTable:
     case Picture::BarTableSmall: draw_bar_table(painter, picture, target); break;
     case Picture::Schematic: draw_section_schematic(painter, target); break;
+    case Picture::EarthPressureDiagram: draw_earth_pressure_diagram(painter, target); break;
+    case Picture::Case1LoadDiagram: draw_case1_load_diagram(painter, target); break;
+    case Picture::Case2LoadDiagram: draw_case2_load_diagram(painter, target); break;
+    case Picture::Case3LoadDiagram: draw_case3_load_diagram(painter, target); break;
     default: break;
     }
 }

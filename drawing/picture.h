@@ -48,6 +48,11 @@ enum class Picture {
     BarTable,       // the deformed-bar table as its reference window shows it
     BarTableSmall,  // the same table at its printed size, 5655 × 2010
     Schematic,      // the schematic of the reference window
+    // The reference book: what the inputs of a page mean.
+    EarthPressureDiagram,  // θ, i, δ, q, PA and H
+    Case1LoadDiagram,      // Case 1's loads with h, H', H'1, WR, X and BL
+    Case2LoadDiagram,      // Case 2's water pressure with h'
+    Case3LoadDiagram,      // Case 3's water and earth pressure with h'
 };
 
 // The picture's natural size in twips (1/1440 inch).

@@ -20,6 +20,28 @@ void install_font_substitutions()
     }
 }
 
+QFont text_font(TextFace face, double point_size)
+{
+    if (face == TextFace::Gothic)
+        return report_font(point_size);
+    QFont font;
+    double size = point_size;
+    switch (face) {
+    case TextFace::Mincho:
+        // Latin and Greek letters and figures from a proportional serif, as Japanese books pair them.
+        font.setFamilies({QStringLiteral("DejaVu Serif"), QStringLiteral("IPAMincho")});
+        break;
+    case TextFace::Mono:
+        // Set a little smaller, so that its letters stand no taller than the Japanese faces' Latin.
+        font.setFamilies({QStringLiteral("DejaVu Sans Mono"), ipa_gothic});
+        size = point_size * 0.88;
+        break;
+    case TextFace::Gothic: break;
+    }
+    font.setPointSizeF(size);
+    return font;
+}
+
 QFont report_font(double point_size)
 {
     install_font_substitutions();

@@ -17,4 +17,13 @@ void install_font_substitutions();
 // The report font at a point size; no other attribute is set.
 QFont report_font(double point_size);
 
+// The faces text is set in. The reports and windows use the Gothic face alone; the reference book
+// sets its running text in Mincho, its headings and the screen's words in the Gothic, and file
+// names and commands in a monospace face (with the Gothic for Japanese characters). Both Japanese
+// faces set kana and punctuation full width, as Japanese text is set.
+enum class TextFace { Gothic, Mincho, Mono };
+
+// The font of a face at a point size; TextFace::Gothic is report_font.
+QFont text_font(TextFace face, double point_size);
+
 } // namespace drawing

@@ -46,4 +46,18 @@ std::optional<Expr> stress_formula(Picture picture)
     }
 }
 
+std::optional<Expr> stress_equation(Picture picture)
+{
+    std::optional<Expr> formula = stress_formula(picture);
+    if (!formula)
+        return std::nullopt;
+    switch (picture) {
+    case Picture::MorvikConcreteStress: return row({sub(var("\u03c3"), text("c")), rel("="), *formula});
+    case Picture::MorvikSteelStress: return row({sub(var("\u03c3"), text("s")), rel("="), *formula});
+    case Picture::MorvikShearStress: return row({var("\u03c4"), rel("="), *formula});
+    case Picture::MorvikBondStress: return row({sub(var("\u03c4"), text("o")), rel("="), *formula});
+    default: return formula;
+    }
+}
+
 } // namespace drawing::pictures

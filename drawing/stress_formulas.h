@@ -10,4 +10,8 @@ namespace drawing::pictures {
 // The formula of one of the section-stress pictures (k, σc, σs, τ, τo); none for any other.
 std::optional<formula::Expr> stress_formula(Picture picture);
 
+// The same formula with its left-hand side (σc =, σs =, τ =, τo =), which the window and the report
+// set as the caption before it.
+std::optional<formula::Expr> stress_equation(Picture picture);
+
 } // namespace drawing::pictures

@@ -80,24 +80,6 @@ bool at_most(double value, double limit)
     return common::round15(value) <= common::round15(limit);
 }
 
-QList<Field> missing_inputs(const FlumeSheet &sheet, std::initializer_list<InputRule> rules)
-{
-    QList<Field> missing;
-    for (const InputRule &rule : rules) {
-        const double value = read(sheet, rule.field);
-        bool ok = false;
-        switch (rule.needed) {
-        case Needed::NonZero: ok = value != 0; break;
-        case Needed::NotNegative: ok = value >= 0; break;
-        case Needed::Positive: ok = value > 0; break;
-        case Needed::Typed: ok = value >= 0 && !common::is_blank(sheet.text(rule.field)); break;
-        }
-        if (!ok)
-            missing.append(rule.field);
-    }
-    return missing;
-}
-
 void report_missing(FlumeSheet &sheet, common::MessageSink &messages, const QList<Field> &missing)
 {
     messages.warn(common::message::missing_input, common::message::input_check_title);

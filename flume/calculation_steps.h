@@ -63,21 +63,6 @@ inline constexpr std::array case3_results = {Field::case3_wall_shear, Field::cas
 bool greater(double value, double limit);
 bool at_most(double value, double limit);
 
-// How an input must read for a calculation to go on; an input that does not is "missing".
-enum class Needed {
-    NonZero,      // a required value: anything but 0
-    NotNegative,  // 0 or more
-    Positive,     // more than 0
-    Typed,        // typed (not blank), 0 or more
-};
-struct InputRule {
-    Field field;
-    Needed needed;
-};
-
-// The inputs that do not read as their rule needs, in the order of the rules.
-QList<Field> missing_inputs(const FlumeSheet &sheet, std::initializer_list<InputRule> rules);
-
 // "数値が入力されていません。", then the sheet learns which inputs were missing (for the window to
 // take the user to the first of them).
 void report_missing(FlumeSheet &sheet, common::MessageSink &messages, const QList<Field> &missing);

@@ -14,6 +14,9 @@ class FlumeSheet;
 
 // Page 1: Coulomb active earth pressure KA, PA, PAV, PV.
 void compute_earth_pressure(FlumeSheet &sheet, common::MessageSink &messages);
+// The safety factor against uplift must exceed this (the limit itself fails).
+inline constexpr double required_uplift_safety = 1.2;
+
 // Page 2: safety factor against uplift Fs.
 void check_uplift(FlumeSheet &sheet, common::MessageSink &messages);
 // Page 2: maximum ground reaction qmax against the allowable bearing capacity qa.

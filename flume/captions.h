@@ -20,6 +20,7 @@ inline QString page_caption(Page page)
     case Page::Case1: return QStringLiteral("ケース.1");
     case Page::Case2: return QStringLiteral("ケース.2");
     case Page::Case3: return QStringLiteral("ケース.3");
+    case Page::MemberCheck: return QStringLiteral("部材の応力度照査");
     }
     return {};
 }
@@ -34,6 +35,7 @@ inline QString report_title(Page page)
     case Page::Case1: return QStringLiteral("ケース . 1");
     case Page::Case2: return QStringLiteral("ケース . 2");
     case Page::Case3: return QStringLiteral("ケース . 3");
+    case Page::MemberCheck: return QStringLiteral("部材の応力度照査");
     }
     return {};
 }
@@ -81,7 +83,8 @@ inline const QList<ResultCaption> &result_captions(Page page)
         {Field::case3_slab_moment, QStringLiteral("Mt1="), knm},
     };
     switch (page) {
-    case Page::ShapeInput: break;
+    case Page::ShapeInput:
+    case Page::MemberCheck: break;
     case Page::EarthPressure: return earth_pressure;
     case Page::UpliftBearing: return uplift_bearing;
     case Page::Case1: return case1;

@@ -1,6 +1,7 @@
 #include "flume/calculation_steps.h"
 #include "flume/calculations.h"
 #include "flume/flume_sheet.h"
+#include "flume/input_rules.h"
 
 #include <cmath>
 
@@ -48,12 +49,7 @@ void compute_case1_wall(FlumeSheet &sheet, common::MessageSink &messages)
     // Depth of the groundwater level below the wall top.
     const double hw = top_to_axis - axis_to_water;
 
-    const QList<Field> missing = missing_inputs(
-        sheet, {{Field::case1_depth, Needed::NotNegative}, {Field::wall_top_to_slab_axis, Needed::NonZero},
-                {Field::slab_axis_to_groundwater, Needed::NotNegative}, {Field::wet_soil_unit_weight, Needed::NonZero},
-                {Field::submerged_soil_unit_weight, Needed::NonZero}, {Field::back_friction_angle, Needed::NonZero},
-                {Field::carried_2, Needed::NonZero}});
-    if (!missing.isEmpty()) {
+    if (const QList<Field> missing = broken_fields(sheet, case1_wall_rules); !missing.isEmpty()) {
         report_missing(sheet, messages, missing);
         reject_wall(sheet);
         return;
@@ -102,13 +98,7 @@ void compute_case1_slab(FlumeSheet &sheet, common::MessageSink &messages)
     const double pv = read(sheet, Field::carried_1);
     const double mso = read(sheet, Field::case1_wall_moment);
 
-    // A wall spacing of 0 leaves nothing to spread the reaction over: it counts as not entered.
-    const QList<Field> missing = missing_inputs(
-        sheet, {{Field::wall_spacing, Needed::Positive}, {Field::slab_position, Needed::NonZero},
-                {Field::t1, Needed::NotNegative}, {Field::t2, Needed::NonZero},
-                {Field::wall_top_to_slab_axis, Needed::NonZero}, {Field::flume_unit_weight, Needed::NonZero},
-                {Field::carried_1, Needed::NonZero}});
-    if (!missing.isEmpty()) {
+    if (const QList<Field> missing = broken_fields(sheet, case1_slab_rules); !missing.isEmpty()) {
         report_missing(sheet, messages, missing);
         reject_slab(sheet);
         return;

@@ -1,6 +1,7 @@
 #include "flume/calculation_steps.h"
 #include "flume/calculations.h"
 #include "flume/flume_sheet.h"
+#include "flume/input_rules.h"
 
 #include <cmath>
 
@@ -30,11 +31,7 @@ void compute_case2(FlumeSheet &sheet, common::MessageSink &messages)
     const double spacing = read(sheet, Field::carried_4);
     const double depth = read(sheet, Field::case2_depth);
 
-    const QList<Field> missing = missing_inputs(
-        sheet, {{Field::carried_1, Needed::NonZero}, {Field::case2_depth, Needed::NonZero},
-                {Field::carried_3, Needed::NonZero}, {Field::carried_4, Needed::NonZero},
-                {Field::carried_2, Needed::NonZero}});
-    if (!missing.isEmpty()) {
+    if (const QList<Field> missing = broken_fields(sheet, case2_rules); !missing.isEmpty()) {
         report_missing(sheet, messages, missing);
         reject(sheet);
         return;

@@ -1,6 +1,7 @@
 #include "flume/calculation_steps.h"
 #include "flume/calculations.h"
 #include "flume/flume_sheet.h"
+#include "flume/input_rules.h"
 
 #include <cmath>
 
@@ -27,13 +28,8 @@ void compute_wall(FlumeSheet &sheet, common::MessageSink &messages)
     const double ka = read(sheet, Field::carried_1);
     const double delta = read(sheet, Field::carried_4);
 
-    // The slab's BL and X too, though only part b uses them.
-    const QList<Field> missing = missing_inputs(
-        sheet, {{Field::carried_2, Needed::NonZero}, {Field::carried_7, Needed::NonZero},
-                {Field::carried_3, Needed::NonZero}, {Field::carried_1, Needed::NonZero},
-                {Field::carried_4, Needed::NonZero}, {Field::carried_5, Needed::NonZero},
-                {Field::carried_6, Needed::NonZero}});
-    if (!missing.isEmpty()) {
+    // BL and X are not used by part a, but it requires them for part b.
+    if (const QList<Field> missing = broken_fields(sheet, case3_wall_rules); !missing.isEmpty()) {
         report_missing(sheet, messages, missing);
         reject_wall(sheet);
         return;
@@ -66,7 +62,7 @@ void compute_slab(FlumeSheet &sheet)
     const double x = read(sheet, Field::carried_6);
     const double ms1 = read(sheet, Field::case3_wall_moment);
 
-    if (wr == 0 || spacing == 0 || x == 0 || ms1 == 0) {
+    if (any_broken(sheet, case3_slab_rules)) {
         clear(sheet, {Field::case3_slab_shear, Field::case3_slab_moment});
         return;
     }

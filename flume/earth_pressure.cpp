@@ -1,6 +1,7 @@
 #include "flume/calculation_steps.h"
 #include "flume/calculations.h"
 #include "flume/flume_sheet.h"
+#include "flume/input_rules.h"
 
 #include <cmath>
 
@@ -33,11 +34,7 @@ void compute_earth_pressure(FlumeSheet &sheet, common::MessageSink &messages)
     const double delta = read(sheet, Field::wall_friction_angle);
     const double height = read(sheet, Field::wall_height);
 
-    const QList<Field> missing = missing_inputs(
-        sheet, {{Field::wall_inclination, Needed::NonZero}, {Field::repose_angle, Needed::NonZero},
-                {Field::soil_unit_weight, Needed::NonZero}, {Field::ground_slope, Needed::NotNegative},
-                {Field::surcharge, Needed::NotNegative}, {Field::wall_friction_angle, Needed::NonZero}});
-    if (!missing.isEmpty()) {
+    if (const QList<Field> missing = broken_fields(sheet, earth_pressure_rules); !missing.isEmpty()) {
         report_missing(sheet, messages, missing);
         reject(sheet);
         return;

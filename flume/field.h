@@ -149,11 +149,13 @@ constexpr const ConvertedCompanion *converted_companion(Field result)
 }
 
 // The pages of the flume check, in the order of the chain; the calculation pages are numbered
-// 1..5 as their buttons. This is the one list of the pages: every layer that has something per page
-// (reports, page buttons and print entries, the book's chapters) keys a table of its own by it,
-// one row per page in this order, checked with keyed_by_page at compile time.
-enum class Page { ShapeInput = 0, EarthPressure = 1, UpliftBearing = 2, Case1 = 3, Case2 = 4, Case3 = 5 };
-inline constexpr std::size_t page_count = std::size_t(Page::Case3) + 1;
+// 1..5 as their buttons. The member check after them is a report page of its own: no page button,
+// no calculation of the chain; it checks the Cases' members as reinforced concrete sections.
+// This is the one list of the pages: every layer that has something per page (reports, page
+// buttons and print entries, the book's chapters) keys a table of its own by it, one row per page
+// in this order, checked with keyed_by_page at compile time.
+enum class Page { ShapeInput = 0, EarthPressure = 1, UpliftBearing = 2, Case1 = 3, Case2 = 4, Case3 = 5, MemberCheck = 6 };
+inline constexpr std::size_t page_count = std::size_t(Page::MemberCheck) + 1;
 inline constexpr std::array calculation_pages = {Page::EarthPressure, Page::UpliftBearing, Page::Case1,
                                                  Page::Case2, Page::Case3};
 
@@ -170,7 +172,7 @@ constexpr bool keyed_by_page(const Row (&rows)[N])
     return true;
 }
 
-// The result whose text decides whether a page's report can be printed.
+// The result whose text decides whether a calculation page's report can be printed.
 constexpr Field last_result(Page p)
 {
     switch (p) {
@@ -179,7 +181,8 @@ constexpr Field last_result(Page p)
     case Page::Case1: return Field::case1_slab_moment;
     case Page::Case2: return Field::case2_slab_moment;
     case Page::Case3: return Field::case3_slab_moment;
-    case Page::ShapeInput: break;
+    case Page::ShapeInput:
+    case Page::MemberCheck: break;
     }
     return Field::pv;
 }

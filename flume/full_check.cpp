@@ -22,6 +22,7 @@ constexpr PageCalculations page_table[] = {
     {Page::Case1, {compute_case1_wall, compute_case1_slab}},
     {Page::Case2, {compute_case2}},
     {Page::Case3, {compute_case3}},
+    {Page::MemberCheck, {}},
 };
 static_assert(keyed_by_page(page_table));
 

@@ -43,6 +43,7 @@ QList<CarriedSlot> carried_slots(Page page)
         };
     case Page::ShapeInput:
     case Page::EarthPressure:
+    case Page::MemberCheck:
         break;
     }
     return {};

@@ -1,8 +1,8 @@
 #include "flume/calculation_steps.h"
 #include "flume/calculations.h"
 #include "flume/flume_sheet.h"
+#include "flume/input_rules.h"
 #include "common/messages.h"
-#include "common/numeric_reading.h"
 
 #include <cmath>
 
@@ -19,21 +19,7 @@ struct Section {
     // The cross-section area per metre: two walls of mean thickness (T1 + T2)/2, the bottom slab of
     // outer width B + 2·T2 and two haunches of T4²/2.
     double area() const { return ((t1 + t2) * height + t3 * (2 * t2 + width)) + std::pow(t4, 2); }
-
 };
-
-// What both checks need of the section: T4 may be typed as 0 but not left empty; H1 is checked by
-// each calculation itself.
-QList<Field> missing_section_inputs(const FlumeSheet &sheet, std::initializer_list<InputRule> more = {})
-{
-    QList<Field> missing = missing_inputs(
-        sheet, {{Field::t1, Needed::NonZero}, {Field::t2, Needed::NonZero}, {Field::t3, Needed::NonZero},
-                {Field::t4, Needed::Typed}, {Field::wall_height, Needed::NonZero}, {Field::inner_width, Needed::NonZero},
-                {Field::carried_1, Needed::NonZero}, {Field::water_unit_weight, Needed::NonZero},
-                {Field::flume_unit_weight, Needed::NonZero}});
-    missing += missing_inputs(sheet, more);
-    return missing;
-}
 
 Section read_section(const FlumeSheet &sheet)
 {
@@ -80,17 +66,17 @@ void clear_cases(FlumeSheet &sheet)
 } // namespace
 
 // Safety against uplift: the empty flume and the earth pressure's vertical component against the
-// buoyancy of the outer water, Fs > 1.2.
+// buoyancy of the outer water, Fs > required_uplift_safety.
 void check_uplift(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const Section s = read_section(sheet);
 
-    if (const QList<Field> missing = missing_section_inputs(sheet); !missing.isEmpty()) {
+    if (const QList<Field> missing = broken_fields(sheet, uplift_rules); !missing.isEmpty()) {
         report_missing(sheet, messages, missing);
         reject_uplift(sheet);
         return;
     }
-    if (s.outer_water <= 0) {
+    if (any_broken(sheet, uplift_outer_water_rules)) {
         messages.warn(common::message::no_outer_water, common::message::input_check_title);
         reject_uplift(sheet);
         return;
@@ -105,7 +91,7 @@ void check_uplift(FlumeSheet &sheet, common::MessageSink &messages)
         return;
     }
 
-    if (greater(fs_value, 1.2)) {
+    if (greater(fs_value, required_uplift_safety)) {
         clear(sheet, {Field::max_bearing});
         write(sheet, fs);
         clear_cases(sheet);
@@ -123,10 +109,7 @@ void check_bearing(FlumeSheet &sheet, common::MessageSink &messages)
     const Section s = read_section(sheet);
     const double qa = read(sheet, Field::allowable_bearing);
 
-    // H1 is required here although the formula does not use it.
-    const QList<Field> missing = missing_section_inputs(
-        sheet, {{Field::outer_water_height, Needed::NonZero}, {Field::allowable_bearing, Needed::NonZero}});
-    if (!missing.isEmpty()) {
+    if (const QList<Field> missing = broken_fields(sheet, bearing_rules); !missing.isEmpty()) {
         report_missing(sheet, messages, missing);
         reject_bearing(sheet);
         return;

@@ -22,11 +22,11 @@ void check(bool property, const char *what, const QString &text)
     }
 }
 
-// Full-width digits and "．", "－", "＋", "Ｅ", "ｅ" read as their ASCII forms.
+// Full-width digits and "．", "－", "＋", "，", "Ｅ", "ｅ" read as their ASCII forms.
 QString ascii_forms(QString text)
 {
-    const QString full = QStringLiteral("０１２３４５６７８９．－＋Ｅｅ");
-    const QString ascii = QStringLiteral("0123456789.-+Ee");
+    const QString full = QStringLiteral("０１２３４５６７８９．－＋，Ｅｅ");
+    const QString ascii = QStringLiteral("0123456789.-+,Ee");
     for (QChar &c : text) {
         const qsizetype at = full.indexOf(c);
         if (at >= 0)
@@ -39,7 +39,9 @@ const QRegularExpression &whole_number()
 {
     static const QRegularExpression grammar(QStringLiteral(
         "^[ \\t\\r\\n\\x{3000}]*"
-        "(?:[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[EeDd][+-]?[0-9]+)?|&[Hh][0-9A-Fa-f]+|&[Oo][0-7]+)"
+        "(?:[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[EeDd][+-]?[0-9]+)?|&[Hh][0-9A-Fa-f]+|&[Oo][0-7]+"
+        // Thousands grouped by commas: a first group without a leading 0, then groups of three.
+        "|[+-]?[1-9][0-9]{0,2}(?:,[0-9]{3})+(?:\\.[0-9]*)?)"
         "[ \\t\\r\\n\\x{3000}]*$"));
     return grammar;
 }

@@ -1,13 +1,16 @@
-// A .tvl file of any bytes: its items, the save→open round trip of the texts they give, and the
-// whole walk through the pages with the --check JSON of the result.
+// A .tvl file of any bytes: its items and member check, the save→open round trip of what they give,
+// and the whole walk through the pages with the --check JSON of the result.
 #include "apps/tavrel/check_output.h"
 #include "common/messages.h"
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
 #include "flume/sheet_inputs.h"
 #include "inputfile/tvl_encoding.h"
+#include "inputfile/tvl_file.h"
 #include "inputfile/tvl_format.h"
+#include "members/member_check.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -41,15 +44,18 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QStringList items = inputfile::parse_tvl(inputfile::decode_tvl(bytes));
+    const inputfile::TvlContents contents = inputfile::parse_tvl_contents(inputfile::decode_tvl(bytes));
+    const QStringList &items = contents.inputs;
     check(items.size() <= inputfile::item_count, "at most 25 items");
 
     QStringList texts = items;
     while (texts.size() < inputfile::item_count)
         texts.append(QString());
-    const QStringList reopened =
-        inputfile::parse_tvl(inputfile::decode_tvl(inputfile::encode_tvl(inputfile::format_tvl(texts))));
-    check(reopened == texts, "saving and opening again gives the same 25 texts");
+    const QString saved = inputfile::format_tvl_contents(contents);
+    const inputfile::TvlContents reopened = inputfile::parse_tvl_contents(inputfile::decode_tvl(inputfile::encode_tvl(saved)));
+    check(reopened.inputs == texts, "saving and opening again gives the same 25 texts");
+    check(reopened.members == contents.members, "saving and opening again gives the same member check");
+    check(inputfile::format_tvl_contents(reopened) == saved, "saving what was opened writes the same file");
 
     flume::FlumeSheet sheet;
     PageMessageRecorder messages(sheet);
@@ -58,12 +64,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(!outcome.reached_case3 || outcome.pages_opened.size() == flume::calculation_pages.size(),
           "Case 3 is reached only through every page");
 
-    const QByteArray json = json_report({QStringLiteral("fuzz.tvl"), sheet, outcome, messages.messages});
+    const members::MemberCheckReport member_check = members::check_members(contents.members, sheet);
+    const QByteArray json = json_report({QStringLiteral("fuzz.tvl"), sheet, outcome, messages.messages, member_check,
+                                         contents.members.entered()});
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     check(error.error == QJsonParseError::NoError && document.isObject(), "the report is valid JSON");
     const QJsonObject inputs = document.object().value(QStringLiteral("inputs")).toObject();
     check(inputs.size() == inputfile::item_count, "the report holds the 25 inputs");
+    check(document.object().value(QStringLiteral("members")).toArray().size() == int(members::member_count),
+          "the report holds the six members");
     for (const flume::FieldInfo &info : flume::field_table) {
         if (info.kind == flume::FieldKind::Input)
             check(inputs.value(QString::fromLatin1(info.member)).toString() == sheet.text(info.field),

@@ -1,11 +1,9 @@
 #pragma once
 
+#include "inputfile/tvl_file.h"
+
 #include <QString>
 #include <optional>
-
-namespace flume {
-class FlumeSheet;
-}
 
 namespace inputfile {
 
@@ -17,7 +15,14 @@ inline const QString save_failed = QStringLiteral("ファイルを保存でき�
 inline const QString save_title = QStringLiteral("ファイル保存");
 inline const QString open_failed = QStringLiteral("ファイルを開けませんでした。");
 inline const QString open_title = QStringLiteral("ファイルを開く");
+inline const QString extension_kept =
+    QStringLiteral("このファイルには、この版のTavrelでは読めないデータがあります。保存するときは、そのまま書き戻します。");
+inline const QString extension_damaged = QStringLiteral("このファイルの%1は壊れているため、読み込みませんでした。");
 } // namespace message
+
+// What a window or a command tells the user after reading a file's extension: one line for the
+// damaged sections left out, one for data kept unread; none when there is nothing to tell.
+QStringList extension_note_lines(const ExtensionNotes &notes);
 
 // A failure the window reports: the system beep, then a warning box with this text and title.
 struct FileMessage {
@@ -26,13 +31,16 @@ struct FileMessage {
 };
 
 // "名前を付けて保存(&A)" once the save dialog has given a path (an empty path is a cancelled
-// dialog: nothing happens). Keeps the path in save_path and writes the 25 inputs to it as given,
-// without adding an extension. Returns the message to show when the file could not be written.
-std::optional<FileMessage> save_as(flume::FlumeSheet &sheet, const QString &chosen_path);
+// dialog: nothing happens). Keeps the path in save_path and writes the window's inputs to it as
+// given, without adding an extension; a name the dialog could not show as it is
+// (common::check_dialog_name) is refused. Returns the message to show when the file could not be
+// written.
+std::optional<FileMessage> save_as(const FlumeFileState &state, const QString &chosen_path);
 
 // "開く(&O)" once the open dialog has given a path (an empty path: nothing happens). Keeps the
-// path in open_path and puts the file's items into the 25 inputs. Returns the message to show when
-// the file could not be opened or read; the inputs are then left as they were.
-std::optional<FileMessage> open_file(flume::FlumeSheet &sheet, const QString &chosen_path);
+// path in open_path and puts the file's contents into the window. Returns the message to show when
+// the file could not be opened or read (everything is then left as it was), or, after reading it,
+// when it carried data that is kept unread or had to be left out as damaged.
+std::optional<FileMessage> open_file(const FlumeFileState &state, const QString &chosen_path);
 
 } // namespace inputfile

@@ -56,18 +56,31 @@ std::optional<QString> strict_cp932(const QByteArray &bytes)
     return text;
 }
 
+// The CP932 bytes of the text, or none when some character has no CP932 form.
+std::optional<QByteArray> cp932_bytes(const QString &text)
+{
+    QStringEncoder cp932(code_page);
+    if (!cp932.isValid())
+        return std::nullopt;
+    const QByteArray bytes = windows_controls(cp932.encode(text));
+    // An unmappable character is replaced by a substitute byte and flagged; reading the bytes
+    // back also catches a mapping that would not return the text as typed.
+    if (cp932.hasError() || strict_cp932(bytes) != text)
+        return std::nullopt;
+    return bytes;
+}
+
 } // namespace
+
+bool has_cp932_form(const QString &text)
+{
+    return cp932_bytes(text).has_value();
+}
 
 QByteArray encode_tvl(const QString &text)
 {
-    QStringEncoder cp932(code_page);
-    if (cp932.isValid()) {
-        const QByteArray bytes = windows_controls(cp932.encode(text));
-        // An unmappable character is replaced by a substitute byte and flagged; reading the bytes
-        // back also catches a mapping that would not return the text as typed.
-        if (!cp932.hasError() && strict_cp932(bytes) == text)
-            return bytes;
-    }
+    if (const std::optional<QByteArray> bytes = cp932_bytes(text))
+        return *bytes;
     return utf8_byte_order_mark + text.toUtf8();
 }
 

@@ -11,6 +11,9 @@ namespace inputfile {
 // back as UTF-8.
 QByteArray encode_tvl(const QString &text);
 
+// Whether the text has a CP932 form that reads back as the same text.
+bool has_cp932_form(const QString &text);
+
 // The text of a file's bytes: UTF-8 when they start with a byte-order mark (the mark is dropped);
 // otherwise CP932 when they are CP932 throughout, as every file written in the code page is;
 // otherwise UTF-8 when they are valid UTF-8; otherwise CP932 with replacement characters.

@@ -1,11 +1,12 @@
 #include "inputfile/tvl_file.h"
 
+#include "common/file_names.h"
 #include "common/safe_file_write.h"
 #include "flume/sheet_inputs.h"
+#include "inputfile/member_sections.h"
 #include "inputfile/tvl_encoding.h"
 #include "inputfile/tvl_format.h"
-
-#include <QFile>
+#include "members/member_sheet.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -15,11 +16,6 @@
 namespace inputfile {
 
 namespace {
-
-namespace reason {
-const QString not_a_file = QStringLiteral("通常のファイルではありません。");
-const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。");
-} // namespace reason
 
 // The whole content of a regular file of at most max_file_bytes, into bytes.
 common::FileResult read_whole_file(int fd, QByteArray &bytes)
@@ -50,39 +46,146 @@ common::FileResult read_whole_file(int fd, QByteArray &bytes)
     return {};
 }
 
-} // namespace
+// The sections this version reads and writes, with the name a note gives them. Each is written only
+// when something of it was entered.
+struct KnownSection {
+    const QString &name;
+    const QString &version;
+    QString caption;
+    // The section's lines; none when nothing was entered.
+    QList<QStringList> (*write)(const TvlContents &);
+    // Takes the lines into the contents; false when they cannot be read.
+    bool (*read)(const QList<QStringList> &, TvlContents &);
+};
 
-common::FileResult write_tvl_file(const QString &path, const QStringList &texts)
+const KnownSection known_sections[] = {
+    {materials_section, member_sections_version, QStringLiteral("使用材料のデータ"),
+     [](const TvlContents &c) {
+         return c.members.materials == members::Materials{} ? QList<QStringList>{} : materials_lines(c.members.materials);
+     },
+     [](const QList<QStringList> &lines, TvlContents &c) {
+         const std::optional<members::Materials> materials = read_materials_lines(lines);
+         if (materials)
+             c.members.materials = *materials;
+         return materials.has_value();
+     }},
+    {members_section, member_sections_version, QStringLiteral("部材のデータ"),
+     [](const TvlContents &c) {
+         return c.members.members == members::MemberCheckInputs{}.members ? QList<QStringList>{} : members_lines(c.members);
+     },
+     [](const QList<QStringList> &lines, TvlContents &c) {
+         const auto read = read_members_lines(lines);
+         if (read)
+             c.members.members = *read;
+         return read.has_value();
+     }},
+};
+
+const KnownSection *known_section(const QString &name)
 {
-    return common::write_file_safely(path, encode_tvl(format_tvl(texts)));
+    for (const KnownSection &section : known_sections) {
+        if (section.name == name)
+            return &section;
+    }
+    return nullptr;
 }
 
-common::FileResult read_tvl_file(const QString &path, QStringList &items)
+} // namespace
+
+QString format_tvl_contents(const TvlContents &contents)
+{
+    QStringList sections;
+    QStringList written;
+    for (const KnownSection &known : known_sections) {
+        const QList<QStringList> lines = known.write(contents);
+        if (lines.isEmpty())
+            continue;
+        sections << section_text(known.name, known.version, lines);
+        written << known.name;
+    }
+    for (const ExtensionSection &kept : contents.kept.sections) {
+        if (!written.contains(kept.name))
+            sections << kept.text;
+    }
+    return format_tvl(contents.inputs) + extension_text(sections) + contents.kept.foreign;
+}
+
+TvlContents parse_tvl_contents(const QString &text, ExtensionNotes *notes)
+{
+    ExtensionNotes ignored;
+    if (!notes)
+        notes = &ignored;
+    const TvlText split = split_tvl(text);
+    TvlContents contents;
+    contents.inputs = split.items;
+    const ExtensionRead read = read_extension(split.rest);
+    contents.kept.foreign = read.foreign;
+    if (read.damaged)
+        notes->damaged << QStringLiteral("追加のデータ");
+    for (const ExtensionSection &section : read.sections) {
+        const KnownSection *known = known_section(section.name);
+        if (!known || known->version != section.version) {
+            contents.kept.sections.append(section);
+            continue;
+        }
+        TvlContents taken = contents;
+        if (known->read(section.lines, taken))
+            contents = taken;
+        else
+            notes->damaged << known->caption;
+    }
+    notes->kept = !contents.kept.empty();
+    return contents;
+}
+
+common::FileResult write_tvl_file(const QString &path, const TvlContents &contents)
+{
+    return common::write_file_safely(path, encode_tvl(format_tvl_contents(contents)));
+}
+
+common::FileResult write_tvl_file(const QString &path, const QStringList &inputs)
+{
+    return write_tvl_file(path, TvlContents{inputs, {}, {}});
+}
+
+common::FileResult read_tvl_file(const QString &path, TvlContents &contents, ExtensionNotes *notes)
 {
     // Opened without waiting, so that a pipe nobody writes to cannot hold the program; it is then
     // refused as not a regular file.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(common::native_name(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return common::file_failure(errno);
     QByteArray bytes;
     const common::FileResult result = read_whole_file(fd, bytes);
     ::close(fd);
     if (result)
-        items = parse_tvl(decode_tvl(bytes));
+        contents = parse_tvl_contents(decode_tvl(bytes), notes);
     return result;
 }
 
-common::FileResult save_inputs(const flume::FlumeSheet &sheet, const QString &path)
+common::FileResult read_tvl_file(const QString &path, QStringList &items)
 {
-    return write_tvl_file(path, flume::input_texts(sheet));
+    TvlContents contents;
+    const common::FileResult result = read_tvl_file(path, contents);
+    if (result)
+        items = contents.inputs;
+    return result;
 }
 
-common::FileResult open_inputs(flume::FlumeSheet &sheet, const QString &path)
+common::FileResult save_inputs(const FlumeFileState &state, const QString &path)
 {
-    QStringList items;
-    const common::FileResult result = read_tvl_file(path, items);
-    if (result)
-        flume::put_input_texts(sheet, items);
+    return write_tvl_file(path, TvlContents{flume::input_texts(state.sheet), state.members.inputs(), state.kept});
+}
+
+common::FileResult open_inputs(const FlumeFileState &state, const QString &path, ExtensionNotes *notes)
+{
+    TvlContents contents;
+    const common::FileResult result = read_tvl_file(path, contents, notes);
+    if (result) {
+        flume::put_input_texts(state.sheet, contents.inputs);
+        state.members.set_inputs(contents.members);
+        state.kept = contents.kept;
+    }
     return result;
 }
 

@@ -1,12 +1,17 @@
 #pragma once
 
 #include "common/file_error.h"
+#include "inputfile/tvl_extension.h"
+#include "members/member_inputs.h"
 
 #include <QString>
 #include <QStringList>
 
 namespace flume {
 class FlumeSheet;
+}
+namespace members {
+class MemberSheet;
 }
 
 namespace inputfile {
@@ -15,21 +20,69 @@ namespace inputfile {
 // file chosen by mistake) and is refused whole rather than read in part.
 inline constexpr qint64 max_file_bytes = 1024 * 1024;
 
+// Why a file is refused before it is read.
+namespace reason {
+inline const QString not_a_file = QStringLiteral("通常のファイルではありません。");
+inline const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。");
+} // namespace reason
 
-// Writes the 25 input texts as a .tvl file (common::write_file_safely): on any failure the file
-// that was there before stays as it was.
-common::FileResult write_tvl_file(const QString &path, const QStringList &texts);
+// What a .tvl file carried after its 25 items that this version cannot read: sections of a name it
+// does not know or of another version, and whatever follows that is no extension of this version.
+// Written back as it stood, after this version's own sections; a kept section gives way to one of
+// the same name that this version writes.
+struct KeptExtension {
+    QList<ExtensionSection> sections;
+    QString foreign;
 
-// Reads the items of a .tvl file (at most 25; fewer when the file has fewer). A pipe, a device, a
-// folder or a file larger than max_file_bytes is refused with the reason.
+    bool operator==(const KeptExtension &) const = default;
+    bool empty() const { return sections.isEmpty() && foreign.isEmpty(); }
+};
+
+// Everything a .tvl file holds.
+struct TvlContents {
+    QStringList inputs;                  // the 25 input texts; fewer when the file has fewer
+    members::MemberCheckInputs members;  // as a new window has them when the file carries none
+    KeptExtension kept;
+};
+
+// What reading a file's extension has to tell the user.
+struct ExtensionNotes {
+    bool kept = false;       // the file carries data this version keeps without reading
+    QStringList damaged;     // what was left out because it cannot be read ("部材のデータ")
+};
+
+// The file's text: the 25 inputs in their 7 lines, then, only when more than the inputs was
+// entered or kept, the extension with the member check's sections and the kept ones.
+QString format_tvl_contents(const TvlContents &contents);
+
+// The contents of a file's text. A damaged section is left out as if the file had none.
+TvlContents parse_tvl_contents(const QString &text, ExtensionNotes *notes = nullptr);
+
+// Writes a .tvl file (common::write_file_safely): on any failure the file that was there before
+// stays as it was.
+common::FileResult write_tvl_file(const QString &path, const TvlContents &contents);
+common::FileResult write_tvl_file(const QString &path, const QStringList &inputs);
+
+// Reads a .tvl file. A pipe, a device, a folder or a file larger than max_file_bytes is refused
+// with the reason.
+common::FileResult read_tvl_file(const QString &path, TvlContents &contents, ExtensionNotes *notes = nullptr);
+// The items of a .tvl file's inputs (at most 25; fewer when the file has fewer).
 common::FileResult read_tvl_file(const QString &path, QStringList &items);
 
-// Saves the 25 input fields of the sheet.
-common::FileResult save_inputs(const flume::FlumeSheet &sheet, const QString &path);
+// What of the flume window a .tvl file holds: the sheet's 25 inputs, the member check's inputs,
+// and what the opened file carried unread.
+struct FlumeFileState {
+    flume::FlumeSheet &sheet;
+    members::MemberSheet &members;
+    KeptExtension &kept;
+};
 
-// Puts the items of a .tvl file into the 25 input fields, as typing would: inputs without an item in
-// the file are emptied. Nothing is calculated, and results and carried values stay. A file that
-// cannot be opened or read leaves every field as it was.
-common::FileResult open_inputs(flume::FlumeSheet &sheet, const QString &path);
+// Saves the window's inputs.
+common::FileResult save_inputs(const FlumeFileState &state, const QString &path);
+
+// Puts a .tvl file's contents into the window, as typing would: inputs without an item in the file
+// are emptied, and a file without member data empties the member check. Nothing is calculated, and
+// results and carried values stay. A file that cannot be opened or read leaves everything as it was.
+common::FileResult open_inputs(const FlumeFileState &state, const QString &path, ExtensionNotes *notes = nullptr);
 
 } // namespace inputfile

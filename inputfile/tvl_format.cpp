@@ -25,6 +25,7 @@ public:
     explicit ItemReader(const QString &text) : text_(text) {}
 
     bool at_end() const { return pos_ >= text_.size(); }
+    qsizetype position() const { return pos_; }
 
     // Reads the next item and the separator after it. Returns false when no item is left.
     bool next(QString &item)
@@ -139,12 +140,19 @@ QString format_tvl(const QStringList &texts)
 
 QStringList parse_tvl(const QString &text)
 {
-    QStringList items;
+    return split_tvl(text).items;
+}
+
+TvlText split_tvl(const QString &text)
+{
+    TvlText split;
     ItemReader reader(text);
     QString item;
-    while (items.size() < item_count && reader.next(item))
-        items.append(item);
-    return items;
+    while (split.items.size() < item_count && reader.next(item))
+        split.items.append(item);
+    if (split.items.size() == item_count)
+        split.rest = text.mid(reader.position());
+    return split;
 }
 
 } // namespace inputfile

@@ -24,4 +24,12 @@ QString format_tvl(const QStringList &texts);
 // Returns fewer than 25 items when the text has fewer.
 QStringList parse_tvl(const QString &text);
 
+// The first 25 items of a file's text, and the text after the separator that ends the 25th: what a
+// file carries beyond the inputs (empty when it has 25 items or fewer and nothing after them).
+struct TvlText {
+    QStringList items;
+    QString rest;
+};
+TvlText split_tvl(const QString &text);
+
 } // namespace inputfile

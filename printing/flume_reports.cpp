@@ -4,12 +4,13 @@
 
 namespace printing {
 
-FlumeSnapshot snapshot(const flume::FlumeSheet &sheet)
+FlumeSnapshot snapshot(const flume::FlumeSheet &sheet, const members::MemberCheckInputs &member_inputs)
 {
     FlumeSnapshot s;
     for (const flume::FieldInfo &field : flume::field_table)
         s.texts[std::size_t(field.field)] = sheet.text(field.field);
     s.case1_groundwater_formula = sheet.case1_groundwater_formula();
+    s.member_check = members::check_members(member_inputs, sheet);
     return s;
 }
 

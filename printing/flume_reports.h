@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flume/field.h"
+#include "members/member_check.h"
 #include "printing/report_page.h"
 
 #include <QList>
@@ -14,22 +15,24 @@ class FlumeSheet;
 namespace printing {
 
 // The texts of the flume window's fields at the moment a report is made, with the Case 1 formula
-// set. Reports read only this, so a page always shows one consistent state.
+// set and the member check. Reports read only this, so a page always shows one consistent state.
 struct FlumeSnapshot {
     std::array<QString, flume::field_count> texts;
     bool case1_groundwater_formula = false;
+    members::MemberCheckReport member_check;
 
     const QString &operator[](flume::Field f) const { return texts[std::size_t(f)]; }
 };
 
-FlumeSnapshot snapshot(const flume::FlumeSheet &sheet);
+FlumeSnapshot snapshot(const flume::FlumeSheet &sheet, const members::MemberCheckInputs &member_inputs = {});
 
-// The five reports of the flume check, one A4 page each.
+// The reports of the flume check, one A4 page each.
 ReportPage earth_pressure_report(const FlumeSnapshot &sheet);   // 主働土圧
 ReportPage uplift_bearing_report(const FlumeSnapshot &sheet);   // 浮上り・基礎地盤支持力の検討
 ReportPage case1_report(const FlumeSnapshot &sheet);            // ケース .１
 ReportPage case2_report(const FlumeSnapshot &sheet);            // ケース .２
 ReportPage case3_report(const FlumeSnapshot &sheet);            // ケース .３
+ReportPage member_check_report(const FlumeSnapshot &sheet);     // 部材の応力度照査
 
 // The report of every page, keyed by the pages.
 struct ReportRow {
@@ -43,6 +46,7 @@ inline constexpr ReportRow report_table[] = {
     {flume::Page::Case1, case1_report},
     {flume::Page::Case2, case2_report},
     {flume::Page::Case3, case3_report},
+    {flume::Page::MemberCheck, member_check_report},
 };
 static_assert(flume::keyed_by_page(report_table));
 

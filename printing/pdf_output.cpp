@@ -21,7 +21,7 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
         return false;
     };
     if (pages.isEmpty())
-        return fail(QStringLiteral("no page to write"));
+        return fail(QStringLiteral("書き出すページがありません。"));
 
     // The document is made in memory and written in one piece, so that the file is replaced only by
     // a whole document.
@@ -37,7 +37,7 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
                                          QMarginsF(origin_pt, origin_pt, origin_pt, origin_pt), QPageLayout::Point));
         QPainter painter;
         if (!painter.begin(&writer))
-            return fail(QStringLiteral("cannot start the PDF document"));
+            return fail(QStringLiteral("PDF の文書を作り始められませんでした。"));
         for (qsizetype i = 0; i < pages.size() && drawn; ++i) {
             if (i > 0 && !writer.newPage())
                 drawn = false;
@@ -48,7 +48,7 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
             drawn = false;
     }
     if (!drawn)
-        return fail(QStringLiteral("drawing the pages failed"));
+        return fail(QStringLiteral("ページを PDF に描けませんでした。"));
     if (const common::FileResult written = common::write_file_safely(path, document.data()); !written)
         return fail(written.reason);
     return true;

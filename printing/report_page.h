@@ -1,7 +1,10 @@
 #pragma once
 
 #include "drawing/picture.h"
+#include "drawing/report_font.h"
+#include "drawing/worked_formula.h"
 
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -15,7 +18,8 @@ using drawing::Picture;
 // A report is one A4 portrait page described as an ordered list of drawing steps, positions in
 // twips (1/1440 inch) from the top-left corner of the printable area, x to the right, y downwards.
 struct FontStep {
-    double point_size;  // the face is always "ＭＳ ゴシック"
+    double point_size;
+    drawing::TextFace face = drawing::TextFace::Gothic;  // the reports' "ＭＳ ゴシック"; the book sets others
 };
 
 struct TextRunStep {
@@ -36,13 +40,28 @@ struct PictureStep {
     std::optional<int> value_y;
 };
 
-using ReportStep = std::variant<FontStep, TextRunStep, LineStep, PictureStep>;
+// A raster image (a picture of a window) scaled into a rectangle.
+struct ImageStep {
+    QImage image;
+    int x, y, width, height;
+};
+
+// A formula set as the reference book sets it, its ink's top-left corner at (x, y).
+struct FormulaStep {
+    drawing::WorkedFormula formula;
+    int x, y;
+};
+
+using ReportStep = std::variant<FontStep, TextRunStep, LineStep, PictureStep, ImageStep, FormulaStep>;
 
 struct ReportPage {
     QList<ReportStep> steps;
 
     // Appending steps, so that a report reads as its table: one call a row.
-    void font(double point_size) { steps.append(FontStep{point_size}); }
+    void font(double point_size, drawing::TextFace face = drawing::TextFace::Gothic)
+    {
+        steps.append(FontStep{point_size, face});
+    }
     void text(int x, int y, QList<QString> items) { steps.append(TextRunStep{x, y, std::move(items)}); }
     void line(int x1, int y1, int x2, int y2) { steps.append(LineStep{x1, y1, x2, y2}); }
     void picture(Picture picture, int x, int y) { steps.append(PictureStep{picture, x, y, {}}); }
@@ -52,6 +71,11 @@ struct ReportPage {
         steps.append(PictureStep{picture, x, y, value_y});
         text(value_x, value_y, std::move(value));
     }
+    void image(QImage image, int x, int y, int width, int height)
+    {
+        steps.append(ImageStep{std::move(image), x, y, width, height});
+    }
+    void formula(drawing::WorkedFormula formula, int x, int y) { steps.append(FormulaStep{std::move(formula), x, y}); }
 };
 
 } // namespace printing

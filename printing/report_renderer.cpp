@@ -29,7 +29,7 @@ public:
         set_font(12);
     }
 
-    void operator()(const FontStep &step) { set_font(step.point_size); }
+    void operator()(const FontStep &step) { set_font(step.point_size, step.face); }
 
     void operator()(const TextRunStep &step)
     {
@@ -62,6 +62,24 @@ public:
         painter_.restore();
     }
 
+    void operator()(const ImageStep &step)
+    {
+        const QRectF target(scale_.point(step.x, step.y), QSizeF(step.width * scale_.x, step.height * scale_.y));
+        painter_.save();
+        painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter_.drawImage(target, step.image);
+        painter_.restore();
+    }
+
+    void operator()(const FormulaStep &step)
+    {
+        const QSizeF size = drawing::worked_formula_size(step.formula);
+        const QRectF target(scale_.point(step.x, step.y), QSizeF(size.width() * scale_.x, size.height() * scale_.y));
+        painter_.save();
+        drawing::draw_worked_formula(painter_, step.formula, target);
+        painter_.restore();
+    }
+
 private:
     // The baseline of a run of the current font whose character cells' top is at y.
     double baseline(int y) const
@@ -69,7 +87,10 @@ private:
         return scale_.point(0, y).y() + QFontMetricsF(painter_.font(), painter_.device()).ascent();
     }
 
-    void set_font(double point_size) { painter_.setFont(QFont(drawing::report_font(point_size), painter_.device())); }
+    void set_font(double point_size, drawing::TextFace face = drawing::TextFace::Gothic)
+    {
+        painter_.setFont(QFont(drawing::text_font(face, point_size), painter_.device()));
+    }
 
     QPainter &painter_;
     TwipScale scale_;

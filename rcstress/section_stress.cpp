@@ -10,6 +10,15 @@
 
 namespace rcstress {
 
+const InputReading input_readings[6] = {
+    {Field::rebar_area, &SectionInputs::rebar_area, true},
+    {Field::unit_width, &SectionInputs::unit_width, true},
+    {Field::effective_depth, &SectionInputs::effective_depth, true},
+    {Field::bending_moment, &SectionInputs::bending_moment, false},
+    {Field::shear_force, &SectionInputs::shear_force, false},
+    {Field::rebar_perimeter, &SectionInputs::rebar_perimeter, false},
+};
+
 namespace {
 
 using common::NumberPattern;
@@ -18,14 +27,6 @@ using common::NumberPattern;
 const QString bending_unit = QStringLiteral(" （N/c㎡） ");
 const QString shear_unit = QStringLiteral(" （N/c㎡）");
 
-// The seven result texts in the order the window shows them.
-struct SectionResults {
-    QString steel_ratio, neutral_axis_ratio, lever_arm_ratio;
-    QString concrete_stress, steel_stress, shear_stress, bond_stress;
-};
-
-enum class Fault { MissingInput, InvalidNumber };
-
 // Formats a value and reads the displayed text back: the later steps work on what the user sees.
 double shown_value(double value, NumberPattern pattern, QString *text)
 {
@@ -33,41 +34,41 @@ double shown_value(double value, NumberPattern pattern, QString *text)
     return common::read_number(*text);
 }
 
-// Runs the calculation on the six field texts. A zero input, or an As, b or d that is not wholly a
-// number, is missing input; a section the formulas cannot take (P below zero so far that the root
-// has no value, P shown as 0.0000, j shown as 0.000, any value that overflows) is an invalid number.
-std::optional<Fault> calculate(const SectionSheet &sheet, SectionResults *out)
+} // namespace
+
+// A section the formulas cannot take is P below zero so far that the root has no value, P shown as
+// 0.0000, j shown as 0.000, or any value that overflows.
+std::optional<SectionFault> calculate_section(const SectionInputs &inputs, SectionResults *out,
+                                              ZeroForces zero_forces)
 {
-    const double as = common::read_number(sheet.text(Field::rebar_area));
-    const double b = common::read_number(sheet.text(Field::unit_width));
-    const double d = common::read_number(sheet.text(Field::effective_depth));
-    const double m = common::read_number(sheet.text(Field::bending_moment));
-    const double s = common::read_number(sheet.text(Field::shear_force));
-    const double u = common::read_number(sheet.text(Field::rebar_perimeter));
-    if (as == 0 || b == 0 || d == 0 || m == 0 || s == 0 || u == 0)
-        return Fault::MissingInput;
+    for (const InputReading &reading : input_readings) {
+        const QString &text = inputs.*reading.text;
+        const bool force = reading.field == Field::bending_moment || reading.field == Field::shear_force;
+        double whole = 0;
+        if ((common::read_number(text) == 0 && !(force && zero_forces == ZeroForces::Allowed))
+            || (reading.whole_text && !common::read_whole_number(text, &whole)))
+            return SectionFault::MissingInput;
+    }
+    const double as = common::read_number(inputs.rebar_area);
+    const double b = common::read_number(inputs.unit_width);
+    const double d = common::read_number(inputs.effective_depth);
+    const double m = common::read_number(inputs.bending_moment);
+    const double s = common::read_number(inputs.shear_force);
+    const double u = common::read_number(inputs.rebar_perimeter);
 
-    // The steel ratio takes As, b and d only as whole numbers: "12abc" is no steel area.
-    double whole_as = 0, whole_b = 0, whole_d = 0;
-    if (!common::read_whole_number(sheet.text(Field::rebar_area), &whole_as)
-        || !common::read_whole_number(sheet.text(Field::unit_width), &whole_b)
-        || !common::read_whole_number(sheet.text(Field::effective_depth), &whole_d))
-        return Fault::MissingInput;
-
-    const double p = shown_value(whole_as / (whole_b * whole_d), NumberPattern::FourDecimals,
-                                 &out->steel_ratio);
+    const double p = shown_value(as / (b * d), NumberPattern::FourDecimals, &out->steel_ratio);
     if (out->steel_ratio.isEmpty() || p == 0)
-        return Fault::InvalidNumber;
+        return SectionFault::InvalidNumber;
 
     // Modular ratio n = 15: k = √(2n·P + (n·P)²) − n·P.
     const double radicand = 30 * p + (15 * p) * (15 * p);
     if (!(radicand >= 0))
-        return Fault::InvalidNumber;
+        return SectionFault::InvalidNumber;
     const double k = shown_value(std::sqrt(radicand) - 15 * p, NumberPattern::ThreeDecimals,
                                  &out->neutral_axis_ratio);
     const double j = shown_value(1 - k / 3, NumberPattern::ThreeDecimals, &out->lever_arm_ratio);
     if (out->neutral_axis_ratio.isEmpty() || out->lever_arm_ratio.isEmpty() || k == 0 || j == 0)
-        return Fault::InvalidNumber;
+        return SectionFault::InvalidNumber;
 
     const double concrete_stress = 2 * m / (k * j * b * d * d);
     const double steel_stress = m / (as * j * d);
@@ -75,7 +76,7 @@ std::optional<Fault> calculate(const SectionSheet &sheet, SectionResults *out)
     const double bond_stress = s / (u * j * d);
     for (double stress : {concrete_stress, steel_stress, shear_stress, bond_stress})
         if (!std::isfinite(stress))
-            return Fault::InvalidNumber;
+            return SectionFault::InvalidNumber;
 
     out->concrete_stress = common::format_number(concrete_stress, NumberPattern::Whole) + bending_unit;
     out->steel_stress = common::format_number(steel_stress, NumberPattern::Whole) + bending_unit;
@@ -84,13 +85,14 @@ std::optional<Fault> calculate(const SectionSheet &sheet, SectionResults *out)
     return std::nullopt;
 }
 
-} // namespace
-
 void compute_section_stress(SectionSheet &sheet, common::MessageSink &messages)
 {
+    SectionInputs inputs;
+    for (const InputReading &reading : input_readings)
+        inputs.*reading.text = sheet.text(reading.field);
     SectionResults results;
-    if (const std::optional<Fault> fault = calculate(sheet, &results)) {
-        messages.warn(*fault == Fault::MissingInput ? common::message::missing_input
+    if (const std::optional<SectionFault> fault = calculate_section(inputs, &results)) {
+        messages.warn(*fault == SectionFault::MissingInput ? common::message::missing_input
                                                     : common::message::invalid_number,
                       common::message::input_check_title);
         // Results of an earlier run disappear: the stresses first, then P, k and j.

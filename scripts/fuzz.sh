@@ -11,7 +11,7 @@ set -euo pipefail
 seconds=${1:-60}
 cd "$(dirname "$0")/.."
 
-targets=(fuzz_tvl_file fuzz_numeric_reading fuzz_section_stress)
+targets=(fuzz_tvl_file fuzz_numeric_reading fuzz_section_stress fuzz_file_names)
 mkdir -p build-fuzz
 if ! { CC=clang CXX=clang++ cmake -S . -B build-fuzz -DFUZZ=ON -DBUILD_TESTING=OFF &&
        cmake --build build-fuzz -j2 --target "${targets[@]}"; } >build-fuzz/build.log 2>&1; then

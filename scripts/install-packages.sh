@@ -13,6 +13,8 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
   qpdf desktop-file-utils shared-mime-info dpkg-dev xdg-utils
   xvfb openbox x11-utils
+  fonts-ipafont-mincho lintian appstream
+  acl attr
 )
 
 missing=()

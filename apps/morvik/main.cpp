@@ -3,6 +3,7 @@
 // by "--moment", "--shear", "--width" and "--member" filled in.
 #include "apps/morvik/check_command.h"
 #include "apps/morvik/pdf_command.h"
+#include "apps/morvik/window_pictures_command.h"
 #include "common/program_commands.h"
 #include "common/program_title.h"
 #include "common/section_forces.h"
@@ -18,6 +19,7 @@ const char help_text[] =
     "使い方: morvik [--moment M] [--shear S] [--width b] [--member 部材]\n"
     "        morvik --check [--json] As b d M S U\n"
     "        morvik --pdf OUT.pdf As b d M S U\n"
+    "        morvik --window-pictures DIR As b d M S U\n"
     "\n"
     "単鉄筋コンクリート断面（単位幅）の応力度（P, k, j, σc, σs, τ, τo）を計算します。\n"
     "引数なしで画面を開きます。\n"
@@ -27,12 +29,14 @@ const char help_text[] =
     "  --member 部材  値を取り出した部材（例: \"ケース.1 側壁\"）をタイトルバーに添えます。\n"
     "  --check     画面を開かずに計算します（morvik --check --help）。\n"
     "  --pdf       画面を開かずに報告書を PDF に書きます（morvik --pdf --help）。\n"
+    "  --window-pictures  参考図書に載せる画面の図を描きます（morvik --window-pictures --help）。\n"
     "  --help      この説明を表示します。\n"
     "  --version   バージョンを表示します。\n"
     "\n"
     "Usage: morvik [--moment M] [--shear S] [--width b] [--member MEMBER]\n"
     "       morvik --check [--json] As b d M S U\n"
     "       morvik --pdf OUT.pdf As b d M S U\n"
+    "       morvik --window-pictures DIR As b d M S U\n"
     "\n"
     "Checks the stresses of a singly reinforced concrete section of unit width (P, k, j, σc, σs, τ, τo).\n"
     "Without arguments the window opens.\n"
@@ -43,6 +47,7 @@ const char help_text[] =
     "  --member MEMBER  names the member the values come from (e.g. \"ケース.1 側壁\") in the title bar.\n"
     "  --check     computes without a display (morvik --check --help).\n"
     "  --pdf       writes the report as PDF without a display (morvik --pdf --help).\n"
+    "  --window-pictures  draws the window for the reference book (morvik --window-pictures --help).\n"
     "  --help      shows this text.\n"
     "  --version   shows the version.\n";
 
@@ -57,7 +62,7 @@ int main(int argc, char *argv[])
         help_text,
         QList<common::OptionRule>{{QStringLiteral("--json"), false, {QStringLiteral("--check")}}}
             + common::section_force_options(),
-        {check_command(), pdf_command()},
+        {check_command(), pdf_command(), window_pictures_command()},
     };
     const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands);
     if (outcome.status)

@@ -5,7 +5,9 @@
 #include "common/command_output.h"
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
+#include "inputfile/file_commands.h"
 #include "inputfile/tvl_file.h"
+#include "members/member_check.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -25,10 +27,12 @@ const char help_text[] =
     "\n"
     "出力: ファイルごとにそのパス、開いたページごとの結果（見出し、値、単位）と、\n"
     "出たメッセージ（メッセージ [題名] 本文）を出た順に示します。\n"
+    "ファイルに部材の応力度照査のデータがあれば、続けて部材ごとの応力度と判定を示します。\n"
     "  --json   ファイルごとに JSON を 1 行で出力します（file, inputs, results,\n"
-    "           messages, page_buttons, case1_groundwater_formula）。\n"
+    "           messages, page_buttons, case1_groundwater_formula, materials, members）。\n"
     "  --help   この説明を表示します。\n"
     "\n"
+    "部材の判定 NG は結果の一つで、終了コードには影響しません。\n"
     "終了コード: 0 すべてのファイルでケース.3 までメッセージなしに計算できた\n"
     "            1 どれかのファイルでメッセージが出た、または途中で止まった\n"
     "            2 ファイルを読めなかった、または引数が正しくない\n"
@@ -42,11 +46,14 @@ const char help_text[] =
     "Case 3 and presses their buttons. The walk stops at the first disabled page button.\n"
     "\n"
     "Output: for each file its path, then for each page opened the results as the window\n"
-    "shows them (caption, text, unit) and the messages raised, in order.\n"
+    "shows them (caption, text, unit) and the messages raised, in order; when the file carries\n"
+    "member check data, each member's stresses and judgement.\n"
     "  --json   one JSON object per file on one line (file, inputs, results, messages,\n"
-    "           page_buttons, case1_groundwater_formula).\n"
+    "           page_buttons, case1_groundwater_formula, materials, members: always six,\n"
+    "           the members of the Cases in the order of the ツール menu).\n"
     "  --help   shows this text.\n"
     "\n"
+    "A member judged NG is a result; it does not change the exit status.\n"
     "Exit status: 0 every file was computed through Case 3 without a message\n"
     "             1 a message was raised, or the walk stopped early, for some file\n"
     "             2 a file could not be read, or the arguments are wrong\n";
@@ -75,16 +82,20 @@ private:
 
 Status check_file(const QString &path, bool json, bool &printed)
 {
-    QStringList items;
-    const common::FileResult read = inputfile::read_tvl_file(path, items);
+    inputfile::TvlContents contents;
+    inputfile::ExtensionNotes notes;
+    const common::FileResult read = inputfile::read_tvl_file(path, contents, &notes);
     if (!read) {
         report_error(path + QStringLiteral(": ") + read.reason);
         return Unusable;
     }
+    for (const QString &note : inputfile::extension_note_lines(notes))
+        common::write_utf8(stderr, QStringLiteral("tavrel --check: ") + path + QStringLiteral(": ") + note + u'\n');
     flume::FlumeSheet sheet;
     PageMessageRecorder messages(sheet);
-    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, items, messages);
-    const CheckedFile checked{path, sheet, outcome, messages.messages};
+    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, contents.inputs, messages);
+    const members::MemberCheckReport member_check = members::check_members(contents.members, sheet);
+    const CheckedFile checked{path, sheet, outcome, messages.messages, member_check, contents.members.entered()};
     if (printed && !json)
         common::write_utf8(stdout, QStringLiteral("\n"));
     printed = true;

@@ -3,6 +3,7 @@
 #include "flume/field.h"
 #include "flume/full_check.h"
 #include "common/messages.h"
+#include "members/member_check.h"
 
 #include <QByteArray>
 #include <QList>
@@ -24,12 +25,16 @@ struct CheckedFile {
     const flume::FlumeSheet &sheet;
     const flume::FullCheckOutcome &outcome;
     const QList<PageMessage> &messages;
+    const members::MemberCheckReport &member_check;
+    bool member_data;  // the file carries member check data
 };
 
 // The file's path, then for every page that was opened its caption and the results as the window
-// shows them (caption, text, unit), with the messages raised on that page.
+// shows them (caption, text, unit), with the messages raised on that page; then, for a file with
+// member check data, each member's stresses beside the allowable ones and its judgement.
 QString plain_report(const CheckedFile &file);
 
 // One line of JSON: file, inputs, results (with the converted N and N·cm texts), messages, the
-// page buttons' states and the Case 1 formula set.
+// page buttons' states, the Case 1 formula set, the materials and the six members of the member
+// check (their inputs, sections, Morvik's texts where they have stresses, and the judgement).
 QByteArray json_report(const CheckedFile &file);

@@ -1,61 +1,13 @@
 // Tavrel: the flume check. "--check" and "--pdf" run the calculations and "--reference-book" writes
 // the reference book without a display, as do "--help" and "--version"; otherwise the launcher
 // window opens.
-#include "apps/tavrel/check_command.h"
-#include "apps/tavrel/companion_paths.h"
-#include "apps/tavrel/pdf_command.h"
-#include "apps/tavrel/reference_book_command.h"
+#include "apps/tavrel/tavrel_commands.h"
 #include "common/command_output.h"
-#include "common/program_commands.h"
-#include "common/program_title.h"
 #include "gui/tavrel/tavrel_windows.h"
-
-namespace {
-
-const char help_text[] =
-    "使い方: tavrel [ファイル.tvl]\n"
-    "        tavrel --check [--json] ファイル.tvl...\n"
-    "        tavrel --pdf OUT.pdf ファイル.tvl\n"
-    "        tavrel --reference-book OUT.pdf\n"
-    "\n"
-    "プレキャストＵ型フルームの構造計算（主働土圧、浮上り・支持力、ケース.1～3）を行います。\n"
-    "引数なしでランチャーの画面を開きます。ファイルを指定するとその入力値でフルームの画面も開き、\n"
-    "Tavrel が既に起動しているときはそのファイルを起動中の Tavrel で開きます。\n"
-    "  --check     画面を開かずに .tvl ファイルを計算します（tavrel --check --help）。\n"
-    "  --pdf       画面を開かずに報告書を PDF に書きます（tavrel --pdf --help）。\n"
-    "  --reference-book  参考図書を PDF に書きます（tavrel --reference-book --help）。\n"
-    "  --help      この説明を表示します。\n"
-    "  --version   バージョンと、参考図書と Morvik の場所を表示します。\n"
-    "\n"
-    "Usage: tavrel [FILE.tvl]\n"
-    "       tavrel --check [--json] FILE.tvl...\n"
-    "       tavrel --pdf OUT.pdf FILE.tvl\n"
-    "       tavrel --reference-book OUT.pdf\n"
-    "\n"
-    "Checks a precast U-shaped concrete flume (active earth pressure, uplift and bearing, Cases 1 to 3).\n"
-    "Without arguments the launcher window opens. With a file, the flume window also opens with its\n"
-    "inputs; when Tavrel is already running, the file is opened there instead.\n"
-    "  --check     computes .tvl files without a display (tavrel --check --help).\n"
-    "  --pdf       writes the reports as PDF without a display (tavrel --pdf --help).\n"
-    "  --reference-book  writes the reference book as PDF (tavrel --reference-book --help).\n"
-    "  --help      shows this text.\n"
-    "  --version   shows the version, and where the reference book and Morvik are found.\n";
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
-    const common::ProgramCommands commands{
-        QStringLiteral("tavrel"),
-        QStringLiteral("Tavrel"),
-        common::version_number,
-        help_text,
-        {{QStringLiteral("--json"), false, {QStringLiteral("--check")}},
-         {QStringLiteral("--outline"), true, {QStringLiteral("--reference-book")}}},
-        {check_command(), pdf_command(), reference_book_command()},
-        companion_paths,
-    };
-    const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands);
+    const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, tavrel_commands());
     if (outcome.status)
         return *outcome.status;
     const QStringList &files = outcome.line.operands;

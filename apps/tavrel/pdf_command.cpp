@@ -7,6 +7,7 @@
 #include "flume/full_check.h"
 #include "common/messages.h"
 #include "flume/page_chain.h"
+#include "inputfile/file_commands.h"
 #include "inputfile/tvl_file.h"
 #include "printing/flume_reports.h"
 #include "printing/pdf_output.h"
@@ -23,7 +24,9 @@ const char help_text[] =
     "\n"
     "FILE.tvl の 25 の入力を画面に入れ、tavrel --check と同じ順にページを開いて「計算」を押し、\n"
     "最後に印刷できる報告書（そのページの最後の結果が空でないもの）をページ順に 1 ページずつ\n"
-    "A4 縦の PDF にして OUT.pdf に書きます。画面は使いません。\n"
+    "A4 縦の PDF にして OUT.pdf に書きます。ファイルに部材の応力度照査のデータがあり、応力度の求まった\n"
+    "部材があれば、ケース.3 の後にその報告書も書きます。画面は使いません。OUT.pdf が - のときは\n"
+    "標準出力に書き、メッセージなどは標準エラー出力に出します。\n"
     "印刷できる報告書が一つもないときはファイルを書きません。\n"
     "終了コード: 0 ケース３まで計算できた / 1 メッセージで止まった（または印刷できる報告書がない）/\n"
     "            2 引数の誤り、ファイルが読めない、PDF が書けない、OUT.pdf が FILE.tvl と同じ。\n"
@@ -32,8 +35,10 @@ const char help_text[] =
     "\n"
     "Puts the 25 inputs of FILE.tvl into the flume window's fields, walks the pages as tavrel --check\n"
     "does, and writes every report whose print entry is enabled at the end (its page's last result is\n"
-    "not empty), in page order, one A4 portrait page each, to OUT.pdf. Needs no display. When no\n"
-    "report can be printed, no file is written.\n"
+    "not empty), in page order, one A4 portrait page each, to OUT.pdf; when the file carries member\n"
+    "check data and some member has stresses, the member check's report follows Case 3. Needs no\n"
+    "display. When no report can be printed, no file is written. OUT.pdf \"-\" is the standard\n"
+    "output; the messages then go to standard error.\n"
     "Exit status: 0 the chain ran to Case 3 without a message; 1 a message stopped it (or nothing was\n"
     "printable); 2 wrong arguments, an unreadable input file, a PDF that could not be written, or\n"
     "OUT.pdf naming FILE.tvl.\n";
@@ -48,27 +53,38 @@ int run(int argc, char *argv[], const common::CommandLine &line)
 {
     if (line.operands.size() != 2)
         return fail(2, QStringLiteral("OUT.pdf と FILE.tvl が必要です / OUT.pdf and FILE.tvl expected (--help)"));
-    const QString &out_path = line.operands[0];
+    const QString out_path = common::output_file(line.operands[0]);
     const QString &tvl_path = line.operands[1];
     if (common::is_same_file(out_path, tvl_path))
         return fail(2, out_path + QStringLiteral(": 入力ファイルと同じファイルです / the output is the input file"));
 
     const auto app = printing::start_report_application(argc, argv);
 
-    QStringList items;
-    if (const common::FileResult read = inputfile::read_tvl_file(tvl_path, items); !read)
+    inputfile::TvlContents contents;
+    inputfile::ExtensionNotes notes;
+    if (const common::FileResult read = inputfile::read_tvl_file(tvl_path, contents, &notes); !read)
         return fail(2, tvl_path + QStringLiteral(": ") + read.reason);
+    for (const QString &note : inputfile::extension_note_lines(notes))
+        common::write_utf8(stderr, QStringLiteral("tavrel --pdf: ") + tvl_path + QStringLiteral(": ") + note + u'\n');
 
     flume::FlumeSheet sheet;
     common::MessageRecorder messages;
-    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, items, messages);
+    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, contents.inputs, messages);
+    std::FILE *lines = common::line_stream({out_path});
     for (const common::Message &message : messages.messages)
-        common::write_utf8(stdout, common::message_line(message) + u'\n');
+        common::write_utf8(lines, common::message_line(message) + u'\n');
 
     // Each report as its print entry would print it: with its own page open, so that the carried
-    // slots hold what that page copies.
+    // slots hold what that page copies. The member check comes only from a file that carries its
+    // data, once some member has stresses.
     QList<printing::ReportPage> pages;
     for (flume::Page page : printing::report_pages()) {
+        if (page == flume::Page::MemberCheck) {
+            const printing::FlumeSnapshot snapshot = printing::snapshot(sheet, contents.members);
+            if (contents.members.entered() && snapshot.member_check.any_stresses())
+                pages.append(printing::flume_report(page, snapshot));
+            continue;
+        }
         if (sheet.text(flume::last_result(page)).isEmpty())
             continue;
         flume::open_page(sheet, page);
@@ -81,7 +97,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     QString error;
     if (!printing::write_report_pdf(out_path, pages, QFileInfo(tvl_path).completeBaseName(), &error))
         return fail(2, out_path + QStringLiteral(": ") + error);
-    common::write_utf8(stdout, out_path + QStringLiteral(": %1 ページ / pages\n").arg(pages.size()));
+    common::write_utf8(lines, out_path + QStringLiteral(": %1 ページ / pages\n").arg(pages.size()));
     return status;
 }
 

@@ -8,7 +8,7 @@ namespace widgets {
 
 bool confirm_exit(QWidget *window)
 {
-    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("終了確認"), QStringLiteral("終了しますか？"),
+    QMessageBox question(QMessageBox::NoIcon, exit_question_title, exit_question_text,
                          QMessageBox::Yes | QMessageBox::No, window);
     question.setObjectName(QStringLiteral("exit_question"));
     question.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));

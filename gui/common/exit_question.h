@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace widgets {
+
+inline const QString exit_question_text = QStringLiteral("終了しますか？");
+inline const QString exit_question_title = QStringLiteral("終了確認");
 
 // The question both programs ask before a main window closes: "終了しますか？", titled "終了確認",
 // with はい(&Y) and いいえ(&N) and no icon. True when the user answers はい.

@@ -1,6 +1,7 @@
 #include "gui/print_dialog/print_dialog.h"
 
 #include "common/file_error.h"
+#include "common/file_names.h"
 #include "gui/print_dialog/print_job.h"
 #include "gui/print_dialog/printer_choice.h"
 #include "gui/print_dialog/report_preview.h"
@@ -27,17 +28,19 @@ namespace {
 
 const QString kind_caption = QStringLiteral("種類：　");
 const QString port_caption = QStringLiteral("場所：　");
-const QString failure_text = QStringLiteral("印刷できませんでした。");
-const QString no_printer_text = QStringLiteral("プリンタが設定されていません。");
 
 // The print place beside the cancel button, where the print button in use stands.
 constexpr int print_left = 2820, print_top = 1680;
 
-// Where each print button was placed; all but the first lie below the client area.
+// Each print button's name and where it was placed; all but the first lie below the client area.
+// Command6 and Command7 are the cancel and properties buttons, so the member check's is Command8.
 struct ButtonPlace {
+    const char *name;
     int left, top;
 };
-constexpr ButtonPlace flume_button_places[] = {{2820, 1680}, {240, 2520}, {270, 2820}, {240, 3120}, {270, 3420}};
+constexpr ButtonPlace flume_button_places[] = {{"Command1", 2820, 1680}, {"Command2", 240, 2520},
+                                               {"Command3", 270, 2820},  {"Command4", 240, 3120},
+                                               {"Command5", 270, 3420},  {"Command8", 240, 3720}};
 static_assert(std::size(flume_button_places) == printing::report_page_count, "one print button per report");
 
 QPointer<PrintDialog> &open_dialog(PrintDialog::Form form)
@@ -117,7 +120,7 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     const int button_count = flume ? int(printing::report_page_count) : 1;
     for (int i = 0; i < button_count; ++i) {
         auto *button = new QPushButton(QStringLiteral("印刷"), this);
-        button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
+        button->setObjectName(QString::fromLatin1(flume_button_places[i].name));
         button->setAutoDefault(false);
         button->setGeometry(widgets::twips_rect(flume_button_places[i].left, flume_button_places[i].top, 1500, 300));
         connect(button, &QPushButton::clicked, this, &PrintDialog::print_clicked);
@@ -218,9 +221,9 @@ void PrintDialog::print_clicked()
     }
     // Unlike a silent close, the user learns that nothing was printed and why, and can choose again.
     if (installed_printer_names().isEmpty())
-        warn(failure_text + QLatin1Char('\n') + no_printer_text);
+        warn(message::print_failed + QLatin1Char('\n') + message::no_printer);
     else
-        warn(name.isEmpty() ? failure_text : failure_text + QLatin1Char('\n') + name);
+        warn(name.isEmpty() ? message::print_failed : message::print_failed + QLatin1Char('\n') + name);
 }
 
 void PrintDialog::preview_clicked()
@@ -243,15 +246,18 @@ void PrintDialog::save_pdf_clicked()
     if (path.isEmpty())
         return;
     QString error;
-    if (printing::write_report_pdf(path, {make_report_()}, title_, &error))
+    if (const common::FileResult name = common::check_dialog_name(path); !name) {
+        error = name.reason;
+    } else if (printing::write_report_pdf(path, {make_report_()}, title_, &error)) {
         widgets::remember_dialog_folder(path);
-    else
-        warn(common::file_failure_text(QStringLiteral("保存できませんでした。"), path, error));
+        return;
+    }
+    warn(common::file_failure_text(message::pdf_not_saved, path, error));
 }
 
 void PrintDialog::warn(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("印刷"), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, message::title, text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("print_failure"));
     box.exec();
 }

@@ -14,9 +14,19 @@ namespace print_dialog {
 
 class PrintDialog;
 
+// The print dialog's messages, titled "印刷": the first line says what failed, a second one why or
+// which printer or file.
+namespace message {
+inline const QString title = QStringLiteral("印刷");
+inline const QString print_failed = QStringLiteral("印刷できませんでした。");
+inline const QString no_printer = QStringLiteral("プリンタが設定されていません。");
+inline const QString pdf_not_saved = QStringLiteral("保存できませんでした。");
+} // namespace message
+
 // Opens Tavrel's print dialog ("印刷", Form5) for one report, modal to its owner (the flume window),
 // which takes no input while the dialog is up. print_button is the report's print button, 1..n in
-// the order of printing::report_pages() (Command1..Command5 for 主働土圧 to ケース . 3).
+// the order of printing::report_pages() (Command1..Command5 for 主働土圧 to ケース . 3, Command8 for
+// 部材の応力度照査).
 // make_report builds the page from the current field texts when 印刷, プレビュー or PDF保存 is
 // pressed. title names the report, as its print entry does, for the print job and the PDF file.
 // While the dialog exists, another call shows the same dialog for the new report.

@@ -1,13 +1,17 @@
 #include "gui/tavrel/companion_files.h"
 
+#include "common/file_names.h"
 #include "gui/common/window_messages.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
+#include <QWidget>
 #include <QProcess>
-#include <QUrl>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace shell {
 
@@ -17,23 +21,55 @@ QString companion_directory()
     return curdir.isEmpty() ? QDir::currentPath() : curdir;
 }
 
+namespace {
+
+// Belongs to the user or to root, and nobody else may change it.
+bool is_trusted(const QString &path)
+{
+    struct stat status {};
+    return ::stat(common::native_name(path).constData(), &status) == 0
+           && (status.st_uid == ::geteuid() || status.st_uid == 0) && (status.st_mode & 022) == 0;
+}
+
+// "curdir" decides which program Tavrel runs only where nobody but the user or root could have put
+// it: the folder, each folder below it on the way and the file itself.
+bool is_trusted_below(const QString &folder, const QString &relative_path)
+{
+    QString path = folder;
+    if (!is_trusted(path))
+        return false;
+    for (const QString &part : relative_path.split(u'/')) {
+        path += u'/' + part;
+        if (!is_trusted(path))
+            return false;
+    }
+    return true;
+}
+
+QString below(const QString &folder, const QString &relative_path)
+{
+    return QDir::cleanPath(QDir(folder).absoluteFilePath(relative_path));
+}
+
+} // namespace
+
 QStringList companion_candidates(const QString &relative_path)
 {
-    QStringList candidates;
-    for (const QString &dir : {companion_directory(), QCoreApplication::applicationDirPath()}) {
-        const QString path = QDir::cleanPath(QDir(dir).absoluteFilePath(relative_path));
-        if (!candidates.contains(path))
-            candidates.append(path);
-    }
+    QStringList candidates{below(QCoreApplication::applicationDirPath(), relative_path)};
+    const QString curdir = qEnvironmentVariable("curdir");
+    if (!curdir.isEmpty() && !candidates.contains(below(curdir, relative_path)))
+        candidates.append(below(curdir, relative_path));
     return candidates;
 }
 
 QString find_companion(const QString &relative_path)
 {
-    for (const QString &path : companion_candidates(relative_path)) {
-        if (QFileInfo(path).isFile())
-            return path;
-    }
+    const QStringList candidates = companion_candidates(relative_path);
+    if (QFileInfo(candidates[0]).isFile())
+        return candidates[0];
+    if (candidates.size() > 1 && QFileInfo(candidates[1]).isFile()
+        && is_trusted_below(qEnvironmentVariable("curdir"), relative_path))
+        return candidates[1];
     return {};
 }
 
@@ -42,6 +78,21 @@ namespace {
 void report(QWidget *owner, const QString &text, const QStringList &paths)
 {
     widgets::warning_box(owner, text + QLatin1Char('\n') + paths.join(QLatin1Char('\n')), message::companion_title);
+}
+
+// Whether the desktop has a program for PDF files, as xdg-open would choose it. Unknown (true) when
+// xdg-mime cannot be asked: xdg-open then says itself whether it could open the file.
+bool pdf_viewer_registered()
+{
+    QProcess query;
+    query.setStandardErrorFile(QProcess::nullDevice());
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/pdf")});
+    if (!query.waitForFinished(5000)) {
+        query.kill();
+        query.waitForFinished();
+        return true;
+    }
+    return query.exitStatus() != QProcess::NormalExit || !query.readAllStandardOutput().trimmed().isEmpty();
 }
 
 } // namespace
@@ -53,8 +104,32 @@ void open_reference_pdf(QWidget *owner)
         report(owner, message::file_not_found, companion_candidates(reference_pdf_path));
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        report(owner, message::pdf_not_opened, {path});
+    if (!pdf_viewer_registered()) {
+        report(owner, message::pdf_not_opened + u'\n' + message::no_pdf_viewer, {path});
+        return;
+    }
+    // xdg-open, unlike a desktop service call that reports success once it has started, ends with a
+    // failure status when the viewer cannot be started; it may also run as long as the viewer does,
+    // so it is watched without waiting. It has no parent, so that Tavrel's end does not kill it.
+    auto *opener = new QProcess;
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    opener->setStandardErrorFile(QProcess::nullDevice());
+    const QPointer<QWidget> window = owner;
+    const auto failed = [opener, window, path] {
+        report(window, message::pdf_not_opened, {path});
+        opener->deleteLater();
+    };
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [opener, failed](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            failed();
+    });
+    QObject::connect(opener, &QProcess::finished, opener, [opener, failed](int status, QProcess::ExitStatus how) {
+        if (how != QProcess::NormalExit || status != 0)
+            failed();
+        else
+            opener->deleteLater();
+    });
+    opener->start(QStringLiteral("xdg-open"), {path});
 }
 
 void start_morvik(QWidget *owner, const QStringList &arguments)

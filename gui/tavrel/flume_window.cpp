@@ -4,6 +4,7 @@
 #include "flume/flume_sheet.h"
 #include "flume/page_chain.h"
 #include "inputfile/file_commands.h"
+#include "members/member_sheet.h"
 #include "gui/print_dialog/print_dialog.h"
 #include "printing/flume_reports.h"
 #include "gui/tavrel/about_box.h"
@@ -15,6 +16,7 @@
 #include "gui/tavrel/field_edit.h"
 #include "gui/tavrel/launcher_icons.h"
 #include "gui/tavrel/left_panel.h"
+#include "gui/tavrel/member_check_window.h"
 #include "gui/tavrel/page_button.h"
 #include "gui/tavrel/shape_input_page.h"
 #include "gui/tavrel/tools_menu.h"
@@ -44,8 +46,9 @@ std::size_t index(Page page)
     return std::size_t(page);
 }
 
-// What the window has for each page: its panel, whether a page button opens it, and the control
-// name of its print entry in the プリント menu (null for a page without a report).
+// What the window has for each page: its panel (none for the member check, which has a window of
+// its own), whether a page button opens it, and the control name of its print entry in the
+// プリント menu (null for a page without a report).
 struct PageRow {
     Page page;
     Panel *(*make_panel)(flume::FlumeSheet &, common::MessageSink &, QWidget *);
@@ -68,6 +71,7 @@ constexpr PageRow page_table[] = {
     {Page::Case1, make<Case1Page>, true, "mnup_3"},
     {Page::Case2, make<Case2Page>, true, "mnup_4"},
     {Page::Case3, make<Case3Page>, true, "mnup_5"},
+    {Page::MemberCheck, nullptr, false, "mnup_6"},
 };
 static_assert(flume::keyed_by_page(page_table));
 
@@ -99,7 +103,8 @@ void take_to(FieldEdit *field)
 } // namespace
 
 FlumeWindow::FlumeWindow(QWidget *parent)
-    : QMainWindow(parent), sheet_(new flume::FlumeSheet(this)), messages_(this)
+    : QMainWindow(parent), sheet_(new flume::FlumeSheet(this)), member_sheet_(new members::MemberSheet(*sheet_, this)),
+      messages_(this)
 {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -131,6 +136,8 @@ FlumeWindow::FlumeWindow(QWidget *parent)
     widgets::place(left_panel_, 30, 390);
 
     for (const PageRow &row : page_table) {
+        if (!row.make_panel)
+            continue;
         Panel *panel = row.make_panel(*sheet_, messages_, client);
         widgets::place(panel, page_left, page_top);
         pages_[index(row.page)] = panel;
@@ -192,7 +199,7 @@ void FlumeWindow::build_menus()
         print_entries_[index(row.page)] = entry;
     }
 
-    add_tools_menu(menuBar(), *sheet_, this);
+    add_tools_menu(menuBar(), *sheet_, this, [this] { show_member_check(); });
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("MNUHELPE"));
@@ -214,8 +221,10 @@ void FlumeWindow::show_page(Page page)
     }
     case1_scroll_->setVisible(case1);
 
-    for (Panel *panel : pages_)
-        panel->setVisible(panel == pages_[index(page)]);
+    for (Panel *panel : pages_) {
+        if (panel)
+            panel->setVisible(panel == pages_[index(page)]);
+    }
     left_panel_->arrange(page);
 
     for (PageButton *button : page_buttons_) {
@@ -244,7 +253,7 @@ void FlumeWindow::open_input_file()
 
 bool FlumeWindow::open_file(const QString &path)
 {
-    const auto failure = inputfile::open_file(*sheet_, path);
+    const auto failure = inputfile::open_file(file_state(), path);
     if (failure)
         widgets::warning_box(this, failure->text, failure->title);
     return !failure;
@@ -259,7 +268,7 @@ void FlumeWindow::save_input_file_as()
     const QString path = widgets::ask_for_file(dialog);
     if (path.isEmpty())
         return;
-    if (const auto failure = inputfile::save_as(*sheet_, path))
+    if (const auto failure = inputfile::save_as(file_state(), path))
         widgets::warning_box(this, failure->text, failure->title);
     else
         widgets::remember_dialog_folder(path);
@@ -270,7 +279,7 @@ void FlumeWindow::print_report(Page page)
     // The report is made from the field texts at the moment the dialog's button is pressed.
     const int print_button = int(printing::report_pages().indexOf(page)) + 1;
     print_dialog::open_print_dialog(this, print_button, flume::report_title(page), [this, page] {
-        return printing::flume_report(page, printing::snapshot(*sheet_));
+        return printing::flume_report(page, printing::snapshot(*sheet_, member_sheet_->inputs()));
     });
 }
 
@@ -280,6 +289,15 @@ void FlumeWindow::show_about_box()
         about_box_ = new AboutBox(this);
     about_box_->show();
     about_box_->raise();
+}
+
+void FlumeWindow::show_member_check()
+{
+    if (!member_check_window_)
+        member_check_window_ = new MemberCheckWindow(*member_sheet_, this);
+    member_check_window_->show();
+    member_check_window_->raise();
+    member_check_window_->activateWindow();
 }
 
 void FlumeWindow::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 
 #include "flume/field.h"
 #include "gui/common/window_messages.h"
+#include "inputfile/tvl_file.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -13,12 +14,16 @@ class QScrollBar;
 namespace flume {
 class FlumeSheet;
 }
+namespace members {
+class MemberSheet;
+}
 
 namespace shell {
 
 class AboutBox;
 class Case1Page;
 class LeftPanel;
+class MemberCheckWindow;
 class PageButton;
 class Panel;
 
@@ -32,6 +37,7 @@ public:
     explicit FlumeWindow(QWidget *parent = nullptr);
 
     flume::FlumeSheet &sheet() { return *sheet_; }
+    members::MemberSheet &member_sheet() { return *member_sheet_; }
 
     // Puts the file's inputs into the fields, as 開く(&O) does once a file is chosen; a file that
     // cannot be read is reported, and false returned.
@@ -47,8 +53,12 @@ private:
     void save_input_file_as();
     void print_report(flume::Page page);
     void show_about_box();
+    void show_member_check();
+    inputfile::FlumeFileState file_state() { return {*sheet_, *member_sheet_, kept_extension_}; }
 
     flume::FlumeSheet *sheet_;
+    members::MemberSheet *member_sheet_;
+    inputfile::KeptExtension kept_extension_;  // what the opened file carried unread
     widgets::WindowMessages messages_;
     LeftPanel *left_panel_;
     Case1Page *case1_page_;
@@ -57,6 +67,7 @@ private:
     std::array<Panel *, flume::page_count> pages_{};
     std::array<QAction *, flume::page_count> print_entries_{};    // by page; null for a page without one
     QPointer<AboutBox> about_box_;
+    QPointer<MemberCheckWindow> member_check_window_;
 };
 
 } // namespace shell

@@ -61,6 +61,7 @@ bool shape_field_shown(Page page, Field field)
         return field == Field::t1 || field == Field::t2;
     case Page::Case2:
     case Page::Case3:
+    case Page::MemberCheck:
         break;
     }
     return false;

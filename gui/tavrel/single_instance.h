@@ -5,12 +5,15 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 namespace shell {
 
-// Tavrel runs once per user: the first instance holds a lock file in the user's runtime directory
-// for as long as it runs. The lock of an instance that ended without releasing it is taken over.
-// The first instance also listens for later starts, which ask it to bring its windows forward or
-// hand it the file they were started with.
+// Tavrel runs once per user: the first instance holds a lock file for as long as it runs, in the
+// session's runtime folder when that is the user's own, else in the user's own cache folder
+// (~/.cache/tavrel), never in a folder other users may write into. The lock of an instance that
+// ended without releasing it is taken over. The first instance also listens for later starts, which
+// ask it to bring its windows forward or hand it the file they were started with.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -21,6 +24,10 @@ public:
     // True when this process holds the lock, so no other instance is running.
     bool is_first() const { return first_; }
 
+    // Not empty when the lock could not be taken for another reason than a running instance: what
+    // went wrong, as the user is told.
+    QString failure() const { return failure_; }
+
     // From a later start: asks the running instance to show its windows. Quietly does nothing
     // when it cannot be reached.
     void ask_first_to_show() const;
@@ -29,7 +36,9 @@ public:
     // since the two may run in different folders. False when it cannot be reached.
     bool hand_over(const QString &path) const;
 
-    static QString lock_path(const QString &name);
+    // The lock file of the instances of this name; empty when no folder of the user's own can hold
+    // it, with the reason in *why.
+    static QString lock_path(const QString &name, QString *why = nullptr);
 
 signals:
     // In the first instance: a later start asked for its windows.
@@ -38,14 +47,16 @@ signals:
     void open_requested(const QString &path);
 
 private:
-    bool send(const QByteArray &request) const;
+    bool send(const QByteArray &path) const;
 
-    QString name_;
-    QLockFile lock_;
+    QString server_name_;
+    std::optional<QLockFile> lock_;
     QLocalServer server_;
-    bool first_;
+    bool first_ = false;
+    QString failure_;
 };
 
 inline const QString already_running_message = QStringLiteral("アプリケーションは既に開かれています。");
+inline const QString lock_failed_message = QStringLiteral("Tavrel が既に起動しているかどうかを確かめられませんでした。");
 
 } // namespace shell

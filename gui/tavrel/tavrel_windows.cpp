@@ -48,7 +48,11 @@ void open_when_answered(const QString &path, bool brought_forward = false)
 
 Launcher *open_launcher(const SingleInstance &instance)
 {
-    if (!instance.is_first()) {
+    if (!instance.failure().isEmpty()) {
+        // Whether another instance runs cannot be told; the user learns why, and this one starts.
+        QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), instance.failure(), QMessageBox::Ok);
+        box.exec();
+    } else if (!instance.is_first()) {
         QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), already_running_message,
                         QMessageBox::Ok);
         box.exec();

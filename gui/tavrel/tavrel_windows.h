@@ -14,7 +14,8 @@ class SingleInstance;
 int run_windows(int argc, char *argv[], const QString &file = {});
 
 // Opens the launcher when this is the only instance; otherwise tells the user that the
-// application is already open and returns nullptr.
+// application is already open and returns nullptr. When the lock could not be taken at all, says
+// why and opens the launcher.
 Launcher *open_launcher(const SingleInstance &instance);
 
 // In the running instance: a later start brings its windows forward, or has the file it was

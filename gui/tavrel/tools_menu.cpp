@@ -9,14 +9,17 @@
 
 namespace shell {
 
-void add_tools_menu(QMenuBar *menu_bar, flume::FlumeSheet &sheet, QWidget *owner)
+void add_tools_menu(QMenuBar *menu_bar, flume::FlumeSheet &sheet, QWidget *owner,
+                    std::function<void()> show_member_check)
 {
     QMenu *tools = menu_bar->addMenu(QStringLiteral("ツール(&T)"));
     tools->setObjectName(QStringLiteral("mnutool"));
     tools->addAction(QStringLiteral("鉄筋コンクリート応力度の検討"), owner, [owner] { start_morvik(owner); })
         ->setObjectName(QStringLiteral("mnumorvik"));
-    // Below the empty start, the members whose forces are handed over.
+    // Below the empty start, the check of every member, then the members whose forces are handed over.
     tools->addSeparator();
+    tools->addAction(QStringLiteral("部材の応力度照査"), owner, std::move(show_member_check))
+        ->setObjectName(QStringLiteral("mnumembers"));
 
     int number = 0;
     for (const flume::MemberForces &member : flume::member_forces) {

@@ -1,6 +1,7 @@
 // `tavrel --check` as a user runs it, on .tvl files the tests write: the worked examples page by
 // page, the one-line JSON, the messages, and the exit statuses, with no display at all.
 #include "inputfile/tvl_file.h"
+#include "members/member_inputs.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -10,6 +11,8 @@
 #include "tests/support/process_run.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace {
 
@@ -229,6 +232,69 @@ TEST_F(CheckCommand, EveryFileIsCheckedAfresh)
               QStringLiteral("2.306"));
     EXPECT_EQ(json_line(lines[2]).value("messages").toArray().size(), 0);
 }
+
+struct MembersRow {
+    const char *name;
+    QStringList inputs;
+    bool member_data;                        // D13 × 5, cover 3 for every member, σca typed as 150
+    int status;
+    std::array<const char *, 6> judgements;  // ケース.1 側壁 … ケース.3 底版
+};
+
+class CheckMembers : public CheckCommand, public testing::WithParamInterface<MembersRow>
+{
+};
+
+// Six members always; a member judged NG is a result, not a failure of the check.
+TEST_P(CheckMembers, JsonListsTheSixMembers)
+{
+    const MembersRow &row = GetParam();
+    inputfile::TvlContents contents{row.inputs, {}, {}};
+    if (row.member_data) {
+        for (members::MemberInputs &member : contents.members.members)
+            member = {QStringLiteral("D13"), members::Spacing::Count, QStringLiteral("5"), {}, {}, {}, {}, QStringLiteral("3")};
+        members::type_allowable(contents.members.materials, members::Allowable::Compression, QStringLiteral("150"));
+    }
+    const QString file = dir.filePath(QStringLiteral("members.tvl"));
+    ASSERT_TRUE(inputfile::write_tvl_file(file, contents).ok);
+    const TavrelRun run = tavrel({QStringLiteral("--check"), QStringLiteral("--json"), file});
+    EXPECT_EQ(run.status, row.status);
+    const QJsonObject object = json_line(run.out);
+    EXPECT_EQ(object.value("materials").toObject().value("allowables").toObject().value(QStringLiteral("σca")).toString(),
+              row.member_data ? QStringLiteral("150") : QStringLiteral("800"));
+    const QJsonArray members = object.value("members").toArray();
+    ASSERT_EQ(members.size(), 6);
+    for (int i = 0; i < 6; ++i) {
+        const QJsonObject member = members[i].toObject();
+        EXPECT_EQ(member.value("judgement").toString().toStdString(), row.judgements[std::size_t(i)]) << i;
+        // Morvik's texts only where the member has stresses.
+        EXPECT_EQ(member.contains("results"), member.value("status").toString().isEmpty()) << i;
+    }
+    if (row.member_data && row.status == 0) {
+        EXPECT_EQ(members[3].toObject().value("results").toObject().value("concrete_stress").toString(),
+                  QStringLiteral("178 （N/c㎡） "));
+        EXPECT_EQ(members[3].toObject().value("failing").toArray(), QJsonArray{QStringLiteral("σc")});
+        const TavrelRun plain = tavrel({QStringLiteral("--check"), file});
+        EXPECT_TRUE(plain.out.endsWith(QStringLiteral(
+            "部材の応力度照査\n"
+            "  ケース.1 側壁  σc 120 ≦ 150  σs 3585 ≦ 18000  τ 5.72 ≦ 45.9  τo 28.62 ≦ 160  OK\n"
+            "  ケース.1 底版  σc 54 ≦ 150  σs 1630 ≦ 18000  τ 2.90 ≦ 45.9  τo 14.48 ≦ 160  OK\n"
+            "  ケース.2 側壁  σc 113 ≦ 150  σs 3378 ≦ 18000  τ 5.85 ≦ 45.9  τo 29.25 ≦ 160  OK\n"
+            "  ケース.2 底版  σc 178 ＞ 150  σs 5333 ≦ 18000  τ 2.90 ≦ 45.9  τo 14.48 ≦ 160  NG（σc）\n"
+            "  ケース.3 側壁  σc 54 ≦ 150  σs 1628 ≦ 18000  τ 2.82 ≦ 45.9  τo 14.11 ≦ 160  OK\n"
+            "  ケース.3 底版  σc 120 ≦ 150  σs 3583 ≦ 18000  τ 2.90 ≦ 45.9  τo 14.48 ≦ 160  OK\n")))
+            << plain.out.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Members, CheckMembers,
+    testing::Values(MembersRow{"WorkedExampleWithOneNg", worked, true, 0, {"OK", "OK", "OK", "NG（σc）", "OK", "OK"}},
+                    MembersRow{"NoMemberData", worked, false, 0,
+                               {"鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力"}},
+                    MembersRow{"StoppedBeforeCase2", with(worked, 24, QString()), true, 1,
+                               {"OK", "OK", "未計算", "未計算", "未計算", "未計算"}}),
+    [](const testing::TestParamInfo<MembersRow> &info) { return std::string(info.param.name); });
 
 struct StatusRow {
     const char *name;

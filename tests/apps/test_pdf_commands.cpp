@@ -1,7 +1,10 @@
 // `tavrel --pdf`, `tavrel --reference-book` and `morvik --pdf` as a user runs them: exit statuses
 // as for --check, a page for each printable report, and no file at all (an earlier one left alone)
 // when nothing is printable or the output cannot be written.
+#include "common/file_names.h"
 #include "inputfile/tvl_file.h"
+#include "members/member_inputs.h"
+#include "tests/support/failing_calls.h"
 #include "tests/support/process_run.h"
 #include "tests/support/small_file_system.h"
 
@@ -9,6 +12,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,16 +42,20 @@ int page_count(const QString &pdf)
     return info.status == 0 && m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+// Files by their names' bytes (common::native_name), whatever their encoding.
 QByteArray file_bytes(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QFile file;
+    const int fd = ::open(common::native_name(path).constData(), O_RDONLY | O_CLOEXEC);
+    return fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ? file.readAll() : QByteArray();
 }
 
 bool write_bytes(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    QFile file;
+    const int fd = ::open(common::native_name(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    return fd >= 0 && file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
+           && file.write(bytes) == bytes.size();
 }
 
 // What the pipe holds now, without waiting for more.
@@ -75,7 +83,9 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("pages");              // 0: no file written
         QTest::addColumn<QString>("output");         // where OUT is: a file written before, a link to
-                                                     // the input, or on a disk with too little room
+                                                     // the input, on a disk with too little room; or
+                                                     // names that are not UTF-8 for OUT and TVL; or
+                                                     // the PDF goes to standard output, a pipe
         QTest::addColumn<QString>("reason");         // in the error output
 
         const QString tavrel = QStringLiteral(TAVREL_PATH);
@@ -109,10 +119,19 @@ private slots:
         QTest::newRow("tavrel: disk full") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0
                                            << QStringLiteral("full disk")
                                            << QStringLiteral("ディスクの空き領域が足りません。");
+        QTest::newRow("tavrel: names that are not UTF-8")
+            << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 0 << 5 << QStringLiteral("not UTF-8")
+            << QString();
+        QTest::newRow("tavrel: /dev/stdout into a pipe")
+            << tavrel << worked << QStringList{"--pdf", "/dev/stdout", "TVL"} << 0 << 5
+            << QStringLiteral("standard output") << QStringLiteral("/dev/stdout: 5 ページ / pages");
+        QTest::newRow("tavrel: reference book and outline the same file")
+            << tavrel << QStringList{} << QStringList{"--reference-book", "OUT", "--pictures", "PICTURES", "--outline", "OUT"} << 2 << 0
+            << earlier << QStringLiteral("OUT.pdf と同じファイルです");
         QTest::newRow("tavrel: reference book without a path")
             << tavrel << QStringList{} << QStringList{"--reference-book"} << 2 << 0 << earlier << QString();
         QTest::newRow("tavrel: reference book, output folder missing")
-            << tavrel << QStringList{} << QStringList{"--reference-book", "no/such/folder/book.pdf"} << 2 << 0 << earlier
+            << tavrel << QStringList{} << QStringList{"--reference-book", "no/such/folder/book.pdf", "--pictures", "PICTURES"} << 2 << 0 << earlier
             << QStringLiteral("ファイルまたはフォルダーが見つかりません。");
         QTest::newRow("morvik: worked example")
             << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 0
@@ -126,6 +145,9 @@ private slots:
         QTest::newRow("morvik: five values")
             << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000"} << 2 << 0
             << earlier << QString();
+        QTest::newRow("morvik: - is standard output")
+            << morvik << QStringList{} << QStringList{"--pdf", "-", "10", "100", "20", "1000000", "20000", "30"} << 0
+            << 1 << QStringLiteral("standard output") << QStringLiteral("/dev/stdout: 1 ページ / page");
         QTest::newRow("morvik: disk full")
             << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 2
             << 0 << QStringLiteral("full disk") << QStringLiteral("ディスクの空き領域が足りません。");
@@ -141,8 +163,15 @@ private slots:
         QFETCH(QString, reason);
 
         QTemporaryDir dir;
-        QString out = dir.filePath(QStringLiteral("report.pdf"));
-        const QString tvl_path = dir.filePath(QStringLiteral("flume.tvl"));
+        const bool not_utf8 = output == QLatin1String("not UTF-8");
+        QString out = dir.filePath(not_utf8 ? common::name_from_native("\xe9.pdf") : QStringLiteral("report.pdf"));
+        const QString tvl_path = dir.filePath(not_utf8 ? common::name_from_native("\xff\xfe.tvl")
+                                                       : QStringLiteral("flume.tvl"));
+        // QTemporaryDir removes only names that are UTF-8.
+        const auto remove = qScopeGuard([&] {
+            for (const QString &path : {out, tvl_path})
+                ::unlink(common::native_name(path).constData());
+        });
         if (!tvl.isEmpty())
             QVERIFY(inputfile::write_tvl_file(tvl_path, tvl));
         std::unique_ptr<test_support::SmallFileSystem> disk;
@@ -157,6 +186,8 @@ private slots:
                 argument = out;
             else if (argument == QLatin1String("TVL"))
                 argument = tvl_path;
+            else if (argument == QLatin1String("PICTURES"))
+                argument = QStringLiteral(WINDOW_PICTURES_PATH);
         }
         if (disk) {
             // The report once, for its size; then all the room it needs but one page.
@@ -180,12 +211,77 @@ private slots:
             QVERIFY(!run.err.isEmpty());
         QVERIFY2(run.err.contains(reason), qPrintable(run.err));
         QCOMPARE(file_bytes(tvl_path), tvl_bytes);
-        if (output == QLatin1String("link to input"))
+        if (output == QLatin1String("standard output")) {
+            // Standard output holds the PDF alone; what the command says goes to standard error.
+            const QString piped = dir.filePath(QStringLiteral("piped.pdf"));
+            QVERIFY(write_bytes(piped, run.out_bytes));
+            QCOMPARE(page_count(piped), pages);
+        } else if (output == QLatin1String("link to input")) {
             QVERIFY(QFileInfo(out).isSymLink());
-        else if (pages == 0)
+        } else if (pages == 0) {
             QCOMPARE(file_bytes(out), QByteArray("earlier"));
-        else
+        } else {
             QCOMPARE(page_count(out), pages);
+        }
+    }
+
+    // Each system call of writing the report fails in turn: status 2 with the reason and the earlier
+    // file kept, or the whole report written.
+    void pdf_when_a_call_fails_data()
+    {
+        QTest::addColumn<int>("row");
+        for (std::size_t i = 0; i < test_support::call_failures().size(); ++i)
+            QTest::newRow(test_support::row_name(test_support::call_failures()[i]).c_str()) << int(i);
+    }
+    void pdf_when_a_call_fails()
+    {
+        QFETCH(int, row);
+        QTemporaryDir dir;
+        const QString tvl_path = dir.filePath(QStringLiteral("flume.tvl"));
+        QVERIFY(inputfile::write_tvl_file(tvl_path, worked));
+        const test_support::SaveTarget target{dir.filePath(QStringLiteral("out")), QStringLiteral("report.pdf"),
+                                              QByteArray("earlier")};
+        const QStringList arguments = {QStringLiteral("--pdf"), target.folder + QStringLiteral("/report.pdf"), tvl_path};
+        const QStringList problems = test_support::walk_call_failures(
+            test_support::call_failures()[std::size_t(row)], target,
+            [&] {
+                const test_support::ProcessRun run = test_support::run_process(QStringLiteral(TAVREL_PATH), arguments);
+                return test_support::SaveOutcome{run.status == 0, run.status == 2 ? run.err
+                                                                                   : QStringLiteral("status %1: %2").arg(run.status).arg(run.err)};
+            },
+            [](const QByteArray &now) { return now.startsWith("%PDF-") && now.trimmed().endsWith("%%EOF"); });
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    // The member check's page follows Case 3 when the file carries member data and some member
+    // has stresses.
+    void member_page_data()
+    {
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<bool>("member_data");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("whole chain with member data") << worked << true << 6;
+        QTest::newRow("whole chain without member data") << worked << false << 5;
+        QTest::newRow("stopped after Case 1, its members checked") << with(24, "") << true << 4;
+        QTest::newRow("stopped before Case 1, no member has stresses") << with(15, "1") << true << 1;
+    }
+    void member_page()
+    {
+        QFETCH(QStringList, inputs);
+        QFETCH(bool, member_data);
+        QFETCH(int, pages);
+        QTemporaryDir dir;
+        inputfile::TvlContents contents{inputs, {}, {}};
+        if (member_data)
+            contents.members.members[0] = {QStringLiteral("D13"), members::Spacing::Count, QStringLiteral("5"), {}, {}, {}, {}, QStringLiteral("3")};
+        const QString tvl_path = dir.filePath(QStringLiteral("flume.tvl"));
+        QVERIFY(inputfile::write_tvl_file(tvl_path, contents));
+        const QString out = dir.filePath(QStringLiteral("report.pdf"));
+        test_support::run_process(QStringLiteral(TAVREL_PATH), {QStringLiteral("--pdf"), out, tvl_path});
+        QCOMPARE(page_count(out), pages);
+        const QString last = test_support::run_process(QStringLiteral("pdftotext"),
+                                                       {QStringLiteral("-f"), QString::number(pages), out, QStringLiteral("-")}).out;
+        QCOMPARE(last.contains(QStringLiteral("部材の応力度照査")), pages == 6 || pages == 4);
     }
 
     // A pipe as the output is written, not replaced by a file.

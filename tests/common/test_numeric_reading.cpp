@@ -75,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"octal_stops_at_8", "&O78", 7},
         Reading{"ampersand_alone", "&H", 0},
         Reading{"full_width_digits", "１２．５", 12.5},
+        Reading{"full_width_eight_and_nine", "８９", 89},
         Reading{"full_width_minus", "－３", -3},
         Reading{"full_width_plus", "＋４", 4},
         Reading{"full_width_blank_removed", "１\u3000０", 10},

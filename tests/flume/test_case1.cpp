@@ -126,15 +126,35 @@ TEST_F(Case1, SlabBeforeAnyWallUsesMsoZero)
     EXPECT_EQ(text(sheet, Field::case1_slab_moment_ncm), "-125800");
 }
 
-TEST_F(Case1, SlabAcceptsT1Zero)
+struct SlabExample {
+    const char *name;
+    const char *t1, *x;
+    const char *wr, *sto, *mto;
+};
+
+void PrintTo(const SlabExample &e, std::ostream *os) { *os << e.name; }
+
+class Case1Slab : public Case1, public testing::WithParamInterface<SlabExample> {};
+
+TEST_P(Case1Slab, ShowsWrStoAndMto)
 {
+    const SlabExample &e = GetParam();
     flume::compute_case1_wall(sheet, messages);
-    type_in(sheet, {{Field::t1, "0"}});
+    type_in(sheet, {{Field::t1, e.t1}, {Field::slab_position, e.x}});
     flume::compute_case1_slab(sheet, messages);
     EXPECT_TRUE(messages.messages.isEmpty());
-    EXPECT_EQ(text(sheet, Field::slab_reaction), "6.262");
-    EXPECT_EQ(text(sheet, Field::case1_slab_moment), "1.368");
+    EXPECT_EQ(text(sheet, Field::slab_reaction), e.wr);
+    EXPECT_EQ(text(sheet, Field::case1_slab_shear), e.sto);
+    EXPECT_EQ(text(sheet, Field::case1_slab_moment), e.mto);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Slabs, Case1Slab,
+    testing::Values(SlabExample{"t1_zero", "0", "0.3", "6.262", "2.192", "1.368"},
+                    // WR is 10.5077 as computed: Sto from the shown 10.508 would be 4.729.
+                    SlabExample{"sto_from_the_computed_wr", "0.2", "0.2", "10.508", "4.728", "1.151"},
+                    // WR is 8.3846 as computed: Mto from the shown 8.385 would be 1.206.
+                    SlabExample{"mto_from_the_computed_wr", "0.1", "0.25", "8.385", "3.354", "1.207"}));
 
 // The slab reads the slots copied on opening, not the page-1 and page-2 fields as they are now.
 TEST_F(Case1, ReadsTheCarriedCopiesNotTheirSources)

@@ -60,6 +60,11 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"no_surcharge", {"90", "30", "18", "0", "0", "20", "2.0"}, "0.30", "10.80", "3.694", "3.694"},
         Example{"inclined_back_sloping_ground", {"80", "30", "18", "10", "10", "30", "1.5"}, "0.45", "15.76",
                 "10.130", "10.130"},
+        // sin 80° / sin 100° is 1 only with the angle constant of the conversion, which decides PA.
+        Example{"angle_constant_decides_pa", {"80", "30", "19", "20", "10", "10", "1.0"}, "0.53", "10.33", "3.533",
+                "3.533"},
+        Example{"inclined_back_sloping_ground_with_surcharge", {"70", "35", "18", "15", "20", "20", "2.0"}, "0.53",
+                "39.08", "25.120", "25.120"},
         Example{"height_empty", {"90", "30", "18", "0", "10", "20", ""}, "0.30", "0.00", "0.000", "0.000"},
         Example{"height_zero", {"90", "30", "18", "0", "10", "20", "0"}, "0.30", "0.00", "0.000", "0.000"},
         Example{"slope_and_surcharge_empty", {"90", "30", "18", "", "", "20", "2.0"}, "0.30", "10.80", "3.694",

@@ -1,16 +1,21 @@
 #include "inputfile/file_commands.h"
 
+#include "common/file_names.h"
 #include "flume/flume_sheet.h"
 #include "flume/sheet_inputs.h"
 #include "inputfile/tvl_file.h"
+#include "tests/support/flume_file_state.h"
 #include "tests/support/small_file_system.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 using flume::Field;
 using flume::FlumeSheet;
@@ -27,8 +32,10 @@ QStringList texts_from(int first)
 
 QByteArray file_bytes(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    QFile file;
+    const int fd = ::open(common::native_name(path).constData(), O_RDONLY | O_CLOEXEC);
+    return fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ? file.readAll()
+                                                                                       : QByteArray("(unreadable)");
 }
 
 class FileCommands : public testing::Test
@@ -42,7 +49,7 @@ protected:
 
 TEST_F(FileCommands, SaveAsKeepsThePathAndWritesTheInputs)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(1));
     const QString chosen = path(QStringLiteral("section")); // typed without an extension
     EXPECT_FALSE(inputfile::save_as(sheet, chosen).has_value());
@@ -51,7 +58,7 @@ TEST_F(FileCommands, SaveAsKeepsThePathAndWritesTheInputs)
     EXPECT_TRUE(QFileInfo::exists(chosen));
     EXPECT_FALSE(QFileInfo::exists(chosen + QStringLiteral(".tvl")));
 
-    FlumeSheet other;
+    test_support::FlumeFileWindow other;
     EXPECT_FALSE(inputfile::open_file(other, chosen).has_value());
     EXPECT_EQ(other.text(Field::open_path), chosen);
     EXPECT_EQ(flume::input_texts(other), texts_from(1));
@@ -59,7 +66,7 @@ TEST_F(FileCommands, SaveAsKeepsThePathAndWritesTheInputs)
 
 TEST_F(FileCommands, ACancelledDialogChangesNothing)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(1));
     sheet.set_text(Field::save_path, QStringLiteral("/earlier/save.tvl"));
     sheet.set_text(Field::open_path, QStringLiteral("/earlier/open.tvl"));
@@ -70,9 +77,13 @@ TEST_F(FileCommands, ACancelledDialogChangesNothing)
     EXPECT_EQ(flume::input_texts(sheet), texts_from(1));
 }
 
+// Where the save goes: below a regular file named as a folder, onto a full disk, or to a name the
+// file dialog shows for a file whose name is not UTF-8.
+enum class SaveTarget { FolderIsAFile, FullDisk, NameNotUtf8 };
+
 struct SaveFailureRow {
     const char *name;
-    bool full_disk;  // else the folder named in the path is a regular file
+    SaveTarget target;
     QString reason;
 };
 
@@ -87,18 +98,23 @@ TEST_P(SaveFailure, IsReportedWithPathAndReason)
     std::unique_ptr<test_support::SmallFileSystem> disk;
     QString chosen = path(QStringLiteral("plain/section.tvl"));
     QString earlier_file = path(QStringLiteral("plain"));
-    if (GetParam().full_disk) {
+    if (GetParam().target == SaveTarget::NameNotUtf8) {
+        earlier_file = path(common::name_from_native("\xe9.tvl"));
+        chosen = path(QStringLiteral("\uFFFD.tvl"));
+    } else if (GetParam().target == SaveTarget::FullDisk) {
         disk = std::make_unique<test_support::SmallFileSystem>();
         if (!disk->mounted())
             GTEST_SKIP() << disk->why_not().toStdString();
         chosen = earlier_file = disk->path(QStringLiteral("section.tvl"));
     }
+    // QTemporaryDir removes only names that are UTF-8.
+    const auto remove = qScopeGuard([&] { ::unlink(common::native_name(earlier_file).constData()); });
     ASSERT_TRUE(inputfile::write_tvl_file(earlier_file, texts_from(100)));
     const QByteArray earlier = file_bytes(earlier_file);
     if (disk) {
         ASSERT_TRUE(disk->leave_free(0));
     }
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(1));
 
     const std::optional<inputfile::FileMessage> message = inputfile::save_as(sheet, chosen);
@@ -112,13 +128,17 @@ TEST_P(SaveFailure, IsReportedWithPathAndReason)
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, SaveFailure,
-    testing::Values(SaveFailureRow{"FolderIsAFile", false, QStringLiteral("ファイルまたはフォルダーが見つかりません。")},
-                    SaveFailureRow{"FullDiskOverAnEarlierFile", true, QStringLiteral("ディスクの空き領域が足りません。")}),
+    testing::Values(SaveFailureRow{"FolderIsAFile", SaveTarget::FolderIsAFile,
+                                   QStringLiteral("ファイルまたはフォルダーが見つかりません。")},
+                    SaveFailureRow{"FullDiskOverAnEarlierFile", SaveTarget::FullDisk,
+                                   QStringLiteral("ディスクの空き領域が足りません。")},
+                    SaveFailureRow{"NameTheDialogShowsForANameNotUtf8", SaveTarget::NameNotUtf8,
+                                   QStringLiteral("名前の文字コードが UTF-8 ではないため、選ばれたファイルには書き込めません。")}),
     [](const testing::TestParamInfo<SaveFailureRow> &info) { return std::string(info.param.name); });
 
 TEST_F(FileCommands, AFileThatCannotBeOpenedIsReportedAndLeavesTheInputs)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(1));
     sheet.show_result(Field::ka, QStringLiteral("0.30"));
     const QString chosen = path(QStringLiteral("missing.tvl"));
@@ -135,7 +155,7 @@ TEST_F(FileCommands, AFileThatCannotBeOpenedIsReportedAndLeavesTheInputs)
 
 TEST_F(FileCommands, OpeningReplacesTheInputsOfAnEarlierFile)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts_from(100));
     EXPECT_FALSE(inputfile::save_as(sheet, path(QStringLiteral("first.tvl"))).has_value());
     flume::put_input_texts(sheet, texts_from(200));

@@ -28,6 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
         EncodeRow{"AsciiStaysAscii", QStringLiteral("\"1.5\",\"\"\r\n"), QByteArray("\"1.5\",\"\"\r\n")},
         EncodeRow{"JapaneseInCp932", QStringLiteral("\"30度\"\r\n"), QByteArray("\"\x33\x30\x93\x78\"\r\n")},
         EncodeRow{"FullWidthFormsInCp932", QStringLiteral("ｍ～１"), QByteArray("\x82\x8d\x81\x60\x82\x50")},
+        EncodeRow{"LastLeadByteOfTheFirstRangeInCp932", QStringLiteral("氈"), QByteArray("\x9f\x81")},
         EncodeRow{"HalfWidthKatakanaInCp932", QStringLiteral("0.164ﾃｰ"), QByteArray("0.164\xc3\xb0")},
         // The Windows code page keeps control characters at their own bytes.
         EncodeRow{"ControlCharactersAtTheirOwnBytes", QStringLiteral("\x1a\x1c\x7f\t"), QByteArray("\x1a\x1c\x7f\t")},
@@ -72,6 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeRow{"OneInvalidSequenceMeansCp932", QByteArray("\x82\xa0\x93\x78"), QStringLiteral("あ度")},
         // A lead byte without its second byte at the end is not CP932; the bytes are valid UTF-8.
         DecodeRow{"Cp932CutInsideACharacterIsNotCp932", QByteArray("\xc3\x81"), QStringLiteral("Á")},
+        // 9F is a lead byte: C2 9F ends inside a character and is UTF-8.
+        DecodeRow{"Cp932EndingInLeadByte9FIsNotCp932", QByteArray("\xc2\x9f"), QStringLiteral("\u009f")},
         DecodeRow{"NeitherIsCp932WithReplacement", QByteArray("\x82\xa0\x85\x40\x93\x78"), QStringLiteral("あ\ufffd度")}),
     [](const testing::TestParamInfo<DecodeRow> &info) { return std::string(info.param.name); });
 

@@ -1,7 +1,12 @@
 #include "inputfile/tvl_file.h"
 
+#include "inputfile/file_commands.h"
+#include "inputfile/tvl_encoding.h"
+#include "inputfile/tvl_format.h"
+
 #include "flume/flume_sheet.h"
 #include "flume/sheet_inputs.h"
+#include "tests/support/flume_file_state.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -51,7 +56,7 @@ protected:
 
 TEST_F(TvlFile, SavesAKnownSheetByteForByte)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     QStringList texts = typed_texts();
     texts[3] = QString();        // T4 left empty
     texts[7] = QStringLiteral("1,5");
@@ -70,7 +75,7 @@ TEST_F(TvlFile, SavesAKnownSheetByteForByte)
 
 TEST_F(TvlFile, SavesOnlyTheInputs)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     sheet.show_result(Field::ka, QStringLiteral("0.30"));
     sheet.set_text(Field::carried_1, QStringLiteral("5.746"));
     ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("empty.tvl"))));
@@ -95,10 +100,10 @@ TEST_F(TvlFile, AllTwentyFiveTextsComeBackAsTyped)
         QStringList saved = texts;
         if (!utf8)
             saved[24] = QStringLiteral("1.1");
-        FlumeSheet sheet;
+        test_support::FlumeFileWindow sheet;
         flume::put_input_texts(sheet, saved);
         ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("round.tvl"))));
-        FlumeSheet reopened;
+        test_support::FlumeFileWindow reopened;
         ASSERT_TRUE(inputfile::open_inputs(reopened, path(QStringLiteral("round.tvl"))));
         EXPECT_EQ(flume::input_texts(reopened), saved);
     }
@@ -106,12 +111,12 @@ TEST_F(TvlFile, AllTwentyFiveTextsComeBackAsTyped)
 
 TEST_F(TvlFile, SavingAgainReplacesTheFile)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, typed_texts());
     const QString file = path(QStringLiteral("again.tvl"));
     put_file_bytes(file, QByteArray(4096, 'x'));
     ASSERT_TRUE(inputfile::save_inputs(sheet, file));
-    FlumeSheet reopened;
+    test_support::FlumeFileWindow reopened;
     ASSERT_TRUE(inputfile::open_inputs(reopened, file));
     EXPECT_EQ(flume::input_texts(reopened), typed_texts());
     EXPECT_FALSE(file_bytes(file).contains('x'));
@@ -119,7 +124,7 @@ TEST_F(TvlFile, SavingAgainReplacesTheFile)
 
 TEST_F(TvlFile, FewerItemsFillWhatTheyHaveAndEmptyTheRest)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, typed_texts());
     put_file_bytes(path(QStringLiteral("ten.tvl")),
                    "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\"\r\n\"8\",\"9\",\"10\"\r\n");
@@ -134,7 +139,7 @@ TEST_F(TvlFile, FewerItemsFillWhatTheyHaveAndEmptyTheRest)
 
 TEST_F(TvlFile, OpeningChangesNeitherResultsNorCarriedValues)
 {
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     sheet.show_result(Field::pv, QStringLiteral("5.746"));
     sheet.set_text(Field::carried_1, QStringLiteral("5.746"));
     put_file_bytes(path(QStringLiteral("one.tvl")), "\"0.2\"\r\n");
@@ -155,7 +160,7 @@ TEST_F(TvlFile, ReadsUtf8AndCp932Files)
     for (const auto &[name, bytes] : files) {
         SCOPED_TRACE(name);
         put_file_bytes(path(QString::fromLatin1(name)), bytes);
-        FlumeSheet sheet;
+        test_support::FlumeFileWindow sheet;
         ASSERT_TRUE(inputfile::open_inputs(sheet, path(QString::fromLatin1(name))));
         EXPECT_EQ(sheet.text(Field::t1), QStringLiteral("30度"));
         EXPECT_EQ(sheet.text(Field::t2), QStringLiteral("１"));
@@ -174,7 +179,7 @@ TEST_F(TvlFile, AFileThatCannotBeReadLeavesEveryField)
     };
     for (const auto &[name, reason] : rows) {
         SCOPED_TRACE(name.toStdString());
-        FlumeSheet sheet;
+        test_support::FlumeFileWindow sheet;
         flume::put_input_texts(sheet, typed_texts());
         const common::FileResult result = inputfile::open_inputs(sheet, path(name));
         EXPECT_FALSE(result.ok);
@@ -187,7 +192,7 @@ TEST_F(TvlFile, AFailedSaveIsReportedAndCreatesNothing)
 {
     // The folder the file should go into is a regular file: no user, root included, can create it.
     put_file_bytes(path(QStringLiteral("plain")), "not a folder");
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, typed_texts());
     const QString target = path(QStringLiteral("plain/section.tvl"));
     const common::FileResult result = inputfile::save_inputs(sheet, target);
@@ -201,7 +206,7 @@ TEST_F(TvlFile, AFailedSaveIsReportedAndCreatesNothing)
 TEST_F(TvlFile, SavingOntoAFolderFailsAndKeepsIt)
 {
     QDir(dir.path()).mkpath(QStringLiteral("folder.tvl/inner"));
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     const common::FileResult result = inputfile::save_inputs(sheet, path(QStringLiteral("folder.tvl")));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, QStringLiteral("同じ名前のフォルダーがあります。"));
@@ -240,7 +245,7 @@ TEST_P(TvlFileSize, OpensUpToOneMebibyte)
     put_file_bytes(path(QStringLiteral("large.tvl")), bytes);
     bytes.clear();
 
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     const QStringList before(25, QStringLiteral("1"));
     flume::put_input_texts(sheet, before);
     const common::FileResult result = inputfile::open_inputs(sheet, path(QStringLiteral("large.tvl")));
@@ -275,10 +280,10 @@ class TvlRoundTrip : public TvlFile, public testing::WithParamInterface<RoundTri
 TEST_P(TvlRoundTrip, TheTextComesBackInEveryField)
 {
     const QStringList texts(25, GetParam().text);
-    FlumeSheet sheet;
+    test_support::FlumeFileWindow sheet;
     flume::put_input_texts(sheet, texts);
     ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("round.tvl"))));
-    FlumeSheet reopened;
+    test_support::FlumeFileWindow reopened;
     ASSERT_TRUE(inputfile::open_inputs(reopened, path(QStringLiteral("round.tvl"))));
     EXPECT_EQ(flume::input_texts(reopened), texts);
 }
@@ -313,4 +318,123 @@ TEST_F(TvlFile, EveryPairOfHalfWidthKatakanaComesBack)
         ASSERT_TRUE(inputfile::read_tvl_file(path(QStringLiteral("pairs.tvl")), items));
         ASSERT_EQ(items, texts) << "from pair " << start;
     }
+}
+
+// The worked inputs' seven lines, as a file without member data holds them.
+QByteArray seven_lines()
+{
+    return inputfile::encode_tvl(inputfile::format_tvl(typed_texts()));
+}
+
+// A member check extension as the writer writes it: σck 21, the first member D13 × 5, cover 3.
+const QByteArray materials_21 = "\"section\",\"materials\",\"1\",\"1\"\r\n"
+                                "\"21\",\"SD345\",\"\x88\xea\x94\xca\",\"\x88\xd9\x8c\x60\x93\x53\x8b\xd8\",\"\",\"\",\"\",\"\"\r\n";
+QByteArray member_line(const char *bar = "D13")
+{
+    return QByteArray("\"\x83\x50\x81\x5b\x83\x58.1 \x91\xa4\x95\xc7\",\"") + bar
+        + "\",\"\x96\x7b\x90\x94\",\"5\",\"\",\"\",\"\",\"\",\"3\"\r\n";
+}
+QByteArray members_d13(const char *version = "1", const char *bar = "D13")
+{
+    return QByteArray("\"section\",\"members\",\"") + version + "\",\"1\"\r\n" + member_line(bar);
+}
+const QByteArray marker = "\"TavrelExtension\",\"1\"\r\n";
+
+struct ExtensionRow {
+    const char *name;
+    QByteArray tail;        // what follows the seven lines
+    const char *strength;   // σck after opening
+    const char *first_bar;  // ケース.1 側壁's bar after opening
+    const char *message;    // what opening tells the user, UTF-8; empty for nothing
+    QByteArray saved;       // what the file saved without a change holds after its seven lines
+    bool exact;             // that and nothing else
+};
+
+void PrintTo(const ExtensionRow &row, std::ostream *os) { *os << row.name; }
+
+class TvlExtension : public TvlFile, public testing::WithParamInterface<ExtensionRow>
+{
+};
+
+const char *const kept_note = "このファイルには、この版のTavrelでは読めないデータがあります。保存するときは、そのまま書き戻します。";
+const char *const damaged_block = "このファイルの追加のデータは壊れているため、読み込みませんでした。";
+const QByteArray document_section = "\"section\",\"document\",\"1\",\"1\"\r\n\"x\"\r\n";
+
+// Whatever follows the 25 items, the inputs are read; the member check is read where it can be,
+// what this version cannot read is kept and written back, and a damaged section is left out.
+TEST_P(TvlExtension, OpensTheInputsAndWhatFollowsThem)
+{
+    const ExtensionRow &row = GetParam();
+    const QString file = path(QStringLiteral("extended.tvl"));
+    put_file_bytes(file, seven_lines() + row.tail);
+    test_support::FlumeFileWindow sheet;
+    // Member data of an earlier file never carries over.
+    members::MemberCheckInputs earlier;
+    earlier.members[0].bar = QStringLiteral("D19");
+    sheet.members.set_inputs(earlier);
+
+    const std::optional<inputfile::FileMessage> message = inputfile::open_file(sheet, file);
+    EXPECT_EQ(flume::input_texts(sheet), typed_texts());
+    EXPECT_EQ(sheet.members.inputs().materials.concrete_strength.toStdString(), row.strength);
+    EXPECT_EQ(sheet.members.inputs().members[0].bar.toStdString(), row.first_bar);
+    EXPECT_EQ(message ? message->text.toStdString() : std::string(), row.message);
+
+    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("saved.tvl"))));
+    const QByteArray saved = file_bytes(path(QStringLiteral("saved.tvl")));
+    EXPECT_TRUE(saved.startsWith(seven_lines()));
+    if (row.exact)
+        EXPECT_EQ(saved.mid(seven_lines().size()).toStdString(), row.saved.toStdString());
+    else
+        EXPECT_TRUE(saved.contains(row.saved)) << saved.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tails, TvlExtension,
+    testing::Values(
+        ExtensionRow{"NothingAfterTheItems", "", "24", "", "", "", true},
+        ExtensionRow{"BlankLinesAfterTheItems", "\r\n\r\n", "24", "", "", "", true},
+        ExtensionRow{"MaterialsAndMembers", marker + materials_21 + members_d13(), "21", "D13", "", member_line(), false},
+        ExtensionRow{"UnknownSectionKept", marker + materials_21 + members_d13() + document_section, "21", "D13",
+                     kept_note, document_section, false},
+        ExtensionRow{"NewerMembersSectionKept", marker + materials_21 + members_d13("2"), "21", "", kept_note,
+                     marker + materials_21 + members_d13("2"), true},
+        ExtensionRow{"NewerExtensionKept", "\"TavrelExtension\",\"2\"\r\n" + materials_21, "24", "", kept_note,
+                     "\"TavrelExtension\",\"2\"\r\n" + materials_21, true},
+        ExtensionRow{"ForeignItemsKept", "\"26\",\"27\"\r\n", "24", "", kept_note, "\"26\",\"27\"\r\n", true},
+        ExtensionRow{"DamagedMembersLine", marker + materials_21 + members_d13("1", "D99"), "21", "",
+                     "このファイルの部材のデータは壊れているため、読み込みませんでした。", marker + materials_21, true},
+        ExtensionRow{"SectionLongerThanTheFile", marker + materials_21 + "\"section\",\"members\",\"1\",\"9\"\r\n", "21",
+                     "", damaged_block, marker + materials_21, true},
+        ExtensionRow{"BrokenEscape", marker + "\"section\",\"materials\",\"1\",\"1\"\r\n\"\\u{ZZ}\"\r\n", "24", "",
+                     damaged_block, "", true}),
+    [](const testing::TestParamInfo<ExtensionRow> &info) { return std::string(info.param.name); });
+
+// Member data goes after the seven lines and comes back; a character without a CP932 form is
+// escaped, so the file stays CP932; a file without member data keeps only its seven lines.
+TEST_F(TvlFile, MemberDataComesBackAfterTheInputs)
+{
+    test_support::FlumeFileWindow sheet;
+    flume::put_input_texts(sheet, typed_texts());
+    members::MemberCheckInputs inputs;
+    inputs.materials.concrete_strength = QStringLiteral("３０");
+    members::type_allowable(inputs.materials, members::Allowable::Compression, QStringLiteral("950"));
+    inputs.members[2] = {QStringLiteral("D16"), members::Spacing::Pitch, QStringLiteral("125"), {}, {}, {}, QStringLiteral("16"),
+                         QStringLiteral("3 😀 \"\\ \r\n")};
+    inputs.members[5] = {members::typed_bars, members::Spacing::Count, {}, QStringLiteral("3.5"), QStringLiteral("14"),
+                         QStringLiteral("12"), {}, {}};
+    sheet.members.set_inputs(inputs);
+    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("members.tvl"))));
+    const QByteArray bytes = file_bytes(path(QStringLiteral("members.tvl")));
+    EXPECT_TRUE(bytes.startsWith(seven_lines() + marker));
+    EXPECT_TRUE(bytes.contains("3 \\u{1F600} \\u{22}\\u{5C} \\u{D}\\u{A}")) << bytes.toStdString();
+    EXPECT_FALSE(bytes.startsWith("\xef\xbb\xbf"));
+
+    test_support::FlumeFileWindow reopened;
+    ASSERT_FALSE(inputfile::open_file(reopened, path(QStringLiteral("members.tvl"))).has_value());
+    EXPECT_EQ(flume::input_texts(reopened), typed_texts());
+    EXPECT_TRUE(reopened.members.inputs() == inputs);
+
+    sheet.members.set_inputs({});
+    ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("members.tvl"))));
+    EXPECT_EQ(file_bytes(path(QStringLiteral("members.tvl"))), seven_lines());
 }

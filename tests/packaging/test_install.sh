@@ -40,6 +40,14 @@ expected_files=(
   usr/share/icons/hicolor/16x16/apps/tavrel.png
   usr/share/icons/hicolor/48x48/apps/tavrel.png
   usr/share/icons/hicolor/256x256/apps/morvik.png
+  usr/share/man/man1/tavrel.1.gz
+  usr/share/man/man1/morvik.1.gz
+  usr/share/metainfo/invalid.tavrel.tavrel.metainfo.xml
+  usr/share/metainfo/invalid.tavrel.morvik.metainfo.xml
+  usr/share/doc/tavrel/copyright
+  usr/share/doc/tavrel/changelog.gz
+  usr/share/doc/tavrel/Tavrel.pdf
+  usr/share/lintian/overrides/tavrel
 )
 
 check "cmake --install into DESTDIR" env DESTDIR="$root" cmake --install "$build" --prefix /usr
@@ -52,17 +60,25 @@ check "48 px icon is 48 px" test "$(od -An -tu1 -j16 -N8 "$root/usr/share/icons/
 for entry in tavrel morvik; do
   check "desktop-file-validate $entry.desktop" desktop-file-validate "$root/usr/share/applications/$entry.desktop"
 done
+for program in tavrel morvik; do
+  check "$program.1 shows its --help" bash -c "zcat '$root/usr/share/man/man1/$program.1.gz' | grep -q '^Usage: $program'"
+  check "AppStream metainfo of $program is valid" appstreamcli validate --no-net \
+    "$root/usr/share/metainfo/invalid.tavrel.$program.metainfo.xml"
+done
+check "the book in /usr/share/doc/tavrel is the installed one" \
+  test "$(readlink -f "$root/usr/share/doc/tavrel/Tavrel.pdf")" = "$(readlink -f "$root/usr/lib/tavrel/file/Tavrel.pdf")"
 check "Tavrel opens .tvl files" contains "$root/usr/share/applications/tavrel.desktop" "MimeType=application/x-tavrel;"
 
 # Started through the link from a folder without file/, Tavrel finds its companions beside itself;
-# with "curdir" set, in file/ below that folder first.
-mkdir -p "$work/elsewhere" "$work/curdir/file"
-touch "$work/curdir/file/Tavrel.pdf"
+# the installation comes before file/ below "curdir", and a stray file/ in the current folder is
+# never used.
+mkdir -p "$work/elsewhere/file" "$work/curdir/file"
+touch "$work/curdir/file/Tavrel.pdf" "$work/elsewhere/file/Tavrel.pdf"
 (cd "$work/elsewhere" && env -u curdir "$root/usr/bin/tavrel" --version) >"$work/version" 2>&1
 check "installed tavrel finds the book" contains "$work/version" "参考図書 / reference book: $root/usr/lib/tavrel/file/Tavrel.pdf"
 check "installed tavrel finds Morvik" contains "$work/version" "Morvik: $root/usr/lib/tavrel/file/morvik"
 (cd "$work/elsewhere" && curdir="$work/curdir" "$root/usr/bin/tavrel" --version) >"$work/version" 2>&1
-check "curdir comes first" contains "$work/version" "参考図書 / reference book: $work/curdir/file/Tavrel.pdf"
+check "the installation comes before curdir" contains "$work/version" "参考図書 / reference book: $root/usr/lib/tavrel/file/Tavrel.pdf"
 check "installed morvik runs through its link" \
   bash -c "cd '$work/elsewhere' && '$root/usr/bin/morvik' --check 10 100 20 1000000 20000 30 | grep -q '37.29'"
 
@@ -81,9 +97,14 @@ for file in "${expected_files[@]}"; do
 done
 check "package version 3.01" test "$(dpkg-deb -f "$deb" Version)" = 3.01
 dpkg-deb -f "$deb" Depends >"$work/depends" 2>&1
-for dependency in fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n xdg-utils libqt6widgets6; do
+for dependency in fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n xdg-utils libqt6widgets6; do
   check "package depends on $dependency" contains "$work/depends" "$dependency"
 done
+
+check "package recommends a viewer that shows pages" test "$(dpkg-deb -f "$deb" Recommends)" = "evince | okular | pdf-viewer"
+# Lintian finds no error and no warning; the package's intended layout is overridden with its reasons.
+lintian -E --pedantic --no-tag-display-limit "$deb" >"$work/lintian" 2>&1
+check "lintian: no error or warning" bash -c "! grep -E '^[EW]: ' '$work/lintian'"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

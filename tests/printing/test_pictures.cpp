@@ -1,15 +1,19 @@
+#include "members/reinforcement_tables.h"
 #include "printing/flume_reports.h"
 #include "drawing/formula_layout.h"
 #include "drawing/formula_pictures.h"
 #include "drawing/picture.h"
 #include "drawing/picture_fonts.h"
+#include "printing/pdf_output.h"
 #include "printing/rc_stress_report.h"
 #include "printing/report_renderer.h"
+#include "tests/support/pdf_words.h"
 
 #include <QDir>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -271,6 +275,8 @@ private slots:
     void radical_covers_its_radicand();
     void superscript_is_small_and_raised();
     void delimiters_enclose_a_fraction();
+    void tables_give_the_member_checks_values_data();
+    void tables_give_the_member_checks_values();
 };
 
 void TestPictures::sits_in_its_box_data()
@@ -648,3 +654,76 @@ void TestPictures::delimiters_enclose_a_fraction()
 
 QTEST_MAIN(TestPictures)
 #include "test_pictures.moc"
+
+void TestPictures::tables_give_the_member_checks_values_data()
+{
+    // The cell drawn under a column heading in the row of a row label (none: the first cell below
+    // the heading) begins with the value the member check takes from the table.
+    QTest::addColumn<Picture>("table");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("value");
+    using namespace members;
+    for (int strength : {21, 24})
+        QTest::addRow("σca %d", strength) << Picture::AllowableStress1 << QString::number(strength) << QString()
+                                          << table_compression(strength) + u'(';
+    for (SteelGrade grade : {SteelGrade::SD295, SteelGrade::SD345}) {
+        for (TensionRow row : {TensionRow::General, TensionRow::SlabBridge})
+            QTest::addRow("σsa %s %s", qPrintable(tension_row_name(row)), qPrintable(grade_name(grade)))
+                << Picture::AllowableStress2 << grade_name(grade) << tension_row_name(row) << table_tension(row, grade);
+    }
+    for (int strength : {18, 24}) {
+        QTest::addRow("τa 梁 %d", strength) << Picture::AllowableStress3 << QString::number(strength)
+                                           << QStringLiteral("梁") << table_shear(strength);
+        for (BarSurface surface : {BarSurface::Deformed, BarSurface::Plain})
+            QTest::addRow("τoa %s %d", qPrintable(bar_surface_name(surface)), strength)
+                << Picture::AllowableStress4 << QString::number(strength) << bar_surface_name(surface)
+                << table_bond(surface, strength);
+    }
+    // The bar table's cells: area and (perimeter) of n bars, n times the member check's one bar.
+    for (const BarSize &bar : bar_sizes) {
+        for (int n : {1, 2, 3, 4, 5, 6, 8}) {
+            if (QByteArray("D13 D16 D19").contains(bar.name))
+                QTest::addRow("%s × %d", bar.name, n) << Picture::BarTable << QString::number(n) << QString::fromLatin1(bar.name)
+                                                      << QStringLiteral("%1 (%2)").arg(bar.area * n, 0, 'f', 2).arg(bar.perimeter * n);
+        }
+    }
+}
+
+void TestPictures::tables_give_the_member_checks_values()
+{
+    QFETCH(Picture, table);
+    QFETCH(QString, column);
+    QFETCH(QString, row);
+    QFETCH(QString, value);
+    // The table alone on a page of PDF, its words read back with their boxes.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("table.pdf"));
+    printing::ReportPage page;
+    page.picture(table, 1000, 1000);
+    QVERIFY(printing::write_report_pdf(pdf, {page}, QStringLiteral("table"), nullptr));
+    const QList<test_support::PdfWord> words = test_support::pdf_words(pdf).value(0);
+    const auto word = [&words](const QString &text) {
+        const auto it = std::find_if(words.begin(), words.end(), [&text](const auto &w) { return w.text == text; });
+        return it == words.end() ? test_support::PdfWord{} : *it;
+    };
+    const auto middle = [](const test_support::PdfWord &w) { return QPointF(w.x + w.right, w.y + w.bottom) / 2; };
+    const test_support::PdfWord heading = word(column);
+    const test_support::PdfWord label = row.isEmpty() ? heading : word(row);
+    QVERIFY(!heading.text.isEmpty() && !label.text.isEmpty());
+    // The heading's column below it, nearest the label's line first; a bar cell is two lines.
+    QList<test_support::PdfWord> cell;
+    for (const test_support::PdfWord &w : words) {
+        if (std::abs(middle(w).x() - middle(heading).x()) < 1 && w.y > heading.bottom)
+            cell.append(w);
+    }
+    std::sort(cell.begin(), cell.end(), [&](const auto &a, const auto &b) {
+        return std::abs(middle(a).y() - middle(label).y()) < std::abs(middle(b).y() - middle(label).y());
+    });
+    cell = cell.mid(0, table == Picture::BarTable ? 2 : 1);
+    std::sort(cell.begin(), cell.end(), [](const auto &a, const auto &b) { return a.y < b.y; });
+    QString drawn;
+    for (const test_support::PdfWord &w : cell)
+        drawn += (drawn.isEmpty() ? QString() : QStringLiteral(" ")) + w.text;
+    QVERIFY2(drawn.startsWith(value), qPrintable(drawn + QStringLiteral(" drawn, ") + value + QStringLiteral(" expected")));
+}

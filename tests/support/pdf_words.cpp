@@ -23,12 +23,13 @@ QList<QList<PdfWord>> pdf_words(const QString &pdf)
     if (run.status != 0)
         return {};
     static const QRegularExpression word_pattern(
-        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     QList<QList<PdfWord>> pages;
     for (const QString &page : run.out.split(QStringLiteral("<page "), Qt::SkipEmptyParts).mid(1)) {
         QList<PdfWord> words;
         for (const QRegularExpressionMatch &m : word_pattern.globalMatch(page))
-            words.append({unescaped(m.captured(3)), m.captured(1).toDouble(), m.captured(2).toDouble()});
+            words.append({unescaped(m.captured(5)), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                          m.captured(3).toDouble(), m.captured(4).toDouble()});
         pages.append(words);
     }
     return pages;

@@ -5,12 +5,14 @@
 
 namespace test_support {
 
-// A word of a PDF page as pdftotext finds it: its text and the top-left corner of its box, in
-// points from the paper's top-left corner.
+// A word of a PDF page as pdftotext finds it: its text and its box, in points from the paper's
+// top-left corner.
 struct PdfWord {
     QString text;
-    double x = 0;
-    double y = 0;
+    double x = 0;  // left
+    double y = 0;  // top
+    double right = 0;
+    double bottom = 0;
 };
 
 // The words of every page of the PDF, page by page; empty when pdftotext cannot read it.

@@ -1,8 +1,24 @@
 #include "tests/support/process_run.h"
 
+#include "common/file_names.h"
+
 #include <QProcess>
 
 namespace test_support {
+
+void start_process(QProcess &process, const QString &program, const QStringList &arguments)
+{
+    // QProcess hands arguments over as UTF-8; a name's bytes that are not UTF-8 pass as escapes that
+    // the shell's printf turns back into those bytes.
+    QStringList escaped;
+    for (const QString &argument : QStringList{program} + arguments)
+        escaped.append(QString::fromLatin1(common::native_name(argument).toPercentEncoding().replace('%', "\\x")));
+    process.start(QStringLiteral("/bin/bash"),
+                  QStringList{QStringLiteral("-c"),
+                              QStringLiteral("for a; do set -- \"$@\" \"$(printf %b \"$a\")\"; shift; done; exec \"$@\""),
+                              QStringLiteral("bash")}
+                      + escaped);
+}
 
 ProcessRun run_process(const QString &program, const QStringList &arguments, Display display,
                        const QString &working_folder)
@@ -16,7 +32,7 @@ ProcessRun run_process(const QString &program, const QStringList &arguments, Dis
     }
     if (!working_folder.isEmpty())
         process.setWorkingDirectory(working_folder);
-    process.start(program, arguments);
+    start_process(process, program, arguments);
     ProcessRun run;
     if (!process.waitForFinished(60000)) {
         process.kill();
@@ -25,7 +41,8 @@ ProcessRun run_process(const QString &program, const QStringList &arguments, Dis
     }
     if (process.exitStatus() == QProcess::NormalExit)
         run.status = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.out_bytes = process.readAllStandardOutput();
+    run.out = QString::fromUtf8(run.out_bytes);
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }

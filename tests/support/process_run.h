@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+class QProcess;
 
 namespace test_support {
 
@@ -11,6 +14,7 @@ struct ProcessRun {
     int status = -1;
     QString out;
     QString err;
+    QByteArray out_bytes;  // the standard output as written
 };
 
 enum class Display {
@@ -18,7 +22,11 @@ enum class Display {
     None,       // no X or Wayland server and no platform plugin named, as on a server
 };
 
-// Runs program with arguments and waits for it to end.
+// Starts program with arguments. An argument may name a file whose name is not UTF-8
+// (common::name_from_native); the program gets the name's bytes.
+void start_process(QProcess &process, const QString &program, const QStringList &arguments);
+
+// Runs program with arguments (as start_process) and waits for it to end.
 ProcessRun run_process(const QString &program, const QStringList &arguments, Display display = Display::Inherited,
                        const QString &working_folder = {});
 

@@ -132,7 +132,7 @@ void choose_in_box(QComboBox *box, const QString &queue)
 
 QPushButton *visible_print_button(QWidget *dialog)
 {
-    for (auto *button : dialog->findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^Command[1-5]$")))) {
+    for (auto *button : dialog->findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^Command[1-58]$")))) {
         if (button->isVisible())
             return button;
     }
@@ -269,6 +269,9 @@ private slots:
                                                   {"4410", -1, 4940}};
         QTest::newRow("ケース . 3") << flume_dialog(5, flume::Page::Case3)
                                  << QList<Sample>{{"【計算結果】", 600, 4600}, {"-1.08", 6700, 5500}};
+        QTest::newRow("部材の応力度照査") << flume_dialog(6, flume::Page::MemberCheck)
+                                   << QList<Sample>{{"部材の応力度照査", 4400, 500}, {"【使用材料】", 600, 1000},
+                                                    {"800", -1, 2000}, {"【部材の応力度】", 600, 3300}};
         QTest::newRow("鉄筋コンクリート応力度の検討")
             << MakeDialog([this](QWidget *owner) {
                    return print_dialog::open_rc_stress_print_dialog(owner, rcstress::report_title, [this] {

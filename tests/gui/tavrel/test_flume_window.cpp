@@ -13,6 +13,7 @@
 #include "gui/common/screen_font.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +74,7 @@ private slots:
     void tool_entry_hands_the_member_forces_to_morvik_data();
     void tool_entry_hands_the_member_forces_to_morvik();
     void help_references_name_chapters_of_the_book();
+    void member_check_follows_the_cases();
 
 private:
     template<typename T = QWidget>
@@ -736,9 +738,12 @@ int main(int argc, char *argv[])
 
 void TestFlumeWindow::help_references_name_chapters_of_the_book()
 {
+    // The chapters' titles without their numbers ("6　主働土圧").
     QStringList chapters;
-    for (const book::Chapter &chapter : book::reference_book().chapters)
-        chapters.append(chapter.title);
+    for (const book::OutlineEntry &entry : book::reference_book({}).outline) {
+        if (entry.level == 1)
+            chapters.append(entry.title.section(u'　', 1));
+    }
     // "（ヘルプ：「Tavrel」断面寸法の設計参照）", "（ヘルプ：「Tavrel」　ケース.1 参照）": the name between
     // the book's title and "参照", blanks around it aside.
     const QRegularExpression reference(QStringLiteral("^（ヘルプ：「Tavrel」[ 　]*(.*?)[ 　]*参照）$"));
@@ -751,4 +756,75 @@ void TestFlumeWindow::help_references_name_chapters_of_the_book()
     QCOMPARE(named.size(), 6);
     for (const QString &name : named)
         QVERIFY2(chapters.contains(name), qPrintable(name));
+}
+
+void TestFlumeWindow::member_check_follows_the_cases()
+{
+    // Case 1 of the worked flume, its earlier pages' values given.
+    type_all({{"Text1", "0.1"}, {"Text2", "0.15"}, {"Text3", "0.15"}, {"Text5", "1.0"}});
+    window_->sheet().show_result(Field::ka, QStringLiteral("0.30"));
+    window_->sheet().show_result(Field::pv, QStringLiteral("2.000"));
+    window_->sheet().set_text(Field::surcharge, QStringLiteral("10"));
+    window_->sheet().set_text(Field::water_unit_weight, QStringLiteral("9.8"));
+    open_case1();
+    type_all({{"Text24", "1.0"}, {"Text25", "1.15"}, {"Text26", "0.5"}, {"Text27", "18"}, {"Text28", "9"},
+              {"Text29", "20"}});
+    press("Command9");
+
+    QCOMPARE(entry("mnumembers")->text(), QStringLiteral("部材の応力度照査"));
+    entry("mnumembers")->trigger();
+    QWidget *members = control("member_check_window");
+    QVERIFY(QTest::qWaitForWindowExposed(members));
+    QCOMPARE(members->windowTitle(), QStringLiteral("部材の応力度照査"));
+    const auto label = [members](const char *name) { return members->findChild<QLabel *>(QString::fromLatin1(name))->text(); };
+    const auto edit = [members](const char *name) { return members->findChild<QLineEdit *>(QString::fromLatin1(name)); };
+    QCOMPARE(edit("allowable_compression")->text(), QStringLiteral("800"));
+    QCOMPARE(label("judgement_1"), QStringLiteral("鉄筋未入力"));
+    QCOMPARE(label("judgement_3"), QStringLiteral("未計算"));
+
+    // D13 × 5 with a cover of 3 cm: Morvik's stresses for Mso and Sso.
+    QTest::keyClicks(members->findChild<QComboBox *>(QStringLiteral("bar_1")), QStringLiteral("D13"));
+    QTest::keyClicks(edit("spacing_text_1"), QStringLiteral("5"));
+    QTest::keyClicks(edit("cover_1"), QStringLiteral("3"));
+    QCOMPARE(label("moment_1"), QStringLiteral("230700"));
+    QCOMPARE(edit("thickness_1")->text(), QStringLiteral("15.0"));
+    QCOMPARE(edit("depth_1")->text(), QStringLiteral("11.4"));
+    QCOMPARE(label("stress_1_1"), QStringLiteral("120 ≦ 800"));
+    QCOMPARE(label("judgement_1"), QStringLiteral("OK"));
+    QVERIFY(entry("mnup_6")->isEnabled());
+
+    // Recomputed at h = 0.5 m, the row follows at once, its thickness too.
+    type({"Text24", "0.5"});
+    press("Command9");
+    QCOMPARE(label("moment_1"), QString(QStringLiteral("%1")).arg(window_->sheet().text(Field::case1_wall_moment_ncm)));
+    QVERIFY(label("moment_1") != QStringLiteral("230700"));
+    QCOMPARE(edit("thickness_1")->text(), QStringLiteral("12.5"));
+    QCOMPARE(label("judgement_1"), QStringLiteral("OK"));
+
+    // A rejected calculation clears the Case: the row is 未計算 and nothing can be printed.
+    {
+        test_support::BoxAnswer box;
+        type({"Text25", "0"});
+        press("Command9");
+        QCOMPARE(box.seen, 1);
+    }
+    QCOMPARE(label("judgement_1"), QStringLiteral("未計算"));
+    QCOMPARE(label("stress_1_1"), QString());
+    QVERIFY(!entry("mnup_6")->isEnabled());
+
+    // Back at h = 1.0 m, σca typed below σc 120: marked as typed, the row NG in red.
+    type_all({{"Text24", "1.0"}, {"Text25", "1.15"}});
+    press("Command9");
+    QVERIFY(!members->findChild<QLabel *>(QStringLiteral("allowable_compression_typed"))->isVisible());
+    edit("allowable_compression")->selectAll();
+    QTest::keyClicks(edit("allowable_compression"), QStringLiteral("50"));
+    QVERIFY(members->findChild<QLabel *>(QStringLiteral("allowable_compression_typed"))->isVisible());
+    QCOMPARE(label("judgement_1"), QStringLiteral("NG（σc）"));
+    QCOMPARE(members->findChild<QLabel *>(QStringLiteral("judgement_1"))->palette().color(QPalette::WindowText),
+             QColor(Qt::red));
+
+    // The window belongs to the flume window and goes with it.
+    const QPointer<QWidget> gone = members;
+    delete window_;
+    QVERIFY(gone.isNull());
 }

@@ -1,8 +1,11 @@
 // The launcher: showing the flume window, the lifecycle of the windows, finding and starting the
 // companions, and the single instance across two processes.
 #include "tests/support/box_answer.h"
+#include "tests/support/process_run.h"
 #include "tests/support/stand_in_program.h"
 
+#include "common/file_names.h"
+#include "common/safe_file_write.h"
 #include "flume/flume_sheet.h"
 #include "gui/tavrel/companion_files.h"
 #include "gui/tavrel/flume_window.h"
@@ -18,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <cstdio>
 #include <iostream>
@@ -38,16 +43,19 @@ QList<FlumeWindow *> flume_windows()
     return found;
 }
 
-// The child process of the single-instance test: takes the instance named on the command line,
-// says whether it got it and whenever a later start asks for its windows, and keeps it until its
-// standard input closes.
+// The child process of the single-instance tests: takes the instance named on the command line,
+// says whether it got it (or why the lock failed) and whenever a later start asks for its windows,
+// and keeps it until its standard input closes.
 int hold_instance(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const shell::SingleInstance instance(QString::fromLocal8Bit(argv[2]));
     QObject::connect(&instance, &shell::SingleInstance::show_requested,
                      [] { std::cout << "show requested" << std::endl; });
-    std::cout << (instance.is_first() ? "first" : "second") << std::endl;
+    if (!instance.failure().isEmpty())
+        std::cout << "failed: " << QString(instance.failure()).replace(u'\n', u' ').toStdString() << std::endl;
+    else
+        std::cout << (instance.is_first() ? "first" : "second") << std::endl;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&app] {
         char buffer[64];
@@ -68,13 +76,17 @@ private slots:
 
     void flume_button_shows_one_window();
     void windows_live_on_their_own_and_start_afresh();
-    void companions_are_looked_for_in_curdir_then_beside_the_program_data();
-    void companions_are_looked_for_in_curdir_then_beside_the_program();
+    void companions_are_looked_for_beside_the_program_then_in_curdir_data();
+    void companions_are_looked_for_beside_the_program_then_in_curdir();
+    void reference_book_button_opens_the_book_beside_the_program_data();
     void reference_book_button_opens_the_book_beside_the_program();
     void morvik_starts_in_the_companion_directory();
     void morvik_that_cannot_start_is_reported_data();
     void morvik_that_cannot_start_is_reported();
     void second_instance_is_refused_while_the_first_runs();
+    void lock_is_kept_in_a_folder_of_the_users_own_data();
+    void lock_is_kept_in_a_folder_of_the_users_own();
+    void a_file_is_handed_to_the_running_instance_data();
     void a_file_is_handed_to_the_running_instance();
 
 private:
@@ -137,27 +149,35 @@ void TestLauncher::windows_live_on_their_own_and_start_afresh()
     QCOMPARE(flume_windows().size(), 1);
 }
 
-void TestLauncher::companions_are_looked_for_in_curdir_then_beside_the_program_data()
+void TestLauncher::companions_are_looked_for_beside_the_program_then_in_curdir_data()
 {
     QTest::addColumn<QString>("relative");
-    QTest::addColumn<bool>("in_curdir");
+    QTest::addColumn<QString>("placed");    // where the test puts a file of that name
     QTest::addColumn<QString>("expected");  // "curdir", "program" or "" for not found
-    QTest::newRow("pdf in curdir") << "file/Tavrel.pdf" << true << "curdir";
-    QTest::newRow("morvik in curdir") << "file/morvik" << true << "curdir";
-    QTest::newRow("morvik beside tavrel") << "file/morvik" << false << "program";
-    QTest::newRow("pdf beside tavrel, as the build writes it") << "file/Tavrel.pdf" << false << "program";
-    QTest::newRow("nowhere") << "file/nothing.pdf" << false << "";
+    QTest::newRow("book beside tavrel before curdir's, as the build writes it")
+        << "file/Tavrel.pdf" << "curdir" << "program";
+    QTest::newRow("missing beside tavrel, found in curdir") << "file/nothing.pdf" << "curdir" << "curdir";
+    QTest::newRow("curdir others may write is not used") << "file/nothing.pdf" << "curdir open to all" << "";
+    QTest::newRow("current folder is not searched") << "file/nothing.pdf" << "current folder" << "";
+    QTest::newRow("nowhere") << "file/nothing.pdf" << "" << "";
 }
 
-void TestLauncher::companions_are_looked_for_in_curdir_then_beside_the_program()
+void TestLauncher::companions_are_looked_for_beside_the_program_then_in_curdir()
 {
     QFETCH(QString, relative);
-    QFETCH(bool, in_curdir);
+    QFETCH(QString, placed);
     QFETCH(QString, expected);
     QTemporaryDir dir;
-    qputenv("curdir", dir.path().toLocal8Bit());
-    if (in_curdir)
+    const QString current = QDir::currentPath();
+    const auto restore = qScopeGuard([&current] { QDir::setCurrent(current); });
+    if (placed == QLatin1String("current folder"))
+        QDir::setCurrent(dir.path());
+    else
+        qputenv("curdir", dir.path().toLocal8Bit());
+    if (!placed.isEmpty())
         write_file(dir.filePath(relative), "x", false);
+    if (placed == QLatin1String("curdir open to all"))
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
 
     QString want;
     if (expected == QLatin1String("curdir"))
@@ -165,23 +185,59 @@ void TestLauncher::companions_are_looked_for_in_curdir_then_beside_the_program()
     else if (expected == QLatin1String("program"))
         want = QDir(QCoreApplication::applicationDirPath()).filePath(relative);
     QCOMPARE(shell::find_companion(relative), want);
-    QCOMPARE(shell::companion_directory(), dir.path());
+}
+
+void TestLauncher::reference_book_button_opens_the_book_beside_the_program_data()
+{
+    QTest::addColumn<QByteArray>("default_viewer");  // what xdg-mime answers for application/pdf
+    QTest::addColumn<int>("opener_status");          // how xdg-open ends
+    QTest::addColumn<QString>("message");            // before the book's path; empty for none
+    QTest::newRow("viewer opens the book") << QByteArray("org.gnome.Evince.desktop") << 0 << "";
+    QTest::newRow("no program for PDF files") << QByteArray() << 0
+                                              << "PDFファイルを開けませんでした。\nPDFファイルを表示するプログラムが登録されていません。";
+    QTest::newRow("viewer that cannot start") << QByteArray("broken.desktop") << 4 << "PDFファイルを開けませんでした。";
 }
 
 void TestLauncher::reference_book_button_opens_the_book_beside_the_program()
 {
+    QFETCH(QByteArray, default_viewer);
+    QFETCH(int, opener_status);
+    QFETCH(QString, message);
+    // xdg-mime and xdg-open of the desktop, stood in for on the PATH.
     QTemporaryDir dir;
+    const QString record = dir.filePath(QStringLiteral("opened.txt"));
+    write_file(dir.filePath(QStringLiteral("bin/xdg-mime")), "#!/bin/sh\necho '" + default_viewer + "'\n", true);
+    test_support::write_recording_program(dir.filePath(QStringLiteral("bin/record-open")), record);
+    write_file(dir.filePath(QStringLiteral("bin/xdg-open")),
+               QStringLiteral("#!/bin/sh\n'%1' \"$@\"\nexit %2\n").arg(dir.filePath(QStringLiteral("bin/record-open"))).arg(opener_status).toUtf8(),
+               true);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", dir.filePath(QStringLiteral("bin")).toLocal8Bit() + ':' + path);
     qputenv("curdir", dir.path().toLocal8Bit());
     auto *launcher = new Launcher;
     launcher->show();
     test_support::BoxAnswer box;
     QTest::mouseClick(launcher->findChild<QToolButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-    // The offscreen platform has no PDF viewer: the book the build wrote beside the program is found,
-    // and the viewer that cannot be started is reported with its path.
-    QVERIFY(box.seen);
-    QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.text, QStringLiteral("PDFファイルを開けませんでした。\n%1")
-                           .arg(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("file/Tavrel.pdf"))));
+
+    // The book the build wrote beside the program is the one opened or named.
+    const QString book = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("file/Tavrel.pdf"));
+    if (default_viewer.isEmpty()) {
+        QVERIFY(box.seen);
+        QVERIFY(test_support::recorded_starts(record).isEmpty());
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(test_support::recorded_starts(record).size(), 1, 10000);
+        QCOMPARE(test_support::recorded_starts(record).first().mid(1), QStringList{book});
+        if (!message.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(box.seen, 10000);
+        else
+            QTest::qWait(200);
+    }
+    qputenv("PATH", path);
+    QCOMPARE(box.seen > 0, !message.isEmpty());
+    if (!message.isEmpty()) {
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.text, message + u'\n' + book);
+    }
 }
 
 void TestLauncher::morvik_starts_in_the_companion_directory()
@@ -268,11 +324,67 @@ void TestLauncher::second_instance_is_refused_while_the_first_runs()
     QVERIFY(after_crash.is_first());
 }
 
+void TestLauncher::lock_is_kept_in_a_folder_of_the_users_own_data()
+{
+    QTest::addColumn<QString>("runtime");   // XDG_RUNTIME_DIR: "own", "other's" or unset
+    QTest::addColumn<QString>("expected");  // the lock's folder: "runtime", "cache", or "" for none: run
+                                            // as nobody, whose home folder does not exist
+    QTest::newRow("own runtime folder") << "own" << "runtime";
+    QTest::newRow("no runtime folder") << "" << "cache";
+    QTest::newRow("runtime folder of another user") << "other's" << "cache";
+    QTest::newRow("no folder of the user's own") << "other's" << "";
+}
+
+// The lock and the channel of later starts are never in a folder another user may write into, and
+// a lock that cannot be taken says why instead of "already open".
+void TestLauncher::lock_is_kept_in_a_folder_of_the_users_own()
+{
+    QFETCH(QString, runtime);
+    QFETCH(QString, expected);
+    QTemporaryDir runtime_folder, cache_folder;
+    if (runtime == QLatin1String("other's"))
+        QCOMPARE(::chown(QFile::encodeName(runtime_folder.path()).constData(), 12345, 12345), 0);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.isEmpty() ? QString() : runtime_folder.path());
+    for (const char *cache : {"XDG_CACHE_HOME", "HOME"})
+        environment.insert(QString::fromLatin1(cache), cache_folder.path());  // root's, not nobody's
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    if (expected.isEmpty()) {
+        child.setChildProcessModifier([] {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(3);
+        });
+    }
+    const QString name = QStringLiteral("tavrel-lock-test-%1").arg(QCoreApplication::applicationPid());
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-instance"), name});
+    QTRY_VERIFY(child.canReadLine() || child.state() == QProcess::NotRunning);
+    const QString said = QString::fromUtf8(child.readLine().trimmed());
+    if (expected.isEmpty())
+        QVERIFY2(said.startsWith(QStringLiteral("failed: ") + shell::lock_failed_message), qPrintable(said));
+    else
+        QCOMPARE(said, QStringLiteral("first"));
+    const QString folder =
+        expected == QLatin1String("runtime") ? runtime_folder.path() : cache_folder.filePath(QStringLiteral("tavrel"));
+    QCOMPARE(QFile::exists(folder + u'/' + name + QStringLiteral(".lock")), !expected.isEmpty());
+    child.closeWriteChannel();
+    QVERIFY(child.waitForFinished());
+}
+
+void TestLauncher::a_file_is_handed_to_the_running_instance_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain name") << "example.tvl";
+    QTest::newRow("line break in the name") << "nl\nx.tvl";
+    QTest::newRow("name not UTF-8") << common::name_from_native("\xff\xfe.tvl");
+}
+
 // "tavrel FILE.tvl" while Tavrel runs: the later start hands the file over and ends at once, without
 // the "already open" message (offscreen, such a message would never be answered); the running
-// instance opens the file in its one flume window.
+// instance opens the file, whatever its name, in its one flume window.
 void TestLauncher::a_file_is_handed_to_the_running_instance()
 {
+    QFETCH(QString, name);
     QTemporaryDir runtime, folder;
     const QByteArray runtime_before = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
@@ -286,11 +398,12 @@ void TestLauncher::a_file_is_handed_to_the_running_instance()
     FlumeWindow *window = launcher->show_flume_window();
     window->sheet().set_text(flume::Field::t1, QStringLiteral("9.9"));
 
-    write_file(folder.filePath(QStringLiteral("example.tvl")),
-               "\"0.1\",\"0.15\",\"0.15\",\"0.1\",\"1.0\",\"0.5\",\"1.0\"\r\n\"90\"\r\n", false);
+    const auto remove = qScopeGuard([&] { ::unlink(common::native_name(folder.filePath(name)).constData()); });
+    QVERIFY(common::write_file_safely(folder.filePath(name),
+                                      "\"0.1\",\"0.15\",\"0.15\",\"0.1\",\"1.0\",\"0.5\",\"1.0\"\r\n\"90\"\r\n"));
     QProcess later;
     later.setWorkingDirectory(folder.path());  // the file is named relative to the later start's folder
-    later.start(QStringLiteral(TAVREL_PATH), {QStringLiteral("example.tvl")});
+    test_support::start_process(later, QStringLiteral(TAVREL_PATH), {name});
     QTRY_VERIFY_WITH_TIMEOUT(later.state() == QProcess::NotRunning, 20000);
     QCOMPARE(later.exitStatus(), QProcess::NormalExit);
     QCOMPARE(later.exitCode(), 0);
@@ -299,7 +412,7 @@ void TestLauncher::a_file_is_handed_to_the_running_instance()
     QTRY_COMPARE(window->sheet().text(flume::Field::t1), QStringLiteral("0.1"));
     QCOMPARE(window->sheet().text(flume::Field::wall_inclination), QStringLiteral("90"));
     QCOMPARE(window->sheet().text(flume::Field::repose_angle), QString());  // as 開く(&O): missing items empty
-    QCOMPARE(window->sheet().text(flume::Field::open_path), folder.filePath(QStringLiteral("example.tvl")));
+    QCOMPARE(window->sheet().text(flume::Field::open_path), folder.filePath(name));
     QCOMPARE(flume_windows().size(), 1);
 }
 

@@ -1,0 +1,128 @@
+// 部材の応力度照査: the materials and the allowable stresses the tables give, what is entered for
+// each member, how the row is worked out and judged, and the worked example of the Cases with
+// D13 × 5 and a cover of 3 cm, computed by the member check itself.
+#include "book/book_chapters.h"
+
+#include "flume/captions.h"
+#include "members/member_check.h"
+
+namespace book {
+
+namespace {
+
+using members::Allowable;
+
+Table allowable_table()
+{
+    Table table{{QStringLiteral("σck（N/mm²）"), QStringLiteral("σca"), QStringLiteral("σsa"),
+                 QStringLiteral("τa（梁）"), QStringLiteral("τoa")},
+                {}};
+    for (const QString &strength : members::table_strengths) {
+        members::Materials materials;
+        materials.concrete_strength = strength;
+        members::Materials other_rows = materials;
+        other_rows.tension_row = members::TensionRow::SlabBridge;
+        other_rows.bar_surface = members::BarSurface::Plain;
+        QStringList row{strength};
+        for (Allowable a : members::allowables) {
+            const QString value = members::table_allowable(materials, a);
+            const QString other = members::table_allowable(other_rows, a);
+            QString cell = value.isEmpty() ? QStringLiteral("（入力）") : value;
+            if (other != value)
+                cell += QStringLiteral("\n%1 %2").arg(members::allowable_row(other_rows, a),
+                                                      other.isEmpty() ? QStringLiteral("（入力）") : other);
+            row << cell;
+        }
+        table.rows.append(row);
+    }
+    return table;
+}
+
+} // namespace
+
+void write_member_check_chapter(BookLayout &book, const BookMaterial &material, QStringList &problems)
+{
+    const QString title = flume::page_caption(flume::Page::MemberCheck);
+    book.chapter(title);
+    book.paragraph(QStringLiteral(
+        "ケース.1～3 の側壁と底版の六つの部材に鉄筋を決め、Morvik と同じ計算で応力度を求めて許容応力度と比べ、判定"
+        "します（%1）。計算画面の%2の%3で開きます。この画面は計算画面の結果に従い、ケースを計算し直すとすぐに応力度も"
+        "変わります。曲げモーメントとせん断力が表示されていない部材は%4です。計算画面を閉じると、この画面も閉じます。")
+                       .arg(ref(QStringLiteral("鉄筋コンクリート応力度の検討")), quoted(QStringLiteral("ツール(T)")),
+                            quoted(title), quoted(QStringLiteral("未計算"))));
+    window_figure(book, material, QStringLiteral("member-check"), title, problems);
+
+    book.heading(QStringLiteral("使用材料と許容応力度"));
+    book.paragraph(QStringLiteral(
+        "コンクリート設計基準強度 σck は 18、21、24 N/mm² から選ぶか入力します（工場製品では 30～40 も使われます）。"
+        "鉄筋は SD295 か SD345 です。許容応力度（N/c㎡）は Morvik の許容応力度の表から入ります。σsa は%1の行（%2も"
+        "選べます）、τa は片方向に働く部材のせん断の%3の行、τoa は%4の行（%5も選べます）です。地震時・定着の行と"
+        "スラブの押抜きせん断の行は、この照査には使いません。表に値のない欄（次の表の%6）は空欄になるので入力します。"
+        "どの値も書き換えられ、書き換えた値には画面と報告書で「＊」が付きます。")
+                       .arg(quoted(members::tension_row_name(members::TensionRow::General)),
+                            quoted(members::tension_row_name(members::TensionRow::SlabBridge)), quoted(QStringLiteral("梁")),
+                            quoted(members::bar_surface_name(members::BarSurface::Deformed)),
+                            quoted(members::bar_surface_name(members::BarSurface::Plain)), quoted(QStringLiteral("（入力）"))));
+    book.table(allowable_table());
+
+    book.heading(QStringLiteral("部材ごとの入力"));
+    QStringList bars;
+    for (const members::BarSize &bar : members::bar_sizes)
+        bars.append(QStringLiteral("%1 %2 cm²・%3 cm・%4 mm")
+                        .arg(QString::fromLatin1(bar.name), QString::number(bar.area), QString::number(bar.perimeter),
+                             QString::number(bar.diameter)));
+    book.bullets({
+        QStringLiteral("鉄筋：呼び名を選び、単位幅 100 cm 当たりの本数かピッチ（mm）を入れます。一方からもう一方が求まります"
+                       "（ピッチ 150 なら 6.67 本）。As と U は 1 本の断面積と周長に本数を掛けたものです（1 本の断面積・周長・"
+                       "呼び径：%1）。")
+            .arg(bars.join(QStringLiteral("、"))),
+        QStringLiteral("%1を選ぶと、溶接金網などの As、U と ｄ をそのまま入力します。").arg(quoted(members::typed_bars)),
+        QStringLiteral("総厚：形状寸法から入ります。側壁は、ケースが力を求める深さ（ケース.1 は h、ケース.2・3 は h'）での厚さ"
+                       "で、T1（天端）と T2（下端）の間を直線で結んで求めます（T1～T2 の範囲）。底版は T3 です。書き換えるまでは"
+                       "形状寸法に従い、書き換えた総厚は黄色で表示されます。"),
+        QStringLiteral("かぶり：鉄筋の表面までのかぶりです。ｄ ＝ 総厚 － かぶり － 呼び径／2 を、Morvik に入力するときと"
+                       "同じく小数 1 桁（mm）に丸めます。総厚も小数 1 桁で示します。"),
+        QStringLiteral("単位巾 ｂ は 100 cm、Ｍ と Ｓ はケースの結果の N·cm と N の値です。"),
+    });
+
+    book.heading(QStringLiteral("計算と判定"));
+    book.bullets({
+        QStringLiteral("P、k、j、σc、σs、τ、τo は Morvik の%1と同じ式と丸めで、｜Ｍ｜と｜Ｓ｜から求めます。")
+            .arg(quoted(QStringLiteral("計算"))),
+        QStringLiteral("引張側は M の符号で決まります。ケース.1 は正で外側、ケース.2・3 は正で内側が引張です。"),
+        QStringLiteral("Ｓ ＝ 0（底版の曲げモーメントが最大の断面など）では τ と τo が 0.00 になります。"),
+        QStringLiteral("表示された応力度がすべて許容応力度以下なら OK、超えるものがあれば NG と超えた応力度を示します。"
+                       "NG は画面では赤で表示します。"),
+        QStringLiteral("入力の足りない部材は、判定の欄に足りない入力を示します（%1など）。許容応力度が空欄のときは%2です。")
+            .arg(quoted(QStringLiteral("かぶり未入力")), quoted(QStringLiteral("許容値未入力"))),
+    });
+
+    book.heading(QStringLiteral("計算例"));
+    const members::MemberCheckReport &check = run_chain(example_member_inputs()).sheet.member_check;
+    book.paragraph(QStringLiteral(
+        "本書の計算例の水路で、どの部材も D13 を 5 本、かぶり 3 cm とし、σck %1、%2 の表の値で照査したものです。"
+        "応力度の欄は「応力度 ≦ 許容応力度」です。")
+                       .arg(check.materials.concrete_strength, members::grade_name(check.materials.grade)));
+    Table rows{{QStringLiteral("部材"), QStringLiteral("引張側"), QStringLiteral("総厚"), QStringLiteral("ｄ"),
+                QStringLiteral("σc"), QStringLiteral("σs"), QStringLiteral("τ"), QStringLiteral("τo"),
+                QStringLiteral("判定")},
+               {}};
+    for (std::size_t i = 0; i < check.members.size(); ++i) {
+        const members::MemberResult &m = check.members[i];
+        if (!m.has_stresses())
+            problems.append(QStringLiteral("計算例の %1 に応力度がありません（%2）").arg(m.member, m.status));
+        QStringList row{m.member, m.tension_face, m.thickness, m.effective_depth};
+        for (Allowable a : members::allowables)
+            row << check.comparison(i, a);
+        row << m.judgement;
+        rows.rows.append(row);
+    }
+    book.table(rows);
+    book.paragraph(QStringLiteral(
+        "入力は、計算画面の入力と一緒に Tavrelファイルに保存されます（%1）。報告書は%2の%3で A4 1 ページに印刷します（%4）。")
+                       .arg(ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査のデータ")),
+                            quoted(QStringLiteral("プリント(P)")), quoted(flume::report_title(flume::Page::MemberCheck)),
+                            ref(QStringLiteral("印刷"))));
+}
+
+} // namespace book

@@ -1,0 +1,226 @@
+// メッセージ一覧: every message box of both programs with when it appears and what to do, and the
+// reasons a file message gives on its second line. The messages are the programs' own texts: those
+// of the calculations and the file from their layers, those of the windows as the programs hand
+// them to the book. Each must have its explanation here, and each explanation its message.
+#include "book/book_chapters.h"
+
+#include "common/file_error.h"
+#include "common/messages.h"
+#include "common/number_format.h"
+#include "flume/calculations.h"
+#include "inputfile/file_commands.h"
+#include "inputfile/tvl_file.h"
+
+#include <cerrno>
+
+namespace book {
+
+namespace {
+
+// The note of a damaged extension, with a placeholder for what was left out.
+QString damaged_extension_message()
+{
+    return inputfile::message::extension_damaged.arg(QStringLiteral("○○"));
+}
+
+// When a message appears and what the user does about it.
+struct Explanation {
+    QString text;
+    QString title;  // to tell apart the messages of the same text
+    QString when;
+    QString remedy;
+};
+
+QList<Explanation> explanations()
+{
+    using namespace common::message;
+    const QString limit = common::default_number_text(flume::required_uplift_safety);
+    return {
+        {missing_input, input_check_title,
+         QStringLiteral("「計算」を押したとき、必要な値が空欄か 0、または負であってはならない値が負のとき。確かめる値は各章の"
+                        "入力の表のとおりです。Morvik では六つの入力のどれかが 0 か、As・b・d が数値だけでないとき。"),
+         QStringLiteral("その値を入力し直して「計算」を押し直します。前のページから受け取る値が空欄のときは、前のページを"
+                        "計算してからページボタンを押し直します。")},
+        {invalid_number, input_check_title,
+         QStringLiteral("入力は受け付けられたが、値の組み合わせで計算ができないとき（根号の中が負、0 での割り算、けた外れに"
+                        "大きい値）。例：地表面の傾き i が内部摩擦角 φ より大きい。"),
+         QStringLiteral("値の組み合わせを見直します（i ≦ φ、θ と δ を等しくしない、など）。")},
+        {invalid_number, QString(),
+         QStringLiteral("浮上りに対する検討で、安全率が Fs ≦ %1 のとき（題名なし）。").arg(limit),
+         QStringLiteral("水路が浮き上がるおそれがあります。断面を見直すか、浮上り防止の対策を検討します。")},
+        {no_outer_water, input_check_title,
+         QStringLiteral("浮上りに対する検討で、外水位の高さ H1 が 0 以下のとき。"),
+         QStringLiteral("浮力が働かないので、浮上りの検討は不要です。支持力の検討に進みます。")},
+        {bearing_exceeded, bearing_title,
+         QStringLiteral("基礎地盤支持力の検討で、qmax が qa を超えたとき。"),
+         QStringLiteral("底版の幅を広げる、基礎地盤を改良するなどして、qmax ≦ qa となるようにします。")},
+        {inputfile::message::open_failed, inputfile::message::open_title,
+         QStringLiteral("「開く(O)」で選んだファイルを読めなかったとき。2 行目にファイルと理由が示されます。入力欄は変わりません。"),
+         QStringLiteral("理由の表を見て、読めるファイルを選び直します。")},
+        {damaged_extension_message(), inputfile::message::open_title,
+         QStringLiteral("開いたファイルの 25 の入力の後の続き（部材の応力度照査のデータ）が壊れていて読めないとき。○○は"
+                        "「使用材料のデータ」「部材のデータ」「追加のデータ」のどれかです。25 の入力と読めたデータは読み込み、"
+                        "読めなかったものは新しい画面と同じ空の状態になります。"),
+         QStringLiteral("部材の応力度照査の画面で入力し直して保存します。ファイルを手で書き換えたときは、その部分を見直します。")},
+        {inputfile::message::extension_kept, inputfile::message::open_title,
+         QStringLiteral("開いたファイルに、この版の Tavrel では読めない続き（新しい版で保存したデータなど）があるとき。"
+                        "壊れた続きもあるときは、このメッセージと前のメッセージが 2 行で示されます。"),
+         QStringLiteral("そのまま使えます。読めないデータは変えずに残し、保存するときにそのまま書き戻します。")},
+        {inputfile::message::save_failed, inputfile::message::save_title,
+         QStringLiteral("「名前を付けて保存(A)」でファイルを書けなかったとき。2 行目にファイルと理由が示されます。"
+                        "前からあったファイルはそのまま残ります。"),
+         QStringLiteral("理由の表を見て、書き込めるフォルダーや名前を選び直します。")},
+        {QStringLiteral("アプリケーションは既に開かれています。"), QStringLiteral("Tavrel"),
+         QStringLiteral("Tavrel が起動しているときに、もう一度起動したとき。"),
+         QStringLiteral("OK を押すと、起動中の Tavrel が前面に出ます。そちらを使います。")},
+        {QStringLiteral("Tavrel が既に起動しているかどうかを確かめられませんでした。"), QStringLiteral("Tavrel"),
+         QStringLiteral("起動したとき、同時に一つだけ起動するための印（ロックファイル）を、自分の実行時フォルダーにも "
+                        "~/.cache/tavrel にも作れなかったとき。2 行目に理由が示されます。"),
+         QStringLiteral("理由に示されたフォルダーの所有者と権限を確かめます（ほかの人が書き込めるフォルダーは使いません）。")},
+        {QStringLiteral("ファイルが見つかりません。"), QStringLiteral("Tavrel"),
+         QStringLiteral("参考図書または Morvik が、探した場所（メッセージに示されます）のどこにもないとき。"),
+         QStringLiteral("パッケージをインストールし直します。環境変数 curdir を使うときは、その下の file/ とファイルが"
+                        "自分か root のもので、ほかの人が書き込めないことを確かめます。")},
+        {QStringLiteral("PDFファイルを開けませんでした。"), QStringLiteral("Tavrel"),
+         QStringLiteral("参考図書はあるが、PDF の閲覧ソフトを起動できなかったとき、または閲覧ソフトがすぐに失敗して"
+                        "終わったとき。"),
+         QStringLiteral("PDF の閲覧ソフト（evince、okular など）をインストールします。メッセージに示されたファイルを直接"
+                        "開くこともできます。")},
+        {QStringLiteral("PDFファイルを表示するプログラムが登録されていません。"), QStringLiteral("Tavrel"),
+         QStringLiteral("参考図書を開くとき、デスクトップに PDF ファイルを開くプログラムが決められていないとき。"
+                        "2 行目に参考図書の場所が示されます。"),
+         QStringLiteral("PDF の閲覧ソフト（evince、okular など）をインストールします。メッセージに示されたファイルを直接"
+                        "開くこともできます。")},
+        {QStringLiteral("プログラムを起動できませんでした。"), QStringLiteral("Tavrel"),
+         QStringLiteral("Morvik はあるが、起動できなかったとき。"),
+         QStringLiteral("パッケージをインストールし直します。")},
+        {QStringLiteral("作業フォルダーが見つかりません。"), QStringLiteral("Tavrel"),
+         QStringLiteral("Morvik を起動するとき、環境変数 curdir が存在しないフォルダーを指しているとき。"),
+         QStringLiteral("curdir を正しいフォルダーに直すか、指定をやめます。")},
+        {QStringLiteral("印刷できませんでした。"), QStringLiteral("印刷"),
+         QStringLiteral("「印刷」で報告書をプリンタへ送れなかったとき。2 行目にプリンタの名前、プリンタが一つも設定されて"
+                        "いないときは「プリンタが設定されていません。」が示されます。印刷の画面は開いたまま残ります。"),
+         QStringLiteral("プリンタの電源と接続、システムのプリンタの設定を確かめて、もう一度「印刷」を押します。"
+                        "「PDF保存」で PDF にすることもできます。")},
+        {QStringLiteral("保存できませんでした。"), QStringLiteral("印刷"),
+         QStringLiteral("「PDF保存」で PDF ファイルを書けなかったとき。2 行目にファイルと理由が示されます。"),
+         QStringLiteral("理由の表を見て、書き込めるフォルダーや名前を選び直します。")},
+        {QStringLiteral("終了しますか？"), QStringLiteral("終了確認"),
+         QStringLiteral("計算画面または Morvik の画面を閉じるとき。"),
+         QStringLiteral("「はい」で閉じます。入力と結果は保存されないので、必要なら先に保存します。「いいえ」で画面に戻ります。")},
+    };
+}
+
+struct Reason {
+    QString text;
+    QString remedy;
+};
+
+// What to do about each reason a file message gives, by its text.
+QList<Reason> file_reasons()
+{
+    return {
+        {QStringLiteral("ファイルまたはフォルダーが見つかりません。"), QStringLiteral("ファイルの名前と、そのフォルダーがあるかを確かめます。")},
+        {QStringLiteral("アクセスが拒否されました。"), QStringLiteral("ファイルやフォルダーの権限を確かめるか、自分のフォルダーを選びます。")},
+        {QStringLiteral("ディスクの空き領域が足りません。"), QStringLiteral("不要なファイルを削除して空きを作るか、別のディスクに保存します。")},
+        {QStringLiteral("ディスクの使用量の上限に達しました。"), QStringLiteral("不要なファイルを削除するか、管理者に上限を相談します。")},
+        {QStringLiteral("読み取り専用のファイルシステムです。"), QStringLiteral("書き込める場所（自分のフォルダーなど）を選びます。")},
+        {QStringLiteral("同じ名前のフォルダーがあります。"), QStringLiteral("別の名前を付けます。")},
+        {QStringLiteral("ファイル名が長すぎます。"), QStringLiteral("短い名前を付けます。")},
+        {QStringLiteral("シンボリックリンクが多すぎるか、循環しています。"), QStringLiteral("リンクの先を確かめるか、リンクでない名前を選びます。")},
+        {QStringLiteral("書き込み先のパイプやデバイスを読むプログラムがありません。"), QStringLiteral("読む側のプログラムを先に起動するか、通常のファイルを選びます。")},
+        {QStringLiteral("書き込み先のデバイスがありません。"), QStringLiteral("装置の接続を確かめるか、通常のファイルを選びます。")},
+        {QStringLiteral("書き込み先のパイプが閉じられました。"), QStringLiteral("読む側のプログラムを確かめます。")},
+        {QStringLiteral("ディスクの読み書きに失敗しました。"), QStringLiteral("ディスクや USB メモリの状態を確かめ、別の場所に保存します。")},
+        {QStringLiteral("ファイルが大きすぎます。"), QStringLiteral("別のディスクに保存します。")},
+        {QStringLiteral("ファイルが使用中です。"), QStringLiteral("そのファイルを使っているプログラムを閉じてから、もう一度行います。")},
+        {QStringLiteral("実行中のプログラムのファイルです。"), QStringLiteral("別の名前を付けます。")},
+        {QStringLiteral("同じ名前のファイルがあります。"), QStringLiteral("別の名前を付けるか、もう一度行います。")},
+        {QStringLiteral("別のドライブにまたがる移動はできません。"), QStringLiteral("もう一度行うか、別のフォルダーに保存します。")},
+        {QStringLiteral("開いているファイルが多すぎます。"), QStringLiteral("ほかのプログラムを閉じてから、もう一度行います。")},
+        {QStringLiteral("メモリが足りません。"), QStringLiteral("ほかのプログラムを閉じてから、もう一度行います。")},
+        {QStringLiteral("ファイルが一時的に使えません。"), QStringLiteral("少し待ってから、もう一度行います。")},
+        {QStringLiteral("この場所には書き込めません。"), QStringLiteral("自分のフォルダーなど、通常のフォルダーを選びます。")},
+        {QStringLiteral("このファイルシステムではできない操作です。"), QStringLiteral("自分のフォルダーなど、別の場所に保存します。")},
+        {QStringLiteral("ネットワーク上のファイルが見えなくなりました。"), QStringLiteral("ネットワークの接続を確かめ、開き直します。")},
+        {QStringLiteral("ネットワーク上のファイルの応答がありません。"), QStringLiteral("ネットワークの接続を確かめ、もう一度行います。")},
+        {QStringLiteral("書き込みが中断されました。"), QStringLiteral("もう一度行います。")},
+        {inputfile::reason::not_a_file, QStringLiteral("Tavrelファイルを選びます（フォルダーや装置のファイルは開けません）。")},
+        {inputfile::reason::too_large, QStringLiteral("選んだファイルが Tavrelファイルか確かめます。")},
+    };
+}
+
+} // namespace
+
+void write_messages_chapter(BookLayout &book, const BookMaterial &material, QStringList &problems)
+{
+    using namespace common::message;
+    // Every message the programs have: the calculations' and the file's here, the windows' as handed over.
+    QList<WindowMessage> messages = {
+        {missing_input, input_check_title, QStringLiteral("Tavrel・Morvik")},
+        {invalid_number, input_check_title, QStringLiteral("Tavrel・Morvik")},
+        {invalid_number, QString(), QStringLiteral("Tavrel")},
+        {no_outer_water, input_check_title, QStringLiteral("Tavrel")},
+        {bearing_exceeded, bearing_title, QStringLiteral("Tavrel")},
+        {inputfile::message::open_failed, inputfile::message::open_title, QStringLiteral("Tavrel")},
+        {damaged_extension_message(), inputfile::message::open_title, QStringLiteral("Tavrel")},
+        {inputfile::message::extension_kept, inputfile::message::open_title, QStringLiteral("Tavrel")},
+        {inputfile::message::save_failed, inputfile::message::save_title, QStringLiteral("Tavrel")},
+    };
+    messages.append(material.window_messages);
+
+    const QList<Explanation> known = explanations();
+    const auto explained = [&known](const WindowMessage &message) -> const Explanation * {
+        for (const Explanation &e : known) {
+            if (e.text == message.text && e.title == message.title)
+                return &e;
+        }
+        return nullptr;
+    };
+
+    book.chapter(QStringLiteral("メッセージ一覧"));
+    book.paragraph(QStringLiteral(
+        "メッセージは、警告の音に続いて%1ボタンの付いた画面で表示されます。計算のメッセージで%1を押すと、そのページの"
+        "結果の一部が空欄になり、先のページボタンは使えなくなります。入力欄の文字はそのまま残るので、直して%2を"
+        "押し直します。次の表は、この版の Tavrel と Morvik が表示するすべてのメッセージです。")
+                       .arg(quoted(QStringLiteral("OK")), quoted(QStringLiteral("計算"))));
+    Table table{{QStringLiteral("メッセージ"), QStringLiteral("題名"), QStringLiteral("表示されるとき"), QStringLiteral("対処")}, {}};
+    for (const WindowMessage &message : messages) {
+        const Explanation *e = explained(message);
+        if (!e) {
+            problems.append(QStringLiteral("メッセージ「%1」（題名「%2」）の説明がありません").arg(message.text, message.title));
+            continue;
+        }
+        table.rows.append({screen(message.text), message.title.isEmpty() ? QStringLiteral("（なし）") : screen(message.title),
+                           e->when, e->remedy});
+    }
+    for (const Explanation &e : known) {
+        bool shown = false;
+        for (const WindowMessage &message : messages)
+            shown = shown || (message.text == e.text && message.title == e.title);
+        if (!shown)
+            problems.append(QStringLiteral("説明のあるメッセージ「%1」をプログラムは表示しません").arg(e.text));
+    }
+    book.table(table);
+
+    book.heading(QStringLiteral("ファイルのメッセージの理由"));
+    book.paragraph(QStringLiteral(
+        "ファイルを開けなかったとき、保存できなかったときのメッセージは、2 行目にファイルの名前と、かっこの中に理由を"
+        "示します。理由は次のどれかです。ここにないものは「ファイルの操作に失敗しました。」に続けて、システムの言葉で"
+        "示されます。"));
+    Table reasons{{QStringLiteral("理由"), QStringLiteral("対処")}, {}};
+    const QList<Reason> remedies = file_reasons();
+    for (const QString &text : common::file_error_texts() + QStringList{inputfile::reason::not_a_file, inputfile::reason::too_large}) {
+        QString remedy;
+        for (const Reason &reason : remedies) {
+            if (reason.text == text)
+                remedy = reason.remedy;
+        }
+        if (remedy.isEmpty())
+            problems.append(QStringLiteral("ファイルの理由「%1」の対処がありません").arg(text));
+        reasons.rows.append({screen(text), remedy});
+    }
+    book.table(reasons);
+}
+
+} // namespace book

@@ -1,0 +1,90 @@
+// 画面とメニュー: the launcher, the flume window with its page buttons, left panel and menus, the
+// version box, closing, and the keyboard.
+#include "book/book_chapters.h"
+
+#include "common/program_title.h"
+#include "flume/captions.h"
+#include "flume/member_forces.h"
+
+namespace book {
+
+void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStringList &problems)
+{
+    using flume::Page;
+    book.chapter(QStringLiteral("画面とメニュー"));
+
+    book.heading(QStringLiteral("ランチャー"));
+    book.paragraph(QStringLiteral(
+        "Tavrel を起動すると開く、三つのボタンの画面です（%1）。ランチャーを閉じても、開いている計算画面はそのまま"
+        "使えます。")
+                       .arg(ref(QStringLiteral("操作の流れ/起動と形状寸法"))));
+    book.table({{QStringLiteral("ボタン"), QStringLiteral("働き")},
+                {
+                    {screen(QStringLiteral("参考図書：「Tavrel」(PDF)")), QStringLiteral("この参考図書を PDF の閲覧ソフトで開きます。")},
+                    {screen(QStringLiteral("Quenfor")), QStringLiteral("フルームの計算画面を開きます。開いていれば前面に出します。")},
+                    {screen(QStringLiteral("鉄筋コンクリート応力度の検討")), QStringLiteral("Morvik を別のプログラムとして起動します。")},
+                }});
+
+    book.heading(QStringLiteral("計算画面"));
+    book.paragraph(QStringLiteral(
+        "題名が%1の画面です。上に五つのページボタン、左に形状寸法と前のページから受け取った値の欄（左欄）、右に"
+        "開いているページが並びます。使えないページボタンは薄く表示されます。押したページボタンは、そのページが"
+        "開いている間、押された形で表示されます。")
+                       .arg(quoted(common::program_title)));
+    book.bullets({
+        QStringLiteral("入力欄は白、計算の結果の欄は、結果が表示されている間だけ色が付きます。結果の欄と左欄の写された"
+                       "値は書き換えられません。"),
+        QStringLiteral("左欄の%1を押すと、形状寸法を入力する最初の状態に戻ります。主働土圧の結果は消え、使えるページボタン"
+                       "は%2だけになります。")
+            .arg(quoted(QStringLiteral("形状寸法入力")), quoted(flume::page_caption(Page::EarthPressure))),
+        QStringLiteral("%1のページは縦に長いので、右端のスクロールバーで動かします。ページを開くと一番上から表示されます。")
+            .arg(quoted(flume::page_caption(Page::Case1))),
+        QStringLiteral("入力欄で Enter キーを押しても計算はしません。ボタンにフォーカスがあるときは、Enter キーで"
+                       "そのボタンが押されます。"),
+    });
+
+    book.heading(QStringLiteral("メニュー"));
+    QStringList members;
+    for (const flume::MemberForces &member : flume::member_forces)
+        members.append(screen(flume::member_caption(member)));
+    book.table({{QStringLiteral("メニュー"), QStringLiteral("項目"), QStringLiteral("働き")},
+                {
+                    {screen(QStringLiteral("ファイル(F)")), screen(QStringLiteral("開く(O)")),
+                     QStringLiteral("Tavrelファイルの入力を画面に読み込みます。計算はしません（%1）。").arg(ref(QStringLiteral("Tavrelファイル (.tvl)")))},
+                    {QString(), screen(QStringLiteral("名前を付けて保存(A)")),
+                     QStringLiteral("画面の 25 の入力と部材の応力度照査の入力を Tavrelファイルに保存します。")},
+                    {QString(), screen(QStringLiteral("終了(X)")),
+                     QStringLiteral("%1と確かめてから計算画面を閉じます。入力と結果は保存されません。").arg(quoted(QStringLiteral("終了しますか？")))},
+                    {screen(QStringLiteral("プリント(P)")),
+                     screen(flume::report_title(Page::EarthPressure)) + QStringLiteral(" … ") + screen(flume::report_title(Page::Case3)),
+                     QStringLiteral("そのページの報告書の印刷の画面を開きます。そのページが開いていて、最後の結果が表示されている"
+                                    "ときだけ使えます（%1）。").arg(ref(QStringLiteral("印刷")))},
+                    {QString(), screen(flume::report_title(Page::MemberCheck)),
+                     QStringLiteral("部材の応力度照査の報告書の印刷の画面を開きます。応力度の求まった部材があるときだけ使えます。")},
+                    {screen(QStringLiteral("ツール(T)")), screen(flume::page_caption(Page::MemberCheck)),
+                     QStringLiteral("六つの部材の鉄筋、応力度と判定の画面を開きます（%1）。")
+                         .arg(ref(flume::page_caption(Page::MemberCheck)))},
+                    {QString(), screen(QStringLiteral("鉄筋コンクリート応力度の検討")),
+                     QStringLiteral("Morvik を空の画面で起動します。")},
+                    {QString(), members.join(u'\n'),
+                     QStringLiteral("その部材の曲げモーメント（N·cm）とせん断力（N）、単位幅 b = 100 cm を入力した Morvik を起動"
+                                    "します。曲げモーメントとせん断力が両方表示されているときだけ使えます。")},
+                    {screen(QStringLiteral("ヘルプ(H)")), screen(QStringLiteral("Tavrel(PDF)")), QStringLiteral("この参考図書を開きます。")},
+                    {QString(), screen(QStringLiteral("バージョン情報")), QStringLiteral("プログラムの名前と版を表示します。")},
+                }});
+    book.paragraph(QStringLiteral(
+        "メニューの文字のかっこの中の英字は、Alt キーと一緒に押すとそのメニューを開くキーです（%1は Alt + F）。")
+                       .arg(quoted(QStringLiteral("ファイル(F)"))));
+
+    book.heading(QStringLiteral("バージョン情報と終了"));
+    book.paragraph(QStringLiteral(
+        "%1はプログラムの名前と版を示します。開いている間は計算画面を操作できません。%2で閉じます。")
+                       .arg(quoted(QStringLiteral("バージョン情報")), quoted(QStringLiteral("OK"))));
+    window_figure(book, material, QStringLiteral("about-box"), QStringLiteral("バージョン情報"), problems);
+    book.paragraph(QStringLiteral(
+        "計算画面を閉じるときは、%1（題名%2）と確かめます。%3を選ぶと、入力と結果はそのまま残ります。保存していない"
+        "入力は、閉じると失われます。")
+                       .arg(quoted(QStringLiteral("終了しますか？")), quoted(QStringLiteral("終了確認")), quoted(QStringLiteral("いいえ"))));
+}
+
+} // namespace book

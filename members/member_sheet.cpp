@@ -1,0 +1,58 @@
+#include "members/member_sheet.h"
+
+#include "flume/flume_sheet.h"
+
+namespace members {
+
+MemberSheet::MemberSheet(flume::FlumeSheet &flume_sheet, QObject *parent)
+    : QObject(parent), flume_sheet_(flume_sheet)
+{
+    connect(&flume_sheet_, &flume::FlumeSheet::text_changed, this, &MemberSheet::follow);
+    connect(&flume_sheet_, &flume::FlumeSheet::display_state_changed, this, &MemberSheet::follow);
+}
+
+void MemberSheet::set_inputs(const MemberCheckInputs &inputs)
+{
+    if (inputs_ == inputs)
+        return;
+    inputs_ = inputs;
+    follow();
+}
+
+void MemberSheet::set_materials(const Materials &materials)
+{
+    MemberCheckInputs changed = inputs_;
+    changed.materials = materials;
+    set_inputs(changed);
+}
+
+void MemberSheet::set_member(std::size_t index, const MemberInputs &member)
+{
+    if (index >= member_count)
+        return;
+    MemberCheckInputs changed = inputs_;
+    changed.members[index] = member;
+    set_inputs(changed);
+}
+
+void MemberSheet::type_thickness(std::size_t index, const QString &text)
+{
+    if (index >= member_count)
+        return;
+    MemberInputs member = inputs_.members[index];
+    member.thickness = text == shape_thickness(flume_sheet_, flume::member_forces[index]) ? QString() : text;
+    set_member(index, member);
+}
+
+MemberCheckReport MemberSheet::report() const
+{
+    return check_members(inputs_, flume_sheet_);
+}
+
+void MemberSheet::follow()
+{
+    flume_sheet_.set_print_entry_enabled(flume::Page::MemberCheck, report().any_stresses());
+    emit changed();
+}
+
+} // namespace members

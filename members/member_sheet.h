@@ -1,0 +1,46 @@
+#pragma once
+
+#include "members/member_check.h"
+#include "members/member_inputs.h"
+
+#include <QObject>
+
+namespace flume {
+class FlumeSheet;
+}
+
+namespace members {
+
+// The record of the member check beside the flume window's sheet: the materials and the six
+// members' inputs as entered. The check follows the sheet: whenever an input here or a text or
+// display state there changes, changed() tells the window to show the check afresh, and the
+// report's print entry on the sheet is enabled exactly while some member has stresses.
+class MemberSheet : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit MemberSheet(flume::FlumeSheet &flume_sheet, QObject *parent = nullptr);
+
+    const MemberCheckInputs &inputs() const { return inputs_; }
+    // Replaces every input, as opening a file does.
+    void set_inputs(const MemberCheckInputs &inputs);
+    void set_materials(const Materials &materials);
+    void set_member(std::size_t index, const MemberInputs &member);
+    // Types a member's 総厚: the shape's own value, or an empty text, follows the shape again.
+    void type_thickness(std::size_t index, const QString &text);
+
+    // The check as it stands now.
+    MemberCheckReport report() const;
+
+signals:
+    void changed();
+
+private:
+    void follow();
+
+    flume::FlumeSheet &flume_sheet_;
+    MemberCheckInputs inputs_;
+};
+
+} // namespace members

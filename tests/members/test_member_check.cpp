@@ -1,0 +1,277 @@
+// The member check on a flume sheet whose Cases show their forces: the allowable stresses the
+// tables give, each member's bars, section and stresses, the tension face and the judgement, and
+// the stresses against what `morvik --check` shows for the same six inputs.
+#include "members/member_check.h"
+
+#include "flume/flume_sheet.h"
+#include "members/member_sheet.h"
+#include "tests/support/process_run.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+using flume::Field;
+using members::Allowable;
+using members::MemberInputs;
+using members::Spacing;
+
+// The worked flume: T1 0.1, T2 0.15, T3 0.15 m, H 1.0 m, h 1.0 m, h' 1.1 m.
+void type_shape(flume::FlumeSheet &sheet)
+{
+    for (const auto &[field, text] : {std::pair{Field::t1, "0.1"}, {Field::t2, "0.15"}, {Field::t3, "0.15"},
+                                      {Field::wall_height, "1.0"}, {Field::case1_depth, "1.0"},
+                                      {Field::case2_depth, "1.1"}})
+        sheet.set_text(field, QString::fromLatin1(text));
+}
+
+// A member's forces as its Case leaves them: the results shown, the converted N·cm and N texts.
+void give_forces(flume::FlumeSheet &sheet, std::size_t member, const char *moment, const char *shear)
+{
+    const flume::MemberForces &forces = flume::member_forces[member];
+    for (const auto &[result, converted] : {std::pair{forces.moment, moment}, {forces.shear, shear}}) {
+        sheet.show_result(result, QStringLiteral("1.000"));
+        sheet.set_text(flume::converted_companion(result)->converted, QString::fromLatin1(converted));
+    }
+}
+
+MemberInputs bars(const char *bar, Spacing spacing, const char *value, const char *cover = "3")
+{
+    return {QString::fromUtf8(bar), spacing, QString::fromLatin1(value), {}, {}, {}, {}, QString::fromUtf8(cover)};
+}
+
+MemberInputs typed_bars(const char *area, const char *perimeter, const char *depth)
+{
+    return {members::typed_bars, Spacing::Count, {}, QString::fromLatin1(area), QString::fromLatin1(perimeter),
+            QString::fromLatin1(depth), {}, {}};
+}
+
+MemberInputs with_thickness(MemberInputs inputs, const char *thickness)
+{
+    inputs.thickness = QString::fromLatin1(thickness);
+    return inputs;
+}
+
+const MemberInputs d13_5 = bars("D13", Spacing::Count, "5");
+
+struct MemberRow {
+    const char *name;
+    std::size_t member;           // 0..5: ケース.1 側壁 … ケース.3 底版
+    const char *moment, *shear;   // N·cm, N; a null moment: the Case has not computed them
+    MemberInputs inputs;
+    const char *tension_face, *area, *perimeter, *depth;
+    std::array<const char *, 4> stresses;  // σc, σs, τ, τo as shown without their units
+    const char *judgement;
+};
+
+void PrintTo(const MemberRow &row, std::ostream *os) { *os << row.name; }
+
+// Each member of the worked example with D13 × 5 and a cover of 3 cm, then sections that make the
+// bars, the section and the judgement differ.
+const MemberRow member_rows[] = {
+    {"worked_case1_wall", 0, "230700", "5801", d13_5, "外側", "6.35", "20.00", "11.4", {"120", "3585", "5.72", "28.62"}, "OK"},
+    {"worked_case1_slab", 1, "104900", "2935", d13_5, "外側", "6.35", "20.00", "11.4", {"54", "1630", "2.90", "14.48"}, "OK"},
+    {"worked_case2_wall", 2, "217400", "5929", d13_5, "内側", "6.35", "20.00", "11.4", {"113", "3378", "5.85", "29.25"}, "OK"},
+    {"worked_case2_slab", 3, "343200", "2935", d13_5, "内側", "6.35", "20.00", "11.4", {"178", "5333", "2.90", "14.48"}, "OK"},
+    {"worked_case3_wall", 4, "104800", "2859", d13_5, "内側", "6.35", "20.00", "11.4", {"54", "1628", "2.82", "14.11"}, "OK"},
+    {"worked_case3_slab", 5, "230600", "2935", d13_5, "内側", "6.35", "20.00", "11.4", {"120", "3583", "2.90", "14.48"}, "OK"},
+    // A negative moment pulls the other face; the stresses come from |M| and |S|.
+    {"negative_moment_case1_slab", 1, "-104900", "2935", d13_5, "内側", "6.35", "20.00", "11.4", {"54", "1630", "2.90", "14.48"}, "OK"},
+    {"negative_forces_case3_wall", 4, "-104800", "-2859", d13_5, "外側", "6.35", "20.00", "11.4", {"54", "1628", "2.82", "14.11"}, "OK"},
+    // The slab's section of the largest moment carries no shear.
+    {"zero_shear", 3, "343200", "0", d13_5, "内側", "6.35", "20.00", "11.4", {"178", "5333", "0.00", "0.00"}, "OK"},
+    {"zero_forces", 0, "0", "0", d13_5, "外側", "6.35", "20.00", "11.4", {"0", "0", "0.00", "0.00"}, "OK"},
+    {"moment_too_large", 0, "3000000", "5801", d13_5, "外側", "6.35", "20.00", "11.4", {"1555", "46617", "5.72", "28.62"}, "NG（σc、σs）"},
+    {"bond_too_large", 2, "217400", "59290", bars("D10", Spacing::Count, "3"), "内側", "2.13", "9.00", "11.5", {"167", "9554", "55.50", "616.63"}, "NG（τ、τo）"},
+    {"pitch_of_d16", 2, "217400", "5929", bars("D16", Spacing::Pitch, "125"), "内側", "15.92", "40.00", "11.2", {"87", "1448", "6.29", "15.72"}, "OK"},
+    {"pitch_of_d13_gives_fractional_bars", 0, "230700", "5801", bars("D13", Spacing::Pitch, "150"), "外側", "8.47", "26.67", "11.4", {"109", "2727", "5.81", "21.78"}, "OK"},
+    {"d22_thicker_by_hand", 1, "104900", "2935", with_thickness(bars("D22", Spacing::Count, "4"), "20"), "外側", "15.48", "28.00", "15.9", {"23", "494", "2.14", "7.65"}, "OK"},
+    {"welded_mesh_typed", 3, "343200", "2935", typed_bars("3.5", "14", "12"), "内側", "3.5", "14", "12", {"204", "8931", "2.67", "19.09"}, "OK"},
+    // Rows that cannot be worked out say why.
+    {"case_not_computed", 0, nullptr, nullptr, d13_5, "", "6.35", "20.00", "11.4", {"", "", "", ""}, "未計算"},
+    {"no_bar_chosen", 0, "230700", "5801", bars("", Spacing::Count, "5"), "外側", "", "", "", {"", "", "", ""}, "鉄筋未入力"},
+    {"count_not_a_number", 0, "230700", "5801", bars("D13", Spacing::Count, "abc"), "外側", "", "", "", {"", "", "", ""}, "本数が不正"},
+    {"cover_missing", 0, "230700", "5801", bars("D13", Spacing::Count, "5", ""), "外側", "6.35", "20.00", "", {"", "", "", ""}, "かぶり未入力"},
+    {"cover_past_the_bar", 0, "230700", "5801", bars("D13", Spacing::Count, "5", "15"), "外側", "6.35", "20.00", "-0.6", {"", "", "", ""}, "ｄが0以下"},
+    {"typed_depth_missing", 3, "343200", "2935", typed_bars("3.5", "14", ""), "内側", "3.5", "14", "", {"", "", "", ""}, "ｄ未入力"},
+};
+
+class MemberCheck : public testing::TestWithParam<MemberRow>
+{
+protected:
+    // The member of the row checked on the worked shape, with the tables' allowable stresses for
+    // σck 24 and SD345.
+    members::MemberCheckReport check() const
+    {
+        const MemberRow &row = GetParam();
+        flume::FlumeSheet sheet;
+        type_shape(sheet);
+        if (row.moment)
+            give_forces(sheet, row.member, row.moment, row.shear);
+        members::MemberCheckInputs inputs;
+        inputs.members[row.member] = row.inputs;
+        return members::check_members(inputs, sheet);
+    }
+};
+
+TEST_P(MemberCheck, ShowsTheSectionTheStressesAndTheJudgement)
+{
+    const MemberRow &row = GetParam();
+    const members::MemberResult m = check().members[row.member];
+    EXPECT_EQ(m.tension_face.toStdString(), row.tension_face);
+    EXPECT_EQ(m.rebar_area.toStdString(), row.area);
+    EXPECT_EQ(m.rebar_perimeter.toStdString(), row.perimeter);
+    EXPECT_EQ(m.effective_depth.toStdString(), row.depth);
+    for (Allowable a : members::allowables)
+        EXPECT_EQ(m.stress(a).toStdString(), row.stresses[std::size_t(a)]) << members::stress_symbol(a).toStdString();
+    EXPECT_EQ(m.judgement.toStdString(), row.judgement);
+    EXPECT_EQ(m.verdict == members::Verdict::Ng, m.judgement.startsWith(QLatin1String("NG")));
+}
+
+// Wherever Morvik takes the six inputs (no zero force), the member's seven texts are those
+// `morvik --check` shows for As, b = 100, d, |M|, |S| and U.
+TEST_P(MemberCheck, StressesAreMorviksForTheSameSixInputs)
+{
+    const MemberRow &row = GetParam();
+    const members::MemberResult m = check().members[row.member];
+    if (!m.has_stresses() || QLatin1String(row.moment) == QLatin1String("0") || QLatin1String(row.shear) == QLatin1String("0"))
+        GTEST_SKIP() << "Morvik takes no zero force";
+    const auto magnitude = [](const QString &text) { return text.startsWith(u'-') ? text.mid(1) : text; };
+    const test_support::ProcessRun run = test_support::run_process(
+        QStringLiteral(MORVIK_PATH), {QStringLiteral("--check"), QStringLiteral("--json"), m.rebar_area, m.unit_width,
+                                      m.effective_depth, magnitude(m.moment), magnitude(m.shear), m.rebar_perimeter},
+        test_support::Display::None);
+    ASSERT_EQ(run.status, 0) << run.out.toStdString() << run.err.toStdString();
+    const QJsonObject morvik = QJsonDocument::fromJson(run.out.toUtf8()).object().value("results").toObject();
+    const std::pair<const char *, QString> texts[] = {
+        {"steel_ratio", m.stresses.steel_ratio},       {"neutral_axis_ratio", m.stresses.neutral_axis_ratio},
+        {"lever_arm_ratio", m.stresses.lever_arm_ratio}, {"concrete_stress", m.stresses.concrete_stress},
+        {"steel_stress", m.stresses.steel_stress},     {"shear_stress", m.stresses.shear_stress},
+        {"bond_stress", m.stresses.bond_stress},
+    };
+    for (const auto &[name, text] : texts)
+        EXPECT_EQ(text.toStdString(), morvik.value(QLatin1String(name)).toString().toStdString()) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Members, MemberCheck, testing::ValuesIn(member_rows),
+                         [](const testing::TestParamInfo<MemberRow> &info) { return std::string(info.param.name); });
+
+struct AllowableRow {
+    const char *name;
+    const char *strength;  // σck as chosen or typed
+    members::TensionRow tension_row;
+    members::BarSurface surface;
+    std::array<const char *, 4> allowables;  // σca, σsa, τa, τoa; empty where the tables have none
+};
+
+void PrintTo(const AllowableRow &row, std::ostream *os) { *os << row.name; }
+
+class Allowables : public testing::TestWithParam<AllowableRow>
+{
+};
+
+TEST_P(Allowables, TakeTheTablesColumnAndRows)
+{
+    const AllowableRow &row = GetParam();
+    members::Materials materials;
+    materials.concrete_strength = QString::fromUtf8(row.strength);
+    materials.tension_row = row.tension_row;
+    materials.bar_surface = row.surface;
+    for (Allowable a : members::allowables) {
+        EXPECT_EQ(members::allowable_text(materials, a), QString::fromLatin1(row.allowables[std::size_t(a)]))
+            << members::allowable_symbol(a).toStdString();
+        EXPECT_FALSE(members::allowable_typed(materials, a));
+    }
+}
+
+using members::BarSurface;
+using members::TensionRow;
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, Allowables,
+    testing::Values(AllowableRow{"strength_18", "18", TensionRow::General, BarSurface::Deformed, {"", "18000", "40.8", "140"}},
+                    AllowableRow{"strength_21", "21", TensionRow::General, BarSurface::Deformed, {"700", "18000", "", ""}},
+                    AllowableRow{"strength_24", "24", TensionRow::General, BarSurface::Deformed, {"800", "18000", "45.9", "160"}},
+                    AllowableRow{"strength_24_typed_as_24_0", "24.0", TensionRow::General, BarSurface::Deformed, {"800", "18000", "45.9", "160"}},
+                    AllowableRow{"slab_bridge_and_plain_bars_24", "24", TensionRow::SlabBridge, BarSurface::Plain, {"800", "14000", "45.9", "80"}},
+                    AllowableRow{"plain_bars_18", "18", TensionRow::General, BarSurface::Plain, {"", "18000", "40.8", "70"}},
+                    AllowableRow{"typed_strength_30", "30", TensionRow::General, BarSurface::Deformed, {"", "18000", "", ""}},
+                    AllowableRow{"strength_empty", "", TensionRow::General, BarSurface::Deformed, {"", "18000", "", ""}}),
+    [](const testing::TestParamInfo<AllowableRow> &info) { return std::string(info.param.name); });
+
+struct JudgementRow {
+    const char *name;
+    const char *strength;
+    const char *typed_compression;  // σca typed over the tables', or empty
+    bool typed;                     // σca counts as typed
+    const char *judgement;          // of the worked Case 2 slab, σc 178
+};
+
+void PrintTo(const JudgementRow &row, std::ostream *os) { *os << row.name; }
+
+class Judgement : public testing::TestWithParam<JudgementRow>
+{
+};
+
+TEST_P(Judgement, NeedsEveryAllowableStress)
+{
+    const JudgementRow &row = GetParam();
+    flume::FlumeSheet sheet;
+    type_shape(sheet);
+    give_forces(sheet, 3, "343200", "2935");
+    members::MemberCheckInputs inputs;
+    inputs.materials.concrete_strength = QString::fromLatin1(row.strength);
+    members::type_allowable(inputs.materials, Allowable::Compression, QString::fromLatin1(row.typed_compression));
+    inputs.members[3] = d13_5;
+    EXPECT_EQ(members::allowable_typed(inputs.materials, Allowable::Compression), row.typed);
+    const members::MemberCheckReport report = members::check_members(inputs, sheet);
+    EXPECT_EQ(report.members[3].judgement, QString::fromUtf8(row.judgement));
+    EXPECT_EQ(report.members[3].stress(Allowable::Compression), QStringLiteral("178"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Allowables, Judgement,
+    testing::Values(JudgementRow{"table_value", "24", "", false, "OK"},
+                    JudgementRow{"typed_as_the_table_gives_it", "24", "800", false, "OK"},
+                    JudgementRow{"no_column_for_18", "18", "", false, "許容値未入力"},
+                    JudgementRow{"typed_where_the_table_has_none", "18", "600", true, "OK"},
+                    JudgementRow{"typed_below_the_stress", "24", "150", true, "NG（σc）"},
+                    JudgementRow{"stress_equal_to_the_allowable", "24", "178", true, "OK"},
+                    JudgementRow{"typed_not_a_number", "24", "abc", true, "許容値が不正"}),
+    [](const testing::TestParamInfo<JudgementRow> &info) { return std::string(info.param.name); });
+
+// The member sheet follows the Cases: the report's print entry is usable exactly while a member
+// has stresses, and a thickness left to the shape follows it: the wall's between T1 at its top and
+// T2 at the bottom of H, kept within them, until it is typed.
+TEST(MemberSheet, FollowsTheCasesAndTheShape)
+{
+    flume::FlumeSheet sheet;
+    type_shape(sheet);
+    members::MemberSheet members(sheet);
+    members.set_member(0, d13_5);
+    EXPECT_FALSE(sheet.print_entry_enabled(flume::Page::MemberCheck));
+    give_forces(sheet, 0, "230700", "5801");
+    EXPECT_TRUE(sheet.print_entry_enabled(flume::Page::MemberCheck));
+    EXPECT_EQ(members.report().members[0].judgement, QStringLiteral("OK"));
+    sheet.set_text(Field::t2, QStringLiteral("0.2"));
+    EXPECT_EQ(members.report().members[0].thickness, QStringLiteral("20.0"));
+    for (const auto &[depth, thickness] : {std::pair{"0.25", "12.5"}, {"-0.2", "10.0"}, {"1.5", "20.0"}}) {
+        sheet.set_text(Field::case1_depth, QString::fromLatin1(depth));
+        EXPECT_EQ(members.report().members[0].thickness.toStdString(), thickness) << depth;
+    }
+    EXPECT_EQ(members.report().members[5].thickness, QStringLiteral("15.0"));
+    members.type_thickness(0, QStringLiteral("20.0"));
+    EXPECT_FALSE(members.report().members[0].thickness_typed);
+    members.type_thickness(0, QStringLiteral("18"));
+    sheet.set_text(Field::t2, QStringLiteral("0.15"));
+    EXPECT_EQ(members.report().members[0].thickness, QStringLiteral("18"));
+    sheet.clear_result(flume::member_forces[0].shear);
+    EXPECT_FALSE(sheet.print_entry_enabled(flume::Page::MemberCheck));
+    EXPECT_EQ(members.report().members[0].judgement, QStringLiteral("未計算"));
+}
+
+} // namespace

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "flume/flume_sheet.h"
+#include "inputfile/tvl_file.h"
+#include "members/member_sheet.h"
+
+namespace test_support {
+
+// What a flume window keeps in its .tvl file, without the window: a sheet with the member check
+// and the data a file carried unread.
+struct FlumeFileWindow : flume::FlumeSheet {
+    members::MemberSheet members{*this};
+    inputfile::KeptExtension kept;
+    operator inputfile::FlumeFileState() { return {*this, members, kept}; }
+};
+
+} // namespace test_support
