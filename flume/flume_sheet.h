@@ -2,6 +2,7 @@
 
 #include "flume/field.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -43,6 +44,9 @@ public:
     bool shape_locked() const { return shape_locked_; }
     void set_shape_locked(bool locked);
 
+    // A calculation rejected these inputs as missing, once its message was given.
+    void report_missing_inputs(const QList<Field> &fields) { emit inputs_missing(fields); }
+
     // True when the last passing Case 1 wall calculation used the groundwater terms.
     bool case1_groundwater_formula() const { return case1_groundwater_formula_; }
     void set_case1_groundwater_formula(bool groundwater);
@@ -56,6 +60,7 @@ signals:
     void current_page_changed(flume::Page page);
     void shape_lock_changed(bool locked);
     void case1_formula_changed(bool groundwater);
+    void inputs_missing(const QList<flume::Field> &fields);
 
 private:
     std::array<QString, field_count> texts_;  // all empty at start, the hidden fields included

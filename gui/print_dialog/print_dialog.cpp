@@ -49,13 +49,13 @@ QPointer<PrintDialog> &open_dialog(PrintDialog::Form form)
     return form == PrintDialog::Form::Flume ? flume : rc_stress;
 }
 
-PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_button,
-                             const QString &title, std::function<printing::ReportPage()> make_report)
+PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_button, const QString &title,
+                             std::function<printing::ReportPage()> make_report, const QString &pdf_name = {})
 {
     QPointer<PrintDialog> &dialog = open_dialog(form);
     if (!dialog)
         dialog = new PrintDialog(form, owner);
-    dialog->set_report(print_button, title, std::move(make_report));
+    dialog->set_report(print_button, title, std::move(make_report), pdf_name);
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
@@ -71,9 +71,10 @@ PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &
     return open_dialog_for(PrintDialog::Form::Flume, owner, print_button, title, std::move(make_report));
 }
 
-PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<printing::ReportPage()> make_report)
+PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title,
+                                         std::function<printing::ReportPage()> make_report, const QString &pdf_name)
 {
-    return open_dialog_for(PrintDialog::Form::RcStress, owner, 1, title, std::move(make_report));
+    return open_dialog_for(PrintDialog::Form::RcStress, owner, 1, title, std::move(make_report), pdf_name);
 }
 
 PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
@@ -142,6 +143,14 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     save_pdf->setAutoDefault(false);
     save_pdf->setGeometry(widgets::twips_rect(1470, 1680, 1290, 300));
 
+    // Tab follows the screen: the printer row, then the buttons from left to right.
+    QList<QWidget *> order{printer_box_, properties, preview, save_pdf};
+    for (QPushButton *button : std::as_const(print_buttons_))
+        order.append(button);
+    order.append(cancel);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
     connect(printer_box_, &QComboBox::activated, this, &PrintDialog::printer_chosen);
     connect(properties, &QPushButton::clicked, this, &PrintDialog::show_properties);
     connect(cancel, &QPushButton::clicked, this, &PrintDialog::reject);
@@ -152,9 +161,12 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     show_current_printer();
 }
 
-void PrintDialog::set_report(int print_button, const QString &title, std::function<printing::ReportPage()> make_report)
+void PrintDialog::set_report(int print_button, const QString &title, std::function<printing::ReportPage()> make_report,
+                             const QString &pdf_name)
 {
     title_ = title;
+    // A name, not a path: a slash in it would name a folder.
+    pdf_name_ = QString(pdf_name.isEmpty() ? title : pdf_name).replace(u'/', u'／');
     make_report_ = std::move(make_report);
     for (int i = 0; i < print_buttons_.size(); ++i) {
         QPushButton *button = print_buttons_[i];
@@ -224,20 +236,22 @@ void PrintDialog::save_pdf_clicked()
 {
     if (!make_report_)
         return;
-    QFileDialog file_dialog(this, QStringLiteral("PDF保存"), widgets::dialog_folder(), QStringLiteral("*.pdf"));
+    QFileDialog file_dialog(this, QStringLiteral("PDF保存"), QString(), QStringLiteral("*.pdf"));
     file_dialog.setObjectName(QStringLiteral("pdf_file_dialog"));
+    widgets::prepare_file_dialog(file_dialog);
     file_dialog.setAcceptMode(QFileDialog::AcceptSave);
     file_dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    file_dialog.selectFile(title_ + QStringLiteral(".pdf"));
-    if (file_dialog.exec() != QDialog::Accepted || file_dialog.selectedFiles().isEmpty())
+    file_dialog.selectFile(pdf_name_ + QStringLiteral(".pdf"));
+    const QString path = widgets::ask_for_file(file_dialog);
+    if (path.isEmpty())
         return;
-    const QString path = file_dialog.selectedFiles().constFirst();
-    widgets::remember_dialog_folder(path);
     QString error;
-    if (const common::FileResult name = common::check_dialog_name(path); !name)
+    if (const common::FileResult name = common::check_dialog_name(path); !name) {
         error = name.reason;
-    else if (printing::write_report_pdf(path, {make_report_()}, title_, &error))
+    } else if (printing::write_report_pdf(path, {make_report_()}, title_, &error)) {
+        widgets::remember_dialog_folder(path);
         return;
+    }
     warn(common::file_failure_text(message::pdf_not_saved, path, error));
 }
 

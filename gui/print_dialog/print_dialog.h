@@ -34,7 +34,11 @@ PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &
                                std::function<printing::ReportPage()> make_report);
 
 // Opens Morvik's print dialog ("印刷", Form4): the same dialog with its single print button.
-PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<printing::ReportPage()> make_report);
+// pdf_name, when given, is the name PDF保存 proposes instead of the title (the member a Morvik
+// window was started for).
+PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title,
+                                         std::function<printing::ReportPage()> make_report,
+                                         const QString &pdf_name = {});
 
 // The print dialog: the printer box and its two information labels, the printer's properties,
 // print, preview, PDF and cancel. It draws nothing itself: the report's page goes to the print job,
@@ -53,8 +57,10 @@ public:
 
     PrintDialog(Form form, QWidget *owner);
 
-    // Shows print button k (1-based) in the print place and hides the others.
-    void set_report(int print_button, const QString &title, std::function<printing::ReportPage()> make_report);
+    // Shows print button k (1-based) in the print place and hides the others. PDF保存 proposes
+    // pdf_name.pdf, or title.pdf without one.
+    void set_report(int print_button, const QString &title, std::function<printing::ReportPage()> make_report,
+                    const QString &pdf_name = {});
 
 private:
     void fill_printer_box();
@@ -71,6 +77,7 @@ private:
     QLabel *port_label_ = nullptr;
     QList<QPushButton *> print_buttons_;
     QString title_;
+    QString pdf_name_;
     std::function<printing::ReportPage()> make_report_;
 };
 

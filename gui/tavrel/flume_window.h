@@ -40,8 +40,8 @@ public:
     members::MemberSheet &member_sheet() { return *member_sheet_; }
 
     // Puts the file's inputs into the fields, as 開く(&O) does once a file is chosen; a file that
-    // cannot be read is reported.
-    void open_file(const QString &path);
+    // cannot be read is reported, and false returned.
+    bool open_file(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
