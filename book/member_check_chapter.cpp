@@ -47,9 +47,11 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
     book.paragraph(QStringLiteral(
         "ケース.1～3 の側壁と底版の六つの部材に鉄筋を決め、Morvik と同じ計算で応力度を求めて許容応力度と比べ、判定"
         "します（%1）。計算画面の%2の%3で開きます。この画面は計算画面の結果に従い、ケースを計算し直すとすぐに応力度も"
-        "変わります。曲げモーメントとせん断力が表示されていない部材は%4です。計算画面を閉じると、この画面も閉じます。")
+        "変わります。曲げモーメントとせん断力が表示されていない部材は%4です。力を求めたあとで、そのケースまでの入力を"
+        "書き換えたり別のファイルを開いたりすると、表示されている力は今の入力のものではないので、ケースを計算し直す"
+        "まで%5になります。計算画面を閉じると、この画面も閉じます。")
                        .arg(ref(QStringLiteral("鉄筋コンクリート応力度の検討")), quoted(QStringLiteral("ツール(T)")),
-                            quoted(title), quoted(QStringLiteral("未計算"))));
+                            quoted(title), quoted(QStringLiteral("未計算")), quoted(members::forces_outdated)));
     window_figure(book, material, QStringLiteral("member-check"), title, problems);
 
     book.heading(QStringLiteral("使用材料と許容応力度"));
@@ -73,10 +75,13 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
                              QString::number(bar.diameter)));
     book.bullets({
         QStringLiteral("鉄筋：呼び名を選び、単位幅 100 cm 当たりの本数かピッチ（mm）を入れます。一方からもう一方が求まります"
-                       "（ピッチ 150 なら 6.67 本）。As と U は 1 本の断面積と周長に本数を掛けたものです（1 本の断面積・周長・"
+                       "（ピッチ 150 なら 6.67 本）。本数とピッチを切り替えると、入れた値はもう一方の値に換わります。"
+                       "ピッチは呼び径より広くなければなりません。As と U は 1 本の断面積と周長に本数を掛けたものです（1 本の断面積・周長・"
                        "呼び径：%1）。")
             .arg(bars.join(QStringLiteral("、"))),
-        QStringLiteral("%1を選ぶと、溶接金網などの As、U と ｄ をそのまま入力します。").arg(quoted(members::typed_bars)),
+        QStringLiteral("%1を選ぶと、溶接金網などの As、U と ｄ をそのまま入力します。総厚とかぶりは使わないので"
+                       "「－」と示します。")
+            .arg(quoted(members::typed_bars)),
         QStringLiteral("総厚：形状寸法から入ります。側壁は、ケースが力を求める深さ（ケース.1 は h、ケース.2・3 は h'）での厚さ"
                        "で、T1（天端）と T2（下端）の間を直線で結んで求めます（T1～T2 の範囲）。底版は T3 です。書き換えるまでは"
                        "形状寸法に従い、書き換えた総厚は黄色で表示されます。"),
@@ -93,8 +98,10 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
         QStringLiteral("Ｓ ＝ 0（底版の曲げモーメントが最大の断面など）では τ と τo が 0.00 になります。"),
         QStringLiteral("表示された応力度がすべて許容応力度以下なら OK、超えるものがあれば NG と超えた応力度を示します。"
                        "NG は画面では赤で表示します。"),
-        QStringLiteral("入力の足りない部材は、判定の欄に足りない入力を示します（%1など）。許容応力度が空欄のときは%2です。")
-            .arg(quoted(QStringLiteral("かぶり未入力")), quoted(QStringLiteral("許容値未入力"))),
+        QStringLiteral("入力の足りない部材は、判定の欄に足りない入力を示します（%1など）。許容応力度が空欄の欄があるときは、"
+                       "ほかの許容応力度を超えて NG でなければ%2のようにその記号を示します。σck が数値でないときは%3です。")
+            .arg(quoted(QStringLiteral("かぶり未入力")), quoted(QStringLiteral("許容値未入力（τa）")),
+                 quoted(QStringLiteral("σckが不正"))),
     });
 
     book.heading(QStringLiteral("計算例"));

@@ -395,14 +395,17 @@ Expr parens(Expr body) { return make<FenceNode>(Delimiter::Paren, std::move(body
 Expr brackets(Expr body) { return make<FenceNode>(Delimiter::Bracket, std::move(body)); }
 Expr braces(Expr body) { return make<FenceNode>(Delimiter::Brace, std::move(body)); }
 
-void draw(QPainter &painter, const Box &box, const QRectF &area, double em)
+void draw(QPainter &painter, const Box &box, const QRectF &area, double em, std::optional<double> baseline)
 {
     const QRectF &ink = box.ink;
     if (ink.isEmpty() || area.isEmpty())
         return;
-    const double scale = std::min({em, area.width() / ink.width(), area.height() / ink.height()});
+    double scale = std::min(em, area.width() / ink.width());
+    if (!baseline)
+        scale = std::min(scale, area.height() / ink.height());
     QTransform placement;
-    placement.translate(area.right() - scale * ink.right(), area.center().y() - scale * ink.center().y());
+    placement.translate(area.right() - scale * ink.right(),
+                        baseline ? *baseline : area.center().y() - scale * ink.center().y());
     placement.scale(scale, scale);
 
     painter.save();

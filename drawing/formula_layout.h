@@ -9,6 +9,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -72,7 +73,9 @@ double axis_height();
 
 // Draws a laid-out formula (box at an em of 1) with the given em in the painter's units, reduced
 // only where its ink would not fit area; the ink is set against area's right edge, where the
-// value the formula leads to follows, and centred vertically.
-void draw(QPainter &painter, const Box &box, const QRectF &area, double em);
+// value the formula leads to follows. Given the baseline of that value (the painter's y), the
+// formula's main line stands on it, its fraction bars and the middle of its "=" on the math axis
+// above, even where its ink then reaches above or below area; without one it is centred in area.
+void draw(QPainter &painter, const Box &box, const QRectF &area, double em, std::optional<double> baseline = {});
 
 } // namespace drawing::formula

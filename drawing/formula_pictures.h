@@ -4,6 +4,8 @@
 
 #include <QRectF>
 
+#include <optional>
+
 class QPainter;
 
 namespace drawing::pictures {
@@ -12,18 +14,19 @@ namespace drawing::pictures {
 bool is_formula(Picture picture);
 
 // The em, in twips, a formula picture is set at on a target. All formulas of one program share
-// one size on a target: the reports' body size (12 pt), lowered to the size at which every
-// formula fits its box with 40 twips clear at either side, and on a screen rounded down to whole
-// pixels. A formula whose box is far tighter than the others' (it fits only below three quarters
-// of the program's median fit) does not pull the rest down: it alone is set at its own fit.
+// one size on paper: the reports' body size (12 pt), lowered to the size at which every formula
+// fits its box with 40 twips clear at either side. In a window the size is rounded down to whole
+// pixels, and a formula whose box is far tighter than the others' (it fits only below three
+// quarters of the program's median fit) does not pull the rest down: it alone is set at its own fit.
 double formula_size(Picture picture, PictureTarget where);
 
 // The em, in twips, the flume reports set their formulas at on paper.
 double report_formula_em();
 
 // Draws a formula picture into target, which stands for its natural size: at its type size,
-// 40 twips clear of the box's right edge, where the value it leads to follows, and centred
-// vertically.
-void draw_formula_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where);
+// 40 twips clear of the box's right edge, where the value it leads to follows; on the baseline of
+// that value when one is given (formula::draw), else centred vertically.
+void draw_formula_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where,
+                          std::optional<double> baseline = {});
 
 } // namespace drawing::pictures

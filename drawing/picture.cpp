@@ -51,7 +51,7 @@ const PictureInfo picture_table[] = {
     {Picture::Case1Diagram, "Case1Diagram", {2800, 900}},
     // The formula pictures of the section check fit between the captions and the "＝" of their
     // results, in the window and on the report alike.
-    {Picture::MorvikNeutralAxis, "MorvikNeutralAxis", {2040, 420}},
+    {Picture::MorvikNeutralAxis, "MorvikNeutralAxis", {2100, 420}},
     {Picture::MorvikConcreteStress, "MorvikConcreteStress", {1500, 600}},
     {Picture::MorvikSteelStress, "MorvikSteelStress", {1400, 600}},
     {Picture::MorvikShearStress, "MorvikShearStress", {1300, 600}},
@@ -89,13 +89,14 @@ QSizeF natural_size(Picture picture)
     return entry ? entry->size : QSizeF();
 }
 
-void draw_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where)
+void draw_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where,
+                  std::optional<double> value_baseline)
 {
     using namespace pictures;
     if (target.isEmpty())
         return;
     if (is_formula(picture)) {
-        draw_formula_picture(painter, picture, target, where);
+        draw_formula_picture(painter, picture, target, where, value_baseline);
         return;
     }
     switch (picture) {

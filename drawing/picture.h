@@ -5,6 +5,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include <optional>
+
 class QPainter;
 
 namespace drawing {
@@ -65,8 +67,9 @@ inline constexpr PictureTarget paper{};
 
 // Draws the picture into target (in the painter's coordinates), which stands for its natural
 // size: drawings and tables are scaled to fill it; formulas are set at the target's one formula
-// type size.
-void draw_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where);
+// type size, on the baseline of the value they lead to when one is given.
+void draw_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where,
+                  std::optional<double> value_baseline = {});
 
 // Every picture, in the order of the enumeration.
 QList<Picture> all_pictures();

@@ -2,6 +2,7 @@
 
 #include "drawing/picture_canvas.h"
 
+#include <QLineF>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,35 @@ struct TableGrid {
     QList<TableCell> cells;
 };
 
+// A text of a picture where it is lettered (the left end of its baseline, its em) and the room its
+// ink must keep to: inside room, and for a corner heading on its side of the diagonal, clear of it
+// by clearance.
+struct PlacedText {
+    PlacedText(QString text, QPointF origin, double size, QRectF room)
+        : text(std::move(text)), origin(origin), size(size), room(room) {}
+
+    QString text;
+    QPointF origin;
+    double size = 0;
+    QRectF room;
+    QLineF diagonal;  // null but for a corner heading
+    bool above = false;
+    double clearance = 0;
+
+    // True when the ink stays within its room, at the size it was placed for.
+    bool fits(double placed_size) const;
+};
+
+// The texts of a table drawn into area at text_size, each kept padding (twips) inside its cell's
+// rules, shrunk where it would not fit.
+QList<PlacedText> lay_out_table_texts(const TableGrid &grid, const QRectF &area, double text_size, double padding);
+
+// Draws a table into area: its rules and its texts at text_size, kept 0.3 em inside the rules.
 void draw_table(Canvas &canvas, const TableGrid &grid, const QRectF &area, double text_size);
+// The rules alone: each cell's right and bottom sides, split corners' diagonals and the border.
+void draw_table_rules(Canvas &canvas, const TableGrid &grid, const QRectF &area);
+
+// Letters placed texts.
+void draw_texts(Canvas &canvas, const QList<PlacedText> &texts);
 
 } // namespace drawing::pictures

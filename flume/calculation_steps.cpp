@@ -80,9 +80,10 @@ bool at_most(double value, double limit)
     return common::round15(value) <= common::round15(limit);
 }
 
-void report_missing(common::MessageSink &messages)
+void report_missing(FlumeSheet &sheet, common::MessageSink &messages, const QList<Field> &missing)
 {
     messages.warn(common::message::missing_input, common::message::input_check_title);
+    sheet.report_missing_inputs(missing);
 }
 
 void report_fault(common::MessageSink &messages)

@@ -3,6 +3,7 @@
 #include "flume/field.h"
 #include "common/number_format.h"
 
+#include <QList>
 #include <QString>
 #include <array>
 #include <initializer_list>
@@ -62,8 +63,9 @@ inline constexpr std::array case3_results = {Field::case3_wall_shear, Field::cas
 bool greater(double value, double limit);
 bool at_most(double value, double limit);
 
-// "数値が入力されていません。": a required value reads as 0, or one that must not be negative reads below 0.
-void report_missing(common::MessageSink &messages);
+// "数値が入力されていません。", then the sheet learns which inputs were missing (for the window to
+// take the user to the first of them).
+void report_missing(FlumeSheet &sheet, common::MessageSink &messages, const QList<Field> &missing);
 // "数値が正しくありません。": the inputs pass the checks but give no finite result
 // (a negative radicand, a zero divisor, an overflow).
 void report_fault(common::MessageSink &messages);

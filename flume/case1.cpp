@@ -49,8 +49,8 @@ void compute_case1_wall(FlumeSheet &sheet, common::MessageSink &messages)
     // Depth of the groundwater level below the wall top.
     const double hw = top_to_axis - axis_to_water;
 
-    if (any_broken(sheet, case1_wall_rules)) {
-        report_missing(messages);
+    if (const QList<Field> missing = broken_fields(sheet, case1_wall_rules); !missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject_wall(sheet);
         return;
     }
@@ -98,8 +98,8 @@ void compute_case1_slab(FlumeSheet &sheet, common::MessageSink &messages)
     const double pv = read(sheet, Field::carried_1);
     const double mso = read(sheet, Field::case1_wall_moment);
 
-    if (any_broken(sheet, case1_slab_rules)) {
-        report_missing(messages);
+    if (const QList<Field> missing = broken_fields(sheet, case1_slab_rules); !missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject_slab(sheet);
         return;
     }

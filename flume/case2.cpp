@@ -31,8 +31,8 @@ void compute_case2(FlumeSheet &sheet, common::MessageSink &messages)
     const double spacing = read(sheet, Field::carried_4);
     const double depth = read(sheet, Field::case2_depth);
 
-    if (any_broken(sheet, case2_rules)) {
-        report_missing(messages);
+    if (const QList<Field> missing = broken_fields(sheet, case2_rules); !missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject(sheet);
         return;
     }

@@ -29,8 +29,8 @@ void compute_wall(FlumeSheet &sheet, common::MessageSink &messages)
     const double delta = read(sheet, Field::carried_4);
 
     // BL and X are not used by part a, but it requires them for part b.
-    if (any_broken(sheet, case3_wall_rules)) {
-        report_missing(messages);
+    if (const QList<Field> missing = broken_fields(sheet, case3_wall_rules); !missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject_wall(sheet);
         return;
     }

@@ -34,8 +34,8 @@ void compute_earth_pressure(FlumeSheet &sheet, common::MessageSink &messages)
     const double delta = read(sheet, Field::wall_friction_angle);
     const double height = read(sheet, Field::wall_height);
 
-    if (any_broken(sheet, earth_pressure_rules)) {
-        report_missing(messages);
+    if (const QList<Field> missing = broken_fields(sheet, earth_pressure_rules); !missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject(sheet);
         return;
     }

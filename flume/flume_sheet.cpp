@@ -28,6 +28,7 @@ void FlumeSheet::show_result(Field f, const QString &text)
         shown_[std::size_t(f)] = true;
         emit display_state_changed(f, true);
     }
+    emit result_written(f);
 }
 
 void FlumeSheet::clear_result(Field f)

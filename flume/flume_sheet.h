@@ -2,6 +2,7 @@
 
 #include "flume/field.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -27,6 +28,7 @@ public:
     // Results: shown (formatted text, shown background) or cleared (empty text, button face).
     // Clearing a Case result also empties its hidden converted field.
     bool is_shown(Field f) const { return shown_[std::size_t(f)]; }
+    // Shows a result a calculation wrote; result_written() says so even when the text is the same.
     void show_result(Field f, const QString &text);
     void clear_result(Field f);
 
@@ -42,6 +44,9 @@ public:
     bool shape_locked() const { return shape_locked_; }
     void set_shape_locked(bool locked);
 
+    // A calculation rejected these inputs as missing, once its message was given.
+    void report_missing_inputs(const QList<Field> &fields) { emit inputs_missing(fields); }
+
     // True when the last passing Case 1 wall calculation used the groundwater terms.
     bool case1_groundwater_formula() const { return case1_groundwater_formula_; }
     void set_case1_groundwater_formula(bool groundwater);
@@ -49,11 +54,13 @@ public:
 signals:
     void text_changed(flume::Field field, const QString &text);
     void display_state_changed(flume::Field field, bool shown);
+    void result_written(flume::Field field);
     void page_button_changed(flume::Page page, bool enabled);
     void print_entry_changed(flume::Page page, bool enabled);
     void current_page_changed(flume::Page page);
     void shape_lock_changed(bool locked);
     void case1_formula_changed(bool groundwater);
+    void inputs_missing(const QList<flume::Field> &fields);
 
 private:
     std::array<QString, field_count> texts_;  // all empty at start, the hidden fields included

@@ -21,11 +21,17 @@ bool breaks(const FlumeSheet &sheet, const InputRule &rule)
 
 bool any_broken(const FlumeSheet &sheet, std::span<const InputRule> rules)
 {
+    return !broken_fields(sheet, rules).isEmpty();
+}
+
+QList<Field> broken_fields(const FlumeSheet &sheet, std::span<const InputRule> rules)
+{
+    QList<Field> broken;
     for (const InputRule &rule : rules) {
         if (breaks(sheet, rule))
-            return true;
+            broken.append(rule.field);
     }
-    return false;
+    return broken;
 }
 
 ButtonRules button_rules(Calculation button)

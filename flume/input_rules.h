@@ -3,6 +3,7 @@
 #include "flume/field.h"
 #include "flume/full_check.h"
 
+#include <QList>
 #include <span>
 
 namespace flume {
@@ -28,6 +29,8 @@ struct InputRule {
 bool breaks(const FlumeSheet &sheet, const InputRule &rule);
 // Whether any of the rules is broken.
 bool any_broken(const FlumeSheet &sheet, std::span<const InputRule> rules);
+// The fields whose rules are broken, in the order of the rules.
+QList<Field> broken_fields(const FlumeSheet &sheet, std::span<const InputRule> rules);
 
 // The rules of each button, in the order the calculation reads the values. The values a button
 // reads but does not check (H on page 1, q and γw of Case 1 a, Mso of Case 1 b) have no rule.

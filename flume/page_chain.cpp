@@ -66,8 +66,10 @@ void enter_shape_input(FlumeSheet &sheet)
         sheet.set_page_button_enabled(p, false);
     for (Field f : {Field::ka, Field::pa, Field::pav, Field::pv})
         sheet.clear_result(f);
-    sheet.set_current_page(Page::ShapeInput);
+    // Unlocked before the page changes, as opening page 1 locks first: the page shown finds its
+    // fields as they will stay.
     sheet.set_shape_locked(false);
+    sheet.set_current_page(Page::ShapeInput);
     for (Page p : calculation_pages)
         sheet.set_print_entry_enabled(p, false);
 }

@@ -71,8 +71,8 @@ void check_uplift(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const Section s = read_section(sheet);
 
-    if (any_broken(sheet, uplift_rules)) {
-        report_missing(messages);
+    if (const QList<Field> missing = broken_fields(sheet, uplift_rules); !missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject_uplift(sheet);
         return;
     }
@@ -109,8 +109,8 @@ void check_bearing(FlumeSheet &sheet, common::MessageSink &messages)
     const Section s = read_section(sheet);
     const double qa = read(sheet, Field::allowable_bearing);
 
-    if (any_broken(sheet, bearing_rules)) {
-        report_missing(messages);
+    if (const QList<Field> missing = broken_fields(sheet, bearing_rules); !missing.isEmpty()) {
+        report_missing(sheet, messages, missing);
         reject_bearing(sheet);
         return;
     }

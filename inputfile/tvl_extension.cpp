@@ -142,7 +142,12 @@ ExtensionRead read_extension(const QString &text)
         if (is_blank_line(lines[i]))
             continue;
         const std::optional<QStringList> header = line_items(lines[i].content);
-        if (!header || header->value(0) != section_keyword) {
+        if (!header) {
+            // A line of the block broken inside its quotes: damaged, not somebody else's data.
+            read.damaged = true;
+            return read;
+        }
+        if (header->value(0) != section_keyword) {
             // The block ends here; what follows is no section of it.
             read.foreign = text.mid(lines[i].start);
             return read;
@@ -151,6 +156,7 @@ ExtensionRead read_extension(const QString &text)
         const int count = header->value(3).toInt(&counted);
         if (header->size() != 4 || !counted || count < 0 || count > lines.size() - i - 1) {
             read.damaged = true;
+            read.damaged_section = header->value(1);
             return read;
         }
         ExtensionSection section{header->at(1), header->at(2), {}, {}};
@@ -158,6 +164,7 @@ ExtensionRead read_extension(const QString &text)
             const std::optional<QStringList> items = line_items(lines[i + n].content);
             if (!items) {
                 read.damaged = true;
+                read.damaged_section = section.name;
                 return read;
             }
             section.lines.append(*items);

@@ -38,6 +38,7 @@ struct ExtensionRead {
     QString foreign;                   // what is no block of this version: kept as it stood
     bool damaged = false;              // a section's header or lines cannot be read; it and the
                                        // rest of the block are left out
+    QString damaged_section;           // the name of that section, when its header could be read
 };
 
 ExtensionRead read_extension(const QString &text);

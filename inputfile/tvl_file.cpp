@@ -129,8 +129,10 @@ TvlContents parse_tvl_contents(const QString &text, ExtensionNotes *notes)
     contents.inputs = split.items;
     const ExtensionRead read = read_extension(split.rest);
     contents.kept.foreign = read.foreign;
-    if (read.damaged)
-        notes->damaged << QStringLiteral("追加のデータ");
+    if (read.damaged) {
+        const KnownSection *known = known_section(read.damaged_section);
+        notes->damaged << (known ? known->caption : QStringLiteral("追加のデータ"));
+    }
     for (const ExtensionSection &section : read.sections) {
         const KnownSection *known = known_section(section.name);
         if (!known || known->version != section.version) {

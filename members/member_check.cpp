@@ -46,6 +46,9 @@ QString short_number(double value)
 QString two_decimals(double value) { return common::format_number(value, NumberPattern::TwoDecimals); }
 QString one_decimal(double value) { return common::format_number(value, NumberPattern::OneDecimal); }
 
+// A value the row does not use, as the table shows it.
+const QString not_used = QStringLiteral("－");
+
 bool is_wall(const flume::MemberForces &member)
 {
     return member.moment == Field::case1_wall_moment || member.moment == Field::case2_wall_moment
@@ -78,6 +81,15 @@ public:
     QString status;
 };
 
+// Why the materials cannot carry a judgement: σck, which the allowable stresses belong to, must be
+// a design strength.
+QString concrete_strength_status(const Materials &materials)
+{
+    RowStatus status;
+    status.check(QStringLiteral("σck"), materials.concrete_strength, positive(materials.concrete_strength));
+    return status.status;
+}
+
 // The bars of the row: fills the count, pitch, As and U shown and returns the bar's diameter in cm.
 std::optional<double> check_bars(const MemberInputs &in, MemberResult &out, RowStatus &row)
 {
@@ -87,14 +99,17 @@ std::optional<double> check_bars(const MemberInputs &in, MemberResult &out, RowS
         return std::nullopt;
     }
     const bool count = in.spacing == Spacing::Count;
-    const std::optional<double> spacing = row.check(count ? QStringLiteral("本数") : QStringLiteral("ピッチ"),
-                                                    in.spacing_text, positive(in.spacing_text));
+    std::optional<double> spacing = positive(in.spacing_text);
+    // A pitch in mm gives 1000 / pitch bars on the unit width of 100 cm. Bars closer than their
+    // own diameter cannot be placed: the clear gap between them must be open.
+    if (spacing && (count ? 1000 / *spacing : *spacing) <= bar->diameter)
+        spacing.reset();
+    spacing = row.check(count ? QStringLiteral("本数") : QStringLiteral("ピッチ"), in.spacing_text, spacing);
     if (!spacing)
         return std::nullopt;
-    // A pitch in mm gives 1000 / pitch bars on the unit width of 100 cm.
     const double bars = count ? *spacing : 1000 / *spacing;
-    out.bars_per_width = count ? in.spacing_text : short_number(bars);
-    out.pitch = count ? short_number(1000 / bars) : in.spacing_text;
+    out.bars_per_width = count ? in.spacing_text : other_spacing(in);
+    out.pitch = count ? other_spacing(in) : in.spacing_text;
     out.rebar_area = two_decimals(bar->area * bars);
     out.rebar_perimeter = two_decimals(bar->perimeter * bars);
     return bar->diameter / 10;
@@ -102,7 +117,7 @@ std::optional<double> check_bars(const MemberInputs &in, MemberResult &out, RowS
 
 MemberResult check_member(const MemberInputs &in, const flume::MemberForces &member, const Materials &materials,
                           const std::array<std::optional<double>, allowables.size()> &allowed,
-                          const flume::FlumeSheet &sheet)
+                          const flume::FlumeSheet &sheet, bool outdated)
 {
     MemberResult out;
     out.member = flume::member_title(member);
@@ -115,6 +130,8 @@ MemberResult check_member(const MemberInputs &in, const flume::MemberForces &mem
     RowStatus row;
     if (!flume::member_forces_shown(sheet, member))
         row.status = QStringLiteral("未計算");
+    else if (outdated)
+        row.status = forces_outdated;
     else {
         const common::SectionForces forces = flume::member_section_forces(sheet, member);
         out.moment = forces.moment;
@@ -129,6 +146,9 @@ MemberResult check_member(const MemberInputs &in, const flume::MemberForces &mem
         out.rebar_area = in.rebar_area;
         out.rebar_perimeter = in.rebar_perimeter;
         out.effective_depth = in.effective_depth;
+        // d typed: the section's 総厚 and かぶり play no part in it.
+        out.thickness = out.cover = not_used;
+        out.thickness_typed = false;
     } else {
         const std::optional<double> diameter = check_bars(in, out, row);
         const std::optional<double> thickness = row.check(QStringLiteral("総厚"), out.thickness, positive(out.thickness));
@@ -158,19 +178,31 @@ MemberResult check_member(const MemberInputs &in, const flume::MemberForces &mem
         return out;
     }
 
-    if (std::any_of(allowed.begin(), allowed.end(), [](const auto &value) { return !value; })) {
-        bool blank = false;
-        for (Allowable a : allowables)
-            blank = blank || common::is_blank(allowable_text(materials, a));
-        out.judgement = blank ? QStringLiteral("許容値未入力") : QStringLiteral("許容値が不正");
-        return out;
+    // The stresses as shown are judged, so that a table reading 800 against 800 says OK. A stress
+    // over a known allowable is NG whatever the others; OK needs all four allowables.
+    QStringList blank, invalid;
+    for (Allowable a : allowables) {
+        const std::size_t i = std::size_t(a);
+        if (allowed[i])
+            out.exceeded[i] = common::read_number(out.stress(a)) > *allowed[i];
+        else
+            (common::is_blank(allowable_text(materials, a)) ? blank : invalid) << allowable_symbol(a);
     }
-    // The stresses as shown are judged, so that a table reading 800 against 800 says OK.
-    for (Allowable a : allowables)
-        out.exceeded[std::size_t(a)] = common::read_number(out.stress(a)) > *allowed[std::size_t(a)];
     const bool ng = std::find(out.exceeded.begin(), out.exceeded.end(), true) != out.exceeded.end();
-    out.verdict = ng ? Verdict::Ng : Verdict::Ok;
-    out.judgement = ng ? QStringLiteral("NG（") + out.failing() + u'）' : QStringLiteral("OK");
+    const QString strength_status = concrete_strength_status(materials);
+    if (ng) {
+        out.verdict = Verdict::Ng;
+        out.judgement = QStringLiteral("NG（") + out.failing() + u'）';
+    } else if (!strength_status.isEmpty())
+        out.judgement = strength_status;
+    else if (!blank.isEmpty())
+        out.judgement = QStringLiteral("許容値未入力（") + blank.join(u'、') + u'）';
+    else if (!invalid.isEmpty())
+        out.judgement = QStringLiteral("許容値が不正（") + invalid.join(u'、') + u'）';
+    else {
+        out.verdict = Verdict::Ok;
+        out.judgement = QStringLiteral("OK");
+    }
     return out;
 }
 
@@ -209,13 +241,14 @@ QString MemberCheckReport::comparison(std::size_t member, Allowable allowable) c
     const MemberResult &m = members[member];
     if (!m.has_stresses())
         return {};
-    if (m.verdict == Verdict::None)
-        return m.stress(allowable);
     const std::size_t a = std::size_t(allowable);
+    if (!allowable_usable[a])
+        return m.stress(allowable);
     return m.stress(allowable) + (m.exceeded[a] ? QStringLiteral(" ＞ ") : QStringLiteral(" ≦ ")) + allowable_texts[a];
 }
 
-MemberCheckReport check_members(const MemberCheckInputs &inputs, const flume::FlumeSheet &sheet)
+MemberCheckReport check_members(const MemberCheckInputs &inputs, const flume::FlumeSheet &sheet,
+                                const OutdatedForces &outdated)
 {
     MemberCheckReport report;
     report.materials = inputs.materials;
@@ -223,10 +256,28 @@ MemberCheckReport check_members(const MemberCheckInputs &inputs, const flume::Fl
     for (Allowable a : allowables) {
         report.allowable_texts[std::size_t(a)] = allowable_text(inputs.materials, a);
         allowed[std::size_t(a)] = positive(report.allowable_texts[std::size_t(a)]);
+        report.allowable_usable[std::size_t(a)] = allowed[std::size_t(a)].has_value();
     }
     for (std::size_t i = 0; i < member_count; ++i)
-        report.members[i] = check_member(inputs.members[i], flume::member_forces[i], inputs.materials, allowed, sheet);
+        report.members[i] =
+            check_member(inputs.members[i], flume::member_forces[i], inputs.materials, allowed, sheet, outdated[i]);
     return report;
+}
+
+QString other_spacing(const MemberInputs &member)
+{
+    const std::optional<double> spacing = positive(member.spacing_text);
+    return spacing ? short_number(1000 / *spacing) : QString();
+}
+
+QStringList inputs_behind(const flume::FlumeSheet &sheet, const flume::MemberForces &member)
+{
+    const int used = member.page == flume::Page::Case1 ? flume::input_count - 1 : flume::input_count;
+    static_assert(flume::input_field(flume::input_count - 1) == Field::case2_depth);
+    QStringList texts;
+    for (int i = 0; i < used; ++i)
+        texts << sheet.text(flume::input_field(i));
+    return texts;
 }
 
 QString shape_thickness(const flume::FlumeSheet &sheet, const flume::MemberForces &member)

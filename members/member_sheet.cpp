@@ -9,6 +9,7 @@ MemberSheet::MemberSheet(flume::FlumeSheet &flume_sheet, QObject *parent)
 {
     connect(&flume_sheet_, &flume::FlumeSheet::text_changed, this, &MemberSheet::follow);
     connect(&flume_sheet_, &flume::FlumeSheet::display_state_changed, this, &MemberSheet::follow);
+    connect(&flume_sheet_, &flume::FlumeSheet::result_written, this, &MemberSheet::note_forces_computed);
 }
 
 void MemberSheet::set_inputs(const MemberCheckInputs &inputs)
@@ -46,7 +47,29 @@ void MemberSheet::type_thickness(std::size_t index, const QString &text)
 
 MemberCheckReport MemberSheet::report() const
 {
-    return check_members(inputs_, flume_sheet_);
+    return check_members(inputs_, flume_sheet_, outdated());
+}
+
+void MemberSheet::note_forces_computed(flume::Field result)
+{
+    bool noted = false;
+    for (std::size_t i = 0; i < member_count; ++i) {
+        const flume::MemberForces &member = flume::member_forces[i];
+        if (result == member.moment || result == member.shear) {
+            computed_from_[i] = inputs_behind(flume_sheet_, member);
+            noted = true;
+        }
+    }
+    if (noted)
+        follow();
+}
+
+OutdatedForces MemberSheet::outdated() const
+{
+    OutdatedForces outdated{};
+    for (std::size_t i = 0; i < member_count; ++i)
+        outdated[i] = !computed_from_[i].isEmpty() && computed_from_[i] != inputs_behind(flume_sheet_, flume::member_forces[i]);
+    return outdated;
 }
 
 void MemberSheet::follow()

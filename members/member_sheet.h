@@ -14,7 +14,9 @@ namespace members {
 // The record of the member check beside the flume window's sheet: the materials and the six
 // members' inputs as entered. The check follows the sheet: whenever an input here or a text or
 // display state there changes, changed() tells the window to show the check afresh, and the
-// report's print entry on the sheet is enabled exactly while some member has stresses.
+// report's print entry on the sheet is enabled exactly while some member has stresses. It keeps
+// the inputs each member's forces were computed from, so that forces left on the sheet after an
+// input changed (typed, or a file opened) are not judged.
 class MemberSheet : public QObject
 {
     Q_OBJECT
@@ -38,9 +40,12 @@ signals:
 
 private:
     void follow();
+    void note_forces_computed(flume::Field result);
+    OutdatedForces outdated() const;
 
     flume::FlumeSheet &flume_sheet_;
     MemberCheckInputs inputs_;
+    std::array<QStringList, member_count> computed_from_;  // empty until the member's forces are computed
 };
 
 } // namespace members

@@ -48,16 +48,12 @@ ReportPage case1_report(const FlumeSnapshot &sheet)
     page.font(12);
     if (sheet.case1_groundwater_formula) {
         // The formulas with the groundwater term end without "=", so the values carry one.
-        page.picture(Picture::Case1WallShearGroundwater, 1200, 6300);
-        page.text(7800, 6500, {"= ", sheet[F::case1_wall_shear], " KN ( ", sheet[F::case1_wall_shear_n], " N )"});
-        page.picture(Picture::Case1WallMomentGroundwater, 900, 7300);
-        page.text(7800, 7500, {"= ", sheet[F::case1_wall_moment], " KN・m"});
+        page.formula(Picture::Case1WallShearGroundwater, 1200, 6300, 7800, 6500, {"= ", sheet[F::case1_wall_shear], " KN ( ", sheet[F::case1_wall_shear_n], " N )"});
+        page.formula(Picture::Case1WallMomentGroundwater, 900, 7300, 7800, 7500, {"= ", sheet[F::case1_wall_moment], " KN・m"});
         page.text(7800, 7810, {"( ", sheet[F::case1_wall_moment_ncm], " N・cm )"});
     } else {
-        page.picture(Picture::Case1WallShear, 3300, 6300);
-        page.text(6750, 6500, {sheet[F::case1_wall_shear], " KN ( ", sheet[F::case1_wall_shear_n], " N )"});
-        page.picture(Picture::Case1WallMoment, 2800, 7300);
-        page.text(6750, 7500, {sheet[F::case1_wall_moment], " KN・m ( ", sheet[F::case1_wall_moment_ncm], " N・cm )"});
+        page.formula(Picture::Case1WallShear, 3300, 6300, 6750, 6500, {sheet[F::case1_wall_shear], " KN ( ", sheet[F::case1_wall_shear_n], " N )"});
+        page.formula(Picture::Case1WallMoment, 2800, 7300, 6750, 7500, {sheet[F::case1_wall_moment], " KN・m ( ", sheet[F::case1_wall_moment_ncm], " N・cm )"});
     }
 
     page.line(500, 8200, 11050, 8200);
@@ -89,12 +85,9 @@ ReportPage case1_report(const FlumeSnapshot &sheet)
     page.text(1800, 13900, {"※距離Ｘにおけるせん断力　= Sto "});
     page.text(1800, 14900, {"※距離Ｘにおける曲げモーメント　= Mto"});
     page.font(12);
-    page.picture(Picture::SlabReaction, 3600, 13100);
-    page.text(6700, 13300, {sheet[F::slab_reaction], " KN/m2"});
-    page.picture(Picture::Case1SlabShear, 4000, 14100);
-    page.text(6700, 14300, {sheet[F::case1_slab_shear], " KN ( ", sheet[F::case1_slab_shear_n], " N )"});
-    page.picture(Picture::Case1SlabMoment, 3000, 15100);
-    page.text(6700, 15300, {sheet[F::case1_slab_moment], " KN・m ( ", sheet[F::case1_slab_moment_ncm], " N・cm )"});
+    page.formula(Picture::SlabReaction, 3600, 13100, 6700, 13300, {sheet[F::slab_reaction], " KN/m2"});
+    page.formula(Picture::Case1SlabShear, 4000, 14100, 6700, 14300, {sheet[F::case1_slab_shear], " KN ( ", sheet[F::case1_slab_shear_n], " N )"});
+    page.formula(Picture::Case1SlabMoment, 3000, 15100, 6700, 15300, {sheet[F::case1_slab_moment], " KN・m ( ", sheet[F::case1_slab_moment_ncm], " N・cm )"});
     return page;
 }
 

@@ -25,10 +25,8 @@ ReportPage case2_report(const FlumeSnapshot &sheet)
     page.text(1800, 4500, {"※深さｈ'の側壁内側に作用するせん断力　= Ss1"});
     page.text(1800, 5500, {"※深さｈ'の側壁内側に作用する曲げモーメント　= Ms1"});
     page.font(12);
-    page.picture(Picture::Case2WallShear, 3700, 4700);
-    page.text(6600, 4940, {sheet[F::case2_wall_shear], " KN ( ", sheet[F::case2_wall_shear_n], " N )"});
-    page.picture(Picture::Case2WallMoment, 3595, 5700);
-    page.text(6600, 5940, {sheet[F::case2_wall_moment], " KN・m ( ", sheet[F::case2_wall_moment_ncm], " N・cm )"});
+    page.formula(Picture::Case2WallShear, 3700, 4700, 6600, 4940, {sheet[F::case2_wall_shear], " KN ( ", sheet[F::case2_wall_shear_n], " N )"});
+    page.formula(Picture::Case2WallMoment, 3595, 5700, 6600, 5940, {sheet[F::case2_wall_moment], " KN・m ( ", sheet[F::case2_wall_moment_ncm], " N・cm )"});
 
     page.line(500, 8200, 11050, 8200);
     page.font(17);
@@ -49,10 +47,8 @@ ReportPage case2_report(const FlumeSnapshot &sheet)
     page.text(1800, 12700, {"※距離Ｘにおけるせん断力 = St1 "});
     page.text(1800, 13700, {"※距離Ｘにおける曲げモーメント = Mt1 "});
     page.font(12);
-    page.picture(Picture::Case2SlabShear, 3700, 12900);
-    page.text(6700, 13110, {sheet[F::case2_slab_shear], " KN ( ", sheet[F::case2_slab_shear_n], " N )"});
-    page.picture(Picture::Case2SlabMoment, 2860, 13900);
-    page.text(6700, 14110, {sheet[F::case2_slab_moment], " KN・m ( ", sheet[F::case2_slab_moment_ncm], " N・cm )"});
+    page.formula(Picture::Case2SlabShear, 3700, 12900, 6700, 13110, {sheet[F::case2_slab_shear], " KN ( ", sheet[F::case2_slab_shear_n], " N )"});
+    page.formula(Picture::Case2SlabMoment, 2860, 13900, 6700, 14110, {sheet[F::case2_slab_moment], " KN・m ( ", sheet[F::case2_slab_moment_ncm], " N・cm )"});
     return page;
 }
 

@@ -31,10 +31,8 @@ ReportPage case3_report(const FlumeSnapshot &sheet)
     page.text(1800, 5100, {"※深さｈ'の側壁内側に作用するせん断力　= Ss1"});
     page.text(1800, 6100, {"※深さｈ'の側壁内側に作用する曲げモーメント　= Ms1"});
     page.font(12);
-    page.picture(Picture::Case3WallShear, 2400, 5300);
-    page.text(6700, 5500, {sheet[F::case3_wall_shear], " KN ( ", sheet[F::case3_wall_shear_n], " N )"});
-    page.picture(Picture::Case3WallMoment, 2300, 6300);
-    page.text(6700, 6500, {sheet[F::case3_wall_moment], " KN・m ( ", sheet[F::case3_wall_moment_ncm], " N・cm )"});
+    page.formula(Picture::Case3WallShear, 2400, 5300, 6700, 5500, {sheet[F::case3_wall_shear], " KN ( ", sheet[F::case3_wall_shear_n], " N )"});
+    page.formula(Picture::Case3WallMoment, 2300, 6300, 6700, 6500, {sheet[F::case3_wall_moment], " KN・m ( ", sheet[F::case3_wall_moment_ncm], " N・cm )"});
 
     page.line(500, 8200, 11050, 8200);
     page.font(17);
@@ -55,10 +53,8 @@ ReportPage case3_report(const FlumeSnapshot &sheet)
     page.text(1800, 12700, {"※距離Ｘにおけるせん断力 = St1 "});
     page.text(1800, 13700, {"※距離Ｘにおける曲げモーメント = Mt1 "});
     page.font(12);
-    page.picture(Picture::Case3SlabShear, 3700, 12900);
-    page.text(6700, 13125, {sheet[F::case3_slab_shear], " KN ( ", sheet[F::case3_slab_shear_n], " N )"});
-    page.picture(Picture::Case3SlabMoment, 2850, 13900);
-    page.text(6700, 14125, {sheet[F::case3_slab_moment], " KN・m ( ", sheet[F::case3_slab_moment_ncm], " N・cm )"});
+    page.formula(Picture::Case3SlabShear, 3700, 12900, 6700, 13125, {sheet[F::case3_slab_shear], " KN ( ", sheet[F::case3_slab_shear_n], " N )"});
+    page.formula(Picture::Case3SlabMoment, 2850, 13900, 6700, 14125, {sheet[F::case3_slab_moment], " KN・m ( ", sheet[F::case3_slab_moment_ncm], " N・cm )"});
     return page;
 }
 

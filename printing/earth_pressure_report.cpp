@@ -34,14 +34,10 @@ ReportPage earth_pressure_report(const FlumeSnapshot &sheet)
     page.font(15);
     page.text(600, 6500, {"【計算結果】"});
     page.font(12);
-    page.picture(Picture::EarthPressureCoefficient, 2200, 7500);
-    page.text(7300, 7720, {sheet[F::ka], " ", "（主働土圧係数）"});
-    page.picture(Picture::ActiveEarthPressure, 3400, 9000);
-    page.text(7300, 9180, {sheet[F::pa], "  KN/m2", " ", "（主働土圧）"});
-    page.picture(Picture::EarthPressureVertical, 4500, 10500);
-    page.text(7300, 10530, {sheet[F::pav], "  KN/m", " ", "（土圧の鉛直成分）"});
-    page.picture(Picture::VerticalLoad, 5200, 12000);
-    page.text(7300, 12030, {sheet[F::pv], "  KN/m"});
+    page.formula(Picture::EarthPressureCoefficient, 2200, 7500, 7300, 7720, {sheet[F::ka], " ", "（主働土圧係数）"});
+    page.formula(Picture::ActiveEarthPressure, 3400, 9000, 7300, 9180, {sheet[F::pa], "  KN/m2", " ", "（主働土圧）"});
+    page.formula(Picture::EarthPressureVertical, 4500, 10500, 7300, 10530, {sheet[F::pav], "  KN/m", " ", "（土圧の鉛直成分）"});
+    page.formula(Picture::VerticalLoad, 5200, 12000, 7300, 12030, {sheet[F::pv], "  KN/m"});
     return page;
 }
 

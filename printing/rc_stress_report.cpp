@@ -22,6 +22,11 @@ ReportPage rc_stress_report(const SectionSnapshot &sheet)
     page.line(500, 16000, 500, 1000);
     page.font(15);
     page.text(600, 1100, {"【入力データ】"});
+    if (!sheet.member.isEmpty()) {
+        // Inside the frame, right of the heading, where the input table's columns begin.
+        page.font(12);
+        page.text(4100, 1160, {"部材：", sheet.member});
+    }
 
     page.font(12);
     page.text(4300, 1520, {"記号"});
@@ -56,8 +61,7 @@ ReportPage rc_stress_report(const SectionSnapshot &sheet)
     page.text(1800, 4000, {"鉄筋比 Ｐ＝Ａｓ/(ｂ×ｄ)"});
     page.text(5200, 4000, {"＝   ", sheet[F::steel_ratio]});
     page.text(1800, 4400, {"ｎ＝15の時"});
-    page.picture(Picture::MorvikNeutralAxis, 3100, 4300);
-    page.text(5200, 4400, {"＝   ", sheet[F::neutral_axis_ratio]});
+    page.formula(Picture::MorvikNeutralAxis, 3100, 4300, 5200, 4400, {"＝   ", sheet[F::neutral_axis_ratio]});
     page.text(1800, 4800, {"ｊ＝1-ｋ/3"});
     page.text(5200, 4800, {"＝   ", sheet[F::lever_arm_ratio]});
 
@@ -71,17 +75,13 @@ ReportPage rc_stress_report(const SectionSnapshot &sheet)
 
     page.font(12);
     page.picture(Picture::AllowableStress1, 8300, 6000);
-    page.picture(Picture::MorvikConcreteStress, 2400, 6300);
-    page.text(4100, 6500, {"＝  ", sheet[F::concrete_stress]});
+    page.formula(Picture::MorvikConcreteStress, 2400, 6300, 4100, 6500, {"＝  ", sheet[F::concrete_stress]});
     page.picture(Picture::AllowableStress2, 8300, 7500);
-    page.picture(Picture::MorvikSteelStress, 2300, 7800);
-    page.text(4100, 8000, {"＝  ", sheet[F::steel_stress]});
+    page.formula(Picture::MorvikSteelStress, 2300, 7800, 4100, 8000, {"＝  ", sheet[F::steel_stress]});
     page.picture(Picture::AllowableStress3, 8300, 9000);
-    page.picture(Picture::MorvikShearStress, 2300, 9300);
-    page.text(4100, 9500, {"＝  ", sheet[F::shear_stress]});
+    page.formula(Picture::MorvikShearStress, 2300, 9300, 4100, 9500, {"＝  ", sheet[F::shear_stress]});
     page.picture(Picture::AllowableStress4, 8300, 10500);
-    page.picture(Picture::MorvikBondStress, 2300, 10800);
-    page.text(4100, 11000, {"＝  ", sheet[F::bond_stress]});
+    page.formula(Picture::MorvikBondStress, 2300, 10800, 4100, 11000, {"＝  ", sheet[F::bond_stress]});
 
     page.text(4800, 12500, {"－参考－"});
     page.picture(Picture::BarTableSmall, 4900, 13000);

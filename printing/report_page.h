@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <optional>
 #include <variant>
 
 namespace printing {
@@ -34,6 +35,9 @@ struct LineStep {
 struct PictureStep {
     Picture picture;  // drawn at its natural size
     int x, y;         // top-left corner
+    // For a formula, the y of the text run holding the value it leads to: the formula stands on
+    // that run's baseline. Without one a formula is centred in its box.
+    std::optional<int> value_y;
 };
 
 // A raster image (a picture of a window) scaled into a rectangle.
@@ -60,7 +64,13 @@ struct ReportPage {
     }
     void text(int x, int y, QList<QString> items) { steps.append(TextRunStep{x, y, std::move(items)}); }
     void line(int x1, int y1, int x2, int y2) { steps.append(LineStep{x1, y1, x2, y2}); }
-    void picture(Picture picture, int x, int y) { steps.append(PictureStep{picture, x, y}); }
+    void picture(Picture picture, int x, int y) { steps.append(PictureStep{picture, x, y, {}}); }
+    // A formula picture and the run of the value it leads to, the formula on the value's baseline.
+    void formula(Picture picture, int x, int y, int value_x, int value_y, QList<QString> value)
+    {
+        steps.append(PictureStep{picture, x, y, value_y});
+        text(value_x, value_y, std::move(value));
+    }
     void image(QImage image, int x, int y, int width, int height)
     {
         steps.append(ImageStep{std::move(image), x, y, width, height});

@@ -36,11 +36,11 @@ public:
         const QPointF origin = scale_.point(step.x, step.y);
         const QFontMetricsF metrics(painter_.font(), painter_.device());
         double x = origin.x();
-        const double baseline = origin.y() + metrics.ascent();
+        const double y = baseline(step.y);
         for (const QString &item : step.items) {
             if (item.isEmpty())
                 continue;
-            painter_.drawText(QPointF(x, baseline), item);
+            painter_.drawText(QPointF(x, y), item);
             x += metrics.horizontalAdvance(item);
         }
     }
@@ -54,8 +54,11 @@ public:
     {
         const QSizeF size = natural_size(step.picture);
         const QRectF target(scale_.point(step.x, step.y), QSizeF(size.width() * scale_.x, size.height() * scale_.y));
+        std::optional<double> value_baseline;
+        if (step.value_y)
+            value_baseline = baseline(*step.value_y);
         painter_.save();
-        draw_picture(painter_, step.picture, target, drawing::paper);
+        draw_picture(painter_, step.picture, target, drawing::paper, value_baseline);
         painter_.restore();
     }
 
@@ -78,6 +81,12 @@ public:
     }
 
 private:
+    // The baseline of a run of the current font whose character cells' top is at y.
+    double baseline(int y) const
+    {
+        return scale_.point(0, y).y() + QFontMetricsF(painter_.font(), painter_.device()).ascent();
+    }
+
     void set_font(double point_size, drawing::TextFace face = drawing::TextFace::Gothic)
     {
         painter_.setFont(QFont(drawing::text_font(face, point_size), painter_.device()));

@@ -52,9 +52,8 @@ ReportPage uplift_bearing_report(const FlumeSnapshot &sheet)
     page.text(600, 5600, {"【計算結果】"});
     page.font(12);
     page.text(2300, 5700, {"※ Fs ＞ 1.2"});
-    page.picture(Picture::UpliftSafetyFactor, 2600, 6100);
+    page.formula(Picture::UpliftSafetyFactor, 2600, 6100, 7300, 6300, {sheet[F::uplift_safety_factor]});
     page.text(1900, 6300, {"安全率"});
-    page.text(7300, 6300, {sheet[F::uplift_safety_factor]});
 
     page.line(500, 7300, 11050, 7300);
     page.font(17);
@@ -69,9 +68,9 @@ ReportPage uplift_bearing_report(const FlumeSnapshot &sheet)
     page.text(600, 13000, {"【計算結果】"});
     page.font(12);
     page.text(2300, 13100, {"※ qmax ≦ qa"});
-    page.picture(Picture::MaximumGroundReaction, 1600, 13900);
+    page.formula(Picture::MaximumGroundReaction, 1600, 13900, 8015, 14100, {"= ", sheet[F::max_bearing], " KN/m2"});
+    // The label stands above the picture although it is drawn after it.
     page.text(700, 13500, {"最大地盤支持力"});
-    page.text(8015, 14100, {"= ", sheet[F::max_bearing], " KN/m2"});
     return page;
 }
 

@@ -5,13 +5,14 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libfontconfig-dev
   libgtest-dev
   fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra
   qt6-translations-l10n
   poppler-utils locales
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
   qpdf libqpdf-dev desktop-file-utils shared-mime-info dpkg-dev xdg-utils
+  xvfb openbox x11-utils
   fonts-ipafont-mincho lintian appstream
   acl attr
 )

@@ -9,6 +9,7 @@
 #include "common/section_forces.h"
 #include "gui/morvik/section_window.h"
 #include "gui/common/application_setup.h"
+#include "gui/common/font_configuration.h"
 
 #include <QApplication>
 
@@ -66,6 +67,7 @@ int main(int argc, char *argv[])
     const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands);
     if (outcome.status)
         return *outcome.status;
+    const widgets::FontConfigurationLoader fonts;
     QApplication app(argc, argv);
     widgets::prepare_application(app, QStringLiteral("Morvik"));
     morvik::SectionWindow window;

@@ -2,6 +2,7 @@
 
 #include "drawing/report_font.h"
 #include "gui/common/enter_key.h"
+#include "gui/common/modal_focus.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -33,6 +34,7 @@ void prepare_application(QApplication &app, const QString &program_name)
     drawing::install_font_substitutions();
     install_qt_translation(app);
     install_enter_presses_buttons(app);
+    install_modal_focus(app);
 }
 
 } // namespace widgets

@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -14,24 +17,73 @@ const QString folder_key = QStringLiteral("dialogs/folder");
 // One settings file per program, both under "Tavrel" in the user's configuration folder.
 const QString settings_folder = QStringLiteral("Tavrel");
 
+// The kernel's views of processes, devices and the system: their entries are not files a user
+// keeps reports in, and some of them block whoever reads them.
+bool in_pseudo_file_system(const QString &folder)
+{
+    const QString path = QFileInfo(folder).canonicalFilePath();
+    for (const QString &root : {QStringLiteral("/proc"), QStringLiteral("/sys"), QStringLiteral("/dev")}) {
+        if (path == root || path.startsWith(root + QLatin1Char('/')))
+            return true;
+    }
+    return false;
+}
+
+// Icons and types by name alone: a folder icon for a folder, a file icon for anything else, and
+// the type its extension names. Qt's own provider reads a file whose name says nothing of its
+// type, and a read of /proc/kmsg never returns.
+class NameOnlyIconProvider : public QFileIconProvider
+{
+public:
+    using QFileIconProvider::icon;
+
+    QIcon icon(const QFileInfo &info) const override
+    {
+        return icon(info.isDir() ? QAbstractFileIconProvider::Folder : QAbstractFileIconProvider::File);
+    }
+
+    QString type(const QFileInfo &info) const override
+    {
+        if (!info.isFile())
+            return QFileIconProvider::type(info);
+        const QMimeType type = QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+        return type.comment().isEmpty() ? type.name() : type.comment();
+    }
+};
+
 } // namespace
 
 QString dialog_folder()
 {
     const QSettings settings(QSettings::UserScope, settings_folder, QCoreApplication::applicationName());
     const QString kept = settings.value(folder_key).toString();
-    if (!kept.isEmpty() && QFileInfo(kept).isDir())
+    if (!kept.isEmpty() && QFileInfo(kept).isDir() && !in_pseudo_file_system(kept))
         return kept;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-void remember_dialog_folder(const QString &chosen_file)
+void remember_dialog_folder(const QString &file)
 {
-    if (chosen_file.isEmpty())
+    if (file.isEmpty())
         return;
     QSettings settings(QSettings::UserScope, settings_folder, QCoreApplication::applicationName());
-    settings.setValue(folder_key, QFileInfo(chosen_file).absolutePath());
+    settings.setValue(folder_key, QFileInfo(file).absolutePath());
+}
+
+void prepare_file_dialog(QFileDialog &dialog)
+{
+    static NameOnlyIconProvider names_only;
+    dialog.setOptions(dialog.options() | QFileDialog::DontUseNativeDialog | QFileDialog::DontUseCustomDirectoryIcons);
+    dialog.setIconProvider(&names_only);
+    dialog.setDirectory(dialog_folder());
+}
+
+QString ask_for_file(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 } // namespace widgets

@@ -2,13 +2,25 @@
 
 #include <QString>
 
+class QFileDialog;
+
 namespace widgets {
 
 // The folder the program's file dialogs (open, save as, PDF保存) start in: the folder of the file
-// last chosen in any of them, kept across runs; the first time, the user's documents folder.
+// last opened or saved through one of them, kept across runs, while it exists and is not part of a
+// system's pseudo file system (/proc, /sys, /dev); otherwise the user's documents folder.
 QString dialog_folder();
 
-// Keeps the folder of a file the user has just chosen in a file dialog.
-void remember_dialog_folder(const QString &chosen_file);
+// Keeps the folder of a file that was just opened or saved through a file dialog. Called only
+// once the file has been read or written, so that a failed save does not move the next dialog.
+void remember_dialog_folder(const QString &file);
+
+// Makes a file dialog one of the program's: Qt's own dialog, starting in dialog_folder(), which
+// tells files and folders apart by their names only and never reads a file to choose its icon or
+// type, so that no folder (/proc included) can hold it up.
+void prepare_file_dialog(QFileDialog &dialog);
+
+// Shows a prepared dialog until it is answered: the file chosen, or empty when it was cancelled.
+QString ask_for_file(QFileDialog &dialog);
 
 } // namespace widgets

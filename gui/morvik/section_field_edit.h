@@ -9,7 +9,8 @@ namespace morvik {
 // One field of Morvik's window bound to its text in the sheet: typing writes the sheet, and
 // whatever changes the sheet's text (the calculation) shows here. A click into one of the six
 // inputs selects its whole text, so that typing replaces the value; entering with Tab keeps the
-// platform's own selection.
+// platform's own selection. A text wider than the field shows its beginning while the field is not
+// being edited.
 class SectionFieldEdit : public QLineEdit
 {
     Q_OBJECT
@@ -21,8 +22,11 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void show_beginning();
+
     rcstress::Field field_;
 };
 

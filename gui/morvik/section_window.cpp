@@ -105,8 +105,9 @@ void SectionWindow::fill_forces(const common::SectionForces &forces)
             sheet_.set_text(field, text);
     }
     // Windows of several members open side by side are told apart by their titles.
-    if (!forces.member.isEmpty())
-        setWindowTitle(window_caption + QStringLiteral(" （") + forces.member + QStringLiteral("）"));
+    member_ = forces.member;
+    if (!member_.isEmpty())
+        setWindowTitle(window_caption + QStringLiteral(" （") + member_ + QStringLiteral("）"));
 }
 
 void SectionWindow::build_menus()
@@ -138,9 +139,14 @@ void SectionWindow::calculate()
 void SectionWindow::print_report()
 {
     // Form4; the report is made from the field texts at the moment its button is pressed.
-    print_dialog::open_rc_stress_print_dialog(this, rcstress::report_title, [this] {
-        return printing::rc_stress_report(printing::snapshot(sheet_));
-    });
+    print_dialog::open_rc_stress_print_dialog(
+        this, rcstress::report_title,
+        [this] {
+            printing::SectionSnapshot texts = printing::snapshot(sheet_);
+            texts.member = member_;
+            return printing::rc_stress_report(texts);
+        },
+        member_);
 }
 
 void SectionWindow::exit_requested()

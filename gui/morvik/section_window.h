@@ -27,7 +27,8 @@ public:
     rcstress::SectionSheet &sheet() { return sheet_; }
 
     // Types the forces handed over on the command line into M, S and b, and names the member they
-    // come from in the title bar. Nothing is calculated until "計算".
+    // come from in the title bar, in the report and in the name PDF保存 proposes. Nothing is
+    // calculated until "計算".
     void fill_forces(const common::SectionForces &forces);
 
 protected:
@@ -44,6 +45,7 @@ private:
     void close_reference_windows();
 
     rcstress::SectionSheet sheet_;
+    QString member_;
     widgets::WindowMessages messages_{this};
     QAction *print_action_ = nullptr;
     QPointer<ReferenceWindow> bar_table_;

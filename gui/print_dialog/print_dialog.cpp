@@ -66,10 +66,17 @@ PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_b
     return dialog;
 }
 
-// One report as the document a print button prints.
-std::function<printing::PrintDocument()> single_report(const QString &title, std::function<printing::ReportPage()> make_report)
+// One report as the document a print button prints; PDF保存 proposes pdf_name when given, else the
+// title.
+std::function<printing::PrintDocument()> single_report(const QString &title, std::function<printing::ReportPage()> make_report,
+                                                       const QString &pdf_name = {})
 {
-    return [title, make_report = std::move(make_report)] { return printing::single_report(make_report(), title); };
+    return [title, pdf_name, make_report = std::move(make_report)] {
+        printing::PrintDocument document = printing::single_report(make_report(), title);
+        if (!pdf_name.isEmpty())
+            document.file_name = pdf_name;
+        return document;
+    };
 }
 
 } // namespace
@@ -86,9 +93,12 @@ PrintDialog *open_document_print_dialog(QWidget *owner, std::function<printing::
     return open_dialog_for(PrintDialog::Form::Flume, owner, document_print_button, std::move(make_document));
 }
 
-PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<printing::ReportPage()> make_report)
+PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title,
+                                         std::function<printing::ReportPage()> make_report, const QString &pdf_name)
 {
-    return open_dialog_for(PrintDialog::Form::RcStress, owner, 1, single_report(title, std::move(make_report)));
+    // A name, not a path: a slash in it would name a folder.
+    return open_dialog_for(PrintDialog::Form::RcStress, owner, 1,
+                           single_report(title, std::move(make_report), QString(pdf_name).replace(u'/', u'／')));
 }
 
 PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
@@ -156,6 +166,14 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     save_pdf->setObjectName(QStringLiteral("pdf_button"));
     save_pdf->setAutoDefault(false);
     save_pdf->setGeometry(widgets::twips_rect(1470, 1680, 1290, 300));
+
+    // Tab follows the screen: the printer row, then the buttons from left to right.
+    QList<QWidget *> order{printer_box_, properties, preview, save_pdf};
+    for (QPushButton *button : std::as_const(print_buttons_))
+        order.append(button);
+    order.append(cancel);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     connect(printer_box_, &QComboBox::activated, this, &PrintDialog::printer_chosen);
     connect(properties, &QPushButton::clicked, this, &PrintDialog::show_properties);
@@ -242,20 +260,22 @@ void PrintDialog::save_pdf_clicked()
     if (!make_document_)
         return;
     const printing::PrintDocument document = make_document_();
-    QFileDialog file_dialog(this, QStringLiteral("PDF保存"), widgets::dialog_folder(), QStringLiteral("*.pdf"));
+    QFileDialog file_dialog(this, QStringLiteral("PDF保存"), QString(), QStringLiteral("*.pdf"));
     file_dialog.setObjectName(QStringLiteral("pdf_file_dialog"));
+    widgets::prepare_file_dialog(file_dialog);
     file_dialog.setAcceptMode(QFileDialog::AcceptSave);
     file_dialog.setDefaultSuffix(QStringLiteral("pdf"));
     file_dialog.selectFile(document.file_name + QStringLiteral(".pdf"));
-    if (file_dialog.exec() != QDialog::Accepted || file_dialog.selectedFiles().isEmpty())
+    const QString path = widgets::ask_for_file(file_dialog);
+    if (path.isEmpty())
         return;
-    const QString path = file_dialog.selectedFiles().constFirst();
-    widgets::remember_dialog_folder(path);
     QString error;
-    if (const common::FileResult name = common::check_dialog_name(path); !name)
+    if (const common::FileResult name = common::check_dialog_name(path); !name) {
         error = name.reason;
-    else if (printing::write_report_pdf(path, document.pages, document.description, &error))
+    } else if (printing::write_report_pdf(path, document.pages, document.description, &error)) {
+        widgets::remember_dialog_folder(path);
         return;
+    }
     warn(common::file_failure_text(message::pdf_not_saved, path, error));
 }
 

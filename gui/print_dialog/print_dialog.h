@@ -40,7 +40,11 @@ PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &
 PrintDialog *open_document_print_dialog(QWidget *owner, std::function<printing::PrintDocument()> make_document);
 
 // Opens Morvik's print dialog ("印刷", Form4): the same dialog with its single print button.
-PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title, std::function<printing::ReportPage()> make_report);
+// pdf_name, when given, is the name PDF保存 proposes instead of the title (the member a Morvik
+// window was started for).
+PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title,
+                                         std::function<printing::ReportPage()> make_report,
+                                         const QString &pdf_name = {});
 
 // The print dialog: the printer box and its two information labels, the printer's properties,
 // print, preview, PDF and cancel. It draws nothing itself: the report's page goes to the print job,

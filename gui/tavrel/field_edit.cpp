@@ -35,7 +35,7 @@ FieldEdit::FieldEdit(flume::FlumeSheet &sheet, Field field, QWidget *parent)
     setText(sheet.text(field));
 
     const FieldKind kind = flume::kind_of(field);
-    setReadOnly(kind != FieldKind::Input);
+    set_locked(kind != FieldKind::Input);
     if (kind == FieldKind::Result)
         show_display_state(sheet.is_shown(field));
     else
@@ -74,7 +74,14 @@ void FieldEdit::set_background(const QColor &colour)
 
 void FieldEdit::follow_shape_lock(bool locked)
 {
+    set_locked(locked);
+}
+
+void FieldEdit::set_locked(bool locked)
+{
+    // A locked field is skipped by Tab; a click still puts the caret in it, to select and copy.
     setReadOnly(locked);
+    setFocusPolicy(locked ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
 void FieldEdit::mouseReleaseEvent(QMouseEvent *event)

@@ -12,9 +12,9 @@ namespace shell {
 
 // One field of the flume window bound to its text in the sheet. Typing writes the sheet; whatever
 // changes the sheet's text shows here. Inputs are editable (the shape dimensions only while the
-// sheet leaves them unlocked), results and carried slots are locked; results take the background
-// of their display state. Clicking into an input or a carried slot selects its whole text so that
-// typing replaces the value.
+// sheet leaves them unlocked), results and carried slots are locked; a locked field takes no Tab
+// stop. Results take the background of their display state. Clicking into an input or a carried
+// slot selects its whole text so that typing replaces the value.
 class FieldEdit : public QLineEdit
 {
     Q_OBJECT
@@ -31,6 +31,7 @@ private:
     void show_text(flume::Field field, const QString &text);
     void show_display_state(bool shown);
     void follow_shape_lock(bool locked);
+    void set_locked(bool locked);
     void set_background(const QColor &colour);
 
     flume::FlumeSheet &sheet_;

@@ -15,6 +15,7 @@
 #include "gui/tavrel/companion_files.h"
 #include "gui/tavrel/document_settings.h"
 #include "gui/tavrel/earth_pressure_page.h"
+#include "gui/tavrel/field_edit.h"
 #include "gui/tavrel/launcher_icons.h"
 #include "gui/tavrel/left_panel.h"
 #include "gui/tavrel/member_check_window.h"
@@ -75,6 +76,31 @@ constexpr PageRow page_table[] = {
     {Page::MemberCheck, nullptr, false, "mnup_6"},
 };
 static_assert(flume::keyed_by_page(page_table));
+
+// The first field of an area that the user can type into, top to bottom and left to right, among
+// the given fields when there are any; null when there is none.
+FieldEdit *first_input(QWidget *area, const QList<flume::Field> &among = {})
+{
+    FieldEdit *first = nullptr;
+    QPoint first_at;
+    for (FieldEdit *field : area->findChildren<FieldEdit *>()) {
+        if (!field->isVisible() || field->isReadOnly() || (!among.isEmpty() && !among.contains(field->field())))
+            continue;
+        const QPoint at = field->mapTo(area, QPoint(0, 0));
+        if (!first || at.y() < first_at.y() || (at.y() == first_at.y() && at.x() < first_at.x())) {
+            first = field;
+            first_at = at;
+        }
+    }
+    return first;
+}
+
+// Puts the keyboard in a field with its text selected, so that typing replaces it.
+void take_to(FieldEdit *field)
+{
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+}
 
 } // namespace
 
@@ -140,6 +166,12 @@ FlumeWindow::FlumeWindow(QWidget *parent)
             entry->setEnabled(enabled);
     });
     connect(sheet_, &flume::FlumeSheet::current_page_changed, this, &FlumeWindow::show_page);
+    // After "数値が入力されていません。" the keyboard goes to the first of the missing inputs on the
+    // page in view; one that is carried or typed on another page leaves it where it was.
+    connect(sheet_, &flume::FlumeSheet::inputs_missing, this, [this](const QList<flume::Field> &fields) {
+        if (FieldEdit *field = first_input(pages_[index(sheet_->current_page())], fields))
+            take_to(field);
+    });
 
     show_page(sheet_->current_page());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -206,32 +238,47 @@ void FlumeWindow::show_page(Page page)
         if (button)
             button->set_current(button == page_buttons_[index(page)]);
     }
+
+    // The keyboard goes to the page's first input (the shape dimensions of the left panel in
+    // shape-input mode); a page without inputs puts it on its first button.
+    QWidget *inputs = page == Page::ShapeInput ? static_cast<QWidget *>(left_panel_) : pages_[index(page)];
+    if (FieldEdit *field = first_input(inputs))
+        take_to(field);
+    else if (QPushButton *button = pages_[index(page)]->findChild<QPushButton *>())
+        button->setFocus(Qt::OtherFocusReason);
 }
 
 void FlumeWindow::open_input_file()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QString(), widgets::dialog_folder(), inputfile::dialog_filter);
-    if (path.isEmpty())
-        return;
-    widgets::remember_dialog_folder(path);
-    open_file(path);
+    QFileDialog dialog(this, QString(), QString(), inputfile::dialog_filter);
+    widgets::prepare_file_dialog(dialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const QString path = widgets::ask_for_file(dialog);
+    if (!path.isEmpty() && open_file(path))
+        widgets::remember_dialog_folder(path);
 }
 
-void FlumeWindow::open_file(const QString &path)
+bool FlumeWindow::open_file(const QString &path)
 {
-    if (const auto message = inputfile::open_file(file_state(), path))
-        widgets::warning_box(this, message->text, message->title);
+    const auto failure = inputfile::open_file(file_state(), path);
+    if (failure)
+        widgets::warning_box(this, failure->text, failure->title);
+    return !failure;
 }
 
 void FlumeWindow::save_input_file_as()
 {
     // The dialog asks before it replaces an existing file.
-    const QString path = QFileDialog::getSaveFileName(this, QString(), widgets::dialog_folder(), inputfile::dialog_filter);
+    QFileDialog dialog(this, QString(), QString(), inputfile::dialog_filter);
+    widgets::prepare_file_dialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QString path = widgets::ask_for_file(dialog);
     if (path.isEmpty())
         return;
-    widgets::remember_dialog_folder(path);
     if (const auto failure = inputfile::save_as(file_state(), path))
         widgets::warning_box(this, failure->text, failure->title);
+    else
+        widgets::remember_dialog_folder(path);
 }
 
 void FlumeWindow::print_report(Page page)

@@ -45,8 +45,8 @@ public:
     const document::DocumentData &document_data() const { return document_data_; }
 
     // Puts the file's inputs into the fields, as 開く(&O) does once a file is chosen; a file that
-    // cannot be read is reported.
-    void open_file(const QString &path);
+    // cannot be read is reported, and false returned.
+    bool open_file(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -3,8 +3,8 @@
 #include "gui/tavrel/companion_files.h"
 #include "gui/tavrel/flume_window.h"
 #include "gui/tavrel/launcher_icons.h"
+#include "gui/common/twips.h"
 
-#include <QHBoxLayout>
 #include <QToolButton>
 
 namespace shell {
@@ -16,9 +16,10 @@ Launcher::Launcher(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Tavrel"));
     setWindowIcon(flume_icon());
 
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(12, 12, 12, 12);
-    row->setSpacing(8);
+    // The three buttons in a row, their places fixed in twips like the other windows', so that
+    // nothing of the window waits for the captions' face to be measured before it is shown.
+    constexpr int margin = 180, spacing = 120, button_width = 2850, button_height = 1080;
+    setFixedSize(widgets::twips_size(2 * margin + 3 * button_width + 2 * spacing, 2 * margin + button_height));
     const struct {
         const char *control;
         const char *caption;
@@ -29,6 +30,7 @@ Launcher::Launcher(QWidget *parent) : QWidget(parent)
         {"Command3", "鉄筋コンクリート応力度の検討", rc_section_icon()},
     };
     QList<QToolButton *> made;
+    int left = margin;
     for (const auto &b : buttons) {
         auto *button = new QToolButton(this);
         button->setObjectName(QString::fromLatin1(b.control));
@@ -36,14 +38,13 @@ Launcher::Launcher(QWidget *parent) : QWidget(parent)
         button->setIcon(b.icon);
         button->setIconSize(QSize(32, 32));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setMinimumSize(190, 72);
-        row->addWidget(button);
+        widgets::place(button, left, margin, button_width, button_height);
+        left += button_width + spacing;
         made.append(button);
     }
     connect(made[0], &QToolButton::clicked, this, [this] { open_reference_pdf(this); });
     connect(made[1], &QToolButton::clicked, this, &Launcher::show_flume_window);
     connect(made[2], &QToolButton::clicked, this, [this] { start_morvik(this); });
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 FlumeWindow *Launcher::show_flume_window()

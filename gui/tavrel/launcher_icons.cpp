@@ -1,28 +1,60 @@
 #include "gui/tavrel/launcher_icons.h"
 
+#include "drawing/report_font.h"
+
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace shell {
 
 namespace {
 
-// Draws the icon on a 32-unit square at 32 and 64 pixels, so it stays sharp on dense screens.
-QIcon drawn_icon(void (*draw)(QPainter &))
+// An icon drawn on a 32-unit square at the size it is asked for, when it is first shown: at 32
+// and 64 pixels for the sizes windows ask for most, so it stays sharp on dense screens.
+class DrawnIconEngine : public QIconEngine
 {
-    QIcon icon;
-    for (int size : {32, 64}) {
-        QPixmap pixmap(size, size);
+public:
+    explicit DrawnIconEngine(void (*draw)(QPainter &)) : draw_(draw) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / 32.0, rect.height() / 32.0);
+        draw_(*painter);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 32.0, size / 32.0);
-        draw(painter);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
         painter.end();
-        icon.addPixmap(pixmap);
+        if (mode == QIcon::Disabled) {
+            QStyleOption option;
+            return QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+        }
+        return pixmap;
     }
-    return icon;
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(32, 32), QSize(64, 64)}; }
+    QIconEngine *clone() const override { return new DrawnIconEngine(draw_); }
+
+private:
+    void (*draw_)(QPainter &);
+};
+
+QIcon drawn_icon(void (*draw)(QPainter &))
+{
+    return QIcon(new DrawnIconEngine(draw));
 }
 
 } // namespace
@@ -53,7 +85,8 @@ void draw_reference_book_icon(QPainter &p)
     p.setBrush(QColor(200, 30, 30));
     p.drawRect(QRectF(3, 19, 22, 9));
     p.setPen(Qt::white);
-    QFont font(QStringLiteral("DejaVu Sans"));
+    // In the face of the windows' captions, which the launcher has loaded already.
+    QFont font = drawing::report_font(9);
     font.setPixelSize(7);
     font.setBold(true);
     p.setFont(font);

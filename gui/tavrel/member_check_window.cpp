@@ -46,6 +46,8 @@ void show_typed(QLineEdit *edit, bool typed)
 void set_typing(QLineEdit *edit, bool typing)
 {
     edit->setReadOnly(!typing);
+    // A value worked out for the user takes no Tab stop on the way between inputs.
+    edit->setFocusPolicy(typing ? Qt::StrongFocus : Qt::NoFocus);
     QPalette p = edit->palette();
     p.setColor(QPalette::Base, typing ? QPalette().color(QPalette::Base) : QPalette().color(QPalette::Button));
     edit->setPalette(p);
@@ -250,7 +252,13 @@ void MemberCheckWindow::add_member_column(QGridLayout *grid, std::size_t index)
     spacing_row->addWidget(c.spacing_text);
     grid->addWidget(spacing_box, 5, column);
     connect(c.spacing, &QComboBox::activated, this, [this, index](int item) {
-        edit_member(index, [item](members::MemberInputs &m) { m.spacing = members::Spacing(item); });
+        edit_member(index, [item](members::MemberInputs &m) {
+            // The count typed becomes its pitch and the other way round, never a pitch of 5 mm.
+            if (m.spacing != members::Spacing(item)) {
+                m.spacing_text = members::other_spacing(m);
+                m.spacing = members::Spacing(item);
+            }
+        });
     });
     connect(c.spacing_text, &QLineEdit::textEdited, this, [this, index](const QString &text) {
         edit_member(index, [&text](members::MemberInputs &m) { m.spacing_text = text; });

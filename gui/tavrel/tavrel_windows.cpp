@@ -4,6 +4,7 @@
 #include "gui/tavrel/launcher.h"
 #include "gui/tavrel/single_instance.h"
 #include "gui/common/application_setup.h"
+#include "gui/common/font_configuration.h"
 #include "gui/common/screen_font.h"
 
 #include <QApplication>
@@ -22,15 +23,22 @@ void bring_windows_forward()
             window->activateWindow();
         }
     }
+    // A dialog or message box that is up keeps the keyboard.
+    if (QWidget *dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
 }
 
 // A file handed over while a dialog or message box is up waits until it is answered, so that the
-// inputs do not change under a question about them.
-void open_when_answered(const QString &path)
+// inputs do not change under a question about them. The windows come forward once; while the file
+// waits, the keyboard stays wherever the user puts it.
+void open_when_answered(const QString &path, bool brought_forward = false)
 {
     if (QApplication::activeModalWidget()) {
-        bring_windows_forward();
-        QTimer::singleShot(250, qApp, [path] { open_when_answered(path); });
+        if (!brought_forward)
+            bring_windows_forward();
+        QTimer::singleShot(250, qApp, [path] { open_when_answered(path, true); });
         return;
     }
     open_in_flume_window(path);
@@ -59,7 +67,7 @@ Launcher *open_launcher(const SingleInstance &instance)
 void serve_later_starts(const SingleInstance &instance)
 {
     QObject::connect(&instance, &SingleInstance::show_requested, bring_windows_forward);
-    QObject::connect(&instance, &SingleInstance::open_requested, open_when_answered);
+    QObject::connect(&instance, &SingleInstance::open_requested, [](const QString &path) { open_when_answered(path); });
 }
 
 FlumeWindow *open_in_flume_window(const QString &path)
@@ -87,6 +95,7 @@ FlumeWindow *open_in_flume_window(const QString &path)
 
 int run_windows(int argc, char *argv[], const QString &file)
 {
+    const widgets::FontConfigurationLoader fonts;
     QApplication app(argc, argv);
     widgets::prepare_application(app, QStringLiteral("Tavrel"));
     widgets::install_screen_font(app);

@@ -411,9 +411,11 @@ INSTANTIATE_TEST_SUITE_P(
         ExtensionRow{"DamagedMembersLine", marker + materials_21 + members_d13("1", "D99"), "21", "",
                      "このファイルの部材のデータは壊れているため、読み込みませんでした。", marker + materials_21, true},
         ExtensionRow{"SectionLongerThanTheFile", marker + materials_21 + "\"section\",\"members\",\"1\",\"9\"\r\n", "21",
-                     "", damaged_block, marker + materials_21, true},
+                     "", "このファイルの部材のデータは壊れているため、読み込みませんでした。", marker + materials_21, true},
         ExtensionRow{"BrokenEscape", marker + "\"section\",\"materials\",\"1\",\"1\"\r\n\"\\u{ZZ}\"\r\n", "24", "",
-                     damaged_block, "", true}),
+                     "このファイルの使用材料のデータは壊れているため、読み込みませんでした。", "", true},
+        // A quote left open after the marker is damage in the block, not data to keep.
+        ExtensionRow{"UnclosedQuoteInTheBlock", marker + "\"section\",\"members\r\n", "24", "", damaged_block, "", true}),
     [](const testing::TestParamInfo<ExtensionRow> &info) { return std::string(info.param.name); });
 
 // Member data goes after the seven lines and comes back; a character without a CP932 form is

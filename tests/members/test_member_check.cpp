@@ -94,6 +94,9 @@ const MemberRow member_rows[] = {
     // Rows that cannot be worked out say why.
     {"case_not_computed", 0, nullptr, nullptr, d13_5, "", "6.35", "20.00", "11.4", {"", "", "", ""}, "未計算"},
     {"no_bar_chosen", 0, "230700", "5801", bars("", Spacing::Count, "5"), "外側", "", "", "", {"", "", "", ""}, "鉄筋未入力"},
+    // Bars closer than their own diameter (12.7 mm) cannot be placed.
+    {"pitch_closer_than_the_bar", 0, "230700", "5801", bars("D13", Spacing::Pitch, "12"), "外側", "", "", "", {"", "", "", ""}, "ピッチが不正"},
+    {"count_too_many_to_place", 0, "230700", "5801", bars("D13", Spacing::Count, "80"), "外側", "", "", "", {"", "", "", ""}, "本数が不正"},
     {"count_not_a_number", 0, "230700", "5801", bars("D13", Spacing::Count, "abc"), "外側", "", "", "", {"", "", "", ""}, "本数が不正"},
     {"cover_missing", 0, "230700", "5801", bars("D13", Spacing::Count, "5", ""), "外側", "6.35", "20.00", "", {"", "", "", ""}, "かぶり未入力"},
     {"cover_past_the_bar", 0, "230700", "5801", bars("D13", Spacing::Count, "5", "15"), "外側", "6.35", "20.00", "-0.6", {"", "", "", ""}, "ｄが0以下"},
@@ -237,11 +240,15 @@ INSTANTIATE_TEST_SUITE_P(
     Allowables, Judgement,
     testing::Values(JudgementRow{"table_value", "24", "", false, "OK"},
                     JudgementRow{"typed_as_the_table_gives_it", "24", "800", false, "OK"},
-                    JudgementRow{"no_column_for_18", "18", "", false, "許容値未入力"},
+                    JudgementRow{"no_column_for_18", "18", "", false, "許容値未入力（σca）"},
                     JudgementRow{"typed_where_the_table_has_none", "18", "600", true, "OK"},
                     JudgementRow{"typed_below_the_stress", "24", "150", true, "NG（σc）"},
                     JudgementRow{"stress_equal_to_the_allowable", "24", "178", true, "OK"},
-                    JudgementRow{"typed_not_a_number", "24", "abc", true, "許容値が不正"}),
+                    JudgementRow{"typed_not_a_number", "24", "abc", true, "許容値が不正（σca）"},
+                    // The allowables belong to a concrete: typed ones do not judge without its σck.
+                    JudgementRow{"strength_not_a_number", "-5", "600", true, "σckが不正"},
+                    // A stress over a known allowable is NG although others are missing.
+                    JudgementRow{"ng_with_a_missing_allowable", "30", "150", true, "NG（σc）"}),
     [](const testing::TestParamInfo<JudgementRow> &info) { return std::string(info.param.name); });
 
 // The member sheet follows the Cases: the report's print entry is usable exactly while a member
@@ -256,6 +263,15 @@ TEST(MemberSheet, FollowsTheCasesAndTheShape)
     EXPECT_FALSE(sheet.print_entry_enabled(flume::Page::MemberCheck));
     give_forces(sheet, 0, "230700", "5801");
     EXPECT_TRUE(sheet.print_entry_enabled(flume::Page::MemberCheck));
+    EXPECT_EQ(members.report().members[0].judgement, QStringLiteral("OK"));
+    // Forces left on the sheet after an input they came from changed are not judged until the
+    // Case computes them again; an input of a later Case does not touch them.
+    sheet.set_text(Field::case2_depth, QStringLiteral("0.9"));
+    EXPECT_EQ(members.report().members[0].judgement, QStringLiteral("OK"));
+    sheet.set_text(Field::surcharge, QStringLiteral("12"));
+    EXPECT_EQ(members.report().members[0].judgement, QStringLiteral("未計算（入力変更）"));
+    EXPECT_FALSE(sheet.print_entry_enabled(flume::Page::MemberCheck));
+    give_forces(sheet, 0, "230700", "5801");
     EXPECT_EQ(members.report().members[0].judgement, QStringLiteral("OK"));
     sheet.set_text(Field::t2, QStringLiteral("0.2"));
     EXPECT_EQ(members.report().members[0].thickness, QStringLiteral("20.0"));

@@ -4,6 +4,7 @@
 #include "drawing/report_font.h"
 #include "gui/morvik/section_window.h"
 #include "tests/support/box_answer.h"
+#include "tests/support/process_run.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -11,7 +12,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -77,6 +80,8 @@ private slots:
     void initTestCase()
     {
         drawing::install_font_substitutions();
+        // The file dialogs' folder is kept in the test's own settings, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
         // The test owns the windows; closing the last one must not end the test.
         QApplication::setQuitOnLastWindowClosed(false);
     }
@@ -230,18 +235,22 @@ private slots:
         QTest::addColumn<QStringList>("shown");  // the six inputs at start
         QTest::addColumn<QStringList>("typed");  // then typed by the user; empty: left as it is
         QTest::addColumn<QStringList>("results");
+        QTest::addColumn<QString>("pdf_name");     // what PDF保存 proposes
+        QTest::addColumn<QString>("member_line");  // the report's line under the title; empty: none
         QTest::newRow("ケース.1 側壁")
             << QStringList{"--moment", "230700", "--shear", "5801", "--width", "100", "--member", "ケース.1 側壁"}
             << "鉄筋コンクリート応力度の検討計算 （Kesmo）V3.0 （ケース.1 側壁）"
             << QStringList{"", "100", "", "230700", "5801", ""} << QStringList{"5.08", "", "7", "", "", "16"}
             << QStringList{"0.0073", "0.371", "0.876", "290 （N/c㎡） ", "7406 （N/c㎡） ", "9.46 （N/c㎡）",
-                           "59.13 （N/c㎡）"};
+                           "59.13 （N/c㎡）"}
+            << "ケース.1 側壁.pdf" << "部材：ケース.1 側壁";
         QTest::newRow("negative forces, no member")
             << QStringList{"--moment=-104800", "--shear", "-2859", "--width", "100"}
             << "鉄筋コンクリート応力度の検討計算 （Kesmo）V3.0"
             << QStringList{"", "100", "", "-104800", "-2859", ""} << QStringList{"5.08", "", "7", "", "", "16"}
             << QStringList{"0.0073", "0.371", "0.876", "-132 （N/c㎡） ", "-3364 （N/c㎡） ", "-4.66 （N/c㎡）",
-                           "-29.14 （N/c㎡）"};
+                           "-29.14 （N/c㎡）"}
+            << "鉄筋コンクリート応力度の検討.pdf" << "";
     }
 
     void started_with_member_forces()
@@ -251,13 +260,17 @@ private slots:
         QFETCH(QStringList, shown);
         QFETCH(QStringList, typed);
         QFETCH(QStringList, results);
+        QFETCH(QString, pdf_name);
+        QFETCH(QString, member_line);
         const common::CommandLine line = common::read_command_line(
             arguments, {{QStringLiteral("--check"), QStringLiteral("--pdf")}, common::section_force_options()});
         QCOMPARE(line.error, QString());
         window->fill_forces(common::read_section_forces(line));
         QCOMPARE(window->windowTitle(), title);
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 6; ++i) {
             QCOMPARE(field(input_names[i])->text(), shown[i]);
+            QCOMPARE(field(input_names[i])->cursorPosition(), 0);  // a wide value shows its beginning
+        }
         for (const char *name : result_names)
             QVERIFY2(field(name)->text().isEmpty(), name);
         QVERIFY(!action("MNUPRINT")->isEnabled());
@@ -271,6 +284,23 @@ private slots:
         QTest::mouseClick(calculate_button(), Qt::LeftButton);
         for (int i = 0; i < 7; ++i)
             QCOMPARE(field(result_names[i])->text(), results[i]);
+
+        QTemporaryDir folder;
+        QString proposed;
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
+            auto *name = modal->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            proposed = name->text();
+            name->setText(folder.filePath(proposed));
+            static_cast<QDialog *>(modal)->accept();
+        });
+        action("MNUPRINT")->trigger();
+        QTest::mouseClick(shown_print_dialog()->findChild<QPushButton *>(QStringLiteral("pdf_button")), Qt::LeftButton);
+        QCOMPARE(proposed, pdf_name);
+        const QString pdf = test_support::run_process(QStringLiteral("pdftotext"), {folder.filePath(proposed), "-"}).out;
+        QVERIFY(pdf.contains(QStringLiteral("鉄筋コンクリート応力度の検討（Kesmo）")));
+        QCOMPARE(pdf.contains(QStringLiteral("部材：")), !member_line.isEmpty());
+        QVERIFY(pdf.contains(member_line));
     }
 
     void rejected_run_empties_results_data()

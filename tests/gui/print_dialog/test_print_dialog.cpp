@@ -3,13 +3,16 @@
 // PDF and the reported failures.
 #include "gui/print_dialog/print_dialog.h"
 #include "gui/print_dialog/printer_choice.h"
+#include "gui/common/dialog_folder.h"
 #include "tests/support/box_answer.h"
 #include "tests/support/pdf_outline.h"
 #include "tests/support/process_run.h"
 
 #include <QApplication>
+#include <QAbstractFileIconProvider>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,6 +30,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 
@@ -178,6 +184,18 @@ private slots:
         QCOMPARE(button(dialog, "preview_button")->text(), QStringLiteral("プレビュー"));
         QCOMPARE(button(dialog, "pdf_button")->text(), QStringLiteral("PDF保存"));
         QVERIFY(!button(dialog, "preview_button")->geometry().intersects(button(dialog, "pdf_button")->geometry()));
+
+        // Tab follows the screen: the printer row, then the buttons' row from left to right.
+        QStringList tabbed;
+        QWidget *combo = dialog->findChild<QComboBox *>(QStringLiteral("Combo1"));
+        QWidget *at = combo;
+        for (int i = 0; i < 5; ++i) {
+            do
+                at = at->nextInFocusChain();
+            while (!at->isVisible() || !(at->focusPolicy() & Qt::TabFocus) || at->parentWidget() == combo);
+            tabbed.append(at->objectName());
+        }
+        QCOMPARE(tabbed, QStringList({"Command7", "preview_button", "pdf_button", print_button, "Command6"}));
 
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
@@ -409,11 +427,21 @@ private slots:
         QTRY_VERIFY(dialog.isNull());
     }
 
+    // A PDF that cannot be written is reported, and the next file dialog still starts where the
+    // last good one left off.
+    void unwritable_pdf_is_reported_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing folder") << QStringLiteral("/nonexistent-folder/報告書.pdf");
+        QTest::newRow("the kernel's /proc") << QStringLiteral("/proc/報告書.pdf");
+    }
     void unwritable_pdf_is_reported()
     {
+        QFETCH(QString, path);
+        QTemporaryDir kept;
+        widgets::remember_dialog_folder(kept.filePath(QStringLiteral("earlier.pdf")));
         QWidget owner;
         QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
-        const QString path = QStringLiteral("/nonexistent-folder/報告書.pdf");
         QString text;
         test_support::ModalWatcher watcher([&](QWidget *modal) {
             if (auto *files = qobject_cast<QFileDialog *>(modal)) {
@@ -427,6 +455,75 @@ private slots:
         QCOMPARE(text, QStringLiteral("保存できませんでした。\n") + path
                            + QStringLiteral(" (ファイルまたはフォルダーが見つかりません。)"));
         QVERIFY(!QFile::exists(path));
+        QCOMPARE(widgets::dialog_folder(), kept.path());
+        dialog->reject();
+        QTRY_VERIFY(dialog.isNull());
+    }
+
+    // Where PDF保存 starts after a file was kept in the given folder: there while it is a folder
+    // of files, else the documents folder (or home).
+    void file_dialog_starts_in_a_usable_folder_data()
+    {
+        QTest::addColumn<QString>("kept");  // the file last saved; "TMP" for a temporary folder
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("an ordinary folder") << QStringLiteral("TMP/a.pdf") << true;
+        QTest::newRow("a folder since removed") << QStringLiteral("TMP/gone/a.pdf") << false;
+        QTest::newRow("/proc") << QStringLiteral("/proc/a.pdf") << false;
+        QTest::newRow("a process in /proc") << QStringLiteral("/proc/self/a.pdf") << false;
+        QTest::newRow("/sys") << QStringLiteral("/sys/kernel/a.pdf") << false;
+        QTest::newRow("/dev") << QStringLiteral("/dev/null") << false;
+    }
+    void file_dialog_starts_in_a_usable_folder()
+    {
+        QFETCH(QString, kept);
+        QFETCH(bool, stays);
+        QTemporaryDir temporary;
+        kept.replace(QStringLiteral("TMP"), temporary.path());
+        widgets::remember_dialog_folder(kept);
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString expected = stays ? QFileInfo(kept).absolutePath()
+                                       : QFileInfo(documents).isDir() ? documents : QDir::homePath();
+        QWidget owner;
+        QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
+        QString started;
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
+            auto *files = qobject_cast<QFileDialog *>(modal);
+            QVERIFY(files);
+            started = files->directory().absolutePath();
+            files->reject();
+        });
+        QTest::mouseClick(button(dialog, "pdf_button"), Qt::LeftButton);
+        QCOMPARE(started, expected);
+        dialog->reject();
+        QTRY_VERIFY(dialog.isNull());
+    }
+
+    // The file dialogs tell types and icons by name and never open a file for it: a file whose
+    // name says nothing of its type (as /proc/kmsg, whose reading never returns) is not opened.
+    void file_dialog_reads_names_only()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("kmsg"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<6>a kernel message\n") > 0);
+        file.close();
+        const int watch = inotify_init1(IN_NONBLOCK);
+        QVERIFY(watch >= 0 && inotify_add_watch(watch, QFile::encodeName(path).constData(), IN_OPEN | IN_ACCESS) >= 0);
+        const auto closing = qScopeGuard([watch] { ::close(watch); });
+        QWidget owner;
+        QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
+        QString type;
+        test_support::ModalWatcher watcher([&](QWidget *modal) {
+            auto *files = qobject_cast<QFileDialog *>(modal);
+            QVERIFY(files && files->iconProvider());
+            QVERIFY(!files->iconProvider()->icon(QFileInfo(path)).isNull());
+            type = files->iconProvider()->type(QFileInfo(path));
+            files->reject();
+        });
+        QTest::mouseClick(button(dialog, "pdf_button"), Qt::LeftButton);
+        QVERIFY(!type.isEmpty());
+        char events[4096];
+        QCOMPARE(::read(watch, events, sizeof events), ssize_t(-1));  // nothing opened or read it
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
     }

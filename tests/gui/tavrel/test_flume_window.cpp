@@ -69,6 +69,10 @@ private slots:
     void click_selects_the_whole_text_data();
     void click_selects_the_whole_text();
     void rejected_calculation_warns_then_clears_page_one();
+    void opening_a_page_takes_the_keyboard_to_its_first_input_data();
+    void opening_a_page_takes_the_keyboard_to_its_first_input();
+    void missing_input_takes_the_keyboard_to_it_data();
+    void missing_input_takes_the_keyboard_to_it();
     void no_to_the_exit_question_keeps_every_value();
     void about_box_blocks_the_window_until_ok();
     void saved_inputs_come_back_through_open();
@@ -492,6 +496,89 @@ void TestFlumeWindow::rejected_calculation_warns_then_clears_page_one()
     QCOMPARE(print_entries(), QStringLiteral("00000"));
 }
 
+void TestFlumeWindow::opening_a_page_takes_the_keyboard_to_its_first_input_data()
+{
+    QTest::addColumn<int>("page");  // 0: back to shape input from page 1
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("backwards");  // Shift+Tab
+    QTest::addColumn<QString>("to");      // locked fields, results and carried slots are passed by
+    QTest::newRow("形状寸法入力") << 0 << "Text1" << "Text1" << true << "Command1";
+    QTest::newRow("主働土圧: 計算 to the page buttons") << 1 << "Text8" << "Command6" << false << "Command1";
+    QTest::newRow("浮上り・支持力") << 2 << "Text18" << "Text18" << true << "Command11";
+    QTest::newRow("ケース.1") << 3 << "Text24" << "Text24" << true << "Command11";
+    QTest::newRow("ケース.2") << 4 << "Text41" << "Text41" << true << "Command11";
+    QTest::newRow("ケース.3: no input, its 計算") << 5 << "Command14" << "Command14" << true << "Command11";
+}
+
+void TestFlumeWindow::opening_a_page_takes_the_keyboard_to_its_first_input()
+{
+    QFETCH(int, page);
+    QFETCH(QString, first);
+    QFETCH(QString, from);
+    QFETCH(bool, backwards);
+    QFETCH(QString, to);
+    QApplication::setActiveWindow(window_);
+    for (int p = 1; p <= 5; ++p)
+        window_->sheet().set_page_button_enabled(Page(p), true);
+    press("Command1");  // which locks the shape dimensions
+    press(qPrintable(page == 0 ? QStringLiteral("Command11") : QStringLiteral("Command%1").arg(page)));
+    QCOMPARE(QApplication::focusWidget(), control(qPrintable(first)));
+    control(qPrintable(from))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), to);
+}
+
+void TestFlumeWindow::missing_input_takes_the_keyboard_to_it_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("typed");  // control, text, …
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("focused");   // the field, its text selected; else the button stays
+    QTest::newRow("θ empty") << 1 << QStringList{"Text8", ""} << "Command6" << "Text8";
+    QTest::newRow("i negative") << 1 << QStringList{"Text11", "-1"} << "Command6" << "Text11";
+    QTest::newRow("q negative and γ 0: γ stands higher") << 1 << QStringList{"Text12", "-1", "Text10", "0"}
+                                                         << "Command6" << "Text10";
+    QTest::newRow("qa 0 and T1 0: qa is on the page") << 2 << QStringList{"Text21", "0", "Text1", "0"} << "Command8"
+                                                      << "Text21";
+    QTest::newRow("T1 0 belongs to shape input") << 2 << QStringList{"Text1", "0"} << "Command8" << "Command8";
+    QTest::newRow("γw carried into ケース.2") << 4 << QStringList{"Text18", ""} << "Command12" << "Command12";
+}
+
+void TestFlumeWindow::missing_input_takes_the_keyboard_to_it()
+{
+    QFETCH(int, page);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, button);
+    QFETCH(QString, focused);
+    QApplication::setActiveWindow(window_);
+    // The worked example's inputs, then the page opened with every page button enabled.
+    flume::FlumeSheet &sheet = window_->sheet();
+    common::MessageRecorder quiet;
+    flume::run_full_check(sheet, {"0.1", "0.15", "0.15", "0.1", "1.0", "0.5", "1.0", "90", "30", "18", "0", "10",
+                                  "20", "9.8", "24.0", "100", "1.0", "1.15", "0.5", "18", "9", "20", "1.3", "0.3", "1.1"},
+                          quiet);
+    for (int i = 0; i < typed.size(); i += 2) {
+        for (const flume::FieldInfo &info : flume::field_table) {
+            if (QString::fromLatin1(info.control) == typed[i])
+                sheet.set_text(info.field, typed[i + 1]);
+        }
+    }
+    for (int p = 1; p <= 5; ++p)
+        sheet.set_page_button_enabled(Page(p), true);
+    press("Command1");
+    press(qPrintable(QStringLiteral("Command%1").arg(page)));
+    control(qPrintable(button))->setFocus();
+
+    test_support::BoxAnswer box;
+    press(qPrintable(button));
+    QCOMPARE(box.text, QStringLiteral("数値が入力されていません。"));
+    QVERIFY(window_->focusWidget());
+    QCOMPARE(window_->focusWidget()->objectName(), focused);
+    if (auto *edit = qobject_cast<QLineEdit *>(window_->focusWidget()))
+        QCOMPARE(edit->selectedText(), edit->text());
+}
+
 void TestFlumeWindow::no_to_the_exit_question_keeps_every_value()
 {
     walk_to_page_one();
@@ -776,8 +863,18 @@ void TestFlumeWindow::member_check_follows_the_cases()
     QCOMPARE(label("judgement_1"), QStringLiteral("OK"));
     QVERIFY(entry("mnup_6")->isEnabled());
 
-    // Recomputed at h = 0.5 m, the row follows at once, its thickness too.
+    // Switched to a pitch, the count typed becomes its pitch, and back.
+    QComboBox *spacing = members->findChild<QComboBox *>(QStringLiteral("spacing_1"));
+    QTest::keyClick(spacing, Qt::Key_Down);
+    QCOMPARE(edit("spacing_text_1")->text(), QStringLiteral("200"));
+    QCOMPARE(label("judgement_1"), QStringLiteral("OK"));
+    QTest::keyClick(spacing, Qt::Key_Up);
+    QCOMPARE(edit("spacing_text_1")->text(), QStringLiteral("5"));
+
+    // h typed but not computed: the forces shown are h = 1.0 m's and are not judged. Recomputed at
+    // h = 0.5 m, the row follows at once, its thickness too.
     type({"Text24", "0.5"});
+    QCOMPARE(label("judgement_1"), QStringLiteral("未計算（入力変更）"));
     press("Command9");
     QCOMPARE(label("moment_1"), QString(QStringLiteral("%1")).arg(window_->sheet().text(Field::case1_wall_moment_ncm)));
     QVERIFY(label("moment_1") != QStringLiteral("230700"));
