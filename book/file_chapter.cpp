@@ -3,6 +3,7 @@
 #include "book/book_chapters.h"
 
 #include "flume/captions.h"
+#include "inputfile/document_section.h"
 #include "inputfile/file_commands.h"
 #include "inputfile/member_sections.h"
 #include "inputfile/tvl_extension.h"
@@ -57,8 +58,8 @@ void write_file_chapter(BookLayout &book)
                        "いた結果はそのまま残るので、%1を押し直してください。")
             .arg(quoted(QStringLiteral("計算"))),
         QStringLiteral("行の区切りは問いません。項目が 25 より少ないファイルでは、足りない入力欄が空欄になります。"
-                       "26 番目からは、%1だけを読みます。続きのないファイルを開くと、部材の応力度照査の入力は"
-                       "新しい画面と同じ空の状態になります。")
+                       "26 番目からは、%1だけを読みます。続きのないファイルを開くと、部材の応力度照査の入力と"
+                       "計算書の設定は新しい画面と同じ空の状態になります。")
             .arg(ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査のデータ"))),
         QStringLiteral("左欄に写された値は、ファイルを開いても変わりません。ページボタンを押し直すと写し直されます。"),
         QStringLiteral("%1 より大きいファイル、フォルダーや装置のファイルは開きません。")
@@ -74,7 +75,7 @@ void write_file_chapter(BookLayout &book)
         "プログラムは、続きがあってもこれまでどおりファイルを読めます。次は、計算例の入力に%2の計算例の入力を加えて"
         "保存したときの続きです。")
                        .arg(quoted(member_title), ref(member_title + QStringLiteral("/計算例"))));
-    const QString saved = inputfile::format_tvl_contents({example_input_texts(), example_member_inputs(), {}});
+    const QString saved = inputfile::format_tvl_contents({example_input_texts(), example_member_inputs(), {}, {}});
     QStringList extension = saved.split(QStringLiteral("\r\n"));
     extension.remove(0, std::min<qsizetype>(extension.size(), inputfile::items_per_line.size()));
     while (!extension.isEmpty() && extension.last().isEmpty())
@@ -92,6 +93,9 @@ void write_file_chapter(BookLayout &book)
         QStringLiteral("%1 は部材ごとに 1 行で、部材、鉄筋、本数かピッチか、その値、As、U、ｄ（%2のとき）、書き換えた"
                        "総厚（形状寸法に従うときは空欄）、かぶりです。")
             .arg(code(inputfile::members_section), quoted(members::typed_bars)),
+        QStringLiteral("%1 は%2に何か入力したときだけ書く 1 行で、工事名、施設名・路線名、発注者、設計者の会社名と担当者、"
+                       "作成日（印刷した日にするときは空欄）、適用基準、備考です（%3）。")
+            .arg(code(inputfile::document_section), quoted(QStringLiteral("計算書の設定")), ref(QStringLiteral("印刷/構造計算書"))),
         QStringLiteral("続きの中では、Shift_JIS で表せない文字、「\\」、「\"」を %1 のように書くので、続きのために"
                        "ファイルが UTF-8 になることはありません。")
             .arg(code(QStringLiteral("\\u{1F600}"))),

@@ -1,5 +1,5 @@
-// 印刷: the five reports of Tavrel, the print dialog with its preview and PDF, and the reports as
-// PDF from the command line.
+// 印刷: the reports of Tavrel, the print dialog with its preview and PDF, the structural calculation
+// document with 計算書の設定, and the reports as PDF from the command line.
 #include "book/book_chapters.h"
 
 #include "flume/captions.h"
@@ -52,8 +52,38 @@ void write_printing_chapter(BookLayout &book, const BookMaterial &, QStringList 
                     {screen(QStringLiteral("PDF保存")), QStringLiteral("報告書を A4 の PDF ファイルに保存します。")},
                     {screen(QStringLiteral("キャンセル")), QStringLiteral("印刷しないで画面を閉じます。")},
                 }});
+    book.heading(QStringLiteral("構造計算書"));
     book.paragraph(QStringLiteral(
-        "画面を開かずに、Tavrelファイルから報告書の PDF を作ることもできます（%1）。")
+        "%1の%2は、報告書を一つにまとめた A4 縦の構造計算書を印刷の画面で開きます。表紙、目次、設計条件、結果の"
+        "表示されているページの報告書、応力度の求まった部材があれば部材の応力度照査の順で、%3は全ページを一つの"
+        "印刷として送ります。表紙と目次には番号を付けず、設計条件から各ページの下に「- 1 -」の形の番号を、上に工事名を"
+        "印刷します。計算していない章は、目次に「未計算」と載ります。PDF では章がしおりに、目次の行がその章への"
+        "リンクになります。")
+                       .arg(quoted(QStringLiteral("プリント(P)")), quoted(QStringLiteral("構造計算書(D)")),
+                            quoted(QStringLiteral("印刷"))));
+    book.paragraph(QStringLiteral(
+        "設計条件は、構造と三つの荷重ケースの説明、25 の入力を名前・記号・値・単位（kN、kN/m²、kN/m³ などの SI 単位）"
+        "で示した表と断面図、部材の応力度照査のデータがあれば材料と許容応力度です。報告書のページは、一つずつ印刷する"
+        "ときとまったく同じです。"));
+    book.paragraph(QStringLiteral("表紙などに印刷する内容は、%1の%2で入力します。入力した内容は Tavrelファイルに保存されます（%3）。")
+                       .arg(quoted(QStringLiteral("プリント(P)")), quoted(QStringLiteral("計算書の設定(S)...")),
+                            ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査のデータ"))));
+    book.table({{QStringLiteral("計算書の設定の項目"), QStringLiteral("印刷するところ")},
+                {
+                    {screen(QStringLiteral("工事名")),
+                     QStringLiteral("表紙、各ページの上（長いときは小さくし、入らなければ「…」で省きます）、PDF の題名"
+                                    "「工事名 構造計算書」、PDF保存で示すファイル名。")},
+                    {screen(QStringLiteral("施設名・路線名")), QStringLiteral("表紙の工事名の下。")},
+                    {screen(QStringLiteral("発注者")), QStringLiteral("表紙。")},
+                    {screen(QStringLiteral("設計者（会社名）・（担当者）")), QStringLiteral("表紙に 2 行で。PDF の作成者。")},
+                    {screen(QStringLiteral("作成日")),
+                     QStringLiteral("表紙。「印刷する日」にチェックがある間は、印刷した日を和暦（令和8年12月8日）で印刷します。"
+                                    "日付を入力するか、チェックを外すと、その日付に決まります。")},
+                    {screen(QStringLiteral("適用基準")), QStringLiteral("設計条件の初めのページ。")},
+                    {screen(QStringLiteral("備考")), QStringLiteral("表紙。")},
+                }});
+    book.paragraph(QStringLiteral(
+        "画面を開かずに、Tavrelファイルから報告書や構造計算書の PDF を作ることもできます（%1）。")
                        .arg(ref(QStringLiteral("コマンドライン"))));
 }
 

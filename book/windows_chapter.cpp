@@ -52,7 +52,7 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                     {screen(QStringLiteral("ファイル(F)")), screen(QStringLiteral("開く(O)")),
                      QStringLiteral("Tavrelファイルの入力を画面に読み込みます。計算はしません（%1）。").arg(ref(QStringLiteral("Tavrelファイル (.tvl)")))},
                     {QString(), screen(QStringLiteral("名前を付けて保存(A)")),
-                     QStringLiteral("画面の 25 の入力と部材の応力度照査の入力を Tavrelファイルに保存します。")},
+                     QStringLiteral("画面の 25 の入力、部材の応力度照査の入力と計算書の設定を Tavrelファイルに保存します。")},
                     {QString(), screen(QStringLiteral("終了(X)")),
                      QStringLiteral("%1と確かめてから計算画面を閉じます。入力と結果は保存されません。").arg(quoted(QStringLiteral("終了しますか？")))},
                     {screen(QStringLiteral("プリント(P)")),
@@ -61,6 +61,11 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                                     "ときだけ使えます（%1）。").arg(ref(QStringLiteral("印刷")))},
                     {QString(), screen(flume::report_title(Page::MemberCheck)),
                      QStringLiteral("部材の応力度照査の報告書の印刷の画面を開きます。応力度の求まった部材があるときだけ使えます。")},
+                    {QString(), screen(QStringLiteral("計算書の設定(S)...")),
+                     QStringLiteral("構造計算書の表紙などに印刷する工事名、発注者、設計者、作成日などを入力します。")},
+                    {QString(), screen(QStringLiteral("構造計算書(D)")),
+                     QStringLiteral("表紙、目次、設計条件とすべての報告書をまとめた構造計算書の印刷の画面を開きます（%1）。")
+                         .arg(ref(QStringLiteral("印刷/構造計算書")))},
                     {screen(QStringLiteral("ツール(T)")), screen(flume::page_caption(Page::MemberCheck)),
                      QStringLiteral("六つの部材の鉄筋、応力度と判定の画面を開きます（%1）。")
                          .arg(ref(flume::page_caption(Page::MemberCheck)))},

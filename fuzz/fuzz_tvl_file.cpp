@@ -55,6 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const inputfile::TvlContents reopened = inputfile::parse_tvl_contents(inputfile::decode_tvl(inputfile::encode_tvl(saved)));
     check(reopened.inputs == texts, "saving and opening again gives the same 25 texts");
     check(reopened.members == contents.members, "saving and opening again gives the same member check");
+    check(reopened.document == contents.document, "saving and opening again gives the same 計算書の設定");
     check(inputfile::format_tvl_contents(reopened) == saved, "saving what was opened writes the same file");
 
     flume::FlumeSheet sheet;

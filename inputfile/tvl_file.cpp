@@ -3,6 +3,7 @@
 #include "common/file_names.h"
 #include "common/safe_file_write.h"
 #include "flume/sheet_inputs.h"
+#include "inputfile/document_section.h"
 #include "inputfile/member_sections.h"
 #include "inputfile/tvl_encoding.h"
 #include "inputfile/tvl_format.h"
@@ -79,6 +80,14 @@ const KnownSection known_sections[] = {
              c.members.members = *read;
          return read.has_value();
      }},
+    {document_section, document_section_version, QStringLiteral("計算書の設定のデータ"),
+     [](const TvlContents &c) { return c.document.is_empty() ? QList<QStringList>{} : document_lines(c.document); },
+     [](const QList<QStringList> &lines, TvlContents &c) {
+         const std::optional<document::DocumentData> read = read_document_lines(lines);
+         if (read)
+             c.document = *read;
+         return read.has_value();
+     }},
 };
 
 const KnownSection *known_section(const QString &name)
@@ -147,7 +156,7 @@ common::FileResult write_tvl_file(const QString &path, const TvlContents &conten
 
 common::FileResult write_tvl_file(const QString &path, const QStringList &inputs)
 {
-    return write_tvl_file(path, TvlContents{inputs, {}, {}});
+    return write_tvl_file(path, TvlContents{inputs, {}, {}, {}});
 }
 
 common::FileResult read_tvl_file(const QString &path, TvlContents &contents, ExtensionNotes *notes)
@@ -176,7 +185,7 @@ common::FileResult read_tvl_file(const QString &path, QStringList &items)
 
 common::FileResult save_inputs(const FlumeFileState &state, const QString &path)
 {
-    return write_tvl_file(path, TvlContents{flume::input_texts(state.sheet), state.members.inputs(), state.kept});
+    return write_tvl_file(path, TvlContents{flume::input_texts(state.sheet), state.members.inputs(), state.kept, state.document});
 }
 
 common::FileResult open_inputs(const FlumeFileState &state, const QString &path, ExtensionNotes *notes)
@@ -187,6 +196,7 @@ common::FileResult open_inputs(const FlumeFileState &state, const QString &path,
         flume::put_input_texts(state.sheet, contents.inputs);
         state.members.set_inputs(contents.members);
         state.kept = contents.kept;
+        state.document = contents.document;
     }
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/file_error.h"
+#include "document/document_data.h"
 #include "inputfile/tvl_extension.h"
 #include "members/member_inputs.h"
 
@@ -43,6 +44,7 @@ struct TvlContents {
     QStringList inputs;                  // the 25 input texts; fewer when the file has fewer
     members::MemberCheckInputs members;  // as a new window has them when the file carries none
     KeptExtension kept;
+    document::DocumentData document;     // 計算書の設定; empty when the file carries none
 };
 
 // What reading a file's extension has to tell the user.
@@ -52,7 +54,7 @@ struct ExtensionNotes {
 };
 
 // The file's text: the 25 inputs in their 7 lines, then, only when more than the inputs was
-// entered or kept, the extension with the member check's sections and the kept ones.
+// entered or kept, the extension with the member check's sections, 計算書の設定 and the kept ones.
 QString format_tvl_contents(const TvlContents &contents);
 
 // The contents of a file's text. A damaged section is left out as if the file had none.
@@ -70,18 +72,19 @@ common::FileResult read_tvl_file(const QString &path, TvlContents &contents, Ext
 common::FileResult read_tvl_file(const QString &path, QStringList &items);
 
 // What of the flume window a .tvl file holds: the sheet's 25 inputs, the member check's inputs,
-// and what the opened file carried unread.
+// what the opened file carried unread, and 計算書の設定.
 struct FlumeFileState {
     flume::FlumeSheet &sheet;
     members::MemberSheet &members;
     KeptExtension &kept;
+    document::DocumentData &document;
 };
 
 // Saves the window's inputs.
 common::FileResult save_inputs(const FlumeFileState &state, const QString &path);
 
 // Puts a .tvl file's contents into the window, as typing would: inputs without an item in the file
-// are emptied, and a file without member data empties the member check. Nothing is calculated, and
+// are emptied, and a file without member data or 計算書の設定 empties them. Nothing is calculated, and
 // results and carried values stay. A file that cannot be opened or read leaves everything as it was.
 common::FileResult open_inputs(const FlumeFileState &state, const QString &path, ExtensionNotes *notes = nullptr);
 

@@ -1,6 +1,7 @@
 #include "printing/flume_reports.h"
 
 #include "flume/flume_sheet.h"
+#include "flume/page_chain.h"
 
 namespace printing {
 
@@ -11,6 +12,16 @@ FlumeSnapshot snapshot(const flume::FlumeSheet &sheet, const members::MemberChec
         s.texts[std::size_t(field.field)] = sheet.text(field.field);
     s.case1_groundwater_formula = sheet.case1_groundwater_formula();
     s.member_check = members::check_members(member_inputs, sheet);
+    return s;
+}
+
+FlumeSnapshot page_snapshot(const flume::FlumeSheet &sheet, flume::Page page)
+{
+    FlumeSnapshot s = snapshot(sheet);
+    if (sheet.current_page() != page) {
+        for (const flume::CarriedSlot &slot : flume::carried_slots(page))
+            s.texts[std::size_t(slot.slot)] = sheet.text(slot.source);
+    }
     return s;
 }
 

@@ -26,6 +26,11 @@ struct FlumeSnapshot {
 
 FlumeSnapshot snapshot(const flume::FlumeSheet &sheet, const members::MemberCheckInputs &member_inputs = {});
 
+// The snapshot a page's report is drawn from as its print entry prints it: with the page open. The
+// page in view keeps its carried slots as they stand; for any other page they hold what opening it
+// would copy into them. The sheet itself is left as it is.
+FlumeSnapshot page_snapshot(const flume::FlumeSheet &sheet, flume::Page page);
+
 // The reports of the flume check, one A4 page each.
 ReportPage earth_pressure_report(const FlumeSnapshot &sheet);   // 主働土圧
 ReportPage uplift_bearing_report(const FlumeSnapshot &sheet);   // 浮上り・基礎地盤支持力の検討

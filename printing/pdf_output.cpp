@@ -13,7 +13,8 @@
 
 namespace printing {
 
-bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const QString &title, QString *error)
+bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const PdfDescription &description,
+                      QString *error)
 {
     auto fail = [error](const QString &reason) {
         if (error)
@@ -31,7 +32,6 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
     {
         QPdfWriter writer(&document);
         writer.setCreator(QCoreApplication::applicationName());
-        writer.setTitle(title);
         const double origin_pt = pdf_origin_twips / 20.0;
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(origin_pt, origin_pt, origin_pt, origin_pt), QPageLayout::Point));
@@ -49,7 +49,11 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
     }
     if (!drawn)
         return fail(QStringLiteral("ページを PDF に描けませんでした。"));
-    if (const common::FileResult written = common::write_file_safely(path, document.data()); !written)
+    QString reason;
+    const std::optional<QByteArray> finished = finish_pdf(document.data(), description, &reason);
+    if (!finished)
+        return fail(reason);
+    if (const common::FileResult written = common::write_file_safely(path, *finished); !written)
         return fail(written.reason);
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/pdf_finishing.h"
 #include "printing/report_page.h"
 
 #include <QList>
@@ -7,11 +8,12 @@
 
 namespace printing {
 
-// Writes the reports to one PDF file, one A4 portrait page each, with the report origin 200 twips
+// Writes the pages to one PDF file, one A4 portrait page each, with the report origin 200 twips
 // (10 pt) from the paper's top-left corner on both axes. Text stays text (the font embedded as a
-// TrueType subset), through common::write_file_safely: on failure the reason is put into *error and
-// any earlier file at path is left as it was.
-bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const QString &title,
+// TrueType subset). The PDF is finished with its description (finish_pdf) and written through
+// common::write_file_safely: on failure the reason is put into *error and any earlier file at path
+// is left as it was.
+bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const PdfDescription &description,
                       QString *error = nullptr);
 
 // The distance of the report origin from the paper's top-left corner, in twips.

@@ -5,6 +5,7 @@
 #include "common/command_output.h"
 #include "common/messages.h"
 #include "printing/pdf_output.h"
+#include "printing/print_document.h"
 #include "printing/rc_stress_report.h"
 #include "printing/report_application.h"
 #include "rcstress/field_captions.h"
@@ -61,7 +62,8 @@ int run(int argc, char *argv[], const common::CommandLine &line)
         return fail(1, QStringLiteral("印刷できる結果がないため、ファイルを書きませんでした / nothing printable, no file written"));
     QString error;
     if (!printing::write_report_pdf(out_path, {printing::rc_stress_report(printing::snapshot(sheet))},
-                                    rcstress::report_title, &error))
+                                    printing::reports_description({rcstress::report_title}, rcstress::report_title),
+                                    &error))
         return fail(2, out_path + QStringLiteral(": ") + error);
     common::write_utf8(lines, out_path + QStringLiteral(": 1 ページ / page\n"));
     return messages.messages.isEmpty() ? 0 : 1;

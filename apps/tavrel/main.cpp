@@ -1,6 +1,6 @@
-// Tavrel: the flume check. "--check" and "--pdf" run the calculations and "--reference-book" writes
-// the reference book without a display, as do "--help" and "--version"; otherwise the launcher
-// window opens.
+// Tavrel: the flume check. "--check", "--pdf" and "--document" run the calculations and
+// "--reference-book" writes the reference book without a display, as do "--help" and "--version";
+// otherwise the launcher window opens.
 #include "apps/tavrel/tavrel_commands.h"
 #include "common/command_output.h"
 #include "gui/tavrel/tavrel_windows.h"

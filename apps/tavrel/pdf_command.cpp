@@ -3,14 +3,15 @@
 #include "common/command_line.h"
 #include "common/command_output.h"
 #include "common/same_file.h"
+#include "flume/captions.h"
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
 #include "common/messages.h"
-#include "flume/page_chain.h"
 #include "inputfile/file_commands.h"
 #include "inputfile/tvl_file.h"
 #include "printing/flume_reports.h"
 #include "printing/pdf_output.h"
+#include "printing/print_document.h"
 #include "printing/report_application.h"
 
 #include <QFileInfo>
@@ -78,24 +79,29 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     // slots hold what that page copies. The member check comes only from a file that carries its
     // data, once some member has stresses.
     QList<printing::ReportPage> pages;
+    QStringList titles;
     for (flume::Page page : printing::report_pages()) {
         if (page == flume::Page::MemberCheck) {
             const printing::FlumeSnapshot snapshot = printing::snapshot(sheet, contents.members);
-            if (contents.members.entered() && snapshot.member_check.any_stresses())
+            if (contents.members.entered() && snapshot.member_check.any_stresses()) {
                 pages.append(printing::flume_report(page, snapshot));
+                titles.append(flume::report_title(page));
+            }
             continue;
         }
         if (sheet.text(flume::last_result(page)).isEmpty())
             continue;
-        flume::open_page(sheet, page);
-        pages.append(printing::flume_report(page, printing::snapshot(sheet)));
+        pages.append(printing::flume_report(page, printing::page_snapshot(sheet, page)));
+        titles.append(flume::report_title(page));
     }
     const int status = messages.messages.isEmpty() && outcome.reached_case3 ? 0 : 1;
     if (pages.isEmpty())
         return fail(1, QStringLiteral("印刷できる報告書がないため、ファイルを書きませんでした / nothing printable, no file written"));
 
     QString error;
-    if (!printing::write_report_pdf(out_path, pages, QFileInfo(tvl_path).completeBaseName(), &error))
+    const printing::PdfDescription description =
+        printing::reports_description(titles, QFileInfo(tvl_path).completeBaseName());
+    if (!printing::write_report_pdf(out_path, pages, description, &error))
         return fail(2, out_path + QStringLiteral(": ") + error);
     common::write_utf8(lines, out_path + QStringLiteral(": %1 ページ / pages\n").arg(pages.size()));
     return status;

@@ -6,8 +6,6 @@
 #include "book/worked_example.h"
 #include "common/command_line.h"
 #include "common/command_output.h"
-#include "common/safe_file_write.h"
-#include "common/same_file.h"
 #include "flume/flume_sheet.h"
 #include "gui/common/exit_question.h"
 #include "gui/print_dialog/print_dialog.h"
@@ -18,37 +16,31 @@
 
 #include <QDir>
 #include <QImage>
-#include <QPageSize>
 #include <QProcess>
 
 namespace {
 
 const char help_text[] =
-    "使い方: tavrel --reference-book OUT.pdf --pictures DIR [--outline OUT.txt]\n"
+    "使い方: tavrel --reference-book OUT.pdf --pictures DIR\n"
     "\n"
     "ランチャーの「参考図書：「Tavrel」(PDF)」とヘルプの「Tavrel(PDF)」が開く参考図書を、報告書と同じ描き方で\n"
     "A4 の PDF にして OUT.pdf に書きます。計算例の値、確かめる条件、メッセージ、式の図、コマンドの説明は\n"
     "このプログラムと Morvik 自身のものです。画面の図は DIR から読みます（tavrel --window-pictures DIR で\n"
     "描いたもの）。画面は使いません。図、メッセージの説明、参照先のどれかが欠けていると、その理由を示して\n"
-    "書きません。--outline を付けると、1 行目に本の題名、続けて章ごとに「ページ<TAB>上端(pt)<TAB>章の題名」\n"
-    "の行を OUT.txt に書きます（ビルドで PDF のしおりと題名を付けるのに使います）。\n"
-    "OUT.pdf や OUT.txt が - のときは標準出力に書き、ページ数の行は標準エラー出力に出します。\n"
-    "終了コード: 0 書けた / 2 引数の誤り、欠けているものがある、ファイルが書けない、OUT.pdf と OUT.txt が\n"
-    "同じファイル。\n"
+    "書きません。章と節は PDF のしおりに、目次と参照はリンクになります。\n"
+    "OUT.pdf が - のときは標準出力に書き、ページ数の行は標準エラー出力に出します。\n"
+    "終了コード: 0 書けた / 2 引数の誤り、欠けているものがある、ファイルが書けない。\n"
     "\n"
-    "Usage: tavrel --reference-book OUT.pdf --pictures DIR [--outline OUT.txt]\n"
+    "Usage: tavrel --reference-book OUT.pdf --pictures DIR\n"
     "\n"
     "Writes the reference book that the launcher's first button and the help menu open, drawn by the\n"
     "report renderer, as an A4 PDF to OUT.pdf; its worked examples, stated rules, messages, formulas and\n"
     "command help are this program's and Morvik's own. The pictures of the windows are read from DIR\n"
     "(as tavrel --window-pictures DIR draws them). Needs no display. When a picture, a message's\n"
-    "explanation or a reference's target is missing, says what and writes nothing. With --outline, also\n"
-    "writes the book's title and then one line per chapter to OUT.txt: page (from 1), top in PDF points\n"
-    "from the bottom of the page, and title, separated by tabs; the build turns them into the PDF's\n"
-    "bookmarks and title. \"-\" for OUT.pdf or OUT.txt is the standard output; the line with the page\n"
-    "count then goes to standard error.\n"
-    "Exit status: 0 written; 2 wrong arguments, something missing, a file that could not be written, or\n"
-    "OUT.pdf and OUT.txt naming the same file.\n";
+    "explanation or a reference's target is missing, says what and writes nothing. The chapters and\n"
+    "their sections are the PDF's bookmarks, the contents and the references its links. \"-\" for\n"
+    "OUT.pdf is the standard output; the line with the page count then goes to standard error.\n"
+    "Exit status: 0 written; 2 wrong arguments, something missing or a file that could not be written.\n";
 
 int fail(const QString &reason)
 {
@@ -106,6 +98,25 @@ QList<book::CommandHelp> command_help(QString &problem)
     return help;
 }
 
+// The book's title, its chapters and sections as two levels of bookmarks, and its contents lines
+// and references as links, each opening a little above the title of the part it leads to.
+printing::PdfDescription pdf_description(const book::ReferenceBook &book)
+{
+    constexpr int above = 120;
+    printing::PdfDescription description;
+    description.title = book::reference_book_title;
+    QHash<QString, book::OutlineEntry> parts;
+    for (const book::OutlineEntry &entry : book.outline) {
+        description.bookmarks.append({entry.title, entry.page, entry.top - above, entry.level - 1});
+        parts.insert(entry.anchor, entry);
+    }
+    for (const book::PageLink &link : book.links) {
+        if (const auto part = parts.constFind(link.anchor); part != parts.cend())
+            description.links.append({link.page, link.rect, part->page, part->top - above});
+    }
+    return description;
+}
+
 int run(int argc, char *argv[], const common::CommandLine &line)
 {
     if (line.operands.size() != 1)
@@ -113,9 +124,6 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     if (!line.has(QStringLiteral("--pictures")))
         return fail(QStringLiteral("--pictures DIR が必要です / --pictures DIR expected (--help)"));
     const QString pdf_path = common::output_file(line.operands[0]);
-    const QString outline_path = common::output_file(line.values.value(QStringLiteral("--outline")));
-    if (!outline_path.isEmpty() && common::is_same_file(pdf_path, outline_path))
-        return fail(outline_path + QStringLiteral(": OUT.pdf と同じファイルです / the outline is OUT.pdf"));
 
     const auto app = printing::start_report_application(argc, argv);
 
@@ -143,24 +151,9 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     if (!book.problems.isEmpty())
         return fail(QStringLiteral("参考図書が完全ではありません / the book is incomplete:\n  ") + book.problems.join(QStringLiteral("\n  ")));
     QString error;
-    if (!printing::write_report_pdf(pdf_path, book.pages, book::reference_book_title, &error))
+    if (!printing::write_report_pdf(pdf_path, book.pages, pdf_description(book), &error))
         return fail(pdf_path + QStringLiteral(": ") + error);
-
-    if (!outline_path.isEmpty()) {
-        // PDF places y upwards from the bottom of the page; the report origin lies pdf_origin_twips
-        // from the top-left corner of the paper.
-        const double page_height = QPageSize(QPageSize::A4).sizePoints().height();
-        QString lines = book::reference_book_title + u'\n';
-        for (const book::OutlineEntry &entry : book.outline) {
-            if (entry.level != 1)
-                continue;
-            const double top = page_height - (printing::pdf_origin_twips + entry.top) / 20.0 + 6;
-            lines += QStringLiteral("%1\t%2\t%3\n").arg(entry.page + 1).arg(qRound(top)).arg(entry.title);
-        }
-        if (const common::FileResult written = common::write_file_safely(outline_path, lines.toUtf8()); !written)
-            return fail(outline_path + QStringLiteral(": ") + written.reason);
-    }
-    common::write_utf8(common::line_stream({pdf_path, outline_path}),
+    common::write_utf8(common::line_stream({pdf_path}),
                        pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "apps/tavrel/check_command.h"
 #include "apps/tavrel/companion_paths.h"
+#include "apps/tavrel/document_command.h"
 #include "apps/tavrel/pdf_command.h"
 #include "apps/tavrel/reference_book_command.h"
 #include "apps/tavrel/window_pictures_command.h"
@@ -13,6 +14,7 @@ const char help_text[] =
     "使い方: tavrel [ファイル.tvl]\n"
     "        tavrel --check [--json] ファイル.tvl...\n"
     "        tavrel --pdf OUT.pdf ファイル.tvl\n"
+    "        tavrel --document OUT.pdf ファイル.tvl\n"
     "        tavrel --reference-book OUT.pdf --pictures DIR\n"
     "        tavrel --window-pictures DIR\n"
     "\n"
@@ -21,6 +23,7 @@ const char help_text[] =
     "Tavrel が既に起動しているときはそのファイルを起動中の Tavrel で開きます。\n"
     "  --check     画面を開かずに .tvl ファイルを計算します（tavrel --check --help）。\n"
     "  --pdf       画面を開かずに報告書を PDF に書きます（tavrel --pdf --help）。\n"
+    "  --document  画面を開かずに構造計算書を PDF に書きます（tavrel --document --help）。\n"
     "  --reference-book  参考図書を PDF に書きます（tavrel --reference-book --help）。\n"
     "  --window-pictures  参考図書に載せる画面の図を描きます（tavrel --window-pictures --help）。\n"
     "  --help      この説明を表示します。\n"
@@ -29,6 +32,7 @@ const char help_text[] =
     "Usage: tavrel [FILE.tvl]\n"
     "       tavrel --check [--json] FILE.tvl...\n"
     "       tavrel --pdf OUT.pdf FILE.tvl\n"
+    "       tavrel --document OUT.pdf FILE.tvl\n"
     "       tavrel --reference-book OUT.pdf --pictures DIR\n"
     "       tavrel --window-pictures DIR\n"
     "\n"
@@ -37,6 +41,8 @@ const char help_text[] =
     "inputs; when Tavrel is already running, the file is opened there instead.\n"
     "  --check     computes .tvl files without a display (tavrel --check --help).\n"
     "  --pdf       writes the reports as PDF without a display (tavrel --pdf --help).\n"
+    "  --document  writes the structural calculation document as PDF without a display\n"
+    "              (tavrel --document --help).\n"
     "  --reference-book  writes the reference book as PDF (tavrel --reference-book --help).\n"
     "  --window-pictures  draws the pictures of the windows for the book (tavrel --window-pictures --help).\n"
     "  --help      shows this text.\n"
@@ -52,9 +58,8 @@ common::ProgramCommands tavrel_commands()
         common::version_number,
         help_text,
         {{QStringLiteral("--json"), false, {QStringLiteral("--check")}},
-         {QStringLiteral("--outline"), true, {QStringLiteral("--reference-book")}},
          {QStringLiteral("--pictures"), true, {QStringLiteral("--reference-book")}}},
-        {check_command(), pdf_command(), reference_book_command(), window_pictures_command()},
+        {check_command(), pdf_command(), document_command(), reference_book_command(), window_pictures_command()},
         companion_paths,
     };
 }

@@ -34,14 +34,18 @@ constexpr int print_left = 2820, print_top = 1680;
 
 // Each print button's name and where it was placed; all but the first lie below the client area.
 // Command6 and Command7 are the cancel and properties buttons, so the member check's is Command8.
+// The reports' buttons come first, the document's last.
 struct ButtonPlace {
     const char *name;
     int left, top;
 };
 constexpr ButtonPlace flume_button_places[] = {{"Command1", 2820, 1680}, {"Command2", 240, 2520},
                                                {"Command3", 270, 2820},  {"Command4", 240, 3120},
-                                               {"Command5", 270, 3420},  {"Command8", 240, 3720}};
-static_assert(std::size(flume_button_places) == printing::report_page_count, "one print button per report");
+                                               {"Command5", 270, 3420},  {"Command8", 240, 3720},
+                                               {"document_print", 270, 4020}};
+static_assert(std::size(flume_button_places) == printing::report_page_count + 1,
+              "one print button per report and one for the document");
+constexpr int document_print_button = int(printing::report_page_count) + 1;
 
 QPointer<PrintDialog> &open_dialog(PrintDialog::Form form)
 {
@@ -49,17 +53,30 @@ QPointer<PrintDialog> &open_dialog(PrintDialog::Form form)
     return form == PrintDialog::Form::Flume ? flume : rc_stress;
 }
 
-PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_button, const QString &title,
-                             std::function<printing::ReportPage()> make_report, const QString &pdf_name = {})
+PrintDialog *open_dialog_for(PrintDialog::Form form, QWidget *owner, int print_button,
+                             std::function<printing::PrintDocument()> make_document)
 {
     QPointer<PrintDialog> &dialog = open_dialog(form);
     if (!dialog)
         dialog = new PrintDialog(form, owner);
-    dialog->set_report(print_button, title, std::move(make_report), pdf_name);
+    dialog->set_document(print_button, std::move(make_document));
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
     return dialog;
+}
+
+// One report as the document a print button prints; PDF保存 proposes pdf_name when given, else the
+// title.
+std::function<printing::PrintDocument()> single_report(const QString &title, std::function<printing::ReportPage()> make_report,
+                                                       const QString &pdf_name = {})
+{
+    return [title, pdf_name, make_report = std::move(make_report)] {
+        printing::PrintDocument document = printing::single_report(make_report(), title);
+        if (!pdf_name.isEmpty())
+            document.file_name = pdf_name;
+        return document;
+    };
 }
 
 } // namespace
@@ -68,13 +85,20 @@ PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &
                                std::function<printing::ReportPage()> make_report)
 {
     print_button = qBound(1, print_button, int(printing::report_page_count));
-    return open_dialog_for(PrintDialog::Form::Flume, owner, print_button, title, std::move(make_report));
+    return open_dialog_for(PrintDialog::Form::Flume, owner, print_button, single_report(title, std::move(make_report)));
+}
+
+PrintDialog *open_document_print_dialog(QWidget *owner, std::function<printing::PrintDocument()> make_document)
+{
+    return open_dialog_for(PrintDialog::Form::Flume, owner, document_print_button, std::move(make_document));
 }
 
 PrintDialog *open_rc_stress_print_dialog(QWidget *owner, const QString &title,
                                          std::function<printing::ReportPage()> make_report, const QString &pdf_name)
 {
-    return open_dialog_for(PrintDialog::Form::RcStress, owner, 1, title, std::move(make_report), pdf_name);
+    // A name, not a path: a slash in it would name a folder.
+    return open_dialog_for(PrintDialog::Form::RcStress, owner, 1,
+                           single_report(title, std::move(make_report), QString(pdf_name).replace(u'/', u'／')));
 }
 
 PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
@@ -117,7 +141,7 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     port_label_->setObjectName(QStringLiteral("Label2"));
     port_label_->setGeometry(widgets::twips_rect(180, 1170, 540, 180));
 
-    const int button_count = flume ? int(printing::report_page_count) : 1;
+    const int button_count = flume ? document_print_button : 1;
     for (int i = 0; i < button_count; ++i) {
         auto *button = new QPushButton(QStringLiteral("印刷"), this);
         button->setObjectName(QString::fromLatin1(flume_button_places[i].name));
@@ -161,13 +185,9 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     show_current_printer();
 }
 
-void PrintDialog::set_report(int print_button, const QString &title, std::function<printing::ReportPage()> make_report,
-                             const QString &pdf_name)
+void PrintDialog::set_document(int print_button, std::function<printing::PrintDocument()> make_document)
 {
-    title_ = title;
-    // A name, not a path: a slash in it would name a folder.
-    pdf_name_ = QString(pdf_name.isEmpty() ? title : pdf_name).replace(u'/', u'／');
-    make_report_ = std::move(make_report);
+    make_document_ = std::move(make_document);
     for (int i = 0; i < print_buttons_.size(); ++i) {
         QPushButton *button = print_buttons_[i];
         const bool in_use = i == print_button - 1;
@@ -213,8 +233,11 @@ void PrintDialog::print_clicked()
     const QString name = printer_box_->currentText();
     if (choose_printer(name))
         show_current_printer();
-    const PrintOutcome outcome = make_report_ ? print_report(name, make_report_(), title_)
-                                              : PrintOutcome::PrinterFailed;
+    PrintOutcome outcome = PrintOutcome::PrinterFailed;
+    if (make_document_) {
+        const printing::PrintDocument document = make_document_();
+        outcome = print_report(name, document.pages, document.description.title);
+    }
     if (outcome == PrintOutcome::Printed) {
         accept();
         return;
@@ -228,27 +251,28 @@ void PrintDialog::print_clicked()
 
 void PrintDialog::preview_clicked()
 {
-    if (make_report_)
-        show_report_preview(this, printer_box_->currentText(), make_report_());
+    if (make_document_)
+        show_report_preview(this, printer_box_->currentText(), make_document_().pages);
 }
 
 void PrintDialog::save_pdf_clicked()
 {
-    if (!make_report_)
+    if (!make_document_)
         return;
+    const printing::PrintDocument document = make_document_();
     QFileDialog file_dialog(this, QStringLiteral("PDF保存"), QString(), QStringLiteral("*.pdf"));
     file_dialog.setObjectName(QStringLiteral("pdf_file_dialog"));
     widgets::prepare_file_dialog(file_dialog);
     file_dialog.setAcceptMode(QFileDialog::AcceptSave);
     file_dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    file_dialog.selectFile(pdf_name_ + QStringLiteral(".pdf"));
+    file_dialog.selectFile(document.file_name + QStringLiteral(".pdf"));
     const QString path = widgets::ask_for_file(file_dialog);
     if (path.isEmpty())
         return;
     QString error;
     if (const common::FileResult name = common::check_dialog_name(path); !name) {
         error = name.reason;
-    } else if (printing::write_report_pdf(path, {make_report_()}, title_, &error)) {
+    } else if (printing::write_report_pdf(path, document.pages, document.description, &error)) {
         widgets::remember_dialog_folder(path);
         return;
     }

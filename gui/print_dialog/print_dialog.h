@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/print_document.h"
 #include "printing/report_page.h"
 
 #include <QDialog>
@@ -33,6 +34,11 @@ inline const QString pdf_not_saved = QStringLiteral("保存できませんでし
 PrintDialog *open_print_dialog(QWidget *owner, int print_button, const QString &title,
                                std::function<printing::ReportPage()> make_report);
 
+// Opens Tavrel's print dialog for a document of many pages (the 構造計算書), with the document's own
+// print button. make_document builds it when 印刷, プレビュー or PDF保存 is pressed; 印刷 sends all
+// its pages as one job.
+PrintDialog *open_document_print_dialog(QWidget *owner, std::function<printing::PrintDocument()> make_document);
+
 // Opens Morvik's print dialog ("印刷", Form4): the same dialog with its single print button.
 // pdf_name, when given, is the name PDF保存 proposes instead of the title (the member a Morvik
 // window was started for).
@@ -57,10 +63,9 @@ public:
 
     PrintDialog(Form form, QWidget *owner);
 
-    // Shows print button k (1-based) in the print place and hides the others. PDF保存 proposes
-    // pdf_name.pdf, or title.pdf without one.
-    void set_report(int print_button, const QString &title, std::function<printing::ReportPage()> make_report,
-                    const QString &pdf_name = {});
+    // Shows print button k (1-based; the last one prints the document) in the print place and
+    // hides the others.
+    void set_document(int print_button, std::function<printing::PrintDocument()> make_document);
 
 private:
     void fill_printer_box();
@@ -76,9 +81,7 @@ private:
     QLabel *kind_label_ = nullptr;
     QLabel *port_label_ = nullptr;
     QList<QPushButton *> print_buttons_;
-    QString title_;
-    QString pdf_name_;
-    std::function<printing::ReportPage()> make_report_;
+    std::function<printing::PrintDocument()> make_document_;
 };
 
 } // namespace print_dialog

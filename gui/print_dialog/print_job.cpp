@@ -20,7 +20,7 @@ void set_report_page(QPrinter &printer)
     printer.setPageMargins(layout.minimumMargins(), layout.units());
 }
 
-PrintOutcome print_report(const QString &printer_name, const printing::ReportPage &page,
+PrintOutcome print_report(const QString &printer_name, const QList<printing::ReportPage> &pages,
                           const QString &doc_name)
 {
     if (!printer_installed(printer_name))
@@ -36,7 +36,9 @@ PrintOutcome print_report(const QString &printer_name, const printing::ReportPag
     if (!painter.begin(&printer))
         return PrintOutcome::PrinterFailed;
     // A failure while drawing still ends the document, so that what was drawn is not left pending.
-    const bool drawn = render_report(painter, page);
+    bool drawn = !pages.isEmpty();
+    for (qsizetype i = 0; i < pages.size() && drawn; ++i)
+        drawn = (i == 0 || printer.newPage()) && render_report(painter, pages[i]);
     const bool ended = painter.end();
     if (!drawn || !ended || printer.printerState() == QPrinter::Error || spooler_refused_last_job())
         return PrintOutcome::PrinterFailed;

@@ -2,6 +2,7 @@
 
 #include "printing/report_page.h"
 
+#include <QList>
 #include <QString>
 
 class QPrinter;
@@ -9,7 +10,7 @@ class QPrinter;
 namespace print_dialog {
 
 enum class PrintOutcome {
-    Printed,        // the page was drawn and the document ended
+    Printed,        // the pages were drawn and the document ended
     NoSuchPrinter,  // no installed printer has the name (or the name is empty): nothing was sent
     PrinterFailed,  // the printer could not start the document, or drawing or ending it failed
 };
@@ -18,10 +19,11 @@ enum class PrintOutcome {
 // origin at the top-left corner of the printable area (zero margins, raised to the printer's least).
 void set_report_page(QPrinter &printer);
 
-// The print job of one report: finds the installed printer of exactly this name, sets the report
-// page, draws the page and ends the document. The name is checked first, since the print system
-// sends a job for a name it does not know to the default printer. doc_name titles the job.
-PrintOutcome print_report(const QString &printer_name, const printing::ReportPage &page,
+// The print job of a report or a whole document: finds the installed printer of exactly this name,
+// sets the report page, draws the pages one after another and ends the document, so that they go
+// to the printer as one job. The name is checked first, since the print system sends a job for a
+// name it does not know to the default printer. doc_name titles the job.
+PrintOutcome print_report(const QString &printer_name, const QList<printing::ReportPage> &pages,
                           const QString &doc_name);
 
 } // namespace print_dialog

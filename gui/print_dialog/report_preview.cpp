@@ -26,7 +26,7 @@ QSize readable_size(const QWidget *parent)
 
 } // namespace
 
-void show_report_preview(QWidget *parent, const QString &printer_name, const printing::ReportPage &page)
+void show_report_preview(QWidget *parent, const QString &printer_name, const QList<printing::ReportPage> &pages)
 {
     QPrinter printer(QPrinter::HighResolution);
     if (printer_installed(printer_name))
@@ -35,9 +35,13 @@ void show_report_preview(QWidget *parent, const QString &printer_name, const pri
 
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("report_preview"));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&page](QPrinter *target) {
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&pages](QPrinter *target) {
         QPainter painter(target);
-        render_report(painter, page);
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            if (i > 0)
+                target->newPage();
+            render_report(painter, pages[i]);
+        }
     });
     // Through the dialog's own action, so that its zoom buttons show the mode.
     if (auto *fit_width = preview.findChild<QAction *>(QStringLiteral("fitWidthAction")))

@@ -6,12 +6,14 @@
 #include "inputfile/file_commands.h"
 #include "members/member_sheet.h"
 #include "gui/print_dialog/print_dialog.h"
+#include "printing/calculation_document.h"
 #include "printing/flume_reports.h"
 #include "gui/tavrel/about_box.h"
 #include "gui/tavrel/case1_page.h"
 #include "gui/tavrel/case2_page.h"
 #include "gui/tavrel/case3_page.h"
 #include "gui/tavrel/companion_files.h"
+#include "gui/tavrel/document_settings.h"
 #include "gui/tavrel/earth_pressure_page.h"
 #include "gui/tavrel/field_edit.h"
 #include "gui/tavrel/launcher_icons.h"
@@ -198,6 +200,11 @@ void FlumeWindow::build_menus()
         entry->setEnabled(sheet_->print_entry_enabled(row.page));
         print_entries_[index(row.page)] = entry;
     }
+    print->addSeparator();
+    QAction *settings = print->addAction(QStringLiteral("計算書の設定(&S)..."), this, &FlumeWindow::edit_document_settings);
+    settings->setObjectName(QStringLiteral("mnudocset"));
+    QAction *document = print->addAction(QStringLiteral("構造計算書(&D)"), this, &FlumeWindow::print_document);
+    document->setObjectName(QStringLiteral("mnudocument"));
 
     add_tools_menu(menuBar(), *sheet_, this, [this] { show_member_check(); });
 
@@ -280,6 +287,25 @@ void FlumeWindow::print_report(Page page)
     const int print_button = int(printing::report_pages().indexOf(page)) + 1;
     print_dialog::open_print_dialog(this, print_button, flume::report_title(page), [this, page] {
         return printing::flume_report(page, printing::snapshot(*sheet_, member_sheet_->inputs()));
+    });
+}
+
+void FlumeWindow::edit_document_settings()
+{
+    if (!document_settings_) {
+        document_settings_ = new DocumentSettings(document_data_, QDate::currentDate(), this);
+        connect(document_settings_, &QDialog::accepted, this, [this] { document_data_ = document_settings_->data(); });
+    }
+    document_settings_->show();
+    document_settings_->raise();
+}
+
+void FlumeWindow::print_document()
+{
+    // The document is made from the fields and the settings at the moment a button is pressed,
+    // dated the day it is printed unless a date was fixed.
+    print_dialog::open_document_print_dialog(this, [this] {
+        return printing::calculation_document(*sheet_, member_sheet_->inputs(), document_data_, QDate::currentDate());
     });
 }
 

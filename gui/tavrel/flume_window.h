@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/document_data.h"
 #include "flume/field.h"
 #include "gui/common/window_messages.h"
 #include "inputfile/tvl_file.h"
@@ -22,6 +23,7 @@ namespace shell {
 
 class AboutBox;
 class Case1Page;
+class DocumentSettings;
 class LeftPanel;
 class MemberCheckWindow;
 class PageButton;
@@ -39,6 +41,9 @@ public:
     flume::FlumeSheet &sheet() { return *sheet_; }
     members::MemberSheet &member_sheet() { return *member_sheet_; }
 
+    // What 計算書の設定 holds for the structural calculation document.
+    const document::DocumentData &document_data() const { return document_data_; }
+
     // Puts the file's inputs into the fields, as 開く(&O) does once a file is chosen; a file that
     // cannot be read is reported, and false returned.
     bool open_file(const QString &path);
@@ -52,9 +57,11 @@ private:
     void open_input_file();
     void save_input_file_as();
     void print_report(flume::Page page);
+    void edit_document_settings();
+    void print_document();
     void show_about_box();
     void show_member_check();
-    inputfile::FlumeFileState file_state() { return {*sheet_, *member_sheet_, kept_extension_}; }
+    inputfile::FlumeFileState file_state() { return {*sheet_, *member_sheet_, kept_extension_, document_data_}; }
 
     flume::FlumeSheet *sheet_;
     members::MemberSheet *member_sheet_;
@@ -68,6 +75,8 @@ private:
     std::array<QAction *, flume::page_count> print_entries_{};    // by page; null for a page without one
     QPointer<AboutBox> about_box_;
     QPointer<MemberCheckWindow> member_check_window_;
+    document::DocumentData document_data_;
+    QPointer<DocumentSettings> document_settings_;
 };
 
 } // namespace shell

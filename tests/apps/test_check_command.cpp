@@ -249,7 +249,7 @@ class CheckMembers : public CheckCommand, public testing::WithParamInterface<Mem
 TEST_P(CheckMembers, JsonListsTheSixMembers)
 {
     const MembersRow &row = GetParam();
-    inputfile::TvlContents contents{row.inputs, {}, {}};
+    inputfile::TvlContents contents{row.inputs, {}, {}, {}};
     if (row.member_data) {
         for (members::MemberInputs &member : contents.members.members)
             member = {QStringLiteral("D13"), members::Spacing::Count, QStringLiteral("5"), {}, {}, {}, {}, QStringLiteral("3")};

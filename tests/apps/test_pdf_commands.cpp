@@ -1,6 +1,6 @@
-// `tavrel --pdf`, `tavrel --reference-book` and `morvik --pdf` as a user runs them: exit statuses
-// as for --check, a page for each printable report, and no file at all (an earlier one left alone)
-// when nothing is printable or the output cannot be written.
+// `tavrel --pdf`, `tavrel --document`, `tavrel --reference-book` and `morvik --pdf` as a user runs
+// them: exit statuses as for --check, a page for each printable report, and no file at all (an
+// earlier one left alone) when nothing is printable or the output cannot be written.
 #include "common/file_names.h"
 #include "inputfile/tvl_file.h"
 #include "members/member_inputs.h"
@@ -119,15 +119,26 @@ private slots:
         QTest::newRow("tavrel: disk full") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0
                                            << QStringLiteral("full disk")
                                            << QStringLiteral("ディスクの空き領域が足りません。");
+        // The document is written whenever the file can be read: 表紙, 目次, two pages of
+        // 設計条件 and a page for each report computed.
+        QTest::newRow("tavrel: document of the whole chain")
+            << tavrel << worked << QStringList{"--document", "OUT", "TVL"} << 0 << 9 << earlier << QString();
+        QTest::newRow("tavrel: document stopped after Case 1")
+            << tavrel << with(24, "") << QStringList{"--document", "OUT", "TVL"} << 1 << 7 << earlier << QString();
+        QTest::newRow("tavrel: document with page 1 rejected")
+            << tavrel << with(7, "0") << QStringList{"--document", "OUT", "TVL"} << 1 << 4 << earlier << QString();
+        QTest::newRow("tavrel: document onto its input file")
+            << tavrel << worked << QStringList{"--document", "TVL", "TVL"} << 2 << 0 << earlier
+            << QStringLiteral("入力ファイルと同じファイルです");
         QTest::newRow("tavrel: names that are not UTF-8")
             << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 0 << 5 << QStringLiteral("not UTF-8")
             << QString();
         QTest::newRow("tavrel: /dev/stdout into a pipe")
             << tavrel << worked << QStringList{"--pdf", "/dev/stdout", "TVL"} << 0 << 5
             << QStringLiteral("standard output") << QStringLiteral("/dev/stdout: 5 ページ / pages");
-        QTest::newRow("tavrel: reference book and outline the same file")
+        QTest::newRow("tavrel: reference book takes no outline file")
             << tavrel << QStringList{} << QStringList{"--reference-book", "OUT", "--pictures", "PICTURES", "--outline", "OUT"} << 2 << 0
-            << earlier << QStringLiteral("OUT.pdf と同じファイルです");
+            << earlier << QStringLiteral("--outline");
         QTest::newRow("tavrel: reference book without a path")
             << tavrel << QStringList{} << QStringList{"--reference-book"} << 2 << 0 << earlier << QString();
         QTest::newRow("tavrel: reference book, output folder missing")
@@ -271,7 +282,7 @@ private slots:
         QFETCH(bool, member_data);
         QFETCH(int, pages);
         QTemporaryDir dir;
-        inputfile::TvlContents contents{inputs, {}, {}};
+        inputfile::TvlContents contents{inputs, {}, {}, {}};
         if (member_data)
             contents.members.members[0] = {QStringLiteral("D13"), members::Spacing::Count, QStringLiteral("5"), {}, {}, {}, {}, QStringLiteral("3")};
         const QString tvl_path = dir.filePath(QStringLiteral("flume.tvl"));

@@ -3,6 +3,7 @@
 // line for every chapter, and the worked example the book prints — its .tvl lines taken from the
 // file chapter and run through `tavrel --check --json`, Case 1's side wall through
 // `morvik --check --json` — giving in each chapter the values the book states.
+#include "tests/support/pdf_outline.h"
 #include "tests/support/process_run.h"
 
 #include <QJsonArray>
@@ -55,17 +56,31 @@ private slots:
         QVERIFY(pages.hasMatch());
         page_count_ = pages.captured(1).toInt();
         info_ = info;
-        // The bookmarks, in order, with the page each leads to.
-        const QString outline = run(QStringLiteral("qpdf"), {"--json=2", "--json-key=outlines", book});
-        const QRegularExpression entry(QStringLiteral("\"destpageposfrom1\": (\\d+),.*?\"title\": \"([^\"]*)\""),
-                                       QRegularExpression::DotMatchesEverythingOption);
-        for (const QRegularExpressionMatch &m : entry.globalMatch(outline))
-            bookmarks_.append({m.captured(2), m.captured(1).toInt()});
+        // The chapters' bookmarks, in order, with the page each leads to.
+        outline_ = test_support::pdf_outline(book);
+        for (const test_support::PdfBookmark &bookmark : outline_.bookmarks) {
+            if (bookmark.level == 0)
+                bookmarks_.append({bookmark.title, bookmark.page});
+        }
     }
 
     void is_an_a4_document_titled_as_the_book()
     {
         QVERIFY(info_.contains(QStringLiteral("Title:           参考図書「Tavrel」")));
+        QCOMPARE(outline_.information.value(QStringLiteral("/Title")), QStringLiteral("参考図書「Tavrel」"));
+        QCOMPARE(outline_.catalog.value(QStringLiteral("/Lang")), QStringLiteral("ja"));
+        // The sections stand below their chapters, on the chapters' pages or later.
+        int sections = 0, chapter_page = 0;
+        for (const test_support::PdfBookmark &bookmark : outline_.bookmarks) {
+            if (bookmark.level == 0)
+                chapter_page = bookmark.page;
+            else
+                QVERIFY2(bookmark.level == 1 && bookmark.page >= chapter_page, qPrintable(bookmark.title));
+            sections += bookmark.level == 1;
+        }
+        QVERIFY2(sections >= 20, qPrintable(QString::number(sections)));
+        // Every contents line at least is a link.
+        QVERIFY2(outline_.links >= outline_.bookmarks.size(), qPrintable(QString::number(outline_.links)));
         QVERIFY(info_.contains(QStringLiteral("Page size:       595 x 842 pts (A4)")));
         const QString title_page = page_text(1, 1);
         QVERIFY(title_page.contains(QStringLiteral("地震時を考慮しなくてよいQuenfor")));
@@ -227,6 +242,7 @@ private:
     }
 
     QString info_;
+    test_support::PdfOutline outline_;
     int page_count_ = 0;
     QList<std::pair<QString, int>> bookmarks_;
     QJsonObject check_;

@@ -358,7 +358,10 @@ class TvlExtension : public TvlFile, public testing::WithParamInterface<Extensio
 
 const char *const kept_note = "このファイルには、この版のTavrelでは読めないデータがあります。保存するときは、そのまま書き戻します。";
 const char *const damaged_block = "このファイルの追加のデータは壊れているため、読み込みませんでした。";
-const QByteArray document_section = "\"section\",\"document\",\"1\",\"1\"\r\n\"x\"\r\n";
+const QByteArray unknown_section = "\"section\",\"drawing\",\"1\",\"1\"\r\n\"x\"\r\n";
+// 計算書の設定: its eight entries, a character outside CP932 escaped.
+const QByteArray document_section = "\"section\",\"document\",\"1\",\"1\"\r\n"
+                                    "\"A\\u{2212}B\",\"\",\"\",\"\",\"\",\"R8.12.8\",\"\",\"\"\r\n";
 
 // Whatever follows the 25 items, the inputs are read; the member check is read where it can be,
 // what this version cannot read is kept and written back, and a damaged section is left out.
@@ -368,10 +371,11 @@ TEST_P(TvlExtension, OpensTheInputsAndWhatFollowsThem)
     const QString file = path(QStringLiteral("extended.tvl"));
     put_file_bytes(file, seven_lines() + row.tail);
     test_support::FlumeFileWindow sheet;
-    // Member data of an earlier file never carries over.
+    // Member data and 計算書の設定 of an earlier file never carry over.
     members::MemberCheckInputs earlier;
     earlier.members[0].bar = QStringLiteral("D19");
     sheet.members.set_inputs(earlier);
+    sheet.document.works_name = QStringLiteral("earlier works");
 
     const std::optional<inputfile::FileMessage> message = inputfile::open_file(sheet, file);
     EXPECT_EQ(flume::input_texts(sheet), typed_texts());
@@ -394,8 +398,11 @@ INSTANTIATE_TEST_SUITE_P(
         ExtensionRow{"NothingAfterTheItems", "", "24", "", "", "", true},
         ExtensionRow{"BlankLinesAfterTheItems", "\r\n\r\n", "24", "", "", "", true},
         ExtensionRow{"MaterialsAndMembers", marker + materials_21 + members_d13(), "21", "D13", "", member_line(), false},
-        ExtensionRow{"UnknownSectionKept", marker + materials_21 + members_d13() + document_section, "21", "D13",
-                     kept_note, document_section, false},
+        ExtensionRow{"UnknownSectionKept", marker + materials_21 + members_d13() + unknown_section, "21", "D13",
+                     kept_note, unknown_section, false},
+        ExtensionRow{"DocumentSettings", marker + document_section, "24", "", "", marker + document_section, true},
+        ExtensionRow{"DamagedDocumentSettings", marker + "\"section\",\"document\",\"1\",\"1\"\r\n\"x\"\r\n", "24", "",
+                     "このファイルの計算書の設定のデータは壊れているため、読み込みませんでした。", "", true},
         ExtensionRow{"NewerMembersSectionKept", marker + materials_21 + members_d13("2"), "21", "", kept_note,
                      marker + materials_21 + members_d13("2"), true},
         ExtensionRow{"NewerExtensionKept", "\"TavrelExtension\",\"2\"\r\n" + materials_21, "24", "", kept_note,

@@ -701,7 +701,7 @@ void TestPictures::tables_give_the_member_checks_values()
     const QString pdf = dir.filePath(QStringLiteral("table.pdf"));
     printing::ReportPage page;
     page.picture(table, 1000, 1000);
-    QVERIFY(printing::write_report_pdf(pdf, {page}, QStringLiteral("table"), nullptr));
+    QVERIFY(printing::write_report_pdf(pdf, {page}, {}, nullptr));
     const QList<test_support::PdfWord> words = test_support::pdf_words(pdf).value(0);
     const auto word = [&words](const QString &text) {
         const auto it = std::find_if(words.begin(), words.end(), [&text](const auto &w) { return w.text == text; });

@@ -6,12 +6,13 @@
 
 namespace test_support {
 
-// What a flume window keeps in its .tvl file, without the window: a sheet with the member check
-// and the data a file carried unread.
+// What a flume window keeps in its .tvl file, without the window: a sheet with the member check,
+// the data a file carried unread and 計算書の設定.
 struct FlumeFileWindow : flume::FlumeSheet {
     members::MemberSheet members{*this};
     inputfile::KeptExtension kept;
-    operator inputfile::FlumeFileState() { return {*this, members, kept}; }
+    document::DocumentData document;
+    operator inputfile::FlumeFileState() { return {*this, members, kept, document}; }
 };
 
 } // namespace test_support

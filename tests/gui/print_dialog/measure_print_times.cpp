@@ -6,6 +6,7 @@
 #include "gui/print_dialog/print_job.h"
 #include "printing/flume_reports.h"
 #include "printing/pdf_output.h"
+#include "printing/print_document.h"
 #include "printing/rc_stress_report.h"
 #include "rcstress/section_sheet.h"
 
@@ -97,7 +98,7 @@ int main(int argc, char *argv[])
             const QSet<QString> before = pdfs();
             QElapsedTimer clock;
             clock.start();
-            if (print_dialog::print_report(queue, page, name) != print_dialog::PrintOutcome::Printed) {
+            if (print_dialog::print_report(queue, {page}, name) != print_dialog::PrintOutcome::Printed) {
                 std::fprintf(stderr, "%s: printing failed\n", qPrintable(name));
                 return 1;
             }
@@ -105,7 +106,7 @@ int main(int argc, char *argv[])
             pdf_times.append(wait_for_pdf(before, clock));
 
             clock.restart();
-            printing::write_report_pdf(scratch.filePath(QStringLiteral("report.pdf")), {page}, name);
+            printing::write_report_pdf(scratch.filePath(QStringLiteral("report.pdf")), {page}, printing::reports_description({name}, name));
             output_times.append(clock.elapsed());
         }
         std::printf("%-16s %10lld %12lld %10lld\n", qPrintable(name), median(job_times), median(pdf_times),

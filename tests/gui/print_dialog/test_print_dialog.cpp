@@ -5,6 +5,7 @@
 #include "gui/print_dialog/printer_choice.h"
 #include "gui/common/dialog_folder.h"
 #include "tests/support/box_answer.h"
+#include "tests/support/pdf_outline.h"
 #include "tests/support/process_run.h"
 
 #include <QApplication>
@@ -133,6 +134,9 @@ private slots:
         QTest::newRow("ケース . 1") << flume_opener(3) << "Form5" << QSize(402, 136) << "Command3";
         QTest::newRow("ケース . 2") << flume_opener(4) << "Form5" << QSize(402, 136) << "Command4";
         QTest::newRow("ケース . 3") << flume_opener(5) << "Form5" << QSize(402, 136) << "Command5";
+        QTest::newRow("構造計算書") << Opener([](QWidget *owner) {
+            return print_dialog::open_document_print_dialog(owner, [] { return printing::single_report(sample_page(), QStringLiteral("報告書")); });
+        }) << "Form5" << QSize(402, 136) << "document_print";
         QTest::newRow("鉄筋コンクリート応力度の検討") << rc_stress_opener() << "Form4" << QSize(400, 134) << "Command1";
     }
 
@@ -417,6 +421,7 @@ private slots:
         QVERIFY(QFile::exists(pdf));
         QVERIFY(test_support::run_process(QStringLiteral("pdfinfo"), {pdf}).out.contains(QStringLiteral("(A4)")));
         QVERIFY(test_support::run_process(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out.contains(QStringLiteral("主働土圧")));
+        QCOMPARE(test_support::pdf_outline(pdf).information.value(QStringLiteral("/Title")), QStringLiteral("報告書"));
         QVERIFY(!dialog.isNull());
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());

@@ -8,7 +8,14 @@
 #include "rcstress/field_captions.h"
 #include "rcstress/section_sheet.h"
 #include "gui/morvik/section_window.h"
+#include "gui/tavrel/document_settings.h"
 #include "gui/tavrel/flume_window.h"
+#include "members/member_sheet.h"
+#include "common/messages.h"
+#include "flume/full_check.h"
+#include "printing/calculation_document.h"
+#include "printing/pdf_output.h"
+#include "tests/support/worked_example.h"
 #include "tests/support/box_answer.h"
 #include "tests/support/pdf_words.h"
 #include "tests/support/process_run.h"
@@ -18,6 +25,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QListView>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -132,7 +141,7 @@ void choose_in_box(QComboBox *box, const QString &queue)
 
 QPushButton *visible_print_button(QWidget *dialog)
 {
-    for (auto *button : dialog->findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^Command[1-58]$")))) {
+    for (auto *button : dialog->findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^(Command[1-58]|document_print)$")))) {
         if (button->isVisible())
             return button;
     }
@@ -149,11 +158,11 @@ QString press_and_answer(QPushButton *button, QMessageBox::Icon *icon = nullptr)
     return answer.text;
 }
 
-// One A4 portrait page, its text in IPA Gothic embedded in the file.
-void check_paper_and_font(const QString &pdf)
+// A4 portrait pages, their text in IPA Gothic embedded in the file.
+void check_paper_and_font(const QString &pdf, int pages = 1)
 {
     const QString info = run(QStringLiteral("pdfinfo"), {pdf});
-    QVERIFY2(info.contains(QRegularExpression(QStringLiteral(R"re(Pages:\s+1\n)re"))), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral(R"re(Pages:\s+%1\n)re").arg(pages))), qPrintable(info));
     const auto paper = QRegularExpression(QStringLiteral(R"re(Page size:\s+([\d.]+) x ([\d.]+) pts)re")).match(info);
     QVERIFY2(paper.hasMatch(), qPrintable(info));
     QVERIFY2(qAbs(paper.captured(1).toDouble() - 595.28) < 1 && qAbs(paper.captured(2).toDouble() - 841.89) < 1,
@@ -376,6 +385,55 @@ private slots:
                      return w.text == sample.text && qAbs(w.y - at.y()) <= 1 && (sample.x < 0 || qAbs(w.x - at.x()) <= 1);
                  }),
                  qPrintable(sample.text));
+    }
+
+    // From Tavrel's flume window: 構造計算書(&D) prints the whole document, the member check last, as
+    // one job, the same pages as its PDF.
+    void tavrel_prints_the_document_from_its_print_menu()
+    {
+        shell::FlumeWindow window;
+        window.show();
+        common::MessageRecorder messages;
+        flume::run_full_check(window.sheet(), test_support::worked_inputs, messages);
+        window.member_sheet().set_inputs(test_support::worked_members());
+        window.findChild<QAction *>(QStringLiteral("mnudocset"))->trigger();
+        auto *settings = window.findChild<shell::DocumentSettings *>();
+        settings->findChild<QLineEdit *>(QStringLiteral("works_name"))->setText(QStringLiteral("○○地区用水路改修工事"));
+        settings->accept();
+        const printing::PrintDocument expected =
+            printing::calculation_document(window.sheet(), window.member_sheet().inputs(), window.document_data(), QDate::currentDate());
+        QTemporaryDir dir;
+        const QString expected_pdf = dir.filePath(QStringLiteral("expected.pdf"));
+        QVERIFY(printing::write_report_pdf(expected_pdf, expected.pages, expected.description));
+
+        window.findChild<QAction *>(QStringLiteral("mnudocument"))->trigger();
+        QPointer<QWidget> dialog = window.findChild<QWidget *>(QStringLiteral("Form5"));
+        QVERIFY(dialog);
+        QCOMPARE(visible_print_button(dialog)->objectName(), QStringLiteral("document_print"));
+        choose_in_box(dialog->findChild<QComboBox *>(QStringLiteral("Combo1")), first_queue);
+        const QSet<QString> before = pdfs_in(first_queue);
+        QTest::mouseClick(visible_print_button(dialog), Qt::LeftButton);
+        QTRY_VERIFY(dialog.isNull());
+
+        const QStringList printed = wait_for_printed(first_queue, before);
+        QCOMPARE(printed.size(), 1);
+        check_paper_and_font(printed.constFirst(), int(expected.pages.size()));
+        const auto texts = [](const QString &pdf) {  // each page's words, in whatever order they are read
+            QList<QStringList> pages;
+            for (const QList<test_support::PdfWord> &words : test_support::pdf_words(pdf)) {
+                pages.append(QStringList());
+                for (const test_support::PdfWord &word : words)
+                    pages.last().append(word.text);
+                pages.last().sort();
+            }
+            return pages;
+        };
+        const QList<QStringList> on_paper = texts(printed.constFirst()), in_pdf = texts(expected_pdf);
+        QCOMPARE(on_paper.size(), in_pdf.size());
+        for (int i = 0; i < in_pdf.size(); ++i)
+            QCOMPARE(on_paper[i], in_pdf[i]);
+        QVERIFY(on_paper[2].contains(QStringLiteral("○○地区用水路改修工事")));
+        QVERIFY(on_paper.last().contains(QStringLiteral("判定")));
     }
 
     // From Morvik's window: 印刷(&P) opens Form4 over the window that owns it, and 印刷 prints the

@@ -7,14 +7,19 @@
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
 #include "book/reference_book.h"
+#include "document/era_date.h"
 #include "gui/tavrel/case1_page.h"
+#include "gui/tavrel/document_settings.h"
 #include "gui/tavrel/flume_window.h"
 #include "gui/common/application_setup.h"
 #include "gui/common/screen_font.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -74,6 +79,8 @@ private slots:
     void tool_entry_hands_the_member_forces_to_morvik_data();
     void tool_entry_hands_the_member_forces_to_morvik();
     void help_references_name_chapters_of_the_book();
+    void document_settings_keep_the_date_as_entered_data();
+    void document_settings_keep_the_date_as_entered();
     void member_check_follows_the_cases();
 
 private:
@@ -160,6 +167,21 @@ private:
     {
         const QRect on_page(control->mapTo(page->content(), QPoint(0, 0)), control->size());
         return page->content()->rect().contains(on_page);
+    }
+
+    // Japanese typed as an input method hands it over: committed into the focused field.
+    static void commit_text(QLineEdit *edit, const QString &text)
+    {
+        edit->setFocus();
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(edit, &event);
+    }
+    // Opens 計算書の設定 from the プリント menu.
+    shell::DocumentSettings *document_settings()
+    {
+        entry("mnudocset")->trigger();
+        return window_->findChild<shell::DocumentSettings *>();
     }
 
     QPointer<FlumeWindow> window_;
@@ -756,6 +778,54 @@ void TestFlumeWindow::help_references_name_chapters_of_the_book()
     QCOMPARE(named.size(), 6);
     for (const QString &name : named)
         QVERIFY2(chapters.contains(name), qPrintable(name));
+}
+
+// 作成日 is stored only once typed or confirmed; an untouched one is the day of printing.
+void TestFlumeWindow::document_settings_keep_the_date_as_entered_data()
+{
+    QTest::addColumn<QString>("typed");        // into 作成日; empty: nothing typed
+    QTest::addColumn<bool>("untick");          // 印刷する日 unticked afterwards
+    QTest::addColumn<bool>("ok");              // OK, or キャンセル
+    QTest::addColumn<QString>("stored");       // "today": the era date of today
+    QTest::newRow("untouched, the day of printing") << QString() << false << true << QString();
+    QTest::newRow("typed date kept") << QStringLiteral("令和8年11月") << false << true << QStringLiteral("令和8年11月");
+    QTest::newRow("today confirmed by unticking") << QString() << true << true << QStringLiteral("today");
+    QTest::newRow("cancelled, nothing kept") << QStringLiteral("令和8年11月") << false << false << QString();
+}
+
+void TestFlumeWindow::document_settings_keep_the_date_as_entered()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, untick);
+    QFETCH(bool, ok);
+    QFETCH(QString, stored);
+    shell::DocumentSettings *settings = document_settings();
+    QVERIFY(settings && settings->isVisible());
+    QCOMPARE(settings->windowTitle(), QStringLiteral("計算書の設定"));
+    auto *date = settings->findChild<QLineEdit *>(QStringLiteral("creation_date"));
+    auto *printing_day = settings->findChild<QCheckBox *>(QStringLiteral("printing_day"));
+    QCOMPARE(date->text(), document::era_date(QDate::currentDate()));
+    QVERIFY(printing_day->isChecked());
+
+    commit_text(settings->findChild<QLineEdit *>(QStringLiteral("works_name")), QStringLiteral("用水路改修工事"));
+    if (!typed.isEmpty()) {
+        date->selectAll();
+        commit_text(date, typed);
+        QVERIFY(!printing_day->isChecked());
+    }
+    if (untick)
+        QTest::mouseClick(printing_day, Qt::LeftButton, {}, QPoint(5, printing_day->height() / 2));
+    auto *buttons = settings->findChild<QDialogButtonBox *>();
+    QTest::mouseClick(buttons->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel), Qt::LeftButton);
+    QTRY_VERIFY(!window_->findChild<shell::DocumentSettings *>());
+
+    QCOMPARE(window_->document_data().creation_date,
+             stored == QLatin1String("today") ? document::era_date(QDate::currentDate()) : stored);
+    QCOMPARE(window_->document_data().works_name, ok ? QStringLiteral("用水路改修工事") : QString());
+    // The dialog opens again with what was kept.
+    settings = document_settings();
+    QCOMPARE(settings->findChild<QCheckBox *>(QStringLiteral("printing_day"))->isChecked(), window_->document_data().creation_date.isEmpty());
+    settings->reject();
 }
 
 void TestFlumeWindow::member_check_follows_the_cases()

@@ -1,0 +1,89 @@
+#include "apps/tavrel/document_command.h"
+
+#include "common/command_line.h"
+#include "common/command_output.h"
+#include "common/messages.h"
+#include "common/same_file.h"
+#include "flume/flume_sheet.h"
+#include "flume/full_check.h"
+#include "inputfile/file_commands.h"
+#include "inputfile/tvl_file.h"
+#include "printing/calculation_document.h"
+#include "printing/pdf_output.h"
+#include "printing/report_application.h"
+
+#include <QDate>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+const char help_text[] =
+    "使い方: tavrel --document OUT.pdf FILE.tvl\n"
+    "\n"
+    "FILE.tvl の入力を画面に入れ、tavrel --check と同じ順にページを開いて「計算」を押し、\n"
+    "構造計算書（表紙、目次、設計条件、結果の出たページの報告書、部材の応力度照査）を A4 縦の\n"
+    "PDF にして OUT.pdf に書きます。表紙の工事名などは FILE.tvl の「計算書の設定」から、材料と\n"
+    "部材は FILE.tvl の部材の応力度照査のデータから取り、作成日が決められていなければ今日の日付に\n"
+    "します。計算できなかった章は目次に「未計算」と載ります。\n"
+    "画面は使いません。OUT.pdf が - のときは標準出力に書き、ほかの行は標準エラー出力に出します。\n"
+    "終了コード: 0 ケース３まで計算できた / 1 メッセージで止まった（計算書は書きます）/\n"
+    "            2 引数の誤り、ファイルが読めない、PDF が書けない、OUT.pdf が FILE.tvl と同じ。\n"
+    "\n"
+    "Usage: tavrel --document OUT.pdf FILE.tvl\n"
+    "\n"
+    "Puts the inputs of FILE.tvl into the flume window's fields, walks the pages as tavrel --check\n"
+    "does, and writes the structural calculation document (cover, contents, design conditions, the\n"
+    "report of every page whose results are shown and the member check) as an A4 portrait PDF to\n"
+    "OUT.pdf. The cover's works name and the rest come from the file's document settings, the\n"
+    "materials and members from its member check data; without a fixed date the document bears\n"
+    "today's. A chapter not reached is listed in the contents as 未計算. Needs no display.\n"
+    "\"-\" for OUT.pdf is the standard output; the command's lines then go to standard error.\n"
+    "Exit status: 0 the chain ran to Case 3 without a message; 1 a message stopped it (the document is\n"
+    "written all the same); 2 wrong arguments, an unreadable input file, a PDF that could not be\n"
+    "written, or OUT.pdf naming FILE.tvl.\n";
+
+int fail(int status, const QString &reason)
+{
+    return common::command_failure(QStringLiteral("tavrel --document"), reason, status);
+}
+
+int run(int argc, char *argv[], const common::CommandLine &line)
+{
+    if (line.operands.size() != 2)
+        return fail(2, QStringLiteral("OUT.pdf と FILE.tvl が必要です / OUT.pdf and FILE.tvl expected (--help)"));
+    const QString out_path = common::output_file(line.operands[0]);
+    const QString &tvl_path = line.operands[1];
+    if (common::is_same_file(out_path, tvl_path))
+        return fail(2, out_path + QStringLiteral(": 入力ファイルと同じファイルです / the output is the input file"));
+
+    const auto app = printing::start_report_application(argc, argv);
+
+    inputfile::TvlContents contents;
+    inputfile::ExtensionNotes notes;
+    if (const common::FileResult read = inputfile::read_tvl_file(tvl_path, contents, &notes); !read)
+        return fail(2, tvl_path + QStringLiteral(": ") + read.reason);
+    for (const QString &note : inputfile::extension_note_lines(notes))
+        common::write_utf8(stderr, QStringLiteral("tavrel --document: ") + tvl_path + QStringLiteral(": ") + note + u'\n');
+
+    flume::FlumeSheet sheet;
+    common::MessageRecorder messages;
+    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, contents.inputs, messages);
+    std::FILE *lines = common::line_stream({out_path});
+    for (const common::Message &message : messages.messages)
+        common::write_utf8(lines, common::message_line(message) + u'\n');
+
+    const printing::PrintDocument document = printing::calculation_document(sheet, contents.members, contents.document, QDate::currentDate());
+    QString error;
+    if (!printing::write_report_pdf(out_path, document.pages, document.description, &error))
+        return fail(2, out_path + QStringLiteral(": ") + error);
+    common::write_utf8(lines, out_path + QStringLiteral(": %1 ページ / pages\n").arg(document.pages.size()));
+    return messages.messages.isEmpty() && outcome.reached_case3 ? 0 : 1;
+}
+
+} // namespace
+
+common::ProgramCommand document_command()
+{
+    return {QStringLiteral("--document"), help_text, run};
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "printing/flume_reports.h"
+#include "printing/report_page.h"
+
+#include <QDate>
+#include <QList>
+#include <QRect>
+#include <QString>
+
+namespace document {
+struct DocumentData;
+}
+
+namespace printing {
+
+// The pages the calculation document adds to the reports, drawn in the reports' frame and face.
+
+// 表紙: 構造計算書, プレキャストＵ型フルーム, the works, the client, the designer, the date, the
+// remark, and the program's name and version.
+ReportPage document_cover(const document::DocumentData &data, const QDate &printing_day);
+
+// A line of 目次: the chapter's number and title, and its first page (0: not reached, 未計算).
+struct ContentsLine {
+    QString number;
+    QString title;
+    int page = 0;
+};
+
+struct ContentsPage {
+    ReportPage page;
+    QList<QRect> areas;  // where each line stands, for its link
+};
+
+// 目次: each chapter with its first page, right-aligned after leader dots.
+ContentsPage document_contents(const QList<ContentsLine> &lines);
+
+// 設計条件: the structure and its load cases in words, the applied standards when entered, and the
+// 25 inputs grouped as the flume window's pages group them, each with its name, symbol, value as
+// typed and unit; the section drawing beside the shape dimensions; with_materials, the materials
+// and allowable stresses of the member check.
+QList<ReportPage> design_conditions(const FlumeSnapshot &sheet, bool with_materials, const document::DocumentData &data);
+
+// The twips of the document's own pages, within the frame every report draws.
+namespace document_layout {
+inline constexpr int left = 500, right = 11050, top = 400, bottom = 16000;
+inline constexpr int centre = (left + right) / 2;
+} // namespace document_layout
+
+} // namespace printing
