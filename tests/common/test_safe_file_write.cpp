@@ -322,7 +322,8 @@ TEST_P(EveryCallFails, KeepsTheEarlierFileOrWritesTheWholeNewOne)
     const auto &[failure, start] = GetParam();
     QTemporaryDir scratch;
     const test_support::SaveTarget target{scratch.filePath(QStringLiteral("folder")), QStringLiteral("report.tvl"),
-                                          start == Start::NewFile ? std::nullopt : std::optional(earlier)};
+                                          start == Start::NewFile ? std::nullopt : std::optional(earlier),
+                                          start != Start::FolderTakesNoNewFile};
     const QString path = target.folder + QStringLiteral("/report.tvl");
     const QByteArray bytes = "\"0.2\",\"0.15\"\r\n";
     // The temporary file is refused, as in a folder where the user may write the file but make none.

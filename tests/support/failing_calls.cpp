@@ -21,11 +21,11 @@ const std::vector<CallFailure> &call_failures()
         {"read", EIO, W::Whole},
         {"write", ENOSPC, W::Reported},
         {"write", EIO, W::Reported},
-        {"fsync", EIO, W::Reported},
-        {"fsync-folder", EIO, W::Whole},
+        {"fsync", EIO, W::Reported, true},
+        {"fsync-folder", EIO, W::Whole, true},
         {"fchmod", EPERM, W::Whole},
         {"fchown", EPERM, W::Whole},
-        {"rename", EIO, W::Reported},
+        {"rename", EIO, W::Reported, true},
         {"rename", EPERM, W::Whole},
         {"rename", EXDEV, W::Whole},
         {"link", EIO, W::Whole},
@@ -140,6 +140,8 @@ QStringList walk_call_failures(const CallFailure &failure, const SaveTarget &tar
             fired = line.startsWith(mine) ? QString::fromLatin1(line.mid(mine.size())) : fired;
         if (fired.isEmpty()) {
             // No call left to fail: the save went through undisturbed.
+            if (nth == 1 && failure.made_by_every_replace && target.replaced)
+                problems << call + QStringLiteral(" never made: the save does not make sure the disk holds the file");
             if (!outcome.ok || !now || !is_new(*now))
                 problems << QStringLiteral("%1 not made: the save did not write (%2)").arg(call, outcome.message);
             return problems;

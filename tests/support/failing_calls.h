@@ -25,6 +25,7 @@ struct CallFailure {
     const char *kind;
     int error;
     WhenFailed when_failed;
+    bool made_by_every_replace = false;  // every save through a new file renamed over the target makes it
 };
 
 // Every kind of call a save may make on the target's folder, each with a failure it meets.
@@ -43,6 +44,7 @@ struct SaveTarget {
     QString folder;
     QString name;
     std::optional<QByteArray> earlier;
+    bool replaced = true;  // the save writes a new file and renames it over the target
 };
 
 // Walks one kind of call through a save: in a fresh save each time, the first call of that kind
