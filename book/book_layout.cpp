@@ -378,22 +378,24 @@ void BookLayout::formula(const WorkedFormula &formula)
 void BookLayout::leader_line(const QString &left_text, const QString &right_text)
 {
     const auto reference = [](const QString &anchor) { return anchor; };
-    const StyledText text = styled(left_text, TextFace::Mincho, reference);
+    const QList<SetLine> lines = set_lines(styled(left_text, TextFace::Mincho, reference), body_size, width - 1500);
+    if (lines.isEmpty())
+        return;
+    const SetLine line = lines.first();
+    const double number_width = text_width(right_text, body_size, TextFace::Mincho);
+    const double dot = text_width(QStringLiteral("・"), body_size, TextFace::Mincho);
+    // Pages too many to stand beside their entry go on a line of their own below it, indented.
+    const bool own_line = line.width + 3 * dot + number_width + 240 > width;
+    const double start = own_line ? 2 * dot : line.width;
     Piece piece;
-    piece.height = line_height(body_size);
-    piece.draw = [text, right_text](Pen &pen, int y) {
-        const QList<SetLine> lines = set_lines(text, body_size, width - 1500);
-        if (lines.isEmpty())
-            return;
-        const SetLine &line = lines.first();
+    piece.height = line_height(body_size) * (own_line ? 2 : 1);
+    piece.draw = [line, right_text, number_width, dot, own_line, start](Pen &pen, int y) {
         pen.line(line, body_size, left, y);
-        const double number_width = text_width(right_text, body_size, TextFace::Mincho);
-        const double dot = text_width(QStringLiteral("・"), body_size, TextFace::Mincho);
-        const int dots = int((width - line.width - number_width - 240) / dot);
+        const int dots = int((width - start - number_width - 240) / dot);
         SetLine leader{{{QString(std::max(dots, 0), u'・'), TextFace::Mincho, right - number_width - 120 - dots * dot - left, dots * dot, {}},
                         {right_text, TextFace::Mincho, width - number_width, number_width, {}}},
                        double(width)};
-        pen.line(leader, body_size, left, y);
+        pen.line(leader, body_size, left, own_line ? y + line_height(body_size) : y);
     };
     add(std::move(piece));
 }

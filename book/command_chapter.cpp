@@ -129,6 +129,7 @@ void write_command_chapter(BookLayout &book, const BookMaterial &material, QStri
     book.table(names);
 
     help_section(QStringLiteral("tavrel --pdf"), QStringLiteral("tavrel --pdf"));
+    help_section(QStringLiteral("tavrel --document"), QStringLiteral("tavrel --document"));
     help_section(QStringLiteral("tavrel --reference-book"), QStringLiteral("tavrel --reference-book"));
     help_section(QStringLiteral("morvik"), QStringLiteral("morvik"));
     help_section(QStringLiteral("morvik --check"), QStringLiteral("morvik --check"));

@@ -86,7 +86,7 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
                        "で、T1（天端）と T2（下端）の間を直線で結んで求めます（T1～T2 の範囲）。底版は T3 です。書き換えるまでは"
                        "形状寸法に従い、書き換えた総厚は黄色で表示されます。"),
         QStringLiteral("かぶり：鉄筋の表面までのかぶりです。ｄ ＝ 総厚 － かぶり － 呼び径／2 を、Morvik に入力するときと"
-                       "同じく小数 1 桁（mm）に丸めます。総厚も小数 1 桁で示します。"),
+                       "同じく cm で小数 1 桁（1 mm 単位）に丸めます。総厚も cm で小数 1 桁で示します。"),
         QStringLiteral("単位巾 ｂ は 100 cm、Ｍ と Ｓ はケースの結果の N·cm と N の値です。"),
     });
 
@@ -98,10 +98,15 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
         QStringLiteral("Ｓ ＝ 0（底版の曲げモーメントが最大の断面など）では τ と τo が 0.00 になります。"),
         QStringLiteral("表示された応力度がすべて許容応力度以下なら OK、超えるものがあれば NG と超えた応力度を示します。"
                        "NG は画面では赤で表示します。"),
-        QStringLiteral("入力の足りない部材は、判定の欄に足りない入力を示します（%1など）。許容応力度が空欄の欄があるときは、"
-                       "ほかの許容応力度を超えて NG でなければ%2のようにその記号を示します。σck が数値でないときは%3です。")
-            .arg(quoted(QStringLiteral("かぶり未入力")), quoted(QStringLiteral("許容値未入力（τa）")),
-                 quoted(QStringLiteral("σckが不正"))),
+        QStringLiteral("入力の足りない部材は、判定の欄に足りない入力や不正な入力を示します（%1、%2など）。鉄筋の間隔が"
+                       "呼び径以下になる本数やピッチは%3・%4、ｄが 0 以下になるときは%5、応力度が求まらないときは%6です。")
+            .arg(quoted(QStringLiteral("かぶり未入力")), quoted(QStringLiteral("総厚が不正")),
+                 quoted(QStringLiteral("本数が不正")), quoted(QStringLiteral("ピッチが不正")),
+                 quoted(QStringLiteral("ｄが0以下")), quoted(QStringLiteral("計算できません"))),
+        QStringLiteral("許容応力度に空欄や数値でない欄があるときは、ほかの許容応力度を超えて NG でなければ、%1・%2の"
+                       "ようにその記号を示します。σck が空欄なら%3、0 以下や数値でなければ%4です（NG が先です）。")
+            .arg(quoted(QStringLiteral("許容値未入力（τa）")), quoted(QStringLiteral("許容値が不正（σca）")),
+                 quoted(QStringLiteral("σck未入力")), quoted(QStringLiteral("σckが不正"))),
     });
 
     book.heading(QStringLiteral("計算例"));
