@@ -9,6 +9,7 @@
 #include "inputfile/tvl_extension.h"
 #include "inputfile/tvl_file.h"
 #include "inputfile/tvl_format.h"
+#include "members/member_check.h"
 
 namespace book {
 
@@ -55,8 +56,9 @@ void write_file_chapter(BookLayout &book)
     book.heading(QStringLiteral("開くとき"));
     book.bullets({
         QStringLiteral("読み込んだ文字を、入力したときと同じように 25 の入力欄に入れます。計算はしません。前に表示されて"
-                       "いた結果はそのまま残るので、%1を押し直してください。")
-            .arg(quoted(QStringLiteral("計算"))),
+                       "いた結果はそのまま残るので、%1を押し直してください。入力の変わった部材の応力度照査は、計算し直す"
+                       "まで%2です。")
+            .arg(quoted(QStringLiteral("計算")), quoted(members::forces_outdated)),
         QStringLiteral("行の区切りは問いません。項目が 25 より少ないファイルでは、足りない入力欄が空欄になります。"
                        "26 番目からは、%1だけを読みます。続きのないファイルを開くと、部材の応力度照査の入力と"
                        "計算書の設定は新しい画面と同じ空の状態になります。")
