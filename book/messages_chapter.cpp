@@ -80,8 +80,9 @@ QList<Explanation> explanations()
          QStringLiteral("理由に示されたフォルダーの所有者と権限を確かめます（ほかの人が書き込めるフォルダーは使いません）。")},
         {QStringLiteral("ファイルが見つかりません。"), QStringLiteral("Tavrel"),
          QStringLiteral("参考図書または Morvik が、探した場所（メッセージに示されます）のどこにもないとき。"),
-         QStringLiteral("パッケージをインストールし直します。環境変数 curdir を使うときは、その下の file/ とファイルが"
-                        "自分か root のもので、ほかの人が書き込めないことを確かめます。")},
+         QStringLiteral("パッケージをインストールし直します。環境変数 %1 を使うときは、その下の %2 とファイルが"
+                        "自分か root のもので、ほかの人が書き込めないことを確かめます。")
+             .arg(code(QStringLiteral("curdir")), code(QStringLiteral("file/")))},
         {QStringLiteral("PDFファイルを開けませんでした。"), QStringLiteral("Tavrel"),
          QStringLiteral("参考図書はあるが、PDF の閲覧ソフトを起動できなかったとき、または閲覧ソフトがすぐに失敗して"
                         "終わったとき。"),
