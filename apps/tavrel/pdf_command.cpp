@@ -1,22 +1,16 @@
 #include "apps/tavrel/pdf_command.h"
 
-#include "common/command_line.h"
+#include "apps/tavrel/walked_file.h"
+
 #include "common/command_output.h"
-#include "common/same_file.h"
 #include "flume/captions.h"
 #include "flume/flume_sheet.h"
-#include "flume/full_check.h"
-#include "common/messages.h"
-#include "inputfile/file_commands.h"
-#include "inputfile/tvl_file.h"
 #include "printing/flume_reports.h"
 #include "printing/pdf_output.h"
 #include "printing/print_document.h"
-#include "printing/report_application.h"
 
 #include <QFileInfo>
 #include <QStringList>
-#include <cstdio>
 
 namespace {
 
@@ -52,28 +46,11 @@ int fail(int status, const QString &reason)
 
 int run(int argc, char *argv[], const common::CommandLine &line)
 {
-    if (line.operands.size() != 2)
-        return fail(2, QStringLiteral("OUT.pdf と FILE.tvl が必要です / OUT.pdf and FILE.tvl expected (--help)"));
-    const QString out_path = common::output_file(line.operands[0]);
-    const QString &tvl_path = line.operands[1];
-    if (common::is_same_file(out_path, tvl_path))
-        return fail(2, out_path + QStringLiteral(": 入力ファイルと同じファイルです / the output is the input file"));
-
-    const auto app = printing::start_report_application(argc, argv);
-
-    inputfile::TvlContents contents;
-    inputfile::ExtensionNotes notes;
-    if (const common::FileResult read = inputfile::read_tvl_file(tvl_path, contents, &notes); !read)
-        return fail(2, tvl_path + QStringLiteral(": ") + read.reason);
-    for (const QString &note : inputfile::extension_note_lines(notes))
-        common::write_utf8(stderr, QStringLiteral("tavrel --pdf: ") + tvl_path + QStringLiteral(": ") + note + u'\n');
-
-    flume::FlumeSheet sheet;
-    common::MessageRecorder messages;
-    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, contents.inputs, messages);
-    std::FILE *lines = common::line_stream({out_path});
-    for (const common::Message &message : messages.messages)
-        common::write_utf8(lines, common::message_line(message) + u'\n');
+    const std::unique_ptr<WalkedFile> walked = walk_file(QStringLiteral("tavrel --pdf"), argc, argv, line);
+    if (!walked)
+        return 2;
+    const flume::FlumeSheet &sheet = *walked->sheet;
+    const inputfile::TvlContents &contents = walked->contents;
 
     // Each report as its print entry would print it: with its own page open, so that the carried
     // slots hold what that page copies. The member check comes only from a file that carries its
@@ -94,17 +71,16 @@ int run(int argc, char *argv[], const common::CommandLine &line)
         pages.append(printing::flume_report(page, printing::page_snapshot(sheet, page)));
         titles.append(flume::report_title(page));
     }
-    const int status = messages.messages.isEmpty() && outcome.reached_case3 ? 0 : 1;
     if (pages.isEmpty())
         return fail(1, QStringLiteral("印刷できる報告書がないため、ファイルを書きませんでした / nothing printable, no file written"));
 
     QString error;
     const printing::PdfDescription description =
-        printing::reports_description(titles, QFileInfo(tvl_path).completeBaseName());
-    if (!printing::write_report_pdf(out_path, pages, description, &error))
-        return fail(2, out_path + QStringLiteral(": ") + error);
-    common::write_utf8(lines, out_path + QStringLiteral(": %1 ページ / pages\n").arg(pages.size()));
-    return status;
+        printing::reports_description(titles, QFileInfo(walked->tvl_path).completeBaseName());
+    if (!printing::write_report_pdf(walked->out_path, pages, description, &error))
+        return fail(2, walked->out_path + QStringLiteral(": ") + error);
+    common::write_utf8(walked->lines, walked->out_path + QStringLiteral(": %1 ページ / pages\n").arg(pages.size()));
+    return walked->status();
 }
 
 } // namespace
