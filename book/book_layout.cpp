@@ -30,15 +30,44 @@ double baseline_in_line(double point_size)
     return (line_height(point_size) - point_size * 20) / 2 + text_ascent(point_size, TextFace::Mincho);
 }
 
-// Keeps "i = 35", "Fs > 1.2" and "1.0 m" on one line: the blanks around a relation and between a
-// number and its unit do not break.
+// Keeps "i = 35", "Fs > 1.2", "1.0 m" and "ケース.2" on one line: the blanks around a relation and
+// between a number and its unit, and a Case's number, do not break.
 QString unbreakable_values(QString text)
 {
     static const QRegularExpression relation(QStringLiteral(" ([=<>≦≧≒]) "));
     static const QRegularExpression unit(QStringLiteral("(\\d) (kN|m|cm|mm|N|度|ページ|MiB|桁)"));
+    static const QRegularExpression load_case(QStringLiteral("ケース\\.(\\d)"));
     text.replace(relation, QStringLiteral("\u00a0\\1\u00a0"));
     text.replace(unit, QStringLiteral("\\1\u00a0\\2"));
+    text.replace(load_case, QStringLiteral("ケース.") + QChar(word_joiner) + QStringLiteral("\\1"));
     return text;
+}
+
+// A cross-reference set so that a line does not break inside it: its number, title, page and
+// brackets are joined, and only a long title may break, between its own characters away from its ends.
+QString unbreakable_reference(const QString &number, const QString &title, const QString &page)
+{
+    constexpr qsizetype breakable_from = 12;  // characters of a title that may break inside
+    constexpr qsizetype kept_at_ends = 3;
+    const QChar joiner(word_joiner);
+    const auto joined = [&joiner](const QString &text) {
+        QString out;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (i > 0 && !text[i].isLowSurrogate())
+                out += joiner;
+            out += text[i] == u' ' ? QChar(u'\u00a0') : text[i];
+        }
+        return out;
+    };
+    QString set_title;
+    if (title.size() < breakable_from) {
+        set_title = joined(title);
+    } else {
+        set_title = joined(title.left(kept_at_ends)) + title.mid(kept_at_ends, title.size() - 2 * kept_at_ends)
+                    + joined(title.right(kept_at_ends));
+        set_title.replace(u' ', QChar(u'\u00a0'));
+    }
+    return joined(u'「' + number) + QChar(u'\u00a0') + set_title + joiner + joined(QStringLiteral("」p.") + page);
 }
 
 } // namespace
@@ -49,6 +78,7 @@ int line_height(double point_size) { return int(point_size * 20 * 1.7); }
 struct BookLayout::Pen {
     BookLayout &book;
     int page_index;  // in pages_
+    int gap = 0;     // the space left above the piece being drawn; none at the top of a page
     double size = 0;
     TextFace face = TextFace::Gothic;
 
@@ -143,18 +173,24 @@ void BookLayout::heading(const QString &title)
     add(std::move(piece));
 }
 
+QString BookLayout::reference_text(const QString &anchor)
+{
+    if (const auto found = known_.constFind(anchor); found != known_.constEnd()) {
+        return unbreakable_reference(found->title.section(u'　', 0, 0), found->title.section(u'　', 1),
+                                     QString::number(found->page + 1));
+    }
+    unknown_.append(anchor);
+    return unbreakable_reference(QStringLiteral("00"), anchor.section(u'/', -1), QStringLiteral("00"));
+}
+
 void BookLayout::text_lines(const QString &text, double size, TextFace face, int indent, int gap,
                             const QString &prefix)
 {
-    const auto reference = [this](const QString &anchor) {
-        if (const auto found = known_.constFind(anchor); found != known_.constEnd())
-            return QStringLiteral("「%1」p.%2").arg(QString(found->title).replace(u'　', u' ')).arg(found->page + 1);
-        unknown_.append(anchor);
-        return QStringLiteral("「00 %1」p.00").arg(anchor.section(u'/', -1));
-    };
     // A paragraph does not end in a line of one or two characters ("分。"): it is set a little
     // narrower until its last line holds more.
-    const StyledText styled_text = styled(unbreakable_values(text), face, reference);
+    const StyledText styled_text = styled(unbreakable_values(text), face, [this](const QString &anchor) {
+        return reference_text(anchor);
+    });
     const double em = size * 20;
     QList<SetLine> lines = set_lines(styled_text, size, width - indent);
     for (int narrower = 1; narrower <= 3 && lines.size() >= 2; ++narrower) {
@@ -205,7 +241,7 @@ void BookLayout::steps(const QStringList &items, int first)
 
 void BookLayout::table(const Table &table)
 {
-    const auto reference = [](const QString &anchor) { return anchor; };
+    const auto reference = [this](const QString &anchor) { return reference_text(anchor); };
     const qsizetype columns = table.header.size();
     QList<StyledText> header;
     for (const QString &cell : table.header)
@@ -218,8 +254,9 @@ void BookLayout::table(const Table &table)
         rows.append(cells);
     }
 
-    // Each column at least as wide as its longest unbreakable piece; what is left goes to the
-    // columns in proportion to how much wider they would like to be.
+    // Each column at least as wide as its longest unbreakable piece, and a narrow column (menu names,
+    // symbols) as wide as its widest cell; what is left goes to the columns in proportion to how much
+    // wider they would like to be.
     QList<double> least(columns, 0), natural(columns, 0);
     for (qsizetype c = 0; c < columns; ++c) {
         const auto measure = [&](const StyledText &cell) {
@@ -229,6 +266,8 @@ void BookLayout::table(const Table &table)
         measure(header[c]);
         for (const QList<StyledText> &row : rows)
             measure(row[c]);
+        if (natural[c] <= width / 6.0)
+            least[c] = natural[c];
     }
     const double least_sum = std::accumulate(least.begin(), least.end(), 0.0);
     const double natural_sum = std::accumulate(natural.begin(), natural.end(), 0.0);
@@ -291,22 +330,45 @@ void BookLayout::table(const Table &table)
 void BookLayout::code(const QStringList &lines)
 {
     const auto reference = [](const QString &anchor) { return anchor; };
-    QList<SetLine> set;
+    // The set lines in groups: the lines between blank lines, which belong together.
+    QList<QList<SetLine>> groups{{}};
+    qsizetype count = 0;
     for (const QString &line : lines) {
+        if (line.trimmed().isEmpty()) {
+            if (!groups.last().isEmpty())
+                groups.append(QList<SetLine>{});
+            continue;
+        }
         const QList<SetLine> wrapped = set_lines(styled(line, TextFace::Mono, reference), code_size, width - 400);
-        set.append(wrapped.isEmpty() ? QList<SetLine>{SetLine{}} : wrapped);
+        groups.last().append(wrapped);
+        count += wrapped.size();
     }
-    for (qsizetype i = 0; i < set.size(); ++i) {
-        Piece piece;
-        piece.gap = i == 0 ? paragraph_gap : 0;
-        piece.height = line_height(code_size);
-        // A short listing stays whole; a long one leaves no single line alone.
-        piece.keep_with_next = i + 1 < set.size() && (set.size() <= 12 || i == 0 || i == set.size() - 2);
-        piece.draw = [line = set[i]](Pen &pen, int y) {
-            pen.page().line(left + 120, y, left + 120, y + line_height(code_size));
-            pen.line(line, code_size, left + 300, y);
-        };
-        add(std::move(piece));
+    if (groups.last().isEmpty())
+        groups.removeLast();
+    // A short listing stays whole, and so does a short group of a long one; a longer group leaves no
+    // single line alone. A blank line between groups is space above the next group, dropped at the
+    // top of a page.
+    constexpr qsizetype short_listing = 12;
+    constexpr qsizetype short_group = 6;
+    const int line = line_height(code_size);
+    for (qsizetype g = 0; g < groups.size(); ++g) {
+        const qsizetype size = groups[g].size();
+        for (qsizetype i = 0; i < size; ++i) {
+            const bool last_of_listing = g + 1 == groups.size() && i + 1 == size;
+            const bool after_blank = g > 0 && i == 0;
+            Piece piece;
+            piece.gap = g == 0 && i == 0 ? paragraph_gap : after_blank ? line : 0;
+            piece.height = line;
+            piece.keep_with_next = !last_of_listing
+                                   && (count <= short_listing
+                                       || (i + 1 < size && (size <= short_group || i == 0 || i == size - 2)));
+            piece.draw = [set = groups[g][i], after_blank](Pen &pen, int y) {
+                const int rule_top = after_blank ? y - pen.gap : y;
+                pen.page().line(left + 120, rule_top, left + 120, y + line_height(code_size));
+                pen.line(set, code_size, left + 300, y);
+            };
+            add(std::move(piece));
+        }
     }
 }
 
@@ -425,6 +487,7 @@ void BookLayout::finish()
             y += header.height;
         }
         y += gap;
+        pens.last().gap = gap;
         piece.draw(pens.last(), y);
         y += piece.height;
     };

@@ -106,6 +106,8 @@ private:
     void add(Piece piece);
     void text_lines(const QString &text, double size, TextFace face, int indent, int gap, const QString &prefix = {});
     void caption(const QString &caption);
+    // What a reference to a part reads as: its numbered title in 「」 and its page, kept on one line.
+    QString reference_text(const QString &anchor);
 
     QString running_title_;
     int first_page_;

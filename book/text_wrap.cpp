@@ -87,6 +87,7 @@ QList<SetLine> set_lines(const StyledText &styled, double point_size, double wid
                 continue;
             QString piece = text.mid(start, end - start);
             piece.remove(QChar::LineSeparator);
+            piece.remove(QChar(word_joiner));
             if (end == line_end) {
                 while (piece.endsWith(u' '))
                     piece.chop(1);
@@ -125,7 +126,7 @@ double least_width(const StyledText &styled, double point_size)
     QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, styled.text);
     qsizetype previous = 0;
     for (qsizetype at = breaks.toNextBoundary(); at >= 0; at = breaks.toNextBoundary()) {
-        const QString piece = styled.text.mid(previous, at - previous).trimmed();
+        const QString piece = styled.text.mid(previous, at - previous).trimmed().remove(QChar(word_joiner));
         widest = std::max(widest, text_width(piece, point_size, face_at(previous)));
         previous = at;
     }

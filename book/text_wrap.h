@@ -9,6 +9,9 @@ namespace book {
 
 // Lengths here are in twips, measured in the book's faces.
 
+// Joins the characters on either side of it: no line breaks between them. Set lines leave it out.
+inline constexpr char16_t word_joiner = u'\u2060';
+
 // The advance of a text in a face at a point size.
 double text_width(const QString &text, double point_size, TextFace face = TextFace::Gothic);
 

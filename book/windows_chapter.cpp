@@ -67,7 +67,7 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                      QStringLiteral("表紙、目次、設計条件と、結果の出ているページの報告書をまとめた構造計算書の印刷の画面を開きます（%1）。")
                          .arg(ref(QStringLiteral("印刷/構造計算書")))},
                     {screen(QStringLiteral("ツール(T)")), screen(flume::page_caption(Page::MemberCheck)),
-                     QStringLiteral("六つの部材の鉄筋、応力度と判定の画面を開きます（%1）。")
+                     QStringLiteral("各部材の応力度を照査する画面を開きます（%1）。")
                          .arg(ref(flume::page_caption(Page::MemberCheck)))},
                     {QString(), screen(QStringLiteral("鉄筋コンクリート応力度の検討")),
                      QStringLiteral("Morvik を空の画面で起動します。")},
