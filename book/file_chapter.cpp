@@ -3,6 +3,7 @@
 #include "book/book_chapters.h"
 
 #include "flume/captions.h"
+#include "document/document_data.h"
 #include "inputfile/document_section.h"
 #include "inputfile/file_commands.h"
 #include "inputfile/member_sections.h"
@@ -14,6 +15,9 @@
 namespace book {
 
 namespace {
+
+// The section on what follows the 25 items.
+const QString extension_anchor = QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査と計算書の設定のデータ");
 
 // The symbol of an input field as its chapter lists it.
 QString symbol_of(flume::Field field)
@@ -32,11 +36,11 @@ void write_file_chapter(BookLayout &book)
     book.chapter(QStringLiteral("Tavrelファイル (.tvl)"));
     book.paragraph(QStringLiteral(
         "%1の%2で計算画面の 25 の入力をファイルに保存し、%3で読み込みます。ファイルの種類は%4、拡張子は tvl です。"
-        "保存するのは入力だけ（25 の入力と、入力したときは%5の入力）で、結果、左欄に写された値、開いているページは"
+        "保存するのは入力だけ（25 の入力と、入力したときは%5の入力と%6）で、結果、左欄に写された値、開いているページは"
         "保存しません。")
                        .arg(quoted(QStringLiteral("ファイル(F)")), quoted(QStringLiteral("名前を付けて保存(A)")),
                             quoted(QStringLiteral("開く(O)")), quoted(inputfile::dialog_filter),
-                            ref(flume::page_caption(flume::Page::MemberCheck))));
+                            ref(flume::page_caption(flume::Page::MemberCheck)), ref(extension_anchor)));
     book.heading(QStringLiteral("ファイルの形"));
     book.paragraph(QStringLiteral(
         "7 行のテキストファイルです。各行には入力欄の文字を、入力されたとおりに「\"」で囲み、「,」で区切って並べます。"
@@ -62,22 +66,31 @@ void write_file_chapter(BookLayout &book)
         QStringLiteral("行の区切りは問いません。項目が 25 より少ないファイルでは、足りない入力欄が空欄になります。"
                        "26 番目からは、%1だけを読みます。続きのないファイルを開くと、部材の応力度照査の入力と"
                        "計算書の設定は新しい画面と同じ空の状態になります。")
-            .arg(ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査のデータ"))),
+            .arg(ref(extension_anchor)),
         QStringLiteral("左欄に写された値は、ファイルを開いても変わりません。ページボタンを押し直すと写し直されます。"),
         QStringLiteral("%1 より大きいファイル、フォルダーや装置のファイルは開きません。")
             .arg(QStringLiteral("%1 MiB").arg(inputfile::max_file_bytes / (1024 * 1024))),
         QStringLiteral("開けないファイルや読めないファイルのときは、入力欄を変えずに%1（題名%2）と知らせます（%3）。")
             .arg(quoted(inputfile::message::open_failed), quoted(inputfile::message::open_title), ref(QStringLiteral("メッセージ一覧"))),
     });
-    book.heading(QStringLiteral("部材の応力度照査のデータ"));
+    book.heading(extension_anchor.section(u'/', 1));
     const QString member_title = flume::page_caption(flume::Page::MemberCheck);
+    const document::DocumentData document = example_document();
+    QStringList document_entries;
+    for (const document::DocumentEntry &entry : document::document_entries) {
+        if (!(document.*entry.member).isEmpty())
+            document_entries.append(QString::fromUtf16(entry.caption) + u'「' + document.*entry.member + u'」');
+    }
     book.paragraph(QStringLiteral(
-        "%1の材料や部材を入力したときだけ、7 行の後に同じ形（「\"」で囲んで「,」で区切り、CR LF で終わる行）で"
+        "%1の材料や部材、または%2を入力したときだけ、7 行の後に同じ形（「\"」で囲んで「,」で区切り、CR LF で終わる行）で"
         "続きを書きます。何も入力していないときは書かないので、ファイルは 7 行のままです。25 の項目だけを読む"
-        "プログラムは、続きがあってもこれまでどおりファイルを読めます。次は、計算例の入力に%2の計算例の入力を加えて"
-        "保存したときの続きです。")
-                       .arg(quoted(member_title), ref(member_title + QStringLiteral("/計算例"))));
-    const QString saved = inputfile::format_tvl_contents({example_input_texts(), example_member_inputs(), {}, {}});
+        "プログラムは、続きがあってもこれまでどおりファイルを読めます。次は、計算例の入力に%3の計算例の入力（鉄筋 %4）"
+        "と、%2（%5、作成日は印刷する日）を加えて保存したときの続きです。")
+                       .arg(quoted(member_title), quoted(QStringLiteral("計算書の設定")),
+                            ref(member_title + QStringLiteral("/計算例")),
+                            members::grade_name(example_member_inputs().materials.grade),
+                            document_entries.join(QStringLiteral("、"))));
+    const QString saved = inputfile::format_tvl_contents(example_file());
     QStringList extension = saved.split(QStringLiteral("\r\n"));
     extension.remove(0, std::min<qsizetype>(extension.size(), inputfile::items_per_line.size()));
     while (!extension.isEmpty() && extension.last().isEmpty())
@@ -89,10 +102,11 @@ void write_file_chapter(BookLayout &book)
                  code(QStringLiteral("\"section\"")))
         ,
         QStringLiteral("%1 は材料を新しい画面の状態（σck %2、%3、表の値）から変えたときだけ書く 1 行で、σck、鉄筋、"
-                       "σsa の行、τoa の行、書き換えた σca・σsa・τa・τoa（表の値のときは空欄）です。")
+                       "σsa の行、τoa の行、書き換えた σca・σsa・τa・τoa（表の値のときは空欄）です。計算例では鉄筋を"
+                       "変えたので書いています。")
             .arg(code(inputfile::materials_section), members::Materials{}.concrete_strength,
                  members::grade_name(members::Materials{}.grade)),
-        QStringLiteral("%1 は部材ごとに 1 行で、部材、鉄筋、本数かピッチか、その値、As、U、ｄ（%2のとき）、書き換えた"
+        QStringLiteral("%1 は部材ごとに 1 行で、部材、鉄筋、本数かピッチか、その値、As、U、d（%2のとき）、書き換えた"
                        "総厚（形状寸法に従うときは空欄）、かぶりです。")
             .arg(code(inputfile::members_section), quoted(members::typed_bars)),
         QStringLiteral("%1 は%2に何か入力したときだけ書く 1 行で、工事名、施設名・路線名、発注者、設計者の会社名と担当者、"

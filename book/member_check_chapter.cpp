@@ -132,7 +132,7 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
     book.table(rows);
     book.paragraph(QStringLiteral(
         "入力は、計算画面の入力と一緒に Tavrelファイルに保存されます（%1）。報告書は%2の%3で A4 1 ページに印刷します（%4）。")
-                       .arg(ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査のデータ")),
+                       .arg(ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査と計算書の設定のデータ")),
                             quoted(QStringLiteral("プリント(P)")), quoted(flume::report_title(flume::Page::MemberCheck)),
                             ref(QStringLiteral("印刷"))));
 }

@@ -67,7 +67,7 @@ void write_printing_chapter(BookLayout &book, const BookMaterial &, QStringList 
         "ときとまったく同じです。"));
     book.paragraph(QStringLiteral("表紙などに印刷する内容は、%1の%2で入力します。入力した内容は Tavrelファイルに保存されます（%3）。")
                        .arg(quoted(QStringLiteral("プリント(P)")), quoted(QStringLiteral("計算書の設定(S)...")),
-                            ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査のデータ"))));
+                            ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査と計算書の設定のデータ"))));
     book.table({{QStringLiteral("計算書の設定の項目"), QStringLiteral("印刷するところ")},
                 {
                     {screen(QStringLiteral("工事名")),

@@ -27,13 +27,15 @@ struct CommandHelp {
 
 // What the programs give the book from the layers above it, made at build time by the programs
 // themselves: pictures of their windows drawn offscreen, the messages their windows show, the help
-// of their commands, and `tavrel --check` and `--check --json` on the worked example's file.
+// of their commands, and `tavrel --check` and `--check --json` on the worked example's file with its
+// member check and 計算書の設定.
 struct BookMaterial {
     QHash<QString, QImage> windows;  // by name, as `tavrel --window-pictures` writes them
     QList<WindowMessage> window_messages;
     QList<CommandHelp> commands;
     QString check_output;
     QString check_json;
+    bool check_passed = false;  // the file ran through Case 3 without a message: exit status 0
 };
 
 // The reference book that Tavrel's launcher and help menu open: a title page, the contents, the

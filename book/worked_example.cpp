@@ -73,12 +73,30 @@ ExampleRun run_chain(const members::MemberCheckInputs &member_inputs)
 members::MemberCheckInputs example_member_inputs()
 {
     members::MemberCheckInputs inputs;
+    inputs.materials.grade = members::SteelGrade::SD295;
     for (members::MemberInputs &member : inputs.members) {
         member.bar = QStringLiteral("D13");
         member.spacing_text = QStringLiteral("5");
         member.cover = QStringLiteral("3");
     }
     return inputs;
+}
+
+document::DocumentData example_document()
+{
+    document::DocumentData data;
+    data.works_name = QStringLiteral("○○地区用水路工事");
+    data.structure_name = QStringLiteral("○○幹線水路");
+    data.client = QStringLiteral("○○県");
+    data.designer_company = QStringLiteral("○○設計");
+    data.designer_person = QStringLiteral("○○");
+    data.standards = QStringLiteral("土地改良事業計画設計基準");
+    return data;
+}
+
+inputfile::TvlContents example_file()
+{
+    return {example_input_texts(), example_member_inputs(), {}, example_document()};
 }
 
 ExampleRun run_page(Page page, const QList<flume::Calculation> &buttons, const Typed &changes)

@@ -2,6 +2,7 @@
 
 #include "flume/field.h"
 #include "flume/full_check.h"
+#include "inputfile/tvl_file.h"
 #include "members/member_inputs.h"
 #include "printing/flume_reports.h"
 
@@ -32,8 +33,15 @@ struct ExampleRun {
 ExampleRun run_chain(const members::MemberCheckInputs &member_inputs = {});
 
 // The member check of the worked example: every member with D13 bars at 5 to the unit width and
-// 3 cm of cover, the materials as a new window has them.
+// 3 cm of cover, σck 24 and SD295 with the tables' allowable stresses.
 members::MemberCheckInputs example_member_inputs();
+
+// 計算書の設定 of the worked example: the works named with placeholders, 作成日 the day of printing.
+document::DocumentData example_document();
+
+// The worked example's file as the file chapter shows it saved: the 25 inputs, the member check and
+// 計算書の設定.
+inputfile::TvlContents example_file();
 
 // The worked example up to one page: the inputs typed, the pages before it opened and computed, the
 // page opened; then `changes` typed (into an input, or into a value the page was given) and the

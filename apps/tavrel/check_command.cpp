@@ -3,11 +3,8 @@
 #include "apps/tavrel/check_output.h"
 #include "common/command_line.h"
 #include "common/command_output.h"
-#include "flume/flume_sheet.h"
-#include "flume/full_check.h"
 #include "inputfile/file_commands.h"
 #include "inputfile/tvl_file.h"
-#include "members/member_check.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -65,21 +62,6 @@ void report_error(const QString &reason)
     common::command_failure(QStringLiteral("tavrel --check"), reason, Unusable);
 }
 
-// Keeps each message with the page that was shown when it was raised.
-class PageMessageRecorder : public common::MessageSink
-{
-public:
-    explicit PageMessageRecorder(const flume::FlumeSheet &sheet) : sheet_(sheet) {}
-    void warn(const QString &text, const QString &title) override
-    {
-        messages.append({sheet_.current_page(), {text, title}});
-    }
-    QList<PageMessage> messages;
-
-private:
-    const flume::FlumeSheet &sheet_;
-};
-
 Status check_file(const QString &path, bool json, bool &printed)
 {
     inputfile::TvlContents contents;
@@ -91,16 +73,12 @@ Status check_file(const QString &path, bool json, bool &printed)
     }
     for (const QString &note : inputfile::extension_note_lines(notes))
         common::write_utf8(stderr, QStringLiteral("tavrel --check: ") + path + QStringLiteral(": ") + note + u'\n');
-    flume::FlumeSheet sheet;
-    PageMessageRecorder messages(sheet);
-    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, contents.inputs, messages);
-    const members::MemberCheckReport member_check = members::check_members(contents.members, sheet);
-    const CheckedFile checked{path, sheet, outcome, messages.messages, member_check, contents.members.entered()};
+    const CheckRun run = check_contents(path, contents);
     if (printed && !json)
         common::write_utf8(stdout, QStringLiteral("\n"));
     printed = true;
-    common::write_utf8(stdout, json ? QString::fromUtf8(json_report(checked)) : plain_report(checked));
-    return outcome.reached_case3 && messages.messages.isEmpty() ? AllPassed : Stopped;
+    common::write_utf8(stdout, json ? QString::fromUtf8(run.json) : run.plain);
+    return run.passed ? AllPassed : Stopped;
 }
 
 

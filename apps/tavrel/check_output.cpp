@@ -3,6 +3,7 @@
 #include "common/command_output.h"
 #include "flume/captions.h"
 #include "flume/flume_sheet.h"
+#include "inputfile/tvl_file.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -105,7 +106,32 @@ QJsonObject json_member(const members::MemberCheckReport &check, std::size_t ind
     return member;
 }
 
+// Keeps each message with the page that was shown when it was raised.
+class PageMessageRecorder : public common::MessageSink
+{
+public:
+    explicit PageMessageRecorder(const flume::FlumeSheet &sheet) : sheet_(sheet) {}
+    void warn(const QString &text, const QString &title) override
+    {
+        messages.append({sheet_.current_page(), {text, title}});
+    }
+    QList<PageMessage> messages;
+
+private:
+    const flume::FlumeSheet &sheet_;
+};
+
 } // namespace
+
+CheckRun check_contents(const QString &path, const inputfile::TvlContents &contents)
+{
+    flume::FlumeSheet sheet;
+    PageMessageRecorder messages(sheet);
+    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, contents.inputs, messages);
+    const members::MemberCheckReport member_check = members::check_members(contents.members, sheet);
+    const CheckedFile checked{path, sheet, outcome, messages.messages, member_check, contents.members.entered()};
+    return {plain_report(checked), json_report(checked), outcome.reached_case3 && messages.messages.isEmpty()};
+}
 
 QString plain_report(const CheckedFile &file)
 {

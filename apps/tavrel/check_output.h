@@ -34,6 +34,19 @@ struct CheckedFile {
 // member check data, each member's stresses beside the allowable ones and its judgement.
 QString plain_report(const CheckedFile &file);
 
+namespace inputfile {
+struct TvlContents;
+}
+
+// A file's contents walked through the pages as `tavrel --check` walks them: its report as text and
+// as a line of JSON, and whether it ran through Case 3 without a message.
+struct CheckRun {
+    QString plain;
+    QByteArray json;
+    bool passed = false;
+};
+CheckRun check_contents(const QString &path, const inputfile::TvlContents &contents);
+
 // One line of JSON: file, inputs, results (with the converted N and N·cm texts), messages, the
 // page buttons' states, the Case 1 formula set, the materials and the six members of the member
 // check (their inputs, sections, Morvik's texts where they have stresses, and the judgement).

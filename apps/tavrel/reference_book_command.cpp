@@ -6,7 +6,7 @@
 #include "book/worked_example.h"
 #include "common/command_line.h"
 #include "common/command_output.h"
-#include "flume/flume_sheet.h"
+#include "inputfile/tvl_file.h"
 #include "gui/common/exit_question.h"
 #include "gui/print_dialog/print_dialog.h"
 #include "gui/tavrel/companion_files.h"
@@ -134,18 +134,13 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     material.commands = command_help(problem);
     if (!problem.isEmpty())
         return fail(problem);
-    // `tavrel --check` and `--check --json` on the worked example's file, as they print it.
-    flume::FlumeSheet sheet;
-    common::MessageRecorder recorder;
-    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, book::example_input_texts(), recorder);
-    QList<PageMessage> messages;
-    for (const common::Message &message : recorder.messages)
-        messages.append({sheet.current_page(), message});
-    // The example file holds the 25 inputs only.
-    const members::MemberCheckReport member_check = members::check_members({}, sheet);
-    const CheckedFile example{QStringLiteral("example.tvl"), sheet, outcome, messages, member_check, false};
-    material.check_output = plain_report(example);
-    material.check_json = QString::fromUtf8(json_report(example));
+    // `tavrel --check` and `--check --json` on the worked example's file as it is saved and read back.
+    const inputfile::TvlContents example = inputfile::parse_tvl_contents(
+        inputfile::format_tvl_contents(book::example_file()));
+    const CheckRun check = check_contents(QStringLiteral("example.tvl"), example);
+    material.check_output = check.plain;
+    material.check_json = QString::fromUtf8(check.json);
+    material.check_passed = check.passed;
 
     const book::ReferenceBook book = book::reference_book(material);
     if (!book.problems.isEmpty())

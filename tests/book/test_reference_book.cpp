@@ -2,7 +2,8 @@
 // qpdf and tried against the programs: an A4 document titled as the book, a bookmark and a contents
 // line for every chapter, and the worked example the book prints — its .tvl lines taken from the
 // file chapter and run through `tavrel --check --json`, Case 1's side wall through
-// `morvik --check --json` — giving in each chapter the values the book states.
+// `morvik --check --json` — giving in each chapter the values the book states; every key of that
+// JSON described in the command chapter.
 #include "tests/support/pdf_outline.h"
 #include "tests/support/process_run.h"
 
@@ -24,10 +25,12 @@ QString run(const QString &program, const QStringList &arguments)
     return run.status == 0 ? run.out : QString();
 }
 
-QString page_text(int first, int last)
+QString page_text(int first, int last, bool layout = false)
 {
-    return run(QStringLiteral("pdftotext"),
-               {"-f", QString::number(first), "-l", QString::number(last), book, QStringLiteral("-")});
+    QStringList arguments{"-f", QString::number(first), "-l", QString::number(last), book, QStringLiteral("-")};
+    if (layout)
+        arguments.prepend(QStringLiteral("-layout"));
+    return run(QStringLiteral("pdftotext"), arguments);
 }
 
 QString without_blanks(QString text) { return text.remove(QRegularExpression(QStringLiteral("[\\s\\x{3000}]"))); }
@@ -179,6 +182,13 @@ private slots:
         const QJsonArray members = example_check().value(QStringLiteral("members")).toArray();
         QCOMPARE(members.size(), 6);
         const QString text = chapter_text(QStringLiteral("部材の応力度照査"));
+        // The materials it names are those of the file chapter's lines, which carry every section.
+        const QRegularExpressionMatch named = QRegularExpression(QStringLiteral("σck\\s*(\\S+)、(SD\\d+)\\s*の表の値")).match(text);
+        const QJsonObject materials = example_check().value(QStringLiteral("materials")).toObject();
+        QCOMPARE(named.captured(1), materials.value(QStringLiteral("concrete_strength")).toString());
+        QCOMPARE(named.captured(2), materials.value(QStringLiteral("steel_grade")).toString());
+        for (const char *section : {"materials", "members", "document"})
+            QVERIFY2(lines_.filter(QStringLiteral("\"section\",\"%1\"").arg(QLatin1String(section))).size() == 1, section);
         for (const QJsonValue &member : members) {
             const QJsonObject m = member.toObject();
             QCOMPARE(m.value(QStringLiteral("judgement")).toString(), QStringLiteral("OK"));
@@ -188,6 +198,60 @@ private slots:
                 QVERIFY2(!value.isEmpty() && shows_number(text, value), qPrintable(stress + QStringLiteral(" = ") + value));
             }
         }
+    }
+
+    // The command chapter describes every key `tavrel --check --json` writes for the example file, in
+    // materials and members too, and gives each inputs and results name its symbol; it shows what
+    // `tavrel --check` prints for that file, the member check included.
+    void describes_every_json_key_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        const QJsonObject check = example_check();
+        const QJsonObject member = check.value(QStringLiteral("members")).toArray().first().toObject();
+        QStringList results;
+        for (const QString &key : member.value(QStringLiteral("results")).toObject().keys())
+            results.append(QStringLiteral("results.") + key);
+        QTest::newRow("file") << check.keys();
+        QTest::newRow("materials") << check.value(QStringLiteral("materials")).toObject().keys();
+        QTest::newRow("members") << member.keys();
+        QTest::newRow("members' results") << results;
+    }
+    void describes_every_json_key()
+    {
+        QFETCH(QStringList, keys);
+        QVERIFY(!keys.isEmpty());
+        const QString text = chapter_text(QStringLiteral("コマンドライン"), true);
+        for (const QString &key : keys) {
+            const QRegularExpression row(QStringLiteral("^ *") + QRegularExpression::escape(key) + QStringLiteral(" +\\S"),
+                                         QRegularExpression::MultilineOption);
+            QVERIFY2(row.match(text).hasMatch(), qPrintable(key));
+        }
+    }
+    void names_the_symbol_of_every_input_and_result()
+    {
+        const QJsonObject check = example_check();
+        const QString text = chapter_text(QStringLiteral("コマンドライン"), true);
+        const QStringList names = check.value(QStringLiteral("inputs")).toObject().keys()
+                                  + check.value(QStringLiteral("results")).toObject().keys();
+        for (const QString &name : names) {
+            const QString symbol = QRegularExpression(QStringLiteral("(?:^| )") + QRegularExpression::escape(name)
+                                                      + QStringLiteral(" +(\\S+)"),
+                                                      QRegularExpression::MultilineOption)
+                                       .match(text)
+                                       .captured(1);
+            QVERIFY2(!symbol.isEmpty() && !names.contains(symbol), qPrintable(name + u' ' + symbol));
+        }
+    }
+    void shows_the_check_of_its_own_file()
+    {
+        QVERIFY(!example_check().isEmpty());
+        const test_support::ProcessRun checked = test_support::run_process(QStringLiteral(TAVREL_PATH), {"--check", example_path_});
+        QCOMPARE(checked.status, 0);
+        QStringList lines = checked.out.split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.size() > 1 && lines.contains(QStringLiteral("部材の応力度照査")));
+        const QString text = without_blanks(chapter_text(QStringLiteral("コマンドライン")));
+        for (const QString &line : lines.mid(1))
+            QVERIFY2(text.contains(without_blanks(line)), qPrintable(line));
     }
 
 private:
@@ -203,7 +267,7 @@ private:
         return 0;
     }
 
-    QString chapter_text(const QString &title) const
+    QString chapter_text(const QString &title, bool layout = false) const
     {
         const int first = chapter_page(title);
         int last = page_count_;
@@ -211,7 +275,7 @@ private:
             if (page > first)
                 last = std::min(last, page - 1);
         }
-        return first > 0 ? page_text(first, last) : QString();
+        return first > 0 ? page_text(first, last, layout) : QString();
     }
 
     // `tavrel --check --json` on the seven lines the file chapter prints.
@@ -224,11 +288,11 @@ private:
                                           QRegularExpression::MultilineOption);
         for (const QRegularExpressionMatch &m : tvl_line.globalMatch(chapter_text(QStringLiteral("Tavrelファイル (.tvl)"))))
             lines.append(m.captured(1));
-        // The file's 7 lines, then the member check's lines the chapter shows after them.
+        // The file's 7 lines, then the extension the chapter shows after them.
         if (lines.size() < 7)
             return {};
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("example.tvl"));
+        lines_ = lines;
+        const QString path = dir_.filePath(QStringLiteral("example.tvl"));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return {};
@@ -238,6 +302,7 @@ private:
         if (checked.status != 0)
             return {};
         check_ = QJsonDocument::fromJson(checked.out.toUtf8()).object();
+        example_path_ = path;
         return check_;
     }
 
@@ -246,6 +311,9 @@ private:
     int page_count_ = 0;
     QList<std::pair<QString, int>> bookmarks_;
     QJsonObject check_;
+    QStringList lines_;
+    QTemporaryDir dir_;
+    QString example_path_;
 };
 
 QTEST_GUILESS_MAIN(TestReferenceBook)
