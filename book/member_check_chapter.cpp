@@ -14,8 +14,8 @@ using members::Allowable;
 
 Table allowable_table()
 {
-    Table table{{QStringLiteral("σck（N/mm²）"), QStringLiteral("σca"), QStringLiteral("σsa"),
-                 QStringLiteral("τa（梁）"), QStringLiteral("τoa")},
+    Table table{{QStringLiteral("σck\n（N/mm²）"), QStringLiteral("σca\n（N/cm²）"), QStringLiteral("σsa\n（N/cm²）"),
+                 QStringLiteral("τa（梁）\n（N/cm²）"), QStringLiteral("τoa\n（N/cm²）")},
                 {}};
     for (const QString &strength : members::table_strengths) {
         members::Materials materials;
@@ -57,7 +57,7 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
     book.heading(QStringLiteral("使用材料と許容応力度"));
     book.paragraph(QStringLiteral(
         "コンクリート設計基準強度 σck は 18、21、24 N/mm² から選ぶか入力します（工場製品では 30～40 も使われます）。"
-        "鉄筋は SD295 か SD345 です。許容応力度（N/c㎡）は Morvik の許容応力度の表から入ります。σsa は%1の行（%2も"
+        "鉄筋は SD295 か SD345 です。許容応力度（N/cm²）は Morvik の許容応力度の表から入ります。σsa は%1の行（%2も"
         "選べます）、τa は片方向に働く部材のせん断の%3の行、τoa は%4の行（%5も選べます）です。地震時・定着の行と"
         "スラブの押抜きせん断の行は、この照査には使いません。表に値のない欄（次の表の%6）は空欄になるので入力します。"
         "どの値も書き換えられ、書き換えた値には画面と報告書で「＊」が付きます。")
@@ -76,30 +76,30 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
     book.bullets({
         QStringLiteral("鉄筋：呼び名を選び、単位幅 100 cm 当たりの本数かピッチ（mm）を入れます。一方からもう一方が求まります"
                        "（ピッチ 150 なら 6.67 本）。本数とピッチを切り替えると、入れた値はもう一方の値に換わります。"
-                       "ピッチは呼び径より広くなければなりません。As と U は 1 本の断面積と周長に本数を掛けたものです（1 本の断面積・周長・"
-                       "呼び径：%1）。")
+                       "ピッチは鉄筋径より広くなければなりません。As と U は 1 本の断面積と周長に本数を掛けたものです（1 本の断面積・周長・"
+                       "鉄筋径（公称直径）：%1）。")
             .arg(bars.join(QStringLiteral("、"))),
-        QStringLiteral("%1を選ぶと、溶接金網などの As、U と ｄ をそのまま入力します。総厚とかぶりは使わないので"
+        QStringLiteral("%1を選ぶと、溶接金網などの As、U と d をそのまま入力します。総厚とかぶりは使わないので"
                        "「－」と示します。")
             .arg(quoted(members::typed_bars)),
         QStringLiteral("総厚：形状寸法から入ります。側壁は、ケースが力を求める深さ（ケース.1 は h、ケース.2・3 は h'）での厚さ"
                        "で、T1（天端）と T2（下端）の間を直線で結んで求めます（T1～T2 の範囲）。底版は T3 です。書き換えるまでは"
                        "形状寸法に従い、書き換えた総厚は黄色で表示されます。"),
-        QStringLiteral("かぶり：鉄筋の表面までのかぶりです。ｄ ＝ 総厚 － かぶり － 呼び径／2 を、Morvik に入力するときと"
-                       "同じく cm で小数 1 桁（1 mm 単位）に丸めます。総厚も cm で小数 1 桁で示します。"),
-        QStringLiteral("単位巾 ｂ は 100 cm、Ｍ と Ｓ はケースの結果の N·cm と N の値です。"),
+        QStringLiteral("かぶり：鉄筋の表面までのかぶりです。有効高さ d = 総厚 − かぶり − 鉄筋径 / 2 を、Morvik に入力する"
+                       "ときと同じく cm で小数 1 桁（1 mm 単位）に丸めます。総厚も cm で小数 1 桁で示します。"),
+        QStringLiteral("単位幅 b は 100 cm、M と S はケースの結果を換算した N·cm と N の値です。"),
     });
 
     book.heading(QStringLiteral("計算と判定"));
     book.bullets({
-        QStringLiteral("P、k、j、σc、σs、τ、τo は Morvik の%1と同じ式と丸めで、｜Ｍ｜と｜Ｓ｜から求めます。")
+        QStringLiteral("P、k、j、σc、σs、τ、τo は Morvik の%1と同じ式と丸めで、|M| と |S| から求めます。")
             .arg(quoted(QStringLiteral("計算"))),
         QStringLiteral("引張側は M の符号で決まります。ケース.1 は正で外側、ケース.2・3 は正で内側が引張です。"),
-        QStringLiteral("Ｓ ＝ 0（底版の曲げモーメントが最大の断面など）では τ と τo が 0.00 になります。"),
+        QStringLiteral("S = 0（底版の曲げモーメントが最大の断面など）では τ と τo が 0.00 になります。"),
         QStringLiteral("表示された応力度がすべて許容応力度以下なら OK、超えるものがあれば NG と超えた応力度を示します。"
                        "NG は画面では赤で表示します。"),
         QStringLiteral("入力の足りない部材は、判定の欄に足りない入力や不正な入力を示します（%1、%2など）。鉄筋の間隔が"
-                       "呼び径以下になる本数やピッチは%3・%4、ｄが 0 以下になるときは%5、応力度が求まらないときは%6です。")
+                       "鉄筋径以下になる本数やピッチは%3・%4、d が 0 以下になるときは%5、応力度が求まらないときは%6です。")
             .arg(quoted(QStringLiteral("かぶり未入力")), quoted(QStringLiteral("総厚が不正")),
                  quoted(QStringLiteral("本数が不正")), quoted(QStringLiteral("ピッチが不正")),
                  quoted(QStringLiteral("ｄが0以下")), quoted(QStringLiteral("計算できません"))),
@@ -115,9 +115,9 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
         "本書の計算例の水路で、どの部材も D13 を 5 本、かぶり 3 cm とし、σck %1、%2 の表の値で照査したものです。"
         "応力度の欄は「応力度 ≦ 許容応力度」です。")
                        .arg(check.materials.concrete_strength, members::grade_name(check.materials.grade)));
-    Table rows{{QStringLiteral("部材"), QStringLiteral("引張側"), QStringLiteral("総厚"), QStringLiteral("ｄ"),
-                QStringLiteral("σc"), QStringLiteral("σs"), QStringLiteral("τ"), QStringLiteral("τo"),
-                QStringLiteral("判定")},
+    Table rows{{QStringLiteral("部材"), QStringLiteral("引張側"), QStringLiteral("総厚\n（cm）"), QStringLiteral("d\n（cm）"),
+                QStringLiteral("σc\n（N/cm²）"), QStringLiteral("σs\n（N/cm²）"), QStringLiteral("τ\n（N/cm²）"),
+                QStringLiteral("τo\n（N/cm²）"), QStringLiteral("判定")},
                {}};
     for (std::size_t i = 0; i < check.members.size(); ++i) {
         const members::MemberResult &m = check.members[i];

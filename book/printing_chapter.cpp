@@ -32,13 +32,14 @@ void write_printing_chapter(BookLayout &book, const BookMaterial &, QStringList 
                     {screen(flume::report_title(Page::Case3)),
                      QStringLiteral("a：KA、γw、γt、δ'、h'、Ss1・Ms1。b：X、WR、BL、St1・Mt1。入力はすべて左欄に写された値です。")},
                     {screen(flume::report_title(Page::MemberCheck)),
-                     QStringLiteral("使用材料と許容応力度、六つの部材の M、S、引張側、鉄筋、As、U、b、総厚、かぶり、ｄ、応力度と許容応力度、"
+                     QStringLiteral("使用材料と許容応力度、六つの部材の M、S、引張側、鉄筋、As、U、b、総厚、かぶり、d、応力度と許容応力度、"
                                     "判定の表、応力度の式。応力度の求まった部材があるときに使えます（%1）。")
                          .arg(ref(flume::page_caption(Page::MemberCheck)))},
                 }});
     book.paragraph(QStringLiteral(
         "報告書の左欄の値（Pv、KA など）は、そのページを開いたときに写された値です。前のページを計算し直したときは、"
-        "ページボタンを押し直してから印刷してください。報告書の単位は画面と同じ表記（KN など）です。"));
+        "ページボタンを押し直してから印刷してください。報告書の単位は画面と同じ表記（KN、KN/m2、KN・m など）です。"
+        "本書は kN、kN/m²、kN·m と書き、報告書や画面の語を引くところだけ、その表記のまま示します。"));
     book.heading(QStringLiteral("印刷の画面"));
     book.paragraph(QStringLiteral("%1の項目を選ぶと開きます（%2）。開いている間は計算画面を操作できません。")
                        .arg(quoted(QStringLiteral("プリント(P)")), ref(QStringLiteral("操作の流れ/印刷と保存"))));
@@ -63,8 +64,9 @@ void write_printing_chapter(BookLayout &book, const BookMaterial &, QStringList 
                             quoted(QStringLiteral("印刷"))));
     book.paragraph(QStringLiteral(
         "設計条件は、構造と三つの荷重ケースの説明、25 の入力を名前・記号・値・単位（kN、kN/m²、kN/m³ などの SI 単位）"
-        "で示した表と断面図、部材の応力度照査のデータがあれば材料と許容応力度です。報告書のページは、一つずつ印刷する"
-        "ときとまったく同じです。"));
+        "で示した表と断面図、部材の応力度照査のデータがあれば材料と許容応力度（N/cm²）です。報告書のページは、一つずつ"
+        "印刷するときとまったく同じで、単位も報告書の表記（KN など）のままです。部材の応力度照査のページは、設計条件と"
+        "同じく N/cm²、cm² と書きます。"));
     book.paragraph(QStringLiteral("表紙などに印刷する内容は、%1の%2で入力します。入力した内容は Tavrelファイルに保存されます（%3）。")
                        .arg(quoted(QStringLiteral("プリント(P)")), quoted(QStringLiteral("計算書の設定(S)...")),
                             ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査と計算書の設定のデータ"))));

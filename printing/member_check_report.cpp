@@ -67,7 +67,7 @@ void add_materials(ReportPage &page, const members::MemberCheckReport &check)
         const QString row = members::allowable_row(materials, a);
         page.text(700, y, {members::allowable_name(a)});
         page.text(4300, y, {members::allowable_symbol(a), " : ", check.allowable_texts[std::size_t(a)],
-                            members::allowable_typed(materials, a) ? typed_mark : QString(), " N/c㎡",
+                            members::allowable_typed(materials, a) ? typed_mark : QString(), " N/cm²",
                             row.isEmpty() ? QString() : QStringLiteral("（") + row + QStringLiteral("）")});
         y += 300;
     }
@@ -88,7 +88,7 @@ QList<TableRow> table_rows(const members::MemberCheckReport &check)
         {"鉄筋", member(&MemberResult::bar)},
         {"本数（本／100cm）", member(&MemberResult::bars_per_width)},
         {"ピッチ（mm）", member(&MemberResult::pitch)},
-        {"鉄筋量 Ａｓ（c㎡）", member(&MemberResult::rebar_area)},
+        {"鉄筋量 Ａｓ（cm²）", member(&MemberResult::rebar_area)},
         {"鉄筋全周長 Ｕ（cm）", member(&MemberResult::rebar_perimeter)},
         {"単位巾 ｂ（cm）", member(&MemberResult::unit_width)},
         {"総厚（cm）",
@@ -103,7 +103,7 @@ QList<TableRow> table_rows(const members::MemberCheckReport &check)
     };
     for (Allowable a : members::allowables) {
         rows.append({members::stress_symbol(a) + QStringLiteral("／") + members::allowable_symbol(a)
-                         + QStringLiteral("（N/c㎡）"),
+                         + QStringLiteral("（N/cm²）"),
                      [&check, a](std::size_t i) { return check.comparison(i, a); }});
     }
     return rows;

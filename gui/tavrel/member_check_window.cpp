@@ -154,7 +154,7 @@ QWidget *MemberCheckWindow::build_materials()
         edit->setFixedWidth(90);
         allowable_edits_[i] = edit;
         grid->addWidget(edit, row, 1);
-        grid->addWidget(new QLabel(QStringLiteral("N/c㎡"), frame), row, 2);
+        grid->addWidget(new QLabel(QStringLiteral("N/cm²"), frame), row, 2);
         allowable_marks_[i] = new QLabel(QStringLiteral("＊"), frame);
         allowable_marks_[i]->setObjectName(QString::fromLatin1(edit_names[i]) + QStringLiteral("_typed"));
         grid->addWidget(allowable_marks_[i], row, 3);
@@ -184,7 +184,7 @@ QWidget *MemberCheckWindow::build_members()
         QStringLiteral("鉄筋"),
         QStringLiteral("本数（本／100cm）・ピッチ（mm）"),
         QString(),
-        QStringLiteral("鉄筋量 Ａｓ（c㎡）"),
+        QStringLiteral("鉄筋量 Ａｓ（cm²）"),
         QStringLiteral("鉄筋全周長 Ｕ（cm）"),
         QStringLiteral("単位巾 ｂ（cm）"),
         QStringLiteral("総厚（cm）"),
@@ -199,7 +199,7 @@ QWidget *MemberCheckWindow::build_members()
         grid->addWidget(new QLabel(caption, frame), row++, 0);
     for (Allowable a : members::allowables) {
         grid->addWidget(new QLabel(members::stress_symbol(a) + QStringLiteral("／") + members::allowable_symbol(a)
-                                       + QStringLiteral("（N/c㎡）"),
+                                       + QStringLiteral("（N/cm²）"),
                                    frame),
                         row++, 0);
     }
