@@ -125,9 +125,9 @@ void write_quick_start(BookLayout &book, const BookMaterial &material, QStringLi
                     .arg(quoted(QStringLiteral("プリント(P)")), quoted(QStringLiteral("印刷")), quoted(QStringLiteral("プレビュー")),
                          quoted(QStringLiteral("PDF保存")), ref(QStringLiteral("印刷"))),
                 QStringLiteral("%1の%2で、入力を Tavrelファイルに保存します。%3で読み込むと、入力が元に戻ります"
-                               "（計算はし直します）。")
+                               "（計算はしないので、各ページの%4を押し直します）。")
                     .arg(quoted(QStringLiteral("ファイル(F)")), quoted(QStringLiteral("名前を付けて保存(A)")),
-                         quoted(QStringLiteral("開く(O)")))},
+                         quoted(QStringLiteral("開く(O)")), quoted(QStringLiteral("計算")))},
                8);
     window_figure(book, material, QStringLiteral("print-dialog"), QStringLiteral("印刷の画面"), problems);
 }
