@@ -65,7 +65,6 @@ QString unbreakable_reference(const QString &number, const QString &title, const
     } else {
         set_title = joined(title.left(kept_at_ends)) + title.mid(kept_at_ends, title.size() - 2 * kept_at_ends)
                     + joined(title.right(kept_at_ends));
-        set_title.replace(u' ', QChar(u'\u00a0'));
     }
     return joined(u'「' + number) + QChar(u'\u00a0') + set_title + joiner + joined(QStringLiteral("」p.") + page);
 }

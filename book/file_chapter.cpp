@@ -2,8 +2,8 @@
 // own file format, the member check's data after them, and what opening and saving do.
 #include "book/book_chapters.h"
 
-#include "flume/captions.h"
 #include "document/document_data.h"
+#include "flume/captions.h"
 #include "inputfile/document_section.h"
 #include "inputfile/file_commands.h"
 #include "inputfile/member_sections.h"

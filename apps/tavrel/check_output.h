@@ -12,6 +12,9 @@
 namespace flume {
 class FlumeSheet;
 }
+namespace inputfile {
+struct TvlContents;
+}
 
 // A message of the check together with the page that was shown when it was raised.
 struct PageMessage {
@@ -33,10 +36,6 @@ struct CheckedFile {
 // shows them (caption, text, unit), with the messages raised on that page; then, for a file with
 // member check data, each member's stresses beside the allowable ones and its judgement.
 QString plain_report(const CheckedFile &file);
-
-namespace inputfile {
-struct TvlContents;
-}
 
 // A file's contents walked through the pages as `tavrel --check` walks them: its report as text and
 // as a line of JSON, and whether it ran through Case 3 without a message.

@@ -6,11 +6,11 @@
 #include "book/worked_example.h"
 #include "common/command_line.h"
 #include "common/command_output.h"
-#include "inputfile/tvl_file.h"
 #include "gui/common/exit_question.h"
 #include "gui/print_dialog/print_dialog.h"
 #include "gui/tavrel/companion_files.h"
 #include "gui/tavrel/single_instance.h"
+#include "inputfile/tvl_file.h"
 #include "printing/pdf_output.h"
 #include "printing/report_application.h"
 
