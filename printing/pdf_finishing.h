@@ -8,6 +8,9 @@
 
 namespace printing {
 
+// The distance of the report origin from the paper's top-left corner, in twips.
+inline constexpr int pdf_origin_twips = 200;
+
 // A bookmark of a PDF's outline: a chapter (level 0), or a section (level 1) of the chapter
 // bookmarked before it. The view opens on its page at its top.
 struct PdfBookmark {
