@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QLibrary>
 
+#include <future>
+
 namespace printing {
 
 namespace {
@@ -37,12 +39,24 @@ LoadedEntry load_entry()
     return {nullptr, QStringLiteral("PDF を仕上げるモジュールが見つかりません（%1）。").arg(tried.join(QStringLiteral("、")))};
 }
 
+// Loaded once, on another thread, from the first call on; the module stays loaded while the
+// program runs.
+const std::shared_future<LoadedEntry> &loading()
+{
+    static const std::shared_future<LoadedEntry> loaded = std::async(std::launch::async, load_entry).share();
+    return loaded;
+}
+
 } // namespace
+
+void load_pdf_finishing_ahead()
+{
+    loading();
+}
 
 std::optional<QByteArray> finish_pdf(const QByteArray &pdf, const PdfDescription &description, QString *error)
 {
-    // Loaded once, on the first PDF; the module stays loaded while the program runs.
-    static const LoadedEntry loaded = load_entry();
+    const LoadedEntry &loaded = loading().get();
     QString reason = loaded.failure;
     if (loaded.entry) {
         QByteArray finished;

@@ -47,4 +47,9 @@ struct PdfDescription {
 std::optional<QByteArray> finish_pdf(const QByteArray &pdf, const PdfDescription &description,
                                      QString *error = nullptr);
 
+// Starts loading the finishing (a module of its own, with qpdf) on another thread, for a program
+// that will surely finish a PDF: it loads while the pages are drawn. Without it the finishing is
+// loaded by the first finish_pdf.
+void load_pdf_finishing_ahead();
+
 } // namespace printing
