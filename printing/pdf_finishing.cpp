@@ -5,7 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLibrary>
+
+#include <dlfcn.h>
 
 #include <future>
 
@@ -30,11 +31,15 @@ LoadedEntry load_entry()
             tried << path;
             continue;
         }
-        QLibrary module(path);
-        if (auto entry = reinterpret_cast<FinishPdfEntry>(module.resolve(finishing_entry_name)))
-            return {entry, {}};
+        // dlopen, not QLibrary: the module may load on a thread of its own before the application
+        // object exists, and a QObject made there would make that thread Qt's main thread.
+        void *module = ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+        if (module) {
+            if (auto entry = reinterpret_cast<FinishPdfEntry>(::dlsym(module, finishing_entry_name)))
+                return {entry, {}};
+        }
         return {nullptr, QStringLiteral("PDF を仕上げるモジュールを読み込めませんでした（%1: %2）。")
-                             .arg(path, module.errorString())};
+                             .arg(path, QString::fromLocal8Bit(::dlerror()))};
     }
     return {nullptr, QStringLiteral("PDF を仕上げるモジュールが見つかりません（%1）。").arg(tried.join(QStringLiteral("、")))};
 }
