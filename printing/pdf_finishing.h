@@ -8,6 +8,9 @@
 
 namespace printing {
 
+// The distance of the report origin from the paper's top-left corner, in twips.
+inline constexpr int pdf_origin_twips = 200;
+
 // A bookmark of a PDF's outline: a chapter (level 0), or a section (level 1) of the chapter
 // bookmarked before it. The view opens on its page at its top.
 struct PdfBookmark {
@@ -43,5 +46,10 @@ struct PdfDescription {
 // cannot be read or a bookmark or link names a page it does not have, with the reason in *error.
 std::optional<QByteArray> finish_pdf(const QByteArray &pdf, const PdfDescription &description,
                                      QString *error = nullptr);
+
+// Starts loading the finishing (a module of its own, with qpdf) on another thread, for a program
+// that will surely finish a PDF: it loads while the pages are drawn. Without it the finishing is
+// loaded by the first finish_pdf.
+void load_pdf_finishing_ahead();
 
 } // namespace printing

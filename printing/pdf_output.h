@@ -16,7 +16,4 @@ namespace printing {
 bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const PdfDescription &description,
                       QString *error = nullptr);
 
-// The distance of the report origin from the paper's top-left corner, in twips.
-inline constexpr int pdf_origin_twips = 200;
-
 } // namespace printing

@@ -3,6 +3,7 @@
 #include "drawing/report_font.h"
 #include "gui/common/enter_key.h"
 #include "gui/common/modal_focus.h"
+#include "gui/common/screen_style.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -31,6 +32,7 @@ void install_qt_translation(QApplication &app)
 void prepare_application(QApplication &app, const QString &program_name)
 {
     QApplication::setApplicationName(program_name);
+    QApplication::setStyle(new ScreenStyle);
     drawing::install_font_substitutions();
     install_qt_translation(app);
     install_enter_presses_buttons(app);

@@ -7,8 +7,9 @@ class QApplication;
 namespace widgets {
 
 // What both programs set up before their first window: the program's name (which names its
-// settings), the report face "ＭＳ ゴシック" resolving to IPA Gothic, Qt's Japanese translation,
-// Enter pressing the focused button, and the keyboard staying with a modal dialog.
+// settings), the platform's style with a drawn menu-bar overflow button, the report face
+// "ＭＳ ゴシック" resolving to IPA Gothic, Qt's Japanese translation, Enter pressing the focused
+// button, and the keyboard staying with a modal dialog.
 void prepare_application(QApplication &app, const QString &program_name);
 
 } // namespace widgets

@@ -4,11 +4,17 @@
 #include "common/file_names.h"
 #include "common/user_folders.h"
 
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QtEndian>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <memory>
+#include <cstring>
+#include <functional>
+#include <optional>
 
 namespace shell {
 
@@ -27,6 +33,59 @@ QByteArray framed(const QByteArray &path)
     qToBigEndian(quint32(path.size()), request.data());
     return request + path;
 }
+
+// The socket's address; nothing when its name is too long for one.
+std::optional<sockaddr_un> socket_address(const QString &name)
+{
+    const QByteArray path = common::native_name(name);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || std::size_t(path.size()) >= sizeof address.sun_path)
+        return std::nullopt;
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    return address;
+}
+
+// One later start's connection: its bytes are gathered until it closes, then they are the request.
+class Connection : public QObject
+{
+public:
+    Connection(int socket, SingleInstance *instance, std::function<void(const QByteArray &)> take)
+        : QObject(instance), socket_(socket), notifier_(socket, QSocketNotifier::Read), take_(std::move(take))
+    {
+        connect(&notifier_, &QSocketNotifier::activated, this, &Connection::read_available);
+    }
+    ~Connection() override { ::close(socket_); }
+
+private:
+    void read_available()
+    {
+        char buffer[4096];
+        for (;;) {
+            const ssize_t got = ::read(socket_, buffer, sizeof buffer);
+            if (got > 0) {
+                request_.append(buffer, got);
+                if (request_.size() <= length_bytes + max_path_bytes)
+                    continue;
+            } else if (got < 0 && errno == EINTR) {
+                continue;
+            } else if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                return;
+            } else if (got == 0) {
+                take_(request_);
+            }
+            // Closed, failed or longer than any request: done with this connection.
+            notifier_.setEnabled(false);
+            deleteLater();
+            return;
+        }
+    }
+
+    int socket_;
+    QSocketNotifier notifier_;
+    std::function<void(const QByteArray &)> take_;
+    QByteArray request_;
+};
 
 } // namespace
 
@@ -62,48 +121,79 @@ SingleInstance::SingleInstance(const QString &name)
         }
         return;
     }
+    accept_later_starts();
+}
+
+SingleInstance::~SingleInstance()
+{
+    if (listening_ >= 0) {
+        ::close(listening_);
+        ::unlink(common::native_name(server_name_).constData());
+    }
+}
+
+void SingleInstance::accept_later_starts()
+{
+    const std::optional<sockaddr_un> address = socket_address(server_name_);
+    if (!address)
+        return;
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (socket < 0)
+        return;
     // Holding the lock, any socket left by an instance that is gone is stale.
-    QLocalServer::removeServer(server_name_);
-    connect(&server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = server_.nextPendingConnection()) {
-            // The later start writes its request and closes the connection.
-            auto request = std::make_shared<QByteArray>();
-            connect(socket, &QLocalSocket::readyRead, socket, [socket, request] {
-                request->append(socket->readAll());
-                if (request->size() > length_bytes + max_path_bytes)
-                    socket->abort();
-            });
-            connect(socket, &QLocalSocket::disconnected, this, [this, socket, request] {
-                request->append(socket->readAll());
-                socket->deleteLater();
-                if (request->size() < length_bytes)
-                    return;
-                const qsizetype length = qFromBigEndian<quint32>(request->constData());
-                // A request cut short or with more than it announced is no request.
-                if (length > max_path_bytes || request->size() != length_bytes + length)
-                    return;
-                if (length == 0)
-                    emit show_requested();
-                else
-                    emit open_requested(common::name_from_native(request->mid(length_bytes)));
-            });
-        }
+    ::unlink(address->sun_path);
+    if (::bind(socket, reinterpret_cast<const sockaddr *>(&*address), sizeof *address) != 0 || ::listen(socket, 16) != 0) {
+        ::close(socket);
+        return;
+    }
+    listening_ = socket;
+    auto *incoming = new QSocketNotifier(socket, QSocketNotifier::Read, this);
+    connect(incoming, &QSocketNotifier::activated, this, [this] {
+        int connection;
+        while ((connection = ::accept4(listening_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0)
+            new Connection(connection, this, [this](const QByteArray &request) { take_request(request); });
     });
-    server_.listen(server_name_);
+}
+
+// The later start writes its request and closes the connection.
+void SingleInstance::take_request(const QByteArray &request)
+{
+    if (request.size() < length_bytes)
+        return;
+    const qsizetype length = qFromBigEndian<quint32>(request.constData());
+    // A request cut short or with more than it announced is no request.
+    if (length > max_path_bytes || request.size() != length_bytes + length)
+        return;
+    if (length == 0)
+        emit show_requested();
+    else
+        emit open_requested(common::name_from_native(request.mid(length_bytes)));
 }
 
 bool SingleInstance::send(const QByteArray &path) const
 {
-    if (server_name_.isEmpty())
+    const std::optional<sockaddr_un> address = socket_address(server_name_);
+    if (!address)
         return false;
-    QLocalSocket socket;
-    socket.connectToServer(server_name_);
-    if (!socket.waitForConnected(wait_ms))
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0)
         return false;
-    socket.write(framed(path));
-    // Closing waits for the request to be written.
-    socket.disconnectFromServer();
-    return socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(wait_ms);
+    // Neither connecting nor writing waits longer than this for a running instance that is stuck.
+    const timeval wait{wait_ms / 1000, 0};
+    ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
+    bool sent = ::connect(socket, reinterpret_cast<const sockaddr *>(&*address), sizeof *address) == 0;
+    const QByteArray request = framed(path);
+    for (qsizetype done = 0; sent && done < request.size();) {
+        // Written into the running instance's socket, the request is delivered; a running instance
+        // that went away is no reason to end this one (no SIGPIPE).
+        const ssize_t wrote = ::send(socket, request.constData() + done, std::size_t(request.size() - done), MSG_NOSIGNAL);
+        if (wrote > 0)
+            done += wrote;
+        else if (wrote < 0 && errno != EINTR)
+            sent = false;
+    }
+    ::close(socket);
+    return sent;
 }
 
 void SingleInstance::ask_first_to_show() const

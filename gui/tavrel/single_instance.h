@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -12,14 +11,17 @@ namespace shell {
 // Tavrel runs once per user: the first instance holds a lock file for as long as it runs, in the
 // session's runtime folder when that is the user's own, else in the user's own cache folder
 // (~/.cache/tavrel), never in a folder other users may write into. The lock of an instance that
-// ended without releasing it is taken over. The first instance also listens for later starts, which
-// ask it to bring its windows forward or hand it the file they were started with.
+// ended without releasing it is taken over. The first instance also listens for later starts, on a
+// local socket beside the lock, which ask it to bring its windows forward or hand it the file they
+// were started with. The socket is the system's own, not Qt Network's, so that starting Tavrel does
+// not load a network stack.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
     explicit SingleInstance(const QString &name = QStringLiteral("tavrel"));
+    ~SingleInstance() override;
 
     // True when this process holds the lock, so no other instance is running.
     bool is_first() const { return first_; }
@@ -48,10 +50,12 @@ signals:
 
 private:
     bool send(const QByteArray &path) const;
+    void accept_later_starts();
+    void take_request(const QByteArray &request);
 
     QString server_name_;
     std::optional<QLockFile> lock_;
-    QLocalServer server_;
+    int listening_ = -1;  // the channel's socket while this instance listens on it
     bool first_ = false;
     QString failure_;
 };

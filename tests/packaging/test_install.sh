@@ -48,6 +48,7 @@ expected_files=(
   usr/share/doc/tavrel/changelog.gz
   usr/share/doc/tavrel/Tavrel.pdf
   usr/share/lintian/overrides/tavrel
+  usr/lib/tavrel/modules/tavrel-pdf-finishing.so
 )
 
 check "cmake --install into DESTDIR" env DESTDIR="$root" cmake --install "$build" --prefix /usr
@@ -81,6 +82,9 @@ check "installed tavrel finds Morvik" contains "$work/version" "Morvik: $root/us
 check "the installation comes before curdir" contains "$work/version" "参考図書 / reference book: $root/usr/lib/tavrel/file/Tavrel.pdf"
 check "installed morvik runs through its link" \
   bash -c "cd '$work/elsewhere' && '$root/usr/bin/morvik' --check 10 100 20 1000000 20000 30 | grep -q '37.29'"
+check "installed morvik finishes its PDF with the installed module" \
+  bash -c "cd '$work/elsewhere' && QT_QPA_PLATFORM=offscreen '$root/usr/bin/morvik' --pdf '$work/morvik.pdf' 10 100 20 1000000 20000 30 \
+           && grep -aq /ObjStm '$work/morvik.pdf'"  # qpdf writes object streams
 
 # The file type as the desktop's MIME database sees it.
 check "update-mime-database" update-mime-database "$root/usr/share/mime"
@@ -97,7 +101,7 @@ for file in "${expected_files[@]}"; do
 done
 check "package version 3.01" test "$(dpkg-deb -f "$deb" Version)" = 3.01
 dpkg-deb -f "$deb" Depends >"$work/depends" 2>&1
-for dependency in fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n xdg-utils libqt6widgets6; do
+for dependency in fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n xdg-utils libqt6widgets6 libqpdf29; do
   check "package depends on $dependency" contains "$work/depends" "$dependency"
 done
 
