@@ -43,6 +43,63 @@ QString unbreakable_values(QString text)
     return text;
 }
 
+// The Japanese rules for the start of a line that the line breaker leaves open: a wave dash, the
+// long-vowel mark, small kana and the iteration mark do not start a line ("30～40", "ユーザー"), and a
+// menu's "(T)" stays with its name ("ツール(T)").
+bool starts_no_line(const QString &text, qsizetype at)
+{
+    static const QString no_start = QStringLiteral("～〜ーぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮヵヶ々");
+    if (at == 0 || text[at - 1].isSpace())
+        return false;
+    const bool accelerator = text[at] == u'(' && at + 2 < text.size() && text[at + 1].isLetterOrNumber()
+                             && text[at + 2] == u')';
+    return accelerator || no_start.contains(text[at]);
+}
+
+// A marked text taken apart for setting in lines: values kept whole, the line-start rules kept, and
+// a short word of the screen's ("ツール(T)", "鉄筋量：Ａｓ") or a short command not broken inside.
+StyledText text_to_set(const QString &marked, TextFace face, const ReferenceText &reference)
+{
+    constexpr int short_word = 10;
+    const StyledText in = styled(unbreakable_values(marked), face, reference);
+    StyledText out;
+    for (const Stretch &stretch : in.stretches) {
+        Stretch kept = stretch;
+        kept.start = int(out.text.size());
+        const bool whole = stretch.face != face && stretch.length <= short_word;
+        for (qsizetype i = stretch.start; i < stretch.start + stretch.length; ++i) {
+            const bool inside_word = i > stretch.start && !in.text[i].isSpace() && !in.text[i - 1].isSpace();
+            if ((whole && inside_word) || starts_no_line(in.text, i))
+                out.text += QChar(word_joiner);
+            out.text += in.text[i];
+        }
+        kept.length = int(out.text.size()) - kept.start;
+        out.stretches.append(kept);
+    }
+    return out;
+}
+
+// A text's lines at a width, set a little narrower where that keeps its last line from holding only
+// one or two characters ("分。"); when lines_fixed, only where that takes no more lines.
+QList<SetLine> lines_without_short_last(const StyledText &text, double size, double width, bool lines_fixed)
+{
+    const double em = size * 20;
+    const QList<SetLine> first = set_lines(text, size, width);
+    QList<SetLine> lines = first;
+    for (int narrower = 1; narrower <= 3 && lines.size() >= 2; ++narrower) {
+        QString last;
+        for (const SetRun &run : lines.last().runs)
+            last += run.text;
+        last.remove(QRegularExpression(QStringLiteral("[。、．，）」』\\s]")));
+        if (last.size() > 2)
+            break;
+        lines = set_lines(text, size, width - narrower * em);
+        if (lines_fixed && lines.size() > first.size())
+            return first;
+    }
+    return lines;
+}
+
 // A cross-reference set so that a line does not break inside it: its number, title, page and
 // brackets are joined, and only a long title may break, between its own characters away from its ends.
 QString unbreakable_reference(const QString &number, const QString &title, const QString &page)
@@ -185,22 +242,10 @@ QString BookLayout::reference_text(const QString &anchor)
 void BookLayout::text_lines(const QString &text, double size, TextFace face, int indent, int gap,
                             const QString &prefix)
 {
-    // A paragraph does not end in a line of one or two characters ("分。"): it is set a little
-    // narrower until its last line holds more.
-    const StyledText styled_text = styled(unbreakable_values(text), face, [this](const QString &anchor) {
+    const StyledText styled_text = text_to_set(text, face, [this](const QString &anchor) {
         return reference_text(anchor);
     });
-    const double em = size * 20;
-    QList<SetLine> lines = set_lines(styled_text, size, width - indent);
-    for (int narrower = 1; narrower <= 3 && lines.size() >= 2; ++narrower) {
-        QString last;
-        for (const SetRun &run : lines.last().runs)
-            last += run.text;
-        last.remove(QRegularExpression(QStringLiteral("[。、．，）」』\\s]")));
-        if (last.size() > 2)
-            break;
-        lines = set_lines(styled_text, size, width - indent - narrower * em);
-    }
+    const QList<SetLine> lines = lines_without_short_last(styled_text, size, width - indent, false);
     const qsizetype count = lines.size();
     for (qsizetype i = 0; i < count; ++i) {
         Piece piece;
@@ -244,12 +289,12 @@ void BookLayout::table(const Table &table)
     const qsizetype columns = table.header.size();
     QList<StyledText> header;
     for (const QString &cell : table.header)
-        header.append(styled(cell, TextFace::Gothic, reference));
+        header.append(text_to_set(cell, TextFace::Gothic, reference));
     QList<QList<StyledText>> rows;
     for (const QStringList &row : table.rows) {
         QList<StyledText> cells;
         for (qsizetype c = 0; c < columns; ++c)
-            cells.append(styled(row.value(c), TextFace::Mincho, reference));
+            cells.append(text_to_set(row.value(c), TextFace::Mincho, reference));
         rows.append(cells);
     }
 
@@ -286,7 +331,7 @@ void BookLayout::table(const Table &table)
         QList<QList<SetLine>> set;
         int most = 1;
         for (qsizetype c = 0; c < cells.size(); ++c) {
-            set.append(set_lines(cells[c], table_size, widths[c] - 2 * cell_padding_x));
+            set.append(lines_without_short_last(cells[c], table_size, widths[c] - 2 * cell_padding_x, true));
             most = std::max<int>(most, set.last().size());
         }
         Piece piece;
@@ -438,25 +483,27 @@ void BookLayout::formula(const WorkedFormula &formula)
 
 void BookLayout::leader_line(const QString &left_text, const QString &right_text)
 {
+    // A list of entries (an index) is set in the tables' size, closer than running text.
+    constexpr double entry_size = table_size;
     const auto reference = [](const QString &anchor) { return anchor; };
-    const QList<SetLine> lines = set_lines(styled(left_text, TextFace::Mincho, reference), body_size, width - 1500);
+    const QList<SetLine> lines = set_lines(styled(left_text, TextFace::Mincho, reference), entry_size, width - 1500);
     if (lines.isEmpty())
         return;
     const SetLine line = lines.first();
-    const double number_width = text_width(right_text, body_size, TextFace::Mincho);
-    const double dot = text_width(QStringLiteral("・"), body_size, TextFace::Mincho);
+    const double number_width = text_width(right_text, entry_size, TextFace::Mincho);
+    const double dot = text_width(QStringLiteral("・"), entry_size, TextFace::Mincho);
     // Pages too many to stand beside their entry go on a line of their own below it, indented.
     const bool own_line = line.width + 3 * dot + number_width + 240 > width;
     const double start = own_line ? 2 * dot : line.width;
     Piece piece;
-    piece.height = line_height(body_size) * (own_line ? 2 : 1);
+    piece.height = line_height(entry_size) * (own_line ? 2 : 1);
     piece.draw = [line, right_text, number_width, dot, own_line, start](Pen &pen, int y) {
-        pen.line(line, body_size, left, y);
+        pen.line(line, entry_size, left, y);
         const int dots = int((width - start - number_width - 240) / dot);
         SetLine leader{{{QString(std::max(dots, 0), u'・'), TextFace::Mincho, right - number_width - 120 - dots * dot - left, dots * dot, {}},
                         {right_text, TextFace::Mincho, width - number_width, number_width, {}}},
                        double(width)};
-        pen.line(leader, body_size, left, own_line ? y + line_height(body_size) : y);
+        pen.line(leader, entry_size, left, own_line ? y + line_height(entry_size) : y);
     };
     add(std::move(piece));
 }

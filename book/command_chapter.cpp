@@ -284,23 +284,26 @@ void write_command_chapter(BookLayout &book, const BookMaterial &material, QStri
     }
     book.table(key_table(member_keys_written, member_keys(), QStringLiteral(" members の"), problems));
 
-    book.paragraph(QStringLiteral("inputs と results の名前と、本書の記号・単位の対応は次のとおりです。"));
-    Table names{{QStringLiteral("名前"), QStringLiteral("記号（単位）"), QStringLiteral("名前"), QStringLiteral("記号（単位）")}, {}};
-    QList<std::pair<QString, QString>> pairs;
+    // Each group in a table of its own, its names in two columns side by side.
     for (const QString &group : {QStringLiteral("inputs"), QStringLiteral("results")}) {
+        QList<std::pair<QString, QString>> pairs;
         for (const QString &name : json.value(group).toObject().keys()) {
             const QString symbol = symbol_of(name);
             if (symbol.isEmpty())
                 problems.append(QStringLiteral("JSON の %1 の %2 に本書の記号がありません").arg(group, name));
             pairs.append({code(name), symbol});
         }
+        book.paragraph(QStringLiteral("%1 の名前と、本書の記号・単位の対応は次のとおりです。").arg(code(group)));
+        Table names{{QStringLiteral("名前"), QStringLiteral("記号（単位）"), QStringLiteral("名前"), QStringLiteral("記号（単位）")},
+                    {}};
+        const qsizetype half = (pairs.size() + 1) / 2;
+        for (qsizetype i = 0; i < half; ++i) {
+            const bool beside = i + half < pairs.size();
+            names.rows.append({pairs[i].first, pairs[i].second, beside ? pairs[i + half].first : QString(),
+                               beside ? pairs[i + half].second : QString()});
+        }
+        book.table(names);
     }
-    const qsizetype half = (pairs.size() + 1) / 2;
-    for (qsizetype i = 0; i < half; ++i) {
-        names.rows.append({pairs[i].first, pairs[i].second, i + half < pairs.size() ? pairs[i + half].first : QString(),
-                           i + half < pairs.size() ? pairs[i + half].second : QString()});
-    }
-    book.table(names);
 
     help_section(QStringLiteral("tavrel --pdf"), QStringLiteral("tavrel --pdf"));
     help_section(QStringLiteral("tavrel --document"), QStringLiteral("tavrel --document"));

@@ -36,7 +36,7 @@ void write_file_chapter(BookLayout &book)
     book.chapter(QStringLiteral("Tavrelファイル (.tvl)"));
     book.paragraph(QStringLiteral(
         "%1の%2で計算画面の 25 の入力をファイルに保存し、%3で読み込みます。ファイルの種類は%4、拡張子は tvl です。"
-        "保存するのは入力だけ（25 の入力と、入力したときは%5の入力と%6）で、結果、左欄に写された値、開いているページは"
+        "保存するのは入力だけ（25 の入力と、入力したときは%5の入力と%6）で、結果、左欄に転記された値、開いているページは"
         "保存しません。")
                        .arg(quoted(QStringLiteral("ファイル(F)")), quoted(QStringLiteral("名前を付けて保存(A)")),
                             quoted(QStringLiteral("開く(O)")), quoted(inputfile::dialog_filter),
@@ -67,7 +67,7 @@ void write_file_chapter(BookLayout &book)
                        "26 番目からは、%1だけを読みます。続きのないファイルを開くと、部材の応力度照査の入力と"
                        "計算書の設定は新しい画面と同じ空の状態になります。")
             .arg(ref(extension_anchor)),
-        QStringLiteral("左欄に写された値は、ファイルを開いても変わりません。ページボタンを押し直すと写し直されます。"),
+        QStringLiteral("左欄に転記された値は、ファイルを開いても変わりません。ページボタンを押し直すと改めて転記されます。"),
         QStringLiteral("%1 より大きいファイル、フォルダーや装置のファイルは開きません。")
             .arg(QStringLiteral("%1 MiB").arg(inputfile::max_file_bytes / (1024 * 1024))),
         QStringLiteral("開けないファイルや読めないファイルのときは、入力欄を変えずに%1（題名%2）と知らせます（%3）。")

@@ -111,7 +111,7 @@ ChapterText uplift_text(const FlumeChapter &chapter)
                         "水路の自重と、側壁に働く土圧の鉛直成分 Pv の和が浮力に対して十分に大きいことを、安全率 Fs "
                         "で確かめます。下半分の支持力の検討とは別の計算で、どちらを先に押してもかまいません。")
              .arg(quoted(flume::page_caption(Page::UpliftBearing)))},
-        Picture::FlumeSection,
+        Picture::ShapeInputDiagram,
         QStringLiteral("形状寸法と外水位の高さ H1"),
         {
             QStringLiteral("水路は空（内水なし）とし、外水位は底版の下面から H1 の高さにあるとします。"),
@@ -266,8 +266,8 @@ ChapterText case2_text(const FlumeChapter &)
             return QStringList{
                 QStringLiteral("このページには合否の判定はありません。X = BL/2（底版の中央）では St1 = 0 になり、"
                                "X = BL では底版の項が消えて Mt1 は Ms1 と同じになります。"),
-                QStringLiteral("WR、X、BL は、このページを開いたときに写された値です。ケース.1 を計算し直したときは、"
-                               "ページボタンを押し直すと新しい値が写されます。"),
+                QStringLiteral("WR、X、BL は、このページを開いたときに転記された値です。ケース.1 を計算し直したときは、"
+                               "ページボタンを押し直すと新しい値が転記されます。"),
             };
         },
         {},
@@ -304,7 +304,7 @@ ChapterText case3_text(const FlumeChapter &chapter)
                     .arg(earth.sheet[F::case3_wall_shear], earth.sheet[F::case3_wall_moment]),
                 QStringLiteral("b は、WR、BL、X のいずれかが 0 のとき、または a の Ms1 が空欄か 0 と表示されたときは、"
                                "メッセージを出さずに St1 と Mt1 を空欄にします。a で足りない値があれば、そのメッセージは"
-                               "a が出しています。"),
+                               " a の計算で表示されます。"),
             };
         },
         {},
@@ -382,11 +382,14 @@ void write_flume_chapter(BookLayout &book, const FlumeChapter &chapter)
     if (const QList<flume::CarriedSlot> carried = flume::carried_slots(chapter.page); !carried.isEmpty()) {
         book.heading(QStringLiteral("前のページから受け取る値"));
         book.paragraph(QStringLiteral(
-            "ページボタンでこのページを開くと、前のページの値がそのままの文字で左欄に写されます。このページの計算は"
-            "写された値を使います。前のページを計算し直したときは、ページボタンを押し直すと新しい値が写されます。"));
-        Table table{{QStringLiteral("記号"), QStringLiteral("単位"), QStringLiteral("写し元"), QStringLiteral("計算例")}, {}};
+            "ページボタンでこのページを開くと、前のページの値がそのままの文字で左欄に転記されます。このページの計算は"
+            "転記された値を使います。前のページを計算し直したときは、ページボタンを押し直すと新しい値が転記されます。"));
+        Table table{{QStringLiteral("記号"), QStringLiteral("単位"), QStringLiteral("転記元"), QStringLiteral("計算例")}, {}};
         for (const flume::CarriedSlot &slot : carried) {
+            // A value the page reads from its own field rather than from the left panel is named by its source.
             const Quantity *q = quantity_of(chapter, slot.slot);
+            if (!q)
+                q = quantity_of(chapter, slot.source);
             table.rows.append({q ? q->symbol : QString(), q ? q->unit : QString(), source_of(slot.source),
                                run.sheet[slot.slot]});
         }

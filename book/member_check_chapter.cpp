@@ -59,12 +59,13 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
         "コンクリート設計基準強度 σck は 18、21、24 N/mm² から選ぶか入力します（工場製品では 30～40 も使われます）。"
         "鉄筋は SD295 か SD345 です。許容応力度（N/cm²）は Morvik の許容応力度の表から入ります。σsa は%1の行（%2も"
         "選べます）、τa は片方向に働く部材のせん断の%3の行、τoa は%4の行（%5も選べます）です。地震時・定着の行と"
-        "スラブの押抜きせん断の行は、この照査には使いません。表に値のない欄（次の表の%6）は空欄になるので入力します。"
+        "スラブの押抜きせん断の行は、この照査には使いません。表に値のない欄は空欄になるので入力します。次の表では、"
+        "その欄を%6と示しています。"
         "どの値も書き換えられ、書き換えた値には画面と報告書で「＊」が付きます。")
                        .arg(quoted(members::tension_row_name(members::TensionRow::General)),
                             quoted(members::tension_row_name(members::TensionRow::SlabBridge)), quoted(QStringLiteral("梁")),
                             quoted(members::bar_surface_name(members::BarSurface::Deformed)),
-                            quoted(members::bar_surface_name(members::BarSurface::Plain)), quoted(QStringLiteral("（入力）"))));
+                            quoted(members::bar_surface_name(members::BarSurface::Plain)), QStringLiteral("（入力）")));
     book.table(allowable_table());
 
     book.heading(QStringLiteral("部材ごとの入力"));

@@ -165,7 +165,7 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
     book.paragraph(QStringLiteral(
         "画面と報告書の右側には、比べるための許容応力度の表が示されます（単位 N/cm²）。求めた応力度を設計者が表の値と"
         "比べてください。"));
-    book.picture(Picture::AllowableStress1, QStringLiteral("コンクリートの許容曲げ圧縮応力度"));
+    book.picture(Picture::AllowableStress1, QStringLiteral("コンクリートの許容圧縮応力度"));
     book.picture(Picture::AllowableStress2, QStringLiteral("鉄筋の許容引張応力度"));
     book.picture(Picture::AllowableStress3, QStringLiteral("コンクリートの許容せん断応力度"));
     book.picture(Picture::AllowableStress4, QStringLiteral("許容付着応力度"));

@@ -86,7 +86,7 @@ void write_numbers_chapter(BookLayout &book)
     book.heading(QStringLiteral("表示された値で計算を続ける"));
     book.paragraph(QStringLiteral(
         "計算の途中の段階や後のページの計算は、丸める前の値ではなく表示された値を使います。例えば計算例の主働土圧では"
-        "KA は %1 と表示され、PA はこの %1 から計算します。ページを開いたときに左欄へ写されるのも表示された文字です。"
+        " KA は %1 と表示され、PA はこの %1 から計算します。ページを開いたときに左欄に転記されるのも表示された文字です。"
         "手計算で確かめるときは、表示された値を使ってください（例外は各章の計算式の説明にあります）。")
                        .arg(run.sheet[flume::Field::ka]));
     book.heading(QStringLiteral("N と N·cm への換算"));

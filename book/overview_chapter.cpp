@@ -62,7 +62,7 @@ void write_overview(BookLayout &book)
                 }});
     book.paragraph(QStringLiteral(
         "入力を書き換えても、計算は自動ではやり直されません。結果が変わるのは%1を押したときだけです。ページを"
-        "開くと、前のページの値が左欄に写されます（各章の「前のページから受け取る値」）。")
+        "開くと、前のページの値が左欄に転記されます（各章の「前のページから受け取る値」）。")
                        .arg(quoted(QStringLiteral("計算"))));
     book.heading(QStringLiteral("この参考図書の計算例"));
     book.paragraph(QStringLiteral(

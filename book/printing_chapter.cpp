@@ -30,14 +30,14 @@ void write_printing_chapter(BookLayout &book, const BookMaterial &, QStringList 
                     {screen(flume::report_title(Page::Case2)),
                      QStringLiteral("a：γw、h'、Ss1・Ms1。b：X、WR、BL、St1・Mt1。それぞれの式と N、N·cm の値。")},
                     {screen(flume::report_title(Page::Case3)),
-                     QStringLiteral("a：KA、γw、γt、δ'、h'、Ss1・Ms1。b：X、WR、BL、St1・Mt1。入力はすべて左欄に写された値です。")},
+                     QStringLiteral("a：KA、γw、γt、δ'、h'、Ss1・Ms1。b：X、WR、BL、St1・Mt1。入力はすべて左欄に転記された値です。")},
                     {screen(flume::report_title(Page::MemberCheck)),
                      QStringLiteral("使用材料と許容応力度、六つの部材の M、S、引張側、鉄筋、As、U、b、総厚、かぶり、d、応力度と許容応力度、"
                                     "判定の表、応力度の式。応力度の求まった部材があるときに使えます（%1）。")
                          .arg(ref(flume::page_caption(Page::MemberCheck)))},
                 }});
     book.paragraph(QStringLiteral(
-        "報告書の左欄の値（Pv、KA など）は、そのページを開いたときに写された値です。前のページを計算し直したときは、"
+        "報告書の左欄の値（Pv、KA など）は、そのページを開いたときに転記された値です。前のページを計算し直したときは、"
         "ページボタンを押し直してから印刷してください。報告書の単位は画面と同じ表記（KN、KN/m2、KN・m など）です。"
         "本書は kN、kN/m²、kN·m と書き、報告書や画面の語を引くところだけ、その表記のまま示します。"));
     book.heading(QStringLiteral("印刷の画面"));

@@ -32,7 +32,7 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
         "開いている間、押された形で表示されます。")
                        .arg(quoted(common::program_title)));
     book.bullets({
-        QStringLiteral("入力欄は白、計算の結果の欄は、結果が表示されている間だけ色が付きます。結果の欄と左欄の写された"
+        QStringLiteral("入力欄は白、計算の結果の欄は、結果が表示されている間だけ色が付きます。結果の欄と左欄の転記された"
                        "値は書き換えられません。"),
         QStringLiteral("左欄の%1を押すと、形状寸法を入力する最初の状態に戻ります。主働土圧の結果は消え、使えるページボタン"
                        "は%2だけになります。")

@@ -191,7 +191,7 @@ void add_materials(ConditionsLayout &layout, const members::MemberCheckReport &c
 {
     using members::Allowable;
     const std::pair<Allowable, QString> terms[] = {
-        {Allowable::Compression, QStringLiteral("コンクリートの許容曲げ圧縮応力度")},
+        {Allowable::Compression, QStringLiteral("コンクリートの許容圧縮応力度")},
         {Allowable::Tension, QStringLiteral("鉄筋の許容引張応力度")},
         {Allowable::Shear, QStringLiteral("コンクリートの許容せん断応力度")},
         {Allowable::Bond, QStringLiteral("コンクリートの許容付着応力度")},

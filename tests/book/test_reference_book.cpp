@@ -254,6 +254,23 @@ private slots:
             QVERIFY2(text.contains(without_blanks(line)), qPrintable(line));
     }
 
+    // What Japanese typesetting keeps off the start of a line, nowhere at one in the book.
+    void starts_no_line_with_a_kept_character_data()
+    {
+        QTest::addColumn<QString>("line_start");
+        QTest::newRow("wave dash") << QStringLiteral("^[～〜]");
+        QTest::newRow("long-vowel mark") << QStringLiteral("^ー");
+        QTest::newRow("small kana") << QStringLiteral("^[ぁぃぅぇぉっゃゅょァィゥェォッャュョ]");
+        QTest::newRow("menu's accelerator") << QStringLiteral("^\\([A-Z]\\)");
+    }
+    void starts_no_line_with_a_kept_character()
+    {
+        QFETCH(QString, line_start);
+        const QRegularExpression pattern(line_start, QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch found = pattern.match(page_text(1, page_count_));
+        QVERIFY2(!found.hasMatch(), qPrintable(found.captured(0)));
+    }
+
 private:
     int chapter_page(const QString &title, QString *numbered = nullptr) const
     {
