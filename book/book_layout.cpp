@@ -22,6 +22,7 @@ constexpr int cell_padding_y = 55;
 constexpr int paragraph_gap = 130;
 constexpr int list_indent = 400;
 constexpr int figure_gap = 200;
+constexpr int chapter_end_allowance = 250;  // above the page number, which stands at 16000
 
 // Where the baseline of a line of type lies below the top of its line box: the extra height of
 // the line shared above and below the type.
@@ -30,13 +31,16 @@ double baseline_in_line(double point_size)
     return (line_height(point_size) - point_size * 20) / 2 + text_ascent(point_size, TextFace::Mincho);
 }
 
-// Keeps "i = 35", "Fs > 1.2", "1.0 m" and "ケース.2" on one line: the blanks around a relation and
-// between a number and its unit, and a Case's number, do not break.
+// Keeps "i = 35", "Fs > 1.2", "1.0 m", "ケース.2" and "(Mso, Sso)" on one line: the blanks around a
+// relation, between a number and its unit and in a short list in brackets, and a Case's number, do
+// not break.
 QString unbreakable_values(QString text)
 {
     static const QRegularExpression relation(QStringLiteral(" ([=<>≦≧≒]) "));
     static const QRegularExpression unit(QStringLiteral("(\\d) (kN|m|cm|mm|N|度|ページ|MiB|桁)"));
     static const QRegularExpression load_case(QStringLiteral("ケース\\.(\\d)"));
+    static const QRegularExpression short_list(QStringLiteral("(\\([^()]{1,12}), ([^()]{1,12}\\))"));
+    text.replace(short_list, QStringLiteral("\\1,\u00a0\\2"));
     text.replace(relation, QStringLiteral("\u00a0\\1\u00a0"));
     text.replace(unit, QStringLiteral("\\1\u00a0\\2"));
     text.replace(load_case, QStringLiteral("ケース.") + QChar(word_joiner) + QStringLiteral("\\1"));
@@ -520,10 +524,10 @@ void BookLayout::finish()
         pens.append(Pen{*this, int(pages_.size()) - 1});
         y = top;
     };
-    const auto place = [&](std::size_t k) {
+    const auto place = [&](std::size_t k, int foot) {
         const Piece &piece = pieces_[k];
         int gap = y == top ? 0 : piece.gap;
-        if (y + gap + piece.height > bottom && y > top) {
+        if (y + gap + piece.height > foot && y > top) {
             new_page();
             gap = 0;
         }
@@ -547,14 +551,18 @@ void BookLayout::finish()
         int needed = 0;
         for (std::size_t k = i; k <= last; ++k)
             needed += (k == i && y == top ? 0 : pieces_[k].gap) + pieces_[k].height;
+        // The last lines of a chapter may reach a little into the foot margin rather than stand
+        // alone on a page of their own.
+        const bool ends_chapter = last + 1 == pieces_.size() || pieces_[last + 1].new_page;
+        const int foot = bottom + (ends_chapter ? chapter_end_allowance : 0);
         if (pieces_[i].new_page) {
             running_chapter = pieces_[i].chapter;
             new_page();
-        } else if (pages_.isEmpty() || (y + needed > bottom && y > top)) {
+        } else if (pages_.isEmpty() || (y + needed > foot && y > top)) {
             new_page();
         }
         for (std::size_t k = i; k <= last; ++k)
-            place(k);
+            place(k, foot);
         i = last + 1;
     }
 }

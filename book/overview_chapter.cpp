@@ -55,7 +55,7 @@ void write_overview(BookLayout &book)
                     {screen(flume::page_caption(Page::UpliftBearing)), QStringLiteral("Fs、qmax"),
                      QStringLiteral("支持力の検討で qmax ≦ qa のとき")},
                     {screen(flume::page_caption(Page::Case1)), QStringLiteral("Sso、Mso、WR、Sto、Mto"),
-                     QStringLiteral("b の結果が求まったとき")},
+                     QStringLiteral("b（底版）の結果が求まったとき")},
                     {screen(flume::page_caption(Page::Case2)), QStringLiteral("Ss1、Ms1、St1、Mt1"),
                      QStringLiteral("結果が求まったとき")},
                     {screen(flume::page_caption(Page::Case3)), QStringLiteral("Ss1、Ms1、St1、Mt1"), QStringLiteral("（最後のページ）")},

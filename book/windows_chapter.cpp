@@ -66,11 +66,11 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                     {QString(), screen(QStringLiteral("構造計算書(D)")),
                      QStringLiteral("表紙、目次、設計条件と、結果の出ているページの報告書をまとめた構造計算書の印刷の画面を開きます（%1）。")
                          .arg(ref(QStringLiteral("印刷/構造計算書")))},
-                    {screen(QStringLiteral("ツール(T)")), screen(flume::page_caption(Page::MemberCheck)),
+                    {screen(QStringLiteral("ツール(T)")), screen(QStringLiteral("鉄筋コンクリート応力度の検討")),
+                     QStringLiteral("Morvik を空の画面で起動します。")},
+                    {QString(), screen(flume::page_caption(Page::MemberCheck)),
                      QStringLiteral("各部材の応力度を照査する画面を開きます（%1）。")
                          .arg(ref(flume::page_caption(Page::MemberCheck)))},
-                    {QString(), screen(QStringLiteral("鉄筋コンクリート応力度の検討")),
-                     QStringLiteral("Morvik を空の画面で起動します。")},
                     {QString(), members.join(u'\n'),
                      QStringLiteral("その部材の曲げモーメント（N·cm）とせん断力（N）、単位幅 b = 100 cm を入力した Morvik を起動"
                                     "します。曲げモーメントとせん断力が両方表示されているときだけ使えます。")},
