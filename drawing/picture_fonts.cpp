@@ -14,20 +14,10 @@ namespace drawing::pictures {
 namespace {
 
 // The pictures' Japanese lettering is in the report face "ＭＳ ゴシック", whichever face serves it.
-QString gothic_family()
-{
-    install_font_substitutions();
-    return report_face;
-}
-
-QString serif_family()
-{
-    return QStringLiteral("DejaVu Serif");
-}
-
 QFont make_font(Face face)
 {
-    QFont font(face == Face::Gothic ? gothic_family() : serif_family());
+    QFont font;
+    font.setFamilies(face == Face::Gothic ? report_families() : QStringList{QStringLiteral("DejaVu Serif")});
     font.setPixelSize(kReferencePixels);
     font.setItalic(face == Face::SerifItalic);
     font.setHintingPreference(QFont::PreferNoHinting);

@@ -42,10 +42,16 @@ QFont text_font(TextFace face, double point_size)
     return font;
 }
 
-QFont report_font(double point_size)
+QStringList report_families()
 {
     install_font_substitutions();
-    QFont font(report_face);
+    return {ipa_gothic, ipa_gothic_local, report_face};
+}
+
+QFont report_font(double point_size)
+{
+    QFont font;
+    font.setFamilies(report_families());
     font.setPointSizeF(point_size);
     return font;
 }

@@ -14,7 +14,13 @@ inline const QString report_face = QStringLiteral("ＭＳ ゴシック");
 // both programs call it at start, the windows as well as the command-line output.
 void install_font_substitutions();
 
-// The report font at a point size; no other attribute is set.
+// The families a font of the report face asks for: the faces that serve "ＭＳ ゴシック", then the
+// name itself. A font that asks for the name alone finds it only after Qt has sorted every face of
+// the machine for a fallback, several milliseconds before each window's first frame; the name stays
+// last for a machine whose own font configuration serves it.
+QStringList report_families();
+
+// The report font at a point size, asking for report_families(); no other attribute is set.
 QFont report_font(double point_size);
 
 // The faces text is set in. The reports and windows use the Gothic face alone; the reference book

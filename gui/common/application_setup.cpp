@@ -32,7 +32,7 @@ void install_qt_translation(QApplication &app)
 void prepare_application(QApplication &app, const QString &program_name)
 {
     QApplication::setApplicationName(program_name);
-    QApplication::setStyle(new ScreenStyle);
+    QApplication::setStyle(new ScreenStyle(QApplication::style()->name()));
     drawing::install_font_substitutions();
     install_qt_translation(app);
     install_enter_presses_buttons(app);

@@ -11,8 +11,7 @@ void install_screen_font(QApplication &app)
 {
     // The windows use the reports' face, served the same way: IPA Gothic's half-width glyphs are
     // exactly half an em, so captions padded with blanks leave room for their fields.
-    drawing::install_font_substitutions();
-    QFont font(drawing::report_face, 9);
+    QFont font = drawing::report_font(9);
     font.setStyleHint(QFont::TypeWriter);
     app.setFont(font);
 }

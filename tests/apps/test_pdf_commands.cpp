@@ -8,6 +8,7 @@
 #include "tests/support/process_run.h"
 #include "tests/support/small_file_system.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -162,6 +163,10 @@ private slots:
         QTest::newRow("morvik: disk full")
             << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 2
             << 0 << QStringLiteral("full disk") << QStringLiteral("ディスクの空き領域が足りません。");
+        // A program copied away from its modules/ writes no unfinished PDF and says why.
+        QTest::newRow("morvik: without its finishing module")
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 2
+            << 0 << QStringLiteral("program alone") << QStringLiteral("PDF を仕上げるモジュールが見つかりません");
     }
     void pdf_command()
     {
@@ -185,6 +190,11 @@ private slots:
         });
         if (!tvl.isEmpty())
             QVERIFY(inputfile::write_tvl_file(tvl_path, tvl));
+        if (output == QLatin1String("program alone")) {
+            const QString alone = dir.filePath(QStringLiteral("alone/") + QFileInfo(program).fileName());
+            QVERIFY(QDir().mkpath(QFileInfo(alone).path()) && QFile::copy(program, alone));
+            program = alone;
+        }
         std::unique_ptr<test_support::SmallFileSystem> disk;
         if (output == QLatin1String("full disk")) {
             disk = std::make_unique<test_support::SmallFileSystem>();
