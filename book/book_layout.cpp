@@ -83,23 +83,34 @@ StyledText text_to_set(const QString &marked, TextFace face, const ReferenceText
     return out;
 }
 
-// A text's lines at a width, set a little narrower where that keeps its last line from holding only
-// one or two characters ("分。"); when lines_fixed, only where that takes no more lines.
+// A text's lines at a width, set a little narrower where that keeps the last line of a paragraph
+// from holding only one or two characters ("分。"). In a table's cell (lines_fixed), where a line
+// feed may end a paragraph on any line, every line after the first is looked at, and a narrower
+// setting is taken only where it takes no more lines.
 QList<SetLine> lines_without_short_last(const StyledText &text, double size, double width, bool lines_fixed)
 {
+    const auto is_short = [](const SetLine &line) {
+        QString content;
+        for (const SetRun &run : line.runs)
+            content += run.text;
+        content.remove(QRegularExpression(QStringLiteral("[。、．，）」』\\s]")));
+        return content.size() <= 2;
+    };
+    const auto has_short = [&](const QList<SetLine> &lines) {
+        if (lines.size() < 2)
+            return false;
+        if (!lines_fixed)
+            return is_short(lines.last());
+        return std::any_of(lines.begin() + 1, lines.end(), is_short);
+    };
     const double em = size * 20;
     const QList<SetLine> first = set_lines(text, size, width);
     QList<SetLine> lines = first;
-    for (int narrower = 1; narrower <= 3 && lines.size() >= 2; ++narrower) {
-        QString last;
-        for (const SetRun &run : lines.last().runs)
-            last += run.text;
-        last.remove(QRegularExpression(QStringLiteral("[。、．，）」』\\s]")));
-        if (last.size() > 2)
+    for (int narrower = 1; narrower <= 3 && has_short(lines); ++narrower) {
+        const QList<SetLine> tried = set_lines(text, size, width - narrower * em);
+        if (lines_fixed && tried.size() > first.size())
             break;
-        lines = set_lines(text, size, width - narrower * em);
-        if (lines_fixed && lines.size() > first.size())
-            return first;
+        lines = tried;
     }
     return lines;
 }
