@@ -31,16 +31,19 @@ double baseline_in_line(double point_size)
     return (line_height(point_size) - point_size * 20) / 2 + text_ascent(point_size, TextFace::Mincho);
 }
 
-// Keeps "i = 35", "Fs > 1.2", "1.0 m", "ケース.2" and "(Mso, Sso)" on one line: the blanks around a
-// relation, between a number and its unit and in a short list in brackets, and a Case's number, do
-// not break.
+// Keeps "i = 35", "Fs > 1.2", "1.0 m", "ケース.2", "(Mso, Sso)" and "(B + 2·T2)" on one line: the
+// blanks around a relation, between a number and its unit and inside short brackets, and a Case's
+// number, do not break.
 QString unbreakable_values(QString text)
 {
     static const QRegularExpression relation(QStringLiteral(" ([=<>≦≧≒]) "));
     static const QRegularExpression unit(QStringLiteral("(\\d) (kN|m|cm|mm|N|度|ページ|MiB|桁)"));
     static const QRegularExpression load_case(QStringLiteral("ケース\\.(\\d)"));
-    static const QRegularExpression short_list(QStringLiteral("(\\([^()]{1,12}), ([^()]{1,12}\\))"));
-    text.replace(short_list, QStringLiteral("\\1,\u00a0\\2"));
+    static const QRegularExpression short_group(QStringLiteral("\\([^()\\s][^()]{0,15}\\)"));
+    for (const QRegularExpressionMatch &group : short_group.globalMatch(QString(text))) {
+        text.replace(group.capturedStart(), group.capturedLength(),
+                     group.captured().replace(u' ', QChar(u'\u00a0')));
+    }
     text.replace(relation, QStringLiteral("\u00a0\\1\u00a0"));
     text.replace(unit, QStringLiteral("\\1\u00a0\\2"));
     text.replace(load_case, QStringLiteral("ケース.") + QChar(word_joiner) + QStringLiteral("\\1"));
