@@ -33,7 +33,7 @@ double baseline_in_line(double point_size)
 
 // Keeps "i = 35", "Fs > 1.2", "1.0 m", "ケース.2", "(Mso, Sso)" and "(B + 2·T2)" on one line: the
 // blanks around a relation, between a number and its unit and inside short brackets, and a Case's
-// number, do not break.
+// name, do not break.
 QString unbreakable_values(QString text)
 {
     static const QRegularExpression relation(QStringLiteral(" ([=<>≦≧≒]) "));
@@ -46,7 +46,8 @@ QString unbreakable_values(QString text)
     }
     text.replace(relation, QStringLiteral("\u00a0\\1\u00a0"));
     text.replace(unit, QStringLiteral("\\1\u00a0\\2"));
-    text.replace(load_case, QStringLiteral("ケース.") + QChar(word_joiner) + QStringLiteral("\\1"));
+    const QChar joiner(word_joiner);
+    text.replace(load_case, QStringLiteral("ケ") + joiner + u'ー' + joiner + QStringLiteral("ス.") + joiner + QStringLiteral("\\1"));
     return text;
 }
 
