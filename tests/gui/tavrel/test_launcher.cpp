@@ -22,6 +22,8 @@
 #include <QToolButton>
 #include <QtTest>
 #include <grp.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cstdio>
@@ -88,6 +90,8 @@ private slots:
     void lock_is_kept_in_a_folder_of_the_users_own();
     void a_file_is_handed_to_the_running_instance_data();
     void a_file_is_handed_to_the_running_instance();
+    void requests_not_whole_are_no_requests_data();
+    void requests_not_whole_are_no_requests();
 
 private:
     QTemporaryDir curdir_;
@@ -414,6 +418,41 @@ void TestLauncher::a_file_is_handed_to_the_running_instance()
     QCOMPARE(window->sheet().text(flume::Field::repose_angle), QString());  // as 開く(&O): missing items empty
     QCOMPARE(window->sheet().text(flume::Field::open_path), folder.filePath(name));
     QCOMPARE(flume_windows().size(), 1);
+}
+
+void TestLauncher::requests_not_whole_are_no_requests_data()
+{
+    QTest::addColumn<QByteArray>("request");  // the bytes a later start writes before it closes
+    QTest::newRow("cut short") << QByteArray("\0\0\0\x09/tmp/a", 10);
+    QTest::newRow("more than announced") << QByteArray("\0\0\0\x03/tmp/a.tvl", 13);
+    QTest::newRow("no whole length") << QByteArray("\0\0", 2);
+    QTest::newRow("longer than any path") << QByteArray("\0\x01\0\x01/tmp", 8);
+}
+
+// Whatever else reaches the running instance's socket opens nothing; the next whole request is
+// still served.
+void TestLauncher::requests_not_whole_are_no_requests()
+{
+    QFETCH(QByteArray, request);
+    const QString name = QStringLiteral("tavrel-request-test-%1").arg(QCoreApplication::applicationPid());
+    const shell::SingleInstance running(name);
+    QVERIFY(running.is_first());
+    QSignalSpy opened(&running, &shell::SingleInstance::open_requested);
+    QSignalSpy shown(&running, &shell::SingleInstance::show_requested);
+
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(shell::SingleInstance::lock_path(name) + QStringLiteral(".socket"));
+    qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    QCOMPARE(::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    QCOMPARE(::write(socket, request.constData(), std::size_t(request.size())), ssize_t(request.size()));
+    ::close(socket);
+
+    const shell::SingleInstance later(name);
+    later.ask_first_to_show();
+    QTRY_COMPARE(shown.size(), 1);
+    QCOMPARE(opened.size(), 0);
 }
 
 int main(int argc, char *argv[])
