@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Times `tavrel --pdf` on the worked example (five report pages) against pdf_reference_pages, a
 # minimal Qt program that writes the same words in the same faces and sizes at the same places
-# on five A4 pages (read back from Tavrel's PDF with pdftohtml), without any of the reports' code.
+# on five A4 pages (read back from Tavrel's PDF with pdftohtml), without any of the reports' code,
+# and finishes its PDF with the programs' own finishing step (title, /Lang, a bookmark a page), as
+# every PDF the programs write is finished.
 # The two alternate, several runs each; prints the medians of wall and CPU time, their ratios, and
 # the sizes of both PDFs. Exits 1 when the wall-time ratio misses its target (at most 1.30).
 # Usage: bash scripts/bench-report-pdf.sh [runs]   (default 20; builds into build/, or $BUILD_DIR)
