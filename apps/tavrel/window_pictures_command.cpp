@@ -8,7 +8,6 @@
 #include "flume/sheet_inputs.h"
 #include "flume/captions.h"
 #include "gui/common/application_setup.h"
-#include "gui/common/screen_font.h"
 #include "gui/print_dialog/print_dialog.h"
 #include "gui/tavrel/about_box.h"
 #include "gui/tavrel/companion_files.h"
@@ -70,10 +69,9 @@ int run(int argc, char *argv[], const common::CommandLine &line)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     QApplication app(argc, argv);
+    // The windows' own set-up, face included, as they show on the screen: their captions are
+    // padded with blanks to its widths.
     widgets::prepare_application(app, QStringLiteral("Tavrel"));
-    // The windows' own face, as they show on the screen: their captions are padded with blanks to
-    // its widths.
-    widgets::install_screen_font(app);
 
     bool saved = true;
     shell::Launcher launcher;

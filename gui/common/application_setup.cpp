@@ -1,8 +1,8 @@
 #include "gui/common/application_setup.h"
 
-#include "drawing/report_font.h"
 #include "gui/common/enter_key.h"
 #include "gui/common/modal_focus.h"
+#include "gui/common/screen_font.h"
 #include "gui/common/screen_style.h"
 
 #include <QApplication>
@@ -33,7 +33,7 @@ void prepare_application(QApplication &app, const QString &program_name)
 {
     QApplication::setApplicationName(program_name);
     QApplication::setStyle(new ScreenStyle(QApplication::style()->name()));
-    drawing::install_font_substitutions();
+    install_screen_font(app);
     install_qt_translation(app);
     install_enter_presses_buttons(app);
     install_modal_focus(app);

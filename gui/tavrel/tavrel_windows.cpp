@@ -5,7 +5,6 @@
 #include "gui/tavrel/single_instance.h"
 #include "gui/common/application_setup.h"
 #include "gui/common/font_configuration.h"
-#include "gui/common/screen_font.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -98,7 +97,6 @@ int run_windows(int argc, char *argv[], const QString &file)
     const widgets::FontConfigurationLoader fonts;
     QApplication app(argc, argv);
     widgets::prepare_application(app, QStringLiteral("Tavrel"));
-    widgets::install_screen_font(app);
     // The process lives while any of its windows is open: closing the launcher leaves the flume
     // window, and the other way round.
     const SingleInstance instance;
