@@ -8,8 +8,6 @@
 
 #include <dlfcn.h>
 
-#include <future>
-
 namespace printing {
 
 namespace {
@@ -31,8 +29,6 @@ LoadedEntry load_entry()
             tried << path;
             continue;
         }
-        // dlopen, not QLibrary: the module may load on a thread of its own before the application
-        // object exists, and a QObject made there would make that thread Qt's main thread.
         void *module = ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
         if (module) {
             if (auto entry = reinterpret_cast<FinishPdfEntry>(::dlsym(module, finishing_entry_name)))
@@ -44,24 +40,12 @@ LoadedEntry load_entry()
     return {nullptr, QStringLiteral("PDF を仕上げるモジュールが見つかりません（%1）。").arg(tried.join(QStringLiteral("、")))};
 }
 
-// Loaded once, on another thread, from the first call on; the module stays loaded while the
-// program runs.
-const std::shared_future<LoadedEntry> &loading()
-{
-    static const std::shared_future<LoadedEntry> loaded = std::async(std::launch::async, load_entry).share();
-    return loaded;
-}
-
 } // namespace
-
-void load_pdf_finishing_ahead()
-{
-    loading();
-}
 
 std::optional<QByteArray> finish_pdf(const QByteArray &pdf, const PdfDescription &description, QString *error)
 {
-    const LoadedEntry &loaded = loading().get();
+    // Loaded on the first PDF; the module stays loaded while the program runs.
+    static const LoadedEntry loaded = load_entry();
     QString reason = loaded.failure;
     if (loaded.entry) {
         QByteArray finished;

@@ -44,12 +44,9 @@ struct PdfDescription {
 // title, and that one unescaped. Positions are report twips, as the pages were drawn with the
 // report origin pdf_origin_twips from the paper's top-left corner. Returns nothing when the PDF
 // cannot be read or a bookmark or link names a page it does not have, with the reason in *error.
+// The finishing is done by a module of its own (printing/pdf_finishing_entry.h), loaded by the
+// first call; without it nothing is returned either, and *error says where it was looked for.
 std::optional<QByteArray> finish_pdf(const QByteArray &pdf, const PdfDescription &description,
                                      QString *error = nullptr);
-
-// Starts loading the finishing (a module of its own, with qpdf) on another thread, for a program
-// that will surely finish a PDF: it loads while the pages are drawn. Without it the finishing is
-// loaded by the first finish_pdf.
-void load_pdf_finishing_ahead();
 
 } // namespace printing

@@ -1,14 +1,11 @@
 #include "printing/report_application.h"
 
 #include "drawing/report_font.h"
-#include "printing/pdf_finishing.h"
 
 namespace printing {
 
 std::unique_ptr<QGuiApplication> start_report_application(int &argc, char *argv[])
 {
-    // Every command that draws reports writes them as PDF.
-    load_pdf_finishing_ahead();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     auto app = std::make_unique<QGuiApplication>(argc, argv);
