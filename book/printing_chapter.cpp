@@ -6,7 +6,7 @@
 
 namespace book {
 
-void write_printing_chapter(BookLayout &book, const BookMaterial &, QStringList &)
+void write_printing_chapter(BookLayout &book, const BookMaterial &material, QStringList &problems)
 {
     using flume::Page;
     book.chapter(QStringLiteral("印刷"));
@@ -43,6 +43,7 @@ void write_printing_chapter(BookLayout &book, const BookMaterial &, QStringList 
     book.heading(QStringLiteral("印刷の画面"));
     book.paragraph(QStringLiteral("%1の項目を選ぶと開きます（%2）。開いている間は計算画面を操作できません。")
                        .arg(quoted(QStringLiteral("プリント(P)")), ref(QStringLiteral("操作の流れ/印刷と保存"))));
+    window_figure(book, material, QStringLiteral("print-dialog"), QStringLiteral("印刷の画面"), problems);
     book.table({{QStringLiteral("項目"), QStringLiteral("働き")},
                 {
                     {screen(QStringLiteral("プリンタ名")), QStringLiteral("印刷するプリンタを選びます。選んだプリンタは、次に開いたときも選ばれています。")},

@@ -129,7 +129,6 @@ void write_quick_start(BookLayout &book, const BookMaterial &material, QStringLi
                     .arg(quoted(QStringLiteral("ファイル(F)")), quoted(QStringLiteral("名前を付けて保存(A)")),
                          quoted(QStringLiteral("開く(O)")), quoted(QStringLiteral("計算")))},
                8);
-    window_figure(book, material, QStringLiteral("print-dialog"), QStringLiteral("印刷の画面"), problems);
 }
 
 } // namespace book
