@@ -1,67 +1,16 @@
 #include "gui/tavrel/launcher_icons.h"
 
 #include "drawing/report_font.h"
+#include "gui/common/drawn_icon.h"
 
-#include <QApplication>
-#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
-#include <QStyle>
-#include <QStyleOption>
 
 namespace shell {
 
-namespace {
-
-// An icon drawn on a 32-unit square at the size it is asked for, when it is first shown: at 32
-// and 64 pixels for the sizes windows ask for most, so it stays sharp on dense screens.
-class DrawnIconEngine : public QIconEngine
-{
-public:
-    explicit DrawnIconEngine(void (*draw)(QPainter &)) : draw_(draw) {}
-
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
-    {
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->translate(rect.topLeft());
-        painter->scale(rect.width() / 32.0, rect.height() / 32.0);
-        draw_(*painter);
-        painter->restore();
-    }
-
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        painter.end();
-        if (mode == QIcon::Disabled) {
-            QStyleOption option;
-            return QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
-        }
-        return pixmap;
-    }
-
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(32, 32), QSize(64, 64)}; }
-    QIconEngine *clone() const override { return new DrawnIconEngine(draw_); }
-
-private:
-    void (*draw_)(QPainter &);
-};
-
-QIcon drawn_icon(void (*draw)(QPainter &))
-{
-    return QIcon(new DrawnIconEngine(draw));
-}
-
-} // namespace
-
-QIcon reference_book_icon() { return drawn_icon(draw_reference_book_icon); }
-QIcon flume_icon() { return drawn_icon(draw_flume_icon); }
-QIcon rc_section_icon() { return drawn_icon(draw_rc_section_icon); }
+QIcon reference_book_icon() { return widgets::drawn_icon(draw_reference_book_icon); }
+QIcon flume_icon() { return widgets::drawn_icon(draw_flume_icon); }
+QIcon rc_section_icon() { return widgets::drawn_icon(draw_rc_section_icon); }
 
 void draw_reference_book_icon(QPainter &p)
 {
