@@ -23,7 +23,7 @@ printf '"0.1","0.15","0.15","0.1","1.0","0.5","1.0"\r\n"90","30","18","0","10","
 report=("$build/tavrel" --pdf "$work/report.pdf" "$work/worked.tvl")
 "${report[@]}" > /dev/null 2>&1
 pdftohtml -xml -i -q -stdout -zoom 1 "$work/report.pdf" > "$work/words.xml"
-reference=("$build/tests/pdf_reference_pages" "$work/reference.pdf" "$work/words.xml")
+reference=("$build/bench/pdf_reference_pages" "$work/reference.pdf" "$work/words.xml")
 "${reference[@]}" > /dev/null 2>&1
 
 # One line a run: wall, user and system seconds.

@@ -69,8 +69,8 @@ time_to_window() {
 
 launcher=("$build/tavrel")
 morvik=("$build/file/morvik")
-empty=("$build/tests/startup_reference_window")
-reference=("$build/tests/startup_reference_window" --text)
+empty=("$build/bench/startup_reference_window")
+reference=("$build/bench/startup_reference_window" --text)
 for program in launcher morvik reference empty; do
   declare -n command=$program
   time_to_window "$work/warm-up" "${command[@]}"

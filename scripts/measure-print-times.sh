@@ -8,4 +8,4 @@ bash scripts/setup-test-printer.sh
 build=${BUILD_DIR:-build}
 cmake -S . -B "$build" >/dev/null
 cmake --build "$build" -j"$(nproc)" --target measure_print_times >/dev/null
-QT_QPA_PLATFORM=offscreen "$build/tests/measure_print_times" "${1:-3}"
+QT_QPA_PLATFORM=offscreen "$build/bench/measure_print_times" "${1:-3}"
