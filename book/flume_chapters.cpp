@@ -236,16 +236,6 @@ QList<Quantity> all_quantities()
     return all;
 }
 
-QString book_unit(const QString &screen_unit)
-{
-    QString unit = screen_unit;
-    unit.replace(QStringLiteral("KN"), QStringLiteral("kN"));
-    unit.replace(QStringLiteral("・"), QStringLiteral("·"));
-    unit.replace(QStringLiteral("m2"), QStringLiteral("m²"));
-    unit.replace(QStringLiteral("m3"), QStringLiteral("m³"));
-    return unit;
-}
-
 QString input_check_text(const FlumeChapter &chapter, F input)
 {
     const QString unchecked = QStringLiteral("確かめない（空欄は 0 として計算）");

@@ -57,9 +57,6 @@ const FlumeChapter &chapter_of(flume::Page page);
 // Every quantity the chapters name, the shape's first, each symbol once.
 QList<Quantity> all_quantities();
 
-// The unit of a quantity as the book writes it, from the unit the screen shows beside it.
-QString book_unit(const QString &screen_unit);
-
 // What the chapter's buttons check of an input and what follows when the value is refused, in the
 // words of the input table, generated from the table each calculation itself checks:
 // "0・空欄 → 「数値が入力されていません。」（負の値はそのまま計算）", "確かめない（…）".

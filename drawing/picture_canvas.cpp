@@ -141,12 +141,4 @@ void Canvas::text(const QString &text, QPointF anchor, double size, Qt::Alignmen
     draw_text(painter_, text, face, {x, baseline}, size);
 }
 
-void Canvas::text_fitted(const QString &text, QPointF anchor, double size, double max_width,
-                         Qt::Alignment align, Face face)
-{
-    const double width = text_width(text, size, face);
-    const double fitted = width > max_width && width > 0 ? size * max_width / width : size;
-    this->text(text, anchor, fitted, align, face);
-}
-
 } // namespace drawing::pictures

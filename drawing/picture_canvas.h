@@ -45,9 +45,6 @@ public:
     // the anchor; vertically with its em box's top, centre or bottom at it.
     void text(const QString &text, QPointF anchor, double size, Qt::Alignment align,
               Face face = Face::Gothic);
-    // The same, shrunk horizontally and vertically alike where it would be wider than max_width.
-    void text_fitted(const QString &text, QPointF anchor, double size, double max_width,
-                     Qt::Alignment align, Face face = Face::Gothic);
     static double text_width(const QString &text, double size, Face face = Face::Gothic);
 
 private:

@@ -26,11 +26,6 @@ std::optional<formula::Box> laid_out(const WorkedFormula &worked)
 
 } // namespace
 
-bool is_worked_formula(Picture picture)
-{
-    return laid_out({picture, {}}).has_value();
-}
-
 QSizeF worked_formula_size(const WorkedFormula &formula)
 {
     const std::optional<formula::Box> box = laid_out(formula);

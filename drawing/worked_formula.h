@@ -18,9 +18,6 @@ struct WorkedFormula {
     QString value;  // the value and its unit, as the book writes them; empty for none
 };
 
-// Whether the picture is a formula the book can set so.
-bool is_worked_formula(Picture picture);
-
 // The extent of the formula's ink on paper, in twips, set at the reports' formula size.
 QSizeF worked_formula_size(const WorkedFormula &formula);
 

@@ -76,10 +76,7 @@ void FlumeSheet::set_shape_locked(bool locked)
 
 void FlumeSheet::set_case1_groundwater_formula(bool groundwater)
 {
-    if (case1_groundwater_formula_ == groundwater)
-        return;
     case1_groundwater_formula_ = groundwater;
-    emit case1_formula_changed(groundwater);
 }
 
 } // namespace flume

@@ -59,7 +59,6 @@ signals:
     void print_entry_changed(flume::Page page, bool enabled);
     void current_page_changed(flume::Page page);
     void shape_lock_changed(bool locked);
-    void case1_formula_changed(bool groundwater);
     void inputs_missing(const QList<flume::Field> &fields);
 
 private:

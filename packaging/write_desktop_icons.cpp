@@ -19,8 +19,8 @@ struct DesktopIcon {
 };
 
 const DesktopIcon icons[] = {
-    {"tavrel", shell::draw_flume_icon},
-    {"morvik", shell::draw_rc_section_icon},
+    {"tavrel", tavrel::draw_flume_icon},
+    {"morvik", tavrel::draw_rc_section_icon},
 };
 
 const int sizes[] = {16, 22, 24, 32, 48, 64, 128, 256};

@@ -67,9 +67,9 @@ int main(int argc, char *argv[])
     const common::CommandLineOutcome outcome = common::run_command_line(argc, argv, commands);
     if (outcome.status)
         return *outcome.status;
-    const widgets::FontConfigurationLoader fonts;
+    const gui::common::FontConfigurationLoader fonts;
     QApplication app(argc, argv);
-    widgets::prepare_application(app, QStringLiteral("Morvik"));
+    gui::common::prepare_application(app, QStringLiteral("Morvik"));
     morvik::SectionWindow window;
     window.fill_forces(common::read_section_forces(outcome.line));
     window.show();

@@ -44,7 +44,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     QApplication app(argc, argv);
-    widgets::prepare_application(app, QStringLiteral("Morvik"));
+    gui::common::prepare_application(app, QStringLiteral("Morvik"));
 
     morvik::SectionWindow window;
     for (int i = 0; i < rcstress::input_count; ++i)

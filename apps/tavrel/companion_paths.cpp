@@ -11,11 +11,11 @@ namespace {
 // The path the launcher would open, or the places it would look in.
 QString located(const QString &relative_path)
 {
-    const QString found = shell::find_companion(relative_path);
+    const QString found = tavrel::find_companion(relative_path);
     if (!found.isEmpty())
         return QDir::toNativeSeparators(found);
     QStringList tried;
-    for (const QString &candidate : shell::companion_candidates(relative_path))
+    for (const QString &candidate : tavrel::companion_candidates(relative_path))
         tried.append(QDir::toNativeSeparators(candidate));
     return QStringLiteral("見つかりません / not found (") + tried.join(QStringLiteral(", ")) + u')';
 }
@@ -26,6 +26,6 @@ QString companion_paths(int argc, char *argv[])
 {
     // The folder of the program, its links resolved, comes from the application object.
     QCoreApplication app(argc, argv);
-    return QStringLiteral("参考図書 / reference book: ") + located(shell::reference_pdf_path) + u'\n'
-           + QStringLiteral("Morvik: ") + located(shell::morvik_path) + u'\n';
+    return QStringLiteral("参考図書 / reference book: ") + located(tavrel::reference_pdf_path) + u'\n'
+           + QStringLiteral("Morvik: ") + located(tavrel::morvik_path) + u'\n';
 }

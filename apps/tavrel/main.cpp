@@ -15,5 +15,5 @@ int main(int argc, char *argv[])
         return common::command_failure(
             QStringLiteral("tavrel"), QStringLiteral("開けるファイルは一つです / only one file can be opened (--help)"), 2);
     }
-    return shell::run_windows(argc, argv, files.value(0));
+    return tavrel::run_windows(argc, argv, files.value(0));
 }

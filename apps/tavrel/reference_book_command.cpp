@@ -62,16 +62,16 @@ QList<book::WindowMessage> window_messages()
     const QString tavrel = QStringLiteral("Tavrel");
     const QString both = QStringLiteral("Tavrel・Morvik");
     return {
-        {shell::already_running_message, tavrel, tavrel},
-        {shell::lock_failed_message, tavrel, tavrel},
-        {shell::message::file_not_found, shell::message::companion_title, tavrel},
-        {shell::message::pdf_not_opened, shell::message::companion_title, tavrel},
-        {shell::message::no_pdf_viewer, shell::message::companion_title, tavrel},
-        {shell::message::program_not_started, shell::message::companion_title, tavrel},
-        {shell::message::folder_not_found, shell::message::companion_title, tavrel},
+        {tavrel::already_running_message, tavrel, tavrel},
+        {tavrel::lock_failed_message, tavrel, tavrel},
+        {tavrel::message::file_not_found, tavrel::message::companion_title, tavrel},
+        {tavrel::message::pdf_not_opened, tavrel::message::companion_title, tavrel},
+        {tavrel::message::no_pdf_viewer, tavrel::message::companion_title, tavrel},
+        {tavrel::message::program_not_started, tavrel::message::companion_title, tavrel},
+        {tavrel::message::folder_not_found, tavrel::message::companion_title, tavrel},
         {print_dialog::message::print_failed, print_dialog::message::title, both},
         {print_dialog::message::pdf_not_saved, print_dialog::message::title, both},
-        {widgets::exit_question_text, widgets::exit_question_title, both},
+        {gui::common::exit_question_text, gui::common::exit_question_title, both},
     };
 }
 
@@ -83,7 +83,7 @@ QList<book::CommandHelp> command_help(QString &problem)
     help.append({QStringLiteral("tavrel"), QString::fromUtf8(tavrel.help_text)});
     for (const common::ProgramCommand &command : tavrel.commands)
         help.append({QStringLiteral("tavrel ") + command.option, QString::fromUtf8(command.help_text)});
-    const QString morvik = shell::find_companion(shell::morvik_path);
+    const QString morvik = tavrel::find_companion(tavrel::morvik_path);
     for (const QStringList &arguments : {QStringList{}, QStringList{QStringLiteral("--check")},
                                          QStringList{QStringLiteral("--pdf")}}) {
         QProcess process;

@@ -71,10 +71,10 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     QApplication app(argc, argv);
     // The windows' own set-up, face included, as they show on the screen: their captions are
     // padded with blanks to its widths.
-    widgets::prepare_application(app, QStringLiteral("Tavrel"));
+    gui::common::prepare_application(app, QStringLiteral("Tavrel"));
 
     bool saved = true;
-    shell::Launcher launcher;
+    tavrel::Launcher launcher;
     launcher.show();
     saved = saved && save(&launcher, dir, QStringLiteral("launcher"));
 
@@ -108,7 +108,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     }
     // The member check of the worked example, with the Cases computed.
     window->member_sheet().set_inputs(book::example_member_inputs());
-    auto *member_check = new shell::MemberCheckWindow(window->member_sheet(), window);
+    auto *member_check = new tavrel::MemberCheckWindow(window->member_sheet(), window);
     member_check->show();
     saved = saved && save(member_check, dir, QStringLiteral("member-check"));
     member_check->close();
@@ -123,14 +123,14 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     saved = saved && save(dialog, dir, QStringLiteral("print-dialog"));
     dialog->close();
 
-    shell::AboutBox about(window);
+    tavrel::AboutBox about(window);
     about.show();
     saved = saved && save(&about, dir, QStringLiteral("about-box"));
     if (!saved)
         return fail(dir.path() + QStringLiteral(": 図を書けません / cannot write the pictures"));
 
     // Morvik draws its own window, with the side wall of Case 1 as the book's example has it.
-    const QString morvik = shell::find_companion(shell::morvik_path);
+    const QString morvik = tavrel::find_companion(tavrel::morvik_path);
     if (morvik.isEmpty())
         return fail(QStringLiteral("Morvik が見つかりません / Morvik not found"));
     QProcess process;

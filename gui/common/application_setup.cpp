@@ -10,7 +10,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-namespace widgets {
+namespace gui::common {
 
 namespace {
 
@@ -39,4 +39,4 @@ void prepare_application(QApplication &app, const QString &program_name)
     install_modal_focus(app);
 }
 
-} // namespace widgets
+} // namespace gui::common

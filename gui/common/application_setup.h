@@ -4,7 +4,7 @@
 
 class QApplication;
 
-namespace widgets {
+namespace gui::common {
 
 // What both programs set up before their first window: the program's name (which names its
 // settings), the platform's style with a drawn menu-bar overflow button, the report face
@@ -13,4 +13,4 @@ namespace widgets {
 // focused button, and the keyboard staying with a modal dialog.
 void prepare_application(QApplication &app, const QString &program_name);
 
-} // namespace widgets
+} // namespace gui::common

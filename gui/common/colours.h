@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-namespace widgets {
+namespace gui::common {
 
 // The grey of both programs' windows: Morvik's window, Tavrel's left panel and every page panel.
 inline const QColor panel_colour(224, 224, 224);
@@ -13,4 +13,4 @@ inline const QColor shown_result_colour(255, 255, 255);
 // Input fields and carried slots.
 inline const QColor field_colour(255, 255, 255);
 
-} // namespace widgets
+} // namespace gui::common

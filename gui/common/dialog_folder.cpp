@@ -9,7 +9,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-namespace widgets {
+namespace gui::common {
 
 namespace {
 
@@ -86,4 +86,4 @@ QString ask_for_file(QFileDialog &dialog)
     return dialog.selectedFiles().value(0);
 }
 
-} // namespace widgets
+} // namespace gui::common

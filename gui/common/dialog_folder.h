@@ -4,7 +4,7 @@
 
 class QFileDialog;
 
-namespace widgets {
+namespace gui::common {
 
 // The folder the program's file dialogs (open, save as, PDF保存) start in: the folder of the file
 // last opened or saved through one of them, kept across runs, while it exists and is not part of a
@@ -23,4 +23,4 @@ void prepare_file_dialog(QFileDialog &dialog);
 // Shows a prepared dialog until it is answered: the file chosen, or empty when it was cancelled.
 QString ask_for_file(QFileDialog &dialog);
 
-} // namespace widgets
+} // namespace gui::common

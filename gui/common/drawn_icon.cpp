@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QStyleOption>
 
-namespace widgets {
+namespace gui::common {
 
 namespace {
 
@@ -55,4 +55,4 @@ QIcon drawn_icon(void (*draw)(QPainter &))
     return QIcon(new DrawnIconEngine(draw));
 }
 
-} // namespace widgets
+} // namespace gui::common

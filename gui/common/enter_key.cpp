@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-namespace widgets {
+namespace gui::common {
 
 namespace {
 
@@ -42,4 +42,4 @@ void install_enter_presses_buttons(QApplication &app)
     app.installEventFilter(new EnterPressesButtons(&app));
 }
 
-} // namespace widgets
+} // namespace gui::common

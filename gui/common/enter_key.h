@@ -2,7 +2,7 @@
 
 class QApplication;
 
-namespace widgets {
+namespace gui::common {
 
 // Makes Return and keypad Enter press the focused push button or tool button, as Space does and
 // as users know from other desktops. Buttons that already take Enter themselves (the default and
@@ -10,4 +10,4 @@ namespace widgets {
 // presses its default button.
 void install_enter_presses_buttons(QApplication &app);
 
-} // namespace widgets
+} // namespace gui::common

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QMessageBox>
 
-namespace widgets {
+namespace gui::common {
 
 bool confirm_exit(QWidget *window)
 {
@@ -25,4 +25,4 @@ void close_owned_dialogs(QWidget *window)
     }
 }
 
-} // namespace widgets
+} // namespace gui::common

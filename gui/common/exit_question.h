@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace widgets {
+namespace gui::common {
 
 inline const QString exit_question_text = QStringLiteral("終了しますか？");
 inline const QString exit_question_title = QStringLiteral("終了確認");
@@ -17,4 +17,4 @@ bool confirm_exit(QWidget *window);
 // screen, or can still print, once the window is gone.
 void close_owned_dialogs(QWidget *window);
 
-} // namespace widgets
+} // namespace gui::common

@@ -2,7 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-namespace widgets {
+namespace gui::common {
 
 FontConfigurationLoader::FontConfigurationLoader() : thread_([] { FcInit(); }) {}
 
@@ -11,4 +11,4 @@ FontConfigurationLoader::~FontConfigurationLoader()
     thread_.join();
 }
 
-} // namespace widgets
+} // namespace gui::common

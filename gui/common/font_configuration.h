@@ -2,7 +2,7 @@
 
 #include <thread>
 
-namespace widgets {
+namespace gui::common {
 
 // Reads the system's font configuration on a second thread while the program connects to the
 // display, so that the first window measuring its captions finds it loaded. Made before the
@@ -19,4 +19,4 @@ private:
     std::thread thread_;
 };
 
-} // namespace widgets
+} // namespace gui::common

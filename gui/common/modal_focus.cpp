@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace widgets {
+namespace gui::common {
 
 namespace {
 
@@ -47,4 +47,4 @@ void install_modal_focus(QApplication &app)
         Qt::QueuedConnection);
 }
 
-} // namespace widgets
+} // namespace gui::common

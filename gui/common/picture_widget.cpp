@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace widgets {
+namespace gui::common {
 
 PictureWidget::PictureWidget(drawing::Picture picture, QWidget *parent) : QWidget(parent), picture_(picture)
 {
@@ -31,4 +31,4 @@ void PictureWidget::paintEvent(QPaintEvent *)
     draw_picture(painter, picture_, QRectF(rect()), drawing::PictureTarget{twips_per_pixel});
 }
 
-} // namespace widgets
+} // namespace gui::common

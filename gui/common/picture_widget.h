@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-namespace widgets {
+namespace gui::common {
 
 // An image control: shows one picture at its natural size, 15 twips to the logical pixel, with
 // the parent's background showing around its lines.
@@ -26,4 +26,4 @@ private:
     drawing::Picture picture_;
 };
 
-} // namespace widgets
+} // namespace gui::common

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QFont>
 
-namespace widgets {
+namespace gui::common {
 
 void install_screen_font(QApplication &app)
 {
@@ -16,4 +16,4 @@ void install_screen_font(QApplication &app)
     app.setFont(font);
 }
 
-} // namespace widgets
+} // namespace gui::common

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace widgets {
+namespace gui::common {
 
 namespace {
 
@@ -39,4 +39,4 @@ QIcon ScreenStyle::standardIcon(StandardPixmap pixmap, const QStyleOption *optio
     return QProxyStyle::standardIcon(pixmap, option, widget);
 }
 
-} // namespace widgets
+} // namespace gui::common

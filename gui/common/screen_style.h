@@ -2,7 +2,7 @@
 
 #include <QProxyStyle>
 
-namespace widgets {
+namespace gui::common {
 
 // The style the application would use (the platform's, or one named with -style), with the menu
 // bar's overflow button (shown when the window is too narrow for all its menus) drawn instead of
@@ -17,4 +17,4 @@ public:
                        const QWidget *widget = nullptr) const override;
 };
 
-} // namespace widgets
+} // namespace gui::common

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <cmath>
 
-namespace widgets {
+namespace gui::common {
 
 int pixels(double twips)
 {
@@ -35,4 +35,4 @@ void place(QWidget *widget, double x, double y, double width, double height)
     widget->setGeometry(twips_rect(x, y, width, height));
 }
 
-} // namespace widgets
+} // namespace gui::common

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace widgets {
+namespace gui::common {
 
 // The windows of both programs are laid out in twips (1/1440 inch), at 15 twips to the logical pixel (96 dpi);
 // Qt's high-DPI scaling takes the logical pixels on to the screen.
@@ -21,4 +21,4 @@ QRect twips_rect(double x, double y, double width, double height);
 void place(QWidget *widget, double x, double y);
 void place(QWidget *widget, double x, double y, double width, double height);
 
-} // namespace widgets
+} // namespace gui::common

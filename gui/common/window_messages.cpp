@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace widgets {
+namespace gui::common {
 
 void WindowMessages::warn(const QString &text, const QString &title)
 {
@@ -17,4 +17,4 @@ void warning_box(QWidget *owner, const QString &text, const QString &title)
     box.exec();
 }
 
-} // namespace widgets
+} // namespace gui::common

@@ -4,11 +4,11 @@
 
 class QWidget;
 
-namespace widgets {
+namespace gui::common {
 
 // The calculations' messages as the windows of both programs give them: the system beep, then a modal
 // warning box with an OK button over the window.
-class WindowMessages : public common::MessageSink
+class WindowMessages : public ::common::MessageSink
 {
 public:
     explicit WindowMessages(QWidget *owner) : owner_(owner) {}
@@ -21,4 +21,4 @@ private:
 // The beep and a modal warning box with an OK button.
 void warning_box(QWidget *owner, const QString &text, const QString &title);
 
-} // namespace widgets
+} // namespace gui::common

@@ -37,18 +37,18 @@ InputFrame::InputFrame(rcstress::SectionSheet &sheet, QWidget *parent) : QGroupB
         // left column's units; each caption ends just before its field.
         const int caption_left = place.column_left == 2160 ? 75 : 4050;
         auto *caption = new QLabel(rcstress::field_caption(place.field), this);
-        widgets::place(caption, caption_left, place.top, place.column_left - caption_gap - caption_left,
+        gui::common::place(caption, caption_left, place.top, place.column_left - caption_gap - caption_left,
                         field_height);
 
         auto *edit = new SectionFieldEdit(sheet, place.field, this);
         edit->setObjectName(QString::fromLatin1(place.control));
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        widgets::place(edit, place.column_left, place.top, field_width, field_height);
+        gui::common::place(edit, place.column_left, place.top, field_width, field_height);
         inputs_.append(edit);
 
         auto *unit = new QLabel(rcstress::unit_caption(place.field), this);
         const int unit_left = place.column_left + field_width + caption_gap;
-        widgets::place(unit, unit_left, place.top, 960, field_height);
+        gui::common::place(unit, unit_left, place.top, 960, field_height);
     }
 }
 

@@ -9,9 +9,9 @@ ReferenceWindow::ReferenceWindow(drawing::Picture picture, QSize client_twips) :
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("参考資料"));
-    const QSize client = widgets::twips_size(client_twips.width(), client_twips.height());
+    const QSize client = gui::common::twips_size(client_twips.width(), client_twips.height());
     setFixedSize(client);
-    auto *shown = new widgets::PictureWidget(picture, this);
+    auto *shown = new gui::common::PictureWidget(picture, this);
     shown->move(0, 0);
 }
 

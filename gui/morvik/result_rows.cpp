@@ -33,8 +33,8 @@ void set_base(QWidget *widget, const QColor &colour)
 
 QWidget *place_picture(Picture picture, QWidget *client, double left, double top)
 {
-    auto *shown = new widgets::PictureWidget(picture, client);
-    shown->move(widgets::pixels(left), widgets::pixels(top));
+    auto *shown = new gui::common::PictureWidget(picture, client);
+    shown->move(gui::common::pixels(left), gui::common::pixels(top));
     return shown;
 }
 
@@ -64,17 +64,17 @@ void add_ratio_rows(QWidget *client, rcstress::SectionSheet &sheet)
     };
     for (const RatioRow &row : rows) {
         auto *caption = new QLabel(rcstress::field_caption(row.field), client);
-        widgets::place(caption, caption_left, row.top, 2100, 270);
+        gui::common::place(caption, caption_left, row.top, 2100, 270);
         auto *edit = new SectionFieldEdit(sheet, row.field, client);
         edit->setObjectName(QString::fromLatin1(row.control));
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::ClickFocus);
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         set_base(edit, menu_bar_colour());
-        widgets::place(edit, 2400, row.top, 1005, 270);
+        gui::common::place(edit, 2400, row.top, 1005, 270);
     }
     auto *ratio_formula = new QLabel(QStringLiteral("Ｐ＝Ａｓ/(ｂ×ｄ)"), client);
-    widgets::place(ratio_formula, 3600, 1740, 2400, 270);
+    gui::common::place(ratio_formula, 3600, 1740, 2400, 270);
     // The k formula stands beside k's field, centred on it.
     const QSizeF k_size = drawing::natural_size(Picture::MorvikNeutralAxis);
     place_picture(Picture::MorvikNeutralAxis, client, 3600, 2070 + (270 - k_size.height()) / 2);
@@ -90,7 +90,7 @@ void add_stress_blocks(QWidget *client, rcstress::SectionSheet &sheet)
     };
     for (const StressBlock &block : blocks) {
         auto *caption = new QLabel(rcstress::field_caption(block.field), client);
-        widgets::place(caption, caption_left, block.caption_top, 5300, 240);
+        gui::common::place(caption, caption_left, block.caption_top, 5300, 240);
 
         // The formula below the caption; "＝" and the field on the height of its fraction line.
         const int formula_top = block.caption_top + 270;
@@ -98,15 +98,15 @@ void add_stress_blocks(QWidget *client, rcstress::SectionSheet &sheet)
         const double middle = formula_top + drawing::natural_size(block.formula).height() / 2;
 
         auto *equals = new QLabel(QStringLiteral("＝"), client);
-        widgets::place(equals, 3150, middle - 135, 270, 270);
+        gui::common::place(equals, 3150, middle - 135, 270, 270);
 
         auto *edit = new SectionFieldEdit(sheet, block.field, client);
         edit->setObjectName(QString::fromLatin1(block.control));
         edit->setFocusPolicy(Qt::ClickFocus);
         edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         edit->setFont(drawing::report_font(12));
-        set_base(edit, widgets::panel_colour);
-        widgets::place(edit, 3480, middle - 187.5, 2000, 375);
+        set_base(edit, gui::common::panel_colour);
+        gui::common::place(edit, 3480, middle - 187.5, 2000, 375);
 
         place_picture(block.table, client, 5760, block.table_top);
     }

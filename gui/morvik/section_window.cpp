@@ -57,11 +57,11 @@ SectionWindow::SectionWindow(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(window_caption);
 
     auto *client = new QWidget(this);
-    client->setFixedSize(widgets::twips_size(7965, 7515));
+    client->setFixedSize(gui::common::twips_size(7965, 7515));
     client->setFont(drawing::report_font(9));
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, widgets::panel_colour);
+    palette.setColor(QPalette::Window, gui::common::panel_colour);
     client->setPalette(palette);
     setCentralWidget(client);
 
@@ -69,13 +69,13 @@ SectionWindow::SectionWindow(QWidget *parent) : QMainWindow(parent)
     add_rule(client, 1, palette.color(QPalette::HighlightedText));
 
     auto *inputs = new InputFrame(sheet_, client);
-    widgets::place(inputs, 90, 120, 7800, 1545);
+    gui::common::place(inputs, 90, 120, 7800, 1545);
     add_ratio_rows(client, sheet_);
     add_stress_blocks(client, sheet_);
 
     auto *calculate_button = new QPushButton(QStringLiteral("計算"), client);
     calculate_button->setObjectName(QStringLiteral("Command1"));
-    widgets::place(calculate_button, 6090, 2040, 1455, 375);
+    gui::common::place(calculate_button, 6090, 2040, 1455, 375);
     connect(calculate_button, &QPushButton::clicked, this, &SectionWindow::calculate);
 
     QWidget *previous = inputs->inputs().first();
@@ -176,11 +176,11 @@ void SectionWindow::close_reference_windows()
 
 void SectionWindow::closeEvent(QCloseEvent *event)
 {
-    if (!widgets::confirm_exit(this)) {
+    if (!gui::common::confirm_exit(this)) {
         event->ignore();
         return;
     }
-    widgets::close_owned_dialogs(this);
+    gui::common::close_owned_dialogs(this);
     close_reference_windows();
     event->accept();
 }

@@ -46,7 +46,7 @@ private:
 
     rcstress::SectionSheet sheet_;
     QString member_;
-    widgets::WindowMessages messages_{this};
+    gui::common::WindowMessages messages_{this};
     QAction *print_action_ = nullptr;
     QPointer<ReferenceWindow> bar_table_;
     QPointer<ReferenceWindow> schematic_;

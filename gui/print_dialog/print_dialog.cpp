@@ -112,41 +112,41 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     setWindowTitle(QStringLiteral("印刷"));
     drawing::install_font_substitutions();
     setFont(QFont(drawing::report_face, 9));
-    setFixedSize(flume ? widgets::twips_size(6030, 2040) : widgets::twips_size(6000, 2010));
+    setFixedSize(flume ? gui::common::twips_size(6030, 2040) : gui::common::twips_size(6000, 2010));
 
     auto *frame = new QGroupBox(QStringLiteral("プリンタ"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(widgets::twips_rect(120, 90, 5775, 1485));
+    frame->setGeometry(gui::common::twips_rect(120, 90, 5775, 1485));
 
     auto *name_caption = new QLabel(QStringLiteral("プリンタ名："), frame);
     name_caption->setObjectName(QStringLiteral("Label3"));
-    name_caption->setGeometry(widgets::twips_rect(150, 390, 1080, 180));
+    name_caption->setGeometry(gui::common::twips_rect(150, 390, 1080, 180));
 
     printer_box_ = new QComboBox(frame);
     printer_box_->setObjectName(QStringLiteral("Combo1"));
     printer_box_->setEditable(true);
     printer_box_->setInsertPolicy(QComboBox::NoInsert);
-    printer_box_->setGeometry(widgets::twips_rect(1260, 330, 2865, 300));
+    printer_box_->setGeometry(gui::common::twips_rect(1260, 330, 2865, 300));
 
     auto *properties = new QPushButton(QStringLiteral("プロパティ"), frame);
     properties->setObjectName(QStringLiteral("Command7"));
     properties->setAutoDefault(false);
-    properties->setGeometry(widgets::twips_rect(4200, 330, 1425, 300));
+    properties->setGeometry(gui::common::twips_rect(4200, 330, 1425, 300));
 
     kind_label_ = new QLabel(QStringLiteral("Label1"), frame);
     kind_label_->setObjectName(QStringLiteral("Label1"));
-    kind_label_->setGeometry(widgets::twips_rect(180, 810, 540, 180));
+    kind_label_->setGeometry(gui::common::twips_rect(180, 810, 540, 180));
 
     port_label_ = new QLabel(QStringLiteral("Label2"), frame);
     port_label_->setObjectName(QStringLiteral("Label2"));
-    port_label_->setGeometry(widgets::twips_rect(180, 1170, 540, 180));
+    port_label_->setGeometry(gui::common::twips_rect(180, 1170, 540, 180));
 
     const int button_count = flume ? document_print_button : 1;
     for (int i = 0; i < button_count; ++i) {
         auto *button = new QPushButton(QStringLiteral("印刷"), this);
         button->setObjectName(QString::fromLatin1(flume_button_places[i].name));
         button->setAutoDefault(false);
-        button->setGeometry(widgets::twips_rect(flume_button_places[i].left, flume_button_places[i].top, 1500, 300));
+        button->setGeometry(gui::common::twips_rect(flume_button_places[i].left, flume_button_places[i].top, 1500, 300));
         connect(button, &QPushButton::clicked, this, &PrintDialog::print_clicked);
         print_buttons_.append(button);
     }
@@ -154,18 +154,18 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     auto *cancel = new QPushButton(QStringLiteral("キャンセル"), this);
     cancel->setObjectName(QStringLiteral("Command6"));
     cancel->setAutoDefault(false);
-    cancel->setGeometry(widgets::twips_rect(4380, 1680, 1500, 300));
+    cancel->setGeometry(gui::common::twips_rect(4380, 1680, 1500, 300));
 
     // The free place left of the print button, in the same row.
     auto *preview = new QPushButton(QStringLiteral("プレビュー"), this);
     preview->setObjectName(QStringLiteral("preview_button"));
     preview->setAutoDefault(false);
-    preview->setGeometry(widgets::twips_rect(120, 1680, 1290, 300));
+    preview->setGeometry(gui::common::twips_rect(120, 1680, 1290, 300));
 
     auto *save_pdf = new QPushButton(QStringLiteral("PDF保存"), this);
     save_pdf->setObjectName(QStringLiteral("pdf_button"));
     save_pdf->setAutoDefault(false);
-    save_pdf->setGeometry(widgets::twips_rect(1470, 1680, 1290, 300));
+    save_pdf->setGeometry(gui::common::twips_rect(1470, 1680, 1290, 300));
 
     // Tab follows the screen: the printer row, then the buttons from left to right.
     QList<QWidget *> order{printer_box_, properties, preview, save_pdf};
@@ -192,7 +192,7 @@ void PrintDialog::set_document(int print_button, std::function<printing::PrintDo
         QPushButton *button = print_buttons_[i];
         const bool in_use = i == print_button - 1;
         if (in_use)
-            button->move(widgets::twips_point(print_left, print_top));
+            button->move(gui::common::twips_point(print_left, print_top));
         button->setVisible(in_use);
     }
 }
@@ -210,7 +210,7 @@ void PrintDialog::show_current_printer()
     kind_label_->setText(kind_caption + name);
     port_label_->setText(port_caption + printer_port(name));
     for (QLabel *label : {kind_label_, port_label_})
-        label->resize(qMax(widgets::pixels(540), label->sizeHint().width()), label->height());
+        label->resize(qMax(gui::common::pixels(540), label->sizeHint().width()), label->height());
 }
 
 void PrintDialog::printer_chosen()
@@ -262,18 +262,18 @@ void PrintDialog::save_pdf_clicked()
     const printing::PrintDocument document = make_document_();
     QFileDialog file_dialog(this, QStringLiteral("PDF保存"), QString(), QStringLiteral("*.pdf"));
     file_dialog.setObjectName(QStringLiteral("pdf_file_dialog"));
-    widgets::prepare_file_dialog(file_dialog);
+    gui::common::prepare_file_dialog(file_dialog);
     file_dialog.setAcceptMode(QFileDialog::AcceptSave);
     file_dialog.setDefaultSuffix(QStringLiteral("pdf"));
     file_dialog.selectFile(document.file_name + QStringLiteral(".pdf"));
-    const QString path = widgets::ask_for_file(file_dialog);
+    const QString path = gui::common::ask_for_file(file_dialog);
     if (path.isEmpty())
         return;
     QString error;
     if (const common::FileResult name = common::check_dialog_name(path); !name) {
         error = name.reason;
     } else if (printing::write_report_pdf(path, document.pages, document.description, &error)) {
-        widgets::remember_dialog_folder(path);
+        gui::common::remember_dialog_folder(path);
         return;
     }
     warn(common::file_failure_text(message::pdf_not_saved, path, error));

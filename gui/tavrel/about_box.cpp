@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace shell {
+namespace tavrel {
 
 AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window)
 {
@@ -15,12 +15,12 @@ AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::WindowModal);
     setWindowTitle(QStringLiteral("バージョン情報"));
-    setFixedSize(widgets::twips_size(5700, 2700));
+    setFixedSize(gui::common::twips_size(5700, 2700));
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Image1"));
     icon->setPixmap(flume_icon().pixmap(32, 32));
-    widgets::place(icon, 300, 300, 480, 480);
+    gui::common::place(icon, 300, 300, 480, 480);
 
     auto *title = new QLabel(common::program_title, this);
     title->setObjectName(QStringLiteral("Label1"));
@@ -28,24 +28,24 @@ AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window)
     font.setPointSize(11);
     font.setBold(true);
     title->setFont(font);
-    widgets::place(title, 1080, 330);
+    gui::common::place(title, 1080, 330);
     title->adjustSize();
 
     auto *version = new QLabel(common::program_version, this);
     version->setObjectName(QStringLiteral("Label2"));
-    widgets::place(version, 1080, 780);
+    gui::common::place(version, 1080, 780);
     version->adjustSize();
 
     auto *notice = new QLabel(QStringLiteral("計算結果は設計者ご自身の責任で確認してください。"), this);
     notice->setObjectName(QStringLiteral("Label3"));
-    widgets::place(notice, 1080, 1230);
+    gui::common::place(notice, 1080, 1230);
     notice->adjustSize();
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
-    widgets::place(ok, 4200, 1920, 1215, 375);
+    gui::common::place(ok, 4200, 1920, 1215, 375);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-} // namespace shell
+} // namespace tavrel

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-namespace shell {
+namespace tavrel {
 
 // The About box, "バージョン情報": the program's icon, title, version and a notice. Modal to the
 // flume window, which takes no input while it is open.
@@ -14,4 +14,4 @@ public:
     explicit AboutBox(QWidget *flume_window);
 };
 
-} // namespace shell
+} // namespace tavrel

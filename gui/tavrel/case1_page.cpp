@@ -12,7 +12,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
-namespace shell {
+namespace tavrel {
 
 using flume::Field;
 
@@ -70,7 +70,7 @@ Case1Page::Case1Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QW
 
     // The slab reaction: its caption, the formula of WR, then the result.
     QWidget *diagram = make_page_picture(PagePicture::Case1Diagram, content());
-    widgets::place(diagram, 1140, 0);
+    gui::common::place(diagram, 1140, 0);
     put(diagram, 27.625);
     FieldRow reaction = add_field_row(sheet, Field::slab_reaction, QString(), input_x, 0, QStringLiteral("KN/m2"),
                                       input_width);
@@ -102,7 +102,7 @@ void Case1Page::scroll_to(int rows)
 {
     scroll_ = rows;
     for (const Placed &p : placed_)
-        p.control->move(p.control->x(), widgets::pixels((p.row - rows) * row_height));
+        p.control->move(p.control->x(), gui::common::pixels((p.row - rows) * row_height));
 }
 
 double Case1Page::base_row(const QWidget *control) const
@@ -132,7 +132,7 @@ int Case1Page::value_showing(const QWidget *control) const
     if (row < 0)
         return scroll_;
     const double visible_rows = inner_height() / row_height;
-    const double bottom = row + control->height() * double(widgets::twips_per_pixel) / row_height;
+    const double bottom = row + control->height() * double(gui::common::twips_per_pixel) / row_height;
     int value = scroll_;
     if (row < value)
         value = int(std::floor(row));
@@ -164,4 +164,4 @@ void Case1Page::put(const FieldRow &row, double field_row, double caption_row, d
         put(row.unit, unit_row);
 }
 
-} // namespace shell
+} // namespace tavrel

@@ -10,7 +10,7 @@ namespace common {
 class MessageSink;
 }
 
-namespace shell {
+namespace tavrel {
 
 // Case 1, "ケース . １": the side-wall forces (part a) and the bottom-slab forces (part b) under
 // earth pressure, surcharge and groundwater. The page is taller than its panel; it is laid out in
@@ -29,7 +29,6 @@ public:
     int scroll_maximum() const;
     // Sets every control to its base row less the scroll value.
     void scroll_to(int rows);
-    int scroll_value() const { return scroll_; }
 
     // The control's row on the unscrolled page.
     double base_row(const QWidget *control) const;
@@ -59,4 +58,4 @@ private:
     QScrollBar *scroll_bar_ = nullptr;
 };
 
-} // namespace shell
+} // namespace tavrel

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace shell {
+namespace tavrel {
 
 using flume::Field;
 
@@ -39,4 +39,4 @@ Case2Page::Case2Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QW
     add_label(QStringLiteral("※Ms1は最大値（節点）"), 3600, 5130);
 }
 
-} // namespace shell
+} // namespace tavrel

@@ -6,7 +6,7 @@ namespace common {
 class MessageSink;
 }
 
-namespace shell {
+namespace tavrel {
 
 // Case 2, "ケース . ２": the forces on the inside of the side wall and of the bottom slab under
 // the water that fills the flume; h' is its only input.
@@ -18,4 +18,4 @@ public:
     Case2Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *parent);
 };
 
-} // namespace shell
+} // namespace tavrel

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace shell {
+namespace tavrel {
 
 using flume::Field;
 
@@ -51,4 +51,4 @@ Case3Page::Case3Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QW
     add_label(QStringLiteral("※Ms1は最大値（節点）"), 240, 5160);
 }
 
-} // namespace shell
+} // namespace tavrel

@@ -6,7 +6,7 @@ namespace common {
 class MessageSink;
 }
 
-namespace shell {
+namespace tavrel {
 
 // Case 3, "ケース . ３": the water pressure of Case 2 less the active earth pressure on the inside
 // of the side wall, then the bottom slab. Every value it reads is carried from earlier pages.
@@ -18,4 +18,4 @@ public:
     Case3Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *parent);
 };
 
-} // namespace shell
+} // namespace tavrel

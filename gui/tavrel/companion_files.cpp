@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace shell {
+namespace tavrel {
 
 QString companion_directory()
 {
@@ -77,7 +77,7 @@ namespace {
 
 void report(QWidget *owner, const QString &text, const QStringList &paths)
 {
-    widgets::warning_box(owner, text + QLatin1Char('\n') + paths.join(QLatin1Char('\n')), message::companion_title);
+    gui::common::warning_box(owner, text + QLatin1Char('\n') + paths.join(QLatin1Char('\n')), message::companion_title);
 }
 
 // Whether the desktop has a program for PDF files, as xdg-open would choose it. Unknown (true) when
@@ -149,4 +149,4 @@ void start_morvik(QWidget *owner, const QStringList &arguments)
         report(owner, message::program_not_started, {path});
 }
 
-} // namespace shell
+} // namespace tavrel

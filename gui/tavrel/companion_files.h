@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace shell {
+namespace tavrel {
 
 // The files that come with Tavrel: the reference book and the program Morvik.
 inline const QString reference_pdf_path = QStringLiteral("file/Tavrel.pdf");
@@ -42,4 +42,4 @@ inline const QString program_not_started = QStringLiteral("プログラムを起
 inline const QString folder_not_found = QStringLiteral("作業フォルダーが見つかりません。");
 } // namespace message
 
-} // namespace shell
+} // namespace tavrel

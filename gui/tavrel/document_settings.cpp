@@ -11,7 +11,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-namespace shell {
+namespace tavrel {
 
 DocumentSettings::DocumentSettings(const document::DocumentData &data, const QDate &today, QWidget *flume_window)
     : QDialog(flume_window), today_(today)
@@ -82,4 +82,4 @@ void DocumentSettings::printing_day_toggled(bool on)
         date_edit_->setText(document::era_date(today_));
 }
 
-} // namespace shell
+} // namespace tavrel

@@ -9,7 +9,7 @@
 class QCheckBox;
 class QLineEdit;
 
-namespace shell {
+namespace tavrel {
 
 // 計算書の設定: what the structural calculation document says of the works, entered for the flume
 // window that owns it and modal to it. 作成日 shows the day of printing (today) until the user types
@@ -34,4 +34,4 @@ private:
     QCheckBox *printing_day_ = nullptr;
 };
 
-} // namespace shell
+} // namespace tavrel

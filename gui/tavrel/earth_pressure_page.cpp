@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace shell {
+namespace tavrel {
 
 using flume::Field;
 
@@ -54,4 +54,4 @@ EarthPressurePage::EarthPressurePage(flume::FlumeSheet &sheet, common::MessageSi
     add_result_row(sheet, Field::pv, x, 5190);
 }
 
-} // namespace shell
+} // namespace tavrel

@@ -6,7 +6,7 @@ namespace common {
 class MessageSink;
 }
 
-namespace shell {
+namespace tavrel {
 
 // Page 1, "主働土圧": the six earth-pressure inputs, "計算", and KA, PA, PAV, PV.
 class EarthPressurePage : public Panel
@@ -17,4 +17,4 @@ public:
     EarthPressurePage(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *parent);
 };
 
-} // namespace shell
+} // namespace tavrel

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-namespace shell {
+namespace tavrel {
 
 using flume::Field;
 using flume::FieldKind;
@@ -39,7 +39,7 @@ FieldEdit::FieldEdit(flume::FlumeSheet &sheet, Field field, QWidget *parent)
     if (kind == FieldKind::Result)
         show_display_state(sheet.is_shown(field));
     else
-        set_background(widgets::field_colour);
+        set_background(gui::common::field_colour);
     if (is_shape_field(field))
         follow_shape_lock(sheet.shape_locked());
 
@@ -62,7 +62,7 @@ void FieldEdit::show_text(Field field, const QString &text)
 void FieldEdit::show_display_state(bool shown)
 {
     // Cleared results sit on the button face, shown results on white.
-    set_background(shown ? widgets::shown_result_colour : QApplication::palette().color(QPalette::Button));
+    set_background(shown ? gui::common::shown_result_colour : QApplication::palette().color(QPalette::Button));
 }
 
 void FieldEdit::set_background(const QColor &colour)
@@ -92,4 +92,4 @@ void FieldEdit::mouseReleaseEvent(QMouseEvent *event)
         selectAll();
 }
 
-} // namespace shell
+} // namespace tavrel

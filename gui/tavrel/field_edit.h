@@ -8,7 +8,7 @@ namespace flume {
 class FlumeSheet;
 }
 
-namespace shell {
+namespace tavrel {
 
 // One field of the flume window bound to its text in the sheet. Typing writes the sheet; whatever
 // changes the sheet's text shows here. Inputs are editable (the shape dimensions only while the
@@ -41,4 +41,4 @@ private:
 // True for the seven shape dimensions T1..B.
 bool is_shape_field(flume::Field field);
 
-} // namespace shell
+} // namespace tavrel

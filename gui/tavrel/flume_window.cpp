@@ -34,7 +34,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-namespace shell {
+namespace tavrel {
 
 using flume::Page;
 
@@ -116,7 +116,7 @@ FlumeWindow::FlumeWindow(QWidget *parent)
     // The client area holds the page buttons and the panels below them: 8910 twips wide less the
     // window frame, and as high as the panels reach.
     auto *client = new QWidget(this);
-    client->setFixedSize(widgets::twips_size(8790, 6150));
+    client->setFixedSize(gui::common::twips_size(8790, 6150));
     setCentralWidget(client);
 
     // The page buttons stand in a row, 1740 twips apart.
@@ -127,7 +127,7 @@ FlumeWindow::FlumeWindow(QWidget *parent)
         const Page page = row.page;
         auto *button = new PageButton(flume::page_caption(page), client);
         button->setObjectName(QStringLiteral("Command%1").arg(int(page)));
-        widgets::place(button, left, 60, 1740, 300);
+        gui::common::place(button, left, 60, 1740, 300);
         button->setEnabled(sheet_->page_button_enabled(page));
         connect(button, &QPushButton::clicked, this, [this, page] { flume::open_page(*sheet_, page); });
         page_buttons_[index(page)] = button;
@@ -135,20 +135,20 @@ FlumeWindow::FlumeWindow(QWidget *parent)
     }
 
     left_panel_ = new LeftPanel(*sheet_, client);
-    widgets::place(left_panel_, 30, 390);
+    gui::common::place(left_panel_, 30, 390);
 
     for (const PageRow &row : page_table) {
         if (!row.make_panel)
             continue;
         Panel *panel = row.make_panel(*sheet_, messages_, client);
-        widgets::place(panel, page_left, page_top);
+        gui::common::place(panel, page_left, page_top);
         pages_[index(row.page)] = panel;
     }
     case1_page_ = static_cast<Case1Page *>(pages_[index(Page::Case1)]);
 
     case1_scroll_ = new QScrollBar(Qt::Vertical, client);
     case1_scroll_->setObjectName(QStringLiteral("VScroll1"));
-    widgets::place(case1_scroll_, 8520, 390, 255, 5700);
+    gui::common::place(case1_scroll_, 8520, 390, 255, 5700);
     // The page moves when the value has changed, not while the thumb is dragged.
     case1_scroll_->setTracking(false);
     case1_scroll_->setSingleStep(1);
@@ -251,18 +251,18 @@ void FlumeWindow::show_page(Page page)
 void FlumeWindow::open_input_file()
 {
     QFileDialog dialog(this, QString(), QString(), inputfile::dialog_filter);
-    widgets::prepare_file_dialog(dialog);
+    gui::common::prepare_file_dialog(dialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    const QString path = widgets::ask_for_file(dialog);
+    const QString path = gui::common::ask_for_file(dialog);
     if (!path.isEmpty() && open_file(path))
-        widgets::remember_dialog_folder(path);
+        gui::common::remember_dialog_folder(path);
 }
 
 bool FlumeWindow::open_file(const QString &path)
 {
     const auto failure = inputfile::open_file(file_state(), path);
     if (failure)
-        widgets::warning_box(this, failure->text, failure->title);
+        gui::common::warning_box(this, failure->text, failure->title);
     return !failure;
 }
 
@@ -270,15 +270,15 @@ void FlumeWindow::save_input_file_as()
 {
     // The dialog asks before it replaces an existing file.
     QFileDialog dialog(this, QString(), QString(), inputfile::dialog_filter);
-    widgets::prepare_file_dialog(dialog);
+    gui::common::prepare_file_dialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QString path = widgets::ask_for_file(dialog);
+    const QString path = gui::common::ask_for_file(dialog);
     if (path.isEmpty())
         return;
     if (const auto failure = inputfile::save_as(file_state(), path))
-        widgets::warning_box(this, failure->text, failure->title);
+        gui::common::warning_box(this, failure->text, failure->title);
     else
-        widgets::remember_dialog_folder(path);
+        gui::common::remember_dialog_folder(path);
 }
 
 void FlumeWindow::print_report(Page page)
@@ -328,12 +328,12 @@ void FlumeWindow::show_member_check()
 
 void FlumeWindow::closeEvent(QCloseEvent *event)
 {
-    if (!widgets::confirm_exit(this)) {
+    if (!gui::common::confirm_exit(this)) {
         event->ignore();
         return;
     }
-    widgets::close_owned_dialogs(this);
+    gui::common::close_owned_dialogs(this);
     event->accept();
 }
 
-} // namespace shell
+} // namespace tavrel

@@ -19,7 +19,7 @@ namespace members {
 class MemberSheet;
 }
 
-namespace shell {
+namespace tavrel {
 
 class AboutBox;
 class Case1Page;
@@ -66,7 +66,7 @@ private:
     flume::FlumeSheet *sheet_;
     members::MemberSheet *member_sheet_;
     inputfile::KeptExtension kept_extension_;  // what the opened file carried unread
-    widgets::WindowMessages messages_;
+    gui::common::WindowMessages messages_;
     LeftPanel *left_panel_;
     Case1Page *case1_page_;
     QScrollBar *case1_scroll_;
@@ -79,4 +79,4 @@ private:
     QPointer<DocumentSettings> document_settings_;
 };
 
-} // namespace shell
+} // namespace tavrel

@@ -7,7 +7,7 @@
 
 #include <QToolButton>
 
-namespace shell {
+namespace tavrel {
 
 Launcher::Launcher(QWidget *parent) : QWidget(parent)
 {
@@ -19,7 +19,7 @@ Launcher::Launcher(QWidget *parent) : QWidget(parent)
     // The three buttons in a row, their places fixed in twips like the other windows', so that
     // nothing of the window waits for the captions' face to be measured before it is shown.
     constexpr int margin = 180, spacing = 120, button_width = 2850, button_height = 1080;
-    setFixedSize(widgets::twips_size(2 * margin + 3 * button_width + 2 * spacing, 2 * margin + button_height));
+    setFixedSize(gui::common::twips_size(2 * margin + 3 * button_width + 2 * spacing, 2 * margin + button_height));
     const struct {
         const char *control;
         const char *caption;
@@ -38,7 +38,7 @@ Launcher::Launcher(QWidget *parent) : QWidget(parent)
         button->setIcon(b.icon);
         button->setIconSize(QSize(32, 32));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        widgets::place(button, left, margin, button_width, button_height);
+        gui::common::place(button, left, margin, button_width, button_height);
         left += button_width + spacing;
         made.append(button);
     }
@@ -58,4 +58,4 @@ FlumeWindow *Launcher::show_flume_window()
     return flume_window_;
 }
 
-} // namespace shell
+} // namespace tavrel

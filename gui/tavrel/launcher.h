@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace shell {
+namespace tavrel {
 
 class FlumeWindow;
 
@@ -22,4 +22,4 @@ private:
     QPointer<FlumeWindow> flume_window_;
 };
 
-} // namespace shell
+} // namespace tavrel

@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace shell {
+namespace tavrel {
 
-QIcon reference_book_icon() { return widgets::drawn_icon(draw_reference_book_icon); }
-QIcon flume_icon() { return widgets::drawn_icon(draw_flume_icon); }
-QIcon rc_section_icon() { return widgets::drawn_icon(draw_rc_section_icon); }
+QIcon reference_book_icon() { return gui::common::drawn_icon(draw_reference_book_icon); }
+QIcon flume_icon() { return gui::common::drawn_icon(draw_flume_icon); }
+QIcon rc_section_icon() { return gui::common::drawn_icon(draw_rc_section_icon); }
 
 void draw_reference_book_icon(QPainter &p)
 {
@@ -79,4 +79,4 @@ void draw_rc_section_icon(QPainter &p)
         p.drawEllipse(QPointF(x, 22), 2.2, 2.2);
 }
 
-} // namespace shell
+} // namespace tavrel

@@ -4,7 +4,7 @@
 
 class QPainter;
 
-namespace shell {
+namespace tavrel {
 
 // The program's own 32×32 icons, drawn in code.
 QIcon reference_book_icon();  // a PDF document: the reference book
@@ -17,4 +17,4 @@ void draw_reference_book_icon(QPainter &painter);
 void draw_flume_icon(QPainter &painter);
 void draw_rc_section_icon(QPainter &painter);
 
-} // namespace shell
+} // namespace tavrel

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace shell {
+namespace tavrel {
 
 using flume::Field;
 using flume::Page;
@@ -110,7 +110,7 @@ void set_label(QLabel *label, const QString &text, double left, double top)
 {
     label->setText(text);
     label->adjustSize();
-    widgets::place(label, left, top);
+    gui::common::place(label, left, top);
     label->show();
 }
 
@@ -159,8 +159,8 @@ void LeftPanel::arrange(Page page)
                 caption_left = move.caption_left;
             }
         }
-        widgets::place(shape->field, field_left, top);
-        widgets::place(shape->caption, caption_left, top + caption_drop);
+        gui::common::place(shape->field, field_left, top);
+        gui::common::place(shape->caption, caption_left, top + caption_drop);
         const bool shown = shape_field_shown(page, home.field);
         shape->field->setVisible(shown);
         shape->caption->setVisible(shown);
@@ -176,7 +176,7 @@ void LeftPanel::arrange(Page page)
         Labelled *slot = find(used.slot);
         if (!where || !slot)
             continue;
-        widgets::place(slot->field, field_left, where->top);
+        gui::common::place(slot->field, field_left, where->top);
         slot->field->show();
         set_label(slot->caption, used.caption, where->caption_left, where->caption_top);
         set_label(slot->note, used.note, where->note_left, where->note_top);
@@ -194,4 +194,4 @@ LeftPanel::Labelled *LeftPanel::find(Field field)
     return nullptr;
 }
 
-} // namespace shell
+} // namespace tavrel

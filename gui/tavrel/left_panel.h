@@ -7,7 +7,7 @@
 
 class QPushButton;
 
-namespace shell {
+namespace tavrel {
 
 // The left panel of the flume window: the shape dimensions and the eight carried-value slots,
 // arranged for the page being shown, and the button that returns to shape input.
@@ -37,4 +37,4 @@ private:
     QList<Labelled> carried_;
 };
 
-} // namespace shell
+} // namespace tavrel

@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-namespace shell {
+namespace tavrel {
 
 namespace {
 
@@ -381,4 +381,4 @@ void MemberCheckWindow::show_check()
     }
 }
 
-} // namespace shell
+} // namespace tavrel

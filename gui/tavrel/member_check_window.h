@@ -16,7 +16,7 @@ namespace members {
 class MemberSheet;
 }
 
-namespace shell {
+namespace tavrel {
 
 // The window "部材の応力度照査": the materials with their allowable stresses, and for each of the
 // six Case members its bars, cover and section, its stresses beside the allowable ones and the
@@ -63,4 +63,4 @@ private:
     std::array<MemberColumn, members::member_count> columns_{};
 };
 
-} // namespace shell
+} // namespace tavrel

@@ -5,7 +5,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-namespace shell {
+namespace tavrel {
 
 PageButton::PageButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
 
@@ -28,9 +28,9 @@ void PageButton::paintEvent(QPaintEvent *)
     }
     // The style's frame, then the face filled solid inside it, then the caption.
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
-    painter.fillRect(rect().adjusted(2, 2, -2, -2), widgets::shown_page_colour);
+    painter.fillRect(rect().adjusted(2, 2, -2, -2), gui::common::shown_page_colour);
     option.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.drawControl(QStyle::CE_PushButtonLabel, option);
 }
 
-} // namespace shell
+} // namespace tavrel

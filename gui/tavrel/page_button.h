@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-namespace shell {
+namespace tavrel {
 
 // A page button of the flume window. The button of the page being shown has a solid face in the
 // shown-page colour, RGB(255, 224, 192), inside the style's own button frame, so that it reads
@@ -23,4 +23,4 @@ private:
     bool current_ = false;
 };
 
-} // namespace shell
+} // namespace tavrel

@@ -2,16 +2,16 @@
 
 #include "gui/common/picture_widget.h"
 
-namespace shell {
+namespace tavrel {
 
 QWidget *make_page_picture(PagePicture picture, QWidget *parent)
 {
     const drawing::Picture drawing = picture == PagePicture::ShapeInputDiagram ? drawing::Picture::ShapeInputDiagram
                                                                                  : drawing::Picture::Case1Diagram;
-    auto *widget = new widgets::PictureWidget(drawing, parent);
+    auto *widget = new gui::common::PictureWidget(drawing, parent);
     widget->setObjectName(drawing::picture_name(drawing));
     widget->resize(widget->sizeHint());
     return widget;
 }
 
-} // namespace shell
+} // namespace tavrel

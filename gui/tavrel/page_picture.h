@@ -2,7 +2,7 @@
 
 class QWidget;
 
-namespace shell {
+namespace tavrel {
 
 // The drawings that stand on the flume window's pages.
 enum class PagePicture {
@@ -13,4 +13,4 @@ enum class PagePicture {
 // A widget showing the drawing at its natural size.
 QWidget *make_page_picture(PagePicture picture, QWidget *parent);
 
-} // namespace shell
+} // namespace tavrel

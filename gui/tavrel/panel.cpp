@@ -10,15 +10,15 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-namespace shell {
+namespace tavrel {
 
 Panel::Panel(double width, double height, QWidget *parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-    setFixedSize(widgets::twips_size(width, height));
+    setFixedSize(gui::common::twips_size(width, height));
     QPalette p = palette();
-    p.setColor(QPalette::Window, widgets::panel_colour);
+    p.setColor(QPalette::Window, gui::common::panel_colour);
     setPalette(p);
     setAutoFillBackground(true);
 
@@ -28,13 +28,13 @@ Panel::Panel(double width, double height, QWidget *parent) : QFrame(parent)
 
 double Panel::inner_height() const
 {
-    return content_->height() * double(widgets::twips_per_pixel);
+    return content_->height() * double(gui::common::twips_per_pixel);
 }
 
 QLabel *Panel::add_label(const QString &text, double x, double y)
 {
     auto *label = new QLabel(text, content_);
-    widgets::place(label, x, y);
+    gui::common::place(label, x, y);
     label->adjustSize();
     return label;
 }
@@ -60,7 +60,7 @@ QLabel *Panel::add_title(const QString &text, double x, double y)
 QPushButton *Panel::add_button(const QString &caption, double x, double y, double width, double height)
 {
     auto *button = new QPushButton(caption, content_);
-    widgets::place(button, x, y, width, height);
+    gui::common::place(button, x, y, width, height);
     return button;
 }
 
@@ -68,14 +68,14 @@ QFrame *Panel::add_line(double x, double y, double width)
 {
     auto *line = new QFrame(content_);
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    widgets::place(line, x, y, width, 30);
+    gui::common::place(line, x, y, width, 30);
     return line;
 }
 
 FieldEdit *Panel::add_field(flume::FlumeSheet &sheet, flume::Field field, double x, double y, double width)
 {
     auto *edit = new FieldEdit(sheet, field, content_);
-    widgets::place(edit, x, y, width, field_height);
+    gui::common::place(edit, x, y, width, field_height);
     return edit;
 }
 
@@ -119,10 +119,10 @@ void place_in_caption(QWidget *field, const QLabel *caption)
     const QRegularExpressionMatch gap = QRegularExpression(QStringLiteral(" {3,}")).match(text);
     const QFontMetrics metrics = caption->fontMetrics();
     const int start = gap.hasMatch() ? metrics.horizontalAdvance(text.left(gap.capturedStart())) : metrics.horizontalAdvance(text);
-    const int room = gap.hasMatch() ? metrics.horizontalAdvance(gap.captured()) : widgets::pixels(Panel::field_width);
+    const int room = gap.hasMatch() ? metrics.horizontalAdvance(gap.captured()) : gui::common::pixels(Panel::field_width);
     const int margin = 3;
-    field->setGeometry(caption->x() + start + margin, caption->y() - widgets::pixels(Panel::caption_drop),
-                       room - 2 * margin, widgets::pixels(Panel::field_height));
+    field->setGeometry(caption->x() + start + margin, caption->y() - gui::common::pixels(Panel::caption_drop),
+                       room - 2 * margin, gui::common::pixels(Panel::field_height));
 }
 
-} // namespace shell
+} // namespace tavrel

@@ -11,7 +11,7 @@ namespace flume {
 class FlumeSheet;
 }
 
-namespace shell {
+namespace tavrel {
 
 class FieldEdit;
 
@@ -71,4 +71,4 @@ private:
 // Puts a field into the run of blanks of a caption standing at the caption's level.
 void place_in_caption(QWidget *field, const QLabel *caption);
 
-} // namespace shell
+} // namespace tavrel

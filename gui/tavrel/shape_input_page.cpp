@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-namespace shell {
+namespace tavrel {
 
 ShapeInputPage::ShapeInputPage(QWidget *parent) : Panel(6100, 5700, parent)
 {
@@ -17,7 +17,7 @@ ShapeInputPage::ShapeInputPage(QWidget *parent) : Panel(6100, 5700, parent)
     add_label(QStringLiteral("（ヘルプ：「Tavrel」断面寸法の設計参照）"), 240, 1320);
 
     QWidget *diagram = make_page_picture(PagePicture::ShapeInputDiagram, content());
-    widgets::place(diagram, 120, 1680);
+    gui::common::place(diagram, 120, 1680);
 
     // The legend beside the diagram, one line for each group of dimensions.
     double y = 2520;
@@ -34,4 +34,4 @@ ShapeInputPage::ShapeInputPage(QWidget *parent) : Panel(6100, 5700, parent)
     }
 }
 
-} // namespace shell
+} // namespace tavrel

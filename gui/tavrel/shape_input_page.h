@@ -2,7 +2,7 @@
 
 #include "gui/tavrel/panel.h"
 
-namespace shell {
+namespace tavrel {
 
 // The shape-input page: the program's heading, the request to enter the shape dimensions in the
 // left panel, and the section diagram with its legend.
@@ -14,4 +14,4 @@ public:
     explicit ShapeInputPage(QWidget *parent);
 };
 
-} // namespace shell
+} // namespace tavrel

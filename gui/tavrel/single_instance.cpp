@@ -16,7 +16,7 @@
 #include <functional>
 #include <optional>
 
-namespace shell {
+namespace tavrel {
 
 namespace {
 
@@ -206,4 +206,4 @@ bool SingleInstance::hand_over(const QString &path) const
     return send(common::native_name(common::absolute_name(path)));
 }
 
-} // namespace shell
+} // namespace tavrel

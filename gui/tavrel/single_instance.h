@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace shell {
+namespace tavrel {
 
 // Tavrel runs once per user: the first instance holds a lock file for as long as it runs, in the
 // session's runtime folder when that is the user's own, else in the user's own cache folder
@@ -63,4 +63,4 @@ private:
 inline const QString already_running_message = QStringLiteral("アプリケーションは既に開かれています。");
 inline const QString lock_failed_message = QStringLiteral("Tavrel が既に起動しているかどうかを確かめられませんでした。");
 
-} // namespace shell
+} // namespace tavrel

@@ -10,7 +10,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-namespace shell {
+namespace tavrel {
 
 namespace {
 
@@ -94,9 +94,9 @@ FlumeWindow *open_in_flume_window(const QString &path)
 
 int run_windows(int argc, char *argv[], const QString &file)
 {
-    const widgets::FontConfigurationLoader fonts;
+    const gui::common::FontConfigurationLoader fonts;
     QApplication app(argc, argv);
-    widgets::prepare_application(app, QStringLiteral("Tavrel"));
+    gui::common::prepare_application(app, QStringLiteral("Tavrel"));
     // The process lives while any of its windows is open: closing the launcher leaves the flume
     // window, and the other way round.
     const SingleInstance instance;
@@ -110,4 +110,4 @@ int run_windows(int argc, char *argv[], const QString &file)
     return app.exec();
 }
 
-} // namespace shell
+} // namespace tavrel

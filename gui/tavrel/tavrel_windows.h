@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace tavrel {
 
 class FlumeWindow;
 class Launcher;
@@ -26,4 +26,4 @@ void serve_later_starts(const SingleInstance &instance);
 // (and creating it when none is open) and bringing it forward.
 FlumeWindow *open_in_flume_window(const QString &path);
 
-} // namespace shell
+} // namespace tavrel

@@ -7,7 +7,7 @@
 
 #include <QMenuBar>
 
-namespace shell {
+namespace tavrel {
 
 void add_tools_menu(QMenuBar *menu_bar, flume::FlumeSheet &sheet, QWidget *owner,
                     std::function<void()> show_member_check)
@@ -34,4 +34,4 @@ void add_tools_menu(QMenuBar *menu_bar, flume::FlumeSheet &sheet, QWidget *owner
     }
 }
 
-} // namespace shell
+} // namespace tavrel

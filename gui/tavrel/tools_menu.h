@@ -9,7 +9,7 @@ namespace flume {
 class FlumeSheet;
 }
 
-namespace shell {
+namespace tavrel {
 
 // The flume window's menu "ツール(&T)": "鉄筋コンクリート応力度の検討" starts Morvik as the
 // launcher's button does; below it "部材の応力度照査" shows the member check, and one entry per
@@ -18,4 +18,4 @@ namespace shell {
 void add_tools_menu(QMenuBar *menu_bar, flume::FlumeSheet &sheet, QWidget *owner,
                     std::function<void()> show_member_check);
 
-} // namespace shell
+} // namespace tavrel

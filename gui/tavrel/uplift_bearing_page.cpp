@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace shell {
+namespace tavrel {
 
 using flume::Field;
 
@@ -44,4 +44,4 @@ UpliftBearingPage::UpliftBearingPage(flume::FlumeSheet &sheet, common::MessageSi
     add_result_row(sheet, Field::max_bearing, x, 5130);
 }
 
-} // namespace shell
+} // namespace tavrel

@@ -6,7 +6,7 @@ namespace common {
 class MessageSink;
 }
 
-namespace shell {
+namespace tavrel {
 
 // Page 2, "浮上り・支持力": the uplift check (γw, γsc, "計算", Fs) above the bearing check
 // (qa, "計算", qmax).
@@ -18,4 +18,4 @@ public:
     UpliftBearingPage(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *parent);
 };
 
-} // namespace shell
+} // namespace tavrel

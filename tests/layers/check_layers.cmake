@@ -1,7 +1,8 @@
 cmake_minimum_required(VERSION 3.25)
 # Checks that every layer includes only itself and the layers below it:
-#   common  <-  flume, rcstress  <-  members; document  <-  inputfile (calculation)  <-  drawing  <-  printing (reports)  <-  book
-#           <-  gui/common  <-  gui/print_dialog  <-  gui/tavrel, gui/morvik (windows)  <-  apps;
+#   calculation:  common  <-  flume, rcstress  <-  members  <-  inputfile; document alone  <-  inputfile
+#   drawing stands alone;  calculation and drawing  <-  printing (reports)  <-  book
+#   windows:  common, drawing  <-  gui/common  <-  gui/print_dialog  <-  gui/tavrel, gui/morvik  <-  apps
 #   packaging draws the desktop icons with the launcher's drawings
 # Run as: cmake -DSOURCE_DIR=<top of the tree> -P check_layers.cmake
 

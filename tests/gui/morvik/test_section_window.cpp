@@ -141,13 +141,13 @@ private slots:
 
     void formulas_beside_their_fields()
     {
-        const QList<widgets::PictureWidget *> pictures = window->findChildren<widgets::PictureWidget *>();
+        const QList<gui::common::PictureWidget *> pictures = window->findChildren<gui::common::PictureWidget *>();
         QCOMPARE(pictures.size(), 9);
         const char *const formulas[] = {"MorvikConcreteStress", "MorvikSteelStress", "MorvikShearStress",
                                         "MorvikBondStress"};
         const char *const fields[] = {"Text10", "Text11", "Text12", "Text13"};
         for (int i = 0; i < 4; ++i) {
-            auto *formula = window->findChild<widgets::PictureWidget *>(QString::fromLatin1(formulas[i]));
+            auto *formula = window->findChild<gui::common::PictureWidget *>(QString::fromLatin1(formulas[i]));
             QVERIFY(formula);
             const QRect stress = field(fields[i])->geometry();
             QVERIFY(formula->geometry().right() < stress.left());
@@ -170,8 +170,8 @@ private slots:
         // the window's grey between the ink of one and the title of the next.
         QFETCH(QString, upper);
         QFETCH(QString, lower);
-        auto *above = window->findChild<widgets::PictureWidget *>(upper);
-        auto *below = window->findChild<widgets::PictureWidget *>(lower);
+        auto *above = window->findChild<gui::common::PictureWidget *>(upper);
+        auto *below = window->findChild<gui::common::PictureWidget *>(lower);
         QVERIFY(above && below);
         const QImage shown = window->centralWidget()->grab().toImage();
         const auto inked_rows = [&](QWidget *picture) {
@@ -509,7 +509,7 @@ private slots:
             if (w->objectName() == form)
                 shown = w;
         QCOMPARE(shown->windowTitle(), QStringLiteral("参考資料"));
-        QVERIFY(shown->findChild<widgets::PictureWidget *>(picture));
+        QVERIFY(shown->findChild<gui::common::PictureWidget *>(picture));
         QCOMPARE(shown->size(), client);
 
         // Closed by its own close box, it opens afresh when chosen again.

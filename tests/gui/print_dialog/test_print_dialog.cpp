@@ -439,7 +439,7 @@ private slots:
     {
         QFETCH(QString, path);
         QTemporaryDir kept;
-        widgets::remember_dialog_folder(kept.filePath(QStringLiteral("earlier.pdf")));
+        gui::common::remember_dialog_folder(kept.filePath(QStringLiteral("earlier.pdf")));
         QWidget owner;
         QPointer<print_dialog::PrintDialog> dialog = print_dialog::open_print_dialog(&owner, 1, QStringLiteral("報告書"), sample_page);
         QString text;
@@ -455,7 +455,7 @@ private slots:
         QCOMPARE(text, QStringLiteral("保存できませんでした。\n") + path
                            + QStringLiteral(" (ファイルまたはフォルダーが見つかりません。)"));
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(widgets::dialog_folder(), kept.path());
+        QCOMPARE(gui::common::dialog_folder(), kept.path());
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
     }
@@ -479,7 +479,7 @@ private slots:
         QFETCH(bool, stays);
         QTemporaryDir temporary;
         kept.replace(QStringLiteral("TMP"), temporary.path());
-        widgets::remember_dialog_folder(kept);
+        gui::common::remember_dialog_folder(kept);
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString expected = stays ? QFileInfo(kept).absolutePath()
                                        : QFileInfo(documents).isDir() ? documents : QDir::homePath();

@@ -356,7 +356,7 @@ private slots:
         QFETCH(QString, print_button);
         QFETCH(Sample, sample);
 
-        shell::FlumeWindow window;
+        tavrel::FlumeWindow window;
         window.show();
         window.sheet().show_result(last_result, sample.text);
         auto *print_entry = window.findChild<QAction *>(entry);
@@ -391,13 +391,13 @@ private slots:
     // one job, the same pages as its PDF.
     void tavrel_prints_the_document_from_its_print_menu()
     {
-        shell::FlumeWindow window;
+        tavrel::FlumeWindow window;
         window.show();
         common::MessageRecorder messages;
         flume::run_full_check(window.sheet(), test_support::worked_inputs, messages);
         window.member_sheet().set_inputs(test_support::worked_members());
         window.findChild<QAction *>(QStringLiteral("mnudocset"))->trigger();
-        auto *settings = window.findChild<shell::DocumentSettings *>();
+        auto *settings = window.findChild<tavrel::DocumentSettings *>();
         settings->findChild<QLineEdit *>(QStringLiteral("works_name"))->setText(QStringLiteral("○○地区用水路改修工事"));
         settings->accept();
         const printing::PrintDocument expected =

@@ -29,8 +29,8 @@
 #include <cstdio>
 #include <iostream>
 
-using shell::FlumeWindow;
-using shell::Launcher;
+using tavrel::FlumeWindow;
+using tavrel::Launcher;
 using test_support::write_file;
 
 namespace {
@@ -51,8 +51,8 @@ QList<FlumeWindow *> flume_windows()
 int hold_instance(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const shell::SingleInstance instance(QString::fromLocal8Bit(argv[2]));
-    QObject::connect(&instance, &shell::SingleInstance::show_requested,
+    const tavrel::SingleInstance instance(QString::fromLocal8Bit(argv[2]));
+    QObject::connect(&instance, &tavrel::SingleInstance::show_requested,
                      [] { std::cout << "show requested" << std::endl; });
     if (!instance.failure().isEmpty())
         std::cout << "failed: " << QString(instance.failure()).replace(u'\n', u' ').toStdString() << std::endl;
@@ -188,7 +188,7 @@ void TestLauncher::companions_are_looked_for_beside_the_program_then_in_curdir()
         want = dir.filePath(relative);
     else if (expected == QLatin1String("program"))
         want = QDir(QCoreApplication::applicationDirPath()).filePath(relative);
-    QCOMPARE(shell::find_companion(relative), want);
+    QCOMPARE(tavrel::find_companion(relative), want);
 }
 
 void TestLauncher::reference_book_button_opens_the_book_beside_the_program_data()
@@ -295,10 +295,10 @@ void TestLauncher::second_instance_is_refused_while_the_first_runs()
     QCOMPARE(first.readLine().trimmed(), QByteArray("first"));
 
     {
-        const shell::SingleInstance second(name);
+        const tavrel::SingleInstance second(name);
         QVERIFY(!second.is_first());
         test_support::BoxAnswer box;
-        QCOMPARE(shell::open_launcher(second), nullptr);
+        QCOMPARE(tavrel::open_launcher(second), nullptr);
         QVERIFY(box.seen);
         QCOMPARE(box.text, QStringLiteral("アプリケーションは既に開かれています。"));
         QCOMPARE(box.icon, QMessageBox::Warning);
@@ -311,7 +311,7 @@ void TestLauncher::second_instance_is_refused_while_the_first_runs()
     first.closeWriteChannel();
     QVERIFY(first.waitForFinished());
     {
-        const shell::SingleInstance later(name);
+        const tavrel::SingleInstance later(name);
         QVERIFY(later.is_first());
     }
 
@@ -323,8 +323,8 @@ void TestLauncher::second_instance_is_refused_while_the_first_runs()
     QCOMPARE(killed.readLine().trimmed(), QByteArray("first"));
     killed.kill();
     QVERIFY(killed.waitForFinished());
-    QVERIFY(QFile::exists(shell::SingleInstance::lock_path(name)));
-    const shell::SingleInstance after_crash(name);
+    QVERIFY(QFile::exists(tavrel::SingleInstance::lock_path(name)));
+    const tavrel::SingleInstance after_crash(name);
     QVERIFY(after_crash.is_first());
 }
 
@@ -365,7 +365,7 @@ void TestLauncher::lock_is_kept_in_a_folder_of_the_users_own()
     QTRY_VERIFY(child.canReadLine() || child.state() == QProcess::NotRunning);
     const QString said = QString::fromUtf8(child.readLine().trimmed());
     if (expected.isEmpty())
-        QVERIFY2(said.startsWith(QStringLiteral("failed: ") + shell::lock_failed_message), qPrintable(said));
+        QVERIFY2(said.startsWith(QStringLiteral("failed: ") + tavrel::lock_failed_message), qPrintable(said));
     else
         QCOMPARE(said, QStringLiteral("first"));
     const QString folder =
@@ -394,9 +394,9 @@ void TestLauncher::a_file_is_handed_to_the_running_instance()
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     const auto restore = qScopeGuard([&runtime_before] { qputenv("XDG_RUNTIME_DIR", runtime_before); });
 
-    const shell::SingleInstance running;
+    const tavrel::SingleInstance running;
     QVERIFY(running.is_first());
-    shell::serve_later_starts(running);
+    tavrel::serve_later_starts(running);
     auto *launcher = new Launcher;
     launcher->show();
     FlumeWindow *window = launcher->show_flume_window();
@@ -435,21 +435,21 @@ void TestLauncher::requests_not_whole_are_no_requests()
 {
     QFETCH(QByteArray, request);
     const QString name = QStringLiteral("tavrel-request-test-%1").arg(QCoreApplication::applicationPid());
-    const shell::SingleInstance running(name);
+    const tavrel::SingleInstance running(name);
     QVERIFY(running.is_first());
-    QSignalSpy opened(&running, &shell::SingleInstance::open_requested);
-    QSignalSpy shown(&running, &shell::SingleInstance::show_requested);
+    QSignalSpy opened(&running, &tavrel::SingleInstance::open_requested);
+    QSignalSpy shown(&running, &tavrel::SingleInstance::show_requested);
 
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    const QByteArray path = QFile::encodeName(shell::SingleInstance::lock_path(name) + QStringLiteral(".socket"));
+    const QByteArray path = QFile::encodeName(tavrel::SingleInstance::lock_path(name) + QStringLiteral(".socket"));
     qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
     const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
     QCOMPARE(::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
     QCOMPARE(::write(socket, request.constData(), std::size_t(request.size())), ssize_t(request.size()));
     ::close(socket);
 
-    const shell::SingleInstance later(name);
+    const tavrel::SingleInstance later(name);
     later.ask_first_to_show();
     QTRY_COMPARE(shown.size(), 1);
     QCOMPARE(opened.size(), 0);
@@ -461,7 +461,7 @@ int main(int argc, char *argv[])
         return hold_instance(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrel"));
-    widgets::install_screen_font(app);
+    gui::common::install_screen_font(app);
     TestLauncher test;
     return QTest::qExec(&test, argc, argv);
 }
