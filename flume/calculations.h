@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+
+#include <optional>
+
 namespace common {
 class MessageSink;
 }
@@ -21,6 +25,18 @@ inline constexpr double required_uplift_safety = 1.2;
 void check_uplift(FlumeSheet &sheet, common::MessageSink &messages);
 // Page 2: maximum ground reaction qmax against the allowable bearing capacity qa.
 void check_bearing(FlumeSheet &sheet, common::MessageSink &messages);
+
+// A check of the whole section as its "計算" decides it: the value before rounding against its
+// limit. The comparison shows the value with the decimals of its field, or with more where those
+// would show a pass as a failure or the other way round ("1.2004 ＞ 1.2", "18.94 ＞ 18.9").
+struct LimitCheck {
+    bool passed = false;
+    QString comparison;  // "2.02 ＞ 1.2", "18.9 ≦ 100"
+};
+// The uplift and bearing checks as the two buttons of page 2 decide them with the page open (PV in
+// its slot); none where the button gets to no value (an input missing, no outer water, a fault).
+std::optional<LimitCheck> uplift_check(const FlumeSheet &sheet);
+std::optional<LimitCheck> bearing_check(const FlumeSheet &sheet);
 // Case 1 a: side-wall shear Sso and moment Mso under earth pressure, surcharge and groundwater.
 void compute_case1_wall(FlumeSheet &sheet, common::MessageSink &messages);
 // Case 1 b: slab reaction WR, bottom-slab shear Sto and moment Mto.

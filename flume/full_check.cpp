@@ -49,9 +49,38 @@ FullCheckOutcome run_full_check(FlumeSheet &sheet, const QStringList &inputs, co
         outcome.pages_opened.append(page);
         for (Calculation press : page_calculations(page))
             press(sheet, messages);
+        if (page == Page::UpliftBearing) {
+            outcome.uplift = uplift_check(sheet);
+            outcome.bearing = bearing_check(sheet);
+        }
     }
     outcome.reached_case3 = true;
     return outcome;
+}
+
+namespace {
+
+// Keeps each message with the page in view.
+class PageMessageRecorder : public common::MessageSink
+{
+public:
+    explicit PageMessageRecorder(const FlumeSheet &sheet) : sheet_(sheet) {}
+    void warn(const QString &text, const QString &title) override { messages.append({sheet_.current_page(), {text, title}}); }
+    QList<PageMessage> messages;
+
+private:
+    const FlumeSheet &sheet_;
+};
+
+} // namespace
+
+WalkedFlume walk_flume(const QStringList &inputs)
+{
+    WalkedFlume walked{std::make_unique<FlumeSheet>(), {}, {}};
+    PageMessageRecorder recorder(*walked.sheet);
+    walked.outcome = run_full_check(*walked.sheet, inputs, recorder);
+    walked.messages = recorder.messages;
+    return walked;
 }
 
 } // namespace flume

@@ -3,6 +3,7 @@
 #include "flume/flume_sheet.h"
 #include "flume/input_rules.h"
 #include "common/messages.h"
+#include "common/numeric_reading.h"
 
 #include <cmath>
 
@@ -20,6 +21,45 @@ struct Section {
     // outer width B + 2·T2 and two haunches of T4²/2.
     double area() const { return ((t1 + t2) * height + t3 * (2 * t2 + width)) + std::pow(t4, 2); }
 };
+
+// The decimals Fs and qmax are shown with.
+constexpr auto fs_pattern = common::NumberPattern::TwoDecimals;
+constexpr auto qmax_pattern = common::NumberPattern::OneDecimal;
+
+// Fs: the empty flume and the earth pressure's vertical component against the buoyancy of the
+// outer water on the outer width.
+double uplift_safety(const Section &s)
+{
+    const double outer_width = 2 * s.t2 + s.width;
+    return (s.area() * s.flume_weight + s.pv) / ((s.outer_water * s.water_weight) * outer_width);
+}
+
+// qmax: the full flume's weight and both walls' earth pressure spread over the outer width.
+double max_bearing_pressure(const Section &s)
+{
+    return (s.area() * s.flume_weight + (s.width * s.height) * s.water_weight + 2 * s.pv) / (s.width + 2 * s.t2);
+}
+
+// The value with the field's decimals, or with more until the number shown decides the check as the
+// unrounded value does; at 15 significant digits they always agree.
+QString decisive_text(double value, common::NumberPattern pattern, double limit, bool passed,
+                      bool (*rule)(double, double))
+{
+    for (int decimals = int(pattern); decimals <= 15; ++decimals) {
+        const QString text = common::format_number(value, common::NumberPattern(decimals));
+        if (rule(common::read_number(text), limit) == passed)
+            return text;
+    }
+    return common::default_number_text(value);
+}
+
+LimitCheck limit_check(double value, common::NumberPattern pattern, double limit, bool (*rule)(double, double),
+                       const QString &pass_sign, const QString &fail_sign)
+{
+    const bool passed = rule(value, limit);
+    return {passed, decisive_text(value, pattern, limit, passed, rule) + (passed ? pass_sign : fail_sign)
+                        + common::default_number_text(limit)};
+}
 
 Section read_section(const FlumeSheet &sheet)
 {
@@ -65,8 +105,7 @@ void clear_cases(FlumeSheet &sheet)
 
 } // namespace
 
-// Safety against uplift: the empty flume and the earth pressure's vertical component against the
-// buoyancy of the outer water, Fs > required_uplift_safety.
+// Safety against uplift: Fs > required_uplift_safety.
 void check_uplift(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const Section s = read_section(sheet);
@@ -82,9 +121,8 @@ void check_uplift(FlumeSheet &sheet, common::MessageSink &messages)
         return;
     }
 
-    const double outer_width = 2 * s.t2 + s.width;
-    const double fs_value = (s.area() * s.flume_weight + s.pv) / ((s.outer_water * s.water_weight) * outer_width);
-    const Prepared fs = prepare(Field::uplift_safety_factor, fs_value, common::NumberPattern::TwoDecimals);
+    const double fs_value = uplift_safety(s);
+    const Prepared fs = prepare(Field::uplift_safety_factor, fs_value, fs_pattern);
     if (!fs.ok) {
         report_fault(messages);
         reject_uplift(sheet);
@@ -102,8 +140,7 @@ void check_uplift(FlumeSheet &sheet, common::MessageSink &messages)
     }
 }
 
-// Foundation bearing: the full flume's weight and both walls' earth pressure spread over the outer
-// width, qmax ≤ qa. A pass opens Case 1.
+// Foundation bearing: qmax ≤ qa. A pass opens Case 1.
 void check_bearing(FlumeSheet &sheet, common::MessageSink &messages)
 {
     const Section s = read_section(sheet);
@@ -115,9 +152,8 @@ void check_bearing(FlumeSheet &sheet, common::MessageSink &messages)
         return;
     }
 
-    const double qmax_value = (s.area() * s.flume_weight + (s.width * s.height) * s.water_weight + 2 * s.pv)
-                              / (s.width + 2 * s.t2);
-    const Prepared qmax = prepare(Field::max_bearing, qmax_value, common::NumberPattern::OneDecimal);
+    const double qmax_value = max_bearing_pressure(s);
+    const Prepared qmax = prepare(Field::max_bearing, qmax_value, qmax_pattern);
     if (!qmax.ok) {
         report_fault(messages);
         reject_bearing(sheet);
@@ -134,6 +170,27 @@ void check_bearing(FlumeSheet &sheet, common::MessageSink &messages)
         messages.warn(common::message::bearing_exceeded, common::message::bearing_title);
         reject_bearing(sheet);
     }
+}
+
+std::optional<LimitCheck> uplift_check(const FlumeSheet &sheet)
+{
+    if (any_broken(sheet, uplift_rules) || any_broken(sheet, uplift_outer_water_rules))
+        return std::nullopt;
+    const double fs = uplift_safety(read_section(sheet));
+    if (!prepare(Field::uplift_safety_factor, fs, fs_pattern).ok)
+        return std::nullopt;
+    return limit_check(fs, fs_pattern, required_uplift_safety, greater, QStringLiteral(" ＞ "), QStringLiteral(" ≦ "));
+}
+
+std::optional<LimitCheck> bearing_check(const FlumeSheet &sheet)
+{
+    if (any_broken(sheet, bearing_rules))
+        return std::nullopt;
+    const double qmax = max_bearing_pressure(read_section(sheet));
+    if (!prepare(Field::max_bearing, qmax, qmax_pattern).ok)
+        return std::nullopt;
+    return limit_check(qmax, qmax_pattern, read(sheet, Field::allowable_bearing), at_most, QStringLiteral(" ≦ "),
+                       QStringLiteral(" ＞ "));
 }
 
 } // namespace flume

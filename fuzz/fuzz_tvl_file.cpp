@@ -28,17 +28,6 @@ void check(bool property, const char *what)
     }
 }
 
-class PageMessageRecorder : public common::MessageSink
-{
-public:
-    explicit PageMessageRecorder(const flume::FlumeSheet &sheet) : sheet_(sheet) {}
-    void warn(const QString &text, const QString &title) override { messages.append({sheet_.current_page(), {text, title}}); }
-    QList<PageMessage> messages;
-
-private:
-    const flume::FlumeSheet &sheet_;
-};
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -58,15 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(reopened.document == contents.document, "saving and opening again gives the same 計算書の設定");
     check(inputfile::format_tvl_contents(reopened) == saved, "saving what was opened writes the same file");
 
-    flume::FlumeSheet sheet;
-    PageMessageRecorder messages(sheet);
-    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, items, messages);
+    const flume::WalkedFlume walked = flume::walk_flume(items);
+    const flume::FlumeSheet &sheet = *walked.sheet;
+    const flume::FullCheckOutcome &outcome = walked.outcome;
     check(flume::input_texts(sheet) == texts, "the walk leaves the inputs as typed");
     check(!outcome.reached_case3 || outcome.pages_opened.size() == flume::calculation_pages.size(),
           "Case 3 is reached only through every page");
 
     const members::MemberCheckReport member_check = members::check_members(contents.members, sheet);
-    const QByteArray json = json_report({QStringLiteral("fuzz.tvl"), sheet, outcome, messages.messages, member_check,
+    const QByteArray json = json_report({QStringLiteral("fuzz.tvl"), sheet, outcome, walked.messages, member_check,
                                          contents.members.entered()});
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);

@@ -2,7 +2,7 @@
 
 #include "common/file_name.h"
 #include "document/document_data.h"
-#include "flume/flume_sheet.h"
+#include "flume/full_check.h"
 #include "printing/document_frame.h"
 #include "printing/document_pages.h"
 #include "printing/flume_reports.h"
@@ -13,7 +13,7 @@ namespace {
 
 using flume::Page;
 
-// The document's chapters, keyed by the pages: 設計条件 stands for the shape input, every other
+// The chapters after 結果一覧, keyed by the pages: 設計条件 stands for the shape input, every other
 // chapter is its page's report.
 struct ChapterRow {
     Page page;
@@ -30,26 +30,70 @@ constexpr ChapterRow chapter_table[] = {
 };
 static_assert(flume::keyed_by_page(chapter_table));
 
-// A chapter with its pages; without pages it was not reached.
+// A chapter with its pages; without pages it was not reached, for the reason given. The document's
+// own pages carry the chapter's number in their title; a report, drawn exactly as its print entry
+// draws it, carries it in the head the document adds.
 struct Chapter {
     QString title;
     QList<ReportPage> pages;
+    QString reason;
+    bool numbered_head = false;
 };
 
-QList<Chapter> chapters(const flume::FlumeSheet &sheet, const members::MemberCheckInputs &member_inputs,
+// "3　主働土圧": a chapter's number and title as 目次 gives them.
+QString numbered(int number, const QString &title)
+{
+    return QString::number(number) + QStringLiteral("　") + title;
+}
+
+// Why a page has no results: the messages raised on it, or the walk never got to open it.
+QString unreached_reason(const flume::WalkedFlume &walked, Page page)
+{
+    if (!walked.outcome.pages_opened.contains(page))
+        return QStringLiteral("前のページが計算できないため");
+    QStringList texts;
+    for (const flume::PageMessage &raised : walked.messages) {
+        if (raised.page == page && !texts.contains(raised.message.text))
+            texts.append(raised.message.text);
+    }
+    return texts.isEmpty() ? QStringLiteral("計算結果が出ないため") : texts.join(u'　');
+}
+
+// Why no member has stresses: no member data at all, or the members' own reasons.
+QString members_reason(const members::MemberCheckInputs &member_inputs, const members::MemberCheckReport &check)
+{
+    if (!member_inputs.entered())
+        return QStringLiteral("部材のデータが入力されていないため");
+    QStringList statuses;
+    for (const members::MemberResult &member : check.members) {
+        if (!statuses.contains(member.status))
+            statuses.append(member.status);
+    }
+    return QStringLiteral("応力度の求まった部材がないため：") + statuses.join(u'、');
+}
+
+QList<Chapter> chapters(const flume::WalkedFlume &walked, const members::MemberCheckInputs &member_inputs,
                         const document::DocumentData &data)
 {
+    const flume::FlumeSheet &sheet = *walked.sheet;
     const FlumeSnapshot whole = snapshot(sheet, member_inputs);
-    QList<Chapter> list;
+    const QString summary_title = QStringLiteral("結果一覧");
+    const ResultsSummary summary{walked.outcome.uplift, walked.outcome.bearing,
+                                 unreached_reason(walked, Page::UpliftBearing), whole.member_check};
+    QList<Chapter> list = {{summary_title, results_summary(numbered(1, summary_title), summary), {}, false}};
     for (const ChapterRow &row : chapter_table) {
-        Chapter chapter{QString::fromUtf16(row.title), {}};
+        Chapter chapter{QString::fromUtf16(row.title), {}, {}, row.page != Page::ShapeInput};
         if (row.page == Page::ShapeInput)
-            chapter.pages = design_conditions(whole, member_inputs.entered(), data);
+            chapter.pages = design_conditions(numbered(int(list.size()) + 1, chapter.title), whole, member_inputs, data);
         else if (row.page == Page::MemberCheck) {
             if (whole.member_check.any_stresses())
                 chapter.pages = {flume_report(row.page, whole)};
+            else
+                chapter.reason = members_reason(member_inputs, whole.member_check);
         } else if (!sheet.text(flume::last_result(row.page)).isEmpty())
             chapter.pages = {flume_report(row.page, page_snapshot(sheet, row.page))};
+        else
+            chapter.reason = unreached_reason(walked, row.page);
         list.append(chapter);
     }
     return list;
@@ -57,7 +101,7 @@ QList<Chapter> chapters(const flume::FlumeSheet &sheet, const members::MemberChe
 
 } // namespace
 
-PrintDocument calculation_document(const flume::FlumeSheet &sheet, const members::MemberCheckInputs &member_inputs,
+PrintDocument calculation_document(const flume::WalkedFlume &walked, const members::MemberCheckInputs &member_inputs,
                                    const document::DocumentData &data, const QDate &printing_day)
 {
     // 表紙 and 目次 come first and are not numbered: page n of the document is the n + 2nd page.
@@ -73,20 +117,21 @@ PrintDocument calculation_document(const flume::FlumeSheet &sheet, const members
     QList<ReportPage> body;
     QList<ContentsLine> lines;
     QList<int> first_pages;  // of each chapter in the document; -1 for one not reached
-    const QList<Chapter> all = chapters(sheet, member_inputs, data);
+    const QList<Chapter> all = chapters(walked, member_inputs, data);
     for (int i = 0; i < all.size(); ++i) {
         const Chapter &chapter = all[i];
         const QString number = QString::number(i + 1);
         if (chapter.pages.isEmpty()) {
-            lines.append({number, chapter.title, 0});
+            lines.append({number, chapter.title, 0, chapter.reason});
             first_pages.append(-1);
             continue;
         }
-        lines.append({number, chapter.title, int(body.size()) + 1});
+        lines.append({number, chapter.title, int(body.size()) + 1, {}});
         first_pages.append(front_pages + int(body.size()));
-        document.description.bookmarks.append({number + QStringLiteral("　") + chapter.title, first_pages.last(), 0, 0});
+        const QString head = numbered(i + 1, chapter.title);
+        document.description.bookmarks.append({head, first_pages.last(), 0, 0});
         for (ReportPage page : chapter.pages) {
-            add_document_frame(page, data.works_name, int(body.size()) + 1);
+            add_document_frame(page, data.works_name, int(body.size()) + 1, chapter.numbered_head ? head : QString());
             body.append(page);
         }
     }

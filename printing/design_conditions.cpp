@@ -1,5 +1,6 @@
 #include "document/document_data.h"
 #include "members/materials.h"
+#include "members/member_check.h"
 #include "printing/document_pages.h"
 #include "printing/text_measure.h"
 
@@ -115,7 +116,7 @@ const QStringList load_cases = {
 class ConditionsLayout
 {
 public:
-    ConditionsLayout() { new_page(); }
+    explicit ConditionsLayout(const QString &title) : title_(title) { new_page(); }
 
     QList<ReportPage> pages() const { return pages_; }
 
@@ -148,6 +149,15 @@ public:
         y_ += int(size.height()) + 150;
     }
 
+    // A row of texts, each at its x.
+    void columns(const QList<std::pair<int, QString>> &cells, double size = row_size)
+    {
+        page().font(size);
+        for (const auto &[x, text] : cells)
+            page().text(x, y_, {text});
+        y_ += row_step;
+    }
+
     // A quantity: its name, symbol, value as typed and unit, and a note after the unit.
     void row(const QString &name, const QString &symbol, const QString &value, const QString &unit,
              const QString &note = {})
@@ -176,11 +186,12 @@ private:
         page.line(left, bottom, right, bottom);
         page.line(left, bottom, left, top);
         page.font(title_size);
-        page.text(700, 600, {pages_.isEmpty() ? QStringLiteral("設計条件") : QStringLiteral("設計条件（つづき）")});
+        page.text(700, 600, {pages_.isEmpty() ? title_ : title_ + QStringLiteral("（つづき）")});
         pages_.append(page);
         y_ = 1200;
     }
 
+    QString title_;
     QList<ReportPage> pages_;
     int y_ = 0;
 };
@@ -208,11 +219,58 @@ void add_materials(ConditionsLayout &layout, const members::MemberCheckReport &c
     }
 }
 
+// A member's bars as entered: the bar, the count or pitch as typed with the other worked out beside
+// it, or As, U and d typed for the unit width.
+QString arrangement(const members::MemberInputs &member)
+{
+    const auto entered = [](const QString &text) { return text.trimmed().isEmpty() ? QStringLiteral("未入力") : text.trimmed(); };
+    if (member.bar == members::typed_bars)
+        return QStringLiteral("As %1 cm²、U %2 cm、d %3 cm")
+            .arg(entered(member.rebar_area), entered(member.rebar_perimeter), entered(member.effective_depth));
+    const QString other = members::other_spacing(member);
+    const bool count = member.spacing == members::Spacing::Count;
+    const QString count_text = QStringLiteral("%1 本／100 cm"), pitch_text = QStringLiteral("ピッチ %1 mm");
+    if (member.spacing_text.trimmed().isEmpty())
+        return (count ? QStringLiteral("本数 ") : QStringLiteral("ピッチ ")) + entered(member.spacing_text);
+    const QString typed = (count ? count_text : pitch_text).arg(member.spacing_text.trimmed());
+    return other.isEmpty() ? typed : typed + QStringLiteral("（") + (count ? pitch_text : count_text).arg(other) + QStringLiteral("）");
+}
+
+// Each member's bars, count or pitch and かぶり, and its 総厚 where one is typed over the shape's.
+void add_member_bars(ConditionsLayout &layout, const members::MemberCheckInputs &inputs)
+{
+    constexpr int bar_x = 3000, arrangement_x = 4200, cover_x = 8000, thickness_x = 9300;
+    constexpr double size = 10.5;
+    layout.heading(QStringLiteral("部材の配筋"), (2 + int(members::member_count)) * row_step);
+    layout.columns({{text_left + 100, QStringLiteral("部材")}, {bar_x, QStringLiteral("鉄筋")},
+                    {arrangement_x, QStringLiteral("本数・ピッチ")}, {cover_x, QStringLiteral("かぶり")},
+                    {thickness_x, QStringLiteral("総厚")}},
+                   size);
+    const auto centimetres = [](const QString &text) {
+        return text.trimmed().isEmpty() ? QStringLiteral("未入力") : text.trimmed() + QStringLiteral(" cm");
+    };
+    for (std::size_t i = 0; i < members::member_count; ++i) {
+        const members::MemberInputs &member = inputs.members[i];
+        const bool typed = member.bar == members::typed_bars;
+        layout.columns({{text_left + 100, flume::member_title(flume::member_forces[i])},
+                        {bar_x, member.bar.isEmpty() ? QStringLiteral("未入力") : member.bar},
+                        {arrangement_x, arrangement(member)},
+                        {cover_x, typed ? QStringLiteral("－") : centimetres(member.cover)},
+                        {thickness_x, typed || member.thickness.isEmpty() ? QStringLiteral("－") : centimetres(member.thickness)}},
+                       size);
+    }
+    layout.paragraph(QStringLiteral("かぶりは鉄筋の表面まで。総厚は形状寸法から求め、入力した部材だけその値を示す。"
+                                    "As・U入力の部材は、単位幅の鉄筋量 As、周長 U と有効高 d を入力している。"),
+                     100);
+}
+
 } // namespace
 
-QList<ReportPage> design_conditions(const FlumeSnapshot &sheet, bool with_materials, const document::DocumentData &data)
+QList<ReportPage> design_conditions(const QString &title, const FlumeSnapshot &sheet,
+                                    const members::MemberCheckInputs &member_inputs, const document::DocumentData &data)
 {
-    ConditionsLayout layout;
+    const bool with_materials = member_inputs.entered();
+    ConditionsLayout layout(title);
     layout.heading(QStringLiteral("構造と荷重ケース"), 4 * text_line);
     layout.paragraph(structure_text);
     for (const QString &load_case : load_cases)
@@ -237,8 +295,10 @@ QList<ReportPage> design_conditions(const FlumeSnapshot &sheet, bool with_materi
         if (!group.note.isEmpty())
             layout.paragraph(group.note, 100);
     }
-    if (with_materials)
+    if (with_materials) {
         add_materials(layout, sheet.member_check);
+        add_member_bars(layout, member_inputs);
+    }
     return layout.pages();
 }
 

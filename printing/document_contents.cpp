@@ -9,6 +9,8 @@ using namespace document_layout;
 
 constexpr double title_size = 20;
 constexpr double line_size = 13;
+constexpr double reason_size = 9.5;
+constexpr int reason_below = 300;  // the reason's line under its chapter's
 constexpr int number_x = 1600;
 constexpr int title_x = 2200;
 constexpr int page_right = 9900;  // page numbers stand right-aligned here
@@ -47,6 +49,11 @@ ContentsPage document_contents(const QList<ContentsLine> &lines)
         if (dots > 0)
             page.text(int(dots_end - dots * dot_width), y, {dot.repeated(dots)});
         page.text(int(page_right - right_width), y, {right_text});
+        if (line.page == 0 && !line.reason.isEmpty()) {
+            page.font(reason_size);
+            page.text(title_x, y + reason_below, {QStringLiteral("（") + line.reason + QStringLiteral("）")});
+            page.font(line_size);
+        }
         contents.areas.append(QRect(number_x, y - 60, page_right - number_x, int(text_height(line_size)) + 120));
         y += line_step;
     }

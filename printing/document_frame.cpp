@@ -16,6 +16,7 @@ constexpr int head_left = 600;
 constexpr int head_gap = 300;         // between the page's own title and the running head
 constexpr double head_size = 9;
 constexpr double least_head_size = 7;
+constexpr double chapter_size = 10.5;
 constexpr int number_top = 16060;     // below the frame's bottom line, within any printer's margin
 constexpr double number_size = 9;
 constexpr int page_centre = (500 + 11050) / 2;
@@ -31,7 +32,8 @@ double head_room_left(const ReportPage &page, double top, double bottom)
     return left;
 }
 
-void add_running_head(ReportPage &page, const QString &works_name)
+// The works' name, right of chapter_end.
+void add_running_head(ReportPage &page, const QString &works_name, double chapter_end)
 {
     const QString name = works_name.simplified();
     if (name.isEmpty())
@@ -40,7 +42,7 @@ void add_running_head(ReportPage &page, const QString &works_name)
     double room = 0;
     for (;; size -= 0.5) {
         const double top = head_bottom - text_height(size);
-        room = head_right - head_room_left(page, top, head_bottom);
+        room = head_right - std::max(head_room_left(page, top, head_bottom), chapter_end + head_gap);
         if (text_width(name, size) <= room || size <= least_head_size)
             break;
     }
@@ -59,9 +61,19 @@ void add_running_head(ReportPage &page, const QString &works_name)
 
 } // namespace
 
-void add_document_frame(ReportPage &page, const QString &works_name, int page_number)
+void add_document_frame(ReportPage &page, const QString &works_name, int page_number, const QString &chapter)
 {
-    add_running_head(page, works_name);
+    // The chapter stands where the page draws nothing at its height; the works' name makes room.
+    double chapter_x = 0, chapter_end = 0;
+    if (!chapter.isEmpty()) {
+        chapter_x = head_room_left(page, head_bottom - text_height(chapter_size), head_bottom);
+        chapter_end = chapter_x + text_width(chapter, chapter_size);
+    }
+    add_running_head(page, works_name, chapter_end);
+    if (!chapter.isEmpty()) {
+        page.font(chapter_size);
+        page.text(int(chapter_x), int(head_bottom - text_height(chapter_size)), {chapter});
+    }
     const QString number = QStringLiteral("- %1 -").arg(page_number);
     page.font(number_size);
     page.text(page_centre - int(text_width(number, number_size) / 2), number_top, {number});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flume/calculations.h"
 #include "printing/flume_reports.h"
 #include "printing/report_page.h"
 
@@ -20,11 +21,13 @@ namespace printing {
 // remark, and the program's name and version.
 ReportPage document_cover(const document::DocumentData &data, const QDate &printing_day);
 
-// A line of 目次: the chapter's number and title, and its first page (0: not reached, 未計算).
+// A line of 目次: the chapter's number and title, and its first page (0: not reached, 未計算, with
+// the reason below the title).
 struct ContentsLine {
     QString number;
     QString title;
     int page = 0;
+    QString reason;
 };
 
 struct ContentsPage {
@@ -35,11 +38,27 @@ struct ContentsPage {
 // 目次: each chapter with its first page, right-aligned after leader dots.
 ContentsPage document_contents(const QList<ContentsLine> &lines);
 
-// 設計条件: the structure and its load cases in words, the applied standards when entered, and the
-// 25 inputs grouped as the flume window's pages group them, each with its name, symbol, value as
-// typed and unit; the section drawing beside the shape dimensions; with_materials, the materials
-// and allowable stresses of the member check.
-QList<ReportPage> design_conditions(const FlumeSnapshot &sheet, bool with_materials, const document::DocumentData &data);
+// 設計条件, headed by title ("2　設計条件"): the structure and its load cases in words, the applied
+// standards when entered, and the 25 inputs grouped as the flume window's pages group them, each
+// with its name, symbol, value as typed and unit; the section drawing beside the shape dimensions;
+// once member check data is entered, the materials and allowable stresses of the member check and
+// each member's bars, count or pitch, かぶり and typed 総厚.
+QList<ReportPage> design_conditions(const QString &title, const FlumeSnapshot &sheet,
+                                    const members::MemberCheckInputs &member_inputs, const document::DocumentData &data);
+
+// What 結果一覧 judges: the two checks of the whole section (none where no value was reached, with
+// the reason) and the member check.
+struct ResultsSummary {
+    std::optional<flume::LimitCheck> uplift, bearing;
+    QString section_reason;  // why a check of the whole section has no value
+    members::MemberCheckReport members;
+};
+
+// 結果一覧, headed by title ("1　結果一覧"): every judgement of the flume in one table, each with
+// OK or NG (Fs against 1.2, qmax against qa, each member's stresses against their allowables, the
+// member's judgement), notes on which values are compared and how, and one line saying whether
+// everything is OK. Runs on to further pages only if the rows need them.
+QList<ReportPage> results_summary(const QString &title, const ResultsSummary &summary);
 
 // The twips of the document's own pages, within the frame every report draws.
 namespace document_layout {

@@ -106,31 +106,14 @@ QJsonObject json_member(const members::MemberCheckReport &check, std::size_t ind
     return member;
 }
 
-// Keeps each message with the page that was shown when it was raised.
-class PageMessageRecorder : public common::MessageSink
-{
-public:
-    explicit PageMessageRecorder(const flume::FlumeSheet &sheet) : sheet_(sheet) {}
-    void warn(const QString &text, const QString &title) override
-    {
-        messages.append({sheet_.current_page(), {text, title}});
-    }
-    QList<PageMessage> messages;
-
-private:
-    const flume::FlumeSheet &sheet_;
-};
-
 } // namespace
 
 CheckRun check_contents(const QString &path, const inputfile::TvlContents &contents)
 {
-    flume::FlumeSheet sheet;
-    PageMessageRecorder messages(sheet);
-    const flume::FullCheckOutcome outcome = flume::run_full_check(sheet, contents.inputs, messages);
-    const members::MemberCheckReport member_check = members::check_members(contents.members, sheet);
-    const CheckedFile checked{path, sheet, outcome, messages.messages, member_check, contents.members.entered()};
-    return {plain_report(checked), json_report(checked), outcome.reached_case3 && messages.messages.isEmpty()};
+    const flume::WalkedFlume walked = flume::walk_flume(contents.inputs);
+    const members::MemberCheckReport member_check = members::check_members(contents.members, *walked.sheet);
+    const CheckedFile checked{path, *walked.sheet, walked.outcome, walked.messages, member_check, contents.members.entered()};
+    return {plain_report(checked), json_report(checked), walked.passed()};
 }
 
 QString plain_report(const CheckedFile &file)
@@ -142,7 +125,7 @@ QString plain_report(const CheckedFile &file)
         lines.append(flume::page_caption(page));
         for (const flume::ResultCaption &label : flume::result_captions(page))
             lines.append(result_line(file.sheet, label));
-        for (const PageMessage &raised : file.messages) {
+        for (const flume::PageMessage &raised : file.messages) {
             if (raised.page == page)
                 lines.append(QStringLiteral("  ") + common::message_line(raised.message));
         }
@@ -158,7 +141,7 @@ QString plain_report(const CheckedFile &file)
 QByteArray json_report(const CheckedFile &file)
 {
     QJsonArray messages;
-    for (const PageMessage &raised : file.messages)
+    for (const flume::PageMessage &raised : file.messages)
         messages.append(QJsonObject{{QStringLiteral("text"), raised.message.text},
                                     {QStringLiteral("title"), raised.message.title}});
     QJsonObject buttons;

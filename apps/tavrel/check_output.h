@@ -16,18 +16,12 @@ namespace inputfile {
 struct TvlContents;
 }
 
-// A message of the check together with the page that was shown when it was raised.
-struct PageMessage {
-    flume::Page page;
-    common::Message message;
-};
-
 // One .tvl file after the walk through the pages.
 struct CheckedFile {
     QString path;
     const flume::FlumeSheet &sheet;
     const flume::FullCheckOutcome &outcome;
-    const QList<PageMessage> &messages;
+    const QList<flume::PageMessage> &messages;
     const members::MemberCheckReport &member_check;
     bool member_data;  // the file carries member check data
 };

@@ -14,10 +14,10 @@ const char help_text[] =
     "使い方: tavrel --document OUT.pdf FILE.tvl\n"
     "\n"
     "FILE.tvl の入力を画面に入れ、tavrel --check と同じ順にページを開いて「計算」を押し、\n"
-    "構造計算書（表紙、目次、設計条件、結果の出たページの報告書、部材の応力度照査）を A4 縦の\n"
-    "PDF にして OUT.pdf に書きます。表紙の工事名などは FILE.tvl の「計算書の設定」から、材料と\n"
-    "部材は FILE.tvl の部材の応力度照査のデータから取り、作成日が決められていなければ今日の日付に\n"
-    "します。計算できなかった章は目次に「未計算」と載ります。\n"
+    "構造計算書（表紙、目次、結果一覧、設計条件、結果の出たページの報告書、部材の応力度照査）\n"
+    "を A4 縦の PDF にして OUT.pdf に書きます。表紙の工事名などは FILE.tvl の「計算書の設定」\n"
+    "から、材料と部材は FILE.tvl の部材の応力度照査のデータから取り、作成日が決められていなければ\n"
+    "今日の日付にします。計算できなかった章は目次に「未計算」とその理由が載ります。\n"
     "画面は使いません。OUT.pdf が - のときは標準出力に書き、ほかの行は標準エラー出力に出します。\n"
     "終了コード: 0 ケース.3まで計算できた / 1 メッセージで止まった（計算書は書きます）/\n"
     "            2 引数の誤り、ファイルが読めない、PDF が書けない、OUT.pdf が FILE.tvl と同じ。\n"
@@ -25,11 +25,12 @@ const char help_text[] =
     "Usage: tavrel --document OUT.pdf FILE.tvl\n"
     "\n"
     "Puts the inputs of FILE.tvl into the flume window's fields, walks the pages as tavrel --check\n"
-    "does, and writes the structural calculation document (cover, contents, design conditions, the\n"
-    "report of every page whose results are shown and the member check) as an A4 portrait PDF to\n"
-    "OUT.pdf. The cover's works name and the rest come from the file's document settings, the\n"
-    "materials and members from its member check data; without a fixed date the document bears\n"
-    "today's. A chapter not reached is listed in the contents as 未計算. Needs no display.\n"
+    "does, and writes the structural calculation document (cover, contents, summary of the\n"
+    "judgements, design conditions, the report of every page whose results are shown and the member\n"
+    "check) as an A4 portrait PDF to OUT.pdf. The cover's works name and the rest come from the\n"
+    "file's document settings, the materials and members from its member check data; without a\n"
+    "fixed date the document bears today's. A chapter not reached is listed in the contents as\n"
+    "未計算 with the reason. Needs no display.\n"
     "\"-\" for OUT.pdf is the standard output; the command's lines then go to standard error.\n"
     "Exit status: 0 the chain ran to Case 3 without a message; 1 a message stopped it (the document is\n"
     "written all the same); 2 wrong arguments, an unreadable input file, a PDF that could not be\n"
@@ -45,7 +46,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     const std::unique_ptr<WalkedFile> walked = walk_file(QStringLiteral("tavrel --document"), argc, argv, line);
     if (!walked)
         return 2;
-    const printing::PrintDocument document = printing::calculation_document(*walked->sheet, walked->contents.members,
+    const printing::PrintDocument document = printing::calculation_document(walked->walk, walked->contents.members,
                                                                                 walked->contents.document, QDate::currentDate());
     QString error;
     if (!printing::write_report_pdf(walked->out_path, document.pages, document.description, &error))

@@ -49,7 +49,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     const std::unique_ptr<WalkedFile> walked = walk_file(QStringLiteral("tavrel --pdf"), argc, argv, line);
     if (!walked)
         return 2;
-    const flume::FlumeSheet &sheet = *walked->sheet;
+    const flume::FlumeSheet &sheet = *walked->walk.sheet;
     const inputfile::TvlContents &contents = walked->contents;
 
     // Each report as its print entry would print it: with its own page open, so that the carried

@@ -28,11 +28,9 @@ std::unique_ptr<WalkedFile> walk_file(const QString &command, int &argc, char *a
     for (const QString &note : inputfile::extension_note_lines(notes))
         common::write_utf8(stderr, command + QStringLiteral(": ") + walked->tvl_path + QStringLiteral(": ") + note + u'\n');
 
-    common::MessageRecorder messages;
-    walked->outcome = flume::run_full_check(*walked->sheet, walked->contents.inputs, messages);
-    walked->stopped_by_message = !messages.messages.isEmpty();
+    walked->walk = flume::walk_flume(walked->contents.inputs);
     walked->lines = common::line_stream({walked->out_path});
-    for (const common::Message &message : messages.messages)
-        common::write_utf8(walked->lines, common::message_line(message) + u'\n');
+    for (const flume::PageMessage &raised : walked->walk.messages)
+        common::write_utf8(walked->lines, common::message_line(raised.message) + u'\n');
     return walked;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/command_line.h"
-#include "flume/flume_sheet.h"
 #include "flume/full_check.h"
 #include "inputfile/tvl_file.h"
 
@@ -17,13 +16,11 @@ struct WalkedFile {
     std::unique_ptr<QGuiApplication> app;
     QString out_path, tvl_path;
     inputfile::TvlContents contents;
-    std::unique_ptr<flume::FlumeSheet> sheet = std::make_unique<flume::FlumeSheet>();
-    flume::FullCheckOutcome outcome;
-    bool stopped_by_message = false;
+    flume::WalkedFlume walk;
     std::FILE *lines = stdout;  // the command's own lines: standard error when the PDF goes to standard output
 
     // 0 when the chain ran to Case 3 without a message, otherwise 1.
-    int status() const { return !stopped_by_message && outcome.reached_case3 ? 0 : 1; }
+    int status() const { return walk.passed() ? 0 : 1; }
 };
 
 // The walked file, or null after the failure was reported (exit status 2).

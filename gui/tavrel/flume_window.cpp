@@ -2,7 +2,9 @@
 
 #include "flume/captions.h"
 #include "flume/flume_sheet.h"
+#include "flume/full_check.h"
 #include "flume/page_chain.h"
+#include "flume/sheet_inputs.h"
 #include "inputfile/file_commands.h"
 #include "members/member_sheet.h"
 #include "gui/print_dialog/print_dialog.h"
@@ -302,10 +304,14 @@ void FlumeWindow::edit_document_settings()
 
 void FlumeWindow::print_document()
 {
-    // The document is made from the fields and the settings at the moment a button is pressed,
-    // dated the day it is printed unless a date was fixed.
+    // The document is made from the inputs, member data and settings on the screen at the moment a
+    // button is pressed: every page computed afresh on a sheet of its own, so that results shown
+    // for earlier inputs never stand beside these ones and the window's own results stay as they
+    // are. What the calculations would say goes into 目次 as the reason a chapter is 未計算, not
+    // into message boxes over the print dialog. Dated the day it is printed unless a date was fixed.
     print_dialog::open_document_print_dialog(this, [this] {
-        return printing::calculation_document(*sheet_, member_sheet_->inputs(), document_data_, QDate::currentDate());
+        return printing::calculation_document(flume::walk_flume(flume::input_texts(*sheet_)), member_sheet_->inputs(),
+                                              document_data_, QDate::currentDate());
     });
 }
 

@@ -120,14 +120,14 @@ private slots:
         QTest::newRow("tavrel: disk full") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0
                                            << QStringLiteral("full disk")
                                            << QStringLiteral("ディスクの空き領域が足りません。");
-        // The document is written whenever the file can be read: 表紙, 目次, two pages of
+        // The document is written whenever the file can be read: 表紙, 目次, 結果一覧, two pages of
         // 設計条件 and a page for each report computed.
         QTest::newRow("tavrel: document of the whole chain")
-            << tavrel << worked << QStringList{"--document", "OUT", "TVL"} << 0 << 9 << earlier << QString();
+            << tavrel << worked << QStringList{"--document", "OUT", "TVL"} << 0 << 10 << earlier << QString();
         QTest::newRow("tavrel: document stopped after Case 1")
-            << tavrel << with(24, "") << QStringList{"--document", "OUT", "TVL"} << 1 << 7 << earlier << QString();
+            << tavrel << with(24, "") << QStringList{"--document", "OUT", "TVL"} << 1 << 8 << earlier << QString();
         QTest::newRow("tavrel: document with page 1 rejected")
-            << tavrel << with(7, "0") << QStringList{"--document", "OUT", "TVL"} << 1 << 4 << earlier << QString();
+            << tavrel << with(7, "0") << QStringList{"--document", "OUT", "TVL"} << 1 << 5 << earlier << QString();
         QTest::newRow("tavrel: document onto its input file")
             << tavrel << worked << QStringList{"--document", "TVL", "TVL"} << 2 << 0 << earlier
             << QStringLiteral("入力ファイルと同じファイルです");

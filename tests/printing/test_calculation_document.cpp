@@ -37,16 +37,14 @@ document::DocumentData entered_data()
 }
 
 struct Built {
-    std::unique_ptr<flume::FlumeSheet> sheet = std::make_unique<flume::FlumeSheet>();
+    flume::WalkedFlume walked;
     printing::PrintDocument document;
 };
 
 Built build(const QStringList &inputs, const document::DocumentData &data)
 {
-    Built built;
-    common::MessageRecorder messages;
-    flume::run_full_check(*built.sheet, inputs, messages);
-    built.document = printing::calculation_document(*built.sheet, test_support::worked_members(), data, QDate(2026, 12, 8));
+    Built built{flume::walk_flume(inputs), {}};
+    built.document = printing::calculation_document(built.walked, test_support::worked_members(), data, QDate(2026, 12, 8));
     return built;
 }
 
@@ -102,19 +100,22 @@ private slots:
     void contents_name_the_pages_data()
     {
         QTest::addColumn<QStringList>("inputs");
-        QTest::addColumn<QStringList>("contents");  // each chapter: "title page", or "title 未計算"
+        QTest::addColumn<QStringList>("contents");  // each chapter: "title page", or "title 未計算 （reason）"
         QTest::newRow("worked example")
             << test_support::worked_inputs
-            << QStringList{"設計条件 1", "主働土圧 3", "浮上り・基礎地盤支持力の検討 4", "ケース.1 5", "ケース.2 6", "ケース.3 7",
-                           "部材の応力度照査 8"};
+            << QStringList{"結果一覧 1", "設計条件 2", "主働土圧 5", "浮上り・基礎地盤支持力の検討 6", "ケース.1 7", "ケース.2 8",
+                           "ケース.3 9", "部材の応力度照査 10"};
         QTest::newRow("stopped after Case 1")
             << test_support::worked_with(24, QString())
-            << QStringList{"設計条件 1", "主働土圧 3", "浮上り・基礎地盤支持力の検討 4", "ケース.1 5", "ケース.2 未計算",
-                           "ケース.3 未計算", "部材の応力度照査 6"};
+            << QStringList{"結果一覧 1", "設計条件 2", "主働土圧 5", "浮上り・基礎地盤支持力の検討 6", "ケース.1 7",
+                           "ケース.2 未計算 （数値が入力されていません。）", "ケース.3 未計算 （前のページが計算できないため）",
+                           "部材の応力度照査 8"};
         QTest::newRow("bearing exceeded")
             << test_support::worked_with(15, QStringLiteral("1"))
-            << QStringList{"設計条件 1", "主働土圧 3", "浮上り・基礎地盤支持力の検討 未計算", "ケース.1 未計算",
-                           "ケース.2 未計算", "ケース.3 未計算", "部材の応力度照査 未計算"};
+            << QStringList{"結果一覧 1", "設計条件 2", "主働土圧 5", "浮上り・基礎地盤支持力の検討 未計算 （許容値をオーバーしました。）",
+                           "ケース.1 未計算 （前のページが計算できないため）", "ケース.2 未計算 （前のページが計算できないため）",
+                           "ケース.3 未計算 （前のページが計算できないため）",
+                           "部材の応力度照査 未計算 （応力度の求まった部材がないため：未計算）"};
     }
     void contents_name_the_pages()
     {
@@ -123,13 +124,15 @@ private slots:
         const Built built = build(inputs, entered_data());
         const QList<printing::ReportPage> &pages = built.document.pages;
 
-        // 目次 lists each chapter with its first page, or 未計算.
+        // 目次 lists each chapter with its first page, or 未計算 and the reason under it.
         const QStringList contents_texts = texts(pages[1]);
         QStringList listed;
         for (int i = 0; i < contents.size(); ++i) {
             const qsizetype at = contents_texts.indexOf(contents[i].section(u' ', 0, 0));
             QVERIFY2(at > 0 && at + 2 < contents_texts.size(), qPrintable(contents[i]));
             listed.append(contents[i].section(u' ', 0, 0) + u' ' + contents_texts[at + 2]);
+            if (contents_texts.value(at + 3).startsWith(u'（'))
+                listed.last() += u' ' + contents_texts[at + 3];
         }
         QCOMPARE(listed, contents);
 
@@ -149,13 +152,12 @@ private slots:
 
         // Each report as its print entry prints it, its own steps first and unchanged.
         for (flume::Page page : printing::report_pages()) {
-            const QString title = contents[int(page)].section(u' ', 0, 0);
-            const int number = contents[int(page)].section(u' ', 1).toInt();
+            const int number = contents[int(page) + 1].section(u' ', 1, 1).toInt();
             if (number == 0)
                 continue;
             const printing::ReportPage report = printing::flume_report(
-                page, page == flume::Page::MemberCheck ? printing::snapshot(*built.sheet, test_support::worked_members())
-                                                       : printing::page_snapshot(*built.sheet, page));
+                page, page == flume::Page::MemberCheck ? printing::snapshot(*built.walked.sheet, test_support::worked_members())
+                                                       : printing::page_snapshot(*built.walked.sheet, page));
             QVERIFY(rendered(printing::ReportPage{pages[number + 1].steps.mid(0, report.steps.size())}) == rendered(report));
         }
     }
@@ -173,17 +175,27 @@ private slots:
         const Built built = build(test_support::worked_inputs, entered_data());
         const printing::ReportPage &framed = built.document.pages[page];
         // The frame is what the document added after the page's own steps: from the step that
-        // sets the running head's size on.
-        qsizetype own = framed.steps.size();
-        while (own > 0 && !(std::holds_alternative<printing::FontStep>(framed.steps[own - 1])
-                            && texts(printing::ReportPage{framed.steps.mid(own)}).size() == 2))
+        // sets the running head's size on, and its first text is the works' name in full, or
+        // shortened with "…".
+        qsizetype own = framed.steps.size() - 1;
+        const auto is_head = [](const printing::ReportStep &step) {
+            const auto *run = std::get_if<printing::TextRunStep>(&step);
+            const QString text = run ? run->items.join(QString()) : QString();
+            return text == long_works_name || (text.endsWith(u'…') && long_works_name.startsWith(text.chopped(1)));
+        };
+        while (own > 0 && !is_head(framed.steps[own]))
             --own;
-        QVERIFY2(own > 0, "no running head and page number");
+        QVERIFY2(own > 0 && std::holds_alternative<printing::FontStep>(framed.steps[own - 1]), "no running head");
         const QStringList frame = texts(printing::ReportPage{framed.steps.mid(own - 1)});
-        // The works' name in full, or shortened with "…".
-        QVERIFY2(frame[0] == long_works_name
-                     || (frame[0].endsWith(u'…') && long_works_name.startsWith(frame[0].chopped(1))),
-                 qPrintable(frame[0]));
+        // A report carries its chapter in the head as 目次 and the bookmarks give it, the
+        // document's own pages in their title.
+        QString chapter;
+        for (const printing::PdfBookmark &bookmark : built.document.description.bookmarks) {
+            if (bookmark.page <= page)
+                chapter = bookmark.title;
+        }
+        const QString own_title = texts(printing::ReportPage{framed.steps.mid(0, own - 1)}).value(0);
+        QVERIFY2((frame.size() == 3 ? frame[1] : own_title).startsWith(chapter), qPrintable(chapter));
         const QImage page_ink = ink(printing::ReportPage{framed.steps.mid(0, own - 1)});
         const QImage frame_ink = ink(printing::ReportPage{framed.steps.mid(own - 1)});
         for (int y = 0; y < page_ink.height(); ++y)
@@ -216,7 +228,7 @@ private slots:
         // PDF保存 proposes the title with the characters a file name cannot hold replaced.
         document::DocumentData unsafe;
         unsafe.works_name = QStringLiteral("第1/2工区: 水路");
-        QCOMPARE(printing::calculation_document(*built.sheet, {}, unsafe, QDate(2026, 12, 8)).file_name,
+        QCOMPARE(printing::calculation_document(built.walked, {}, unsafe, QDate(2026, 12, 8)).file_name,
                  QStringLiteral("第1_2工区_ 水路 構造計算書"));
     }
 };

@@ -284,10 +284,10 @@ private slots:
         QTest::newRow("rc stress") << Doc::Morvik << 1 << QStringLiteral("鉄筋コンクリート応力度の検討")
                                    << QStringList{"鉄筋コンクリート応力度の検討 1"} << 0 << 80'000;
         QTest::newRow("calculation document")
-            << Doc::Document << 10 << QStringLiteral("不等沈下「計算」対策工事 構造計算書")
-            << QStringList{"1　設計条件 3", "2　主働土圧 5", "3　浮上り・基礎地盤支持力の検討 6", "4　ケース.1 7", "5　ケース.2 8",
-                           "6　ケース.3 9", "7　部材の応力度照査 10"}
-            << 7 << 150'000;
+            << Doc::Document << 12 << QStringLiteral("不等沈下「計算」対策工事 構造計算書")
+            << QStringList{"1　結果一覧 3", "2　設計条件 4", "3　主働土圧 7", "4　浮上り・基礎地盤支持力の検討 8", "5　ケース.1 9",
+                           "6　ケース.2 10", "7　ケース.3 11", "8　部材の応力度照査 12"}
+            << 8 << 150'000;
     }
     void documents()
     {

@@ -13,6 +13,7 @@
 #include "members/member_sheet.h"
 #include "common/messages.h"
 #include "flume/full_check.h"
+#include "flume/sheet_inputs.h"
 #include "printing/calculation_document.h"
 #include "printing/pdf_output.h"
 #include "tests/support/worked_example.h"
@@ -401,7 +402,8 @@ private slots:
         settings->findChild<QLineEdit *>(QStringLiteral("works_name"))->setText(QStringLiteral("○○地区用水路改修工事"));
         settings->accept();
         const printing::PrintDocument expected =
-            printing::calculation_document(window.sheet(), window.member_sheet().inputs(), window.document_data(), QDate::currentDate());
+            printing::calculation_document(flume::walk_flume(flume::input_texts(window.sheet())), window.member_sheet().inputs(),
+                                           window.document_data(), QDate::currentDate());
         QTemporaryDir dir;
         const QString expected_pdf = dir.filePath(QStringLiteral("expected.pdf"));
         QVERIFY(printing::write_report_pdf(expected_pdf, expected.pages, expected.description));
