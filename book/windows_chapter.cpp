@@ -64,7 +64,7 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                     {QString(), screen(QStringLiteral("計算書の設定(S)...")),
                      QStringLiteral("構造計算書の表紙などに印刷する工事名、発注者、設計者、作成日などを入力します。")},
                     {QString(), screen(QStringLiteral("構造計算書(D)")),
-                     QStringLiteral("表紙、目次、設計条件と、結果の出ているページの報告書をまとめた構造計算書の印刷の画面を開きます（%1）。")
+                     QStringLiteral("表紙、目次、結果一覧、設計条件と、各ページの報告書をまとめた構造計算書の印刷の画面を開きます（%1）。")
                          .arg(ref(QStringLiteral("印刷/構造計算書")))},
                     {screen(QStringLiteral("ツール(T)")), screen(QStringLiteral("鉄筋コンクリート応力度の検討")),
                      QStringLiteral("Morvik を空の画面で起動します。")},

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
+#include <QRegularExpression>
 #include "tests/support/process_run.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -239,6 +240,7 @@ struct MembersRow {
     bool member_data;                        // D13 × 5, cover 3 for every member, σca typed as 150
     int status;
     std::array<const char *, 6> judgements;  // ケース.1 側壁 … ケース.3 底版
+    const char *overall;                     // the last line of 結果一覧 in --document
 };
 
 class CheckMembers : public CheckCommand, public testing::WithParamInterface<MembersRow>
@@ -285,15 +287,46 @@ TEST_P(CheckMembers, JsonListsTheSixMembers)
             "  ケース.3 底版  σc 120 ≦ 150  σs 3583 ≦ 18000  τ 2.90 ≦ 45.9  τo 14.48 ≦ 160  OK\n")))
             << plain.out.toStdString();
     }
+
+    // 結果一覧 (page 3) of --document on the same file: every judgement of the JSON, in its order.
+    const QString pdf = dir.filePath(QStringLiteral("members.pdf"));
+    tavrel({QStringLiteral("--document"), pdf, file});
+    const QString summary =
+        test_support::run_process(QStringLiteral("pdftotext"), {"-f", "3", "-l", "3", "-layout", pdf, "-"}).out;
+    const QJsonObject results = object.value("results").toObject();
+    QStringList expected{results.value("uplift_safety_factor").toString() + QStringLiteral(" ＞ 1.2 OK"),
+                         results.value("max_bearing").toString() + QStringLiteral(" ≦ 100 OK")};
+    const QJsonObject allowables = object.value("materials").toObject().value("allowables").toObject();
+    const std::array<std::array<const char *, 3>, 4> stresses = {{{"concrete_stress", "σc", "σca"}, {"steel_stress", "σs", "σsa"},
+                                                                   {"shear_stress", "τ", "τa"}, {"bond_stress", "τo", "τoa"}}};
+    for (const QJsonValue &value : members) {
+        const QJsonObject member = value.toObject();
+        for (const auto &[key, symbol, allowable] : stresses) {
+            if (!member.contains("results"))
+                continue;
+            const bool failing = member.value("failing").toArray().contains(QString::fromUtf8(symbol));
+            expected.append(member.value("results").toObject().value(key).toString().section(u' ', 0, 0)
+                            + (failing ? QStringLiteral(" ＞ ") : QStringLiteral(" ≦ "))
+                            + allowables.value(QString::fromUtf8(allowable)).toString() + (failing ? " NG" : " OK"));
+        }
+    }
+    QStringList shown;
+    static const QRegularExpression judged(QStringLiteral("(\\S+ [≦＞] \\S+) +(OK|NG)"));
+    for (const QRegularExpressionMatch &m : judged.globalMatch(summary))
+        shown.append(m.captured(1) + u' ' + m.captured(2));
+    EXPECT_EQ(shown.join(u'\n').toStdString(), expected.join(u'\n').toStdString());
+    EXPECT_TRUE(summary.contains(QString::fromUtf8(row.overall))) << summary.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Members, CheckMembers,
-    testing::Values(MembersRow{"WorkedExampleWithOneNg", worked, true, 0, {"OK", "OK", "OK", "NG（σc）", "OK", "OK"}},
+    testing::Values(MembersRow{"WorkedExampleWithOneNg", worked, true, 0, {"OK", "OK", "OK", "NG（σc）", "OK", "OK"},
+                               "NG の照査があります。"},
                     MembersRow{"NoMemberData", worked, false, 0,
-                               {"鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力"}},
+                               {"鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力"},
+                               "判定の出ていない照査があります。"},
                     MembersRow{"StoppedBeforeCase2", with(worked, 24, QString()), true, 1,
-                               {"OK", "OK", "未計算", "未計算", "未計算", "未計算"}}),
+                               {"OK", "OK", "未計算", "未計算", "未計算", "未計算"}, "判定の出ていない照査があります。"}),
     [](const testing::TestParamInfo<MembersRow> &info) { return std::string(info.param.name); });
 
 struct StatusRow {

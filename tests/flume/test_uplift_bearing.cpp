@@ -78,6 +78,7 @@ TEST_F(UpliftBearing, FsExactlyTheLimitFails)
     EXPECT_EQ(messages.messages, QList<Message>{fs_too_small});
     EXPECT_EQ(filled_results(sheet), all_results_except({Field::uplift_safety_factor, Field::max_bearing}));
     EXPECT_EQ(page_buttons(sheet), "12---");
+    EXPECT_EQ(flume::uplift_check(sheet)->comparison, QStringLiteral("1.20 ≦ 1.2"));
 }
 
 TEST_F(UpliftBearing, FsJustAboveTheLimitPasses)
@@ -88,6 +89,8 @@ TEST_F(UpliftBearing, FsJustAboveTheLimitPasses)
     flume::check_uplift(sheet, messages);
     EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(text(sheet, Field::uplift_safety_factor), "1.20");
+    // 結果一覧 shows the decimals that make the pass visible.
+    EXPECT_EQ(flume::uplift_check(sheet)->comparison, QStringLiteral("1.201 ＞ 1.2"));
 }
 
 TEST_F(UpliftBearing, QmaxEqualToQaPasses)
@@ -99,6 +102,7 @@ TEST_F(UpliftBearing, QmaxEqualToQaPasses)
     EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(text(sheet, Field::max_bearing), "20.0");
     EXPECT_EQ(page_buttons(sheet), "123--");
+    EXPECT_EQ(flume::bearing_check(sheet)->comparison, QStringLiteral("20.0 ≦ 20"));
 }
 
 TEST_F(UpliftBearing, QmaxAboveQaIsRefused)
@@ -109,6 +113,7 @@ TEST_F(UpliftBearing, QmaxAboveQaIsRefused)
     EXPECT_EQ(messages.messages, QList<Message>{bearing_exceeded});
     EXPECT_EQ(text(sheet, Field::max_bearing), "");
     EXPECT_EQ(text(sheet, Field::uplift_safety_factor), "2.03");
+    EXPECT_EQ(flume::bearing_check(sheet)->comparison, QStringLiteral("19.02 ＞ 19"));
     EXPECT_EQ(page_buttons(sheet), "12---");
     EXPECT_EQ(print_entries(sheet), "-----");
 }
@@ -156,6 +161,7 @@ TEST_P(UpliftMissing, ClearsFsAndQmaxAndLocksTheCases)
     EXPECT_EQ(text(sheet, Field::max_bearing), "");
     EXPECT_EQ(text(sheet, Field::case1_slab_moment), "9.999");  // the Cases are left as they are
     EXPECT_EQ(page_buttons(sheet), "12---");
+    EXPECT_FALSE(flume::uplift_check(sheet));
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, UpliftMissing, shared_missing);
@@ -170,6 +176,7 @@ TEST_P(BearingMissing, ClearsQmaxOnlyAndLocksTheCases)
     EXPECT_EQ(text(sheet, Field::max_bearing), "");
     EXPECT_EQ(text(sheet, Field::uplift_safety_factor), "9.999");
     EXPECT_EQ(page_buttons(sheet), "12---");
+    EXPECT_FALSE(flume::bearing_check(sheet));
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, BearingMissing, shared_missing);
@@ -189,6 +196,7 @@ TEST_P(UpliftNoOuterWater, SaysThereIsNothingToCheck)
     EXPECT_EQ(text(sheet, Field::uplift_safety_factor), "");
     EXPECT_EQ(text(sheet, Field::max_bearing), "");
     EXPECT_EQ(page_buttons(sheet), "12---");
+    EXPECT_FALSE(flume::uplift_check(sheet));
 }
 
 INSTANTIATE_TEST_SUITE_P(Heights, UpliftNoOuterWater, testing::Values("0", "", "-0.5"));

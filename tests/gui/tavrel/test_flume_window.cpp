@@ -1,12 +1,16 @@
 // The flume window driven as a user drives it: typing, clicks on page and calculate buttons, the
 // Case 1 scroll bar, the menus and the message boxes.
 #include "tests/support/box_answer.h"
+#include "tests/support/process_run.h"
 #include "tests/support/stand_in_program.h"
+#include "tests/support/worked_example.h"
 
 #include "common/messages.h"
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
+#include "flume/sheet_inputs.h"
 #include "book/reference_book.h"
+#include "inputfile/tvl_file.h"
 #include "document/era_date.h"
 #include "gui/tavrel/case1_page.h"
 #include "gui/tavrel/document_settings.h"
@@ -76,6 +80,7 @@ private slots:
     void no_to_the_exit_question_keeps_every_value();
     void about_box_blocks_the_window_until_ok();
     void saved_inputs_come_back_through_open();
+    void document_after_open_holds_only_the_opened_flume();
     void tool_entry_hands_the_member_forces_to_morvik_data();
     void tool_entry_hands_the_member_forces_to_morvik();
     void help_references_name_chapters_of_the_book();
@@ -684,6 +689,50 @@ void TestFlumeWindow::saved_inputs_come_back_through_open()
     entry("mnuopen")->trigger();
     expect_texts({{"Text8", "90"}, {"Text12", "10"}, {"Text1", "0.1"}, {"Text13", "20"}});
     expect_texts({{"Text17", "1.950"}});  // results are not recomputed or cleared by opening
+}
+
+// 構造計算書 printed after 開く computes every page from the opened inputs, never beside the old
+// results the window still shows, which printing leaves as they are; what stops a page is the
+// reason in 目次, not a message box over the print dialog.
+void TestFlumeWindow::document_after_open_holds_only_the_opened_flume()
+{
+    flume::put_input_texts(window_->sheet(), test_support::worked_inputs);
+    for (const char *button : {"Command1", "Command6", "Command2", "Command7", "Command8", "Command3", "Command9",
+                               "Command10", "Command4", "Command12", "Command5", "Command14"})
+        press(button);
+    QCOMPARE(field("Text49")->text(), QStringLiteral("2.294"));
+    QTemporaryDir dir;
+    const QString other = dir.filePath(QStringLiteral("other.tvl"));
+    QStringList inputs = test_support::worked_with(16, QStringLiteral("0.68"));  // h; h' missing stops Case 2
+    inputs[19] = QStringLiteral("17.9");
+    inputs[24] = QString();
+    QVERIFY(inputfile::write_tvl_file(other, inputs));
+    QVERIFY(window_->open_file(other));
+
+    const QString pdf = dir.filePath(QStringLiteral("document.pdf"));
+    QStringList modals;
+    test_support::ModalWatcher watcher([&](QWidget *modal) {
+        modals.append(QString::fromLatin1(modal->metaObject()->className()));
+        if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+            files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(pdf);
+            static_cast<QDialog *>(files)->accept();
+        }
+    });
+    entry("mnudocument")->trigger();
+    QPointer<QWidget> dialog = window_->findChild<QWidget *>(QStringLiteral("Form5"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pdf_button")), Qt::LeftButton);
+    QCOMPARE(modals, QStringList{QStringLiteral("QFileDialog")});
+    delete dialog;
+
+    const QString text = test_support::run_process(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out;
+    const flume::WalkedFlume opened = flume::walk_flume(inputs);
+    const QString sso = opened.sheet->text(Field::case1_wall_shear);
+    QVERIFY2(!sso.isEmpty() && text.contains(sso) && !text.contains(QStringLiteral("5.801")), qPrintable(sso));
+    QVERIFY(text.contains(QStringLiteral("（数値が入力されていません。）")));
+    QVERIFY(!text.contains(QStringLiteral("2.294")));
+    // The window still shows what it computed before 開く.
+    QCOMPARE(field("Text30")->text(), QStringLiteral("5.801"));
+    QCOMPARE(field("Text49")->text(), QStringLiteral("2.294"));
 }
 
 void TestFlumeWindow::tool_entry_hands_the_member_forces_to_morvik_data()
