@@ -28,7 +28,7 @@ void check_bearing(FlumeSheet &sheet, common::MessageSink &messages);
 
 // A check of the whole section as its "計算" decides it: the value before rounding against its
 // limit. The comparison shows the value with the decimals of its field, or with more where those
-// would show a pass as a failure or the other way round ("1.2004 ＞ 1.2", "18.94 ＞ 18.9").
+// would show a pass as a failure or the other way round ("1.201 ＞ 1.2", "18.94 ＞ 18.9").
 struct LimitCheck {
     bool passed = false;
     QString comparison;  // "2.02 ＞ 1.2", "18.9 ≦ 100"

@@ -181,10 +181,7 @@ private:
     void new_page()
     {
         ReportPage page;
-        page.line(left, top, right, top);
-        page.line(right, top, right, bottom);
-        page.line(left, bottom, right, bottom);
-        page.line(left, bottom, left, top);
+        add_flume_border(page);
         page.font(title_size);
         page.text(700, 600, {pages_.isEmpty() ? title_ : title_ + QStringLiteral("（つづき）")});
         pages_.append(page);
@@ -239,7 +236,7 @@ QString arrangement(const members::MemberInputs &member)
 // Each member's bars, count or pitch and かぶり, and its 総厚 where one is typed over the shape's.
 void add_member_bars(ConditionsLayout &layout, const members::MemberCheckInputs &inputs)
 {
-    constexpr int bar_x = 3000, arrangement_x = 4200, cover_x = 8000, thickness_x = 9300;
+    constexpr int bar_x = 3000, arrangement_x = 4450, cover_x = 8000, thickness_x = 9300;
     constexpr double size = 10.5;
     layout.heading(QStringLiteral("部材の配筋"), (2 + int(members::member_count)) * row_step);
     layout.columns({{text_left + 100, QStringLiteral("部材")}, {bar_x, QStringLiteral("鉄筋")},

@@ -176,10 +176,7 @@ private:
     void new_page()
     {
         ReportPage page;
-        page.line(left, top, right, top);
-        page.line(right, top, right, bottom);
-        page.line(left, bottom, right, bottom);
-        page.line(left, bottom, left, top);
+        add_flume_border(page);
         page.font(title_size);
         page.text(700, 600, {pages_.isEmpty() ? title_ : title_ + QStringLiteral("（つづき）")});
         // The head of the table on every page.
