@@ -105,9 +105,9 @@ QString required_uplift_safety() { return common::default_number_text(flume::req
 QStringList notes()
 {
     return {
-        QStringLiteral("※浮上りの安全率 Fs と最大地盤反力 qmax は、丸める前の値で判定します。表の値は各ページと同じ桁"
-                       "（Fs 小数 2 桁、qmax 小数 1 桁）で示し、その桁では判定と食い違って見えるときだけ、判定の分かる桁まで"
-                       "示します。"),
+        QStringLiteral("※浮上りの安全率 Fs と最大地盤反力 qmax は、表示のために丸める前の値（有効数字 15 桁）で判定します。"
+                       "表の値は各ページと同じ桁（Fs 小数 2 桁、qmax 小数 1 桁）で示し、その桁では判定と食い違って見えるとき"
+                       "だけ、判定の分かる桁まで示します。"),
         QStringLiteral("※Fs は %1 を超えるとき OK（%1 ちょうどは NG）、qmax は qa 以下のとき OK（qa に等しいときも OK）です。")
             .arg(required_uplift_safety()),
         QStringLiteral("※部材の応力度は、部材の応力度照査の表に示した値で許容応力度と比べます。部材の判定は、その部材の照査"
