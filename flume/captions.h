@@ -55,7 +55,7 @@ inline const QList<ResultCaption> &result_captions(Page page)
     static const QList<ResultCaption> none;
     static const QList<ResultCaption> earth_pressure = {
         {Field::ka, QStringLiteral("KA ="), QString()},
-        {Field::pa, QStringLiteral("PA ="), QStringLiteral("KN/m2")},
+        {Field::pa, QStringLiteral("PA ="), QStringLiteral("KN/m")},
         {Field::pav, QStringLiteral("PAV ="), QStringLiteral("KN/m")},
         {Field::pv, QStringLiteral("PV ="), QStringLiteral("KN/m")},
     };

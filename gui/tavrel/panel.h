@@ -51,7 +51,7 @@ public:
     QFrame *add_line(double x, double y, double width);
     FieldEdit *add_field(flume::FlumeSheet &sheet, flume::Field field, double x, double y,
                          double width = field_width);
-    // A field that stands in the run of blanks of its caption ("PA =      KN/m2"), level with it.
+    // A field that stands in the run of blanks of its caption ("PA =      KN/m"), level with it.
     FieldEdit *add_field_in_caption(flume::FlumeSheet &sheet, flume::Field field, QLabel *caption);
     // A field at (x, y) with its caption ending just left of it and its unit just right of it,
     // both level with the field's text.
