@@ -4,7 +4,7 @@
 // the example's results as the window shows them.
 #include "book/book_chapters.h"
 
-#include "book/text_wrap.h"
+#include "book/set_lines.h"
 #include "common/messages.h"
 #include "common/number_format.h"
 #include "common/numeric_reading.h"
