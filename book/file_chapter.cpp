@@ -4,6 +4,7 @@
 
 #include "document/document_data.h"
 #include "flume/captions.h"
+#include "flume/quantities.h"
 #include "inputfile/document_section.h"
 #include "inputfile/file_commands.h"
 #include "inputfile/member_sections.h"
@@ -18,16 +19,6 @@ namespace {
 
 // The section on what follows the 25 items.
 const QString extension_anchor = QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査と計算書の設定のデータ");
-
-// The symbol of an input field as its chapter lists it.
-QString symbol_of(flume::Field field)
-{
-    for (const Quantity &q : all_quantities()) {
-        if (q.field == field)
-            return q.symbol;
-    }
-    return flume::member_name(field);
-}
 
 } // namespace
 
@@ -53,7 +44,7 @@ void write_file_chapter(BookLayout &book)
     for (int line = 0; line < inputfile::items_per_line.size(); ++line) {
         QStringList symbols;
         for (int i = 0; i < inputfile::items_per_line[line]; ++i)
-            symbols.append(symbol_of(flume::input_field(item++)));
+            symbols.append(flume::quantity(flume::input_field(item++)).printed);
         layout.rows.append({QString::number(line + 1), symbols.join(QStringLiteral("、")), code(lines.value(line))});
     }
     book.table(layout);

@@ -4,7 +4,7 @@
 // the example's results as the window shows them.
 #include "book/book_chapters.h"
 
-#include "book/text_wrap.h"
+#include "book/set_lines.h"
 #include "common/messages.h"
 #include "common/number_format.h"
 #include "common/numeric_reading.h"
@@ -405,7 +405,7 @@ void write_flume_chapter(BookLayout &book, const FlumeChapter &chapter)
                   QStringLiteral("確かめること")},
                  {}};
     for (const Quantity &input : chapter.inputs) {
-        inputs.rows.append({input.symbol, input.meaning, input.unit, run.sheet[input.field],
+        inputs.rows.append({input.symbol, input.meaning(), input.unit, run.sheet[input.field],
                             input_check_text(chapter, input.field)});
     }
     book.table(inputs);
@@ -446,7 +446,7 @@ void write_flume_chapter(BookLayout &book, const FlumeChapter &chapter)
         header.append(QStringLiteral("報告書の換算値"));
     Table results{header, {}};
     for (const Quantity &result : chapter.results) {
-        QStringList row{result.symbol, result.meaning, run.sheet[result.field], result.unit,
+        QStringList row{result.symbol, result.meaning(), run.sheet[result.field], result.unit,
                         shown_decimals(run.sheet[result.field])};
         if (const flume::ConvertedCompanion *companion = flume::converted_companion(result.field))
             row.append(run.sheet[companion->converted] + (companion->moment ? QStringLiteral(" N·cm") : QStringLiteral(" N")));

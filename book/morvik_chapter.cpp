@@ -6,7 +6,7 @@
 
 #include "common/messages.h"
 #include "common/number_format.h"
-#include "rcstress/field_captions.h"
+#include "rcstress/quantities.h"
 #include "rcstress/section_sheet.h"
 #include "rcstress/section_stress.h"
 
@@ -21,39 +21,10 @@ const QList<R> inputs = {R::rebar_area, R::unit_width, R::effective_depth, R::be
 const QList<R> results = {R::steel_ratio,  R::neutral_axis_ratio, R::lever_arm_ratio, R::concrete_stress,
                           R::steel_stress, R::shear_stress,       R::bond_stress};
 
-// The symbol, meaning and unit of each of Morvik's fields as the book writes them.
-struct MorvikQuantity {
-    R field;
-    QString symbol;
-    QString meaning;
-    QString unit;
-};
-const QList<MorvikQuantity> &quantities()
+// A unit as the book's tables write it: "－" for a pure number.
+QString unit_of(const rcstress::Quantity &q)
 {
-    static const QList<MorvikQuantity> list = {
-        {R::rebar_area, "As", "引張鉄筋の断面積（単位幅あたり）", "cm²"},
-        {R::unit_width, "b", "断面の幅（単位幅）", "cm"},
-        {R::effective_depth, "d", "有効高さ（圧縮縁から引張鉄筋の中心まで）", "cm"},
-        {R::bending_moment, "M", "曲げモーメント", "N·cm"},
-        {R::shear_force, "S", "せん断力", "N"},
-        {R::rebar_perimeter, "U", "引張鉄筋の周長の合計", "cm"},
-        {R::steel_ratio, "P", "鉄筋比 As/(b·d)", "－"},
-        {R::neutral_axis_ratio, "k", "中立軸比（ヤング係数比 n = 15）", "－"},
-        {R::lever_arm_ratio, "j", "アーム長比 1 − k/3", "－"},
-        {R::concrete_stress, "σc", "コンクリートの曲げ圧縮応力度", "N/cm²"},
-        {R::steel_stress, "σs", "鉄筋の引張応力度", "N/cm²"},
-        {R::shear_stress, "τ", "コンクリートのせん断応力度", "N/cm²"},
-        {R::bond_stress, "τo", "鉄筋の付着応力度", "N/cm²"},
-    };
-    return list;
-}
-const MorvikQuantity &quantity(R field)
-{
-    for (const MorvikQuantity &q : quantities()) {
-        if (q.field == field)
-            return q;
-    }
-    return quantities().first();
+    return q.si_unit.isEmpty() ? QStringLiteral("－") : q.si_unit;
 }
 
 // The result's number without the unit Morvik writes after it: "175 （N/c㎡） " gives "175".
@@ -64,8 +35,8 @@ QString number_of(const QString &text) { return text.section(u' ', 0, 0); }
 QList<Symbol> morvik_symbols()
 {
     QList<Symbol> symbols;
-    for (const MorvikQuantity &q : quantities())
-        symbols.append({q.symbol, q.meaning, q.unit});
+    for (const rcstress::Quantity &q : rcstress::quantities())
+        symbols.append({q.symbol, q.term, unit_of(q)});
     return symbols;
 }
 
@@ -106,12 +77,12 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
                  QStringLiteral("確かめること")},
                 {}};
     for (const rcstress::InputReading &reading : rcstress::input_readings) {
-        const MorvikQuantity &q = quantity(reading.field);
+        const rcstress::Quantity &q = rcstress::quantity(reading.field);
         QString check = QStringLiteral("0・空欄 → %1").arg(quoted(common::message::missing_input));
         if (reading.whole_text)
             check += QStringLiteral("\n数値のほかの文字（単位など）を含む → 同じメッセージ");
         check += QStringLiteral("\n負の値は確かめない");
-        table.rows.append({q.symbol, screen(rcstress::field_caption(reading.field)), q.meaning, q.unit, check});
+        table.rows.append({q.symbol, screen(q.caption), q.term, unit_of(q), check});
     }
     book.table(table);
     book.paragraph(QStringLiteral(
@@ -158,7 +129,7 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
     book.heading(QStringLiteral("計算例の結果"));
     Table values{{QStringLiteral("記号"), QStringLiteral("画面の表示"), QStringLiteral("結果")}, {}};
     for (R result : results)
-        values.rows.append({quantity(result).symbol, screen(rcstress::field_caption(result)), sheet.text(result)});
+        values.rows.append({rcstress::quantity(result).symbol, screen(rcstress::quantity(result).caption), sheet.text(result)});
     book.table(values);
 
     book.heading(QStringLiteral("許容応力度の表"));

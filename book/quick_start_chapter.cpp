@@ -12,11 +12,14 @@ namespace {
 using F = flume::Field;
 using flume::Page;
 
-// "θ = 90 度": a quantity with its value, never broken across lines.
+// "H = 1.0 m", "θ = 90°": a quantity with its value, never broken across lines; a degree sign
+// follows its number.
 QString with_value(const Quantity &q, const ExampleRun &run)
 {
     QString text = q.symbol + QStringLiteral("\u00a0=\u00a0") + run.sheet[q.field];
-    if (q.unit != QStringLiteral("－"))
+    if (q.unit == QStringLiteral("°"))
+        text += q.unit;
+    else if (q.unit != QStringLiteral("－"))
         text += QChar(0xa0) + q.unit;
     return text;
 }

@@ -30,7 +30,7 @@ void write_shape_chapter(BookLayout &book)
                     used.append(chapter.title);
             }
         }
-        table.rows.append({dimension.symbol, dimension.meaning, dimension.unit, example.sheet[dimension.field],
+        table.rows.append({dimension.symbol, dimension.meaning(), dimension.unit, example.sheet[dimension.field],
                            used.join(u'、')});
     }
     book.table(table);

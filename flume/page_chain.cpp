@@ -1,6 +1,7 @@
 #include "flume/page_chain.h"
 
 #include "flume/flume_sheet.h"
+#include "flume/quantities.h"
 
 namespace flume {
 
@@ -12,34 +13,42 @@ QList<CarriedSlot> carried_slots(Page page)
     const QString from_case1b = QStringLiteral("（ケース1-ｂより）");
     const QString from_case2a = QStringLiteral("（ケース2-ａより）");
 
+    // The caption of a slot: its label and, where the label leaves a run of blanks for the field, the
+    // unit of the value it takes.
+    const auto slot = [](Field slot, Field source, const char *label, int blanks, const QString &note) {
+        const QString text = QString::fromUtf8(label);
+        return CarriedSlot{slot, source, blanks > 0 ? caption_holding_field(text, blanks, quantity(source).unit) : text,
+                           note};
+    };
+
     switch (page) {
     case Page::UpliftBearing:
-        return {{Field::carried_1, Field::pv, QStringLiteral(" Pv ="), from_earth_pressure}};
+        return {slot(Field::carried_1, Field::pv, " Pv =", 0, from_earth_pressure)};
     case Page::Case1:
         return {
-            {Field::carried_1, Field::pv, QStringLiteral(" Pv ="), from_earth_pressure},
-            {Field::carried_2, Field::ka, QStringLiteral("KA ="), from_earth_pressure},
-            {Field::carried_3, Field::surcharge, QStringLiteral("ｑ =            KN/m2"), from_earth_pressure},
-            {Field::carried_4, Field::water_unit_weight, QStringLiteral("γw =            KN/m3"), from_uplift},
-            {Field::carried_5, Field::flume_unit_weight, QStringLiteral("γsc =            KN/m2"), from_uplift},
+            slot(Field::carried_1, Field::pv, " Pv =", 0, from_earth_pressure),
+            slot(Field::carried_2, Field::ka, "KA =", 0, from_earth_pressure),
+            slot(Field::carried_3, Field::surcharge, "ｑ =", 12, from_earth_pressure),
+            slot(Field::carried_4, Field::water_unit_weight, "γw =", 12, from_uplift),
+            slot(Field::carried_5, Field::flume_unit_weight, "γsc =", 12, from_uplift),
         };
     case Page::Case2:
         return {
-            {Field::carried_1, Field::water_unit_weight, QStringLiteral("γw =            KN/m3"), from_uplift},
-            {Field::carried_2, Field::slab_position, QStringLiteral("  X =              ｍ"), from_case1b},
-            {Field::carried_3, Field::slab_reaction, QStringLiteral("WR =            KN/m2"), from_case1b},
-            {Field::carried_4, Field::wall_spacing, QStringLiteral(" BL =            ｍ"), from_case1b},
+            slot(Field::carried_1, Field::water_unit_weight, "γw =", 12, from_uplift),
+            slot(Field::carried_2, Field::slab_position, "  X =", 14, from_case1b),
+            slot(Field::carried_3, Field::slab_reaction, "WR =", 12, from_case1b),
+            slot(Field::carried_4, Field::wall_spacing, " BL =", 12, from_case1b),
         };
     case Page::Case3:
         return {
-            {Field::carried_1, Field::ka, QStringLiteral("KA ="), from_earth_pressure},
-            {Field::carried_2, Field::water_unit_weight, QStringLiteral("γw =              KN/m3"), from_uplift},
-            {Field::carried_3, Field::wet_soil_unit_weight, QStringLiteral("γt =            KN/m3"), from_case1a},
-            {Field::carried_4, Field::back_friction_angle, QStringLiteral("δ’=            度"), from_case1a},
-            {Field::carried_5, Field::wall_spacing, QStringLiteral(" BL =            ｍ"), from_case1b},
-            {Field::carried_6, Field::slab_position, QStringLiteral("  X =            ｍ"), from_case1b},
-            {Field::carried_8, Field::slab_reaction, QStringLiteral("WR =              KN/m2"), from_case1b},
-            {Field::carried_7, Field::case2_depth, QStringLiteral(" h' =            ｍ"), from_case2a},
+            slot(Field::carried_1, Field::ka, "KA =", 0, from_earth_pressure),
+            slot(Field::carried_2, Field::water_unit_weight, "γw =", 14, from_uplift),
+            slot(Field::carried_3, Field::wet_soil_unit_weight, "γt =", 12, from_case1a),
+            slot(Field::carried_4, Field::back_friction_angle, "δ’=", 12, from_case1a),
+            slot(Field::carried_5, Field::wall_spacing, " BL =", 12, from_case1b),
+            slot(Field::carried_6, Field::slab_position, "  X =", 12, from_case1b),
+            slot(Field::carried_8, Field::slab_reaction, "WR =", 14, from_case1b),
+            slot(Field::carried_7, Field::case2_depth, " h' =", 12, from_case2a),
         };
     case Page::ShapeInput:
     case Page::EarthPressure:

@@ -2,6 +2,7 @@
 
 #include "flume/flume_sheet.h"
 #include "flume/page_chain.h"
+#include "flume/quantities.h"
 #include "gui/tavrel/field_edit.h"
 #include "gui/common/twips.h"
 
@@ -18,22 +19,21 @@ namespace {
 constexpr double field_left = 810;
 constexpr double slot_field_width = 780;
 
+// Where a shape dimension stands in shape-input mode: its field's top and its caption's left.
 struct ShapeHome {
     Field field;
-    const char *caption;
-    const char *tooltip;
     double top;
     double caption_left;
 };
 
 const ShapeHome shape_homes[] = {
-    {Field::t1, "T1 =            ｍ", "水路断面部材厚", 840, 210},
-    {Field::t2, "T2 =            ｍ", "水路断面部材厚", 1320, 210},
-    {Field::t3, "T3 =            ｍ", "水路断面部材厚", 1800, 210},
-    {Field::t4, "T4 =            ｍ", "ハンチ寸法", 2280, 210},
-    {Field::wall_height, " H =            ｍ", "壁高", 2760, 210},
-    {Field::outer_water_height, "H1 =            ｍ", "水路低版底面から外水位までの高さ", 3240, 210},
-    {Field::inner_width, "B =            ｍ", "水路内幅", 3720, 310},
+    {Field::t1, 840, 210},
+    {Field::t2, 1320, 210},
+    {Field::t3, 1800, 210},
+    {Field::t4, 2280, 210},
+    {Field::wall_height, 2760, 210},
+    {Field::outer_water_height, 3240, 210},
+    {Field::inner_width, 3720, 310},
 };
 
 // Where a page puts a shape field that it moves away from its home.
@@ -126,9 +126,11 @@ LeftPanel::LeftPanel(flume::FlumeSheet &sheet, QWidget *parent) : Panel(2600, 57
     heading_->setObjectName(QStringLiteral("Label4"));
 
     for (const ShapeHome &home : shape_homes) {
+        const flume::Quantity &q = flume::quantity(home.field);
         FieldEdit *field = add_field(sheet, home.field, field_left, home.top, slot_field_width);
-        field->setToolTip(QString::fromUtf8(home.tooltip));
-        QLabel *caption = add_label(QString::fromUtf8(home.caption), home.caption_left, home.top + caption_drop);
+        field->setToolTip(q.tooltip);
+        QLabel *caption = add_label(flume::caption_holding_field(q.caption, 12, q.unit), home.caption_left,
+                                    home.top + caption_drop);
         caption->lower();
         shape_.append({field, caption, nullptr});
     }

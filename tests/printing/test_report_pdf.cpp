@@ -101,7 +101,7 @@ const QList<Run> &runs()
         {"earth pressure: result heading", Doc::Worked, 1, 600, 6500, 15, {}, QStringLiteral("【計算結果】")},
         {"earth pressure: KA", Doc::Worked, 1, 7300, 7720, 12, {}, FF::ka},
         {"earth pressure: KA caption", Doc::Worked, 1, 7300, 7720, 12, {FF::ka, QStringLiteral(" ")}, QStringLiteral("（主働土圧係数）")},
-        {"earth pressure: PA unit", Doc::Worked, 1, 7300, 9180, 12, {FF::pa, QStringLiteral("  ")}, QStringLiteral("KN/m2")},
+        {"earth pressure: PA unit", Doc::Worked, 1, 7300, 9180, 12, {FF::pa, QStringLiteral("  ")}, QStringLiteral("KN/m")},
         {"earth pressure: PAV", Doc::Worked, 1, 7300, 10530, 12, {}, FF::pav},
         {"earth pressure: PV", Doc::Worked, 1, 7300, 12030, 12, {}, FF::pv},
         // 浮上りに対する検討 / 基礎地盤支持力の検討

@@ -268,7 +268,7 @@ void TestFlumeWindow::walks_every_page_with_the_worked_example()
     QCOMPARE(left_panel_labels(),
              QStringList({"T1 =            ｍ", "T2 =            ｍ", " Pv =", "（主働土圧より）", "KA =",
                           "（主働土圧より）", "ｑ =            KN/m2", "（主働土圧より）", "γw =            KN/m3",
-                          "（浮上り・地盤支持力より）", "γsc =            KN/m2", "（浮上り・地盤支持力より）"}));
+                          "（浮上り・地盤支持力より）", "γsc =            KN/m3", "（浮上り・地盤支持力より）"}));
     type_all({{"Text24", "1.0"}, {"Text25", "1.15"}, {"Text26", "0.5"}, {"Text27", "18"}, {"Text28", "9"},
               {"Text29", "20"}});
     press("Command9");
