@@ -62,10 +62,10 @@ CommandLine read_command_line(const QStringList &arguments, const CommandLineRul
                 if (equals >= 0)
                     fail(QStringLiteral("%1 は値を取りません / %1 takes no value").arg(name));
                 line.flags.insert(name);
-            } else if (equals >= 0) {
-                line.values.insert(name, argument.mid(equals + 1));
-            } else if (i + 1 < arguments.size()) {
-                line.values.insert(name, arguments[++i]);
+            } else if (equals >= 0 || i + 1 < arguments.size()) {
+                const QString value = equals >= 0 ? argument.mid(equals + 1) : arguments[++i];
+                line.values.insert(name, value);
+                line.value_lists[name].append(value);
             } else {
                 fail(QStringLiteral("%1 に値がありません / %1 needs a value").arg(name));
             }

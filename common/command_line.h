@@ -29,7 +29,8 @@ struct CommandLine {
     bool help = false;     // "--help" or "-h"
     bool version = false;  // "--version"
     QSet<QString> flags;   // the options without a value that were given
-    QHash<QString, QString> values;
+    QHash<QString, QString> values;            // the last value of each option given
+    QHash<QString, QStringList> value_lists;   // every value of each option, in the order given
     QStringList operands;  // everything that is not an option: files, typed values
     QString error;         // not empty when the line cannot be used; names what is wrong
 

@@ -84,20 +84,55 @@ QByteArray encode_tvl(const QString &text)
     return utf8_byte_order_mark + text.toUtf8();
 }
 
+namespace {
+
+// The text of bytes in UTF-8 throughout, or none.
+std::optional<QString> strict_utf8(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
+}
+
+// Bytes that are neither: CP932 with replacement characters, or UTF-8 with them where the system
+// has no CP932 converter.
+QString lenient_cp932(const QByteArray &bytes)
+{
+    QStringDecoder cp932(code_page);
+    if (!cp932.isValid())
+        return QString::fromUtf8(bytes);
+    return cp932.decode(converter_controls(bytes));
+}
+
+} // namespace
+
 QString decode_tvl(const QByteArray &bytes)
 {
     if (bytes.startsWith(utf8_byte_order_mark))
         return QString::fromUtf8(bytes.mid(utf8_byte_order_mark.size()));
     if (const std::optional<QString> text = strict_cp932(bytes))
         return *text;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder cp932(code_page);
-    if (!cp932.isValid())
-        return text; // no code page support: the UTF-8 reading with replacement characters
-    return cp932.decode(converter_controls(bytes));
+    if (const std::optional<QString> text = strict_utf8(bytes))
+        return *text;
+    return lenient_cp932(bytes);
+}
+
+QString decode_table(const QByteArray &bytes)
+{
+    if (bytes.startsWith(utf8_byte_order_mark))
+        return QString::fromUtf8(bytes.mid(utf8_byte_order_mark.size()));
+    if (const std::optional<QString> text = strict_utf8(bytes))
+        return *text;
+    if (const std::optional<QString> text = strict_cp932(bytes))
+        return *text;
+    return lenient_cp932(bytes);
+}
+
+std::optional<QByteArray> encode_cp932(const QString &text)
+{
+    return cp932_bytes(text);
 }
 
 } // namespace inputfile

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/file_error.h"
+#include "common/file_read.h"
 #include "document/document_data.h"
 #include "inputfile/tvl_extension.h"
 #include "members/member_inputs.h"
@@ -23,7 +24,7 @@ inline constexpr qint64 max_file_bytes = 1024 * 1024;
 
 // Why a file is refused before it is read.
 namespace reason {
-inline const QString not_a_file = QStringLiteral("通常のファイルではありません。");
+inline const QString &not_a_file = common::not_a_regular_file;
 inline const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。");
 } // namespace reason
 

@@ -1,5 +1,6 @@
 #include "apps/tavrel/tavrel_commands.h"
 
+#include "apps/tavrel/batch_command.h"
 #include "apps/tavrel/check_command.h"
 #include "apps/tavrel/companion_paths.h"
 #include "apps/tavrel/document_command.h"
@@ -15,6 +16,7 @@ const char help_text[] =
     "        tavrel --check [--json] ファイル.tvl...\n"
     "        tavrel --pdf OUT.pdf ファイル.tvl\n"
     "        tavrel --document OUT.pdf ファイル.tvl\n"
+    "        tavrel --batch 表.csv --base 基本.tvl --out 結果.csv|.xlsx|.pdf...\n"
     "        tavrel --reference-book OUT.pdf --pictures DIR\n"
     "        tavrel --window-pictures DIR\n"
     "\n"
@@ -24,6 +26,8 @@ const char help_text[] =
     "  --check     画面を開かずに .tvl ファイルを計算します（tavrel --check --help）。\n"
     "  --pdf       画面を開かずに報告書を PDF に書きます（tavrel --pdf --help）。\n"
     "  --document  画面を開かずに構造計算書を PDF に書きます（tavrel --document --help）。\n"
+    "  --batch     表のフルームをまとめて検討し、結果を CSV、.xlsx、PDF に書きます\n"
+    "              （tavrel --batch --help）。\n"
     "  --reference-book  参考図書を PDF に書きます（tavrel --reference-book --help）。\n"
     "  --window-pictures  参考図書に載せる画面の図を描きます（tavrel --window-pictures --help）。\n"
     "  --help      この説明を表示します。\n"
@@ -33,6 +37,7 @@ const char help_text[] =
     "       tavrel --check [--json] FILE.tvl...\n"
     "       tavrel --pdf OUT.pdf FILE.tvl\n"
     "       tavrel --document OUT.pdf FILE.tvl\n"
+    "       tavrel --batch TABLE.csv --base BASE.tvl --out RESULT.csv|.xlsx|.pdf...\n"
     "       tavrel --reference-book OUT.pdf --pictures DIR\n"
     "       tavrel --window-pictures DIR\n"
     "\n"
@@ -43,6 +48,8 @@ const char help_text[] =
     "  --pdf       writes the reports as PDF without a display (tavrel --pdf --help).\n"
     "  --document  writes the structural calculation document as PDF without a display\n"
     "              (tavrel --document --help).\n"
+    "  --batch     checks the flumes of a table at once and writes the results as CSV, .xlsx or PDF\n"
+    "              (tavrel --batch --help).\n"
     "  --reference-book  writes the reference book as PDF (tavrel --reference-book --help).\n"
     "  --window-pictures  draws the pictures of the windows for the book (tavrel --window-pictures --help).\n"
     "  --help      shows this text.\n"
@@ -58,8 +65,12 @@ common::ProgramCommands tavrel_commands()
         common::version_number,
         help_text,
         {{QStringLiteral("--json"), false, {QStringLiteral("--check")}},
-         {QStringLiteral("--pictures"), true, {QStringLiteral("--reference-book")}}},
-        {check_command(), pdf_command(), document_command(), reference_book_command(), window_pictures_command()},
+         {QStringLiteral("--pictures"), true, {QStringLiteral("--reference-book")}},
+         {QStringLiteral("--base"), true, {QStringLiteral("--batch")}},
+         {QStringLiteral("--out"), true, {QStringLiteral("--batch")}},
+         {QStringLiteral("--encoding"), true, {QStringLiteral("--batch")}}},
+        {check_command(), pdf_command(), document_command(), batch_command(), reference_book_command(),
+         window_pictures_command()},
         companion_paths,
     };
 }
