@@ -116,23 +116,28 @@ qsizetype BatchResults::column(ColumnRole role, int member) const
     return -1;
 }
 
+RowResult skipped_row(const BatchJob &job, qsizetype index, const QString &reason)
+{
+    const TableRow &row = job.table.rows[index];
+    RowResult result{row.line, {QString::number(row.line), job.table.name(row)}, Overall::None, false};
+    for (qsizetype i = 0; i < job.table.columns.size(); ++i) {
+        if (job.table.columns[i].kind != ColumnKind::Name)
+            result.cells << row.values[i];
+    }
+    const qsizetype empty = result_columns(job).size() - result.cells.size() - 2;
+    for (qsizetype i = 0; i < empty; ++i)
+        result.cells << QString();
+    result.cells << no_verdict << reason;
+    return result;
+}
+
 RowResult run_row(const BatchJob &job, qsizetype index)
 {
     const TableRow &row = job.table.rows[index];
+    if (!row.usable())
+        return skipped_row(job, index, row.problem.line_text());
     const inputfile::TvlContents contents = row_contents(job.table, row, job.base);
-    RowResult result{row.line, {QString::number(row.line), job.table.name(row)}, Overall::None, row.usable()};
-    if (!row.usable()) {
-        // The row as the table gave it, its values left as typed.
-        for (qsizetype i = 0; i < job.table.columns.size(); ++i) {
-            if (job.table.columns[i].kind != ColumnKind::Name)
-                result.cells << row.values[i];
-        }
-        const qsizetype empty = result_columns(job).size() - result.cells.size() - 2;
-        for (qsizetype i = 0; i < empty; ++i)
-            result.cells << QString();
-        result.cells << no_verdict << row.problem.line_text();
-        return result;
-    }
+    RowResult result{row.line, {QString::number(row.line), job.table.name(row)}, Overall::None, true};
     input_cells(job, contents, result.cells);
 
     const flume::WalkedFlume walked = flume::walk_flume(contents.inputs);

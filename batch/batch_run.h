@@ -89,6 +89,9 @@ bool is_ng(const QString &cell);
 // each after its page.
 RowResult run_row(const BatchJob &job, qsizetype row);
 
+// A row that is not computed, with the reason in its 理由: its cells as the table gave them.
+RowResult skipped_row(const BatchJob &job, qsizetype row, const QString &reason);
+
 // Every row on every core, in the table's order.
 BatchResults run_batch(const BatchJob &job);
 

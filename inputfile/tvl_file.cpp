@@ -148,16 +148,20 @@ common::FileResult save_inputs(const FlumeFileState &state, const QString &path)
     return write_tvl_file(path, TvlContents{flume::input_texts(state.sheet), state.members.inputs(), state.kept, state.document});
 }
 
+void put_contents(const FlumeFileState &state, const TvlContents &contents)
+{
+    flume::put_input_texts(state.sheet, contents.inputs);
+    state.members.set_inputs(contents.members);
+    state.kept = contents.kept;
+    state.document = contents.document;
+}
+
 common::FileResult open_inputs(const FlumeFileState &state, const QString &path, ExtensionNotes *notes)
 {
     TvlContents contents;
     const common::FileResult result = read_tvl_file(path, contents, notes);
-    if (result) {
-        flume::put_input_texts(state.sheet, contents.inputs);
-        state.members.set_inputs(contents.members);
-        state.kept = contents.kept;
-        state.document = contents.document;
-    }
+    if (result)
+        put_contents(state, contents);
     return result;
 }
 

@@ -84,6 +84,10 @@ struct FlumeFileState {
 // Saves the window's inputs.
 common::FileResult save_inputs(const FlumeFileState &state, const QString &path);
 
+// Puts contents into the window as typing would: inputs beyond those given are emptied, and member
+// data and 計算書の設定 replaced. Nothing is calculated; results and carried values stay.
+void put_contents(const FlumeFileState &state, const TvlContents &contents);
+
 // Puts a .tvl file's contents into the window, as typing would: inputs without an item in the file
 // are emptied, and a file without member data or 計算書の設定 empties them. Nothing is calculated, and
 // results and carried values stay. A file that cannot be opened or read leaves everything as it was.

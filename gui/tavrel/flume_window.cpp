@@ -11,6 +11,7 @@
 #include "printing/calculation_document.h"
 #include "printing/flume_reports.h"
 #include "gui/tavrel/about_box.h"
+#include "gui/tavrel/batch_window.h"
 #include "gui/tavrel/case1_page.h"
 #include "gui/tavrel/case2_page.h"
 #include "gui/tavrel/case3_page.h"
@@ -189,6 +190,9 @@ void FlumeWindow::build_menus()
     QAction *save = file->addAction(QStringLiteral("名前を付けて保存(&A)"), this, &FlumeWindow::save_input_file_as);
     save->setObjectName(QStringLiteral("mnurewrit"));
     file->addSeparator();
+    QAction *batch = file->addAction(QStringLiteral("一括計算(&B)..."), this, [this] { show_batch_window(this); });
+    batch->setObjectName(QStringLiteral("mnubatch"));
+    file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuexit"));
 
@@ -266,6 +270,16 @@ bool FlumeWindow::open_file(const QString &path)
     if (failure)
         gui::common::warning_box(this, failure->text, failure->title);
     return !failure;
+}
+
+inputfile::TvlContents FlumeWindow::contents()
+{
+    return {flume::input_texts(*sheet_), member_sheet_->inputs(), kept_extension_, document_data_};
+}
+
+void FlumeWindow::put_contents(const inputfile::TvlContents &contents)
+{
+    inputfile::put_contents(file_state(), contents);
 }
 
 void FlumeWindow::save_input_file_as()

@@ -48,6 +48,11 @@ public:
     // cannot be read is reported, and false returned.
     bool open_file(const QString &path);
 
+    // What the window holds that a .tvl file would: the 25 inputs, the member data, 計算書の設定.
+    inputfile::TvlContents contents();
+    // Puts contents into the fields as 開く(&O) puts a file's; nothing is calculated.
+    void put_contents(const inputfile::TvlContents &contents);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
