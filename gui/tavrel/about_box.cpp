@@ -3,6 +3,7 @@
 #include "common/program_title.h"
 #include "gui/tavrel/launcher_icons.h"
 #include "gui/common/twips.h"
+#include "common/window_words.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -41,7 +42,7 @@ AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window)
     gui::common::place(notice, 1080, 1230);
     notice->adjustSize();
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(common::words::ok, this);
     ok->setObjectName(QStringLiteral("Command1"));
     gui::common::place(ok, 4200, 1920, 1215, 375);
     ok->setDefault(true);
