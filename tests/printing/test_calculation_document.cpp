@@ -108,11 +108,11 @@ private slots:
             << QStringList{"設計条件 1", "主働土圧 3", "浮上り・基礎地盤支持力の検討 4", "ケース.1 5", "ケース.2 6", "ケース.3 7",
                            "部材の応力度照査 8"};
         QTest::newRow("stopped after Case 1")
-            << test_support::worked_with(24, QString())
+            << test_support::worked_with({{flume::Field::case2_depth, QString()}})
             << QStringList{"設計条件 1", "主働土圧 3", "浮上り・基礎地盤支持力の検討 4", "ケース.1 5", "ケース.2 未計算",
                            "ケース.3 未計算", "部材の応力度照査 6"};
         QTest::newRow("bearing exceeded")
-            << test_support::worked_with(15, QStringLiteral("1"))
+            << test_support::worked_with({{flume::Field::allowable_bearing, QStringLiteral("1")}})
             << QStringList{"設計条件 1", "主働土圧 3", "浮上り・基礎地盤支持力の検討 未計算", "ケース.1 未計算",
                            "ケース.2 未計算", "ケース.3 未計算", "部材の応力度照査 未計算"};
     }
