@@ -84,7 +84,7 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
     book.heading(QStringLiteral("バージョン情報と終了"));
     book.paragraph(QStringLiteral(
         "%1はプログラムの名前と版を示します。開いている間は計算画面を操作できません。%2で閉じます。")
-                       .arg(quoted(QStringLiteral("バージョン情報")), quoted_caption(common::words::ok)));
+                       .arg(quoted_caption(flume::words::version_entry), quoted_caption(common::words::ok)));
     window_figure(book, material, QStringLiteral("about-box"), QStringLiteral("バージョン情報"), problems);
     book.paragraph(QStringLiteral(
         "計算画面を閉じるときは、%1（題名%2）と確かめます。%3を選ぶと、入力と結果はそのまま残ります。保存していない"

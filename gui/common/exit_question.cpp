@@ -1,4 +1,5 @@
 #include "gui/common/exit_question.h"
+
 #include "common/window_words.h"
 
 #include <QAbstractButton>
