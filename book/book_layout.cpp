@@ -1,6 +1,6 @@
 #include "book/book_layout.h"
 
-#include "book/text_wrap.h"
+#include "book/set_lines.h"
 
 #include <QRegularExpression>
 

@@ -4,6 +4,7 @@
 
 #include "flume/captions.h"
 #include "flume/field.h"
+#include "flume/quantities.h"
 #include "members/member_check.h"
 
 #include <QJsonArray>
@@ -11,7 +12,6 @@
 #include <QJsonObject>
 
 #include <algorithm>
-#include <optional>
 
 namespace book {
 
@@ -164,60 +164,35 @@ Table key_table(const QStringList &written, const QList<JsonKey> &keys, const QS
     return table;
 }
 
-// The symbol and unit of an inputs or results name, as the chapters give them: "qa（kN/m²）",
+// The symbol and unit of an inputs or results key, as the catalogue gives them: "qa（kN/m²）",
 // "Sto（N）"; a symbol that two Cases share names its Case: "Ss1（kN、ケース.3）".
-QString symbol_of(const QString &name)
+QString symbol_of(const QString &key)
 {
-    const auto chapter_quantity = [](flume::Field field, QString *chapter) -> std::optional<Quantity> {
-        for (const Quantity &q : shape_dimensions()) {
-            if (q.field == field)
-                return q;
+    const flume::Quantity *quantity = nullptr;
+    QString unit;
+    for (const flume::Quantity &q : flume::quantities()) {
+        if (q.json_key == key) {
+            quantity = &q;
+            unit = q.si_unit;
         }
-        for (const FlumeChapter &c : flume_chapters()) {
-            for (const QList<Quantity> *list : {&c.inputs, &c.results}) {
-                for (const Quantity &q : *list) {
-                    if (q.field == field) {
-                        *chapter = c.title;
-                        return q;
-                    }
-                }
-            }
-        }
-        return std::nullopt;
-    };
-    const auto shared = [](const Quantity &quantity) {
-        int fields = 0;
-        for (const FlumeChapter &c : flume_chapters()) {
-            for (const Quantity &q : c.results)
-                fields += q.symbol == quantity.symbol;
-        }
-        return fields > 1;
-    };
-    for (const flume::FieldInfo &info : flume::field_table) {
-        if (QString::fromLatin1(info.member) != name)
-            continue;
-        flume::Field field = info.field;
-        QString unit;
-        for (const flume::ConvertedCompanion &c : flume::converted_companions) {
-            if (c.converted == info.field) {
-                field = c.result;
-                unit = c.moment ? QStringLiteral("N·cm") : QStringLiteral("N");
-            }
-        }
-        QString chapter;
-        const std::optional<Quantity> q = chapter_quantity(field, &chapter);
-        if (!q)
-            return {};
-        if (unit.isEmpty())
-            unit = q->unit == QStringLiteral("－") ? QString() : q->unit;
-        QStringList notes;
-        if (!unit.isEmpty())
-            notes.append(unit);
-        if (shared(*q))
-            notes.append(chapter);
-        return notes.isEmpty() ? q->symbol : q->symbol + u'（' + notes.join(QStringLiteral("、")) + u'）';
     }
-    return {};
+    for (const flume::ConvertedCompanion &c : flume::converted_companions) {
+        if (flume::json_key(c) == key) {
+            quantity = &flume::quantity(c.result);
+            unit = flume::si_unit(c);
+        }
+    }
+    if (!quantity)
+        return {};
+    const bool shared = std::any_of(flume::quantities().begin(), flume::quantities().end(), [quantity](const flume::Quantity &q) {
+        return q.printed == quantity->printed && q.field != quantity->field;
+    });
+    QStringList notes;
+    if (!unit.isEmpty())
+        notes.append(unit);
+    if (shared)
+        notes.append(flume::page_caption(quantity->page));
+    return notes.isEmpty() ? quantity->printed : quantity->printed + u'（' + notes.join(QStringLiteral("、")) + u'）';
 }
 
 } // namespace

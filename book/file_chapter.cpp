@@ -4,6 +4,7 @@
 
 #include "document/document_data.h"
 #include "flume/captions.h"
+#include "flume/quantities.h"
 #include "inputfile/document_section.h"
 #include "inputfile/file_commands.h"
 #include "inputfile/member_sections.h"
@@ -19,16 +20,6 @@ namespace {
 // The section on what follows the 25 items.
 const QString extension_anchor = QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査と計算書の設定のデータ");
 
-// The symbol of an input field as its chapter lists it.
-QString symbol_of(flume::Field field)
-{
-    for (const Quantity &q : all_quantities()) {
-        if (q.field == field)
-            return q.symbol;
-    }
-    return flume::member_name(field);
-}
-
 } // namespace
 
 void write_file_chapter(BookLayout &book)
@@ -38,8 +29,8 @@ void write_file_chapter(BookLayout &book)
         "%1の%2で計算画面の 25 の入力をファイルに保存し、%3で読み込みます。ファイルの種類は%4、拡張子は tvl です。"
         "保存するのは入力だけ（25 の入力と、入力したときは%5の入力と%6）で、結果、左欄に転記された値、開いているページは"
         "保存しません。")
-                       .arg(quoted(QStringLiteral("ファイル(F)")), quoted(QStringLiteral("名前を付けて保存(A)")),
-                            quoted(QStringLiteral("開く(O)")), quoted(inputfile::dialog_filter),
+                       .arg(quoted_caption(common::words::file_menu), quoted_caption(flume::words::save_as_entry),
+                            quoted_caption(flume::words::open_entry), quoted(inputfile::dialog_filter),
                             ref(flume::page_caption(flume::Page::MemberCheck)), ref(extension_anchor)));
     book.heading(QStringLiteral("ファイルの形"));
     book.paragraph(QStringLiteral(
@@ -53,7 +44,7 @@ void write_file_chapter(BookLayout &book)
     for (int line = 0; line < inputfile::items_per_line.size(); ++line) {
         QStringList symbols;
         for (int i = 0; i < inputfile::items_per_line[line]; ++i)
-            symbols.append(symbol_of(flume::input_field(item++)));
+            symbols.append(flume::quantity(flume::input_field(item++)).printed);
         layout.rows.append({QString::number(line + 1), symbols.join(QStringLiteral("、")), code(lines.value(line))});
     }
     book.table(layout);
@@ -62,7 +53,7 @@ void write_file_chapter(BookLayout &book)
         QStringLiteral("読み込んだ文字を、入力したときと同じように 25 の入力欄に入れます。計算はしません。前に表示されて"
                        "いた結果はそのまま残るので、%1を押し直してください。入力の変わった部材の応力度照査は、計算し直す"
                        "まで%2です。")
-            .arg(quoted(QStringLiteral("計算")), quoted(members::forces_outdated)),
+            .arg(quoted_caption(common::words::calculate), quoted(members::forces_outdated)),
         QStringLiteral("行の区切りは問いません。項目が 25 より少ないファイルでは、足りない入力欄が空欄になります。"
                        "26 番目からは、%1だけを読みます。続きのないファイルを開くと、部材の応力度照査の入力と"
                        "計算書の設定は新しい画面と同じ空の状態になります。")

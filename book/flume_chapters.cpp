@@ -4,6 +4,8 @@
 #include "common/messages.h"
 #include "flume/calculations.h"
 #include "flume/input_rules.h"
+#include "flume/page_chain.h"
+#include "flume/quantities.h"
 
 namespace book {
 
@@ -13,20 +15,26 @@ using drawing::Picture;
 
 namespace {
 
-const QString m = QStringLiteral("m");
-const QString degree = QStringLiteral("度");
-const QString kn = QStringLiteral("kN");
-const QString kn_m = QStringLiteral("kN/m");
-const QString kn_m2 = QStringLiteral("kN/m²");
-const QString kn_m3 = QStringLiteral("kN/m³");
-const QString kn_m_moment = QStringLiteral("kN·m");
 const QString none = QStringLiteral("－");
 
-Quantity shape(F field)
+// A quantity as the documents name it: the catalogue's symbol, term and SI unit, and a note after
+// the term where the chapter says more of it.
+Quantity named(F field, const QString &note = {})
 {
-    for (const Quantity &q : shape_dimensions()) {
-        if (q.field == field)
+    const flume::Quantity &q = flume::quantity(field);
+    return {field, q.printed, q.term, q.si_unit.isEmpty() ? none : q.si_unit, note};
+}
+
+// A value that a page takes over in a slot of the left panel: the slot's field, named as its source.
+Quantity carried(Page page, F slot, const QString &note)
+{
+    for (const flume::CarriedSlot &c : flume::carried_slots(page)) {
+        if (c.slot == slot) {
+            Quantity q = named(c.source, note);
+            q.field = slot;
+            q.symbol = flume::carried_symbol(c.source);
             return q;
+        }
     }
     return {};
 }
@@ -68,23 +76,23 @@ QList<Calculation> FlumeChapter::calculations() const
 
 const QList<Quantity> &shape_dimensions()
 {
-    static const QList<Quantity> shape = {
-        {F::t1, "T1", "側壁の天端の厚さ", m},
-        {F::t2, "T2", "側壁の下端（底版との接合部）の厚さ", m},
-        {F::t3, "T3", "底版の厚さ", m},
-        {F::t4, "T4", "ハンチ（側壁と底版の隅の三角形）の辺の長さ", m},
-        {F::wall_height, "H", "壁高（底版の上面から側壁の天端まで）", m},
-        {F::outer_water_height, "H1", "底版の下面から外水位（地下水位）までの高さ", m},
-        {F::inner_width, "B", "水路の内幅", m},
-    };
+    static const QList<Quantity> shape = [] {
+        QList<Quantity> list;
+        for (const flume::Quantity &q : flume::inputs_of(Page::ShapeInput))
+            list.append(named(q.field));
+        return list;
+    }();
     return shape;
 }
 
 const QList<FlumeChapter> &flume_chapters()
 {
-    const Quantity water{F::water_unit_weight, "γw", "水の単位体積重量", kn_m3};
-    const Quantity concrete{F::flume_unit_weight, "γsc", "フルーム（鉄筋コンクリート）の単位体積重量", kn_m3};
-    const Quantity pv_slot{F::carried_1, "Pv", "側壁 1 枚に働く土圧の鉛直成分（主働土圧の PV）", kn_m};
+    const QString from_earth_pressure = QStringLiteral("（主働土圧のページから）");
+    const QString from_uplift = QStringLiteral("（浮上り・支持力のページから）");
+    const QString from_case1 = QStringLiteral("（ケース.1 から）");
+    const QString case1_result = QStringLiteral("（ケース.1 の結果）");
+    const Quantity pv_slot = carried(Page::UpliftBearing, F::carried_1, QStringLiteral("（主働土圧の PV）"));
+    const QList<Quantity> shape = shape_dimensions();
     static const QList<FlumeChapter> chapters = {
         {QStringLiteral("主働土圧"),
          Page::EarthPressure,
@@ -94,34 +102,19 @@ const QList<FlumeChapter> &flume_chapters()
             {Picture::ActiveEarthPressure, F::pa},
             {Picture::EarthPressureVertical, F::pav},
             {Picture::VerticalLoad, F::pv}}}},
-         {
-             {F::wall_inclination, "θ", "壁背面の傾き（水平面から測る。鉛直な壁は 90 度）", degree},
-             {F::repose_angle, "φ", "土の内部摩擦角", degree},
-             {F::soil_unit_weight, "γ", "土の単位体積重量", kn_m3},
-             {F::ground_slope, "i", "地表面の傾き（水平面から測る）", degree},
-             {F::surcharge, "q", "地表面の等分布載荷重", kn_m2},
-             {F::wall_friction_angle, "δ", "壁背面と土との壁面摩擦角", degree},
-             {F::wall_height, "H", "壁高（形状寸法の値）", m},
-         },
-         {
-             {F::ka, "KA", "主働土圧係数", none},
-             {F::pa, "PA", "側壁 1 m あたりの主働土圧の合力", kn_m},
-             {F::pav, "PAV", "主働土圧の鉛直成分", kn_m},
-             {F::pv, "PV", "側壁 1 枚に働く鉛直荷重（後のページが使う値）", kn_m},
-         }},
+         {named(F::wall_inclination), named(F::repose_angle), named(F::soil_unit_weight), named(F::ground_slope),
+          named(F::surcharge), named(F::wall_friction_angle), named(F::wall_height, QStringLiteral("（形状寸法の値）"))},
+         {named(F::ka), named(F::pa), named(F::pav), named(F::pv, QStringLiteral("（後のページが使う値）"))}},
         {QStringLiteral("浮上りに対する検討"),
          Page::UpliftBearing,
          {{flume::check_uplift, {}, {{Picture::UpliftSafetyFactor, F::uplift_safety_factor}}}},
-         {shape(F::t1), shape(F::t2), shape(F::t3), shape(F::t4), shape(F::wall_height),
-          shape(F::outer_water_height), shape(F::inner_width), water, concrete, pv_slot},
-         {{F::uplift_safety_factor, "Fs", "浮上りに対する安全率", none}}},
+         shape + QList<Quantity>{named(F::water_unit_weight), named(F::flume_unit_weight), pv_slot},
+         {named(F::uplift_safety_factor)}},
         {QStringLiteral("基礎地盤支持力の検討"),
          Page::UpliftBearing,
          {{flume::check_bearing, {}, {{Picture::MaximumGroundReaction, F::max_bearing}}}},
-         {shape(F::t1), shape(F::t2), shape(F::t3), shape(F::t4), shape(F::wall_height),
-          shape(F::outer_water_height), shape(F::inner_width), water, concrete,
-          {F::allowable_bearing, "qa", "基礎地盤の許容支持力度", kn_m2}, pv_slot},
-         {{F::max_bearing, "qmax", "底版下面の最大地盤反力度", kn_m2}}},
+         shape + QList<Quantity>{named(F::water_unit_weight), named(F::flume_unit_weight), named(F::allowable_bearing), pv_slot},
+         {named(F::max_bearing)}},
         {QStringLiteral("ケース.1"),
          Page::Case1,
          {{flume::compute_case1_wall,
@@ -136,29 +129,25 @@ const QList<FlumeChapter> &flume_chapters()
             {Picture::Case1SlabShear, F::case1_slab_shear},
             {Picture::Case1SlabMoment, F::case1_slab_moment}}}},
          {
-             {F::case1_depth, "h", "側壁の天端から、側壁の断面力を求める位置までの深さ", m},
-             {F::wall_top_to_slab_axis, "H'", "側壁の天端から底版の中心線までの高さ", m},
-             {F::slab_axis_to_groundwater, "H'1", "底版の中心線から地下水位までの高さ", m},
-             {F::wet_soil_unit_weight, "γt", "土の湿潤単位体積重量", kn_m3},
-             {F::submerged_soil_unit_weight, "γws", "土の水中単位体積重量", kn_m3},
-             {F::back_friction_angle, "δ'", "壁背面と土との壁面摩擦角", degree},
-             {F::carried_2, "KA", "主働土圧係数（主働土圧のページから）", none},
-             {F::carried_3, "q", "地表面の載荷重（主働土圧のページから）", kn_m2},
-             {F::carried_4, "γw", "水の単位体積重量（浮上り・支持力のページから）", kn_m3},
-             {F::wall_spacing, "BL", "両側壁の中心線の間隔", m},
-             {F::slab_position, "X", "側壁の中心線から、底版の断面力を求める位置までの距離", m},
-             shape(F::t1),
-             shape(F::t2),
-             {F::flume_unit_weight, "γsc", "フルームの単位体積重量（浮上り・支持力のページの値）", kn_m3},
+             named(F::case1_depth),
+             named(F::wall_top_to_slab_axis),
+             named(F::slab_axis_to_groundwater),
+             named(F::wet_soil_unit_weight),
+             named(F::submerged_soil_unit_weight),
+             named(F::back_friction_angle),
+             carried(Page::Case1, F::carried_2, from_earth_pressure),
+             carried(Page::Case1, F::carried_3, from_earth_pressure),
+             carried(Page::Case1, F::carried_4, from_uplift),
+             named(F::wall_spacing),
+             named(F::slab_position),
+             named(F::t1),
+             named(F::t2),
+             named(F::flume_unit_weight, QStringLiteral("（浮上り・支持力のページの値）")),
              pv_slot,
          },
-         {
-             {F::case1_wall_shear, "Sso", "深さ h における側壁のせん断力", kn},
-             {F::case1_wall_moment, "Mso", "深さ h における側壁の曲げモーメント", kn_m_moment},
-             {F::slab_reaction, "WR", "底版反力（底版に一様に働く地盤反力）", kn_m2},
-             {F::case1_slab_shear, "Sto", "距離 X における底版のせん断力", kn},
-             {F::case1_slab_moment, "Mto", "距離 X における底版の曲げモーメント", kn_m_moment},
-         }},
+         {named(F::case1_wall_shear), named(F::case1_wall_moment),
+          named(F::slab_reaction, QStringLiteral("（底版に一様に働く地盤反力）")), named(F::case1_slab_shear),
+          named(F::case1_slab_moment)}},
         {QStringLiteral("ケース.2"),
          Page::Case2,
          {{flume::compute_case2,
@@ -168,18 +157,13 @@ const QList<FlumeChapter> &flume_chapters()
             {Picture::Case2SlabShear, F::case2_slab_shear},
             {Picture::Case2SlabMoment, F::case2_slab_moment}}}},
          {
-             {F::case2_depth, "h'", "側壁の天端から、側壁の断面力を求める位置までの深さ（水深）", m},
-             {F::carried_1, "γw", "水の単位体積重量（浮上り・支持力のページから）", kn_m3},
-             {F::carried_2, "X", "底版の断面力を求める位置（ケース.1 から）", m},
-             {F::carried_3, "WR", "底版反力（ケース.1 の結果）", kn_m2},
-             {F::carried_4, "BL", "両側壁の中心線の間隔（ケース.1 から）", m},
+             named(F::case2_depth),
+             carried(Page::Case2, F::carried_1, from_uplift),
+             carried(Page::Case2, F::carried_2, from_case1),
+             carried(Page::Case2, F::carried_3, case1_result),
+             carried(Page::Case2, F::carried_4, from_case1),
          },
-         {
-             {F::case2_wall_shear, "Ss1", "深さ h' における側壁のせん断力", kn},
-             {F::case2_wall_moment, "Ms1", "深さ h' における側壁の曲げモーメント", kn_m_moment},
-             {F::case2_slab_shear, "St1", "距離 X における底版のせん断力", kn},
-             {F::case2_slab_moment, "Mt1", "距離 X における底版の曲げモーメント", kn_m_moment},
-         }},
+         {named(F::case2_wall_shear), named(F::case2_wall_moment), named(F::case2_slab_shear), named(F::case2_slab_moment)}},
         {QStringLiteral("ケース.3"),
          Page::Case3,
          {{flume::compute_case3,
@@ -189,21 +173,16 @@ const QList<FlumeChapter> &flume_chapters()
             {Picture::Case3SlabShear, F::case3_slab_shear},
             {Picture::Case3SlabMoment, F::case3_slab_moment}}}},
          {
-             {F::carried_1, "KA", "主働土圧係数（主働土圧のページから）", none},
-             {F::carried_2, "γw", "水の単位体積重量（浮上り・支持力のページから）", kn_m3},
-             {F::carried_3, "γt", "土の湿潤単位体積重量（ケース.1 から）", kn_m3},
-             {F::carried_4, "δ'", "壁背面と土との壁面摩擦角（ケース.1 から）", degree},
-             {F::carried_5, "BL", "両側壁の中心線の間隔（ケース.1 から）", m},
-             {F::carried_6, "X", "底版の断面力を求める位置（ケース.1 から）", m},
-             {F::carried_7, "h'", "側壁の断面力を求める深さ（ケース.2 から）", m},
-             {F::carried_8, "WR", "底版反力（ケース.1 の結果）", kn_m2},
+             carried(Page::Case3, F::carried_1, from_earth_pressure),
+             carried(Page::Case3, F::carried_2, from_uplift),
+             carried(Page::Case3, F::carried_3, from_case1),
+             carried(Page::Case3, F::carried_4, from_case1),
+             carried(Page::Case3, F::carried_5, from_case1),
+             carried(Page::Case3, F::carried_6, from_case1),
+             carried(Page::Case3, F::carried_7, QStringLiteral("（ケース.2 から）")),
+             carried(Page::Case3, F::carried_8, case1_result),
          },
-         {
-             {F::case3_wall_shear, "Ss1", "深さ h' における側壁のせん断力", kn},
-             {F::case3_wall_moment, "Ms1", "深さ h' における側壁の曲げモーメント", kn_m_moment},
-             {F::case3_slab_shear, "St1", "距離 X における底版のせん断力", kn},
-             {F::case3_slab_moment, "Mt1", "距離 X における底版の曲げモーメント", kn_m_moment},
-         }},
+         {named(F::case3_wall_shear), named(F::case3_wall_moment), named(F::case3_slab_shear), named(F::case3_slab_moment)}},
     };
     return chapters;
 }

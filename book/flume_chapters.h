@@ -12,12 +12,16 @@
 namespace book {
 
 // A quantity of a page as the book lists it: the field the calculation reads or writes, its
-// symbol, what it is, and its unit in SI as the book writes units (kN, kN/m², kN·m).
+// symbol, term and unit in SI as the documents write them (flume/quantities), and what the chapter
+// adds after the term ("（ケース.1 から）").
 struct Quantity {
     flume::Field field;
     QString symbol;
-    QString meaning;
+    QString term;
     QString unit;
+    QString note;
+
+    QString meaning() const { return term + note; }
 };
 
 using flume::Calculation;

@@ -6,7 +6,7 @@
 
 #include "common/messages.h"
 #include "common/number_format.h"
-#include "rcstress/field_captions.h"
+#include "rcstress/quantities.h"
 #include "rcstress/section_sheet.h"
 #include "rcstress/section_stress.h"
 
@@ -21,39 +21,10 @@ const QList<R> inputs = {R::rebar_area, R::unit_width, R::effective_depth, R::be
 const QList<R> results = {R::steel_ratio,  R::neutral_axis_ratio, R::lever_arm_ratio, R::concrete_stress,
                           R::steel_stress, R::shear_stress,       R::bond_stress};
 
-// The symbol, meaning and unit of each of Morvik's fields as the book writes them.
-struct MorvikQuantity {
-    R field;
-    QString symbol;
-    QString meaning;
-    QString unit;
-};
-const QList<MorvikQuantity> &quantities()
+// A unit as the book's tables write it: "－" for a pure number.
+QString unit_of(const rcstress::Quantity &q)
 {
-    static const QList<MorvikQuantity> list = {
-        {R::rebar_area, "As", "引張鉄筋の断面積（単位幅あたり）", "cm²"},
-        {R::unit_width, "b", "断面の幅（単位幅）", "cm"},
-        {R::effective_depth, "d", "有効高さ（圧縮縁から引張鉄筋の中心まで）", "cm"},
-        {R::bending_moment, "M", "曲げモーメント", "N·cm"},
-        {R::shear_force, "S", "せん断力", "N"},
-        {R::rebar_perimeter, "U", "引張鉄筋の周長の合計", "cm"},
-        {R::steel_ratio, "P", "鉄筋比 As/(b·d)", "－"},
-        {R::neutral_axis_ratio, "k", "中立軸比（ヤング係数比 n = 15）", "－"},
-        {R::lever_arm_ratio, "j", "アーム長比 1 − k/3", "－"},
-        {R::concrete_stress, "σc", "コンクリートの曲げ圧縮応力度", "N/cm²"},
-        {R::steel_stress, "σs", "鉄筋の引張応力度", "N/cm²"},
-        {R::shear_stress, "τ", "コンクリートのせん断応力度", "N/cm²"},
-        {R::bond_stress, "τo", "鉄筋の付着応力度", "N/cm²"},
-    };
-    return list;
-}
-const MorvikQuantity &quantity(R field)
-{
-    for (const MorvikQuantity &q : quantities()) {
-        if (q.field == field)
-            return q;
-    }
-    return quantities().first();
+    return q.si_unit.isEmpty() ? QStringLiteral("－") : q.si_unit;
 }
 
 // The result's number without the unit Morvik writes after it: "175 （N/c㎡） " gives "175".
@@ -64,8 +35,8 @@ QString number_of(const QString &text) { return text.section(u' ', 0, 0); }
 QList<Symbol> morvik_symbols()
 {
     QList<Symbol> symbols;
-    for (const MorvikQuantity &q : quantities())
-        symbols.append({q.symbol, q.meaning, q.unit});
+    for (const rcstress::Quantity &q : rcstress::quantities())
+        symbols.append({q.symbol, q.term, unit_of(q)});
     return symbols;
 }
 
@@ -87,8 +58,8 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
         "その部材の曲げモーメント M（N·cm）、せん断力 S（N）と単位幅 b = 100 cm が入力され、タイトルバーに部材"
         "（例：ケース.1 側壁）が示されます。As、d、U を入力して%3を押すと、鉄筋比 P、中立軸比 k、アーム長比 j と四つの"
         "応力度が求まり、%4の%5で報告書を印刷できるようになります。")
-                       .arg(quoted(QStringLiteral("鉄筋コンクリート応力度の検討")), quoted(QStringLiteral("ツール(T)")),
-                            quoted(QStringLiteral("計算")), quoted(QStringLiteral("ファイル(F)")), quoted(QStringLiteral("印刷(P)"))));
+                       .arg(quoted_caption(flume::words::morvik_button), quoted_caption(flume::words::tools_menu),
+                            quoted_caption(common::words::calculate), quoted_caption(common::words::file_menu), quoted_caption(rcstress::words::print_entry)));
     window_figure(book, material, QStringLiteral("morvik"), QStringLiteral("Morvik の画面（計算例）"), problems);
 
     book.heading(QStringLiteral("前提"));
@@ -106,18 +77,18 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
                  QStringLiteral("確かめること")},
                 {}};
     for (const rcstress::InputReading &reading : rcstress::input_readings) {
-        const MorvikQuantity &q = quantity(reading.field);
+        const rcstress::Quantity &q = rcstress::quantity(reading.field);
         QString check = QStringLiteral("0・空欄 → %1").arg(quoted(common::message::missing_input));
         if (reading.whole_text)
             check += QStringLiteral("\n数値のほかの文字（単位など）を含む → 同じメッセージ");
         check += QStringLiteral("\n負の値は確かめない");
-        table.rows.append({q.symbol, screen(rcstress::field_caption(reading.field)), q.meaning, q.unit, check});
+        table.rows.append({q.symbol, screen(q.caption), q.term, unit_of(q), check});
     }
     book.table(table);
     book.paragraph(QStringLiteral(
         "As と U は、%1の%2から、単位幅あたりの本数に応じて読み取れます。%3は記号の意味を示します。")
-                       .arg(quoted(QStringLiteral("ヘルプ(Q)")), quoted(QStringLiteral("異形鋼棒断面積表")),
-                            quoted(QStringLiteral("模式図"))));
+                       .arg(quoted_caption(rcstress::words::help_menu), quoted_caption(rcstress::words::bar_table_entry),
+                            quoted_caption(rcstress::words::schematic_entry)));
     book.picture(Picture::Schematic, QStringLiteral("模式図"));
 
     book.heading(QStringLiteral("計算例の入力"));
@@ -126,7 +97,7 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
         "計算例は、本書の水路のケース.1 の側壁です。%1で%2を選ぶと、M = %3 N·cm、S = %4 N、b = %5 cm が入力されます。"
         "鉄筋は D13 を単位幅あたり 5 本とし、異形鋼棒断面積表から As = %6 cm²、U = %7 cm です。側壁の厚さは天端の T1 "
         "から下端の T2 まで変わり、深さ h では %8 cm です。かぶり %9 cm、D13 の直径 %10 cm から、有効高さは")
-                       .arg(quoted(QStringLiteral("ツール(T)")), quoted(QStringLiteral("ケース.1 側壁 (Mso, Sso)")),
+                       .arg(quoted_caption(flume::words::tools_menu), quoted_caption(flume::member_caption(flume::member_forces[0])),
                             sheet.text(R::bending_moment), sheet.text(R::shear_force), sheet.text(R::unit_width),
                             sheet.text(R::rebar_area), sheet.text(R::rebar_perimeter),
                             common::format_number(example.wall_thickness, common::NumberPattern::OneDecimal),
@@ -158,7 +129,7 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
     book.heading(QStringLiteral("計算例の結果"));
     Table values{{QStringLiteral("記号"), QStringLiteral("画面の表示"), QStringLiteral("結果")}, {}};
     for (R result : results)
-        values.rows.append({quantity(result).symbol, screen(rcstress::field_caption(result)), sheet.text(result)});
+        values.rows.append({rcstress::quantity(result).symbol, screen(rcstress::quantity(result).caption), sheet.text(result)});
     book.table(values);
 
     book.heading(QStringLiteral("許容応力度の表"));
@@ -173,17 +144,17 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
     book.paragraph(QStringLiteral(
         "各欄は断面積（cm²）と、かっこ内に周長（cm）の合計です。%1の%2で開きます。報告書には小さい表が「－参考－」と"
         "して印刷されます。")
-                       .arg(quoted(QStringLiteral("ヘルプ(Q)")), quoted(QStringLiteral("異形鋼棒断面積表"))));
+                       .arg(quoted_caption(rcstress::words::help_menu), quoted_caption(rcstress::words::bar_table_entry)));
     book.picture(Picture::BarTable, QStringLiteral("異形鋼棒断面積表"));
 
     book.heading(QStringLiteral("メニュー"));
     book.table({{QStringLiteral("メニュー"), QStringLiteral("項目"), QStringLiteral("働き")},
                 {
-                    {screen(QStringLiteral("ファイル(F)")), screen(QStringLiteral("印刷(P)")),
+                    {screen_caption(common::words::file_menu), screen_caption(rcstress::words::print_entry),
                      QStringLiteral("報告書の印刷の画面を開きます。τo が表示されているときだけ使えます。")},
-                    {QString(), screen(QStringLiteral("終了(X)")), QStringLiteral("%1と確かめてから閉じます。").arg(quoted(QStringLiteral("終了しますか？")))},
-                    {screen(QStringLiteral("ヘルプ(Q)")), screen(QStringLiteral("異形鋼棒断面積表")), QStringLiteral("異形鋼棒断面積表の画面を開きます。")},
-                    {QString(), screen(QStringLiteral("模式図")), QStringLiteral("記号の模式図の画面を開きます。")},
+                    {QString(), screen_caption(common::words::exit_entry), QStringLiteral("%1と確かめてから閉じます。").arg(quoted(QStringLiteral("終了しますか？")))},
+                    {screen_caption(rcstress::words::help_menu), screen_caption(rcstress::words::bar_table_entry), QStringLiteral("異形鋼棒断面積表の画面を開きます。")},
+                    {QString(), screen_caption(rcstress::words::schematic_entry), QStringLiteral("記号の模式図の画面を開きます。")},
                 }});
 }
 

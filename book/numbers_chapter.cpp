@@ -6,7 +6,7 @@
 #include "common/messages.h"
 #include "common/number_format.h"
 #include "common/numeric_reading.h"
-#include "rcstress/field_captions.h"
+#include "rcstress/quantities.h"
 #include "rcstress/section_stress.h"
 
 namespace book {
@@ -23,7 +23,7 @@ void write_numbers_chapter(BookLayout &book)
     QStringList whole_fields;
     for (const rcstress::InputReading &reading : rcstress::input_readings) {
         if (reading.whole_text)
-            whole_fields.append(quoted(rcstress::field_caption(reading.field)));
+            whole_fields.append(quoted(rcstress::quantity(reading.field).caption));
     }
     book.paragraph(QStringLiteral(
         "Tavrel のすべての計算と、Morvik の M、S、U はこの読み方をします。Morvik の%1だけは、欄の文字全体が一つの"

@@ -1,7 +1,7 @@
 #include "book/reference_book.h"
 
 #include "book/book_chapters.h"
-#include "book/text_wrap.h"
+#include "book/set_lines.h"
 #include "common/program_title.h"
 
 namespace book {

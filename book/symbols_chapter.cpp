@@ -22,9 +22,7 @@ void write_symbols_chapter(BookLayout &book)
             }
         }
         // The meaning without the note of where a given value comes from.
-        QString meaning = q.meaning;
-        if (const qsizetype note = meaning.indexOf(QStringLiteral("（")); note > 0 && meaning.endsWith(QStringLiteral("から）")))
-            meaning.truncate(note);
+        const QString meaning = q.note.endsWith(QStringLiteral("から）")) ? q.term : q.meaning();
         table.rows.append({q.symbol, meaning, q.unit, chapters.join(u'、')});
     }
     book.table(table);

@@ -2,7 +2,6 @@
 
 #include "flume/field.h"
 
-#include <QList>
 #include <QString>
 
 namespace flume {
@@ -25,6 +24,25 @@ inline QString page_caption(Page page)
     return {};
 }
 
+// The flume window's menus and the entries the book names, and the launcher's buttons, as the
+// windows are built from them ("&" marks the access key; common/window_words.h holds the words both
+// programs share).
+namespace words {
+inline const QString open_entry = QStringLiteral("開く(&O)");
+inline const QString save_as_entry = QStringLiteral("名前を付けて保存(&A)");
+inline const QString print_menu = QStringLiteral("プリント(&P)");
+inline const QString settings_entry = QStringLiteral("計算書の設定(&S)...");
+inline const QString document_entry = QStringLiteral("構造計算書(&D)");
+inline const QString tools_menu = QStringLiteral("ツール(&T)");
+inline const QString morvik_entry = QStringLiteral("鉄筋コンクリート応力度の検討");
+inline const QString help_menu = QStringLiteral("ヘルプ(&H)");
+inline const QString book_entry = QStringLiteral("Tavrel(PDF)");
+inline const QString version_entry = QStringLiteral("バージョン情報");
+inline const QString book_button = QStringLiteral("参考図書：「Tavrel」(PDF)");
+inline const QString flume_button = QStringLiteral("Quenfor");
+inline const QString morvik_button = QStringLiteral("鉄筋コンクリート応力度の検討");
+} // namespace words
+
 // The title of a page's report, as its print entry and the print dialog name it.
 inline QString report_title(Page page)
 {
@@ -38,72 +56,6 @@ inline QString report_title(Page page)
     case Page::MemberCheck: return QStringLiteral("部材の応力度照査");
     }
     return {};
-}
-
-// A result as the window shows it: the caption before its field and the unit after it.
-struct ResultCaption {
-    Field field;
-    QString caption;
-    QString unit;
-};
-
-// Every page's results from top to bottom.
-inline const QList<ResultCaption> &result_captions(Page page)
-{
-    static const QString kn = QStringLiteral("KN");
-    static const QString knm = QStringLiteral("KN・m");
-    static const QList<ResultCaption> none;
-    static const QList<ResultCaption> earth_pressure = {
-        {Field::ka, QStringLiteral("KA ="), QString()},
-        {Field::pa, QStringLiteral("PA ="), QStringLiteral("KN/m2")},
-        {Field::pav, QStringLiteral("PAV ="), QStringLiteral("KN/m")},
-        {Field::pv, QStringLiteral("PV ="), QStringLiteral("KN/m")},
-    };
-    static const QList<ResultCaption> uplift_bearing = {
-        {Field::uplift_safety_factor, QStringLiteral("Fs≦"), QString()},
-        {Field::max_bearing, QStringLiteral("qmax="), QStringLiteral("KN/m2")},
-    };
-    static const QList<ResultCaption> case1 = {
-        {Field::case1_wall_shear, QStringLiteral("Sso="), kn},
-        {Field::case1_wall_moment, QStringLiteral("Mso="), knm},
-        {Field::slab_reaction, QStringLiteral("底版反力"), QStringLiteral("KN/m2")},
-        {Field::case1_slab_shear, QStringLiteral("Sto="), kn},
-        {Field::case1_slab_moment, QStringLiteral("Mto="), knm},
-    };
-    static const QList<ResultCaption> case2 = {
-        {Field::case2_wall_shear, QStringLiteral("Ss1="), kn},
-        {Field::case2_wall_moment, QStringLiteral("Ms1="), knm},
-        {Field::case2_slab_shear, QStringLiteral("St1="), kn},
-        {Field::case2_slab_moment, QStringLiteral("Mt1="), knm},
-    };
-    static const QList<ResultCaption> case3 = {
-        {Field::case3_wall_shear, QStringLiteral("Ss1="), kn},
-        {Field::case3_wall_moment, QStringLiteral("Ms1="), knm},
-        {Field::case3_slab_shear, QStringLiteral("St1="), kn},
-        {Field::case3_slab_moment, QStringLiteral("Mt1="), knm},
-    };
-    switch (page) {
-    case Page::ShapeInput:
-    case Page::MemberCheck: break;
-    case Page::EarthPressure: return earth_pressure;
-    case Page::UpliftBearing: return uplift_bearing;
-    case Page::Case1: return case1;
-    case Page::Case2: return case2;
-    case Page::Case3: return case3;
-    }
-    return none;
-}
-
-// The caption and unit of one result; empty texts for a field that is not a result of a page.
-inline ResultCaption result_caption(Field field)
-{
-    for (Page page : calculation_pages) {
-        for (const ResultCaption &result : result_captions(page)) {
-            if (result.field == field)
-                return result;
-        }
-    }
-    return {field, QString(), QString()};
 }
 
 } // namespace flume

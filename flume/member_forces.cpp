@@ -2,18 +2,15 @@
 
 #include "flume/captions.h"
 #include "flume/flume_sheet.h"
+#include "flume/quantities.h"
 
 namespace flume {
 
 namespace {
 
-// A result's symbol is its caption without the equals sign: "Mso=" gives "Mso".
 QString symbol(Field result)
 {
-    QString caption = result_caption(result).caption;
-    if (caption.endsWith(u'='))
-        caption.chop(1);
-    return caption;
+    return quantity(result).printed;
 }
 
 QString converted_text(const FlumeSheet &sheet, Field result)

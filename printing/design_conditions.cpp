@@ -1,4 +1,6 @@
 #include "document/document_data.h"
+#include "flume/captions.h"
+#include "flume/quantities.h"
 #include "members/materials.h"
 #include "members/member_check.h"
 #include "printing/document_pages.h"
@@ -9,7 +11,6 @@ namespace printing {
 namespace {
 
 using namespace document_layout;
-using flume::Field;
 
 constexpr double title_size = 17;
 constexpr double heading_size = 13;
@@ -24,68 +25,27 @@ constexpr int value_right = 7300;
 constexpr int unit_x = 7450;
 constexpr int note_x = 8500;
 
-const QString metre = QStringLiteral("m");
 const QString degree = QStringLiteral("°");
-const QString unit_weight = QStringLiteral("kN/m³");
-const QString pressure = QStringLiteral("kN/m²");
 const QString strength = QStringLiteral("N/mm²");
 const QString allowable_stress = QStringLiteral("N/cm²");
 
-// An input as this chapter names it: the standard term for the quantity, its symbol and its unit.
-struct InputRow {
-    QString name;
-    QString symbol;
-    Field field;
-    QString unit;
-};
-
+// The 25 inputs grouped as the flume window's pages group them, each with the document's term,
+// symbol and unit of the catalogue; a page without inputs of its own says what it uses instead.
 struct InputGroup {
+    flume::Page page;
     QString heading;
-    QList<InputRow> rows;
-    QString note;  // said instead of, or after, the rows
+    QString note;
 };
 
-// The 25 inputs grouped as the flume window's pages group them.
 const QList<InputGroup> &input_groups()
 {
     static const QList<InputGroup> groups = {
-        {QStringLiteral("形状寸法"),
-         {{QStringLiteral("側壁の厚さ（天端）"), QStringLiteral("T1"), Field::t1, metre},
-          {QStringLiteral("側壁の厚さ（下端）"), QStringLiteral("T2"), Field::t2, metre},
-          {QStringLiteral("底版の厚さ"), QStringLiteral("T3"), Field::t3, metre},
-          {QStringLiteral("ハンチの寸法"), QStringLiteral("T4"), Field::t4, metre},
-          {QStringLiteral("壁高"), QStringLiteral("H"), Field::wall_height, metre},
-          {QStringLiteral("底版下面から外水位までの高さ"), QStringLiteral("H1"), Field::outer_water_height, metre},
-          {QStringLiteral("水路内幅"), QStringLiteral("B"), Field::inner_width, metre}},
-         {}},
-        {QStringLiteral("主働土圧"),
-         {{QStringLiteral("壁背面の傾斜角（水平面から）"), QStringLiteral("θ"), Field::wall_inclination, degree},
-          {QStringLiteral("内部摩擦角"), QStringLiteral("φ"), Field::repose_angle, degree},
-          {QStringLiteral("土の単位体積重量"), QStringLiteral("γ"), Field::soil_unit_weight, unit_weight},
-          {QStringLiteral("地表面の傾斜角"), QStringLiteral("i"), Field::ground_slope, degree},
-          {QStringLiteral("上載荷重"), QStringLiteral("q"), Field::surcharge, pressure},
-          {QStringLiteral("壁面摩擦角（仮想背面）"), QStringLiteral("δ"), Field::wall_friction_angle, degree}},
-         {}},
-        {QStringLiteral("浮上り・支持力"),
-         {{QStringLiteral("水の単位体積重量"), QStringLiteral("γw"), Field::water_unit_weight, unit_weight},
-          {QStringLiteral("鉄筋コンクリートの単位体積重量"), QStringLiteral("γsc"), Field::flume_unit_weight, unit_weight},
-          {QStringLiteral("基礎地盤の許容支持力度"), QStringLiteral("qa"), Field::allowable_bearing, pressure}},
-         {}},
-        {QStringLiteral("ケース.1"),
-         {{QStringLiteral("側壁の照査位置（天端からの深さ）"), QStringLiteral("h"), Field::case1_depth, metre},
-          {QStringLiteral("側壁天端から底版中心線までの高さ"), QStringLiteral("H'"), Field::wall_top_to_slab_axis, metre},
-          {QStringLiteral("底版中心線から地下水位までの高さ"), QStringLiteral("H'1"), Field::slab_axis_to_groundwater, metre},
-          {QStringLiteral("土の湿潤単位体積重量"), QStringLiteral("γt"), Field::wet_soil_unit_weight, unit_weight},
-          {QStringLiteral("土の水中単位体積重量"), QStringLiteral("γws"), Field::submerged_soil_unit_weight, unit_weight},
-          {QStringLiteral("壁面摩擦角（側壁背面）"), QStringLiteral("δ'"), Field::back_friction_angle, degree},
-          {QStringLiteral("側壁の中心間隔"), QStringLiteral("BL"), Field::wall_spacing, metre},
-          {QStringLiteral("底版の照査位置（側壁からの距離）"), QStringLiteral("X"), Field::slab_position, metre}},
-         {}},
-        {QStringLiteral("ケース.2"),
-         {{QStringLiteral("側壁の照査位置（天端からの深さ）"), QStringLiteral("h'"), Field::case2_depth, metre}},
-         {}},
-        {QStringLiteral("ケース.3"),
-         {},
+        {flume::Page::ShapeInput, QStringLiteral("形状寸法"), {}},
+        {flume::Page::EarthPressure, flume::page_caption(flume::Page::EarthPressure), {}},
+        {flume::Page::UpliftBearing, flume::page_caption(flume::Page::UpliftBearing), {}},
+        {flume::Page::Case1, flume::page_caption(flume::Page::Case1), {}},
+        {flume::Page::Case2, flume::page_caption(flume::Page::Case2), {}},
+        {flume::Page::Case3, flume::page_caption(flume::Page::Case3),
          QStringLiteral("ケース.3 に固有の入力はない。主働土圧係数 KA、水の単位体積重量 γw、ケース.1 の γt、δ'、BL、X、"
                         "底版反力 WR、ケース.2 の h' を用いる。")},
     };
@@ -283,12 +243,13 @@ QList<ReportPage> design_conditions(const QString &title, const FlumeSnapshot &s
     bool first = true;
     for (const InputGroup &group : input_groups()) {
         const int picture_room = first ? int(natural_size(Picture::FlumeSection).height()) + 150 : 0;
-        layout.heading(group.heading, picture_room + int(group.rows.size()) * row_step);
+        const QList<flume::Quantity> inputs = flume::inputs_of(group.page);
+        layout.heading(group.heading, picture_room + int(inputs.size()) * row_step);
         if (first)
             layout.picture(Picture::FlumeSection);
         first = false;
-        for (const InputRow &row : group.rows)
-            layout.row(row.name, row.symbol, sheet[row.field], row.unit);
+        for (const flume::Quantity &input : inputs)
+            layout.row(input.term, input.printed, sheet[input.field], input.si_unit);
         if (!group.note.isEmpty())
             layout.paragraph(group.note, 100);
     }

@@ -35,7 +35,7 @@ ReportPage earth_pressure_report(const FlumeSnapshot &sheet)
     page.text(600, 6500, {"【計算結果】"});
     page.font(12);
     page.formula(Picture::EarthPressureCoefficient, 2200, 7500, 7300, 7720, {sheet[F::ka], " ", "（主働土圧係数）"});
-    page.formula(Picture::ActiveEarthPressure, 3400, 9000, 7300, 9180, {sheet[F::pa], "  KN/m2", " ", "（主働土圧）"});
+    page.formula(Picture::ActiveEarthPressure, 3400, 9000, 7300, 9180, {sheet[F::pa], "  KN/m", " ", "（主働土圧）"});
     page.formula(Picture::EarthPressureVertical, 4500, 10500, 7300, 10530, {sheet[F::pav], "  KN/m", " ", "（土圧の鉛直成分）"});
     page.formula(Picture::VerticalLoad, 5200, 12000, 7300, 12030, {sheet[F::pv], "  KN/m"});
     return page;

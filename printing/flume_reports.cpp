@@ -45,10 +45,10 @@ ReportPage flume_report(flume::Page page, const FlumeSnapshot &sheet)
 
 void add_flume_border(ReportPage &page)
 {
-    page.line(500, 400, 11050, 400);
-    page.line(11050, 400, 11050, 16000);
-    page.line(500, 16000, 11050, 16000);
-    page.line(500, 16000, 500, 400);
+    page.line(border_left, border_top, border_right, border_top);
+    page.line(border_right, border_top, border_right, border_bottom);
+    page.line(border_left, border_bottom, border_right, border_bottom);
+    page.line(border_left, border_bottom, border_left, border_top);
 }
 
 } // namespace printing

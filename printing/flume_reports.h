@@ -70,7 +70,8 @@ QList<flume::Page> report_pages();
 // The report of a page; an empty page for a page without one.
 ReportPage flume_report(flume::Page page, const FlumeSnapshot &sheet);
 
-// The border every flume report draws: a rectangle (500, 400)–(11050, 16000) of four lines.
+// The border every flume report draws: a rectangle of four lines, in twips.
+inline constexpr int border_left = 500, border_top = 400, border_right = 11050, border_bottom = 16000;
 void add_flume_border(ReportPage &page);
 
 } // namespace printing

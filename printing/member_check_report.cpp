@@ -23,6 +23,7 @@ constexpr int label_x = 600;
 constexpr int first_column_x = 3000;
 constexpr int column_width = 1330;
 constexpr int table_right = first_column_x + int(members::member_count) * column_width;
+static_assert(table_right <= border_right, "the members' columns must end inside the report's border");
 constexpr int row_height = 270;
 constexpr int cell_inset = 60;
 constexpr double table_size = 9;  // points

@@ -42,26 +42,56 @@ double text_height(double point_size, drawing::TextFace face)
     return metrics.ascent() + metrics.descent();
 }
 
+double text_ascent(double point_size, drawing::TextFace face)
+{
+    return QFontMetricsF(twip_font(point_size, face), &twip_device()).ascent();
+}
+
+QList<BrokenLine> break_lines(const QString &text, const QList<FaceStretch> &faces, double point_size, double width)
+{
+    QList<BrokenLine> lines;
+    if (text.isEmpty())
+        return lines;
+    QString laid = text;
+    laid.replace(u'\n', QChar::LineSeparator);
+    const drawing::TextFace first = faces.isEmpty() ? drawing::TextFace::Gothic : faces.first().face;
+    QTextLayout layout(laid, twip_font(point_size, first), &twip_device());
+    QList<QTextLayout::FormatRange> formats;
+    for (const FaceStretch &stretch : faces) {
+        QTextLayout::FormatRange range;
+        range.start = stretch.start;
+        range.length = stretch.length;
+        range.format.setFont(twip_font(point_size, stretch.face));
+        formats.append(range);
+    }
+    layout.setFormats(formats);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(width);
+    layout.endLayout();
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        BrokenLine broken{line.textStart(), line.textLength(), {}};
+        for (int at = broken.start; at <= broken.start + broken.length; ++at)
+            broken.x.append(line.cursorToX(at));
+        lines.append(broken);
+    }
+    return lines;
+}
+
 QStringList wrap_text(const QString &text, double point_size, int width)
 {
     QStringList lines;
-    const QFont font = twip_font(point_size);
     for (const QString &paragraph : text.split(u'\n')) {
-        if (paragraph.isEmpty())
-            continue;
-        QTextLayout layout(paragraph, font, &twip_device());
-        QTextOption option;
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            QString piece = paragraph.mid(line.textStart(), line.textLength());
+        for (const BrokenLine &line : break_lines(paragraph, {}, point_size, width)) {
+            QString piece = paragraph.mid(line.start, line.length);
             while (piece.endsWith(u' '))
                 piece.chop(1);
             lines.append(piece);
         }
-        layout.endLayout();
     }
     return lines;
 }

@@ -4,7 +4,7 @@
 #include "common/command_line.h"
 #include "common/command_output.h"
 #include "common/messages.h"
-#include "rcstress/field_captions.h"
+#include "rcstress/quantities.h"
 #include "rcstress/section_sheet.h"
 
 #include <QCoreApplication>
@@ -48,10 +48,10 @@ QString plain_report(const rcstress::SectionSheet &sheet, const QList<common::Me
     for (const rcstress::FieldInfo &field : rcstress::field_table) {
         if (field.field == rcstress::Field::steel_ratio)
             out += QStringLiteral("計算結果\n");
-        out += QStringLiteral("  ") + rcstress::field_caption(field.field) + QStringLiteral(" = ")
+        out += QStringLiteral("  ") + rcstress::quantity(field.field).caption + QStringLiteral(" = ")
             + sheet.text(field.field);
         if (field.input)
-            out += u' ' + rcstress::unit_caption(field.field);
+            out += u' ' + rcstress::quantity(field.field).unit;
         out += u'\n';
     }
     for (const common::Message &message : messages)
@@ -63,7 +63,7 @@ QString json_report(const rcstress::SectionSheet &sheet, const QList<common::Mes
 {
     QJsonObject inputs, results;
     for (const rcstress::FieldInfo &field : rcstress::field_table)
-        (field.input ? inputs : results).insert(QString::fromLatin1(field.member), sheet.text(field.field));
+        (field.input ? inputs : results).insert(rcstress::quantity(field.field).json_key, sheet.text(field.field));
     QJsonArray raised;
     for (const common::Message &message : messages)
         raised.append(QJsonObject{{QStringLiteral("text"), message.text}, {QStringLiteral("title"), message.title}});

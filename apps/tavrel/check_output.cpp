@@ -3,13 +3,12 @@
 #include "common/command_output.h"
 #include "flume/captions.h"
 #include "flume/flume_sheet.h"
+#include "flume/quantities.h"
 #include "inputfile/tvl_file.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-#include <algorithm>
 
 using flume::Field;
 using flume::FieldKind;
@@ -18,23 +17,28 @@ using members::Allowable;
 
 namespace {
 
-QString result_line(const flume::FlumeSheet &sheet, const flume::ResultCaption &label)
+// "  PA = 5.70 KN/m": a result as the window shows it.
+QString result_line(const flume::FlumeSheet &sheet, const flume::Quantity &result)
 {
-    QString line = QStringLiteral("  ") + label.caption + u' ' + sheet.text(label.field);
-    if (!label.unit.isEmpty())
-        line += u' ' + label.unit;
+    QString line = QStringLiteral("  ") + result.caption + u' ' + sheet.text(result.field);
+    if (!result.unit.isEmpty())
+        line += u' ' + result.unit;
     return line;
 }
 
-// {"member": "text", ...} of the fields of the given kinds.
-QJsonObject json_fields(const flume::FlumeSheet &sheet, std::initializer_list<FieldKind> kinds)
+// {"key": "text", ...} of the inputs, or of the results with their values in N and N·cm.
+QJsonObject json_fields(const flume::FlumeSheet &sheet, FieldKind kind)
 {
-    QJsonObject members;
-    for (const flume::FieldInfo &info : flume::field_table) {
-        if (std::find(kinds.begin(), kinds.end(), info.kind) != kinds.end())
-            members.insert(QString::fromLatin1(info.member), sheet.text(info.field));
+    QJsonObject fields;
+    for (const flume::Quantity &q : flume::quantities()) {
+        if (flume::kind_of(q.field) == kind)
+            fields.insert(q.json_key, sheet.text(q.field));
     }
-    return members;
+    if (kind == FieldKind::Result) {
+        for (const flume::ConvertedCompanion &c : flume::converted_companions)
+            fields.insert(flume::json_key(c), sheet.text(c.converted));
+    }
+    return fields;
 }
 
 // "  ケース.1 側壁  σc 95 ≦ 800  σs 3412 ≦ 18000  τ 5.82 ≦ 45.9  τo 26.10 ≦ 160  OK"
@@ -123,8 +127,8 @@ QString plain_report(const CheckedFile &file)
         if (!file.outcome.pages_opened.contains(page))
             continue;
         lines.append(flume::page_caption(page));
-        for (const flume::ResultCaption &label : flume::result_captions(page))
-            lines.append(result_line(file.sheet, label));
+        for (const flume::Quantity &result : flume::results_of(page))
+            lines.append(result_line(file.sheet, result));
         for (const flume::PageMessage &raised : file.messages) {
             if (raised.page == page)
                 lines.append(QStringLiteral("  ") + common::message_line(raised.message));
@@ -152,8 +156,8 @@ QByteArray json_report(const CheckedFile &file)
         member_rows.append(json_member(file.member_check, i));
     const QJsonObject report{
         {QStringLiteral("file"), file.path},
-        {QStringLiteral("inputs"), json_fields(file.sheet, {FieldKind::Input})},
-        {QStringLiteral("results"), json_fields(file.sheet, {FieldKind::Result, FieldKind::Converted})},
+        {QStringLiteral("inputs"), json_fields(file.sheet, FieldKind::Input)},
+        {QStringLiteral("results"), json_fields(file.sheet, FieldKind::Result)},
         {QStringLiteral("messages"), messages},
         {QStringLiteral("page_buttons"), buttons},
         {QStringLiteral("case1_groundwater_formula"), file.sheet.case1_groundwater_formula()},

@@ -1,6 +1,6 @@
 #include "gui/morvik/input_frame.h"
 
-#include "rcstress/field_captions.h"
+#include "rcstress/quantities.h"
 #include "gui/morvik/section_field_edit.h"
 #include "gui/common/twips.h"
 
@@ -36,7 +36,7 @@ InputFrame::InputFrame(rcstress::SectionSheet &sheet, QWidget *parent) : QGroupB
         // The left column's captions start near the frame's edge, the right column's after the
         // left column's units; each caption ends just before its field.
         const int caption_left = place.column_left == 2160 ? 75 : 4050;
-        auto *caption = new QLabel(rcstress::field_caption(place.field), this);
+        auto *caption = new QLabel(rcstress::quantity(place.field).caption, this);
         gui::common::place(caption, caption_left, place.top, place.column_left - caption_gap - caption_left,
                         field_height);
 
@@ -46,7 +46,7 @@ InputFrame::InputFrame(rcstress::SectionSheet &sheet, QWidget *parent) : QGroupB
         gui::common::place(edit, place.column_left, place.top, field_width, field_height);
         inputs_.append(edit);
 
-        auto *unit = new QLabel(rcstress::unit_caption(place.field), this);
+        auto *unit = new QLabel(rcstress::quantity(place.field).unit, this);
         const int unit_left = place.column_left + field_width + caption_gap;
         gui::common::place(unit, unit_left, place.top, 960, field_height);
     }

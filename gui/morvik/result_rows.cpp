@@ -3,7 +3,7 @@
 #include "gui/common/colours.h"
 #include "gui/common/picture_widget.h"
 #include "drawing/report_font.h"
-#include "rcstress/field_captions.h"
+#include "rcstress/quantities.h"
 #include "gui/morvik/section_field_edit.h"
 #include "gui/common/twips.h"
 
@@ -63,7 +63,7 @@ void add_ratio_rows(QWidget *client, rcstress::SectionSheet &sheet)
         {rcstress::Field::lever_arm_ratio, "Text6", 2400},
     };
     for (const RatioRow &row : rows) {
-        auto *caption = new QLabel(rcstress::field_caption(row.field), client);
+        auto *caption = new QLabel(rcstress::quantity(row.field).caption, client);
         gui::common::place(caption, caption_left, row.top, 2100, 270);
         auto *edit = new SectionFieldEdit(sheet, row.field, client);
         edit->setObjectName(QString::fromLatin1(row.control));
@@ -89,7 +89,7 @@ void add_stress_blocks(QWidget *client, rcstress::SectionSheet &sheet)
         {rcstress::Field::bond_stress, "Text13", 6330, Picture::MorvikBondStress, Picture::AllowableStress4, 6240},
     };
     for (const StressBlock &block : blocks) {
-        auto *caption = new QLabel(rcstress::field_caption(block.field), client);
+        auto *caption = new QLabel(rcstress::quantity(block.field).caption, client);
         gui::common::place(caption, caption_left, block.caption_top, 5300, 240);
 
         // The formula below the caption; "＝" and the field on the height of its fraction line.

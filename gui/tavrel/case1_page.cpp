@@ -1,9 +1,11 @@
 #include "gui/tavrel/case1_page.h"
 
 #include "flume/calculations.h"
+#include "flume/quantities.h"
 #include "gui/tavrel/field_edit.h"
 #include "gui/tavrel/page_picture.h"
 #include "gui/common/twips.h"
+#include "common/window_words.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,63 +32,54 @@ Case1Page::Case1Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QW
 
     const struct {
         Field field;
-        const char *caption;
-        const char *unit;
         double field_row, caption_row, unit_row;
     } inputs[] = {
-        {Field::case1_depth, "側壁天端より或る深さ h=", "ｍ", 3.5, 3.75, 3.875},
-        {Field::wall_top_to_slab_axis, "側壁天端から底版中心線までの高さ H’=", "ｍ", 5.0, 5.375, 5.5},
-        {Field::slab_axis_to_groundwater, "水路底版中心線から地下水位までの高さ H’1=", "ｍ", 6.5, 6.875, 7.125},
-        {Field::wet_soil_unit_weight, "土の湿潤単位体積重量 γt=", "KN/m3", 8.0, 8.375, 8.5},
-        {Field::submerged_soil_unit_weight, "土の水中単位体積重量 γws=", "KN/m3", 9.5, 9.875, 10.125},
-        {Field::back_friction_angle, "壁背面と土との摩擦角 δ’=2/3φ=", "度", 11.0, 11.375, 11.5},
+        {Field::case1_depth, 3.5, 3.75, 3.875},
+        {Field::wall_top_to_slab_axis, 5.0, 5.375, 5.5},
+        {Field::slab_axis_to_groundwater, 6.5, 6.875, 7.125},
+        {Field::wet_soil_unit_weight, 8.0, 8.375, 8.5},
+        {Field::submerged_soil_unit_weight, 9.5, 9.875, 10.125},
+        {Field::back_friction_angle, 11.0, 11.375, 11.5},
     };
-    for (const auto &input : inputs) {
-        put(add_field_row(sheet, input.field, QString::fromUtf8(input.caption), input_x, 0,
-                          QString::fromUtf8(input.unit), input_width),
-            input.field_row, input.caption_row, input.unit_row);
-    }
+    for (const auto &input : inputs)
+        put(add_quantity_row(sheet, input.field, input_x, 0, input_width), input.field_row, input.caption_row, input.unit_row);
 
-    QPushButton *wall = add_button(QStringLiteral("計算"), 2400, 0);
+    QPushButton *wall = add_button(common::words::calculate, 2400, 0);
     wall->setObjectName(QStringLiteral("Command9"));
     connect(wall, &QPushButton::clicked, this, [&sheet, &messages] { flume::compute_case1_wall(sheet, messages); });
     put(wall, 12.75);
 
     put(add_label(QStringLiteral("※深さ h における側壁に作用するせん断力=Sso(KN)"), 240, 0), 14.625);
-    put(add_result_row(sheet, Field::case1_wall_shear, result_x, 0),
+    put(add_quantity_row(sheet, Field::case1_wall_shear, result_x, 0),
         16.0, 16.25, 16.25);
     put(add_label(QStringLiteral("※深さ h における側壁に作用する曲げモーメント=Mso(KN・m)"), 240, 0), 17.875);
-    put(add_result_row(sheet, Field::case1_wall_moment, result_x, 0),
+    put(add_quantity_row(sheet, Field::case1_wall_moment, result_x, 0),
         19.125, 19.375, 19.375);
 
     put(add_line(120, 0, 5580), 21.5);
     put(add_label(QStringLiteral("ｂ、底版外側に作用するせん断力および曲げモーメント"), 240, 0), 22.0);
-    put(add_field_row(sheet, Field::wall_spacing, QStringLiteral("側壁の中心間隔 BL ="), input_x, 0,
-                      QStringLiteral("ｍ"), input_width),
-        24.0, 24.25, 24.375);
-    put(add_field_row(sheet, Field::slab_position, QStringLiteral("フルーム側壁より距離Ｘの底盤の位置 X ="), input_x, 0,
-                      QStringLiteral("ｍ"), input_width),
-        25.875, 26.25, 26.375);
+    put(add_quantity_row(sheet, Field::wall_spacing, input_x, 0, input_width), 24.0, 24.25, 24.375);
+    put(add_quantity_row(sheet, Field::slab_position, input_x, 0, input_width), 25.875, 26.25, 26.375);
 
     // The slab reaction: its caption, the formula of WR, then the result.
     QWidget *diagram = make_page_picture(PagePicture::Case1Diagram, content());
     gui::common::place(diagram, 1140, 0);
     put(diagram, 27.625);
-    FieldRow reaction = add_field_row(sheet, Field::slab_reaction, QString(), input_x, 0, QStringLiteral("KN/m2"),
-                                      input_width);
-    reaction.caption = add_label(QStringLiteral("底版反力"), 240, 0);
+    const flume::Quantity &wr = flume::quantity(Field::slab_reaction);
+    FieldRow reaction = add_field_row(sheet, Field::slab_reaction, QString(), input_x, 0, wr.unit, input_width);
+    reaction.caption = add_label(wr.caption, 240, 0);
     put(reaction, 28.375, 28.5, 28.875);
 
-    QPushButton *slab = add_button(QStringLiteral("計算"), input_x, 0, input_width);
+    QPushButton *slab = add_button(common::words::calculate, input_x, 0, input_width);
     slab->setObjectName(QStringLiteral("Command10"));
     connect(slab, &QPushButton::clicked, this, [&sheet, &messages] { flume::compute_case1_slab(sheet, messages); });
     put(slab, 30.25);
 
     put(add_label(QStringLiteral("※距離Xにおけるせん断力　= Sto(KN)"), 240, 0), 32.25);
-    put(add_result_row(sheet, Field::case1_slab_shear, result_x, 0),
+    put(add_quantity_row(sheet, Field::case1_slab_shear, result_x, 0),
         33.375, 33.625, 33.875);
     put(add_label(QStringLiteral("※距離Xにおける曲げモーメント　= Mto(KN・m)"), 240, 0), 35.375);
-    put(add_result_row(sheet, Field::case1_slab_moment, result_x, 0),
+    put(add_quantity_row(sheet, Field::case1_slab_moment, result_x, 0),
         36.75, 37.125, 37.125);
 
     scroll_to(0);

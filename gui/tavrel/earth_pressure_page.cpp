@@ -2,7 +2,9 @@
 
 #include "flume/calculations.h"
 #include "flume/captions.h"
+#include "flume/quantities.h"
 #include "gui/tavrel/field_edit.h"
+#include "common/window_words.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,38 +22,29 @@ EarthPressurePage::EarthPressurePage(flume::FlumeSheet &sheet, common::MessageSi
     // Every caption ends in six half-width places ("度    ", "KN/m3 "), so right-aligned they
     // put their fields in one column.
     const double right = 5640;
-    const struct {
-        Field field;
-        const char *caption;
-    } inputs[] = {
-        {Field::wall_inclination, "壁傾きθ=             度    "},
-        {Field::repose_angle, "安息角φ=             度    "},
-        {Field::soil_unit_weight, "土の単位重量γ=             KN/m3 "},
-        {Field::ground_slope, "地表傾き ｉ=             度    "},
-        {Field::surcharge, "載荷重 ｑ=             KN/m2 "},
-        {Field::wall_friction_angle, " 仮想背面との摩擦角δ=（2/3～1.0）×φ=             度    "},
-    };
     double y = 660;
-    for (const auto &input : inputs) {
-        add_field_in_caption_right(sheet, input.field, QString::fromUtf8(input.caption), right, y);
+    for (Field input : {Field::wall_inclination, Field::repose_angle, Field::soil_unit_weight, Field::ground_slope,
+                        Field::surcharge, Field::wall_friction_angle}) {
+        const flume::Quantity &q = flume::quantity(input);
+        add_field_in_caption_right(sheet, input, flume::caption_holding_field(q.caption, 13, q.unit, 6), right, y);
         y += 390;
     }
     add_label(QStringLiteral("※θ＜84度の時は　δ＝φ"), 600, 3060);
 
-    QPushButton *calculate = add_button(QStringLiteral("計算"), 2400, 3420);
+    QPushButton *calculate = add_button(common::words::calculate, 2400, 3420);
     calculate->setObjectName(QStringLiteral("Command6"));
     connect(calculate, &QPushButton::clicked, this,
             [&sheet, &messages] { flume::compute_earth_pressure(sheet, messages); });
 
     const double x = 1560;
     const double explanation_x = 3300;
-    add_result_row(sheet, Field::ka, x, 4020);
+    add_quantity_row(sheet, Field::ka, x, 4020);
     add_label(QStringLiteral("（主働土圧係数）"), explanation_x, 4020 + caption_drop);
-    add_result_row(sheet, Field::pa, x, 4410);
+    add_quantity_row(sheet, Field::pa, x, 4410);
     add_label(QStringLiteral("（主働土圧）"), explanation_x, 4410 + caption_drop);
-    add_result_row(sheet, Field::pav, x, 4800);
+    add_quantity_row(sheet, Field::pav, x, 4800);
     add_label(QStringLiteral("（土圧の鉛直成分）"), explanation_x, 4800 + caption_drop);
-    add_result_row(sheet, Field::pv, x, 5190);
+    add_quantity_row(sheet, Field::pv, x, 5190);
 }
 
 } // namespace tavrel

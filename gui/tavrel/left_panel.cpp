@@ -1,7 +1,9 @@
 #include "gui/tavrel/left_panel.h"
 
+#include "flume/captions.h"
 #include "flume/flume_sheet.h"
 #include "flume/page_chain.h"
+#include "flume/quantities.h"
 #include "gui/tavrel/field_edit.h"
 #include "gui/common/twips.h"
 
@@ -18,22 +20,21 @@ namespace {
 constexpr double field_left = 810;
 constexpr double slot_field_width = 780;
 
+// Where a shape dimension stands in shape-input mode: its field's top and its caption's left.
 struct ShapeHome {
     Field field;
-    const char *caption;
-    const char *tooltip;
     double top;
     double caption_left;
 };
 
 const ShapeHome shape_homes[] = {
-    {Field::t1, "T1 =            ｍ", "水路断面部材厚", 840, 210},
-    {Field::t2, "T2 =            ｍ", "水路断面部材厚", 1320, 210},
-    {Field::t3, "T3 =            ｍ", "水路断面部材厚", 1800, 210},
-    {Field::t4, "T4 =            ｍ", "ハンチ寸法", 2280, 210},
-    {Field::wall_height, " H =            ｍ", "壁高", 2760, 210},
-    {Field::outer_water_height, "H1 =            ｍ", "水路低版底面から外水位までの高さ", 3240, 210},
-    {Field::inner_width, "B =            ｍ", "水路内幅", 3720, 310},
+    {Field::t1, 840, 210},
+    {Field::t2, 1320, 210},
+    {Field::t3, 1800, 210},
+    {Field::t4, 2280, 210},
+    {Field::wall_height, 2760, 210},
+    {Field::outer_water_height, 3240, 210},
+    {Field::inner_width, 3720, 310},
 };
 
 // Where a page puts a shape field that it moves away from its home.
@@ -119,16 +120,18 @@ void set_label(QLabel *label, const QString &text, double left, double top)
 LeftPanel::LeftPanel(flume::FlumeSheet &sheet, QWidget *parent) : Panel(2600, 5700, parent), sheet_(sheet)
 {
     setObjectName(QStringLiteral("Picture1"));
-    shape_input_button_ = add_button(QStringLiteral("形状寸法入力"), 570, 120, 1635, 315);
+    shape_input_button_ = add_button(flume::page_caption(Page::ShapeInput), 570, 120, 1635, 315);
     shape_input_button_->setObjectName(QStringLiteral("Command11"));
     connect(shape_input_button_, &QPushButton::clicked, this, [this] { flume::enter_shape_input(sheet_); });
     heading_ = add_label(QStringLiteral("形状寸法（共通）"), 270, 135);
     heading_->setObjectName(QStringLiteral("Label4"));
 
     for (const ShapeHome &home : shape_homes) {
+        const flume::Quantity &q = flume::quantity(home.field);
         FieldEdit *field = add_field(sheet, home.field, field_left, home.top, slot_field_width);
-        field->setToolTip(QString::fromUtf8(home.tooltip));
-        QLabel *caption = add_label(QString::fromUtf8(home.caption), home.caption_left, home.top + caption_drop);
+        field->setToolTip(q.tooltip);
+        QLabel *caption = add_label(flume::caption_holding_field(q.caption, 12, q.unit), home.caption_left,
+                                    home.top + caption_drop);
         caption->lower();
         shape_.append({field, caption, nullptr});
     }

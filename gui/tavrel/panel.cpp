@@ -1,6 +1,6 @@
 #include "gui/tavrel/panel.h"
 
-#include "flume/captions.h"
+#include "flume/quantities.h"
 
 #include "gui/common/colours.h"
 #include "gui/tavrel/field_edit.h"
@@ -98,10 +98,10 @@ FieldRow Panel::add_field_row(flume::FlumeSheet &sheet, flume::Field field, cons
     return row;
 }
 
-FieldRow Panel::add_result_row(flume::FlumeSheet &sheet, flume::Field field, double x, double y)
+FieldRow Panel::add_quantity_row(flume::FlumeSheet &sheet, flume::Field field, double x, double y, double width)
 {
-    const flume::ResultCaption result = flume::result_caption(field);
-    return add_field_row(sheet, field, result.caption, x, y, result.unit);
+    const flume::Quantity &q = flume::quantity(field);
+    return add_field_row(sheet, field, q.caption, x, y, q.unit, width);
 }
 
 FieldRow Panel::add_field_in_caption_right(flume::FlumeSheet &sheet, flume::Field field, const QString &caption,

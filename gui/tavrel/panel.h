@@ -51,14 +51,15 @@ public:
     QFrame *add_line(double x, double y, double width);
     FieldEdit *add_field(flume::FlumeSheet &sheet, flume::Field field, double x, double y,
                          double width = field_width);
-    // A field that stands in the run of blanks of its caption ("PA =      KN/m2"), level with it.
+    // A field that stands in the run of blanks of its caption ("T1 =            ｍ"), level with it.
     FieldEdit *add_field_in_caption(flume::FlumeSheet &sheet, flume::Field field, QLabel *caption);
     // A field at (x, y) with its caption ending just left of it and its unit just right of it,
     // both level with the field's text.
     FieldRow add_field_row(flume::FlumeSheet &sheet, flume::Field field, const QString &caption, double x,
                            double y, const QString &unit = {}, double width = field_width);
-    // A result's row with its caption and unit as every place that shows the result names them.
-    FieldRow add_result_row(flume::FlumeSheet &sheet, flume::Field field, double x, double y);
+    // An input's or a result's row with its caption and unit as the catalogue of quantities names them.
+    FieldRow add_quantity_row(flume::FlumeSheet &sheet, flume::Field field, double x, double y,
+                              double width = field_width);
     // A caption that holds its field in its run of blanks, right-aligned at right, so that the
     // fields of captions with equal endings stand in one column.
     FieldRow add_field_in_caption_right(flume::FlumeSheet &sheet, flume::Field field, const QString &caption,

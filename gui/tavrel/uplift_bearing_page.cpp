@@ -1,8 +1,8 @@
 #include "gui/tavrel/uplift_bearing_page.h"
 
 #include "flume/calculations.h"
-#include "flume/captions.h"
 #include "gui/tavrel/field_edit.h"
+#include "common/window_words.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,28 +20,25 @@ UpliftBearingPage::UpliftBearingPage(flume::FlumeSheet &sheet, common::MessageSi
 
     add_title(QStringLiteral("浮上りに対する検討"), 240, 150);
     add_label(QStringLiteral("（ヘルプ：「Tavrel」浮上りに対する検討参照）"), 240, 480);
-    add_field_row(sheet, Field::water_unit_weight, QStringLiteral("水の単位体積重量 γｗ ="), x, 840,
-                  QStringLiteral("KN/m3"));
-    add_field_row(sheet, Field::flume_unit_weight, QStringLiteral("フルームの単位体積重量 γsc ="), x, 1230,
-                  QStringLiteral("KN/m3"));
+    add_quantity_row(sheet, Field::water_unit_weight, x, 840);
+    add_quantity_row(sheet, Field::flume_unit_weight, x, 1230);
     add_label(QStringLiteral("※安全率　Fs > 1.2"), 600, 1680);
-    QPushButton *uplift = add_button(QStringLiteral("計算"), button_x, 1620);
+    QPushButton *uplift = add_button(common::words::calculate, button_x, 1620);
     uplift->setObjectName(QStringLiteral("Command7"));
     connect(uplift, &QPushButton::clicked, this, [&sheet, &messages] { flume::check_uplift(sheet, messages); });
-    add_result_row(sheet, Field::uplift_safety_factor, x, 2100);
+    add_quantity_row(sheet, Field::uplift_safety_factor, x, 2100);
 
     add_line(120, 2640, 5800);
 
     add_title(QStringLiteral("基礎地盤支持力の検討"), 240, 2820);
     add_label(QStringLiteral("（ヘルプ：「Tavrel」基礎地盤支持力の検討参照）"), 240, 3150);
-    add_field_row(sheet, Field::allowable_bearing, QStringLiteral("許容地盤支持力度　qa ="), x, 3510,
-                  QStringLiteral("KN/m2"));
+    add_quantity_row(sheet, Field::allowable_bearing, x, 3510);
     add_label(QStringLiteral("qmax = 最大地盤支持力度（ＫＮ/ｍ2）"), 600, 3960);
-    QPushButton *bearing = add_button(QStringLiteral("計算"), button_x, 4320);
+    QPushButton *bearing = add_button(common::words::calculate, button_x, 4320);
     bearing->setObjectName(QStringLiteral("Command8"));
     connect(bearing, &QPushButton::clicked, this, [&sheet, &messages] { flume::check_bearing(sheet, messages); });
     add_label(QStringLiteral("※qmax≦qa"), 600, 4800);
-    add_result_row(sheet, Field::max_bearing, x, 5130);
+    add_quantity_row(sheet, Field::max_bearing, x, 5130);
 }
 
 } // namespace tavrel

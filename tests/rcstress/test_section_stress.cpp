@@ -1,6 +1,7 @@
 #include "rcstress/section_stress.h"
 
 #include "common/messages.h"
+#include "rcstress/quantities.h"
 #include "rcstress/section_sheet.h"
 
 #include <gtest/gtest.h>
@@ -146,6 +147,18 @@ TEST(SectionStress, RejectedRunEmptiesStressesBeforeRatios)
                                    Field::bond_stress,     Field::steel_ratio,  Field::neutral_axis_ratio,
                                    Field::lever_arm_ratio};
     EXPECT_EQ(cleared, expected);
+}
+
+// Morvik's catalogue: each symbol found again by itself, the JSON keys the role names, and a unit
+// beside each input's field.
+TEST(SectionStress, CatalogueNamesEveryFieldOnce)
+{
+    for (const rcstress::Quantity &q : rcstress::quantities()) {
+        const rcstress::Quantity *found = rcstress::quantity_by_symbol(q.symbol);
+        EXPECT_TRUE(found && found->field == q.field) << q.symbol.toStdString();
+        EXPECT_EQ(q.json_key, rcstress::member_name(q.field));
+        EXPECT_EQ(q.unit.isEmpty(), !rcstress::info(q.field).input) << q.symbol.toStdString();
+    }
 }
 
 } // namespace
