@@ -3,6 +3,11 @@
 #include "book/book_layout.h"
 #include "book/flume_chapters.h"
 #include "book/reference_book.h"
+// The windows' menu entries and button captions the chapters quote.
+#include "common/window_words.h"
+#include "flume/captions.h"
+#include "flume/member_forces.h"
+#include "rcstress/field_captions.h"
 
 namespace book {
 

@@ -29,8 +29,8 @@ void write_file_chapter(BookLayout &book)
         "%1の%2で計算画面の 25 の入力をファイルに保存し、%3で読み込みます。ファイルの種類は%4、拡張子は tvl です。"
         "保存するのは入力だけ（25 の入力と、入力したときは%5の入力と%6）で、結果、左欄に転記された値、開いているページは"
         "保存しません。")
-                       .arg(quoted(QStringLiteral("ファイル(F)")), quoted(QStringLiteral("名前を付けて保存(A)")),
-                            quoted(QStringLiteral("開く(O)")), quoted(inputfile::dialog_filter),
+                       .arg(quoted_caption(common::words::file_menu), quoted_caption(flume::words::save_as_entry),
+                            quoted_caption(flume::words::open_entry), quoted(inputfile::dialog_filter),
                             ref(flume::page_caption(flume::Page::MemberCheck)), ref(extension_anchor)));
     book.heading(QStringLiteral("ファイルの形"));
     book.paragraph(QStringLiteral(
@@ -53,7 +53,7 @@ void write_file_chapter(BookLayout &book)
         QStringLiteral("読み込んだ文字を、入力したときと同じように 25 の入力欄に入れます。計算はしません。前に表示されて"
                        "いた結果はそのまま残るので、%1を押し直してください。入力の変わった部材の応力度照査は、計算し直す"
                        "まで%2です。")
-            .arg(quoted(QStringLiteral("計算")), quoted(members::forces_outdated)),
+            .arg(quoted_caption(common::words::calculate), quoted(members::forces_outdated)),
         QStringLiteral("行の区切りは問いません。項目が 25 より少ないファイルでは、足りない入力欄が空欄になります。"
                        "26 番目からは、%1だけを読みます。続きのないファイルを開くと、部材の応力度照査の入力と"
                        "計算書の設定は新しい画面と同じ空の状態になります。")

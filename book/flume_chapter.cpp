@@ -52,7 +52,7 @@ ChapterText earth_pressure_text(const FlumeChapter &chapter)
                         "地表面の傾き i、壁面摩擦角 δ を考慮でき、地表面には等分布の載荷重 q を載せられます。%2を押すと "
                         "KA、PA、PAV、PV が表示され、%3のページボタンが使えるようになります。PV は浮上り・支持力の"
                         "ページとケース.1 で、KA はケース.1 とケース.3 で使われます。")
-             .arg(quoted(flume::page_caption(Page::EarthPressure)), quoted(QStringLiteral("計算")),
+             .arg(quoted(flume::page_caption(Page::EarthPressure)), quoted_caption(common::words::calculate),
                   quoted(flume::page_caption(Page::UpliftBearing)))},
         Picture::EarthPressureDiagram,
         QStringLiteral("主働土圧の記号"),
@@ -136,7 +136,7 @@ ChapterText uplift_text(const FlumeChapter &chapter)
                 QStringLiteral("H1 が 0 以下のときは浮力が働かないので、%1と表示します。").arg(messages_of(dry)),
                 QStringLiteral("合否にかかわらず、浮上りの%1の後はケース.1～3 のページボタンが使えなくなります。続けるには"
                                "支持力の%1をもう一度押します。")
-                    .arg(quoted(QStringLiteral("計算"))),
+                    .arg(quoted_caption(common::words::calculate)),
             };
         },
         {},
@@ -184,7 +184,7 @@ ChapterText case1_text(const FlumeChapter &chapter)
                         "の位置の底版のせん断力 Sto と曲げモーメント Mto を求めます。a と b にはそれぞれ%1があり、"
                         "b は a で表示された Mso を使うので a を先に押します。b が求まると%2のページボタンが使える"
                         "ようになります。このページは画面より縦に長いので、右のスクロールバーで動かします。")
-             .arg(quoted(QStringLiteral("計算")), quoted(flume::page_caption(Page::Case2)))},
+             .arg(quoted_caption(common::words::calculate), quoted(flume::page_caption(Page::Case2)))},
         Picture::Case1LoadDiagram,
         QStringLiteral("ケース.1 の荷重と記号"),
         {
@@ -219,7 +219,7 @@ ChapterText case1_text(const FlumeChapter &chapter)
                 QStringLiteral("せん断力は 1000 倍して N に、曲げモーメントは 1000 × 100 倍して N·cm に換算され、"
                                "報告書に並べて印刷されます。換算は表示された値から行います。%1で、この値を Morvik に"
                                "渡せます。")
-                    .arg(quoted(QStringLiteral("ツール(T)"))),
+                    .arg(quoted_caption(flume::words::tools_menu)),
             };
         },
         [press](const ExampleRun &run) {
@@ -245,7 +245,7 @@ ChapterText case2_text(const FlumeChapter &)
         {QStringLiteral("水路に水が満ちたときの、側壁と底版の内側の断面力です。側壁の内側には深さ h' までの静水圧が"
                         "働きます。このページで入力するのは h' だけで、γw、X、WR、BL は前のページから受け取ります。"
                         "一つの%1で a（側壁）と b（底版）を計算し、求まると%2のページボタンが使えるようになります。")
-             .arg(quoted(QStringLiteral("計算")), quoted(flume::page_caption(Page::Case3)))},
+             .arg(quoted_caption(common::words::calculate), quoted(flume::page_caption(Page::Case3)))},
         Picture::Case2LoadDiagram,
         QStringLiteral("ケース.2 の荷重と記号"),
         {
@@ -281,7 +281,7 @@ ChapterText case3_text(const FlumeChapter &chapter)
         {QStringLiteral("水路に水が満ち、外側から土圧も働くときの、側壁と底版の内側の断面力です。側壁には水圧から土圧を"
                         "差し引いた力が働きます。このページには入力欄がなく、すべての値を前のページから受け取ります。"
                         "%1を押すと a（側壁）に続いて b（底版）を計算します。")
-             .arg(quoted(QStringLiteral("計算")))},
+             .arg(quoted_caption(common::words::calculate))},
         Picture::Case3LoadDiagram,
         QStringLiteral("ケース.3 の荷重と記号"),
         {
@@ -400,7 +400,7 @@ void write_flume_chapter(BookLayout &book, const FlumeChapter &chapter)
     book.paragraph(QStringLiteral(
         "数値の読み方は%1のとおりです。右の欄は、%2を押したときに計算が確かめることと、受け付けない値のときに"
         "することです。この欄はプログラムが確かめに使う表から作っています。")
-                       .arg(ref(QStringLiteral("数値の扱い")), quoted(QStringLiteral("計算"))));
+                       .arg(ref(QStringLiteral("数値の扱い")), quoted_caption(common::words::calculate)));
     Table inputs{{QStringLiteral("記号"), QStringLiteral("内容"), QStringLiteral("単位"), QStringLiteral("計算例"),
                   QStringLiteral("確かめること")},
                  {}};
@@ -438,7 +438,7 @@ void write_flume_chapter(BookLayout &book, const FlumeChapter &chapter)
         book.paragraph(paragraph);
 
     book.heading(QStringLiteral("計算例の結果"));
-    book.paragraph(QStringLiteral("%1を押すと、次のように表示されます。").arg(quoted(QStringLiteral("計算"))));
+    book.paragraph(QStringLiteral("%1を押すと、次のように表示されます。").arg(quoted_caption(common::words::calculate)));
     const bool converted = flume::converted_companion(chapter.results.first().field) != nullptr;
     QStringList header{QStringLiteral("記号"), QStringLiteral("内容"), QStringLiteral("表示"), QStringLiteral("単位"),
                        QStringLiteral("表示の桁")};

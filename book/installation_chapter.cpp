@@ -59,7 +59,7 @@ void write_installation_chapter(BookLayout &book)
                        "ファイルを指定したときは、起動中の Tavrel がそのファイルを開きます。"),
         QStringLiteral("Morvik は、ランチャーのボタン、計算画面の%1、メニューの%2、端末の %3 のどれからでも起動できます。"
                        "Morvik はいくつでも同時に開けます。")
-            .arg(quoted(QStringLiteral("ツール(T)")), quoted(QStringLiteral("Morvik")), code(QStringLiteral("morvik"))),
+            .arg(quoted_caption(flume::words::tools_menu), quoted(QStringLiteral("Morvik")), code(QStringLiteral("morvik"))),
     });
 }
 

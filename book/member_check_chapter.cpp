@@ -50,7 +50,7 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
         "変わります。曲げモーメントとせん断力が表示されていない部材は%4です。力を求めたあとで、そのケースまでの入力を"
         "書き換えたり別のファイルを開いたりすると、表示されている力は今の入力のものではないので、ケースを計算し直す"
         "まで%5になります。計算画面を閉じると、この画面も閉じます。")
-                       .arg(ref(QStringLiteral("鉄筋コンクリート応力度の検討")), quoted(QStringLiteral("ツール(T)")),
+                       .arg(ref(QStringLiteral("鉄筋コンクリート応力度の検討")), quoted_caption(flume::words::tools_menu),
                             quoted(title), quoted(QStringLiteral("未計算")), quoted(members::forces_outdated)));
     window_figure(book, material, QStringLiteral("member-check"), title, problems);
 
@@ -94,7 +94,7 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
     book.heading(QStringLiteral("計算と判定"));
     book.bullets({
         QStringLiteral("P、k、j、σc、σs、τ、τo は Morvik の%1と同じ式と丸めで、|M| と |S| から求めます。")
-            .arg(quoted(QStringLiteral("計算"))),
+            .arg(quoted_caption(common::words::calculate)),
         QStringLiteral("引張側は M の符号で決まります。ケース.1 は正で外側、ケース.2・3 は正で内側が引張です。"),
         QStringLiteral("S = 0（底版の曲げモーメントが最大の断面など）では τ と τo が 0.00 になります。"),
         QStringLiteral("表示された応力度がすべて許容応力度以下なら OK、超えるものがあれば NG と超えた応力度を示します。"
@@ -134,7 +134,7 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
     book.paragraph(QStringLiteral(
         "入力は、計算画面の入力と一緒に Tavrelファイルに保存されます（%1）。報告書は%2の%3で A4 1 ページに印刷します（%4）。")
                        .arg(ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査と計算書の設定のデータ")),
-                            quoted(QStringLiteral("プリント(P)")), quoted(flume::report_title(flume::Page::MemberCheck)),
+                            quoted_caption(flume::words::print_menu), quoted(flume::report_title(flume::Page::MemberCheck)),
                             ref(QStringLiteral("印刷"))));
 }
 

@@ -37,10 +37,12 @@ QList<Explanation> explanations()
     const QString limit = common::default_number_text(flume::required_uplift_safety);
     return {
         {missing_input, input_check_title,
-         QStringLiteral("「計算」を押したとき、必要な値が空欄か 0、または負であってはならない値が負のとき。確かめる値は各章の"
-                        "入力の表のとおりです。Morvik では六つの入力のどれかが 0 か、As・b・d が数値だけでないとき。"),
-         QStringLiteral("その値を入力し直して「計算」を押し直します。前のページから受け取る値が空欄のときは、前のページを"
-                        "計算してからページボタンを押し直します。")},
+         QStringLiteral("%1を押したとき、必要な値が空欄か 0、または負であってはならない値が負のとき。確かめる値は各章の"
+                        "入力の表のとおりです。Morvik では六つの入力のどれかが 0 か、As・b・d が数値だけでないとき。")
+             .arg(quoted_caption(common::words::calculate)),
+         QStringLiteral("その値を入力し直して%1を押し直します。前のページから受け取る値が空欄のときは、前のページを"
+                        "計算してからページボタンを押し直します。")
+             .arg(quoted_caption(common::words::calculate))},
         {invalid_number, input_check_title,
          QStringLiteral("入力は受け付けられたが、値の組み合わせで計算ができないとき（根号の中が負、0 での割り算、けた外れに"
                         "大きい値）。例：地表面の傾き i が内部摩擦角 φ より大きい。"),
@@ -55,7 +57,8 @@ QList<Explanation> explanations()
          QStringLiteral("基礎地盤支持力の検討で、qmax が qa を超えたとき。"),
          QStringLiteral("底版の幅を広げる、基礎地盤を改良するなどして、qmax ≦ qa となるようにします。")},
         {inputfile::message::open_failed, inputfile::message::open_title,
-         QStringLiteral("「開く(O)」で選んだファイルを読めなかったとき。2 行目にファイルと理由が示されます。入力欄は変わりません。"),
+         QStringLiteral("%1で選んだファイルを読めなかったとき。2 行目にファイルと理由が示されます。入力欄は変わりません。")
+             .arg(quoted_caption(flume::words::open_entry)),
          QStringLiteral("理由の表を見て、読めるファイルを選び直します。")},
         {damaged_extension_message(), inputfile::message::open_title,
          QStringLiteral("開いたファイルの 25 の入力の後の続き（部材の応力度照査と計算書の設定のデータ）が壊れていて読めない"
@@ -68,12 +71,14 @@ QList<Explanation> explanations()
                         "壊れた続きもあるときは、このメッセージと前のメッセージが 2 行で示されます。"),
          QStringLiteral("そのまま使えます。読めないデータは変えずに残し、保存するときにそのまま書き戻します。")},
         {inputfile::message::save_failed, inputfile::message::save_title,
-         QStringLiteral("「名前を付けて保存(A)」でファイルを書けなかったとき。2 行目にファイルと理由が示されます。"
-                        "前からあったファイルはそのまま残ります。"),
+         QStringLiteral("%1でファイルを書けなかったとき。2 行目にファイルと理由が示されます。"
+                        "前からあったファイルはそのまま残ります。")
+             .arg(quoted_caption(flume::words::save_as_entry)),
          QStringLiteral("理由の表を見て、書き込めるフォルダーや名前を選び直します。")},
         {QStringLiteral("アプリケーションは既に開かれています。"), QStringLiteral("Tavrel"),
          QStringLiteral("Tavrel が起動しているときに、もう一度起動したとき。"),
-         QStringLiteral("OK を押すと、起動中の Tavrel が前面に出ます。そちらを使います。")},
+         QStringLiteral("%1 を押すと、起動中の Tavrel が前面に出ます。そちらを使います。")
+             .arg(common::shown_caption(common::words::ok))},
         {QStringLiteral("Tavrel が既に起動しているかどうかを確かめられませんでした。"), QStringLiteral("Tavrel"),
          QStringLiteral("起動したとき、同時に一つだけ起動するための印（ロックファイル）を、自分の実行時フォルダーにも "
                         "~/.cache/tavrel にも作れなかったとき。2 行目に理由が示されます。"),
@@ -100,16 +105,20 @@ QList<Explanation> explanations()
          QStringLiteral("Morvik を起動するとき、環境変数 curdir が存在しないフォルダーを指しているとき。"),
          QStringLiteral("curdir を正しいフォルダーに直すか、指定をやめます。")},
         {QStringLiteral("印刷できませんでした。"), QStringLiteral("印刷"),
-         QStringLiteral("「印刷」で報告書をプリンタへ送れなかったとき。2 行目にプリンタの名前、プリンタが一つも設定されて"
-                        "いないときは「プリンタが設定されていません。」が示されます。印刷の画面は開いたまま残ります。"),
-         QStringLiteral("プリンタの電源と接続、システムのプリンタの設定を確かめて、もう一度「印刷」を押します。"
-                        "「PDF保存」で PDF にすることもできます。")},
+         QStringLiteral("%1で報告書をプリンタへ送れなかったとき。2 行目にプリンタの名前、プリンタが一つも設定されて"
+                        "いないときは「プリンタが設定されていません。」が示されます。印刷の画面は開いたまま残ります。")
+             .arg(quoted_caption(common::words::print)),
+         QStringLiteral("プリンタの電源と接続、システムのプリンタの設定を確かめて、もう一度%1を押します。"
+                        "%2で PDF にすることもできます。")
+             .arg(quoted_caption(common::words::print), quoted_caption(common::words::save_pdf))},
         {QStringLiteral("保存できませんでした。"), QStringLiteral("印刷"),
-         QStringLiteral("「PDF保存」で PDF ファイルを書けなかったとき。2 行目にファイルと理由が示されます。"),
+         QStringLiteral("%1で PDF ファイルを書けなかったとき。2 行目にファイルと理由が示されます。")
+             .arg(quoted_caption(common::words::save_pdf)),
          QStringLiteral("理由の表を見て、書き込めるフォルダーや名前を選び直します。")},
         {QStringLiteral("終了しますか？"), QStringLiteral("終了確認"),
          QStringLiteral("計算画面または Morvik の画面を閉じるとき。"),
-         QStringLiteral("「はい」で閉じます。入力と結果は保存されないので、必要なら先に保存します。「いいえ」で画面に戻ります。")},
+         QStringLiteral("%1で閉じます。入力と結果は保存されないので、必要なら先に保存します。%2で画面に戻ります。")
+             .arg(quoted_caption(common::words::yes), quoted_caption(common::words::no))},
     };
 }
 
@@ -185,7 +194,7 @@ void write_messages_chapter(BookLayout &book, const BookMaterial &material, QStr
         "メッセージは、警告の音に続いて%1ボタンの付いた画面で表示されます。計算のメッセージで%1を押すと、そのページの"
         "結果の一部が空欄になり、先のページボタンは使えなくなります。入力欄の文字はそのまま残るので、直して%2を"
         "押し直します。次の表は、この版の Tavrel と Morvik が表示するすべてのメッセージです。")
-                       .arg(quoted(QStringLiteral("OK")), quoted(QStringLiteral("計算"))));
+                       .arg(quoted_caption(common::words::ok), quoted_caption(common::words::calculate)));
     Table table{{QStringLiteral("メッセージ"), QStringLiteral("題名"), QStringLiteral("表示されるとき"), QStringLiteral("対処")}, {}};
     for (const WindowMessage &message : messages) {
         const Explanation *e = explained(message);

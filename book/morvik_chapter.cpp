@@ -58,8 +58,8 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
         "その部材の曲げモーメント M（N·cm）、せん断力 S（N）と単位幅 b = 100 cm が入力され、タイトルバーに部材"
         "（例：ケース.1 側壁）が示されます。As、d、U を入力して%3を押すと、鉄筋比 P、中立軸比 k、アーム長比 j と四つの"
         "応力度が求まり、%4の%5で報告書を印刷できるようになります。")
-                       .arg(quoted(QStringLiteral("鉄筋コンクリート応力度の検討")), quoted(QStringLiteral("ツール(T)")),
-                            quoted(QStringLiteral("計算")), quoted(QStringLiteral("ファイル(F)")), quoted(QStringLiteral("印刷(P)"))));
+                       .arg(quoted_caption(flume::words::morvik_button), quoted_caption(flume::words::tools_menu),
+                            quoted_caption(common::words::calculate), quoted_caption(common::words::file_menu), quoted_caption(rcstress::words::print_entry)));
     window_figure(book, material, QStringLiteral("morvik"), QStringLiteral("Morvik の画面（計算例）"), problems);
 
     book.heading(QStringLiteral("前提"));
@@ -87,8 +87,8 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
     book.table(table);
     book.paragraph(QStringLiteral(
         "As と U は、%1の%2から、単位幅あたりの本数に応じて読み取れます。%3は記号の意味を示します。")
-                       .arg(quoted(QStringLiteral("ヘルプ(Q)")), quoted(QStringLiteral("異形鋼棒断面積表")),
-                            quoted(QStringLiteral("模式図"))));
+                       .arg(quoted_caption(rcstress::words::help_menu), quoted_caption(rcstress::words::bar_table_entry),
+                            quoted_caption(rcstress::words::schematic_entry)));
     book.picture(Picture::Schematic, QStringLiteral("模式図"));
 
     book.heading(QStringLiteral("計算例の入力"));
@@ -97,7 +97,7 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
         "計算例は、本書の水路のケース.1 の側壁です。%1で%2を選ぶと、M = %3 N·cm、S = %4 N、b = %5 cm が入力されます。"
         "鉄筋は D13 を単位幅あたり 5 本とし、異形鋼棒断面積表から As = %6 cm²、U = %7 cm です。側壁の厚さは天端の T1 "
         "から下端の T2 まで変わり、深さ h では %8 cm です。かぶり %9 cm、D13 の直径 %10 cm から、有効高さは")
-                       .arg(quoted(QStringLiteral("ツール(T)")), quoted(QStringLiteral("ケース.1 側壁 (Mso, Sso)")),
+                       .arg(quoted_caption(flume::words::tools_menu), quoted_caption(flume::member_caption(flume::member_forces[0])),
                             sheet.text(R::bending_moment), sheet.text(R::shear_force), sheet.text(R::unit_width),
                             sheet.text(R::rebar_area), sheet.text(R::rebar_perimeter),
                             common::format_number(example.wall_thickness, common::NumberPattern::OneDecimal),
@@ -144,17 +144,17 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
     book.paragraph(QStringLiteral(
         "各欄は断面積（cm²）と、かっこ内に周長（cm）の合計です。%1の%2で開きます。報告書には小さい表が「－参考－」と"
         "して印刷されます。")
-                       .arg(quoted(QStringLiteral("ヘルプ(Q)")), quoted(QStringLiteral("異形鋼棒断面積表"))));
+                       .arg(quoted_caption(rcstress::words::help_menu), quoted_caption(rcstress::words::bar_table_entry)));
     book.picture(Picture::BarTable, QStringLiteral("異形鋼棒断面積表"));
 
     book.heading(QStringLiteral("メニュー"));
     book.table({{QStringLiteral("メニュー"), QStringLiteral("項目"), QStringLiteral("働き")},
                 {
-                    {screen(QStringLiteral("ファイル(F)")), screen(QStringLiteral("印刷(P)")),
+                    {screen_caption(common::words::file_menu), screen_caption(rcstress::words::print_entry),
                      QStringLiteral("報告書の印刷の画面を開きます。τo が表示されているときだけ使えます。")},
-                    {QString(), screen(QStringLiteral("終了(X)")), QStringLiteral("%1と確かめてから閉じます。").arg(quoted(QStringLiteral("終了しますか？")))},
-                    {screen(QStringLiteral("ヘルプ(Q)")), screen(QStringLiteral("異形鋼棒断面積表")), QStringLiteral("異形鋼棒断面積表の画面を開きます。")},
-                    {QString(), screen(QStringLiteral("模式図")), QStringLiteral("記号の模式図の画面を開きます。")},
+                    {QString(), screen_caption(common::words::exit_entry), QStringLiteral("%1と確かめてから閉じます。").arg(quoted(QStringLiteral("終了しますか？")))},
+                    {screen_caption(rcstress::words::help_menu), screen_caption(rcstress::words::bar_table_entry), QStringLiteral("異形鋼棒断面積表の画面を開きます。")},
+                    {QString(), screen_caption(rcstress::words::schematic_entry), QStringLiteral("記号の模式図の画面を開きます。")},
                 }});
 }
 

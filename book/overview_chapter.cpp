@@ -63,13 +63,13 @@ void write_overview(BookLayout &book)
     book.paragraph(QStringLiteral(
         "入力を書き換えても、計算は自動ではやり直されません。結果が変わるのは%1を押したときだけです。ページを"
         "開くと、前のページの値が左欄に転記されます（各章の「前のページから受け取る値」）。")
-                       .arg(quoted(QStringLiteral("計算"))));
+                       .arg(quoted_caption(common::words::calculate)));
     book.heading(QStringLiteral("この参考図書の計算例"));
     book.paragraph(QStringLiteral(
         "各章の計算例は、一つの水路を形状寸法からケース.3 まで順に計算したものです。入力は%1の表の 25 の値で、"
         "その値を保存したファイルを%2で開けば、同じ結果を画面で確かめられます。本書の計算例の値、メッセージ、"
         "確かめる条件は、すべてこの版のプログラムが本書を作るときに計算したものです。")
-                       .arg(ref(QStringLiteral("Tavrelファイル (.tvl)/ファイルの形")), quoted(QStringLiteral("開く(O)"))));
+                       .arg(ref(QStringLiteral("Tavrelファイル (.tvl)/ファイルの形")), quoted_caption(flume::words::open_entry)));
 }
 
 } // namespace book

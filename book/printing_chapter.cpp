@@ -14,9 +14,9 @@ void write_printing_chapter(BookLayout &book, const BookMaterial &material, QStr
         "計算のページごとに、A4 縦 1 ページの報告書を印刷できます。報告書は画面の欄の文字をそのまま印刷し、数値を"
         "計算し直したり丸め直したりはしません。結果の横には、本書の各章と同じ式が印刷されます。%1の項目は、その"
         "ページが開いていて最後の結果が表示されているときだけ使えます。")
-                       .arg(quoted(QStringLiteral("プリント(P)"))));
+                       .arg(quoted_caption(flume::words::print_menu)));
     book.heading(QStringLiteral("報告書"));
-    book.table({{QStringLiteral("プリント(P) の項目"), QStringLiteral("内容")},
+    book.table({{common::shown_caption(flume::words::print_menu) + QStringLiteral(" の項目"), QStringLiteral("内容")},
                 {
                     {screen(flume::report_title(Page::EarthPressure)),
                      QStringLiteral("壁高、内幅と主働土圧のページの入力、断面図、KA・PA・PAV・PV とその式。")},
@@ -42,17 +42,17 @@ void write_printing_chapter(BookLayout &book, const BookMaterial &material, QStr
         "本書は kN、kN/m²、kN·m と書き、報告書や画面の語を引くところだけ、その表記のまま示します。"));
     book.heading(QStringLiteral("印刷の画面"));
     book.paragraph(QStringLiteral("%1の項目を選ぶと開きます（%2）。開いている間は計算画面を操作できません。")
-                       .arg(quoted(QStringLiteral("プリント(P)")), ref(QStringLiteral("操作の流れ/印刷と保存"))));
+                       .arg(quoted_caption(flume::words::print_menu), ref(QStringLiteral("操作の流れ/印刷と保存"))));
     window_figure(book, material, QStringLiteral("print-dialog"), QStringLiteral("印刷の画面"), problems);
     book.table({{QStringLiteral("項目"), QStringLiteral("働き")},
                 {
                     {screen(QStringLiteral("プリンタ名")), QStringLiteral("印刷するプリンタを選びます。選んだプリンタは、次に開いたときも選ばれています。")},
                     {screen(QStringLiteral("種類・場所")), QStringLiteral("選んでいるプリンタの名前と接続先です。")},
-                    {screen(QStringLiteral("プロパティ")), QStringLiteral("プリンタの設定画面を開きます。用紙は設定にかかわらず A4 縦で印刷します。")},
-                    {screen(QStringLiteral("印刷")), QStringLiteral("報告書を印刷して画面を閉じます。印刷できなかったときは、そのことを知らせて画面は残ります。")},
-                    {screen(QStringLiteral("プレビュー")), QStringLiteral("印刷する前に、報告書を画面で確かめます。")},
-                    {screen(QStringLiteral("PDF保存")), QStringLiteral("報告書を A4 の PDF ファイルに保存します。")},
-                    {screen(QStringLiteral("キャンセル")), QStringLiteral("印刷しないで画面を閉じます。")},
+                    {screen_caption(common::words::properties), QStringLiteral("プリンタの設定画面を開きます。用紙は設定にかかわらず A4 縦で印刷します。")},
+                    {screen_caption(common::words::print), QStringLiteral("報告書を印刷して画面を閉じます。印刷できなかったときは、そのことを知らせて画面は残ります。")},
+                    {screen_caption(common::words::preview), QStringLiteral("印刷する前に、報告書を画面で確かめます。")},
+                    {screen_caption(common::words::save_pdf), QStringLiteral("報告書を A4 の PDF ファイルに保存します。")},
+                    {screen_caption(common::words::cancel), QStringLiteral("印刷しないで画面を閉じます。")},
                 }});
     book.heading(QStringLiteral("構造計算書"));
     book.paragraph(QStringLiteral(
@@ -63,8 +63,8 @@ void write_printing_chapter(BookLayout &book, const BookMaterial &material, QStr
         "下に「- 1 -」の形の番号を、上に工事名を印刷します。報告書のページは、上の余白に目次の章の番号と名前"
         "（「3　主働土圧」）も印刷します。計算できない章は、目次に「未計算」と、その下に理由（出たメッセージなど）が"
         "載ります。計算中のメッセージは画面に出しません。PDF では章がしおりに、目次の行がその章へのリンクになります。")
-                       .arg(quoted(QStringLiteral("プリント(P)")), quoted(QStringLiteral("構造計算書(D)")),
-                            quoted(QStringLiteral("印刷"))));
+                       .arg(quoted_caption(flume::words::print_menu), quoted_caption(flume::words::document_entry),
+                            quoted_caption(common::words::print)));
     book.paragraph(QStringLiteral(
         "結果一覧は第 1 章で、浮上りの安全率 Fs と 1.2、最大地盤反力 qmax と許容支持力度 qa、各部材の σc、σs、τ、τo と"
         "許容応力度を一つの表に並べ、それぞれに OK か NG を示し、表の下の行ですべてが OK かどうかを示します。Fs と qmax は"
@@ -77,7 +77,7 @@ void write_printing_chapter(BookLayout &book, const BookMaterial &material, QStr
         "印刷するときとまったく同じで、単位も報告書の表記（KN など）のままです。部材の応力度照査のページは、設計条件と"
         "同じく N/cm²、cm² と書きます。"));
     book.paragraph(QStringLiteral("表紙などに印刷する内容は、%1の%2で入力します。入力した内容は Tavrelファイルに保存されます（%3）。")
-                       .arg(quoted(QStringLiteral("プリント(P)")), quoted(QStringLiteral("計算書の設定(S)...")),
+                       .arg(quoted_caption(flume::words::print_menu), quoted_caption(flume::words::settings_entry),
                             ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査と計算書の設定のデータ"))));
     book.table({{QStringLiteral("計算書の設定の項目"), QStringLiteral("印刷するところ")},
                 {

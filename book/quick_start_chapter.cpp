@@ -83,7 +83,7 @@ void write_quick_start(BookLayout &book, const BookMaterial &material, QStringLi
 
     book.heading(QStringLiteral("起動と形状寸法"));
     book.steps({QStringLiteral("Tavrel を起動すると、ランチャーが開きます。%1を押すと、フルームの計算画面が開きます。")
-                    .arg(quoted(QStringLiteral("Quenfor")))});
+                    .arg(quoted_caption(flume::words::flume_button))});
     window_figure(book, material, QStringLiteral("launcher"), QStringLiteral("ランチャー"), problems);
     book.steps({QStringLiteral("計算画面は%1の状態で開きます。左欄の%2に、下の図を参考にして形状寸法を入力します："
                                "%3。")
@@ -95,7 +95,7 @@ void write_quick_start(BookLayout &book, const BookMaterial &material, QStringLi
     book.heading(QStringLiteral("主働土圧"));
     book.steps({QStringLiteral("%1のページボタンを押し、%2 を入力して%3を押します。%4 が表示されます。")
                     .arg(quoted(flume::page_caption(Page::EarthPressure)), typed_on(earth.inputs, run, typed),
-                         quoted(QStringLiteral("計算")), shown(earth.results, run))},
+                         quoted_caption(common::words::calculate), shown(earth.results, run))},
                3);
     window_figure(book, material, QStringLiteral("flume-earth-pressure"), QStringLiteral("主働土圧のページ"), problems);
 
@@ -103,21 +103,21 @@ void write_quick_start(BookLayout &book, const BookMaterial &material, QStringLi
     book.steps({QStringLiteral("%1のページボタンを押し、%2 を入力します。上の%3を押すと %4、下の%3を押すと %5 が"
                                "表示されます。")
                     .arg(quoted(flume::page_caption(Page::UpliftBearing)), typed_on(bearing.inputs, run, typed),
-                         quoted(QStringLiteral("計算")), shown(uplift.results, run), shown(bearing.results, run))},
+                         quoted_caption(common::words::calculate), shown(uplift.results, run), shown(bearing.results, run))},
                4);
     window_figure(book, material, QStringLiteral("flume-uplift-bearing"), QStringLiteral("浮上り・支持力のページ"), problems);
 
     book.heading(QStringLiteral("ケース.1～3"));
     book.steps({QStringLiteral("%1のページボタンを押し、%2 を入力します。a の%3を押してから、b の%3を押します。"
                                "このページは縦に長いので、右のスクロールバーで下の部分を表示します。")
-                    .arg(quoted(flume::page_caption(Page::Case1)), typed_on(case1.inputs, run, typed), quoted(QStringLiteral("計算")))},
+                    .arg(quoted(flume::page_caption(Page::Case1)), typed_on(case1.inputs, run, typed), quoted_caption(common::words::calculate))},
                5);
     window_figure(book, material, QStringLiteral("flume-case1"), QStringLiteral("ケース.1 のページ（上の部分）"), problems);
     window_figure(book, material, QStringLiteral("flume-case1-lower"), QStringLiteral("ケース.1 のページ（下の部分）"), problems);
     book.steps({QStringLiteral("%1のページボタンを押し、%2 を入力して%3を押します。")
-                    .arg(quoted(flume::page_caption(Page::Case2)), typed_on(case2.inputs, run, typed), quoted(QStringLiteral("計算"))),
+                    .arg(quoted(flume::page_caption(Page::Case2)), typed_on(case2.inputs, run, typed), quoted_caption(common::words::calculate)),
                 QStringLiteral("%1のページボタンを押し、%2を押します。このページに入力はありません。%3 が表示されます。")
-                    .arg(quoted(flume::page_caption(Page::Case3)), quoted(QStringLiteral("計算")), shown(case3.results, run))},
+                    .arg(quoted(flume::page_caption(Page::Case3)), quoted_caption(common::words::calculate), shown(case3.results, run))},
                6);
     window_figure(book, material, QStringLiteral("flume-case2"), QStringLiteral("ケース.2 のページ"), problems);
     window_figure(book, material, QStringLiteral("flume-case3"), QStringLiteral("ケース.3 のページ"), problems);
@@ -125,12 +125,12 @@ void write_quick_start(BookLayout &book, const BookMaterial &material, QStringLi
     book.heading(QStringLiteral("印刷と保存"));
     book.steps({QStringLiteral("%1から印刷するページを選ぶと、印刷の画面が開きます。%2で印刷し、%3で画面に、%4で PDF "
                                "ファイルにします（%5）。")
-                    .arg(quoted(QStringLiteral("プリント(P)")), quoted(QStringLiteral("印刷")), quoted(QStringLiteral("プレビュー")),
-                         quoted(QStringLiteral("PDF保存")), ref(QStringLiteral("印刷"))),
+                    .arg(quoted_caption(flume::words::print_menu), quoted_caption(common::words::print), quoted_caption(common::words::preview),
+                         quoted_caption(common::words::save_pdf), ref(QStringLiteral("印刷"))),
                 QStringLiteral("%1の%2で、入力を Tavrelファイルに保存します。%3で読み込むと、入力が元に戻ります"
                                "（計算はしないので、各ページの%4を押し直します）。")
-                    .arg(quoted(QStringLiteral("ファイル(F)")), quoted(QStringLiteral("名前を付けて保存(A)")),
-                         quoted(QStringLiteral("開く(O)")), quoted(QStringLiteral("計算")))},
+                    .arg(quoted_caption(common::words::file_menu), quoted_caption(flume::words::save_as_entry),
+                         quoted_caption(flume::words::open_entry), quoted_caption(common::words::calculate))},
                8);
 }
 

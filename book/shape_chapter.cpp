@@ -16,7 +16,7 @@ void write_shape_chapter(BookLayout &book)
         "計算画面は%1の状態で始まります。左欄の%2に、下の図を参考にして水路断面の七つの寸法を m で入力します。"
         "寸法はすべてのページに共通で、主働土圧のページへ進むと変更できなくなります。変えるときは左欄の%1を押して"
         "最初の状態に戻ります（主働土圧の結果は消えます）。")
-                       .arg(quoted(QStringLiteral("形状寸法入力")), quoted(QStringLiteral("形状寸法（共通）"))));
+                       .arg(quoted_caption(flume::page_caption(flume::Page::ShapeInput)), quoted(QStringLiteral("形状寸法（共通）"))));
     book.picture(Picture::ShapeInputDiagram, QStringLiteral("形状寸法入力のページの図"));
     book.heading(QStringLiteral("寸法"));
     Table table{{QStringLiteral("記号"), QStringLiteral("内容"), QStringLiteral("単位"), QStringLiteral("計算例"),
@@ -38,7 +38,7 @@ void write_shape_chapter(BookLayout &book)
         "このページでは値を確かめません。空欄や 0 の寸法は、その寸法を使うページの%1が見つけて知らせます（各章の"
         "入力の表）。T4 は 0 を入力すればハンチのない断面として計算しますが、空欄のままでは入力されていないものと"
         "して扱います。")
-                       .arg(quoted(QStringLiteral("計算"))));
+                       .arg(quoted_caption(common::words::calculate)));
     book.heading(QStringLiteral("断面積"));
     const auto value = [&](F f) { return common::read_number(example.sheet[f]); };
     const double area = (value(F::t1) + value(F::t2)) * value(F::wall_height)

@@ -1,5 +1,7 @@
 #include "book/styled_text.h"
 
+#include "common/window_words.h"
+
 namespace book {
 
 namespace {
@@ -16,6 +18,8 @@ constexpr char16_t ref_close = u'\uE005';
 QString screen(const QString &words) { return QChar(screen_open) + words + QChar(screen_close); }
 QString code(const QString &text) { return QChar(code_open) + text + QChar(code_close); }
 QString quoted(const QString &words) { return u'「' + screen(words) + u'」'; }
+QString quoted_caption(const QString &caption) { return quoted(common::shown_caption(caption)); }
+QString screen_caption(const QString &caption) { return screen(common::shown_caption(caption)); }
 QString ref(const QString &anchor) { return QChar(ref_open) + anchor + QChar(ref_close); }
 
 StyledText styled(const QString &marked, TextFace face, const ReferenceText &reference)

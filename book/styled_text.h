@@ -16,6 +16,10 @@ using drawing::TextFace;
 QString screen(const QString &words);  // the screen's own words (captions, menus, messages): Gothic
 QString code(const QString &text);     // a file name, command or file content: monospace
 QString quoted(const QString &words);  // 「the screen's words」
+// A window's caption as the screen shows it, without the "&" of its access key ("ファイル(&F)" is
+// "ファイル(F)"): in quotes, or set as the screen's words.
+QString quoted_caption(const QString &caption);
+QString screen_caption(const QString &caption);
 // A reference to a chapter ("主働土圧") or to a section of one ("主働土圧/計算例"): set as the
 // part's numbered title in 「」 and its page, and made a link to it.
 QString ref(const QString &anchor);

@@ -20,9 +20,9 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                        .arg(ref(QStringLiteral("操作の流れ/起動と形状寸法"))));
     book.table({{QStringLiteral("ボタン"), QStringLiteral("働き")},
                 {
-                    {screen(QStringLiteral("参考図書：「Tavrel」(PDF)")), QStringLiteral("この参考図書を PDF の閲覧ソフトで開きます。")},
-                    {screen(QStringLiteral("Quenfor")), QStringLiteral("フルームの計算画面を開きます。開いていれば前面に出します。")},
-                    {screen(QStringLiteral("鉄筋コンクリート応力度の検討")), QStringLiteral("Morvik を別のプログラムとして起動します。")},
+                    {screen_caption(flume::words::book_button), QStringLiteral("この参考図書を PDF の閲覧ソフトで開きます。")},
+                    {screen_caption(flume::words::flume_button), QStringLiteral("フルームの計算画面を開きます。開いていれば前面に出します。")},
+                    {screen_caption(flume::words::morvik_button), QStringLiteral("Morvik を別のプログラムとして起動します。")},
                 }});
 
     book.heading(QStringLiteral("計算画面"));
@@ -36,7 +36,7 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                        "値は書き換えられません。"),
         QStringLiteral("左欄の%1を押すと、形状寸法を入力する最初の状態に戻ります。主働土圧の結果は消え、使えるページボタン"
                        "は%2だけになります。")
-            .arg(quoted(QStringLiteral("形状寸法入力")), quoted(flume::page_caption(Page::EarthPressure))),
+            .arg(quoted_caption(flume::page_caption(flume::Page::ShapeInput)), quoted(flume::page_caption(Page::EarthPressure))),
         QStringLiteral("%1のページは縦に長いので、右端のスクロールバーで動かします。ページを開くと一番上から表示されます。")
             .arg(quoted(flume::page_caption(Page::Case1))),
         QStringLiteral("入力欄で Enter キーを押しても計算はしません。ボタンにフォーカスがあるときは、Enter キーで"
@@ -49,24 +49,24 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
         members.append(screen(flume::member_caption(member)));
     book.table({{QStringLiteral("メニュー"), QStringLiteral("項目"), QStringLiteral("働き")},
                 {
-                    {screen(QStringLiteral("ファイル(F)")), screen(QStringLiteral("開く(O)")),
+                    {screen_caption(common::words::file_menu), screen_caption(flume::words::open_entry),
                      QStringLiteral("Tavrelファイルの入力を画面に読み込みます。計算はしません（%1）。").arg(ref(QStringLiteral("Tavrelファイル (.tvl)")))},
-                    {QString(), screen(QStringLiteral("名前を付けて保存(A)")),
+                    {QString(), screen_caption(flume::words::save_as_entry),
                      QStringLiteral("画面の 25 の入力、部材の応力度照査の入力と計算書の設定を Tavrelファイルに保存します。")},
-                    {QString(), screen(QStringLiteral("終了(X)")),
+                    {QString(), screen_caption(common::words::exit_entry),
                      QStringLiteral("%1と確かめてから計算画面を閉じます。入力と結果は保存されません。").arg(quoted(QStringLiteral("終了しますか？")))},
-                    {screen(QStringLiteral("プリント(P)")),
+                    {screen_caption(flume::words::print_menu),
                      screen(flume::report_title(Page::EarthPressure)) + QStringLiteral(" … ") + screen(flume::report_title(Page::Case3)),
                      QStringLiteral("そのページの報告書の印刷の画面を開きます。そのページが開いていて、最後の結果が表示されている"
                                     "ときだけ使えます（%1）。").arg(ref(QStringLiteral("印刷")))},
                     {QString(), screen(flume::report_title(Page::MemberCheck)),
                      QStringLiteral("部材の応力度照査の報告書の印刷の画面を開きます。応力度の求まった部材があるときだけ使えます。")},
-                    {QString(), screen(QStringLiteral("計算書の設定(S)...")),
+                    {QString(), screen_caption(flume::words::settings_entry),
                      QStringLiteral("構造計算書の表紙などに印刷する工事名、発注者、設計者、作成日などを入力します。")},
-                    {QString(), screen(QStringLiteral("構造計算書(D)")),
+                    {QString(), screen_caption(flume::words::document_entry),
                      QStringLiteral("表紙、目次、結果一覧、設計条件と、各ページの報告書をまとめた構造計算書の印刷の画面を開きます（%1）。")
                          .arg(ref(QStringLiteral("印刷/構造計算書")))},
-                    {screen(QStringLiteral("ツール(T)")), screen(QStringLiteral("鉄筋コンクリート応力度の検討")),
+                    {screen_caption(flume::words::tools_menu), screen_caption(flume::words::morvik_entry),
                      QStringLiteral("Morvik を空の画面で起動します。")},
                     {QString(), screen(flume::page_caption(Page::MemberCheck)),
                      QStringLiteral("各部材の応力度を照査する画面を開きます（%1）。")
@@ -74,22 +74,22 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                     {QString(), members.join(u'\n'),
                      QStringLiteral("その部材の曲げモーメント（N·cm）とせん断力（N）、単位幅 b = 100 cm を入力した Morvik を起動"
                                     "します。曲げモーメントとせん断力が両方表示されているときだけ使えます。")},
-                    {screen(QStringLiteral("ヘルプ(H)")), screen(QStringLiteral("Tavrel(PDF)")), QStringLiteral("この参考図書を開きます。")},
-                    {QString(), screen(QStringLiteral("バージョン情報")), QStringLiteral("プログラムの名前と版を表示します。")},
+                    {screen_caption(flume::words::help_menu), screen_caption(flume::words::book_entry), QStringLiteral("この参考図書を開きます。")},
+                    {QString(), screen_caption(flume::words::version_entry), QStringLiteral("プログラムの名前と版を表示します。")},
                 }});
     book.paragraph(QStringLiteral(
         "メニューの文字のかっこの中の英字は、Alt キーと一緒に押すとそのメニューを開くキーです（%1は Alt + F）。")
-                       .arg(quoted(QStringLiteral("ファイル(F)"))));
+                       .arg(quoted_caption(common::words::file_menu)));
 
     book.heading(QStringLiteral("バージョン情報と終了"));
     book.paragraph(QStringLiteral(
         "%1はプログラムの名前と版を示します。開いている間は計算画面を操作できません。%2で閉じます。")
-                       .arg(quoted(QStringLiteral("バージョン情報")), quoted(QStringLiteral("OK"))));
+                       .arg(quoted_caption(flume::words::version_entry), quoted_caption(common::words::ok)));
     window_figure(book, material, QStringLiteral("about-box"), QStringLiteral("バージョン情報"), problems);
     book.paragraph(QStringLiteral(
         "計算画面を閉じるときは、%1（題名%2）と確かめます。%3を選ぶと、入力と結果はそのまま残ります。保存していない"
         "入力は、閉じると失われます。")
-                       .arg(quoted(QStringLiteral("終了しますか？")), quoted(QStringLiteral("終了確認")), quoted(QStringLiteral("いいえ"))));
+                       .arg(quoted(QStringLiteral("終了しますか？")), quoted(QStringLiteral("終了確認")), quoted_caption(common::words::no)));
 }
 
 } // namespace book

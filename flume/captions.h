@@ -24,6 +24,26 @@ inline QString page_caption(Page page)
     return {};
 }
 
+// The flume window's menus and the entries the book names, and the launcher's buttons, as the
+// windows are built from them ("&" marks the access key; common/window_words.h holds the words both
+// programs share).
+namespace words {
+inline const QString open_entry = QStringLiteral("開く(&O)");
+inline const QString save_as_entry = QStringLiteral("名前を付けて保存(&A)");
+inline const QString batch_entry = QStringLiteral("一括計算(&B)...");
+inline const QString print_menu = QStringLiteral("プリント(&P)");
+inline const QString settings_entry = QStringLiteral("計算書の設定(&S)...");
+inline const QString document_entry = QStringLiteral("構造計算書(&D)");
+inline const QString tools_menu = QStringLiteral("ツール(&T)");
+inline const QString morvik_entry = QStringLiteral("鉄筋コンクリート応力度の検討");
+inline const QString help_menu = QStringLiteral("ヘルプ(&H)");
+inline const QString book_entry = QStringLiteral("Tavrel(PDF)");
+inline const QString version_entry = QStringLiteral("バージョン情報");
+inline const QString book_button = QStringLiteral("参考図書：「Tavrel」(PDF)");
+inline const QString flume_button = QStringLiteral("Quenfor");
+inline const QString morvik_button = QStringLiteral("鉄筋コンクリート応力度の検討");
+} // namespace words
+
 // The title of a page's report, as its print entry and the print dialog name it.
 inline QString report_title(Page page)
 {

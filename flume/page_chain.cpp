@@ -5,57 +5,73 @@
 
 namespace flume {
 
-QList<CarriedSlot> carried_slots(Page page)
+namespace {
+
+// Where a carried value comes from, as the slot's note names it.
+enum class From { EarthPressure, Uplift, Case1a, Case1b, Case2a };
+
+QString note(From from)
 {
-    const QString from_earth_pressure = QStringLiteral("（主働土圧より）");
-    const QString from_uplift = QStringLiteral("（浮上り・地盤支持力より）");
-    const QString from_case1a = QStringLiteral("（ケース1-ａより）");
-    const QString from_case1b = QStringLiteral("（ケース1-ｂより）");
-    const QString from_case2a = QStringLiteral("（ケース2-ａより）");
-
-    // The caption of a slot: its label and, where the label leaves a run of blanks for the field, the
-    // unit of the value it takes.
-    const auto slot = [](Field slot, Field source, const char *label, int blanks, const QString &note) {
-        const QString text = QString::fromUtf8(label);
-        return CarriedSlot{slot, source, blanks > 0 ? caption_holding_field(text, blanks, quantity(source).unit) : text,
-                           note};
-    };
-
-    switch (page) {
-    case Page::UpliftBearing:
-        return {slot(Field::carried_1, Field::pv, " Pv =", 0, from_earth_pressure)};
-    case Page::Case1:
-        return {
-            slot(Field::carried_1, Field::pv, " Pv =", 0, from_earth_pressure),
-            slot(Field::carried_2, Field::ka, "KA =", 0, from_earth_pressure),
-            slot(Field::carried_3, Field::surcharge, "ｑ =", 12, from_earth_pressure),
-            slot(Field::carried_4, Field::water_unit_weight, "γw =", 12, from_uplift),
-            slot(Field::carried_5, Field::flume_unit_weight, "γsc =", 12, from_uplift),
-        };
-    case Page::Case2:
-        return {
-            slot(Field::carried_1, Field::water_unit_weight, "γw =", 12, from_uplift),
-            slot(Field::carried_2, Field::slab_position, "  X =", 14, from_case1b),
-            slot(Field::carried_3, Field::slab_reaction, "WR =", 12, from_case1b),
-            slot(Field::carried_4, Field::wall_spacing, " BL =", 12, from_case1b),
-        };
-    case Page::Case3:
-        return {
-            slot(Field::carried_1, Field::ka, "KA =", 0, from_earth_pressure),
-            slot(Field::carried_2, Field::water_unit_weight, "γw =", 14, from_uplift),
-            slot(Field::carried_3, Field::wet_soil_unit_weight, "γt =", 12, from_case1a),
-            slot(Field::carried_4, Field::back_friction_angle, "δ’=", 12, from_case1a),
-            slot(Field::carried_5, Field::wall_spacing, " BL =", 12, from_case1b),
-            slot(Field::carried_6, Field::slab_position, "  X =", 12, from_case1b),
-            slot(Field::carried_8, Field::slab_reaction, "WR =", 14, from_case1b),
-            slot(Field::carried_7, Field::case2_depth, " h' =", 12, from_case2a),
-        };
-    case Page::ShapeInput:
-    case Page::EarthPressure:
-    case Page::MemberCheck:
-        break;
+    switch (from) {
+    case From::EarthPressure: return QStringLiteral("（主働土圧より）");
+    case From::Uplift: return QStringLiteral("（浮上り・地盤支持力より）");
+    case From::Case1a: return QStringLiteral("（ケース1-ａより）");
+    case From::Case1b: return QStringLiteral("（ケース1-ｂより）");
+    case From::Case2a: return QStringLiteral("（ケース2-ａより）");
     }
     return {};
+}
+
+// The slots of every page in the left panel's order: the slot, the field it copies, the label of its
+// caption, the run of blanks the label leaves for the field (none for a caption without a unit),
+// and where the value comes from.
+struct SlotRow {
+    Page page;
+    Field slot;
+    Field source;
+    const char *label;
+    int blanks;
+    From from;
+};
+
+using F = Field;
+
+const SlotRow slot_rows[] = {
+    {Page::UpliftBearing, F::carried_1, F::pv, " Pv =", 0, From::EarthPressure},
+    {Page::Case1, F::carried_1, F::pv, " Pv =", 0, From::EarthPressure},
+    {Page::Case1, F::carried_2, F::ka, "KA =", 0, From::EarthPressure},
+    {Page::Case1, F::carried_3, F::surcharge, "ｑ =", 12, From::EarthPressure},
+    {Page::Case1, F::carried_4, F::water_unit_weight, "γw =", 12, From::Uplift},
+    {Page::Case1, F::carried_5, F::flume_unit_weight, "γsc =", 12, From::Uplift},
+    {Page::Case2, F::carried_1, F::water_unit_weight, "γw =", 12, From::Uplift},
+    {Page::Case2, F::carried_2, F::slab_position, "  X =", 14, From::Case1b},
+    {Page::Case2, F::carried_3, F::slab_reaction, "WR =", 12, From::Case1b},
+    {Page::Case2, F::carried_4, F::wall_spacing, " BL =", 12, From::Case1b},
+    {Page::Case3, F::carried_1, F::ka, "KA =", 0, From::EarthPressure},
+    {Page::Case3, F::carried_2, F::water_unit_weight, "γw =", 14, From::Uplift},
+    {Page::Case3, F::carried_3, F::wet_soil_unit_weight, "γt =", 12, From::Case1a},
+    {Page::Case3, F::carried_4, F::back_friction_angle, "δ’=", 12, From::Case1a},
+    {Page::Case3, F::carried_5, F::wall_spacing, " BL =", 12, From::Case1b},
+    {Page::Case3, F::carried_6, F::slab_position, "  X =", 12, From::Case1b},
+    {Page::Case3, F::carried_8, F::slab_reaction, "WR =", 14, From::Case1b},
+    {Page::Case3, F::carried_7, F::case2_depth, " h' =", 12, From::Case2a},
+};
+
+} // namespace
+
+QList<CarriedSlot> carried_slots(Page page)
+{
+    QList<CarriedSlot> carried;
+    for (const SlotRow &row : slot_rows) {
+        if (row.page != page)
+            continue;
+        // The caption's unit is the value's own, after the blanks the field stands in.
+        const QString label = QString::fromUtf8(row.label);
+        carried.append({row.slot, row.source,
+                      row.blanks > 0 ? caption_holding_field(label, row.blanks, quantity(row.source).unit) : label,
+                      note(row.from)});
+    }
+    return carried;
 }
 
 void open_page(FlumeSheet &sheet, Page page)

@@ -1,5 +1,7 @@
 #include "flume/quantities.h"
 
+#include "common/catalogue.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -76,20 +78,13 @@ constexpr Row rows[] = {
 
 // Every input and result stands in the table once, at the index of its field: the inputs and the
 // results are the first fields.
-constexpr bool in_field_order()
-{
-    int catalogued = 0;
+constexpr std::size_t catalogued_count = [] {
+    std::size_t count = 0;
     for (const FieldInfo &info : field_table)
-        catalogued += info.kind == FieldKind::Input || info.kind == FieldKind::Result;
-    if (catalogued != int(std::size(rows)))
-        return false;
-    for (int i = 0; i < catalogued; ++i) {
-        if (rows[i].field != Field(i))
-            return false;
-    }
-    return true;
-}
-static_assert(in_field_order());
+        count += info.kind == FieldKind::Input || info.kind == FieldKind::Result;
+    return count;
+}();
+static_assert(std::size(rows) == catalogued_count && common::rows_follow_fields(rows));
 
 } // namespace
 
@@ -118,11 +113,7 @@ const Quantity &quantity(Field field)
 
 const Quantity *quantity_by_symbol(QStringView symbol)
 {
-    for (const Quantity &q : quantities()) {
-        if (q.symbol == symbol)
-            return &q;
-    }
-    return nullptr;
+    return common::find_by_symbol(quantities(), symbol);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "members/member_quantities.h"
 
+#include "common/catalogue.h"
 #include "flume/member_forces.h"
 
 namespace members {
@@ -80,11 +81,7 @@ const QList<MemberQuantity> &member_quantities()
 
 const MemberQuantity *member_quantity_by_symbol(QStringView symbol)
 {
-    for (const MemberQuantity &q : member_quantities()) {
-        if (q.symbol == symbol)
-            return &q;
-    }
-    return nullptr;
+    return common::find_by_symbol(member_quantities(), symbol);
 }
 
 QString member_symbol(const MemberQuantity &quantity, std::size_t member)

@@ -1,5 +1,7 @@
 #include "rcstress/quantities.h"
 
+#include "common/catalogue.h"
+
 #include <iterator>
 
 namespace rcstress {
@@ -38,17 +40,7 @@ constexpr Row rows[] = {
 // clang-format on
 
 // Every field stands in the table once, at its own index.
-constexpr bool in_field_order()
-{
-    if (std::size(rows) != field_table.size())
-        return false;
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        if (rows[i].field != Field(i))
-            return false;
-    }
-    return true;
-}
-static_assert(in_field_order());
+static_assert(std::size(rows) == field_table.size() && common::rows_follow_fields(rows));
 
 } // namespace
 
@@ -72,11 +64,7 @@ const Quantity &quantity(Field field)
 
 const Quantity *quantity_by_symbol(QStringView symbol)
 {
-    for (const Quantity &q : quantities()) {
-        if (q.symbol == symbol)
-            return &q;
-    }
-    return nullptr;
+    return common::find_by_symbol(quantities(), symbol);
 }
 
 } // namespace rcstress

@@ -1,5 +1,7 @@
 #include "gui/common/exit_question.h"
 
+#include "common/window_words.h"
+
 #include <QAbstractButton>
 #include <QDialog>
 #include <QMessageBox>
@@ -11,8 +13,8 @@ bool confirm_exit(QWidget *window)
     QMessageBox question(QMessageBox::NoIcon, exit_question_title, exit_question_text,
                          QMessageBox::Yes | QMessageBox::No, window);
     question.setObjectName(QStringLiteral("exit_question"));
-    question.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-    question.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    question.button(QMessageBox::Yes)->setText(::common::words::yes);
+    question.button(QMessageBox::No)->setText(::common::words::no);
     question.setDefaultButton(QMessageBox::Yes);
     return question.exec() == QMessageBox::Yes;
 }

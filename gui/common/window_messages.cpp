@@ -1,5 +1,8 @@
 #include "gui/common/window_messages.h"
 
+#include "common/window_words.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -14,6 +17,7 @@ void warning_box(QWidget *owner, const QString &text, const QString &title)
 {
     QApplication::beep();
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, owner);
+    box.button(QMessageBox::Ok)->setText(::common::words::ok);
     box.exec();
 }
 

@@ -12,6 +12,7 @@
 #include "gui/common/colours.h"
 #include "gui/common/exit_question.h"
 #include "gui/common/twips.h"
+#include "common/window_words.h"
 
 #include <QCloseEvent>
 #include <QLayout>
@@ -73,7 +74,7 @@ SectionWindow::SectionWindow(QWidget *parent) : QMainWindow(parent)
     add_ratio_rows(client, sheet_);
     add_stress_blocks(client, sheet_);
 
-    auto *calculate_button = new QPushButton(QStringLiteral("計算"), client);
+    auto *calculate_button = new QPushButton(common::words::calculate, client);
     calculate_button->setObjectName(QStringLiteral("Command1"));
     gui::common::place(calculate_button, 6090, 2040, 1455, 375);
     connect(calculate_button, &QPushButton::clicked, this, &SectionWindow::calculate);
@@ -112,22 +113,22 @@ void SectionWindow::fill_forces(const common::SectionForces &forces)
 
 void SectionWindow::build_menus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu *file = menuBar()->addMenu(common::words::file_menu);
     file->setObjectName(QStringLiteral("MNUFILE"));
-    print_action_ = file->addAction(QStringLiteral("印刷(&P)"), this, &SectionWindow::print_report);
+    print_action_ = file->addAction(rcstress::words::print_entry, this, &SectionWindow::print_report);
     print_action_->setObjectName(QStringLiteral("MNUPRINT"));
     // Printing is there exactly while τo's field holds text, whoever changed it.
     print_action_->setEnabled(sheet_.printable());
     connect(&sheet_, &rcstress::SectionSheet::printable_changed, print_action_, &QAction::setEnabled);
     file->addSeparator()->setObjectName(QStringLiteral("MNUSTP1"));
-    QAction *exit = file->addAction(QStringLiteral("終了(&X)"), this, &SectionWindow::exit_requested);
+    QAction *exit = file->addAction(common::words::exit_entry, this, &SectionWindow::exit_requested);
     exit->setObjectName(QStringLiteral("MNUEXIT"));
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ(&Q)"));
+    QMenu *help = menuBar()->addMenu(rcstress::words::help_menu);
     help->setObjectName(QStringLiteral("mnuhelpe"));
-    help->addAction(QStringLiteral("異形鋼棒断面積表"), this, &SectionWindow::show_bar_table)
+    help->addAction(rcstress::words::bar_table_entry, this, &SectionWindow::show_bar_table)
         ->setObjectName(QStringLiteral("MNU_H"));
-    help->addAction(QStringLiteral("模式図"), this, &SectionWindow::show_schematic)
+    help->addAction(rcstress::words::schematic_entry, this, &SectionWindow::show_schematic)
         ->setObjectName(QStringLiteral("MNU_H2"));
 }
 

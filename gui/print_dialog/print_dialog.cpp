@@ -10,6 +10,7 @@
 #include "drawing/report_font.h"
 #include "gui/common/dialog_folder.h"
 #include "gui/common/twips.h"
+#include "common/window_words.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -128,7 +129,7 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     printer_box_->setInsertPolicy(QComboBox::NoInsert);
     printer_box_->setGeometry(gui::common::twips_rect(1260, 330, 2865, 300));
 
-    auto *properties = new QPushButton(QStringLiteral("プロパティ"), frame);
+    auto *properties = new QPushButton(common::words::properties, frame);
     properties->setObjectName(QStringLiteral("Command7"));
     properties->setAutoDefault(false);
     properties->setGeometry(gui::common::twips_rect(4200, 330, 1425, 300));
@@ -143,7 +144,7 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
 
     const int button_count = flume ? document_print_button : 1;
     for (int i = 0; i < button_count; ++i) {
-        auto *button = new QPushButton(QStringLiteral("印刷"), this);
+        auto *button = new QPushButton(common::words::print, this);
         button->setObjectName(QString::fromLatin1(flume_button_places[i].name));
         button->setAutoDefault(false);
         button->setGeometry(gui::common::twips_rect(flume_button_places[i].left, flume_button_places[i].top, 1500, 300));
@@ -151,18 +152,18 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
         print_buttons_.append(button);
     }
 
-    auto *cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    auto *cancel = new QPushButton(common::words::cancel, this);
     cancel->setObjectName(QStringLiteral("Command6"));
     cancel->setAutoDefault(false);
     cancel->setGeometry(gui::common::twips_rect(4380, 1680, 1500, 300));
 
     // The free place left of the print button, in the same row.
-    auto *preview = new QPushButton(QStringLiteral("プレビュー"), this);
+    auto *preview = new QPushButton(common::words::preview, this);
     preview->setObjectName(QStringLiteral("preview_button"));
     preview->setAutoDefault(false);
     preview->setGeometry(gui::common::twips_rect(120, 1680, 1290, 300));
 
-    auto *save_pdf = new QPushButton(QStringLiteral("PDF保存"), this);
+    auto *save_pdf = new QPushButton(common::words::save_pdf, this);
     save_pdf->setObjectName(QStringLiteral("pdf_button"));
     save_pdf->setAutoDefault(false);
     save_pdf->setGeometry(gui::common::twips_rect(1470, 1680, 1290, 300));

@@ -1,8 +1,10 @@
 #include "gui/tavrel/about_box.h"
 
 #include "common/program_title.h"
+#include "flume/captions.h"
 #include "gui/tavrel/launcher_icons.h"
 #include "gui/common/twips.h"
+#include "common/window_words.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,7 +16,7 @@ AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window)
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::WindowModal);
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(flume::words::version_entry);  // the box its menu entry opens
     setFixedSize(gui::common::twips_size(5700, 2700));
 
     auto *icon = new QLabel(this);
@@ -41,7 +43,7 @@ AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window)
     gui::common::place(notice, 1080, 1230);
     notice->adjustSize();
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(common::words::ok, this);
     ok->setObjectName(QStringLiteral("Command1"));
     gui::common::place(ok, 4200, 1920, 1215, 375);
     ok->setDefault(true);

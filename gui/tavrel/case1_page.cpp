@@ -5,6 +5,7 @@
 #include "gui/tavrel/field_edit.h"
 #include "gui/tavrel/page_picture.h"
 #include "gui/common/twips.h"
+#include "common/window_words.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -43,7 +44,7 @@ Case1Page::Case1Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QW
     for (const auto &input : inputs)
         put(add_quantity_row(sheet, input.field, input_x, 0, input_width), input.field_row, input.caption_row, input.unit_row);
 
-    QPushButton *wall = add_button(QStringLiteral("計算"), 2400, 0);
+    QPushButton *wall = add_button(common::words::calculate, 2400, 0);
     wall->setObjectName(QStringLiteral("Command9"));
     connect(wall, &QPushButton::clicked, this, [&sheet, &messages] { flume::compute_case1_wall(sheet, messages); });
     put(wall, 12.75);
@@ -69,7 +70,7 @@ Case1Page::Case1Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QW
     reaction.caption = add_label(wr.caption, 240, 0);
     put(reaction, 28.375, 28.5, 28.875);
 
-    QPushButton *slab = add_button(QStringLiteral("計算"), input_x, 0, input_width);
+    QPushButton *slab = add_button(common::words::calculate, input_x, 0, input_width);
     slab->setObjectName(QStringLiteral("Command10"));
     connect(slab, &QPushButton::clicked, this, [&sheet, &messages] { flume::compute_case1_slab(sheet, messages); });
     put(slab, 30.25);

@@ -3,6 +3,7 @@
 #include "flume/calculations.h"
 #include "flume/quantities.h"
 #include "gui/tavrel/field_edit.h"
+#include "common/window_words.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -21,7 +22,7 @@ Case2Page::Case2Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QW
     add_label(QStringLiteral("（ヘルプ：「Tavrel」　ケース.2 参照）"), 240, 480);
     add_label(QStringLiteral("ａ、側壁内側に作用するせん断力及び曲げモーメント"), 240, 840);
     add_quantity_row(sheet, Field::case2_depth, 3360, 1200);
-    QPushButton *calculate = add_button(QStringLiteral("計算"), 2400, 1620);
+    QPushButton *calculate = add_button(common::words::calculate, 2400, 1620);
     calculate->setObjectName(QStringLiteral("Command12"));
     connect(calculate, &QPushButton::clicked, this, [&sheet, &messages] { flume::compute_case2(sheet, messages); });
 

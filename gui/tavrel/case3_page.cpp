@@ -3,6 +3,7 @@
 #include "flume/calculations.h"
 #include "flume/quantities.h"
 #include "gui/tavrel/field_edit.h"
+#include "common/window_words.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,7 +23,7 @@ Case3Page::Case3Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QW
     add_title(QStringLiteral("ケース . ３"), 240, 150);
     add_label(QStringLiteral("（ヘルプ：「Tavrel」　ケース.3 参照）"), 240, 480);
     add_label(QStringLiteral("ａ、側壁内側に作用するせん断力及び曲げモーメント"), 240, 840);
-    QPushButton *calculate = add_button(QStringLiteral("計算"), 2400, 1200);
+    QPushButton *calculate = add_button(common::words::calculate, 2400, 1200);
     calculate->setObjectName(QStringLiteral("Command14"));
     connect(calculate, &QPushButton::clicked, this, [&sheet, &messages] { flume::compute_case3(sheet, messages); });
 

@@ -1,6 +1,7 @@
 #include "gui/tavrel/document_settings.h"
 
 #include "document/era_date.h"
+#include "common/window_words.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -48,8 +49,8 @@ DocumentSettings::DocumentSettings(const document::DocumentData &data, const QDa
     connect(printing_day_, &QCheckBox::toggled, this, &DocumentSettings::printing_day_toggled);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    buttons->button(QDialogButtonBox::Ok)->setText(common::words::ok);
+    buttons->button(QDialogButtonBox::Cancel)->setText(common::words::cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

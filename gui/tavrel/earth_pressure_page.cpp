@@ -4,6 +4,7 @@
 #include "flume/captions.h"
 #include "flume/quantities.h"
 #include "gui/tavrel/field_edit.h"
+#include "common/window_words.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -30,7 +31,7 @@ EarthPressurePage::EarthPressurePage(flume::FlumeSheet &sheet, common::MessageSi
     }
     add_label(QStringLiteral("※θ＜84度の時は　δ＝φ"), 600, 3060);
 
-    QPushButton *calculate = add_button(QStringLiteral("計算"), 2400, 3420);
+    QPushButton *calculate = add_button(common::words::calculate, 2400, 3420);
     calculate->setObjectName(QStringLiteral("Command6"));
     connect(calculate, &QPushButton::clicked, this,
             [&sheet, &messages] { flume::compute_earth_pressure(sheet, messages); });

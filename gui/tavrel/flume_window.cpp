@@ -29,6 +29,7 @@
 #include "gui/common/dialog_folder.h"
 #include "gui/common/exit_question.h"
 #include "gui/common/twips.h"
+#include "common/window_words.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -182,21 +183,21 @@ FlumeWindow::FlumeWindow(QWidget *parent)
 
 void FlumeWindow::build_menus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu *file = menuBar()->addMenu(common::words::file_menu);
     file->setObjectName(QStringLiteral("MNUFILE"));
-    QAction *open = file->addAction(QStringLiteral("開く(&O)"), this, &FlumeWindow::open_input_file);
+    QAction *open = file->addAction(flume::words::open_entry, this, &FlumeWindow::open_input_file);
     open->setObjectName(QStringLiteral("mnuopen"));
     file->addSeparator();
-    QAction *save = file->addAction(QStringLiteral("名前を付けて保存(&A)"), this, &FlumeWindow::save_input_file_as);
+    QAction *save = file->addAction(flume::words::save_as_entry, this, &FlumeWindow::save_input_file_as);
     save->setObjectName(QStringLiteral("mnurewrit"));
     file->addSeparator();
-    QAction *batch = file->addAction(QStringLiteral("一括計算(&B)..."), this, [this] { show_batch_window(this); });
+    QAction *batch = file->addAction(flume::words::batch_entry, this, [this] { show_batch_window(this); });
     batch->setObjectName(QStringLiteral("mnubatch"));
     file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
+    QAction *exit = file->addAction(common::words::exit_entry, this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuexit"));
 
-    QMenu *print = menuBar()->addMenu(QStringLiteral("プリント(&P)"));
+    QMenu *print = menuBar()->addMenu(flume::words::print_menu);
     print->setObjectName(QStringLiteral("MNUPRINT"));
     for (const PageRow &row : page_table) {
         if (!row.print_control)
@@ -207,19 +208,19 @@ void FlumeWindow::build_menus()
         print_entries_[index(row.page)] = entry;
     }
     print->addSeparator();
-    QAction *settings = print->addAction(QStringLiteral("計算書の設定(&S)..."), this, &FlumeWindow::edit_document_settings);
+    QAction *settings = print->addAction(flume::words::settings_entry, this, &FlumeWindow::edit_document_settings);
     settings->setObjectName(QStringLiteral("mnudocset"));
-    QAction *document = print->addAction(QStringLiteral("構造計算書(&D)"), this, &FlumeWindow::print_document);
+    QAction *document = print->addAction(flume::words::document_entry, this, &FlumeWindow::print_document);
     document->setObjectName(QStringLiteral("mnudocument"));
 
     add_tools_menu(menuBar(), *sheet_, this, [this] { show_member_check(); });
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    QMenu *help = menuBar()->addMenu(flume::words::help_menu);
     help->setObjectName(QStringLiteral("MNUHELPE"));
-    QAction *pdf = help->addAction(QStringLiteral("Tavrel(PDF)"), this, [this] { open_reference_pdf(this); });
+    QAction *pdf = help->addAction(flume::words::book_entry, this, [this] { open_reference_pdf(this); });
     pdf->setObjectName(QStringLiteral("mnuh_pdf"));
     help->addSeparator();
-    QAction *version = help->addAction(QStringLiteral("バージョン情報"), this, &FlumeWindow::show_about_box);
+    QAction *version = help->addAction(flume::words::version_entry, this, &FlumeWindow::show_about_box);
     version->setObjectName(QStringLiteral("mnuver"));
 }
 

@@ -1,5 +1,6 @@
 #include "gui/tavrel/launcher.h"
 
+#include "flume/captions.h"
 #include "gui/tavrel/companion_files.h"
 #include "gui/tavrel/flume_window.h"
 #include "gui/tavrel/launcher_icons.h"
@@ -22,19 +23,19 @@ Launcher::Launcher(QWidget *parent) : QWidget(parent)
     setFixedSize(gui::common::twips_size(2 * margin + 3 * button_width + 2 * spacing, 2 * margin + button_height));
     const struct {
         const char *control;
-        const char *caption;
+        QString caption;
         QIcon icon;
     } buttons[] = {
-        {"Command1", "参考図書：「Tavrel」(PDF)", reference_book_icon()},
-        {"Command2", "Quenfor", flume_icon()},
-        {"Command3", "鉄筋コンクリート応力度の検討", rc_section_icon()},
+        {"Command1", flume::words::book_button, reference_book_icon()},
+        {"Command2", flume::words::flume_button, flume_icon()},
+        {"Command3", flume::words::morvik_button, rc_section_icon()},
     };
     QList<QToolButton *> made;
     int left = margin;
     for (const auto &b : buttons) {
         auto *button = new QToolButton(this);
         button->setObjectName(QString::fromLatin1(b.control));
-        button->setText(QString::fromUtf8(b.caption));
+        button->setText(b.caption);
         button->setIcon(b.icon);
         button->setIconSize(QSize(32, 32));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

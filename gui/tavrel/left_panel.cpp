@@ -1,5 +1,6 @@
 #include "gui/tavrel/left_panel.h"
 
+#include "flume/captions.h"
 #include "flume/flume_sheet.h"
 #include "flume/page_chain.h"
 #include "flume/quantities.h"
@@ -119,7 +120,7 @@ void set_label(QLabel *label, const QString &text, double left, double top)
 LeftPanel::LeftPanel(flume::FlumeSheet &sheet, QWidget *parent) : Panel(2600, 5700, parent), sheet_(sheet)
 {
     setObjectName(QStringLiteral("Picture1"));
-    shape_input_button_ = add_button(QStringLiteral("形状寸法入力"), 570, 120, 1635, 315);
+    shape_input_button_ = add_button(flume::page_caption(Page::ShapeInput), 570, 120, 1635, 315);
     shape_input_button_->setObjectName(QStringLiteral("Command11"));
     connect(shape_input_button_, &QPushButton::clicked, this, [this] { flume::enter_shape_input(sheet_); });
     heading_ = add_label(QStringLiteral("形状寸法（共通）"), 270, 135);

@@ -1,6 +1,7 @@
 #include "gui/tavrel/tools_menu.h"
 
 #include "common/section_forces.h"
+#include "flume/captions.h"
 #include "flume/flume_sheet.h"
 #include "flume/member_forces.h"
 #include "gui/tavrel/companion_files.h"
@@ -12,13 +13,13 @@ namespace tavrel {
 void add_tools_menu(QMenuBar *menu_bar, flume::FlumeSheet &sheet, QWidget *owner,
                     std::function<void()> show_member_check)
 {
-    QMenu *tools = menu_bar->addMenu(QStringLiteral("ツール(&T)"));
+    QMenu *tools = menu_bar->addMenu(flume::words::tools_menu);
     tools->setObjectName(QStringLiteral("mnutool"));
-    tools->addAction(QStringLiteral("鉄筋コンクリート応力度の検討"), owner, [owner] { start_morvik(owner); })
+    tools->addAction(flume::words::morvik_entry, owner, [owner] { start_morvik(owner); })
         ->setObjectName(QStringLiteral("mnumorvik"));
     // Below the empty start, the check of every member, then the members whose forces are handed over.
     tools->addSeparator();
-    tools->addAction(QStringLiteral("部材の応力度照査"), owner, std::move(show_member_check))
+    tools->addAction(flume::page_caption(flume::Page::MemberCheck), owner, std::move(show_member_check))
         ->setObjectName(QStringLiteral("mnumembers"));
 
     int number = 0;

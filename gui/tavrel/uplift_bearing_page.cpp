@@ -2,6 +2,7 @@
 
 #include "flume/calculations.h"
 #include "gui/tavrel/field_edit.h"
+#include "common/window_words.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,7 +23,7 @@ UpliftBearingPage::UpliftBearingPage(flume::FlumeSheet &sheet, common::MessageSi
     add_quantity_row(sheet, Field::water_unit_weight, x, 840);
     add_quantity_row(sheet, Field::flume_unit_weight, x, 1230);
     add_label(QStringLiteral("※安全率　Fs > 1.2"), 600, 1680);
-    QPushButton *uplift = add_button(QStringLiteral("計算"), button_x, 1620);
+    QPushButton *uplift = add_button(common::words::calculate, button_x, 1620);
     uplift->setObjectName(QStringLiteral("Command7"));
     connect(uplift, &QPushButton::clicked, this, [&sheet, &messages] { flume::check_uplift(sheet, messages); });
     add_quantity_row(sheet, Field::uplift_safety_factor, x, 2100);
@@ -33,7 +34,7 @@ UpliftBearingPage::UpliftBearingPage(flume::FlumeSheet &sheet, common::MessageSi
     add_label(QStringLiteral("（ヘルプ：「Tavrel」基礎地盤支持力の検討参照）"), 240, 3150);
     add_quantity_row(sheet, Field::allowable_bearing, x, 3510);
     add_label(QStringLiteral("qmax = 最大地盤支持力度（ＫＮ/ｍ2）"), 600, 3960);
-    QPushButton *bearing = add_button(QStringLiteral("計算"), button_x, 4320);
+    QPushButton *bearing = add_button(common::words::calculate, button_x, 4320);
     bearing->setObjectName(QStringLiteral("Command8"));
     connect(bearing, &QPushButton::clicked, this, [&sheet, &messages] { flume::check_bearing(sheet, messages); });
     add_label(QStringLiteral("※qmax≦qa"), 600, 4800);

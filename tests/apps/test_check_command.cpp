@@ -12,6 +12,7 @@
 #include <QMap>
 #include <QRegularExpression>
 #include "tests/support/process_run.h"
+#include "tests/support/worked_example.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,24 +20,15 @@
 
 namespace {
 
+using flume::Field;
+using test_support::worked_with;
+
 // H = 1.0 and δ = 20.54 make PV 2.000 with KA 0.30, the values every later worked example takes,
 // so one file reproduces the worked examples of page 2 and Cases 1 to 3.
-const QStringList worked = {
-    "0.1", "0.15", "0.15", "0.1", "1.0", "0.5", "1.0", "90", "30", "18", "0", "10", "20.54",
-    "9.8", "24.0", "100", "1.0", "1.15", "0.5", "18", "9", "20", "1.3", "0.3", "1.1",
-};
+const QStringList &worked = test_support::worked_inputs_pv_2;
 
 // The earth-pressure example: θ 90, φ 30, γ 18, i 0, q 10, δ 20, H 2.0.
-const QStringList earth_pressure = {
-    "0.1", "0.15", "0.15", "0.1", "2.0", "0.5", "1.0", "90", "30", "18", "0", "10", "20",
-    "9.8", "24.0", "100", "1.0", "1.15", "0.5", "18", "9", "20", "1.3", "0.3", "1.1",
-};
-
-QStringList with(QStringList inputs, int index, const QString &text)
-{
-    inputs[index] = text;
-    return inputs;
-}
+const QStringList earth_pressure = worked_with({{Field::wall_height, QStringLiteral("2.0")}});
 
 using TavrelRun = test_support::ProcessRun;
 
@@ -114,7 +106,7 @@ TEST_F(CheckCommand, PlainOutputShowsEveryPageAsTheWindowDoes)
 
 TEST_F(CheckCommand, PlainOutputStopsWhereTheMessageStoppedTheUser)
 {
-    const QString file = write(QStringLiteral("over.tvl"), with(earth_pressure, 15, QStringLiteral("10")));
+    const QString file = write(QStringLiteral("over.tvl"), worked_with({{Field::allowable_bearing, QStringLiteral("10")}}, earth_pressure));
     const TavrelRun run = tavrel({QStringLiteral("--check"), file});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out.toStdString(), (file + QStringLiteral("\n"
@@ -176,7 +168,7 @@ TEST_F(CheckCommand, JsonHoldsInputsResultsConvertedValuesAndButtons)
 
 TEST_F(CheckCommand, JsonOfAStoppedChainKeepsEmptyTextsAndTheMessage)
 {
-    const QString file = write(QStringLiteral("over.tvl"), with(earth_pressure, 15, QStringLiteral("10")));
+    const QString file = write(QStringLiteral("over.tvl"), worked_with({{Field::allowable_bearing, QStringLiteral("10")}}, earth_pressure));
     const TavrelRun run = tavrel({QStringLiteral("--json"), QStringLiteral("--check"), file});
     EXPECT_EQ(run.status, 1);
     const QJsonObject object = json_line(run.out);
@@ -214,7 +206,7 @@ TEST_F(CheckCommand, ReadsAFileInTheJapaneseCodePage)
 TEST_F(CheckCommand, JsonKeepsATextThatBeginsWithAZeroWidthNoBreakSpace)
 {
     // A JSON reader may take the character at the start of a string for a byte-order mark.
-    const QString file = write(QStringLiteral("feff.tvl"), with(worked, 0, QStringLiteral("\ufeff0.1")));
+    const QString file = write(QStringLiteral("feff.tvl"), worked_with({{Field::t1, QStringLiteral("\ufeff0.1")}}, worked));
     const TavrelRun run = tavrel({QStringLiteral("--check"), QStringLiteral("--json"), file});
     EXPECT_EQ(json_line(run.out).value("inputs").toObject().value("t1").toString(), QStringLiteral("\ufeff0.1"));
 }
@@ -222,7 +214,7 @@ TEST_F(CheckCommand, JsonKeepsATextThatBeginsWithAZeroWidthNoBreakSpace)
 TEST_F(CheckCommand, EveryFileIsCheckedAfresh)
 {
     const QString good = write(QStringLiteral("a.tvl"), worked);
-    const QString stopped = write(QStringLiteral("b.tvl"), with(worked, 24, QString()));
+    const QString stopped = write(QStringLiteral("b.tvl"), worked_with({{Field::case2_depth, QString()}}, worked));
     const QString again = write(QStringLiteral("c.tvl"), worked);
     const TavrelRun run = tavrel({QStringLiteral("--check"), QStringLiteral("--json"), good, stopped, again});
     EXPECT_EQ(run.status, 1);
@@ -327,7 +319,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MembersRow{"NoMemberData", worked, false, 0,
                                {"鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力"},
                                "判定の出ていない照査があります。"},
-                    MembersRow{"StoppedBeforeCase2", with(worked, 24, QString()), true, 1,
+                    MembersRow{"StoppedBeforeCase2", worked_with({{Field::case2_depth, QString()}}, worked), true, 1,
                                {"OK", "OK", "未計算", "未計算", "未計算", "未計算"}, "判定の出ていない照査があります。"}),
     [](const testing::TestParamInfo<MembersRow> &info) { return std::string(info.param.name); });
 
@@ -346,7 +338,7 @@ class CheckStatus : public CheckCommand, public testing::WithParamInterface<Stat
 TEST_P(CheckStatus, ExitsAsDocumented)
 {
     const QString good = write(QStringLiteral("good.tvl"), worked);
-    const QString stopped = write(QStringLiteral("stopped.tvl"), with(worked, 7, QStringLiteral("0")));
+    const QString stopped = write(QStringLiteral("stopped.tvl"), worked_with({{Field::wall_inclination, QStringLiteral("0")}}, worked));
     const QString missing = dir.filePath(QStringLiteral("missing.tvl"));
     // A valid file after a million blank lines is larger than any .tvl file.
     const QString large = write_bytes(QStringLiteral("large.tvl"), QByteArray("\r\n").repeated(1024 * 1024) + "\"1\"\r\n");
@@ -456,8 +448,8 @@ TEST_F(BatchCommand, EveryRowAsCheckingItsOwnFile)
                                                                    {"shear_stress", "τ", "τa"}, {"bond_stress", "τo", "τoa"}}};
     for (std::size_t r = 0; r < rows.size(); ++r) {
         inputfile::TvlContents contents = worked_with_members();
-        contents.inputs[5] = QString::fromLatin1(rows[r][0]);
-        contents.inputs[11] = QString::fromLatin1(rows[r][1]);
+        contents.inputs[int(Field::outer_water_height)] = QString::fromLatin1(rows[r][0]);
+        contents.inputs[int(Field::surcharge)] = QString::fromLatin1(rows[r][1]);
         contents.members.members[0].cover = QString::fromLatin1(rows[r][2]);
         const QString file = dir.filePath(QStringLiteral("row%1.tvl").arg(r));
         ASSERT_TRUE(inputfile::write_tvl_file(file, contents).ok);

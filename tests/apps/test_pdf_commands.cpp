@@ -7,6 +7,7 @@
 #include "tests/support/failing_calls.h"
 #include "tests/support/process_run.h"
 #include "tests/support/small_file_system.h"
+#include "tests/support/worked_example.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,17 +25,11 @@
 
 namespace {
 
-const QStringList worked = {
-    "0.1", "0.15", "0.15", "0.1", "1.0", "0.5", "1.0", "90", "30", "18", "0", "10", "20",
-    "9.8", "24.0", "100", "1.0", "1.15", "0.5", "18", "9", "20", "1.3", "0.3", "1.1",
-};
+using flume::Field;
+using test_support::worked_inputs;
+using test_support::worked_with;
 
-QStringList with(int index, const QString &text)
-{
-    QStringList inputs = worked;
-    inputs[index] = text;
-    return inputs;
-}
+const QStringList &worked = worked_inputs;
 
 int page_count(const QString &pdf)
 {
@@ -95,11 +90,11 @@ private slots:
         QTest::newRow("tavrel: whole chain") << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 0 << 5
                                              << earlier << QString();
         QTest::newRow("tavrel: bearing exceeded, earth pressure only")
-            << tavrel << with(15, "1") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 1 << earlier << QString();
+            << tavrel << worked_with({{Field::allowable_bearing, "1"}}) << QStringList{"--pdf", "OUT", "TVL"} << 1 << 1 << earlier << QString();
         QTest::newRow("tavrel: Case 2 without h', stops after Case 1")
-            << tavrel << with(24, "") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 3 << earlier << QString();
+            << tavrel << worked_with({{Field::case2_depth, ""}}) << QStringList{"--pdf", "OUT", "TVL"} << 1 << 3 << earlier << QString();
         QTest::newRow("tavrel: page 1 rejected, nothing printable")
-            << tavrel << with(7, "0") << QStringList{"--pdf", "OUT", "TVL"} << 1 << 0 << earlier << QString();
+            << tavrel << worked_with({{Field::wall_inclination, "0"}}) << QStringList{"--pdf", "OUT", "TVL"} << 1 << 0 << earlier << QString();
         QTest::newRow("tavrel: missing input file")
             << tavrel << QStringList{} << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0 << earlier
             << QStringLiteral("ファイルまたはフォルダーが見つかりません。");
@@ -125,9 +120,9 @@ private slots:
         QTest::newRow("tavrel: document of the whole chain")
             << tavrel << worked << QStringList{"--document", "OUT", "TVL"} << 0 << 10 << earlier << QString();
         QTest::newRow("tavrel: document stopped after Case 1")
-            << tavrel << with(24, "") << QStringList{"--document", "OUT", "TVL"} << 1 << 8 << earlier << QString();
+            << tavrel << worked_with({{Field::case2_depth, ""}}) << QStringList{"--document", "OUT", "TVL"} << 1 << 8 << earlier << QString();
         QTest::newRow("tavrel: document with page 1 rejected")
-            << tavrel << with(7, "0") << QStringList{"--document", "OUT", "TVL"} << 1 << 5 << earlier << QString();
+            << tavrel << worked_with({{Field::wall_inclination, "0"}}) << QStringList{"--document", "OUT", "TVL"} << 1 << 5 << earlier << QString();
         QTest::newRow("tavrel: document onto its input file")
             << tavrel << worked << QStringList{"--document", "TVL", "TVL"} << 2 << 0 << earlier
             << QStringLiteral("入力ファイルと同じファイルです");
@@ -283,8 +278,8 @@ private slots:
         QTest::addColumn<int>("pages");
         QTest::newRow("whole chain with member data") << worked << true << 6;
         QTest::newRow("whole chain without member data") << worked << false << 5;
-        QTest::newRow("stopped after Case 1, its members checked") << with(24, "") << true << 4;
-        QTest::newRow("stopped before Case 1, no member has stresses") << with(15, "1") << true << 1;
+        QTest::newRow("stopped after Case 1, its members checked") << worked_with({{Field::case2_depth, ""}}) << true << 4;
+        QTest::newRow("stopped before Case 1, no member has stresses") << worked_with({{Field::allowable_bearing, "1"}}) << true << 1;
     }
     void member_page()
     {

@@ -114,7 +114,7 @@ TEST(RowContents, TheRowsValuesOverTheBaseAndOneMembersOverAll)
         batch::split_table(QByteArray("H1,かぶり(ケース.1 底版),かぶり,ピッチ,σck\n0.3,4,5,200,21\n,,,,\n0.2,,,,\n")));
     inputfile::TvlContents base{test_support::worked_inputs, test_support::worked_members(), {}, {}};
     const inputfile::TvlContents contents = batch::row_contents(table, table.rows[0], base);
-    EXPECT_EQ(contents.inputs, test_support::worked_with(5, QStringLiteral("0.3")));
+    EXPECT_EQ(contents.inputs, test_support::worked_with({{flume::Field::outer_water_height, QStringLiteral("0.3")}}));
     EXPECT_EQ(contents.members.materials.concrete_strength, QStringLiteral("21"));
     for (std::size_t m = 0; m < members::member_count; ++m) {
         EXPECT_EQ(contents.members.members[m].cover, m == 1 ? QStringLiteral("4") : QStringLiteral("5"));

@@ -8,6 +8,7 @@
 #include "flume/flume_sheet.h"
 #include "common/messages.h"
 #include "flume/page_chain.h"
+#include "tests/support/worked_example.h"
 
 #include <QString>
 #include <QStringList>
@@ -126,16 +127,18 @@ inline std::string all_results_except(std::initializer_list<Field> gone)
     return all_results_except(std::vector<Field>(gone));
 }
 
+// Types the worked example's texts into the given inputs.
+inline void type_worked(FlumeSheet &sheet, std::initializer_list<Field> inputs)
+{
+    for (Field input : inputs)
+        sheet.set_text(input, test_support::worked_text(input));
+}
+
 // The flume of the worked examples: T1 0.1, T2 0.15, T3 0.15, T4 0.1, H 1.0, H1 0.5, B 1.0 (m).
 inline void type_shape(FlumeSheet &sheet)
 {
-    type_in(sheet, {{Field::t1, "0.1"},
-                    {Field::t2, "0.15"},
-                    {Field::t3, "0.15"},
-                    {Field::t4, "0.1"},
-                    {Field::wall_height, "1.0"},
-                    {Field::outer_water_height, "0.5"},
-                    {Field::inner_width, "1.0"}});
+    type_worked(sheet, {Field::t1, Field::t2, Field::t3, Field::t4, Field::wall_height, Field::outer_water_height,
+                        Field::inner_width});
 }
 
 // The page-1 state the later worked examples start from: q = 10 typed, KA 0.30 and PV 2.000 shown,
@@ -144,7 +147,7 @@ inline void earth_pressure_done(FlumeSheet &sheet)
 {
     type_shape(sheet);
     flume::open_page(sheet, Page::EarthPressure);
-    type_in(sheet, {{Field::surcharge, "10"}});
+    type_worked(sheet, {Field::surcharge});
     given_result(sheet, Field::ka, "0.30");
     given_result(sheet, Field::pv, "2.000");
     sheet.set_page_button_enabled(Page::UpliftBearing, true);
@@ -152,23 +155,18 @@ inline void earth_pressure_done(FlumeSheet &sheet)
 
 inline void type_uplift_inputs(FlumeSheet &sheet)
 {
-    type_in(sheet, {{Field::water_unit_weight, "9.8"}, {Field::flume_unit_weight, "24.0"},
-                    {Field::allowable_bearing, "100"}});
+    type_worked(sheet, {Field::water_unit_weight, Field::flume_unit_weight, Field::allowable_bearing});
 }
 
 inline void type_case1_wall_inputs(FlumeSheet &sheet)
 {
-    type_in(sheet, {{Field::case1_depth, "1.0"},
-                    {Field::wall_top_to_slab_axis, "1.15"},
-                    {Field::slab_axis_to_groundwater, "0.5"},
-                    {Field::wet_soil_unit_weight, "18"},
-                    {Field::submerged_soil_unit_weight, "9"},
-                    {Field::back_friction_angle, "20"}});
+    type_worked(sheet, {Field::case1_depth, Field::wall_top_to_slab_axis, Field::slab_axis_to_groundwater,
+                        Field::wet_soil_unit_weight, Field::submerged_soil_unit_weight, Field::back_friction_angle});
 }
 
 inline void type_case1_slab_inputs(FlumeSheet &sheet)
 {
-    type_in(sheet, {{Field::wall_spacing, "1.3"}, {Field::slab_position, "0.3"}});
+    type_worked(sheet, {Field::wall_spacing, Field::slab_position});
 }
 
 // The worked examples in a row, each page opened through its button as the user does.
@@ -195,7 +193,7 @@ inline void case2_done(FlumeSheet &sheet, common::MessageSink &messages)
 {
     case1_done(sheet, messages);
     flume::open_page(sheet, Page::Case2);
-    type_in(sheet, {{Field::case2_depth, "1.1"}});
+    type_worked(sheet, {Field::case2_depth});
     flume::compute_case2(sheet, messages);
 }
 

@@ -14,26 +14,8 @@ using flume::Page;
 
 namespace {
 
-// The 25 inputs that reproduce every worked example from page 2 on: H = 1.0 with δ = 20.54 makes
-// PV 2.000 and KA 0.30, the Pv and KA the later examples take.
-QStringList worked_inputs()
-{
-    return {QStringLiteral("0.1"), QStringLiteral("0.15"), QStringLiteral("0.15"), QStringLiteral("0.1"),
-            QStringLiteral("1.0"), QStringLiteral("0.5"),  QStringLiteral("1.0"),  QStringLiteral("90"),
-            QStringLiteral("30"),  QStringLiteral("18"),   QStringLiteral("0"),    QStringLiteral("10"),
-            QStringLiteral("20.54"), QStringLiteral("9.8"), QStringLiteral("24.0"), QStringLiteral("100"),
-            QStringLiteral("1.0"), QStringLiteral("1.15"), QStringLiteral("0.5"),  QStringLiteral("18"),
-            QStringLiteral("9"),   QStringLiteral("20"),   QStringLiteral("1.3"),  QStringLiteral("0.3"),
-            QStringLiteral("1.1")};
-}
-
-QStringList worked_inputs_with(std::initializer_list<std::pair<Field, QString>> changes)
-{
-    QStringList inputs = worked_inputs();
-    for (const auto &[field, text] : changes)
-        inputs[int(field)] = text;
-    return inputs;
-}
+using test_support::worked_inputs_pv_2;
+using test_support::worked_with;
 
 const Message missing{common::message::missing_input, common::message::input_check_title};
 const Message no_water{common::message::no_outer_water, common::message::input_check_title};
@@ -70,21 +52,21 @@ const QList<Page> all_pages{Page::EarthPressure, Page::UpliftBearing, Page::Case
 INSTANTIATE_TEST_SUITE_P(
     Walks, FullCheck,
     testing::Values(
-        WalkRow{"WorkedExamplesToCase3", worked_inputs(), all_pages, true, {}, "12345"},
-        WalkRow{"EarthPressureRejectedStopsAtPage2", worked_inputs_with({{Field::wall_inclination, QString()}}),
+        WalkRow{"WorkedExamplesToCase3", worked_inputs_pv_2, all_pages, true, {}, "12345"},
+        WalkRow{"EarthPressureRejectedStopsAtPage2", worked_with({{Field::wall_inclination, QString()}}, worked_inputs_pv_2),
                 {Page::EarthPressure}, false, {missing}, "1----"},
-        WalkRow{"OnlyTheShapeInTheFile", worked_inputs().mid(0, 7), {Page::EarthPressure}, false, {missing}, "1----"},
+        WalkRow{"OnlyTheShapeInTheFile", worked_inputs_pv_2.mid(0, 7), {Page::EarthPressure}, false, {missing}, "1----"},
         // The uplift message does not keep the user from pressing the bearing button as well.
-        WalkRow{"NoOuterWaterStopsBeforeCase1", worked_inputs_with({{Field::outer_water_height, QStringLiteral("0")}}),
+        WalkRow{"NoOuterWaterStopsBeforeCase1", worked_with({{Field::outer_water_height, QStringLiteral("0")}}, worked_inputs_pv_2),
                 {Page::EarthPressure, Page::UpliftBearing}, false, {no_water, missing}, "12---"},
-        WalkRow{"BearingExceededStopsBeforeCase1", worked_inputs_with({{Field::allowable_bearing, QStringLiteral("19")}}),
+        WalkRow{"BearingExceededStopsBeforeCase1", worked_with({{Field::allowable_bearing, QStringLiteral("19")}}, worked_inputs_pv_2),
                 {Page::EarthPressure, Page::UpliftBearing}, false, {over}, "12---"},
         // Part a refused, part b still passes with Mso empty; Case 3 then misses γt.
-        WalkRow{"Case1WallRefusedYetSlabPasses", worked_inputs_with({{Field::wet_soil_unit_weight, QString()}}),
+        WalkRow{"Case1WallRefusedYetSlabPasses", worked_with({{Field::wet_soil_unit_weight, QString()}}, worked_inputs_pv_2),
                 all_pages, true, {missing, missing}, "12345"},
-        WalkRow{"Case1SlabRefusedStopsBeforeCase2", worked_inputs_with({{Field::slab_position, QStringLiteral("0")}}),
+        WalkRow{"Case1SlabRefusedStopsBeforeCase2", worked_with({{Field::slab_position, QStringLiteral("0")}}, worked_inputs_pv_2),
                 {Page::EarthPressure, Page::UpliftBearing, Page::Case1}, false, {missing}, "123--"},
-        WalkRow{"Case2RefusedStopsBeforeCase3", worked_inputs_with({{Field::case2_depth, QString()}}),
+        WalkRow{"Case2RefusedStopsBeforeCase3", worked_with({{Field::case2_depth, QString()}}, worked_inputs_pv_2),
                 {Page::EarthPressure, Page::UpliftBearing, Page::Case1, Page::Case2}, false, {missing}, "1234-"}),
     [](const testing::TestParamInfo<WalkRow> &info) { return std::string(info.param.name); });
 
@@ -92,7 +74,7 @@ TEST(FullCheckResults, EveryWorkedExampleInOneWalk)
 {
     FlumeSheet sheet;
     common::MessageRecorder messages;
-    flume::run_full_check(sheet, worked_inputs(), messages);
+    flume::run_full_check(sheet, worked_inputs_pv_2, messages);
     const QList<std::pair<Field, const char *>> expected = {
         {Field::ka, "0.30"},
         {Field::pa, "5.70"},
@@ -129,8 +111,8 @@ TEST(FullCheckResults, FewerInputsEmptyTheRest)
     FlumeSheet sheet;
     sheet.set_text(Field::case2_depth, QStringLiteral("1.1"));
     common::MessageRecorder messages;
-    flume::run_full_check(sheet, worked_inputs().mid(0, 10), messages);
-    EXPECT_EQ(flume::input_texts(sheet), worked_inputs().mid(0, 10) + QStringList(15, QString()));
+    flume::run_full_check(sheet, worked_inputs_pv_2.mid(0, 10), messages);
+    EXPECT_EQ(flume::input_texts(sheet), worked_inputs_pv_2.mid(0, 10) + QStringList(15, QString()));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "flume/flume_sheet.h"
 #include "flume/sheet_inputs.h"
 #include "tests/support/flume_file_state.h"
+#include "tests/support/worked_example.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -34,16 +35,7 @@ void put_file_bytes(const QString &path, const QByteArray &bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-QStringList typed_texts()
-{
-    return {QStringLiteral("0.1"), QStringLiteral("0.15"), QStringLiteral("0.15"), QStringLiteral("0.1"),
-            QStringLiteral("1.0"), QStringLiteral("0.5"),  QStringLiteral("1.0"),  QStringLiteral("90"),
-            QStringLiteral("30"),  QStringLiteral("18"),   QStringLiteral("0"),    QStringLiteral("10"),
-            QStringLiteral("20"),  QStringLiteral("9.8"),  QStringLiteral("24.0"), QStringLiteral("100"),
-            QStringLiteral("1.0"), QStringLiteral("1.15"), QStringLiteral("0.5"),  QStringLiteral("18"),
-            QStringLiteral("9"),   QStringLiteral("20"),   QStringLiteral("1.3"),  QStringLiteral("0.3"),
-            QStringLiteral("1.1")};
-}
+using test_support::worked_inputs;
 
 class TvlFile : public testing::Test
 {
@@ -57,7 +49,7 @@ protected:
 TEST_F(TvlFile, SavesAKnownSheetByteForByte)
 {
     test_support::FlumeFileWindow sheet;
-    QStringList texts = typed_texts();
+    QStringList texts = worked_inputs;
     texts[3] = QString();        // T4 left empty
     texts[7] = QStringLiteral("1,5");
     texts[8] = QStringLiteral("30度");
@@ -86,7 +78,7 @@ TEST_F(TvlFile, SavesOnlyTheInputs)
 
 TEST_F(TvlFile, AllTwentyFiveTextsComeBackAsTyped)
 {
-    QStringList texts = typed_texts();
+    QStringList texts = worked_inputs;
     texts[0] = QStringLiteral("1,5");
     texts[1] = QStringLiteral("0.50");
     texts[2] = QString();
@@ -112,20 +104,20 @@ TEST_F(TvlFile, AllTwentyFiveTextsComeBackAsTyped)
 TEST_F(TvlFile, SavingAgainReplacesTheFile)
 {
     test_support::FlumeFileWindow sheet;
-    flume::put_input_texts(sheet, typed_texts());
+    flume::put_input_texts(sheet, worked_inputs);
     const QString file = path(QStringLiteral("again.tvl"));
     put_file_bytes(file, QByteArray(4096, 'x'));
     ASSERT_TRUE(inputfile::save_inputs(sheet, file));
     test_support::FlumeFileWindow reopened;
     ASSERT_TRUE(inputfile::open_inputs(reopened, file));
-    EXPECT_EQ(flume::input_texts(reopened), typed_texts());
+    EXPECT_EQ(flume::input_texts(reopened), worked_inputs);
     EXPECT_FALSE(file_bytes(file).contains('x'));
 }
 
 TEST_F(TvlFile, FewerItemsFillWhatTheyHaveAndEmptyTheRest)
 {
     test_support::FlumeFileWindow sheet;
-    flume::put_input_texts(sheet, typed_texts());
+    flume::put_input_texts(sheet, worked_inputs);
     put_file_bytes(path(QStringLiteral("ten.tvl")),
                    "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\"\r\n\"8\",\"9\",\"10\"\r\n");
     ASSERT_TRUE(inputfile::open_inputs(sheet, path(QStringLiteral("ten.tvl"))));
@@ -180,11 +172,11 @@ TEST_F(TvlFile, AFileThatCannotBeReadLeavesEveryField)
     for (const auto &[name, reason] : rows) {
         SCOPED_TRACE(name.toStdString());
         test_support::FlumeFileWindow sheet;
-        flume::put_input_texts(sheet, typed_texts());
+        flume::put_input_texts(sheet, worked_inputs);
         const common::FileResult result = inputfile::open_inputs(sheet, path(name));
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.reason, reason);
-        EXPECT_EQ(flume::input_texts(sheet), typed_texts());
+        EXPECT_EQ(flume::input_texts(sheet), worked_inputs);
     }
 }
 
@@ -193,7 +185,7 @@ TEST_F(TvlFile, AFailedSaveIsReportedAndCreatesNothing)
     // The folder the file should go into is a regular file: no user, root included, can create it.
     put_file_bytes(path(QStringLiteral("plain")), "not a folder");
     test_support::FlumeFileWindow sheet;
-    flume::put_input_texts(sheet, typed_texts());
+    flume::put_input_texts(sheet, worked_inputs);
     const QString target = path(QStringLiteral("plain/section.tvl"));
     const common::FileResult result = inputfile::save_inputs(sheet, target);
     EXPECT_FALSE(result.ok);
@@ -236,7 +228,7 @@ TEST_P(TvlFileSize, OpensUpToOneMebibyte)
         random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
     } else {
         const QString last = path(QStringLiteral("worked.tvl"));
-        ASSERT_TRUE(inputfile::write_tvl_file(last, typed_texts()));
+        ASSERT_TRUE(inputfile::write_tvl_file(last, worked_inputs));
         const QByteArray items = file_bytes(last);
         const qint64 padding = row.size - items.size();
         bytes = QByteArray(padding % 2, ' ') + QByteArray("\r\n").repeated(padding / 2) + items;
@@ -251,7 +243,7 @@ TEST_P(TvlFileSize, OpensUpToOneMebibyte)
     const common::FileResult result = inputfile::open_inputs(sheet, path(QStringLiteral("large.tvl")));
     EXPECT_EQ(result.ok, row.opened);
     if (row.opened) {
-        EXPECT_EQ(flume::input_texts(sheet), typed_texts());
+        EXPECT_EQ(flume::input_texts(sheet), worked_inputs);
     } else {
         EXPECT_EQ(result.reason, QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。"));
         EXPECT_EQ(flume::input_texts(sheet), before);
@@ -323,7 +315,7 @@ TEST_F(TvlFile, EveryPairOfHalfWidthKatakanaComesBack)
 // The worked inputs' seven lines, as a file without member data holds them.
 QByteArray seven_lines()
 {
-    return inputfile::encode_tvl(inputfile::format_tvl(typed_texts()));
+    return inputfile::encode_tvl(inputfile::format_tvl(worked_inputs));
 }
 
 // A member check extension as the writer writes it: σck 21, the first member D13 × 5, cover 3.
@@ -378,7 +370,7 @@ TEST_P(TvlExtension, OpensTheInputsAndWhatFollowsThem)
     sheet.document.works_name = QStringLiteral("earlier works");
 
     const std::optional<inputfile::FileMessage> message = inputfile::open_file(sheet, file);
-    EXPECT_EQ(flume::input_texts(sheet), typed_texts());
+    EXPECT_EQ(flume::input_texts(sheet), worked_inputs);
     EXPECT_EQ(sheet.members.inputs().materials.concrete_strength.toStdString(), row.strength);
     EXPECT_EQ(sheet.members.inputs().members[0].bar.toStdString(), row.first_bar);
     EXPECT_EQ(message ? message->text.toStdString() : std::string(), row.message);
@@ -423,7 +415,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(TvlFile, MemberDataComesBackAfterTheInputs)
 {
     test_support::FlumeFileWindow sheet;
-    flume::put_input_texts(sheet, typed_texts());
+    flume::put_input_texts(sheet, worked_inputs);
     members::MemberCheckInputs inputs;
     inputs.materials.concrete_strength = QStringLiteral("３０");
     members::type_allowable(inputs.materials, members::Allowable::Compression, QStringLiteral("950"));
@@ -440,7 +432,7 @@ TEST_F(TvlFile, MemberDataComesBackAfterTheInputs)
 
     test_support::FlumeFileWindow reopened;
     ASSERT_FALSE(inputfile::open_file(reopened, path(QStringLiteral("members.tvl"))).has_value());
-    EXPECT_EQ(flume::input_texts(reopened), typed_texts());
+    EXPECT_EQ(flume::input_texts(reopened), worked_inputs);
     EXPECT_TRUE(reopened.members.inputs() == inputs);
 
     sheet.members.set_inputs({});

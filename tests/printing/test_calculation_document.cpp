@@ -106,12 +106,12 @@ private slots:
             << QStringList{"結果一覧 1", "設計条件 2", "主働土圧 5", "浮上り・基礎地盤支持力の検討 6", "ケース.1 7", "ケース.2 8",
                            "ケース.3 9", "部材の応力度照査 10"};
         QTest::newRow("stopped after Case 1")
-            << test_support::worked_with(24, QString())
+            << test_support::worked_with({{flume::Field::case2_depth, QString()}})
             << QStringList{"結果一覧 1", "設計条件 2", "主働土圧 5", "浮上り・基礎地盤支持力の検討 6", "ケース.1 7",
                            "ケース.2 未計算 （数値が入力されていません。）", "ケース.3 未計算 （前のページが計算できないため）",
                            "部材の応力度照査 8"};
         QTest::newRow("bearing exceeded")
-            << test_support::worked_with(15, QStringLiteral("1"))
+            << test_support::worked_with({{flume::Field::allowable_bearing, QStringLiteral("1")}})
             << QStringList{"結果一覧 1", "設計条件 2", "主働土圧 5", "浮上り・基礎地盤支持力の検討 未計算 （許容値をオーバーしました。）",
                            "ケース.1 未計算 （前のページが計算できないため）", "ケース.2 未計算 （前のページが計算できないため）",
                            "ケース.3 未計算 （前のページが計算できないため）",

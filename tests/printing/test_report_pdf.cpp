@@ -28,21 +28,11 @@ namespace {
 using FF = flume::Field;
 using RF = rcstress::Field;
 
-// The worked examples: page 1 to Case 3 in one file; "dry" differs only in a depth h small enough
-// for the Case 1 formulas without the groundwater term.
-const QStringList worked_inputs = {
-    "0.1", "0.15", "0.15", "0.1", "1.0", "0.5", "1.0",  // T1 T2 T3 T4 H H1 B
-    "90", "30", "18", "0", "10", "20",                  // θ φ γ i q δ
-    "9.8", "24.0", "100",                               // γw γsc qa
-    "1.0", "1.15", "0.5", "18", "9", "20",              // h H' H'1 γt γws δ'
-    "1.3", "0.3", "1.1",                                // BL X h'
-};
-QStringList dry_inputs()
-{
-    QStringList inputs = worked_inputs;
-    inputs[16] = QStringLiteral("0.5");
-    return inputs;
-}
+using test_support::worked_inputs;
+
+// "dry" differs from the worked example only in a depth h small enough for the Case 1 formulas
+// without the groundwater term.
+const QStringList dry_inputs = test_support::worked_with({{FF::case1_depth, QStringLiteral("0.5")}});
 const QStringList morvik_inputs = {"10", "100", "20", "1000000", "20000", "30"};
 
 enum class Doc { Worked, Dry, Morvik, Document };
@@ -244,7 +234,7 @@ private slots:
         // Named with characters whose UTF-16 holds the byte of a carriage return (不 4E0D, 」 300D):
         // the title of a PDF of several reports is the file's name, and must read back exactly.
         write_flume_pdf(Doc::Worked, worked_inputs, QStringLiteral("不等沈下「計算」"), test_support::worked_members());
-        write_flume_pdf(Doc::Dry, dry_inputs(), QStringLiteral("dry"));
+        write_flume_pdf(Doc::Dry, dry_inputs, QStringLiteral("dry"));
 
         // The calculation document of the worked example with its members and 計算書の設定.
         const QString document = dir_.filePath(QStringLiteral("document.pdf"));

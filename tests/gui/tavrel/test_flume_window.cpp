@@ -41,14 +41,21 @@ using tavrel::FlumeWindow;
 
 namespace {
 
+// A field named by its role, or by its control as the older tests name it.
+struct FieldName {
+    FieldName(Field field) : control(flume::control_name(field)) {}
+    FieldName(const char *name) : control(QString::fromLatin1(name)) {}
+    QString control;
+};
+
 struct Typed {
-    const char *control;
-    const char *text;
+    FieldName field;
+    QString text;
 };
 
 struct Shown {
-    const char *control;
-    const char *text;
+    FieldName field;
+    QString text;
 };
 
 } // namespace
@@ -97,25 +104,31 @@ private:
             qFatal("no control %s", name);
         return found;
     }
-    QLineEdit *field(const char *name) { return control<QLineEdit>(name); }
+    QLineEdit *field(const FieldName &name) { return control<QLineEdit>(qPrintable(name.control)); }
     QAction *entry(const char *name) { return control<QAction>(name); }
 
     void type(const Typed &typed)
     {
-        QLineEdit *edit = field(typed.control);
+        QLineEdit *edit = field(typed.field);
         QTest::mouseClick(edit, Qt::LeftButton);
-        QTest::keyClicks(edit, QString::fromUtf8(typed.text));
+        QTest::keyClicks(edit, typed.text);
     }
     void type_all(std::initializer_list<Typed> rows)
     {
         for (const Typed &row : rows)
             type(row);
     }
+    // Types the worked example's texts into the given inputs.
+    void type_worked(std::initializer_list<Field> inputs)
+    {
+        for (Field input : inputs)
+            type({input, test_support::worked_text(input)});
+    }
     void press(const char *button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
     void expect_texts(std::initializer_list<Shown> rows)
     {
         for (const Shown &row : rows)
-            QCOMPARE(field(row.control)->text(), QString::fromUtf8(row.text));
+            QCOMPARE(field(row.field)->text(), row.text);
     }
     // The print entries enabled, as the five bits MNUP_1..mnup_5.
     QString print_entries()
@@ -153,11 +166,11 @@ private:
     }
     void walk_to_page_one()
     {
-        type_all({{"Text1", "0.1"}, {"Text2", "0.15"}, {"Text3", "0.15"}, {"Text4", "0.1"}, {"Text5", "1.0"},
-                  {"Text6", "0.5"}, {"Text7", "1.0"}});
+        type_worked({Field::t1, Field::t2, Field::t3, Field::t4, Field::wall_height, Field::outer_water_height,
+                     Field::inner_width});
         press("Command1");
-        type_all({{"Text8", "90"}, {"Text9", "30"}, {"Text10", "18"}, {"Text11", "0"}, {"Text12", "10"},
-                  {"Text13", "20"}});
+        type_worked({Field::wall_inclination, Field::repose_angle, Field::soil_unit_weight, Field::ground_slope,
+                     Field::surcharge, Field::wall_friction_angle});
     }
 
     // Opens Case 1 at its top, with its page and scroll bar.
@@ -256,7 +269,7 @@ void TestFlumeWindow::walks_every_page_with_the_worked_example()
     expect_texts({{"Text23", "1.950"}});
     QCOMPARE(left_panel_labels().mid(7), QStringList({" Pv =", "（主働土圧より）"}));
     QCOMPARE(print_entries(), QStringLiteral("00000"));  // qmax still empty
-    type_all({{"Text18", "9.8"}, {"Text19", "24.0"}, {"Text21", "100"}});
+    type_worked({Field::water_unit_weight, Field::flume_unit_weight, Field::allowable_bearing});
     press("Command7");
     press("Command8");
     expect_texts({{"Text20", "2.02"}, {"Text22", "18.9"}});
@@ -269,14 +282,14 @@ void TestFlumeWindow::walks_every_page_with_the_worked_example()
              QStringList({"T1 =            ｍ", "T2 =            ｍ", " Pv =", "（主働土圧より）", "KA =",
                           "（主働土圧より）", "ｑ =            KN/m2", "（主働土圧より）", "γw =            KN/m3",
                           "（浮上り・地盤支持力より）", "γsc =            KN/m3", "（浮上り・地盤支持力より）"}));
-    type_all({{"Text24", "1.0"}, {"Text25", "1.15"}, {"Text26", "0.5"}, {"Text27", "18"}, {"Text28", "9"},
-              {"Text29", "20"}});
+    type_worked({Field::case1_depth, Field::wall_top_to_slab_axis, Field::slab_axis_to_groundwater,
+                 Field::wet_soil_unit_weight, Field::submerged_soil_unit_weight, Field::back_friction_angle});
     press("Command9");
     expect_texts({{"Text30", "5.801"}, {"Text31", "2.307"}});
     QCOMPARE(tool_entries(), QStringLiteral("100000"));
     QVERIFY(window_->sheet().case1_groundwater_formula());
     control<QScrollBar>("VScroll1")->setValue(17);  // part b lies below the panel's lower edge
-    type_all({{"Text34", "1.3"}, {"Text35", "0.3"}});
+    type_worked({Field::wall_spacing, Field::slab_position});
     press("Command10");
     expect_texts({{"Text36", "8.308"}, {"Text37", "2.908"}, {"Text38", "1.061"}});
     QCOMPARE(page_buttons(), QStringLiteral("11110"));
@@ -289,7 +302,7 @@ void TestFlumeWindow::walks_every_page_with_the_worked_example()
     QCOMPARE(left_panel_labels(),
              QStringList({"γw =            KN/m3", "（浮上り・地盤支持力より）", "  X =              ｍ", "（ケース1-ｂより）",
                           "WR =            KN/m2", "（ケース1-ｂより）", " BL =            ｍ", "（ケース1-ｂより）"}));
-    type({"Text41", "1.1"});
+    type_worked({Field::case2_depth});
     press("Command12");
     expect_texts({{"Text42", "5.929"}, {"Text43", "2.174"}, {"Text44", "2.908"}, {"Text45", "3.420"}});
     QCOMPARE(page_buttons(), QStringLiteral("11111"));
@@ -558,9 +571,7 @@ void TestFlumeWindow::missing_input_takes_the_keyboard_to_it()
     // The worked example's inputs, then the page opened with every page button enabled.
     flume::FlumeSheet &sheet = window_->sheet();
     common::MessageRecorder quiet;
-    flume::run_full_check(sheet, {"0.1", "0.15", "0.15", "0.1", "1.0", "0.5", "1.0", "90", "30", "18", "0", "10",
-                                  "20", "9.8", "24.0", "100", "1.0", "1.15", "0.5", "18", "9", "20", "1.3", "0.3", "1.1"},
-                          quiet);
+    flume::run_full_check(sheet, test_support::worked_inputs, quiet);
     for (int i = 0; i < typed.size(); i += 2) {
         for (const flume::FieldInfo &info : flume::field_table) {
             if (QString::fromLatin1(info.control) == typed[i])
@@ -703,9 +714,10 @@ void TestFlumeWindow::document_after_open_holds_only_the_opened_flume()
     QCOMPARE(field("Text49")->text(), QStringLiteral("2.294"));
     QTemporaryDir dir;
     const QString other = dir.filePath(QStringLiteral("other.tvl"));
-    QStringList inputs = test_support::worked_with(16, QStringLiteral("0.68"));  // h; h' missing stops Case 2
-    inputs[19] = QStringLiteral("17.9");
-    inputs[24] = QString();
+    // h' missing stops Case 2.
+    const QStringList inputs = test_support::worked_with({{flume::Field::case1_depth, QStringLiteral("0.68")},
+                                                          {flume::Field::wet_soil_unit_weight, QStringLiteral("17.9")},
+                                                          {flume::Field::case2_depth, QString()}});
     QVERIFY(inputfile::write_tvl_file(other, inputs));
     QVERIFY(window_->open_file(other));
 
@@ -766,10 +778,8 @@ void TestFlumeWindow::tool_entry_hands_the_member_forces_to_morvik()
     QVERIFY(!member->isEnabled());
 
     // The worked examples of every page: PV 2.000 (δ = 20.54) gives the Case forces of the examples.
-    const QStringList inputs = {"0.1", "0.15", "0.15", "0.1", "1.0", "0.5", "1.0", "90", "30", "18", "0", "10", "20.54",
-                                "9.8", "24.0", "100", "1.0", "1.15", "0.5", "18", "9", "20", "1.3", "0.3", "1.1"};
     common::MessageRecorder messages;
-    QVERIFY(flume::run_full_check(window_->sheet(), inputs, messages).reached_case3);
+    QVERIFY(flume::run_full_check(window_->sheet(), test_support::worked_inputs_pv_2, messages).reached_case3);
     QVERIFY(messages.messages.isEmpty());
     QVERIFY(member->isEnabled());
 
@@ -878,14 +888,14 @@ void TestFlumeWindow::document_settings_keep_the_date_as_entered()
 void TestFlumeWindow::member_check_follows_the_cases()
 {
     // Case 1 of the worked flume, its earlier pages' values given.
-    type_all({{"Text1", "0.1"}, {"Text2", "0.15"}, {"Text3", "0.15"}, {"Text5", "1.0"}});
+    type_worked({Field::t1, Field::t2, Field::t3, Field::wall_height});
     window_->sheet().show_result(Field::ka, QStringLiteral("0.30"));
     window_->sheet().show_result(Field::pv, QStringLiteral("2.000"));
     window_->sheet().set_text(Field::surcharge, QStringLiteral("10"));
     window_->sheet().set_text(Field::water_unit_weight, QStringLiteral("9.8"));
     open_case1();
-    type_all({{"Text24", "1.0"}, {"Text25", "1.15"}, {"Text26", "0.5"}, {"Text27", "18"}, {"Text28", "9"},
-              {"Text29", "20"}});
+    type_worked({Field::case1_depth, Field::wall_top_to_slab_axis, Field::slab_axis_to_groundwater,
+                 Field::wet_soil_unit_weight, Field::submerged_soil_unit_weight, Field::back_friction_angle});
     press("Command9");
 
     QCOMPARE(entry("mnumembers")->text(), QStringLiteral("部材の応力度照査"));
@@ -940,7 +950,7 @@ void TestFlumeWindow::member_check_follows_the_cases()
     QVERIFY(!entry("mnup_6")->isEnabled());
 
     // Back at h = 1.0 m, σca typed below σc 120: marked as typed, the row NG in red.
-    type_all({{"Text24", "1.0"}, {"Text25", "1.15"}});
+    type_worked({Field::case1_depth, Field::wall_top_to_slab_axis});
     press("Command9");
     QVERIFY(!members->findChild<QLabel *>(QStringLiteral("allowable_compression_typed"))->isVisible());
     edit("allowable_compression")->selectAll();
