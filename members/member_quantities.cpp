@@ -69,7 +69,8 @@ const QList<MemberQuantity> &member_quantities()
              QStringLiteral("cm"), QStringLiteral("thickness"), true},
             {K::ConcreteStrength, {}, QStringLiteral("σck"), QStringLiteral("コンクリート設計基準強度"),
              QStringLiteral("N/mm²"), QStringLiteral("concrete_strength"), false},
-            {K::Grade, {}, QStringLiteral("鋼種"), QStringLiteral("鉄筋の種類"), {}, QStringLiteral("steel_grade"), false},
+            {K::Grade, {}, QStringLiteral("鋼種"), QStringLiteral("鉄筋の種類（SD295、SD345）"), {}, QStringLiteral("steel_grade"),
+             false},
         };
         for (Allowable a : allowables)
             list.append({K::AllowableStress, a, allowable_symbol(a), allowable_name(a) + QStringLiteral("（表の値に代えて）"),

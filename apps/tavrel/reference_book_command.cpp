@@ -8,6 +8,7 @@
 #include "common/command_output.h"
 #include "gui/common/exit_question.h"
 #include "gui/print_dialog/print_dialog.h"
+#include "gui/tavrel/batch_window.h"
 #include "gui/tavrel/companion_files.h"
 #include "gui/tavrel/single_instance.h"
 #include "inputfile/tvl_file.h"
@@ -72,6 +73,12 @@ QList<book::WindowMessage> window_messages()
         {print_dialog::message::print_failed, print_dialog::message::title, both},
         {print_dialog::message::pdf_not_saved, print_dialog::message::title, both},
         {gui::common::exit_question_text, gui::common::exit_question_title, both},
+        {tavrel::batch_message::table_not_read, tavrel::batch_message::title, tavrel},
+        {tavrel::batch_message::table_faults, tavrel::batch_message::title, tavrel},
+        {tavrel::batch_message::no_rows, tavrel::batch_message::title, tavrel},
+        {tavrel::batch_message::base_not_read, tavrel::batch_message::title, tavrel},
+        {tavrel::batch_message::no_screen, tavrel::batch_message::title, tavrel},
+        {tavrel::batch_message::not_saved, tavrel::batch_message::title, tavrel},
     };
 }
 

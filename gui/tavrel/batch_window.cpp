@@ -1,5 +1,6 @@
 #include "gui/tavrel/batch_window.h"
 
+#include "batch/batch_words.h"
 #include "batch/results_csv.h"
 #include "batch/results_xlsx.h"
 #include "batch/table_text.h"
@@ -33,7 +34,6 @@ namespace {
 
 const QString table_key = QStringLiteral("batch/table");
 const QString base_key = QStringLiteral("batch/base");
-const QString screen_base = QStringLiteral("フルームの画面の入力");
 const QString table_filter = QStringLiteral("CSV (*.csv *.txt)");
 const QColor ng_colour(Qt::red);
 const QColor result_background(0xf0, 0xf0, 0xf0);
@@ -96,8 +96,8 @@ BatchWindow::BatchWindow(FlumeWindow *screen) : QWidget(nullptr, Qt::Window), sc
 
     auto *layout = new QVBoxLayout(this);
     auto *table_row = new QHBoxLayout;
-    QPushButton *open_table = button(this, QStringLiteral("表を開く(&O)..."), "batch_open_table");
-    QPushButton *save_table = button(this, QStringLiteral("表を保存(&S)..."), "batch_save_table");
+    QPushButton *open_table = button(this, batch::words::open_table, "batch_open_table");
+    QPushButton *save_table = button(this, batch::words::save_table, "batch_save_table");
     table_label_ = new QLabel(this);
     table_label_->setObjectName(QStringLiteral("batch_table_name"));
     table_row->addWidget(open_table);
@@ -106,12 +106,12 @@ BatchWindow::BatchWindow(FlumeWindow *screen) : QWidget(nullptr, Qt::Window), sc
     layout->addLayout(table_row);
 
     auto *base_row = new QHBoxLayout;
-    base_row->addWidget(new QLabel(QStringLiteral("基本："), this));
+    base_row->addWidget(new QLabel(batch::words::base_caption, this));
     base_label_ = new QLabel(this);
     base_label_->setObjectName(QStringLiteral("batch_base_name"));
     base_row->addWidget(base_label_, 1);
-    QPushButton *choose_base = button(this, QStringLiteral("基本ファイル(&F)..."), "batch_choose_base");
-    QPushButton *screen_inputs = button(this, QStringLiteral("画面の入力(&I)"), "batch_screen_base");
+    QPushButton *choose_base = button(this, batch::words::choose_base, "batch_choose_base");
+    QPushButton *screen_inputs = button(this, batch::words::screen_base, "batch_screen_base");
     base_row->addWidget(choose_base);
     base_row->addWidget(screen_inputs);
     layout->addLayout(base_row);
@@ -122,8 +122,8 @@ BatchWindow::BatchWindow(FlumeWindow *screen) : QWidget(nullptr, Qt::Window), sc
     layout->addWidget(grid_, 1);
 
     auto *run_row = new QHBoxLayout;
-    compute_button_ = button(this, QStringLiteral("計算(&C)"), "batch_compute");
-    cancel_button_ = button(this, QStringLiteral("中止"), "batch_cancel");
+    compute_button_ = button(this, batch::words::compute, "batch_compute");
+    cancel_button_ = button(this, batch::words::cancel, "batch_cancel");
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("batch_progress"));
     summary_ = new QLabel(this);
@@ -135,11 +135,11 @@ BatchWindow::BatchWindow(FlumeWindow *screen) : QWidget(nullptr, Qt::Window), sc
     layout->addLayout(run_row);
 
     auto *result_row = new QHBoxLayout;
-    QPushButton *open_row = button(this, QStringLiteral("フルームの画面で開く(&W)"), "batch_open_row");
-    QPushButton *save_csv = button(this, QStringLiteral("CSV保存..."), "batch_save_csv");
-    QPushButton *save_xlsx = button(this, QStringLiteral(".xlsx保存..."), "batch_save_xlsx");
-    QPushButton *save_pdf = button(this, QStringLiteral("PDF保存..."), "batch_save_pdf");
-    QPushButton *print = button(this, QStringLiteral("印刷(&P)..."), "batch_print");
+    QPushButton *open_row = button(this, batch::words::open_row, "batch_open_row");
+    QPushButton *save_csv = button(this, batch::words::save_csv, "batch_save_csv");
+    QPushButton *save_xlsx = button(this, batch::words::save_xlsx, "batch_save_xlsx");
+    QPushButton *save_pdf = button(this, batch::words::save_pdf, "batch_save_pdf");
+    QPushButton *print = button(this, batch::words::print, "batch_print");
     result_row->addWidget(open_row);
     result_row->addStretch(1);
     for (QPushButton *b : {save_csv, save_xlsx, save_pdf, print}) {
@@ -151,7 +151,10 @@ BatchWindow::BatchWindow(FlumeWindow *screen) : QWidget(nullptr, Qt::Window), sc
     connect(open_table, &QPushButton::clicked, this, &BatchWindow::choose_table);
     connect(save_table, &QPushButton::clicked, this, &BatchWindow::save_table);
     connect(choose_base, &QPushButton::clicked, this, &BatchWindow::choose_base);
-    connect(screen_inputs, &QPushButton::clicked, this, [this] { set_base({}); });
+    connect(screen_inputs, &QPushButton::clicked, this, [this] {
+        set_base({});
+        gui::common::remember_file(base_key, {});
+    });
     connect(compute_button_, &QPushButton::clicked, this, &BatchWindow::compute);
     connect(cancel_button_, &QPushButton::clicked, this, [this] { watcher_.cancel(); });
     connect(open_row, &QPushButton::clicked, this, &BatchWindow::open_row);
@@ -171,10 +174,8 @@ BatchWindow::BatchWindow(FlumeWindow *screen) : QWidget(nullptr, Qt::Window), sc
     });
 
     set_running(false);
-    set_base(gui::common::remembered_file(base_key));
-    table_label_->setText(QStringLiteral("（入力中の表）"));
-    if (const QString table = gui::common::remembered_file(table_key); !table.isEmpty())
-        load_table(table);
+    set_base({});
+    put_table({});
     resize(1100, 600);
 }
 
@@ -201,36 +202,55 @@ bool BatchWindow::load_table(const QString &path)
         return false;
     }
     const batch::SplitTable split = batch::split_table(bytes);
-    clear_results();
-    filling_ = true;
-    grid_->clearContents();
-    int columns = 0;
+    QList<QStringList> rows;
     for (const batch::TableRecord &record : split.records)
-        columns = std::max(columns, int(record.fields.size()));
-    grid_->setRowCount(int(split.records.size()));
-    grid_->setColumnCount(columns);
-    for (int r = 0; r < split.records.size(); ++r) {
-        const QStringList &fields = split.records[r].fields;
-        for (int c = 0; c < fields.size(); ++c)
-            grid_->setItem(r, c, new QTableWidgetItem(fields[c]));
-    }
-    filling_ = false;
-    keep_spare_cells();
+        rows << record.fields;
+    put_table(rows);
     table_path_ = path;
     table_label_->setText(path);
-    gui::common::remember_file(table_key, path);
-    gui::common::remember_dialog_folder(path);
     if (!split.problems.isEmpty())
         warn(batch_message::table_not_read, split.problems.first().line_text());
     return true;
 }
 
+void BatchWindow::put_table(const QList<QStringList> &rows)
+{
+    clear_results();
+    filling_ = true;
+    grid_->clearContents();
+    int columns = 0;
+    for (const QStringList &fields : rows)
+        columns = std::max(columns, int(fields.size()));
+    grid_->setRowCount(int(rows.size()));
+    grid_->setColumnCount(columns);
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size(); ++c)
+            grid_->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+    }
+    filling_ = false;
+    keep_spare_cells();
+    grid_->resizeColumnsToContents();
+    table_path_.clear();
+    table_label_->setText(QStringLiteral("（入力中の表）"));
+}
+
+void BatchWindow::restore_remembered()
+{
+    set_base(gui::common::remembered_file(base_key));
+    if (const QString table = gui::common::remembered_file(table_key); !table.isEmpty())
+        load_table(table);
+}
+
 void BatchWindow::set_base(const QString &path)
 {
     base_path_ = path;
-    base_label_->setText(path.isEmpty() ? screen_base : path);
-    gui::common::remember_file(base_key, path);
+    base_label_->setText(path.isEmpty() ? batch::words::screen_base_name : path);
     clear_results();
+}
+
+void BatchWindow::set_screen(FlumeWindow *screen)
+{
+    screen_ = screen;
 }
 
 void BatchWindow::choose_table()
@@ -238,8 +258,11 @@ void BatchWindow::choose_table()
     QFileDialog dialog(this, QString(), QString(), table_filter);
     gui::common::prepare_file_dialog(dialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (const QString path = gui::common::ask_for_file(dialog); !path.isEmpty())
-        load_table(path);
+    const QString path = gui::common::ask_for_file(dialog);
+    if (!path.isEmpty() && load_table(path)) {
+        gui::common::remember_file(table_key, path);
+        gui::common::remember_dialog_folder(path);
+    }
 }
 
 void BatchWindow::save_table()
@@ -278,6 +301,7 @@ void BatchWindow::choose_base()
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (const QString path = gui::common::ask_for_file(dialog); !path.isEmpty()) {
         set_base(path);
+        gui::common::remember_file(base_key, path);
         gui::common::remember_dialog_folder(path);
     }
 }
@@ -314,7 +338,7 @@ std::shared_ptr<batch::BatchJob> BatchWindow::make_job()
             return nullptr;
         }
         job->base = screen_->contents();
-        job->base_name = screen_base;
+        job->base_name = batch::words::screen_base_name;
     } else {
         if (const common::FileResult read = inputfile::read_tvl_file(base_path_, job->base); !read) {
             warn(common::file_failure_text(batch_message::base_not_read, base_path_, read.reason));
@@ -347,7 +371,7 @@ void BatchWindow::run_finished()
     batch::BatchResults results{batch::result_columns(*job_), {}};
     for (int i = 0; i < job_->table.rows.size(); ++i) {
         results.rows.append(future.isResultReadyAt(i) ? future.resultAt(i)
-                                                      : batch::skipped_row(*job_, i, QStringLiteral("中止しました")));
+                                                      : batch::skipped_row(*job_, i, batch::words::cancelled));
     }
     results_ = std::move(results);
     show_results();
@@ -403,6 +427,7 @@ void BatchWindow::show_results()
         }
     }
     filling_ = false;
+    grid_->resizeColumnsToContents();
     summary_->setText(counted(results.rows));
     for (QPushButton *b : result_buttons_)
         b->setEnabled(true);
@@ -518,9 +543,10 @@ void BatchWindow::warn(const QString &text, const QString &detail)
 BatchWindow *show_batch_window(FlumeWindow *screen)
 {
     static QPointer<BatchWindow> window;
-    if (!window)
+    if (!window) {
         window = new BatchWindow(screen);
-    else if (screen)
+        window->restore_remembered();
+    } else if (screen)
         window->set_screen(screen);
     window->show();
     window->raise();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/batch_run.h"
+#include "batch/batch_words.h"
 
 #include <QFutureWatcher>
 #include <QPointer>
@@ -19,7 +20,7 @@ class FlumeWindow;
 
 // The window's messages, titled "一括計算": the first line says what failed, a second one why.
 namespace batch_message {
-inline const QString title = QStringLiteral("一括計算");
+inline const QString &title = batch::words::window_title;
 inline const QString table_not_read = QStringLiteral("表を読めませんでした。");
 inline const QString table_faults = QStringLiteral("表の見出しに誤りがあります。");
 inline const QString no_rows = QStringLiteral("計算する行がありません。");
@@ -33,7 +34,8 @@ inline const QString not_saved = QStringLiteral("保存できませんでした�
 // the flume window it was opened from; "計算" with a progress bar and "中止"; the results to the
 // right of each row (NG in red, the reason as the row's tooltip), saved as CSV, .xlsx or PDF,
 // printed, and any row opened as a flume window of its own. Not modal, and owned by no window, so
-// that it stays when the flume window closes. It remembers its last table and base file. It holds
+// that it stays when the flume window closes. It remembers the last table and base file the user
+// chose (restore_remembered). It holds
 // no arithmetic: the rows are computed by the batch layer on a thread pool.
 class BatchWindow : public QWidget
 {
@@ -45,9 +47,14 @@ public:
 
     // Reads a table file into the grid; a file that cannot be read is reported, and false returned.
     bool load_table(const QString &path);
+    // Puts rows into the grid as if typed, the first the header.
+    void put_table(const QList<QStringList> &rows);
+    // Opens the table and chooses the base file this window had when it was last used.
+    void restore_remembered();
     // The base file the rows start from; empty: the flume window's inputs.
     void set_base(const QString &path);
-    void set_screen(FlumeWindow *screen) { screen_ = screen; }
+    // The flume window whose inputs are the base while no base file is chosen.
+    void set_screen(FlumeWindow *screen);
 
     // Computes every row; the results come when the run has finished.
     void compute();
