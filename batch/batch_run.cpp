@@ -7,7 +7,6 @@
 
 #include <QtConcurrent/QtConcurrentMap>
 
-#include <numeric>
 
 namespace batch {
 
@@ -49,7 +48,7 @@ QString messages_text(const QList<flume::PageMessage> &messages)
 }
 
 // The cells of the inputs: the values the flume used.
-void input_cells(const BatchJob &job, const inputfile::TvlContents &contents, QStringList &cells)
+void input_cells(const BatchJob &job, const inputfile::TvlContents &contents, Cells &cells)
 {
     for (const InputColumn &column : job.table.columns) {
         if (column.kind != ColumnKind::Name)
@@ -119,7 +118,8 @@ qsizetype BatchResults::column(ColumnRole role, int member) const
 RowResult skipped_row(const BatchJob &job, qsizetype index, const QString &reason)
 {
     const TableRow &row = job.table.rows[index];
-    RowResult result{row.line, {QString::number(row.line), job.table.name(row)}, Overall::None, false};
+    RowResult result{row.line, {}, Overall::None, false};
+    result.cells << QString::number(row.line) << job.table.name(row);
     for (qsizetype i = 0; i < job.table.columns.size(); ++i) {
         if (job.table.columns[i].kind != ColumnKind::Name)
             result.cells << row.values[i];
@@ -128,6 +128,7 @@ RowResult skipped_row(const BatchJob &job, qsizetype index, const QString &reaso
     for (qsizetype i = 0; i < empty; ++i)
         result.cells << QString();
     result.cells << no_verdict << reason;
+    result.cells.squeeze();
     return result;
 }
 
@@ -137,7 +138,8 @@ RowResult run_row(const BatchJob &job, qsizetype index)
     if (!row.usable())
         return skipped_row(job, index, row.problem.line_text());
     const inputfile::TvlContents contents = row_contents(job.table, row, job.base);
-    RowResult result{row.line, {QString::number(row.line), job.table.name(row)}, Overall::None, true};
+    RowResult result{row.line, {}, Overall::None, true};
+    result.cells << QString::number(row.line) << job.table.name(row);
     input_cells(job, contents, result.cells);
 
     const flume::WalkedFlume walked = flume::walk_flume(contents.inputs);
@@ -169,22 +171,25 @@ RowResult run_row(const BatchJob &job, qsizetype index)
     }
     result.overall = any_ng ? Overall::Ng : all_ok ? Overall::Ok : Overall::None;
     result.cells << verdict_text(result.overall) << messages_text(walked.messages);
+    result.cells.squeeze();
     return result;
 }
 
 BatchResults run_batch(const BatchJob &job)
 {
-    QList<qsizetype> rows(job.table.rows.size());
-    std::iota(rows.begin(), rows.end(), 0);
-    return {result_columns(job),
-            QtConcurrent::blockingMapped<QList<RowResult>>(rows, [&job](qsizetype row) { return run_row(job, row); })};
+    // Each row's result is made in its place: nothing is kept twice on the way.
+    BatchResults results{result_columns(job), QList<RowResult>(job.table.rows.size())};
+    const RowResult *first = results.rows.data();
+    QtConcurrent::blockingMap(results.rows, [&job, first](RowResult &row) { row = run_row(job, &row - first); });
+    return results;
 }
 
-QFuture<RowResult> start_batch(std::shared_ptr<const BatchJob> job)
+QFuture<void> start_batch(std::shared_ptr<const BatchJob> job, std::shared_ptr<QList<RowResult>> rows)
 {
-    QList<qsizetype> rows(job->table.rows.size());
-    std::iota(rows.begin(), rows.end(), 0);
-    return QtConcurrent::mapped(std::move(rows), [job](qsizetype row) { return run_row(*job, row); });
+    *rows = QList<RowResult>(job->table.rows.size());
+    const RowResult *first = rows->data();
+    // The rows live with the run: the function holds them.
+    return QtConcurrent::map(*rows, [job, rows, first](RowResult &row) { row = run_row(*job, &row - first); });
 }
 
 } // namespace batch

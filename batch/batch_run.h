@@ -65,8 +65,8 @@ QString verdict_text(Overall verdict);
 
 // One row of the results, a text for every column.
 struct RowResult {
-    int line = 0;
-    QStringList cells;
+    int line = 0;  // 0 for a row not computed
+    Cells cells;
     Overall overall = Overall::None;
     bool computed = false;  // false: the row was skipped, 理由 says why
 };
@@ -95,8 +95,9 @@ RowResult skipped_row(const BatchJob &job, qsizetype row, const QString &reason)
 // Every row on every core, in the table's order.
 BatchResults run_batch(const BatchJob &job);
 
-// The same for a window: the rows are computed on a thread pool while the future reports its
-// progress and results; cancelling it stops before the rows not yet started.
-QFuture<RowResult> start_batch(std::shared_ptr<const BatchJob> job);
+// The same for a window: the rows are computed on a thread pool into rows (one for each of the
+// table's, made empty beforehand) while the future reports its progress; cancelling it stops before
+// the rows not yet started, which are left with line 0.
+QFuture<void> start_batch(std::shared_ptr<const BatchJob> job, std::shared_ptr<QList<RowResult>> rows);
 
 } // namespace batch

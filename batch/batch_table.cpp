@@ -2,7 +2,10 @@
 
 #include "common/file_read.h"
 #include "common/numeric_reading.h"
+#include "inputfile/tvl_encoding.h"
 #include "inputfile/tvl_file.h"
+
+#include <utility>
 
 namespace batch {
 
@@ -30,7 +33,7 @@ QString refusal(const InputColumn &column, const QString &value)
     return members::put_member_value(scratch, *column.member_quantity, column.member, value);
 }
 
-TableProblem check_row(const BatchTable &table, const TableRecord &record, const QStringList &values)
+TableProblem check_row(const BatchTable &table, const TableRecord &record, const Cells &values)
 {
     for (qsizetype i = table.columns.size(); i < record.fields.size(); ++i) {
         if (!common::is_blank(record.fields[i])) {
@@ -40,11 +43,12 @@ TableProblem check_row(const BatchTable &table, const TableRecord &record, const
     }
     for (qsizetype i = 0; i < table.columns.size(); ++i) {
         const InputColumn &column = table.columns[i];
-        if (const QString refused = refusal(column, values[i]); !refused.isEmpty()) {
+        const QString value = values[i];
+        if (const QString refused = refusal(column, value); !refused.isEmpty()) {
             return {{record.line, int(i) + 1},
-                    QStringLiteral("「%1」の値「%2」は%3").arg(column.symbol, values[i], refused)};
+                    QStringLiteral("「%1」の値「%2」は%3").arg(column.symbol, value, refused)};
         }
-        if (!is_spacing(column) || values[i].isEmpty())
+        if (!is_spacing(column) || value.isEmpty())
             continue;
         // 本数 and ピッチ are two ways of giving the same bars.
         for (qsizetype j = 0; j < i; ++j) {
@@ -79,7 +83,7 @@ bool BatchTable::has_member_columns() const
     return false;
 }
 
-BatchTable read_table(const SplitTable &split)
+BatchTable read_table(SplitTable split)
 {
     BatchTable table;
     table.problems = split.problems;
@@ -88,7 +92,7 @@ BatchTable read_table(const SplitTable &split)
         return table;
     }
     const TableRecord &header = split.records.first();
-    QStringList headers = header.fields;
+    QStringList headers = header.fields.list();
     while (!headers.isEmpty() && common::is_blank(headers.last()))
         headers.removeLast();
     for (qsizetype i = 0; i < headers.size(); ++i) {
@@ -110,13 +114,16 @@ BatchTable read_table(const SplitTable &split)
     if (!table.usable())
         return table;
 
+    table.rows.reserve(split.records.size() - 1);
     for (qsizetype r = 1; r < split.records.size(); ++r) {
-        const TableRecord &record = split.records[r];
+        TableRecord &record = split.records[r];
         TableRow row{record.line, {}, {}};
         for (qsizetype i = 0; i < table.columns.size(); ++i)
-            row.values.append(record.fields.value(i).trimmed());
+            row.values << record.fields.value(i).trimmed();
+        row.values.squeeze();
         row.problem = check_row(table, record, row.values);
         table.rows.append(row);
+        record.fields = {};
     }
     return table;
 }
@@ -125,8 +132,11 @@ common::FileResult read_table_file(const QString &path, BatchTable &table)
 {
     QByteArray bytes;
     const common::FileResult read = common::read_regular_file(path, max_table_bytes, table_too_large, bytes);
-    if (read)
-        table = read_table(split_table(bytes));
+    if (read) {
+        // Each form of the table is let go once the next is made.
+        const QString text = inputfile::decode_table(std::exchange(bytes, {}));
+        table = read_table(split_table(text));
+    }
     return read;
 }
 
@@ -138,7 +148,7 @@ inputfile::TvlContents row_contents(const BatchTable &table, const TableRow &row
     for (bool one_member : {false, true}) {
         for (qsizetype i = 0; i < table.columns.size(); ++i) {
             const InputColumn &column = table.columns[i];
-            const QString &value = row.values[i];
+            const QString value = row.values[i];
             if (value.isEmpty())
                 continue;
             if (column.kind == ColumnKind::FlumeInput && !one_member)

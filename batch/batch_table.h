@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/cells.h"
 #include "batch/table_columns.h"
 #include "batch/table_text.h"
 #include "common/file_error.h"
@@ -17,7 +18,7 @@ namespace batch {
 // A row of flumes' values as the table gives them.
 struct TableRow {
     int line = 0;
-    QStringList values;    // one per column, trimmed; empty where the row takes the base file's value
+    Cells values;          // one per column, trimmed; empty where the row takes the base file's value
     TableProblem problem;  // why the row cannot be computed; no text when it can
 
     bool usable() const { return problem.text.isEmpty(); }
@@ -44,7 +45,8 @@ struct BatchTable {
 // input takes (members::put_member_value); a row may not give both 本数 and ピッチ for the same
 // members, nor more fields than the header (blank ones aside). A row that breaks a rule keeps the
 // first problem with its line and column and is skipped; the other rows go on.
-BatchTable read_table(const SplitTable &split);
+// The split table is used up as its rows are made.
+BatchTable read_table(SplitTable split);
 
 // A table far larger than any list of flumes is a file chosen by mistake; it is refused whole.
 inline constexpr qint64 max_table_bytes = 32 * 1024 * 1024;

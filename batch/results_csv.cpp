@@ -38,14 +38,25 @@ std::optional<QByteArray> results_csv(const BatchResults &results, CsvEncoding e
     QStringList headers;
     for (const ResultColumn &column : results.columns)
         headers << column.header();
-    QString text = csv_record(headers);
+    // Record by record into the bytes, so that the text is not held twice; room for about all of
+    // them at once (the cells, a separator each, a line end a record).
+    QByteArray bytes = encoding == CsvEncoding::Utf8 ? QByteArray("\xef\xbb\xbf") : QByteArray();
+    qsizetype expected = 0;
     for (const RowResult &row : results.rows)
-        text += csv_record(row.cells);
-    if (encoding == CsvEncoding::Utf8)
-        return QByteArray("\xef\xbb\xbf") + text.toUtf8();
-    std::optional<QByteArray> bytes = inputfile::encode_cp932(text);
-    if (!bytes && reason)
-        *reason = first_without_cp932(results) + QStringLiteral("に CP932 で書けない文字があります。");
+        expected += row.cells.bytes() + row.cells.size() + 2;
+    bytes.reserve(bytes.size() + expected + 64 * results.columns.size());
+    for (qsizetype r = -1; r < results.rows.size(); ++r) {
+        const QString record = csv_record(r < 0 ? headers : results.rows[r].cells.list());
+        if (encoding == CsvEncoding::Utf8) {
+            bytes += record.toUtf8();
+        } else if (const std::optional<QByteArray> encoded = inputfile::encode_cp932(record)) {
+            bytes += *encoded;
+        } else {
+            if (reason)
+                *reason = first_without_cp932(results) + QStringLiteral("に CP932 で書けない文字があります。");
+            return std::nullopt;
+        }
+    }
     return bytes;
 }
 

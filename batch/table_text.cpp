@@ -23,15 +23,6 @@ QChar separator_of(const QString &text)
     return tabs > commas ? u'\t' : u',';
 }
 
-bool all_blank(const QStringList &fields)
-{
-    for (const QString &field : fields) {
-        if (!common::is_blank(field))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 QString TableProblem::line_text() const
@@ -48,16 +39,24 @@ SplitTable split_table(const QString &text)
     const QChar separator = table.separator;
 
     TableRecord record{1, {}};
+    bool blank = true;  // every field of the record so far
     QString field;
     int line = 1;
     qsizetype i = 0;
     const qsizetype n = text.size();
-    auto end_record = [&] {
-        record.fields.append(field);
+    auto end_field = [&] {
+        blank = blank && common::is_blank(field);
+        record.fields << field;
         field.clear();
-        if (!all_blank(record.fields))
+    };
+    auto end_record = [&] {
+        end_field();
+        if (!blank) {
+            record.fields.squeeze();
             table.records.append(record);
+        }
         record = {line, {}};
+        blank = true;
     };
     auto line_end = [&](qsizetype at) {
         // CR LF counts once.
@@ -102,8 +101,7 @@ SplitTable split_table(const QString &text)
             continue;
         }
         if (c == separator) {
-            record.fields.append(field);
-            field.clear();
+            end_field();
             ++i;
         } else if (c == u'\n' || c == u'\r') {
             i = line_end(i);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "batch/cells.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -26,7 +28,7 @@ struct TableProblem {
 // One record of the table: the line it begins on and its fields, unquoted.
 struct TableRecord {
     int line = 0;
-    QStringList fields;
+    Cells fields;
 };
 
 // The records of a table's text. A record whose quoted field has no closing quote ends the table:

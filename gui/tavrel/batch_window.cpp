@@ -204,7 +204,7 @@ bool BatchWindow::load_table(const QString &path)
     const batch::SplitTable split = batch::split_table(bytes);
     QList<QStringList> rows;
     for (const batch::TableRecord &record : split.records)
-        rows << record.fields;
+        rows << record.fields.list();
     put_table(rows);
     table_path_ = path;
     table_label_->setText(path);
@@ -361,17 +361,18 @@ void BatchWindow::compute()
     progress_->setRange(0, int(job->table.rows.size()));
     progress_->setValue(0);
     set_running(true);
-    watcher_.setFuture(batch::start_batch(job));
+    rows_ = std::make_shared<QList<batch::RowResult>>();
+    watcher_.setFuture(batch::start_batch(job, rows_));
 }
 
 void BatchWindow::run_finished()
 {
     set_running(false);
-    const QFuture<batch::RowResult> future = watcher_.future();
-    batch::BatchResults results{batch::result_columns(*job_), {}};
-    for (int i = 0; i < job_->table.rows.size(); ++i) {
-        results.rows.append(future.isResultReadyAt(i) ? future.resultAt(i)
-                                                      : batch::skipped_row(*job_, i, batch::words::cancelled));
+    batch::BatchResults results{batch::result_columns(*job_), std::move(*rows_)};
+    rows_.reset();
+    for (qsizetype i = 0; i < results.rows.size(); ++i) {
+        if (results.rows[i].line == 0)
+            results.rows[i] = batch::skipped_row(*job_, i, batch::words::cancelled);
     }
     results_ = std::move(results);
     show_results();

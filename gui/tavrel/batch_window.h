@@ -89,8 +89,9 @@ private:
     QPushButton *compute_button_, *cancel_button_;
     QList<QPushButton *> result_buttons_;
     QProgressBar *progress_;
-    QFutureWatcher<batch::RowResult> watcher_;
+    QFutureWatcher<void> watcher_;
     std::shared_ptr<const batch::BatchJob> job_;  // of the run going on, or of the results shown
+    std::shared_ptr<QList<batch::RowResult>> rows_;  // where the run puts each row's result
     std::optional<batch::BatchResults> results_;
     int result_column_ = -1;  // the grid's first column of results; -1 while none are shown
     bool filling_ = false;    // the window itself is writing the grid

@@ -441,7 +441,7 @@ TEST_F(BatchCommand, EveryRowAsCheckingItsOwnFile)
     EXPECT_TRUE(bytes.startsWith("\xef\xbb\xbf")) << "UTF-8 behind a byte-order mark";
     const batch::SplitTable results = batch::split_table(bytes);
     ASSERT_EQ(results.records.size(), 4);
-    const QStringList headers = results.records[0].fields;
+    const QStringList headers = results.records[0].fields.list();
 
     const std::array<std::array<const char *, 3>, 3> rows = {{{"0.4", "10", "3"}, {"0.6", "5", "4"}, {"0.9", "20", "3"}}};
     const std::array<std::array<const char *, 3>, 4> stresses = {{{"concrete_stress", "σc", "σca"}, {"steel_stress", "σs", "σsa"},
@@ -455,7 +455,7 @@ TEST_F(BatchCommand, EveryRowAsCheckingItsOwnFile)
         ASSERT_TRUE(inputfile::write_tvl_file(file, contents).ok);
         const QJsonObject json = json_line(tavrel({QStringLiteral("--check"), QStringLiteral("--json"), file}).out);
         const QJsonObject values = json.value("results").toObject();
-        const QStringList &cells = results.records[qsizetype(r) + 1].fields;
+        const QStringList cells = results.records[qsizetype(r) + 1].fields.list();
         const auto cell = [&](const QString &header) { return cells.value(headers.indexOf(header)).toStdString(); };
         EXPECT_EQ(cell(QStringLiteral("KA")), values.value("ka").toString().toStdString()) << r;
         EXPECT_EQ(cell(QStringLiteral("PA (kN/m)")), values.value("pa").toString().toStdString()) << r;
