@@ -44,7 +44,12 @@ QString short_number(double value)
 }
 
 QString two_decimals(double value) { return common::format_number(value, NumberPattern::TwoDecimals); }
-QString one_decimal(double value) { return common::format_number(value, NumberPattern::OneDecimal); }
+// A length in cm to the millimetre, the part below it cut off: a section is never shown (and
+// computed) deeper than it is.
+QString millimetres_cut(double value)
+{
+    return common::format_number(value, NumberPattern::OneDecimal, common::Rounding::Down);
+}
 
 // A value the row does not use, as the table shows it.
 const QString not_used = QStringLiteral("－");
@@ -155,9 +160,8 @@ MemberResult check_member(const MemberInputs &in, const flume::MemberForces &mem
         const std::optional<double> cover = row.check(QStringLiteral("かぶり"), in.cover, typed_value(in.cover, 0, true));
         if (diameter && thickness && cover) {
             // d to the bar's centre: the clear cover plus half the bar, to the millimetre as an
-            // engineer types it into Morvik.
-            const double depth = *thickness - *cover - *diameter / 2;
-            out.effective_depth = one_decimal(depth);
+            // engineer types it into Morvik, never rounded up; the stresses use d as shown.
+            out.effective_depth = millimetres_cut(*thickness - *cover - *diameter / 2);
             if (!(common::read_number(out.effective_depth) > 0) && row.status.isEmpty())
                 row.status = QStringLiteral("ｄが0以下");
         }
@@ -296,7 +300,7 @@ QString shape_thickness(const flume::FlumeSheet &sheet, const flume::MemberForce
     }
     if (!(metres > 0))
         return {};
-    return one_decimal(metres * 100);
+    return millimetres_cut(metres * 100);
 }
 
 } // namespace members

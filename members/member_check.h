@@ -73,9 +73,9 @@ QStringList inputs_behind(const flume::FlumeSheet &sheet, const flume::MemberFor
 // usable count or pitch.
 QString other_spacing(const MemberInputs &member);
 
-// The total thickness the shape gives a member, in cm: the wall's between T1 at its top and T2 at
-// its bottom at the depth where the Case takes its forces, the slab's T3. Empty when the shape
-// gives none.
+// The total thickness the shape gives a member, in cm to the millimetre with the part below it cut
+// off: the wall's between T1 at its top and T2 at its bottom at the depth where the Case takes its
+// forces, the slab's T3. Empty when the shape gives none.
 QString shape_thickness(const flume::FlumeSheet &sheet, const flume::MemberForces &member);
 
 } // namespace members

@@ -164,6 +164,9 @@ void add_formulas(ReportPage &page, int top)
     page.picture(Picture::MorvikNeutralAxis, 700, y + 1150);
     page.text(700, y + 1850, {"ｊ＝1－ｋ／3"});
     page.text(700, y + 2450, {"ｄ＝総厚－かぶり－鉄筋径／2"});
+    page.font(10);
+    page.text(700, y + 2800, {"（ｄは 1 mm 未満を切り捨て）"});
+    page.font(12);
     const Picture stresses[] = {Picture::MorvikConcreteStress, Picture::MorvikSteelStress,
                                 Picture::MorvikShearStress, Picture::MorvikBondStress};
     for (std::size_t i = 0; i < members::allowables.size(); ++i) {

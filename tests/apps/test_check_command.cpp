@@ -272,17 +272,17 @@ TEST_P(CheckMembers, JsonListsTheSixMembers)
     }
     if (row.member_data && row.status == 0) {
         EXPECT_EQ(members[3].toObject().value("results").toObject().value("concrete_stress").toString(),
-                  QStringLiteral("178 （N/c㎡） "));
+                  QStringLiteral("181 （N/c㎡） "));
         EXPECT_EQ(members[3].toObject().value("failing").toArray(), QJsonArray{QStringLiteral("σc")});
         const TavrelRun plain = tavrel({QStringLiteral("--check"), file});
         EXPECT_TRUE(plain.out.endsWith(QStringLiteral(
             "部材の応力度照査\n"
-            "  ケース.1 側壁  σc 120 ≦ 150  σs 3585 ≦ 18000  τ 5.72 ≦ 45.9  τo 28.62 ≦ 160  OK\n"
-            "  ケース.1 底版  σc 54 ≦ 150  σs 1630 ≦ 18000  τ 2.90 ≦ 45.9  τo 14.48 ≦ 160  OK\n"
-            "  ケース.2 側壁  σc 113 ≦ 150  σs 3378 ≦ 18000  τ 5.85 ≦ 45.9  τo 29.25 ≦ 160  OK\n"
-            "  ケース.2 底版  σc 178 ＞ 150  σs 5333 ≦ 18000  τ 2.90 ≦ 45.9  τo 14.48 ≦ 160  NG（σc）\n"
-            "  ケース.3 側壁  σc 54 ≦ 150  σs 1628 ≦ 18000  τ 2.82 ≦ 45.9  τo 14.11 ≦ 160  OK\n"
-            "  ケース.3 底版  σc 120 ≦ 150  σs 3583 ≦ 18000  τ 2.90 ≦ 45.9  τo 14.48 ≦ 160  OK\n")))
+            "  ケース.1 側壁  σc 122 ≦ 150  σs 3617 ≦ 18000  τ 5.77 ≦ 45.9  τo 28.87 ≦ 160  OK\n"
+            "  ケース.1 底版  σc 55 ≦ 150  σs 1644 ≦ 18000  τ 2.92 ≦ 45.9  τo 14.61 ≦ 160  OK\n"
+            "  ケース.2 側壁  σc 115 ≦ 150  σs 3408 ≦ 18000  τ 5.90 ≦ 45.9  τo 29.51 ≦ 160  OK\n"
+            "  ケース.2 底版  σc 181 ＞ 150  σs 5380 ≦ 18000  τ 2.92 ≦ 45.9  τo 14.61 ≦ 160  NG（σc）\n"
+            "  ケース.3 側壁  σc 55 ≦ 150  σs 1643 ≦ 18000  τ 2.85 ≦ 45.9  τo 14.23 ≦ 160  OK\n"
+            "  ケース.3 底版  σc 122 ≦ 150  σs 3615 ≦ 18000  τ 2.92 ≦ 45.9  τo 14.61 ≦ 160  OK\n")))
             << plain.out.toStdString();
     }
 }
