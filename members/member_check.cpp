@@ -276,11 +276,9 @@ QString other_spacing(const MemberInputs &member)
 
 QStringList inputs_behind(const flume::FlumeSheet &sheet, const flume::MemberForces &member)
 {
-    const int used = member.page == flume::Page::Case1 ? flume::input_count - 1 : flume::input_count;
-    static_assert(flume::input_field(flume::input_count - 1) == Field::case2_depth);
     QStringList texts;
-    for (int i = 0; i < used; ++i)
-        texts << sheet.text(flume::input_field(i));
+    for (Field input : flume::inputs_behind(member))
+        texts << sheet.text(input);
     return texts;
 }
 

@@ -64,8 +64,7 @@ inline const QString forces_outdated = QStringLiteral("未計算（入力変更�
 MemberCheckReport check_members(const MemberCheckInputs &inputs, const flume::FlumeSheet &sheet,
                                 const OutdatedForces &outdated = {});
 
-// The texts of the inputs a member's forces are computed from: every input of the pages up to its
-// Case (Case 2's h' is read by Cases 2 and 3 only).
+// The texts of the inputs a member's forces are computed from (flume::inputs_behind).
 QStringList inputs_behind(const flume::FlumeSheet &sheet, const flume::MemberForces &member);
 
 // The other way of giving the bars, from the one typed: a count of bars on the unit width gives

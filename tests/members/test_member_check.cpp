@@ -251,6 +251,43 @@ INSTANTIATE_TEST_SUITE_P(
                     JudgementRow{"ng_with_a_missing_allowable", "30", "150", true, "NG（σc）"}),
     [](const testing::TestParamInfo<JudgementRow> &info) { return std::string(info.param.name); });
 
+struct OutdatedRow {
+    const char *name;
+    Field typed;                  // an input typed after every Case computed its forces
+    std::array<bool, 6> outdated;  // ケース.1 側壁 … ケース.3 底版
+};
+
+void PrintTo(const OutdatedRow &row, std::ostream *os) { *os << row.name; }
+
+class Outdated : public testing::TestWithParam<OutdatedRow>
+{
+};
+
+// Forces are outdated by an input their own Case reads, or a page before it reads; not by one
+// that only later parts read.
+TEST_P(Outdated, OnlyByWhatTheForcesWereComputedFrom)
+{
+    flume::FlumeSheet sheet;
+    type_shape(sheet);
+    members::MemberSheet members(sheet);
+    for (std::size_t i = 0; i < members::member_count; ++i) {
+        members.set_member(i, d13_5);
+        give_forces(sheet, i, "230700", "5801");
+    }
+    sheet.set_text(GetParam().typed, QStringLiteral("0.77"));
+    for (std::size_t i = 0; i < members::member_count; ++i)
+        EXPECT_EQ(members.report().members[i].judgement,
+                  GetParam().outdated[i] ? members::forces_outdated : QStringLiteral("OK")) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, Outdated,
+    testing::Values(OutdatedRow{"case1_b_typed_after_a", Field::wall_spacing, {false, true, true, true, true, true}},
+                    OutdatedRow{"case1_a_input", Field::case1_depth, {true, true, true, true, true, true}},
+                    OutdatedRow{"earth_pressure_input", Field::surcharge, {true, true, true, true, true, true}},
+                    OutdatedRow{"case2_h_dash", Field::case2_depth, {false, false, true, true, true, true}}),
+    [](const testing::TestParamInfo<OutdatedRow> &info) { return std::string(info.param.name); });
+
 // The member sheet follows the Cases: the report's print entry is usable exactly while a member
 // has stresses, and a thickness left to the shape follows it: the wall's between T1 at its top and
 // T2 at the bottom of H, kept within them, until it is typed.
