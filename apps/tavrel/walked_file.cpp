@@ -27,6 +27,7 @@ std::unique_ptr<WalkedFile> walk_file(const QString &command, int &argc, char *a
         return fail(walked->tvl_path + QStringLiteral(": ") + read.reason);
     for (const QString &note : inputfile::extension_note_lines(notes))
         common::write_utf8(stderr, command + QStringLiteral(": ") + walked->tvl_path + QStringLiteral(": ") + note + u'\n');
+    walked->damaged = !notes.damaged.isEmpty();
 
     common::MessageRecorder messages;
     walked->outcome = flume::run_full_check(*walked->sheet, walked->contents.inputs, messages);

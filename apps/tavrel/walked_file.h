@@ -20,10 +20,11 @@ struct WalkedFile {
     std::unique_ptr<flume::FlumeSheet> sheet = std::make_unique<flume::FlumeSheet>();
     flume::FullCheckOutcome outcome;
     bool stopped_by_message = false;
+    bool damaged = false;       // a section of the file's extension could not be read
     std::FILE *lines = stdout;  // the command's own lines: standard error when the PDF goes to standard output
 
-    // 0 when the chain ran to Case 3 without a message, otherwise 1.
-    int status() const { return !stopped_by_message && outcome.reached_case3 ? 0 : 1; }
+    // 0 when the file was read whole and the chain ran to Case 3 without a message, otherwise 1.
+    int status() const { return !stopped_by_message && !damaged && outcome.reached_case3 ? 0 : 1; }
 };
 
 // The walked file, or null after the failure was reported (exit status 2).

@@ -1,5 +1,6 @@
 // `tavrel --check` as a user runs it, on .tvl files the tests write: the worked examples page by
 // page, the one-line JSON, the messages, and the exit statuses, with no display at all.
+#include "inputfile/member_sections.h"
 #include "inputfile/tvl_file.h"
 #include "members/member_inputs.h"
 
@@ -239,6 +240,7 @@ struct MembersRow {
     bool member_data;                        // D13 × 5, cover 3 for every member, σca typed as 150
     int status;
     std::array<const char *, 6> judgements;  // ケース.1 側壁 … ケース.3 底版
+    bool damaged_materials = false;          // the file's materials name steel SD999
 };
 
 class CheckMembers : public CheckCommand, public testing::WithParamInterface<MembersRow>
@@ -255,13 +257,21 @@ TEST_P(CheckMembers, JsonListsTheSixMembers)
             member = {QStringLiteral("D13"), members::Spacing::Count, QStringLiteral("5"), {}, {}, {}, {}, QStringLiteral("3")};
         members::type_allowable(contents.members.materials, members::Allowable::Compression, QStringLiteral("150"));
     }
+    // The materials left as a new window has them are not written; the damaged line stands instead.
+    if (row.damaged_materials) {
+        contents.members.materials = {};
+        const QString text = inputfile::section_text(inputfile::materials_section, QStringLiteral("1"),
+                                                     {{"24", "SD999", "一般", "異形鉄筋", "", "", "", ""}});
+        contents.kept.sections = {{inputfile::materials_section, QStringLiteral("1"), {}, text}};
+    }
     const QString file = dir.filePath(QStringLiteral("members.tvl"));
     ASSERT_TRUE(inputfile::write_tvl_file(file, contents).ok);
     const TavrelRun run = tavrel({QStringLiteral("--check"), QStringLiteral("--json"), file});
     EXPECT_EQ(run.status, row.status);
     const QJsonObject object = json_line(run.out);
     EXPECT_EQ(object.value("materials").toObject().value("allowables").toObject().value(QStringLiteral("σca")).toString(),
-              row.member_data ? QStringLiteral("150") : QStringLiteral("800"));
+              row.member_data && !row.damaged_materials ? QStringLiteral("150") : QStringLiteral("800"));
+    EXPECT_EQ(object.value("damaged").toArray().size(), row.damaged_materials ? 1 : 0);
     const QJsonArray members = object.value("members").toArray();
     ASSERT_EQ(members.size(), 6);
     for (int i = 0; i < 6; ++i) {
@@ -277,13 +287,34 @@ TEST_P(CheckMembers, JsonListsTheSixMembers)
         const TavrelRun plain = tavrel({QStringLiteral("--check"), file});
         EXPECT_TRUE(plain.out.endsWith(QStringLiteral(
             "部材の応力度照査\n"
-            "  ケース.1 側壁  σc 122 ≦ 150  σs 3617 ≦ 18000  τ 5.77 ≦ 45.9  τo 28.87 ≦ 160  OK\n"
-            "  ケース.1 底版  σc 55 ≦ 150  σs 1644 ≦ 18000  τ 2.92 ≦ 45.9  τo 14.61 ≦ 160  OK\n"
-            "  ケース.2 側壁  σc 115 ≦ 150  σs 3408 ≦ 18000  τ 5.90 ≦ 45.9  τo 29.51 ≦ 160  OK\n"
-            "  ケース.2 底版  σc 181 ＞ 150  σs 5380 ≦ 18000  τ 2.92 ≦ 45.9  τo 14.61 ≦ 160  NG（σc）\n"
-            "  ケース.3 側壁  σc 55 ≦ 150  σs 1643 ≦ 18000  τ 2.85 ≦ 45.9  τo 14.23 ≦ 160  OK\n"
-            "  ケース.3 底版  σc 122 ≦ 150  σs 3615 ≦ 18000  τ 2.92 ≦ 45.9  τo 14.61 ≦ 160  OK\n")))
+            "  ケース.1 側壁  D13 @200mm  総厚 15.0  ｄ 11.3  OK\n"
+            "    σc 122 ≦ 150  σs 3617 ≦ 18000  τ 5.77 ≦ 45.9  τo 28.87 ≦ 160\n"
+            "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15\n"
+            "  ケース.1 底版  D13 @200mm  総厚 15.0  ｄ 11.3  OK\n"
+            "    σc 55 ≦ 150  σs 1644 ≦ 18000  τ 2.92 ≦ 45.9  τo 14.61 ≦ 160\n"
+            "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15\n"
+            "  ケース.2 側壁  D13 @200mm  総厚 15.0  ｄ 11.3  OK\n"
+            "    σc 115 ≦ 150  σs 3408 ≦ 18000  τ 5.90 ≦ 45.9  τo 29.51 ≦ 160\n"
+            "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15\n"
+            "  ケース.2 底版  D13 @200mm  総厚 15.0  ｄ 11.3  NG（σc）\n"
+            "    σc 181 ＞ 150  σs 5380 ≦ 18000  τ 2.92 ≦ 45.9  τo 14.61 ≦ 160\n"
+            "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15\n"
+            "  ケース.3 側壁  D13 @200mm  総厚 15.0  ｄ 11.3  OK\n"
+            "    σc 55 ≦ 150  σs 1643 ≦ 18000  τ 2.85 ≦ 45.9  τo 14.23 ≦ 160\n"
+            "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15\n"
+            "  ケース.3 底版  D13 @200mm  総厚 15.0  ｄ 11.3  OK\n"
+            "    σc 122 ≦ 150  σs 3615 ≦ 18000  τ 2.92 ≦ 45.9  τo 14.61 ≦ 160\n"
+            "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15\n")))
             << plain.out.toStdString();
+    }
+    // A damaged section is named on standard output, second line, as well as on standard error.
+    if (row.damaged_materials) {
+        const TavrelRun plain = tavrel({QStringLiteral("--check"), file});
+        EXPECT_EQ(plain.status, 1);
+        const QString note = QStringLiteral("このファイルの使用材料のデータは壊れているため、読み込みませんでした。");
+        EXPECT_EQ(plain.out.split(u'\n').value(1), QStringLiteral("  ") + note);
+        EXPECT_TRUE(plain.err.contains(note)) << plain.err.toStdString();
+        EXPECT_FALSE(plain.out.contains(QStringLiteral("OK"))) << plain.out.toStdString();
     }
 }
 
@@ -293,7 +324,11 @@ INSTANTIATE_TEST_SUITE_P(
                     MembersRow{"NoMemberData", worked, false, 0,
                                {"鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力"}},
                     MembersRow{"StoppedBeforeCase2", with(worked, 24, QString()), true, 1,
-                               {"OK", "OK", "未計算", "未計算", "未計算", "未計算"}}),
+                               {"OK", "OK", "未計算", "未計算", "未計算", "未計算"}},
+                    MembersRow{"DamagedMaterialsJudgeNothing", worked, true, 1,
+                               {"使用材料のデータが不正", "使用材料のデータが不正", "使用材料のデータが不正",
+                                "使用材料のデータが不正", "使用材料のデータが不正", "使用材料のデータが不正"},
+                               true}),
     [](const testing::TestParamInfo<MembersRow> &info) { return std::string(info.param.name); });
 
 struct StatusRow {

@@ -86,7 +86,7 @@ const MemberRow member_rows[] = {
     {"zero_shear", 3, "343200", "0", d13_5, "内側", "6.35", "20.00", "11.3", {"181", "5380", "0.00", "0.00"}, "OK"},
     {"zero_forces", 0, "0", "0", d13_5, "外側", "6.35", "20.00", "11.3", {"0", "0", "0.00", "0.00"}, "OK"},
     {"moment_too_large", 0, "3000000", "5801", d13_5, "外側", "6.35", "20.00", "11.3", {"1583", "47029", "5.77", "28.87"}, "NG（σc、σs）"},
-    {"bond_too_large", 2, "217400", "59290", bars("D10", Spacing::Count, "3"), "内側", "2.13", "9.00", "11.5", {"167", "9554", "55.50", "616.63"}, "NG（τ、τo）"},
+    {"bond_too_large", 2, "217400", "59290", bars("D10", Spacing::Count, "3"), "内側", "2.13", "9.00", "11.5", {"167", "9554", "55.50", "616.63"}, "NG（τ、τo、ピッチ）"},
     {"pitch_of_d16", 2, "217400", "5929", bars("D16", Spacing::Pitch, "125"), "内側", "15.92", "40.00", "11.2", {"87", "1448", "6.29", "15.72"}, "OK"},
     {"pitch_of_d13_gives_fractional_bars", 0, "230700", "5801", bars("D13", Spacing::Pitch, "150"), "外側", "8.47", "26.67", "11.3", {"110", "2755", "5.87", "22.00"}, "OK"},
     {"d22_thicker_by_hand", 1, "104900", "2935", with_thickness(bars("D22", Spacing::Count, "4"), "20"), "外側", "15.48", "28.00", "15.8", {"23", "498", "2.15", "7.70"}, "OK"},
@@ -162,6 +162,68 @@ TEST_P(MemberCheck, StressesAreMorviksForTheSameSixInputs)
 
 INSTANTIATE_TEST_SUITE_P(Members, MemberCheck, testing::ValuesIn(member_rows),
                          [](const testing::TestParamInfo<MemberRow> &info) { return std::string(info.param.name); });
+
+struct DetailingRow {
+    const char *name;
+    std::size_t member;          // 0: ケース.1 側壁, 15 cm; 1: ケース.1 底版, 15 cm
+    const char *moment, *shear;  // N·cm, N
+    MemberInputs inputs;
+    members::DetailingRules rules;
+    std::array<const char *, 3> comparisons;  // あき, ピッチ, 鉄筋比
+    const char *judgement;
+};
+
+void PrintTo(const DetailingRow &row, std::ostream *os) { *os << row.name; }
+
+class Detailing : public testing::TestWithParam<DetailingRow>
+{
+};
+
+TEST_P(Detailing, JudgesEachRuleOnTheValuesShown)
+{
+    const DetailingRow &row = GetParam();
+    flume::FlumeSheet sheet;
+    type_shape(sheet);
+    give_forces(sheet, row.member, row.moment, row.shear);
+    members::MemberCheckInputs inputs;
+    inputs.detailing = row.rules;
+    inputs.members[row.member] = row.inputs;
+    const members::MemberResult m = members::check_members(inputs, sheet).members[row.member];
+    for (members::Detail d : members::details)
+        EXPECT_EQ(m.detailing[std::size_t(d)].comparison(d).toStdString(), row.comparisons[std::size_t(d)])
+            << members::detail_name(d).toStdString();
+    EXPECT_EQ(m.judgement.toStdString(), row.judgement);
+}
+
+members::DetailingRules rules(const char *aggregate, const char *spacing = "20", const char *pitch = "300")
+{
+    return {QString::fromLatin1(aggregate), QString::fromLatin1(spacing), QString::fromLatin1(pitch), QStringLiteral("0.15")};
+}
+
+const char *const wall_m = "230700", *const wall_s = "5801", *const slab_m = "104900", *const slab_s = "2935";
+
+// D13 needs a clear spacing of 4/3 × 20 = 26.7 mm; typed As and U have the steel ratio only.
+INSTANTIATE_TEST_SUITE_P(
+    Rules, Detailing,
+    testing::Values(
+        DetailingRow{"spacing_at_the_limit", 0, wall_m, wall_s, bars("D13", Spacing::Pitch, "39.4"), {}, {"26.7 ≧ 26.7", "39.4 ≦ 300", "2.85 ≧ 0.15"}, "OK"},
+        DetailingRow{"spacing_just_under", 0, wall_m, wall_s, bars("D13", Spacing::Pitch, "39.3"), {}, {"26.6 ＜ 26.7", "39.3 ≦ 300", "2.86 ≧ 0.15"}, "NG（あき）"},
+        DetailingRow{"spacing_just_over", 0, wall_m, wall_s, bars("D13", Spacing::Pitch, "39.5"), {}, {"26.8 ≧ 26.7", "39.5 ≦ 300", "2.84 ≧ 0.15"}, "OK"},
+        DetailingRow{"aggregate_of_25_mm", 0, wall_m, wall_s, bars("D13", Spacing::Pitch, "45"), rules("25"), {"32.3 ＜ 33.4", "45 ≦ 300", "2.49 ≧ 0.15"}, "NG（あき）"},
+        DetailingRow{"diameter_of_d22_above_the_rest", 0, wall_m, wall_s, bars("D22", Spacing::Pitch, "44.4"), rules("10"), {"22.2 ≧ 22.2", "44.4 ≦ 300", "8.07 ≧ 0.15"}, "OK"},
+        DetailingRow{"pitch_at_the_limit", 0, wall_m, wall_s, bars("D13", Spacing::Pitch, "300"), {}, {"287.3 ≧ 26.7", "300 ≦ 300", "0.37 ≧ 0.15"}, "OK"},
+        DetailingRow{"pitch_just_over", 0, wall_m, wall_s, bars("D13", Spacing::Pitch, "300.01"), {}, {"287.3 ≧ 26.7", "300.01 ＞ 300", "0.37 ≧ 0.15"}, "NG（ピッチ）"},
+        DetailingRow{"pitch_just_under", 0, wall_m, wall_s, bars("D13", Spacing::Pitch, "299.99"), {}, {"287.2 ≧ 26.7", "299.99 ≦ 300", "0.37 ≧ 0.15"}, "OK"},
+        DetailingRow{"count_of_2_5_is_a_400_mm_pitch", 0, wall_m, wall_s, bars("D13", Spacing::Count, "2.5"), {}, {"387.3 ≧ 26.7", "400 ＞ 300", "0.28 ≧ 0.15"}, "NG（ピッチ）"},
+        DetailingRow{"stress_and_pitch", 0, "1000000", wall_s, bars("D13", Spacing::Count, "2.5"), {}, {"387.3 ≧ 26.7", "400 ＞ 300", "0.28 ≧ 0.15"}, "NG（σs、ピッチ）"},
+        DetailingRow{"ratio_at_the_limit", 1, slab_m, slab_s, typed_bars("1.5", "10", "10"), {}, {"", "", "0.15 ≧ 0.15"}, "OK"},
+        DetailingRow{"ratio_just_under", 1, slab_m, slab_s, typed_bars("1.49", "10", "10"), {}, {"", "", "0.14 ＜ 0.15"}, "NG（鉄筋比）"},
+        DetailingRow{"ratio_just_over", 1, slab_m, slab_s, typed_bars("1.51", "10", "10"), {}, {"", "", "0.15 ≧ 0.15"}, "OK"},
+        DetailingRow{"typed_depth_of_the_whole_thickness", 1, slab_m, slab_s, typed_bars("3.5", "14", "15"), {}, {"", "", ""}, "ｄが総厚以上"},
+        DetailingRow{"typed_depth_of_100_cm", 1, slab_m, slab_s, typed_bars("3.5", "14", "100"), {}, {"", "", ""}, "ｄが総厚以上"},
+        DetailingRow{"largest_pitch_not_a_number", 0, wall_m, wall_s, d13_5, rules("20", "20", "abc"), {"187.3 ≧ 26.7", "200", "0.56 ≧ 0.15"}, "構造細目が不正（ピッチ）"},
+        DetailingRow{"least_spacing_left_empty", 0, wall_m, wall_s, d13_5, rules("20", ""), {"187.3", "200 ≦ 300", "0.56 ≧ 0.15"}, "構造細目未入力（あき）"}),
+    [](const testing::TestParamInfo<DetailingRow> &info) { return std::string(info.param.name); });
 
 struct AllowableRow {
     const char *name;
