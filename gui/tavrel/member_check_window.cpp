@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -435,8 +436,11 @@ void MemberCheckWindow::show_check()
     const members::MemberCheckReport report = sheet_.report();
     const members::Materials &materials = inputs.materials;
 
-    if (strength_->currentText() != materials.concrete_strength)
+    if (strength_->currentText() != materials.concrete_strength) {
+        // Shown, not entered: materials a file could not give stay unread.
+        const QSignalBlocker shown(strength_);
         strength_->setCurrentText(materials.concrete_strength);
+    }
     grade_->setCurrentIndex(int(materials.grade));
     tension_row_->setCurrentIndex(int(materials.tension_row));
     bar_surface_->setCurrentIndex(int(materials.bar_surface));

@@ -13,6 +13,7 @@
 #include "gui/tavrel/flume_window.h"
 #include "gui/common/application_setup.h"
 #include "gui/common/screen_font.h"
+#include "members/member_sheet.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -939,6 +940,20 @@ void TestFlumeWindow::member_check_follows_the_cases()
     QCOMPARE(label("judgement_1"), QStringLiteral("NG（σc）"));
     QCOMPARE(members->findChild<QLabel *>(QStringLiteral("judgement_1"))->palette().color(QPalette::WindowText),
              QColor(Qt::red));
+
+    // Materials a file could not give judge nothing, whatever the window showed before, until they
+    // are entered again.
+    auto *strength = members->findChild<QComboBox *>(QStringLiteral("concrete_strength"));
+    strength->setCurrentText(QStringLiteral("21"));
+    members::MemberCheckInputs damaged = window_->member_sheet().inputs();
+    damaged.materials = {};
+    damaged.unreadable[std::size_t(members::InputPart::Materials)] = true;
+    window_->member_sheet().set_inputs(damaged);
+    QCOMPARE(label("judgement_1"), QStringLiteral("使用材料のデータが不正"));
+    QCOMPARE(window_->member_sheet().report().members[0].judgement, label("judgement_1"));
+    QCOMPARE(label("stress_1_1"), QStringLiteral("122"));
+    strength->setCurrentText(QStringLiteral("24.0"));
+    QCOMPARE(label("judgement_1"), QStringLiteral("OK"));
 
     // The window belongs to the flume window and goes with it.
     const QPointer<QWidget> gone = members;
