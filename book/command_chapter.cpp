@@ -42,12 +42,20 @@ const QList<JsonKey> &file_keys()
 {
     static const QList<JsonKey> keys = {
         {QStringLiteral("file"), QStringLiteral("ファイルのパス（コマンドに与えたとおり）"), {}},
+        {QStringLiteral("damaged"),
+         QStringLiteral("続きのうち壊れていて読めなかったデータ（使用材料のデータ など）の一覧。なければ []。"
+                        "使用材料、構造細目、部材のデータが読めないときは、部材を判定しません"),
+         {}},
         {QStringLiteral("inputs"), QStringLiteral("25 の入力欄の文字。名前は次の表のとおりです。"), {}},
         {QStringLiteral("results"), QStringLiteral("結果の欄の文字（空欄は \"\"）と、ケースの結果の N・N·cm への換算値（名前の末尾が _n、_ncm）"), {}},
         {QStringLiteral("messages"), QStringLiteral("出たメッセージの一覧。各要素は text（本文）と title（題名）"), {}},
         {QStringLiteral("page_buttons"), QStringLiteral("最後のページボタンの状態。Command1（主働土圧）～ Command5（ケース.3）が true（使える）か false"), {}},
         {QStringLiteral("case1_groundwater_formula"), QStringLiteral("ケース.1 a で地下水の項を含む式を使ったとき true"), {}},
         {QStringLiteral("materials"), QStringLiteral("部材の応力度照査の使用材料と許容応力度（項目は次の表）"), {}},
+        {QStringLiteral("detailing"),
+         QStringLiteral("構造細目の限界値の文字：aggregate_size（粗骨材の最大寸法 Gmax、mm）、least_spacing（あきの最小値、mm）、"
+                        "largest_pitch（ピッチの最大値、mm）、least_steel_ratio（鉄筋比の最小値、%）"),
+         {}},
         {QStringLiteral("members"), QStringLiteral("部材の応力度照査の六つの部材の一覧（いつも 6 件、部材の項目は次の表）"), {}},
     };
     return keys;
@@ -79,6 +87,15 @@ QList<JsonKey> materials_keys()
     };
 }
 
+// The short names a judgement gives the detailing rules, quoted: "あき", "ピッチ", "鉄筋比".
+QStringList details_named()
+{
+    QStringList names;
+    for (members::Detail d : members::details)
+        names.append(QStringLiteral("\"%1\"").arg(members::detail_name(d)));
+    return names;
+}
+
 QList<JsonKey> member_keys()
 {
     using namespace members;
@@ -106,7 +123,8 @@ QList<JsonKey> member_keys()
         {QStringLiteral("effective_depth"), QStringLiteral("有効高さ d"), QStringLiteral("cm")},
         {QStringLiteral("status"), QStringLiteral("応力度が求まらない理由（未計算、かぶり未入力など）。求まったときは \"\""),
          QStringLiteral("－")},
-        {QStringLiteral("judgement"), QStringLiteral("判定（OK、NG（σs、τ）など。応力度が求まらないときは status と同じ）"),
+        {QStringLiteral("judgement"), QStringLiteral("判定（OK、NG（σs、ピッチ）など。応力度が求まらないときは status と同じ。続きのデータが読めなかった"
+                        "ときは「使用材料のデータが不正」など）"),
          QStringLiteral("－")},
         {QStringLiteral("results"),
          QStringLiteral("応力度が求まったときだけあり、Morvik の表示と同じ文字です。名前は morvik --check --json と同じです。"),
@@ -120,9 +138,18 @@ QList<JsonKey> member_keys()
         {QStringLiteral("results.shear_stress"), QStringLiteral("τ（同）"), QStringLiteral("N/cm²")},
         {QStringLiteral("results.bond_stress"), QStringLiteral("τo（同）"), QStringLiteral("N/cm²")},
         {QStringLiteral("failing"),
-         QStringLiteral("応力度が求まったときだけあり、許容応力度を超えた応力度の一覧（%1）。超えたものがなければ []")
-             .arg(listed(stresses)),
+         QStringLiteral("応力度が求まったときだけあり、許容応力度を超えた応力度（%1）と満たさない構造細目（%2）の一覧。"
+                        "なければ []")
+             .arg(listed(stresses), listed(details_named())),
          QStringLiteral("－")},
+        {QStringLiteral("detailing"),
+         QStringLiteral("構造細目ごとの value（部材の値）、limit（限界値）、judgement（OK、NG。判定しないときは \"\"）。"
+                        "値と限界値は満たさない側に丸めた文字で、部材に値がないときは \"\""),
+         QStringLiteral("－")},
+        {QStringLiteral("detailing.clear_spacing"), QStringLiteral("鉄筋のあき（ピッチ － 鉄筋径）と、その最小値"),
+         QStringLiteral("mm")},
+        {QStringLiteral("detailing.pitch"), QStringLiteral("主鉄筋のピッチと、その最大値"), QStringLiteral("mm")},
+        {QStringLiteral("detailing.steel_ratio"), QStringLiteral("鉄筋比 As/(b·d) と、その最小値"), QStringLiteral("%")},
     };
 }
 
@@ -222,8 +249,10 @@ void write_command_chapter(BookLayout &book, const BookMaterial &material, QStri
     help_section(QStringLiteral("tavrel --check"), QStringLiteral("tavrel --check"));
     book.paragraph(QStringLiteral(
         "計算例のファイル（%1の 7 行と%2の続き）を確かめると、次のように表示されます。終了コードは 0 です。単位は"
-        "画面の表記（KN、KN/m2 など）のままです。部材の応力度照査のデータがあるので、最後に部材ごとの行が続きます。"
-        "各行は部材、σc、σs、τ、τo を「応力度 ≦ 許容応力度」（超えるときは「＞」）の形で示し、最後が判定です。")
+        "画面の表記（KN、KN/m2 など）のままです。部材の応力度照査のデータがあるので、最後に部材ごとの 3 行が続きます。"
+        "1 行目は部材、鉄筋とピッチ、総厚、d と判定、2 行目は σc、σs、τ、τo を「応力度 ≦ 許容応力度」（超えるときは"
+        "「＞」）の形で、3 行目は構造細目のあき、ピッチ、鉄筋比を限界値と比べて示します。応力度の求まらない部材は 1 行"
+        "で、判定の欄にその理由を示します。")
                        .arg(ref(QStringLiteral("Tavrelファイル (.tvl)/ファイルの形")),
                             ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査と計算書の設定のデータ"))));
     if (!material.check_passed)

@@ -97,6 +97,12 @@ void write_file_chapter(BookLayout &book)
                        "変えたので書いています。")
             .arg(code(inputfile::materials_section), members::Materials{}.concrete_strength,
                  members::grade_name(members::Materials{}.grade)),
+        QStringLiteral("%1 は構造細目を新しい画面の値（Gmax %2 mm、あき %3 mm、ピッチ %4 mm、鉄筋比 %5 %）から変えたときだけ"
+                       "書く 1 行で、その四つの値です。このまとまりを知らない前の版の Tavrel も、読まずに残して保存のときに"
+                       "書き戻します。")
+            .arg(code(inputfile::detailing_section), members::DetailingRules{}.aggregate_size,
+                 members::DetailingRules{}.least_spacing, members::DetailingRules{}.largest_pitch,
+                 members::DetailingRules{}.least_steel_ratio),
         QStringLiteral("%1 は部材ごとに 1 行で、部材、鉄筋、本数かピッチか、その値、As、U、d（%2のとき）、書き換えた"
                        "総厚（形状寸法に従うときは空欄）、かぶりです。")
             .arg(code(inputfile::members_section), quoted(members::typed_bars)),
@@ -107,8 +113,10 @@ void write_file_chapter(BookLayout &book)
                        "ファイルが UTF-8 になることはありません。")
             .arg(code(QStringLiteral("\\u{1F600}"))),
         QStringLiteral("この版で読めない続き（新しい版のものなど）は、読まずにそのまま残して保存のときに書き戻し、開いたときに"
-                       "そのことを知らせます。壊れた続きは読まずに知らせ、25 の入力はそのまま読みます（%1）。")
-            .arg(ref(QStringLiteral("メッセージ一覧"))),
+                       "そのことを知らせます。壊れた続きは読まずに知らせ、25 の入力はそのまま読みます（%1）。壊れた使用材料、"
+                       "構造細目、部材のデータの代わりには新しい画面の値が入りますが、それで部材を判定することはありません"
+                       "（%2）。")
+            .arg(ref(QStringLiteral("メッセージ一覧")), ref(flume::page_caption(flume::Page::MemberCheck) + QStringLiteral("/計算と判定"))),
     });
     book.heading(QStringLiteral("保存するとき"));
     book.bullets({

@@ -47,9 +47,11 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
     book.paragraph(QStringLiteral(
         "ケース.1～3 の側壁と底版の六つの部材に鉄筋を決め、Morvik と同じ計算で応力度を求めて許容応力度と比べ、判定"
         "します（%1）。計算画面の%2の%3で開きます。この画面は計算画面の結果に従い、ケースを計算し直すとすぐに応力度も"
-        "変わります。曲げモーメントとせん断力が表示されていない部材は%4です。力を求めたあとで、そのケースまでの入力を"
-        "書き換えたり別のファイルを開いたりすると、表示されている力は今の入力のものではないので、ケースを計算し直す"
-        "まで%5になります。計算画面を閉じると、この画面も閉じます。")
+        "変わります。曲げモーメントとせん断力が表示されていない部材は%4です。力を求めたあとで、その力を求めた計算が読む"
+        "入力（前のページの入力と、そのケースのその計算までの入力）を書き換えたり別のファイルを開いたりすると、表示されて"
+        "いる力は今の入力のものではないので、ケースを計算し直すまで%5になります。ケース.1 の側壁は a の入力までなので、"
+        "a を計算したあとで b の入力を書き換えても変わりません。ケース.2・3 は h' も読みます。画面は、入りきらないときは"
+        "スクロールでき、大きさを変えられます。計算画面を閉じると、この画面も閉じます。")
                        .arg(ref(QStringLiteral("鉄筋コンクリート応力度の検討")), quoted_caption(flume::words::tools_menu),
                             quoted(title), quoted(QStringLiteral("未計算")), quoted(members::forces_outdated)));
     window_figure(book, material, QStringLiteral("member-check"), title, problems);
@@ -80,15 +82,42 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
                        "ピッチは鉄筋径より広くなければなりません。As と U は 1 本の断面積と周長に本数を掛けたものです（1 本の断面積・周長・"
                        "鉄筋径（公称直径）：%1）。")
             .arg(bars.join(QStringLiteral("、"))),
-        QStringLiteral("%1を選ぶと、溶接金網などの As、U と d をそのまま入力します。総厚とかぶりは使わないので"
-                       "「－」と示します。")
-            .arg(quoted(members::typed_bars)),
+        QStringLiteral("%1を選ぶと、溶接金網などの As、U と d をそのまま入力します。かぶりは使わないので「－」と示します。"
+                       "総厚は形状寸法の値を示し、d はそれより小さくなければなりません（総厚以上なら%2）。")
+            .arg(quoted(members::typed_bars), quoted(QStringLiteral("ｄが総厚以上"))),
         QStringLiteral("総厚：形状寸法から入ります。側壁は、ケースが力を求める深さ（ケース.1 は h、ケース.2・3 は h'）での厚さ"
                        "で、T1（天端）と T2（下端）の間を直線で結んで求めます（T1～T2 の範囲）。底版は T3 です。書き換えるまでは"
                        "形状寸法に従い、書き換えた総厚は黄色で表示されます。"),
-        QStringLiteral("かぶり：鉄筋の表面までのかぶりです。有効高さ d = 総厚 − かぶり − 鉄筋径 / 2 を、Morvik に入力する"
-                       "ときと同じく cm で小数 1 桁（1 mm 単位）に丸めます。総厚も cm で小数 1 桁で示します。"),
+        QStringLiteral("かぶり：鉄筋の表面までのかぶりです。有効高さ d = 総厚 − かぶり − 鉄筋径 / 2 は、Morvik に入力する"
+                       "ときと同じく cm で小数 1 桁（1 mm 単位）で、ｄは 1 mm 未満を切り捨てます。切り上げると断面を実際より"
+                       "深く見て応力度を小さく求めるからです。形状寸法から求めた総厚も 1 mm 未満を切り捨てて示し、d はその"
+                       "総厚から求めます。応力度は示した d で求めるので、表の値から計算し直すと同じ値になります。"),
         QStringLiteral("単位幅 b は 100 cm、M と S はケースの結果を換算した N·cm と N の値です。"),
+    });
+
+    book.heading(QStringLiteral("構造細目"));
+    const members::DetailingRules usual;
+    book.paragraph(QStringLiteral(
+        "鉄筋が施工でき、コンクリートと一体に働くかを、次の三つの構造細目で確かめます。限界値は画面の%1の枠で書き換えられ、"
+        "次の既定値から変えたときだけ Tavrelファイルに保存されます。既定値は、鉄筋コンクリートのスラブや壁に一般に"
+        "用いられる値ですが、基準（示方書、設計基準、発注者の仕様など）によって値や条件が異なります。設計者は、工事で"
+        "従う基準と照らし合わせて確かめ、違うときは書き換えてください。")
+                       .arg(quoted(QStringLiteral("構造細目"))));
+    book.bullets({
+        QStringLiteral("あき：隣り合う鉄筋の間の空き（ピッチ − 鉄筋径）が、%1 mm、鉄筋の公称直径、粗骨材の最大寸法 Gmax の 4/3 の"
+                       "うち最も大きい値以上であること。コンクリートが鉄筋の間に行き渡り、付着が確保されるための条件です。既定の"
+                       "Gmax %2 mm では D13 で 26.7 mm です。")
+            .arg(usual.least_spacing, usual.aggregate_size),
+        QStringLiteral("ピッチ：主鉄筋の中心間隔が %1 mm 以下であること。間隔が広すぎると、鉄筋の間のコンクリートにひび割れが"
+                       "集中するためです。部材の厚さの 2 倍以下などの条件を加える基準もあります。")
+            .arg(usual.largest_pitch),
+        QStringLiteral("鉄筋比：As/(b·d) が %1 % 以上であること。ひび割れたときに鉄筋がすぐに降伏して壊れることを防ぎ、乾燥収縮"
+                       "や温度によるひび割れを分散させるための最小の鉄筋量です。0.2 % など、より大きい値とする基準もあります。")
+            .arg(usual.least_steel_ratio),
+        QStringLiteral("部材の値は満たさない側に丸めて示し（あきと鉄筋比は切り捨て、ピッチは切り上げ）、限界値は安全側に丸めて"
+                       "示して（あきの 26.67 mm は 26.7 mm）、示した値どうしを比べます。表で満たしていれば、実際の値も満たして"
+                       "います。"),
+        QStringLiteral("%1の部材はピッチがないので、鉄筋比だけを確かめます。").arg(quoted(members::typed_bars)),
     });
 
     book.heading(QStringLiteral("計算と判定"));
@@ -97,25 +126,37 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
             .arg(quoted_caption(common::words::calculate)),
         QStringLiteral("引張側は M の符号で決まります。ケース.1 は正で外側、ケース.2・3 は正で内側が引張です。"),
         QStringLiteral("S = 0（底版の曲げモーメントが最大の断面など）では τ と τo が 0.00 になります。"),
-        QStringLiteral("表示された応力度がすべて許容応力度以下なら OK、超えるものがあれば NG と超えた応力度を示します。"
-                       "NG は画面では赤で表示します。"),
+        QStringLiteral("表示された応力度がすべて許容応力度以下で、構造細目をすべて満たせば OK です。超える応力度や満たさない"
+                       "構造細目があれば NG で、%1のようにそれを並べて示します。NG は画面では赤で表示します。")
+            .arg(quoted(QStringLiteral("NG（σs、ピッチ）"))),
         QStringLiteral("入力の足りない部材は、判定の欄に足りない入力や不正な入力を示します（%1、%2など）。鉄筋の間隔が"
                        "鉄筋径以下になる本数やピッチは%3・%4、d が 0 以下になるときは%5、応力度が求まらないときは%6です。")
             .arg(quoted(QStringLiteral("かぶり未入力")), quoted(QStringLiteral("総厚が不正")),
                  quoted(QStringLiteral("本数が不正")), quoted(QStringLiteral("ピッチが不正")),
                  quoted(QStringLiteral("ｄが0以下")), quoted(QStringLiteral("計算できません"))),
         QStringLiteral("許容応力度に空欄や数値でない欄があるときは、ほかの許容応力度を超えて NG でなければ、%1・%2の"
-                       "ようにその記号を示します。σck が空欄なら%3、0 以下や数値でなければ%4です（NG が先です）。")
+                       "ようにその記号を示します。σck が空欄なら%3、0 以下や数値でなければ%4です（NG が先です）。構造細目の"
+                       "限界値が空欄や数値でないときは%5・%6です。")
             .arg(quoted(QStringLiteral("許容値未入力（τa）")), quoted(QStringLiteral("許容値が不正（σca）")),
-                 quoted(QStringLiteral("σck未入力")), quoted(QStringLiteral("σckが不正"))),
+                 quoted(QStringLiteral("σck未入力")), quoted(QStringLiteral("σckが不正")),
+                 quoted(QStringLiteral("構造細目未入力（あき）")), quoted(QStringLiteral("構造細目が不正（ピッチ）"))),
+        QStringLiteral("開いた Tavrelファイルの使用材料、構造細目、部材のデータが壊れていて読めなかったときは、代わりに入っている"
+                       "新しい画面の値では判定せず、判定の欄に%1のように示します（tavrel --check、構造計算書も同じです）。その"
+                       "データを画面で入力し直すと判定します。")
+            .arg(quoted(members::input_part_caption(members::InputPart::Materials) + QStringLiteral("が不正"))),
     });
 
     book.heading(QStringLiteral("計算例"));
     const members::MemberCheckReport &check = run_chain(example_member_inputs()).sheet.member_check;
+    const members::MemberResult &first = check.members[0];
     book.paragraph(QStringLiteral(
         "本書の計算例の水路で、どの部材も D13 を 5 本、かぶり 3 cm とし、σck %1、%2 の表の値で照査したものです。"
-        "応力度の欄は「応力度 ≦ 許容応力度」です。")
-                       .arg(check.materials.concrete_strength, members::grade_name(check.materials.grade)));
+        "応力度の欄は「応力度 ≦ 許容応力度」です。構造細目は、どの部材もあき %3 mm、ピッチ %4 mm、鉄筋比 %5 % で"
+        "満たしています。")
+                       .arg(check.materials.concrete_strength, members::grade_name(check.materials.grade),
+                            first.detailing[std::size_t(members::Detail::ClearSpacing)].comparison(members::Detail::ClearSpacing),
+                            first.detailing[std::size_t(members::Detail::Pitch)].comparison(members::Detail::Pitch),
+                            first.detailing[std::size_t(members::Detail::SteelRatio)].comparison(members::Detail::SteelRatio)));
     Table rows{{QStringLiteral("部材"), QStringLiteral("引張側"), QStringLiteral("総厚\n（cm）"), QStringLiteral("d\n（cm）"),
                 QStringLiteral("σc\n（N/cm²）"), QStringLiteral("σs\n（N/cm²）"), QStringLiteral("τ\n（N/cm²）"),
                 QStringLiteral("τo\n（N/cm²）"), QStringLiteral("判定")},

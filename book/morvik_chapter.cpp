@@ -106,7 +106,8 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
     book.code({QStringLiteral("d = %1 − %2 − %3/2 ≒ %4 cm")
                    .arg(common::format_number(example.wall_thickness, common::NumberPattern::OneDecimal),
                         common::default_number_text(example.cover), common::default_number_text(example.bar_diameter), d_text)});
-    book.paragraph(QStringLiteral("です（小数 1 桁に丸めて入力します）。"));
+    book.paragraph(QStringLiteral("です（1 mm 未満を切り捨てて小数 1 桁で入力します。切り上げると断面を実際より深く見ることに"
+                                  "なります）。"));
 
     book.heading(QStringLiteral("計算式"));
     book.paragraph(QStringLiteral(

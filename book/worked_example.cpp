@@ -145,7 +145,8 @@ MorvikExample morvik_example()
     const flume::ConvertedCompanion *moment = flume::converted_companion(F::case1_wall_moment);
     const flume::ConvertedCompanion *shear = flume::converted_companion(F::case1_wall_shear);
     example.inputs = {QStringLiteral("6.35"), QStringLiteral("100"),
-                      common::format_number(d, common::NumberPattern::OneDecimal), chain.sheet[moment->converted],
+                      common::format_number(d, common::NumberPattern::OneDecimal, common::Rounding::Down),
+                      chain.sheet[moment->converted],
                       chain.sheet[shear->converted], QStringLiteral("20")};
     return example;
 }

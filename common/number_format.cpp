@@ -31,11 +31,17 @@ double round15(double value)
     return ec == std::errc() ? rounded : value;
 }
 
-QString format_number(double value, NumberPattern pattern)
+QString format_number(double value, NumberPattern pattern, Rounding rounding)
 {
     if (!std::isfinite(value))
         return {};
     const int decimals = int(pattern);
+    if (rounding != Rounding::HalfAwayFromZero) {
+        // Cut on the grid of the last decimal; the value then lies on it and formats as it is.
+        const double scale = std::pow(10.0, decimals);
+        const double scaled = round15(value * scale);
+        value = (rounding == Rounding::Down ? std::floor(scaled) : std::ceil(scaled)) / scale;
+    }
 
     // The 15 significant digits of the value, as d.dddddddddddddde±x.
     const std::string s = fifteen_digits(value);

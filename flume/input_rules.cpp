@@ -3,6 +3,8 @@
 #include "common/numeric_reading.h"
 #include "flume/calculations.h"
 #include "flume/flume_sheet.h"
+#include "flume/full_check.h"
+#include "flume/page_chain.h"
 
 namespace flume {
 
@@ -50,6 +52,29 @@ ButtonRules button_rules(Calculation button)
             return row;
     }
     return {button, {}, {}, {}};
+}
+
+QList<Field> inputs_read(Calculation button)
+{
+    QList<CarriedSlot> carried;
+    for (Page page : calculation_pages) {
+        if (page_calculations(page).contains(button))
+            carried = carried_slots(page);
+    }
+    const ButtonRules rules = button_rules(button);
+    QList<Field> inputs;
+    for (std::span<const InputRule> part : {rules.missing_input, rules.no_outer_water, rules.silent}) {
+        for (const InputRule &rule : part) {
+            Field field = rule.field;
+            for (const CarriedSlot &slot : carried) {
+                if (slot.slot == field)
+                    field = slot.source;
+            }
+            if (kind_of(field) == FieldKind::Input && !inputs.contains(field))
+                inputs.append(field);
+        }
+    }
+    return inputs;
 }
 
 } // namespace flume

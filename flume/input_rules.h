@@ -103,4 +103,9 @@ struct ButtonRules {
 };
 ButtonRules button_rules(Calculation button);
 
+// The inputs a button reads, as its rules name them: an input field, or the input a carried slot of
+// its page copies; a result is no input. The values it reads without a rule are inputs of the pages
+// before it (H, q and γw) or results (Mso).
+QList<Field> inputs_read(Calculation button);
+
 } // namespace flume

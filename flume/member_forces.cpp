@@ -3,6 +3,7 @@
 #include "flume/captions.h"
 #include "flume/flume_sheet.h"
 #include "flume/quantities.h"
+#include "flume/input_rules.h"
 
 namespace flume {
 
@@ -30,6 +31,26 @@ QString member_caption(const MemberForces &member)
 {
     return member_title(member) + QStringLiteral(" (") + symbol(member.moment) + QStringLiteral(", ")
         + symbol(member.shear) + u')';
+}
+
+QList<Field> inputs_behind(const MemberForces &member)
+{
+    QList<Field> read;
+    for (Page page : calculation_pages) {
+        if (int(page) > int(member.page))
+            break;
+        for (Calculation button : page_calculations(page)) {
+            read.append(inputs_read(button));
+            if (button == member.computed_by)
+                break;
+        }
+    }
+    QList<Field> inputs;
+    for (int i = 0; i < input_count; ++i) {
+        if (read.contains(input_field(i)))
+            inputs.append(input_field(i));
+    }
+    return inputs;
 }
 
 bool member_forces_shown(const FlumeSheet &sheet, const MemberForces &member)

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "common/section_forces.h"
+#include "flume/calculations.h"
 #include "flume/field.h"
+#include "flume/full_check.h"
 
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -18,15 +21,16 @@ struct MemberForces {
     const char *part;  // "側壁" or "底版", UTF-8
     Field moment;
     Field shear;
+    Calculation computed_by;  // the Case's "計算" button that writes them
 };
 
 inline constexpr std::array member_forces = {
-    MemberForces{Page::Case1, "側壁", Field::case1_wall_moment, Field::case1_wall_shear},
-    MemberForces{Page::Case1, "底版", Field::case1_slab_moment, Field::case1_slab_shear},
-    MemberForces{Page::Case2, "側壁", Field::case2_wall_moment, Field::case2_wall_shear},
-    MemberForces{Page::Case2, "底版", Field::case2_slab_moment, Field::case2_slab_shear},
-    MemberForces{Page::Case3, "側壁", Field::case3_wall_moment, Field::case3_wall_shear},
-    MemberForces{Page::Case3, "底版", Field::case3_slab_moment, Field::case3_slab_shear},
+    MemberForces{Page::Case1, "側壁", Field::case1_wall_moment, Field::case1_wall_shear, compute_case1_wall},
+    MemberForces{Page::Case1, "底版", Field::case1_slab_moment, Field::case1_slab_shear, compute_case1_slab},
+    MemberForces{Page::Case2, "側壁", Field::case2_wall_moment, Field::case2_wall_shear, compute_case2},
+    MemberForces{Page::Case2, "底版", Field::case2_slab_moment, Field::case2_slab_shear, compute_case2},
+    MemberForces{Page::Case3, "側壁", Field::case3_wall_moment, Field::case3_wall_shear, compute_case3},
+    MemberForces{Page::Case3, "底版", Field::case3_slab_moment, Field::case3_slab_shear, compute_case3},
 };
 
 // The member as a title names it: "ケース.1 側壁".
@@ -34,6 +38,12 @@ QString member_title(const MemberForces &member);
 
 // The member with the symbols of its forces, moment first: "ケース.1 側壁 (Mso, Sso)".
 QString member_caption(const MemberForces &member);
+
+// The inputs the member's forces are computed from: those the "計算" buttons read, each of the pages
+// before the Case and of the Case up to the button that writes the forces (Case 1's wall does not
+// depend on part b's BL and X). Taken from the buttons' rules, with a carried slot standing for the
+// input it copies; T1 first and h' last, each once.
+QList<Field> inputs_behind(const MemberForces &member);
 
 // True while both the moment and the shear of the member are shown.
 bool member_forces_shown(const FlumeSheet &sheet, const MemberForces &member);

@@ -43,7 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString saved = inputfile::format_tvl_contents(contents);
     const inputfile::TvlContents reopened = inputfile::parse_tvl_contents(inputfile::decode_tvl(inputfile::encode_tvl(saved)));
     check(reopened.inputs == texts, "saving and opening again gives the same 25 texts");
-    check(reopened.members == contents.members, "saving and opening again gives the same member check");
+    // A part that could not be read is not written; what stands in its place is.
+    members::MemberCheckInputs written = contents.members;
+    written.unreadable = {};
+    check(reopened.members == written, "saving and opening again gives the same member check");
     check(reopened.document == contents.document, "saving and opening again gives the same 計算書の設定");
     check(inputfile::format_tvl_contents(reopened) == saved, "saving what was opened writes the same file");
 
@@ -56,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const members::MemberCheckReport member_check = members::check_members(contents.members, sheet);
     const QByteArray json = json_report({QStringLiteral("fuzz.tvl"), sheet, outcome, walked.messages, member_check,
-                                         contents.members.entered()});
+                                         contents.members.entered(), {}});
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     check(error.error == QJsonParseError::NoError && document.isObject(), "the report is valid JSON");

@@ -36,6 +36,11 @@ QList<QStringList> materials_lines(const members::Materials &materials)
     return {line};
 }
 
+QList<QStringList> detailing_lines(const members::DetailingRules &rules)
+{
+    return {{rules.aggregate_size, rules.least_spacing, rules.largest_pitch, rules.least_steel_ratio}};
+}
+
 QList<QStringList> members_lines(const members::MemberCheckInputs &inputs)
 {
     QList<QStringList> lines;
@@ -69,6 +74,14 @@ std::optional<members::Materials> read_materials_lines(const QList<QStringList> 
     for (std::size_t a = 0; a < members::allowables.size(); ++a)
         materials.typed[a] = line[4 + int(a)];
     return materials;
+}
+
+std::optional<members::DetailingRules> read_detailing_lines(const QList<QStringList> &lines)
+{
+    if (lines.size() != 1 || lines[0].size() != 4)
+        return std::nullopt;
+    const QStringList &line = lines[0];
+    return members::DetailingRules{line[0], line[1], line[2], line[3]};
 }
 
 std::optional<std::array<members::MemberInputs, members::member_count>> read_members_lines(

@@ -13,12 +13,13 @@ namespace inputfile {
 
 namespace {
 
-// The sections this version reads and writes, with the name a note gives them. Each is written only
-// when something of it was entered.
+// The sections this version reads and writes, with the name a note gives them and the part of the
+// member check it holds. Each is written only when something of it was entered.
 struct KnownSection {
     const QString &name;
     const QString &version;
     QString caption;
+    std::optional<members::InputPart> part;
     // The section's lines; none when nothing was entered.
     QList<QStringList> (*write)(const TvlContents &);
     // Takes the lines into the contents; false when they cannot be read.
@@ -26,7 +27,8 @@ struct KnownSection {
 };
 
 const KnownSection known_sections[] = {
-    {materials_section, member_sections_version, QStringLiteral("使用材料のデータ"),
+    {materials_section, member_sections_version, members::input_part_caption(members::InputPart::Materials),
+     members::InputPart::Materials,
      [](const TvlContents &c) {
          return c.members.materials == members::Materials{} ? QList<QStringList>{} : materials_lines(c.members.materials);
      },
@@ -36,7 +38,19 @@ const KnownSection known_sections[] = {
              c.members.materials = *materials;
          return materials.has_value();
      }},
-    {members_section, member_sections_version, QStringLiteral("部材のデータ"),
+    {detailing_section, member_sections_version, members::input_part_caption(members::InputPart::Detailing),
+     members::InputPart::Detailing,
+     [](const TvlContents &c) {
+         return c.members.detailing == members::DetailingRules{} ? QList<QStringList>{} : detailing_lines(c.members.detailing);
+     },
+     [](const QList<QStringList> &lines, TvlContents &c) {
+         const std::optional<members::DetailingRules> rules = read_detailing_lines(lines);
+         if (rules)
+             c.members.detailing = *rules;
+         return rules.has_value();
+     }},
+    {members_section, member_sections_version, members::input_part_caption(members::InputPart::Members),
+     members::InputPart::Members,
      [](const TvlContents &c) {
          return c.members.members == members::MemberCheckInputs{}.members ? QList<QStringList>{} : members_lines(c.members);
      },
@@ -46,7 +60,7 @@ const KnownSection known_sections[] = {
              c.members.members = *read;
          return read.has_value();
      }},
-    {document_section, document_section_version, QStringLiteral("計算書の設定のデータ"),
+    {document_section, document_section_version, QStringLiteral("計算書の設定のデータ"), std::nullopt,
      [](const TvlContents &c) { return c.document.is_empty() ? QList<QStringList>{} : document_lines(c.document); },
      [](const QList<QStringList> &lines, TvlContents &c) {
          const std::optional<document::DocumentData> read = read_document_lines(lines);
@@ -95,10 +109,12 @@ TvlContents parse_tvl_contents(const QString &text, ExtensionNotes *notes)
     contents.inputs = split.items;
     const ExtensionRead read = read_extension(split.rest);
     contents.kept.foreign = read.foreign;
-    if (read.damaged) {
-        const KnownSection *known = known_section(read.damaged_section);
+    // A damaged part of the member check judges nothing until it is entered again.
+    const auto damaged = [&contents, notes](const KnownSection *known) {
         notes->damaged << (known ? known->caption : QStringLiteral("追加のデータ"));
-    }
+        if (known && known->part)
+            contents.members.unreadable[std::size_t(*known->part)] = true;
+    };
     for (const ExtensionSection &section : read.sections) {
         const KnownSection *known = known_section(section.name);
         if (!known || known->version != section.version) {
@@ -109,8 +125,10 @@ TvlContents parse_tvl_contents(const QString &text, ExtensionNotes *notes)
         if (known->read(section.lines, taken))
             contents = taken;
         else
-            notes->damaged << known->caption;
+            damaged(known);
     }
+    if (read.damaged)
+        damaged(known_section(read.damaged_section));
     notes->kept = !contents.kept.empty();
     return contents;
 }

@@ -21,10 +21,13 @@ const QString unit_width = QStringLiteral("100");
 
 std::optional<double> positive(const QString &text) { return typed_value(text, 0, false); }
 
-// A worked-out value with at most two decimals and no trailing zeros: 200, 6.67.
-QString short_number(double value)
+// A worked-out value with at most the pattern's decimals and no trailing zeros: 200, 6.67.
+QString short_number(double value, NumberPattern pattern = NumberPattern::TwoDecimals,
+                     common::Rounding rounding = common::Rounding::HalfAwayFromZero)
 {
-    QString text = common::format_number(value, NumberPattern::TwoDecimals);
+    QString text = common::format_number(value, pattern, rounding);
+    if (!text.contains(u'.'))
+        return text;
     while (text.endsWith(u'0'))
         text.chop(1);
     if (text.endsWith(u'.'))
@@ -33,7 +36,12 @@ QString short_number(double value)
 }
 
 QString two_decimals(double value) { return common::format_number(value, NumberPattern::TwoDecimals); }
-QString one_decimal(double value) { return common::format_number(value, NumberPattern::OneDecimal); }
+// A length in cm to the millimetre, the part below it cut off: a section is never shown (and
+// computed) deeper than it is.
+QString millimetres_cut(double value)
+{
+    return common::format_number(value, NumberPattern::OneDecimal, common::Rounding::Down);
+}
 
 // A value the row does not use, as the table shows it.
 const QString not_used = QStringLiteral("－");
@@ -79,8 +87,9 @@ QString concrete_strength_status(const Materials &materials)
     return status.status;
 }
 
-// The bars of the row: fills the count, pitch, As and U shown and returns the bar's diameter in cm.
-std::optional<double> check_bars(const MemberInputs &in, MemberResult &out, RowStatus &row)
+// The bars of the row: fills the count, pitch, As and U shown, gives the pitch in mm and returns
+// the bar's nominal diameter in mm.
+std::optional<double> check_bars(const MemberInputs &in, MemberResult &out, RowStatus &row, double &pitch)
 {
     const std::optional<BarSize> bar = bar_size(in.bar);
     if (!bar) {
@@ -97,17 +106,60 @@ std::optional<double> check_bars(const MemberInputs &in, MemberResult &out, RowS
     if (!spacing)
         return std::nullopt;
     const double bars = count ? *spacing : 1000 / *spacing;
+    pitch = 1000 / bars;
     out.bars_per_width = count ? in.spacing_text : other_spacing(in);
     out.pitch = count ? other_spacing(in) : in.spacing_text;
     out.rebar_area = two_decimals(bar->area * bars);
     out.rebar_perimeter = two_decimals(bar->perimeter * bars);
-    return bar->diameter / 10;
+    return bar->diameter;
 }
 
-MemberResult check_member(const MemberInputs &in, const flume::MemberForces &member, const Materials &materials,
+// The detailing rules for a section whose As and d are shown, with its bars' pitch and nominal
+// diameter in mm (none for typed As and U: the steel ratio only). Each value is shown to the side
+// on which its rule could fail and each limit to its safe side, and the texts shown are compared,
+// so that a shown pass is a pass.
+void check_detailing(const DetailingRules &rules, std::optional<double> pitch, double diameter, MemberResult &out)
+{
+    using common::Rounding;
+    const double area = common::read_number(out.rebar_area);
+    const double depth = common::read_number(out.effective_depth);
+    for (Detail d : details) {
+        DetailCheck &check = out.detailing[std::size_t(d)];
+        const std::optional<double> limit = detail_limit(rules, d, diameter);
+        switch (d) {
+        case Detail::ClearSpacing:
+            if (pitch)
+                check.value = short_number(*pitch - diameter, NumberPattern::OneDecimal, Rounding::Down);
+            if (limit)
+                check.limit = short_number(*limit, NumberPattern::OneDecimal, Rounding::Up);
+            break;
+        case Detail::Pitch:
+            if (pitch)
+                check.value = short_number(*pitch, NumberPattern::TwoDecimals, Rounding::Up);
+            if (limit)
+                check.limit = short_number(*limit, NumberPattern::TwoDecimals, Rounding::Down);
+            break;
+        case Detail::SteelRatio:
+            // As / (b·d) in %, b being 100 cm.
+            check.value = common::format_number(area / depth, NumberPattern::TwoDecimals, Rounding::Down);
+            if (limit)
+                check.limit = common::format_number(*limit, NumberPattern::TwoDecimals, Rounding::Up);
+            break;
+        }
+        if (check.value.isEmpty() || check.limit.isEmpty())
+            continue;
+        const double value = common::read_number(check.value);
+        const double bound = common::read_number(check.limit);
+        const bool met = detail_is_least(d) ? value >= bound : value <= bound;
+        check.verdict = met ? Verdict::Ok : Verdict::Ng;
+    }
+}
+
+MemberResult check_member(const MemberInputs &in, const flume::MemberForces &member, const MemberCheckInputs &inputs,
                           const std::array<std::optional<double>, allowables.size()> &allowed,
                           const flume::FlumeSheet &sheet, bool outdated)
 {
+    const Materials &materials = inputs.materials;
     MemberResult out;
     out.member = flume::member_title(member);
     out.bar = in.bar;
@@ -129,26 +181,34 @@ MemberResult check_member(const MemberInputs &in, const flume::MemberForces &mem
     }
 
     if (in.bar == typed_bars) {
-        row.check(QStringLiteral("As"), in.rebar_area, positive(in.rebar_area));
+        const auto area = row.check(QStringLiteral("As"), in.rebar_area, positive(in.rebar_area));
         row.check(QStringLiteral("U"), in.rebar_perimeter, positive(in.rebar_perimeter));
-        row.check(QStringLiteral("ｄ"), in.effective_depth, positive(in.effective_depth));
+        const auto depth = row.check(QStringLiteral("ｄ"), in.effective_depth, positive(in.effective_depth));
         out.rebar_area = in.rebar_area;
         out.rebar_perimeter = in.rebar_perimeter;
         out.effective_depth = in.effective_depth;
-        // d typed: the section's 総厚 and かぶり play no part in it.
-        out.thickness = out.cover = not_used;
+        // d typed: かぶり plays no part in it, and the section it lies in is the shape's.
+        out.cover = not_used;
+        out.thickness = shape_thickness(sheet, member);
         out.thickness_typed = false;
+        const auto thickness = row.check(QStringLiteral("総厚"), out.thickness, positive(out.thickness));
+        if (depth && thickness && *depth >= *thickness && row.status.isEmpty())
+            row.status = QStringLiteral("ｄが総厚以上");
+        if (area && depth && thickness && *depth < *thickness)
+            check_detailing(inputs.detailing, std::nullopt, 0, out);
     } else {
-        const std::optional<double> diameter = check_bars(in, out, row);
+        double pitch = 0;
+        const std::optional<double> diameter = check_bars(in, out, row, pitch);
         const std::optional<double> thickness = row.check(QStringLiteral("総厚"), out.thickness, positive(out.thickness));
         const std::optional<double> cover = row.check(QStringLiteral("かぶり"), in.cover, typed_value(in.cover, 0, true));
         if (diameter && thickness && cover) {
             // d to the bar's centre: the clear cover plus half the bar, to the millimetre as an
-            // engineer types it into Morvik.
-            const double depth = *thickness - *cover - *diameter / 2;
-            out.effective_depth = one_decimal(depth);
+            // engineer types it into Morvik, never rounded up; the stresses use d as shown.
+            out.effective_depth = millimetres_cut(*thickness - *cover - *diameter / 20);
             if (!(common::read_number(out.effective_depth) > 0) && row.status.isEmpty())
                 row.status = QStringLiteral("ｄが0以下");
+            else
+                check_detailing(inputs.detailing, pitch, *diameter, out);
         }
     }
     if (!row.status.isEmpty()) {
@@ -168,8 +228,9 @@ MemberResult check_member(const MemberInputs &in, const flume::MemberForces &mem
     }
 
     // The stresses as shown are judged, so that a table reading 800 against 800 says OK. A stress
-    // over a known allowable is NG whatever the others; OK needs all four allowables.
-    QStringList blank, invalid;
+    // over a known allowable, or a broken detailing rule, is NG whatever the others; OK needs all
+    // four allowables and every rule's limit.
+    QStringList blank, invalid, blank_rules, invalid_rules;
     for (Allowable a : allowables) {
         const std::size_t i = std::size_t(a);
         if (allowed[i])
@@ -177,9 +238,13 @@ MemberResult check_member(const MemberInputs &in, const flume::MemberForces &mem
         else
             (common::is_blank(allowable_text(materials, a)) ? blank : invalid) << allowable_symbol(a);
     }
-    const bool ng = std::find(out.exceeded.begin(), out.exceeded.end(), true) != out.exceeded.end();
+    for (Detail d : details) {
+        const DetailCheck &check = out.detailing[std::size_t(d)];
+        if (!check.value.isEmpty() && check.limit.isEmpty())
+            (detail_entry_blank(inputs.detailing, d) ? blank_rules : invalid_rules) << detail_name(d);
+    }
     const QString strength_status = concrete_strength_status(materials);
-    if (ng) {
+    if (!out.failing().isEmpty()) {
         out.verdict = Verdict::Ng;
         out.judgement = QStringLiteral("NG（") + out.failing() + u'）';
     } else if (!strength_status.isEmpty())
@@ -188,6 +253,10 @@ MemberResult check_member(const MemberInputs &in, const flume::MemberForces &mem
         out.judgement = QStringLiteral("許容値未入力（") + blank.join(u'、') + u'）';
     else if (!invalid.isEmpty())
         out.judgement = QStringLiteral("許容値が不正（") + invalid.join(u'、') + u'）';
+    else if (!blank_rules.isEmpty())
+        out.judgement = QStringLiteral("構造細目未入力（") + blank_rules.join(u'、') + u'）';
+    else if (!invalid_rules.isEmpty())
+        out.judgement = QStringLiteral("構造細目が不正（") + invalid_rules.join(u'、') + u'）';
     else {
         out.verdict = Verdict::Ok;
         out.judgement = QStringLiteral("OK");
@@ -227,7 +296,26 @@ QString MemberResult::failing() const
         if (exceeded[std::size_t(a)])
             symbols << stress_symbol(a);
     }
+    for (Detail d : details) {
+        if (detailing[std::size_t(d)].verdict == Verdict::Ng)
+            symbols << detail_name(d);
+    }
     return symbols.join(u'、');
+}
+
+QString DetailCheck::comparison(Detail detail) const
+{
+    if (verdict == Verdict::None)
+        return value;
+    const bool met = verdict == Verdict::Ok;
+    const QString sign = detail_is_least(detail) ? (met ? QStringLiteral(" ≧ ") : QStringLiteral(" ＜ "))
+                                                 : (met ? QStringLiteral(" ≦ ") : QStringLiteral(" ＞ "));
+    return value + sign + limit;
+}
+
+QString MemberCheckReport::unreadable_status(InputPart part) const
+{
+    return unreadable[std::size_t(part)] ? input_part_caption(part) + QStringLiteral("が不正") : QString();
 }
 
 bool MemberCheckReport::any_stresses() const
@@ -276,6 +364,8 @@ MemberCheckReport check_members(const MemberCheckInputs &inputs, const flume::Fl
 {
     MemberCheckReport report;
     report.materials = inputs.materials;
+    report.detailing = inputs.detailing;
+    report.unreadable = inputs.unreadable;
     std::array<std::optional<double>, allowables.size()> allowed;
     for (Allowable a : allowables) {
         report.allowable_texts[std::size_t(a)] = allowable_text(inputs.materials, a);
@@ -283,8 +373,34 @@ MemberCheckReport check_members(const MemberCheckInputs &inputs, const flume::Fl
         report.allowable_usable[std::size_t(a)] = allowed[std::size_t(a)].has_value();
     }
     for (std::size_t i = 0; i < member_count; ++i)
-        report.members[i] =
-            check_member(inputs.members[i], flume::member_forces[i], inputs.materials, allowed, sheet, outdated[i]);
+        report.members[i] = check_member(inputs.members[i], flume::member_forces[i], inputs, allowed, sheet, outdated[i]);
+
+    // A part of the file that could not be read leaves values in its place that are not the
+    // file's: nothing is judged by them. Without the members' data no row has a section.
+    QString unreadable;
+    for (InputPart part : input_parts) {
+        if (unreadable.isEmpty())
+            unreadable = report.unreadable_status(part);
+    }
+    if (unreadable.isEmpty())
+        return report;
+    report.allowable_usable = {};
+    for (std::size_t i = 0; i < member_count; ++i) {
+        MemberResult &m = report.members[i];
+        if (report.unreadable[std::size_t(InputPart::Members)]) {
+            m = MemberResult{};
+            m.member = flume::member_title(flume::member_forces[i]);
+            m.status = m.judgement = unreadable;
+            continue;
+        }
+        for (DetailCheck &check : m.detailing)
+            check.verdict = Verdict::None;
+        if (m.has_stresses()) {
+            m.verdict = Verdict::None;
+            m.exceeded = {};
+            m.judgement = unreadable;
+        }
+    }
     return report;
 }
 
@@ -296,11 +412,9 @@ QString other_spacing(const MemberInputs &member)
 
 QStringList inputs_behind(const flume::FlumeSheet &sheet, const flume::MemberForces &member)
 {
-    const int used = member.page == flume::Page::Case1 ? flume::input_count - 1 : flume::input_count;
-    static_assert(flume::input_field(flume::input_count - 1) == Field::case2_depth);
     QStringList texts;
-    for (int i = 0; i < used; ++i)
-        texts << sheet.text(flume::input_field(i));
+    for (Field input : flume::inputs_behind(member))
+        texts << sheet.text(input);
     return texts;
 }
 
@@ -320,7 +434,7 @@ QString shape_thickness(const flume::FlumeSheet &sheet, const flume::MemberForce
     }
     if (!(metres > 0))
         return {};
-    return one_decimal(metres * 100);
+    return millimetres_cut(metres * 100);
 }
 
 } // namespace members

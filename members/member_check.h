@@ -16,6 +16,19 @@ namespace members {
 
 enum class Verdict { None, Ok, Ng };
 
+// One detailing rule applied to a member, every value a text in the rule's unit.
+struct DetailCheck {
+    QString value;  // the member's value, shown to the side on which the rule could fail (あき and
+                    // 鉄筋比 cut down, ピッチ up): "187.3"; empty where the member has none to check
+                    // (no pitch for typed As and U) or no section
+    QString limit;  // the limit, shown to its safe side: "26.7"; empty while an entry is not usable
+    Verdict verdict = Verdict::None;  // from the texts shown, once both are there
+
+    // "187.3 ≧ 26.7", "8.5 ＜ 26.7", "200 ≦ 300", "400 ＞ 300"; the value alone without a limit;
+    // empty without a value.
+    QString comparison(Detail detail) const;
+};
+
 // One member as the check shows it, every value a text.
 struct MemberResult {
     QString member;            // "ケース.1 側壁"
@@ -30,12 +43,17 @@ struct MemberResult {
     QString status;            // why the row has no stresses: "未計算", "かぶり未入力", …
     Verdict verdict = Verdict::None;
     std::array<bool, allowables.size()> exceeded{};  // by allowable: the stress exceeds it
-    QString judgement;         // "OK", "NG（σs、τ）", "許容値未入力（τa）", "σckが不正", or the row's status
+    // By rule (details): the detailing rules, worked out wherever the row has its section, whether
+    // or not it has stresses. A results table prints detailing[i].comparison(details[i]) and the
+    // verdict beside it; the row's verdict and judgement count them only where it has stresses.
+    std::array<DetailCheck, details.size()> detailing;
+    QString judgement;         // "OK", "NG（σs、ピッチ）", "許容値未入力（τa）", "σckが不正",
+                               // "使用材料のデータが不正", or the row's status
 
     bool has_stresses() const { return status.isEmpty(); }
     // The stress judged against an allowable, as shown without its unit: "175"; empty without one.
     QString stress(Allowable allowable) const;
-    // The failing stresses: "σs、τ".
+    // The failing stresses and detailing rules: "σs、τ、ピッチ".
     QString failing() const;
 };
 
@@ -49,14 +67,19 @@ struct StressRatio {
     QString text() const;
 };
 
-// The whole check: the materials' allowable stresses and the six members.
+// The whole check: the materials' allowable stresses, the detailing rules and the six members.
 struct MemberCheckReport {
     Materials materials;
+    DetailingRules detailing;
     std::array<QString, allowables.size()> allowable_texts;  // the allowable stresses in force
     std::array<bool, allowables.size()> allowable_usable{};  // by allowable: a number above 0
+    std::array<bool, input_parts.size()> unreadable{};       // as MemberCheckInputs::unreadable
     std::array<MemberResult, member_count> members;
 
     bool any_stresses() const;
+    // What a part that could not be read leaves in place of its values: "使用材料のデータが不正";
+    // empty while it was read.
+    QString unreadable_status(InputPart part) const;
     // A member's stress beside the allowable one: "175 ≦ 800", "912 ＞ 800"; the stress alone
     // while that allowable is missing or not a number; empty without stresses.
     QString comparison(std::size_t member, Allowable allowable) const;
@@ -74,12 +97,13 @@ inline const QString forces_outdated = QStringLiteral("未計算（入力変更�
 
 // The check of every member from the Cases' results now on the sheet: a member whose moment or
 // shear is not shown is 未計算, one whose forces are outdated 未計算（入力変更）. The stresses are
-// Morvik's for As, b = 100, d, |M|, |S| and U, with a force of zero giving zero stresses.
+// Morvik's for As, b = 100, d, |M|, |S| and U, with a force of zero giving zero stresses. A row is
+// NG for a stress over its allowable or a broken detailing rule; OK needs every allowable and
+// every rule. While a part of the inputs could not be read, no row is judged: the rows say so.
 MemberCheckReport check_members(const MemberCheckInputs &inputs, const flume::FlumeSheet &sheet,
                                 const OutdatedForces &outdated = {});
 
-// The texts of the inputs a member's forces are computed from: every input of the pages up to its
-// Case (Case 2's h' is read by Cases 2 and 3 only).
+// The texts of the inputs a member's forces are computed from (flume::inputs_behind).
 QStringList inputs_behind(const flume::FlumeSheet &sheet, const flume::MemberForces &member);
 
 // The other way of giving the bars, from the one typed: a count of bars on the unit width gives
@@ -87,9 +111,9 @@ QStringList inputs_behind(const flume::FlumeSheet &sheet, const flume::MemberFor
 // usable count or pitch.
 QString other_spacing(const MemberInputs &member);
 
-// The total thickness the shape gives a member, in cm: the wall's between T1 at its top and T2 at
-// its bottom at the depth where the Case takes its forces, the slab's T3. Empty when the shape
-// gives none.
+// The total thickness the shape gives a member, in cm to the millimetre with the part below it cut
+// off: the wall's between T1 at its top and T2 at its bottom at the depth where the Case takes its
+// forces, the slab's T3. Empty when the shape gives none.
 QString shape_thickness(const flume::FlumeSheet &sheet, const flume::MemberForces &member);
 
 } // namespace members

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flume/member_forces.h"
+#include "members/detailing_rules.h"
 #include "members/materials.h"
 
 #include <QString>
@@ -32,10 +33,29 @@ struct MemberInputs {
     bool operator==(const MemberInputs &) const = default;
 };
 
-// Everything the member check keeps: the materials and the six members' inputs.
+// The parts of the member check's inputs that a .tvl file keeps in sections of their own.
+enum class InputPart { Materials, Detailing, Members };
+inline constexpr std::array input_parts = {InputPart::Materials, InputPart::Detailing, InputPart::Members};
+
+// What a note or a row calls a part's data: "使用材料のデータ", "構造細目のデータ", "部材のデータ".
+inline QString input_part_caption(InputPart part)
+{
+    switch (part) {
+    case InputPart::Materials: return QStringLiteral("使用材料のデータ");
+    case InputPart::Detailing: return QStringLiteral("構造細目のデータ");
+    case InputPart::Members: return QStringLiteral("部材のデータ");
+    }
+    return {};
+}
+
+// Everything the member check keeps: the materials, the detailing rules and the six members' inputs.
 struct MemberCheckInputs {
     Materials materials;
+    DetailingRules detailing;
     std::array<MemberInputs, member_count> members;
+    // By part: the file opened carried it but it could not be read, so what stands in its place
+    // is not the file's and no member is judged until the part is entered again.
+    std::array<bool, input_parts.size()> unreadable{};
 
     bool operator==(const MemberCheckInputs &) const = default;
     // False while everything is as a new window has it.

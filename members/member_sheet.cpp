@@ -24,6 +24,15 @@ void MemberSheet::set_materials(const Materials &materials)
 {
     MemberCheckInputs changed = inputs_;
     changed.materials = materials;
+    changed.unreadable[std::size_t(InputPart::Materials)] = false;
+    set_inputs(changed);
+}
+
+void MemberSheet::set_detailing(const DetailingRules &detailing)
+{
+    MemberCheckInputs changed = inputs_;
+    changed.detailing = detailing;
+    changed.unreadable[std::size_t(InputPart::Detailing)] = false;
     set_inputs(changed);
 }
 
@@ -33,6 +42,7 @@ void MemberSheet::set_member(std::size_t index, const MemberInputs &member)
         return;
     MemberCheckInputs changed = inputs_;
     changed.members[index] = member;
+    changed.unreadable[std::size_t(InputPart::Members)] = false;
     set_inputs(changed);
 }
 

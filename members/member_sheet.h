@@ -27,7 +27,9 @@ public:
     const MemberCheckInputs &inputs() const { return inputs_; }
     // Replaces every input, as opening a file does.
     void set_inputs(const MemberCheckInputs &inputs);
+    // Enter one part: a part the opened file could not give is the user's from then on.
     void set_materials(const Materials &materials);
+    void set_detailing(const DetailingRules &detailing);
     void set_member(std::size_t index, const MemberInputs &member);
     // Types a member's 総厚: the shape's own value, or an empty text, follows the shape again.
     void type_thickness(std::size_t index, const QString &text);

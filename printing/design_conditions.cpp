@@ -166,6 +166,10 @@ void add_materials(ConditionsLayout &layout, const members::MemberCheckReport &c
     };
     const members::Materials &materials = check.materials;
     layout.heading(QStringLiteral("材料と許容応力度"), (2 + int(std::size(terms))) * row_step);
+    if (const QString unreadable = check.unreadable_status(members::InputPart::Materials); !unreadable.isEmpty()) {
+        layout.paragraph(unreadable, 100);
+        return;
+    }
     layout.row(QStringLiteral("コンクリートの設計基準強度"), QStringLiteral("σck"), materials.concrete_strength, strength);
     layout.row(QStringLiteral("鉄筋の種類"), QString(), members::grade_name(materials.grade), QString());
     for (const auto &[allowable, term] : terms) {
@@ -221,6 +225,27 @@ void add_member_bars(ConditionsLayout &layout, const members::MemberCheckInputs 
                      100);
 }
 
+// The detailing rules (構造細目) every member's bars are held to, with a mark on a value changed
+// from the usual one.
+void add_detailing(ConditionsLayout &layout, const members::MemberCheckReport &check)
+{
+    const members::DetailingRules &rules = check.detailing;
+    const members::DetailingRules usual;
+    layout.heading(QStringLiteral("構造細目"), 4 * row_step);
+    if (const QString unreadable = check.unreadable_status(members::InputPart::Detailing); !unreadable.isEmpty()) {
+        layout.paragraph(unreadable, 100);
+        return;
+    }
+    for (const members::DetailingEntry &entry : members::detailing_entries) {
+        const QString value = rules.*entry.text;
+        QString note = QString::fromUtf16(entry.note);
+        if (value != usual.*entry.text)
+            note = note.isEmpty() ? QStringLiteral("入力値") : note + QStringLiteral("（入力値）");
+        layout.row(QString::fromUtf16(entry.caption), QString::fromUtf16(entry.symbol), value,
+                   QString::fromUtf16(entry.unit), note);
+    }
+}
+
 } // namespace
 
 QList<ReportPage> design_conditions(const QString &title, const FlumeSnapshot &sheet,
@@ -256,6 +281,7 @@ QList<ReportPage> design_conditions(const QString &title, const FlumeSnapshot &s
     if (with_materials) {
         add_materials(layout, sheet.member_check);
         add_member_bars(layout, member_inputs);
+        add_detailing(layout, sheet.member_check);
     }
     return layout.pages();
 }

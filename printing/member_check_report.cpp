@@ -50,6 +50,20 @@ void cell_text(ReportPage &page, int x, int y, const QString &text)
         page.font(table_size);
 }
 
+// A judgement too long for its cell in two lines, broken before its parenthesis or after "の":
+// "許容値未入力" "（σca、τa）", "使用材料の" "データが不正".
+QStringList judgement_lines(const QString &text)
+{
+    if (fitting_size(text) >= table_size)
+        return {text};
+    qsizetype at = text.indexOf(u'（');
+    if (at <= 0)
+        at = text.indexOf(u'の') + 1;
+    if (at <= 0)
+        at = (text.size() + 1) / 2;
+    return {text.left(at), text.mid(at)};
+}
+
 struct TableRow {
     QString label;
     std::function<QString(std::size_t)> cell;  // the text of the member's cell
@@ -59,6 +73,10 @@ void add_materials(ReportPage &page, const members::MemberCheckReport &check)
 {
     const members::Materials &materials = check.materials;
     page.font(12);
+    if (const QString unreadable = check.unreadable_status(members::InputPart::Materials); !unreadable.isEmpty()) {
+        page.text(700, 1400, {unreadable});
+        return;
+    }
     page.text(700, 1400, {"コンクリート設計基準強度"});
     page.text(4300, 1400, {"σck : ", materials.concrete_strength, " N/mm²"});
     page.text(700, 1700, {"鉄筋"});
@@ -107,6 +125,10 @@ QList<TableRow> table_rows(const members::MemberCheckReport &check)
                          + QStringLiteral("（N/cm²）"),
                      [&check, a](std::size_t i) { return check.comparison(i, a); }});
     }
+    for (members::Detail d : members::details) {
+        rows.append({members::detail_caption(d),
+                     [&check, d](std::size_t i) { return check.members[i].detailing[std::size_t(d)].comparison(d); }});
+    }
     return rows;
 }
 
@@ -140,7 +162,9 @@ int add_member_table(ReportPage &page, const members::MemberCheckReport &check, 
             page.text(x, y + 30, {"NG"});
             cell_text(page, x, y + 30 + row_height, member.failing().replace(u'、', u','));
         } else {
-            cell_text(page, x, y + 30, member.judgement);
+            const QStringList lines = judgement_lines(member.judgement);
+            for (qsizetype l = 0; l < lines.size(); ++l)
+                cell_text(page, x, y + 30 + int(l) * row_height, lines[l]);
         }
     }
     y += 2 * row_height;
@@ -165,6 +189,9 @@ void add_formulas(ReportPage &page, int top)
     page.picture(Picture::MorvikNeutralAxis, 700, y + 1150);
     page.text(700, y + 1850, {"ｊ＝1－ｋ／3"});
     page.text(700, y + 2450, {"ｄ＝総厚－かぶり－鉄筋径／2"});
+    page.font(10);
+    page.text(700, y + 2800, {"（ｄは 1 mm 未満を切り捨て）"});
+    page.font(12);
     const Picture stresses[] = {Picture::MorvikConcreteStress, Picture::MorvikSteelStress,
                                 Picture::MorvikShearStress, Picture::MorvikBondStress};
     for (std::size_t i = 0; i < members::allowables.size(); ++i) {
@@ -172,6 +199,16 @@ void add_formulas(ReportPage &page, int top)
         page.text(6000, row_y + 150, {members::stress_symbol(members::allowables[i]), "＝"});
         page.picture(stresses[i], 6900, row_y);
     }
+}
+
+// The detailing rules the table's last rows are judged by.
+QString detailing_note(const members::MemberCheckReport &check)
+{
+    if (const QString unreadable = check.unreadable_status(members::InputPart::Detailing); !unreadable.isEmpty())
+        return QStringLiteral("※構造細目：") + unreadable;
+    const members::DetailingRules &rules = check.detailing;
+    return QStringLiteral("※構造細目：あき ≧ %1 mm・鉄筋径・4/3 Gmax（Gmax %2 mm）、ピッチ ≦ %3 mm、鉄筋比 ≧ %4 %")
+        .arg(rules.least_spacing, rules.aggregate_size, rules.largest_pitch, rules.least_steel_ratio);
 }
 
 } // namespace
@@ -194,14 +231,15 @@ ReportPage member_check_report(const FlumeSnapshot &sheet)
     add_formulas(page, table_bottom + 250);
 
     page.font(10);
-    page.text(700, 14850, {"※Ｍ、Ｓは各ケースの計算結果。応力度は｜Ｍ｜、｜Ｓ｜から求め、引張側はＭの符号によります。"});
-    page.text(700, 15150, {"※判定は、σc、σs、τ、τo がそれぞれの許容応力度以下のとき OK です。"});
+    page.text(700, 14800, {"※Ｍ、Ｓは各ケースの計算結果。応力度は｜Ｍ｜、｜Ｓ｜から求め、引張側はＭの符号によります。"});
+    page.text(700, 15080, {"※判定は、σc、σs、τ、τo がそれぞれの許容応力度以下で、構造細目を満たすとき OK です。"});
+    page.text(700, 15360, {detailing_note(check)});
     bool typed = std::any_of(check.members.begin(), check.members.end(),
                              [](const MemberResult &m) { return m.thickness_typed; });
     for (Allowable a : members::allowables)
         typed = typed || members::allowable_typed(check.materials, a);
     if (typed)
-        page.text(700, 15450, {typed_mark, "：表または形状寸法の値に代えて入力した値"});
+        page.text(700, 15640, {typed_mark, "：表または形状寸法の値に代えて入力した値"});
     return page;
 }
 

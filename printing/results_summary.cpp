@@ -21,10 +21,10 @@ constexpr double note_size = 9.5;
 constexpr double overall_size = 12;
 constexpr int table_left = 700;
 constexpr int table_right = 10850;
-constexpr int row_height = 300;
+constexpr int row_height = 230;
 constexpr int cell_inset = 70;
 constexpr int table_top = 1300;
-constexpr int note_line = 300;
+constexpr int note_line = 270;
 
 // The table's columns: what is checked, the rule, the values compared, the verdict.
 constexpr int column_x[] = {table_left, 3000, 5600, 9500, table_right};
@@ -57,10 +57,21 @@ SummaryGroup section_group(const QString &name, const QString &rule, const std::
 }
 
 // The detailing rules (構造細目) of a member, as rows of this table between its stresses and its
-// judgement. The member check judges no detailing rule of its own yet, so a member has none here.
-QList<SummaryRow> detailing_rows(const MemberResult &)
+// judgement: "あき ≧ 最小あき（mm）  187.3 ≧ 26.7  OK".
+QList<SummaryRow> detailing_rows(const MemberResult &member)
 {
-    return {};
+    QList<SummaryRow> rows;
+    for (members::Detail d : members::details) {
+        const members::DetailCheck &rule = member.detailing[std::size_t(d)];
+        if (rule.value.isEmpty())
+            continue;  // typed As and U have no pitch to hold to a rule
+        const QString name = members::detail_name(d);
+        const QString bound = members::detail_is_least(d) ? QStringLiteral(" ≧ 最小") : QStringLiteral(" ≦ 最大");
+        const QString verdict = rule.verdict == Verdict::Ok ? ok : rule.verdict == Verdict::Ng ? ng : no_verdict;
+        rows.append({name + bound + name + QStringLiteral("（") + members::detail_unit(d) + QStringLiteral("）"),
+                     rule.comparison(d), verdict});
+    }
+    return rows;
 }
 
 SummaryGroup member_group(const members::MemberCheckReport &check, std::size_t index)

@@ -25,13 +25,17 @@ const char help_text[] =
     "出力: ファイルごとにそのパス、開いたページごとの結果（見出し、値、単位）と、\n"
     "出たメッセージ（メッセージ [題名] 本文）を出た順に示します。\n"
     "ファイルに部材の応力度照査のデータがあれば、続けて部材ごとの応力度と判定を示します。\n"
-    "  --json   ファイルごとに JSON を 1 行で出力します（file, inputs, results,\n"
-    "           messages, page_buttons, case1_groundwater_formula, materials, members）。\n"
+    "  --json   ファイルごとに JSON を 1 行で出力します（file, damaged, inputs, results,\n"
+    "           messages, page_buttons, case1_groundwater_formula, materials, detailing,\n"
+    "           members）。\n"
     "  --help   この説明を表示します。\n"
     "\n"
     "部材の判定 NG は結果の一つで、終了コードには影響しません。\n"
+    "ファイルの続き（使用材料など）が壊れていて読めないときは、出力の 2 行目に\n"
+    "そのことを示し、部材を判定しません。\n"
     "終了コード: 0 すべてのファイルでケース.3 までメッセージなしに計算できた\n"
-    "            1 どれかのファイルでメッセージが出た、または途中で止まった\n"
+    "            1 どれかのファイルでメッセージが出た、途中で止まった、\n"
+    "              または続きが壊れていた\n"
     "            2 ファイルを読めなかった、または引数が正しくない\n"
     "\n"
     "Usage: tavrel --check [--json] FILE.tvl...\n"
@@ -45,14 +49,17 @@ const char help_text[] =
     "Output: for each file its path, then for each page opened the results as the window\n"
     "shows them (caption, text, unit) and the messages raised, in order; when the file carries\n"
     "member check data, each member's stresses and judgement.\n"
-    "  --json   one JSON object per file on one line (file, inputs, results, messages,\n"
-    "           page_buttons, case1_groundwater_formula, materials, members: always six,\n"
-    "           the members of the Cases in the order of the ツール menu).\n"
+    "  --json   one JSON object per file on one line (file, damaged, inputs, results, messages,\n"
+    "           page_buttons, case1_groundwater_formula, materials, detailing, members: always\n"
+    "           six, the members of the Cases in the order of the ツール menu).\n"
     "  --help   shows this text.\n"
     "\n"
-    "A member judged NG is a result; it does not change the exit status.\n"
+    "A member judged NG is a result; it does not change the exit status. When a section of the\n"
+    "file's extension (the materials, say) is damaged, the second line of the output says so and no\n"
+    "member is judged.\n"
     "Exit status: 0 every file was computed through Case 3 without a message\n"
-    "             1 a message was raised, or the walk stopped early, for some file\n"
+    "             1 a message was raised, the walk stopped early, or a section was\n"
+    "               damaged, for some file\n"
     "             2 a file could not be read, or the arguments are wrong\n";
 
 enum Status { AllPassed = 0, Stopped = 1, Unusable = 2 };
@@ -73,7 +80,7 @@ Status check_file(const QString &path, bool json, bool &printed)
     }
     for (const QString &note : inputfile::extension_note_lines(notes))
         common::write_utf8(stderr, QStringLiteral("tavrel --check: ") + path + QStringLiteral(": ") + note + u'\n');
-    const CheckRun run = check_contents(path, contents);
+    const CheckRun run = check_contents(path, contents, notes);
     if (printed && !json)
         common::write_utf8(stdout, QStringLiteral("\n"));
     printed = true;

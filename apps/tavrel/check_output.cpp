@@ -4,6 +4,7 @@
 #include "flume/captions.h"
 #include "flume/flume_sheet.h"
 #include "flume/quantities.h"
+#include "inputfile/file_commands.h"
 #include "inputfile/tvl_file.h"
 
 #include <QJsonArray>
@@ -41,16 +42,36 @@ QJsonObject json_fields(const flume::FlumeSheet &sheet, FieldKind kind)
     return fields;
 }
 
-// "  ケース.1 側壁  σc 95 ≦ 800  σs 3412 ≦ 18000  τ 5.82 ≦ 45.9  τo 26.10 ≦ 160  OK"
-QString member_line(const members::MemberCheckReport &check, std::size_t index)
+// "  ケース.1 側壁  D13 @200mm  総厚 15.0  ｄ 11.3  OK", and below a member with stresses
+// "    σc 122 ≦ 800  σs 3617 ≦ 18000  τ 5.77 ≦ 45.9  τo 28.87 ≦ 160" and
+// "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15".
+QStringList member_lines(const members::MemberCheckReport &check, std::size_t index)
 {
     const members::MemberResult &member = check.members[index];
-    QString line = QStringLiteral("  ") + member.member;
-    if (member.has_stresses()) {
-        for (Allowable a : members::allowables)
-            line += QStringLiteral("  ") + members::stress_symbol(a) + u' ' + check.comparison(index, a);
+    if (!member.has_stresses())
+        return {QStringLiteral("  ") + member.member + QStringLiteral("  ") + member.judgement};
+    QString bars = member.bar;
+    if (!member.pitch.isEmpty())
+        bars += QStringLiteral(" @") + member.pitch + QStringLiteral("mm");
+    QStringList stresses, rules;
+    for (Allowable a : members::allowables)
+        stresses << members::stress_symbol(a) + u' ' + check.comparison(index, a);
+    for (members::Detail d : members::details) {
+        if (const QString comparison = member.detailing[std::size_t(d)].comparison(d); !comparison.isEmpty())
+            rules << members::detail_name(d) + u' ' + comparison;
     }
-    return line + QStringLiteral("  ") + member.judgement;
+    const QString indent = QStringLiteral("    ");
+    return {QStringLiteral("  %1  %2  総厚 %3  ｄ %4  %5")
+                .arg(member.member, bars, member.thickness, member.effective_depth, member.judgement),
+            indent + stresses.join(QStringLiteral("  ")), indent + rules.join(QStringLiteral("  "))};
+}
+
+QJsonObject json_detailing(const members::DetailingRules &rules)
+{
+    return {{QStringLiteral("aggregate_size"), rules.aggregate_size},
+            {QStringLiteral("least_spacing"), rules.least_spacing},
+            {QStringLiteral("largest_pitch"), rules.largest_pitch},
+            {QStringLiteral("least_steel_ratio"), rules.least_steel_ratio}};
 }
 
 QJsonObject json_materials(const members::MemberCheckReport &check)
@@ -101,28 +122,44 @@ QJsonObject json_member(const members::MemberCheckReport &check, std::size_t ind
                                                              {QStringLiteral("shear_stress"), r.shear_stress},
                                                              {QStringLiteral("bond_stress"), r.bond_stress}});
         QJsonArray failing;
-        for (Allowable a : members::allowables) {
-            if (m.exceeded[std::size_t(a)])
-                failing.append(members::stress_symbol(a));
-        }
+        for (const QString &name : m.failing().split(u'、', Qt::SkipEmptyParts))
+            failing.append(name);
         member.insert(QStringLiteral("failing"), failing);
     }
+    // Each rule: the value, its limit and "OK" or "NG"; empty texts where the row has none.
+    const char *const rule_names[] = {"clear_spacing", "pitch", "steel_ratio"};
+    QJsonObject detailing;
+    for (members::Detail d : members::details) {
+        const members::DetailCheck &rule = m.detailing[std::size_t(d)];
+        const QString verdict = rule.verdict == members::Verdict::Ok   ? QStringLiteral("OK")
+                                : rule.verdict == members::Verdict::Ng ? QStringLiteral("NG")
+                                                                        : QString();
+        detailing.insert(QLatin1String(rule_names[std::size_t(d)]),
+                         QJsonObject{{QStringLiteral("value"), rule.value},
+                                     {QStringLiteral("limit"), rule.limit},
+                                     {QStringLiteral("judgement"), verdict}});
+    }
+    member.insert(QStringLiteral("detailing"), detailing);
     return member;
 }
 
 } // namespace
 
-CheckRun check_contents(const QString &path, const inputfile::TvlContents &contents)
+CheckRun check_contents(const QString &path, const inputfile::TvlContents &contents,
+                        const inputfile::ExtensionNotes &notes)
 {
     const flume::WalkedFlume walked = flume::walk_flume(contents.inputs);
     const members::MemberCheckReport member_check = members::check_members(contents.members, *walked.sheet);
-    const CheckedFile checked{path, *walked.sheet, walked.outcome, walked.messages, member_check, contents.members.entered()};
-    return {plain_report(checked), json_report(checked), walked.passed()};
+    const CheckedFile checked{path, *walked.sheet, walked.outcome, walked.messages, member_check, contents.members.entered(),
+                              notes.damaged};
+    return {plain_report(checked), json_report(checked), walked.passed() && notes.damaged.isEmpty()};
 }
 
 QString plain_report(const CheckedFile &file)
 {
     QStringList lines{file.path};
+    if (!file.damaged.isEmpty())
+        lines.append(QStringLiteral("  ") + inputfile::message::extension_damaged.arg(file.damaged.join(u'、')));
     for (Page page : flume::calculation_pages) {
         if (!file.outcome.pages_opened.contains(page))
             continue;
@@ -137,7 +174,7 @@ QString plain_report(const CheckedFile &file)
     if (file.member_data) {
         lines.append(flume::page_caption(Page::MemberCheck));
         for (std::size_t i = 0; i < members::member_count; ++i)
-            lines.append(member_line(file.member_check, i));
+            lines.append(member_lines(file.member_check, i));
     }
     return lines.join(u'\n') + u'\n';
 }
@@ -156,12 +193,14 @@ QByteArray json_report(const CheckedFile &file)
         member_rows.append(json_member(file.member_check, i));
     const QJsonObject report{
         {QStringLiteral("file"), file.path},
+        {QStringLiteral("damaged"), QJsonArray::fromStringList(file.damaged)},
         {QStringLiteral("inputs"), json_fields(file.sheet, FieldKind::Input)},
         {QStringLiteral("results"), json_fields(file.sheet, FieldKind::Result)},
         {QStringLiteral("messages"), messages},
         {QStringLiteral("page_buttons"), buttons},
         {QStringLiteral("case1_groundwater_formula"), file.sheet.case1_groundwater_formula()},
         {QStringLiteral("materials"), json_materials(file.member_check)},
+        {QStringLiteral("detailing"), json_detailing(file.member_check.detailing)},
         {QStringLiteral("members"), member_rows},
     };
     // U+FEFF (only ever inside a string) is written escaped: a JSON reader may take it at the start

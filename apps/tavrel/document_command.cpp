@@ -19,7 +19,8 @@ const char help_text[] =
     "から、材料と部材は FILE.tvl の部材の応力度照査のデータから取り、作成日が決められていなければ\n"
     "今日の日付にします。計算できなかった章は目次に「未計算」とその理由が載ります。\n"
     "画面は使いません。OUT.pdf が - のときは標準出力に書き、ほかの行は標準エラー出力に出します。\n"
-    "終了コード: 0 ケース.3まで計算できた / 1 メッセージで止まった（計算書は書きます）/\n"
+    "終了コード: 0 ケース.3まで計算できた / 1 メッセージで止まった、またはファイルの続きが壊れていた\n"
+    "            （計算書は書きます。壊れた使用材料などでは部材を判定しません）/\n"
     "            2 引数の誤り、ファイルが読めない、PDF が書けない、OUT.pdf が FILE.tvl と同じ。\n"
     "\n"
     "Usage: tavrel --document OUT.pdf FILE.tvl\n"
@@ -32,8 +33,9 @@ const char help_text[] =
     "fixed date the document bears today's. A chapter not reached is listed in the contents as\n"
     "未計算 with the reason. Needs no display.\n"
     "\"-\" for OUT.pdf is the standard output; the command's lines then go to standard error.\n"
-    "Exit status: 0 the chain ran to Case 3 without a message; 1 a message stopped it (the document is\n"
-    "written all the same); 2 wrong arguments, an unreadable input file, a PDF that could not be\n"
+    "Exit status: 0 the chain ran to Case 3 without a message; 1 a message stopped it, or a section of\n"
+    "the file's extension was damaged (the document is written all the same; damaged materials or\n"
+    "members judge nothing); 2 wrong arguments, an unreadable input file, a PDF that could not be\n"
     "written, or OUT.pdf naming FILE.tvl.\n";
 
 int fail(int status, const QString &reason)

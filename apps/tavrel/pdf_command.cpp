@@ -23,7 +23,8 @@ const char help_text[] =
     "部材があれば、ケース.3 の後にその報告書も書きます。画面は使いません。OUT.pdf が - のときは\n"
     "標準出力に書き、メッセージなどは標準エラー出力に出します。\n"
     "印刷できる報告書が一つもないときはファイルを書きません。\n"
-    "終了コード: 0 ケース.3まで計算できた / 1 メッセージで止まった（または印刷できる報告書がない）/\n"
+    "終了コード: 0 ケース.3まで計算できた / 1 メッセージで止まった（または印刷できる報告書がない、\n"
+    "            ファイルの続きが壊れていた）/\n"
     "            2 引数の誤り、ファイルが読めない、PDF が書けない、OUT.pdf が FILE.tvl と同じ。\n"
     "\n"
     "Usage: tavrel --pdf OUT.pdf FILE.tvl\n"
@@ -35,7 +36,7 @@ const char help_text[] =
     "display. When no report can be printed, no file is written. OUT.pdf \"-\" is the standard\n"
     "output; the messages then go to standard error.\n"
     "Exit status: 0 the chain ran to Case 3 without a message; 1 a message stopped it (or nothing was\n"
-    "printable); 2 wrong arguments, an unreadable input file, a PDF that could not be written, or\n"
+    "printable, or a section of the file's extension was damaged); 2 wrong arguments, an unreadable input file, a PDF that could not be written, or\n"
     "OUT.pdf naming FILE.tvl.\n";
 
 int fail(int status, const QString &reason)

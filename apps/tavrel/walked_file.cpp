@@ -27,6 +27,7 @@ std::unique_ptr<WalkedFile> walk_file(const QString &command, int &argc, char *a
         return fail(walked->tvl_path + QStringLiteral(": ") + read.reason);
     for (const QString &note : inputfile::extension_note_lines(notes))
         common::write_utf8(stderr, command + QStringLiteral(": ") + walked->tvl_path + QStringLiteral(": ") + note + u'\n');
+    walked->damaged = !notes.damaged.isEmpty();
 
     walked->walk = flume::walk_flume(walked->contents.inputs);
     walked->lines = common::line_stream({walked->out_path});

@@ -17,10 +17,11 @@ struct WalkedFile {
     QString out_path, tvl_path;
     inputfile::TvlContents contents;
     flume::WalkedFlume walk;
+    bool damaged = false;       // a section of the file's extension could not be read
     std::FILE *lines = stdout;  // the command's own lines: standard error when the PDF goes to standard output
 
-    // 0 when the chain ran to Case 3 without a message, otherwise 1.
-    int status() const { return walk.passed() ? 0 : 1; }
+    // 0 when the file was read whole and the chain ran to Case 3 without a message, otherwise 1.
+    int status() const { return walk.passed() && !damaged ? 0 : 1; }
 };
 
 // The walked file, or null after the failure was reported (exit status 2).

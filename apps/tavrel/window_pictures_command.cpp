@@ -111,6 +111,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     // The member check of the worked example, with the Cases computed.
     window->member_sheet().set_inputs(book::example_member_inputs());
     auto *member_check = new tavrel::MemberCheckWindow(window->member_sheet(), window);
+    member_check->resize(member_check->whole_size());
     member_check->show();
     saved = saved && save(member_check, dir, QStringLiteral("member-check"));
     member_check->close();

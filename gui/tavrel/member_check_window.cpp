@@ -9,7 +9,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tavrel {
 
@@ -53,9 +60,11 @@ void set_typing(QLineEdit *edit, bool typing)
     edit->setPalette(p);
 }
 
+// A text in its cell: wrapped where it is longer than the cell, the whole of it as the tooltip.
 void show_label(QLabel *label, const QString &text, bool alarm = false)
 {
     label->setText(text);
+    label->setToolTip(text);
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, alarm ? ng_colour : QPalette().color(QPalette::WindowText));
     label->setPalette(p);
@@ -89,22 +98,62 @@ MemberCheckWindow::MemberCheckWindow(members::MemberSheet &sheet, QWidget *flume
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("部材の応力度照査"));
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(build_materials());
-    layout->addWidget(build_members());
+    auto *contents = new QWidget;
+    auto *layout = new QVBoxLayout(contents);
+    auto *top = new QHBoxLayout;
+    top->addWidget(build_materials(contents));
+    top->addWidget(build_detailing(contents));
+    top->addStretch(1);
+    layout->addLayout(top);
+    layout->addWidget(build_members(contents));
     auto *legend = new QLabel(QStringLiteral("＊：表の値に代えて入力した許容応力度　　黄色の総厚：形状寸法に代えて入力した値\n"
                                              "Ｍ、Ｓは各ケースの計算結果。応力度は｜Ｍ｜、｜Ｓ｜から求め、引張側はＭの符号によります。"),
-                              this);
+                              contents);
     layout->addWidget(legend);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addStretch(1);
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("member_check_scroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(contents);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll_);
 
     connect(&sheet_, &members::MemberSheet::changed, this, &MemberCheckWindow::show_check);
     show_check();
+    fit_to_screen(flume_window);
 }
 
-QWidget *MemberCheckWindow::build_materials()
+QSize MemberCheckWindow::whole_size() const
 {
-    auto *frame = new QGroupBox(QStringLiteral("使用材料"), this);
+    return scroll_->widget()->sizeHint();
+}
+
+void MemberCheckWindow::fit_to_screen(QWidget *flume_window)
+{
+    const QRect room = flume_window->screen()->availableGeometry();
+    // The window manager's title bar and frame come on top of the window's own size.
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const int frame = 4;
+    const QSize most(room.width() - 2 * frame, room.height() - title - 2 * frame);
+    QSize size = whole_size().boundedTo(most);
+    // A scroll bar that has to appear takes its room from the other way.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (size.height() < whole_size().height())
+        size.setWidth(std::min(size.width() + bar, most.width()));
+    if (size.width() < whole_size().width())
+        size.setHeight(std::min(size.height() + bar, most.height()));
+    resize(size);
+    // The frame's top left, centred in the room.
+    move(room.x() + (room.width() - size.width() - 2 * frame) / 2,
+         room.y() + (room.height() - size.height() - title - 2 * frame) / 2);
+}
+
+QWidget *MemberCheckWindow::build_materials(QWidget *parent)
+{
+    auto *frame = new QGroupBox(QStringLiteral("使用材料"), parent);
     auto *grid = new QGridLayout(frame);
 
     grid->addWidget(new QLabel(QStringLiteral("コンクリート設計基準強度 σck"), frame), 0, 0);
@@ -169,12 +218,45 @@ QWidget *MemberCheckWindow::build_materials()
     grid->addWidget(bar_surface_, 4, 4);
     grid->setColumnMinimumWidth(3, 20);
     grid->setColumnStretch(6, 1);
+    // Tab goes along the rows as they stand on the screen.
+    QWidget *const order[] = {strength_,          grade_,             allowable_edits_[0], allowable_edits_[1],
+                              tension_row_,       allowable_edits_[2], allowable_edits_[3], bar_surface_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     return frame;
 }
 
-QWidget *MemberCheckWindow::build_members()
+QWidget *MemberCheckWindow::build_detailing(QWidget *parent)
 {
-    auto *frame = new QGroupBox(QStringLiteral("部材"), this);
+    auto *frame = new QGroupBox(QStringLiteral("構造細目"), parent);
+    auto *grid = new QGridLayout(frame);
+    QWidget *previous = bar_surface_;
+    for (std::size_t i = 0; i < std::size(members::detailing_entries); ++i) {
+        const members::DetailingEntry &entry = members::detailing_entries[i];
+        const QString symbol = QString::fromUtf16(entry.symbol);
+        grid->addWidget(new QLabel(QString::fromUtf16(entry.caption) + (symbol.isEmpty() ? QString() : u' ' + symbol), frame),
+                        int(i), 0);
+        QLineEdit *edit = new_edit(frame, QString::fromLatin1(entry.name));
+        edit->setFixedWidth(60);
+        detailing_edits_[i] = edit;
+        grid->addWidget(edit, int(i), 1);
+        grid->addWidget(new QLabel(QString::fromUtf16(entry.unit), frame), int(i), 2);
+        grid->addWidget(new QLabel(QString::fromUtf16(entry.note), frame), int(i), 3);
+        connect(edit, &QLineEdit::textEdited, this, [this, text = entry.text](const QString &typed) {
+            members::DetailingRules rules = sheet_.inputs().detailing;
+            rules.*text = typed;
+            sheet_.set_detailing(rules);
+        });
+        connect(edit, &QLineEdit::editingFinished, this, &MemberCheckWindow::show_check);
+        setTabOrder(previous, edit);
+        previous = edit;
+    }
+    return frame;
+}
+
+QWidget *MemberCheckWindow::build_members(QWidget *parent)
+{
+    auto *frame = new QGroupBox(QStringLiteral("部材"), parent);
     auto *grid = new QGridLayout(frame);
     const QStringList captions = {
         QStringLiteral("部材"),
@@ -203,10 +285,15 @@ QWidget *MemberCheckWindow::build_members()
                                    frame),
                         row++, 0);
     }
+    for (members::Detail d : members::details)
+        grid->addWidget(new QLabel(members::detail_caption(d), frame), row++, 0);
     grid->addWidget(new QLabel(QStringLiteral("判定"), frame), row, 0);
     for (std::size_t i = 0; i < members::member_count; ++i)
         add_member_column(grid, i);
     grid->setHorizontalSpacing(12);
+    // Rows close together, so that the whole table fits a screen of 768 dots with a task bar.
+    grid->setVerticalSpacing(2);
+    grid->setColumnStretch(int(members::member_count) + 1, 1);
     return frame;
 }
 
@@ -289,9 +376,30 @@ void MemberCheckWindow::add_member_column(QGridLayout *grid, std::size_t index)
             new_value(frame, numbered("stress", index) + u'_' + QString::number(int(a) + 1));
         grid->addWidget(c.stresses[std::size_t(a)], row++, column);
     }
+    for (members::Detail d : members::details) {
+        c.details[std::size_t(d)] = new_value(frame, numbered("detail", index) + u'_' + QString::number(int(d) + 1));
+        grid->addWidget(c.details[std::size_t(d)], row++, column);
+    }
     c.judgement = new_value(frame, numbered("judgement", index));
     c.judgement->setAlignment(Qt::AlignCenter);
     grid->addWidget(c.judgement, row, column);
+
+    // The column keeps its width: each of its widgets is as wide as the widest choice or input in
+    // it, or as a large comparison, whatever the texts shown, a label's text wrapping within it.
+    QList<QWidget *> cells;
+    int width = fontMetrics().horizontalAdvance(QStringLiteral("124487 ＞ 18000")) + 8;
+    for (int r = 1; r <= row; ++r) {
+        if (QLayoutItem *item = grid->itemAtPosition(r, column); item && item->widget()) {
+            cells.append(item->widget());
+            if (!qobject_cast<QLabel *>(item->widget()))
+                width = std::max(width, item->widget()->sizeHint().width());
+        }
+    }
+    for (QWidget *cell : cells) {
+        cell->setFixedWidth(width);
+        if (auto *label = qobject_cast<QLabel *>(cell))
+            label->setWordWrap(true);
+    }
 }
 
 QLineEdit *MemberCheckWindow::add_member_edit(QGridLayout *grid, int row, std::size_t index, const char *name,
@@ -328,8 +436,11 @@ void MemberCheckWindow::show_check()
     const members::MemberCheckReport report = sheet_.report();
     const members::Materials &materials = inputs.materials;
 
-    if (strength_->currentText() != materials.concrete_strength)
+    if (strength_->currentText() != materials.concrete_strength) {
+        // Shown, not entered: materials a file could not give stay unread.
+        const QSignalBlocker shown(strength_);
         strength_->setCurrentText(materials.concrete_strength);
+    }
     grade_->setCurrentIndex(int(materials.grade));
     tension_row_->setCurrentIndex(int(materials.tension_row));
     bar_surface_->setCurrentIndex(int(materials.bar_surface));
@@ -338,6 +449,8 @@ void MemberCheckWindow::show_check()
         show_text(allowable_edits_[i], report.allowable_texts[i]);
         allowable_marks_[i]->setVisible(members::allowable_typed(materials, a));
     }
+    for (std::size_t i = 0; i < detailing_edits_.size(); ++i)
+        show_text(detailing_edits_[i], inputs.detailing.*members::detailing_entries[i].text);
 
     for (std::size_t index = 0; index < members::member_count; ++index) {
         const MemberColumn &c = columns_[index];
@@ -376,6 +489,10 @@ void MemberCheckWindow::show_check()
         for (Allowable a : members::allowables) {
             const std::size_t i = std::size_t(a);
             show_label(c.stresses[i], report.comparison(index, a), out.exceeded[i]);
+        }
+        for (members::Detail d : members::details) {
+            const members::DetailCheck &rule = out.detailing[std::size_t(d)];
+            show_label(c.details[std::size_t(d)], rule.comparison(d), rule.verdict == members::Verdict::Ng);
         }
         show_label(c.judgement, out.judgement, out.verdict == members::Verdict::Ng);
     }

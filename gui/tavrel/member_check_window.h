@@ -11,6 +11,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 
 namespace members {
 class MemberSheet;
@@ -18,16 +19,23 @@ class MemberSheet;
 
 namespace tavrel {
 
-// The window "部材の応力度照査": the materials with their allowable stresses, and for each of the
-// six Case members its bars, cover and section, its stresses beside the allowable ones and the
-// judgement. It follows the member sheet, and through it the Cases' results, at once; it holds no
-// state of its own and no arithmetic. It belongs to the flume window and closes with it.
+// The window "部材の応力度照査": the materials with their allowable stresses and the detailing
+// rules, and for each of the six Case members its bars, cover and section, its stresses beside the
+// allowable ones, the detailing rules and the judgement. It follows the member sheet, and through
+// it the Cases' results, at once; it holds no state of its own and no arithmetic. It belongs to
+// the flume window and closes with it. It opens as large as its contents where the screen has the
+// room, smaller otherwise, scrolls what it cannot show and can be resized; its columns keep their
+// width whatever the texts in them, a long text wrapping in its cell with the whole text as its
+// tooltip.
 class MemberCheckWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     MemberCheckWindow(members::MemberSheet &sheet, QWidget *flume_window);
+
+    // The size that shows everything without scrolling.
+    QSize whole_size() const;
 
 private:
     // One member's column, top to bottom.
@@ -41,11 +49,15 @@ private:
         QLineEdit *thickness, *cover, *depth;
         QLabel *steel_ratio, *neutral_axis_ratio, *lever_arm_ratio;
         std::array<QLabel *, members::allowables.size()> stresses;
+        std::array<QLabel *, members::details.size()> details;
         QLabel *judgement;
     };
 
-    QWidget *build_materials();
-    QWidget *build_members();
+    QWidget *build_materials(QWidget *parent);
+    QWidget *build_detailing(QWidget *parent);
+    QWidget *build_members(QWidget *parent);
+    // Opens at the whole size, within the room the screen of the flume window leaves.
+    void fit_to_screen(QWidget *flume_window);
     void add_member_column(QGridLayout *grid, std::size_t index);
     // An input of a member's column in the grid's row, bound to one of the member's texts (none: bound
     // by the caller); the check is shown afresh when the user leaves it.
@@ -57,9 +69,12 @@ private:
     void show_check();
 
     members::MemberSheet &sheet_;
+    QScrollArea *scroll_ = nullptr;
     QComboBox *strength_, *grade_, *tension_row_, *bar_surface_;
     std::array<QLineEdit *, members::allowables.size()> allowable_edits_{};
     std::array<QLabel *, members::allowables.size()> allowable_marks_{};
+    // By members::detailing_entries.
+    std::array<QLineEdit *, std::size(members::detailing_entries)> detailing_edits_{};
     std::array<MemberColumn, members::member_count> columns_{};
 };
 

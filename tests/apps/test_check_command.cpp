@@ -1,6 +1,7 @@
 // `tavrel --check` as a user runs it, on .tvl files the tests write: the worked examples page by
 // page, the one-line JSON, the messages, and the exit statuses, with no display at all.
 #include "batch/table_text.h"
+#include "inputfile/member_sections.h"
 #include "inputfile/tvl_file.h"
 #include "members/member_inputs.h"
 #include "tests/support/pdf_words.h"
@@ -235,6 +236,7 @@ struct MembersRow {
     int status;
     std::array<const char *, 6> judgements;  // ケース.1 側壁 … ケース.3 底版
     const char *overall;                     // the last line of 結果一覧 in --document
+    bool damaged_materials = false;          // the file's materials name steel SD999
 };
 
 class CheckMembers : public CheckCommand, public testing::WithParamInterface<MembersRow>
@@ -251,13 +253,21 @@ TEST_P(CheckMembers, JsonListsTheSixMembers)
             member = {QStringLiteral("D13"), members::Spacing::Count, QStringLiteral("5"), {}, {}, {}, {}, QStringLiteral("3")};
         members::type_allowable(contents.members.materials, members::Allowable::Compression, QStringLiteral("150"));
     }
+    // The materials left as a new window has them are not written; the damaged line stands instead.
+    if (row.damaged_materials) {
+        contents.members.materials = {};
+        const QString text = inputfile::section_text(inputfile::materials_section, QStringLiteral("1"),
+                                                     {{"24", "SD999", "一般", "異形鉄筋", "", "", "", ""}});
+        contents.kept.sections = {{inputfile::materials_section, QStringLiteral("1"), {}, text}};
+    }
     const QString file = dir.filePath(QStringLiteral("members.tvl"));
     ASSERT_TRUE(inputfile::write_tvl_file(file, contents).ok);
     const TavrelRun run = tavrel({QStringLiteral("--check"), QStringLiteral("--json"), file});
     EXPECT_EQ(run.status, row.status);
     const QJsonObject object = json_line(run.out);
     EXPECT_EQ(object.value("materials").toObject().value("allowables").toObject().value(QStringLiteral("σca")).toString(),
-              row.member_data ? QStringLiteral("150") : QStringLiteral("800"));
+              row.member_data && !row.damaged_materials ? QStringLiteral("150") : QStringLiteral("800"));
+    EXPECT_EQ(object.value("damaged").toArray().size(), row.damaged_materials ? 1 : 0);
     const QJsonArray members = object.value("members").toArray();
     ASSERT_EQ(members.size(), 6);
     for (int i = 0; i < 6; ++i) {
@@ -268,17 +278,29 @@ TEST_P(CheckMembers, JsonListsTheSixMembers)
     }
     if (row.member_data && row.status == 0) {
         EXPECT_EQ(members[3].toObject().value("results").toObject().value("concrete_stress").toString(),
-                  QStringLiteral("178 （N/c㎡） "));
+                  QStringLiteral("181 （N/c㎡） "));
         EXPECT_EQ(members[3].toObject().value("failing").toArray(), QJsonArray{QStringLiteral("σc")});
         const TavrelRun plain = tavrel({QStringLiteral("--check"), file});
         EXPECT_TRUE(plain.out.endsWith(QStringLiteral(
             "部材の応力度照査\n"
-            "  ケース.1 側壁  σc 120 ≦ 150  σs 3585 ≦ 18000  τ 5.72 ≦ 45.9  τo 28.62 ≦ 160  OK\n"
-            "  ケース.1 底版  σc 54 ≦ 150  σs 1630 ≦ 18000  τ 2.90 ≦ 45.9  τo 14.48 ≦ 160  OK\n"
-            "  ケース.2 側壁  σc 113 ≦ 150  σs 3378 ≦ 18000  τ 5.85 ≦ 45.9  τo 29.25 ≦ 160  OK\n"
-            "  ケース.2 底版  σc 178 ＞ 150  σs 5333 ≦ 18000  τ 2.90 ≦ 45.9  τo 14.48 ≦ 160  NG（σc）\n"
-            "  ケース.3 側壁  σc 54 ≦ 150  σs 1628 ≦ 18000  τ 2.82 ≦ 45.9  τo 14.11 ≦ 160  OK\n"
-            "  ケース.3 底版  σc 120 ≦ 150  σs 3583 ≦ 18000  τ 2.90 ≦ 45.9  τo 14.48 ≦ 160  OK\n")))
+            "  ケース.1 側壁  D13 @200mm  総厚 15.0  ｄ 11.3  OK\n"
+            "    σc 122 ≦ 150  σs 3617 ≦ 18000  τ 5.77 ≦ 45.9  τo 28.87 ≦ 160\n"
+            "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15\n"
+            "  ケース.1 底版  D13 @200mm  総厚 15.0  ｄ 11.3  OK\n"
+            "    σc 55 ≦ 150  σs 1644 ≦ 18000  τ 2.92 ≦ 45.9  τo 14.61 ≦ 160\n"
+            "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15\n"
+            "  ケース.2 側壁  D13 @200mm  総厚 15.0  ｄ 11.3  OK\n"
+            "    σc 115 ≦ 150  σs 3408 ≦ 18000  τ 5.90 ≦ 45.9  τo 29.51 ≦ 160\n"
+            "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15\n"
+            "  ケース.2 底版  D13 @200mm  総厚 15.0  ｄ 11.3  NG（σc）\n"
+            "    σc 181 ＞ 150  σs 5380 ≦ 18000  τ 2.92 ≦ 45.9  τo 14.61 ≦ 160\n"
+            "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15\n"
+            "  ケース.3 側壁  D13 @200mm  総厚 15.0  ｄ 11.3  OK\n"
+            "    σc 55 ≦ 150  σs 1643 ≦ 18000  τ 2.85 ≦ 45.9  τo 14.23 ≦ 160\n"
+            "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15\n"
+            "  ケース.3 底版  D13 @200mm  総厚 15.0  ｄ 11.3  OK\n"
+            "    σc 122 ≦ 150  σs 3615 ≦ 18000  τ 2.92 ≦ 45.9  τo 14.61 ≦ 160\n"
+            "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15\n")))
             << plain.out.toStdString();
     }
 
@@ -293,23 +315,45 @@ TEST_P(CheckMembers, JsonListsTheSixMembers)
     const QJsonObject allowables = object.value("materials").toObject().value("allowables").toObject();
     const std::array<std::array<const char *, 3>, 4> stresses = {{{"concrete_stress", "σc", "σca"}, {"steel_stress", "σs", "σsa"},
                                                                    {"shear_stress", "τ", "τa"}, {"bond_stress", "τo", "τoa"}}};
+    // The detailing rules: at least (あき, 鉄筋比) or at most (ピッチ) their limit.
+    const std::array<std::pair<const char *, bool>, 3> rules = {{{"clear_spacing", true}, {"pitch", false}, {"steel_ratio", true}}};
     for (const QJsonValue &value : members) {
         const QJsonObject member = value.toObject();
+        // Damaged materials leave the stresses without allowables to be judged by.
         for (const auto &[key, symbol, allowable] : stresses) {
-            if (!member.contains("results"))
+            if (!member.contains("results") || row.damaged_materials)
                 continue;
             const bool failing = member.value("failing").toArray().contains(QString::fromUtf8(symbol));
             expected.append(member.value("results").toObject().value(key).toString().section(u' ', 0, 0)
                             + (failing ? QStringLiteral(" ＞ ") : QStringLiteral(" ≦ "))
                             + allowables.value(QString::fromUtf8(allowable)).toString() + (failing ? " NG" : " OK"));
         }
+        for (const auto &[key, least] : rules) {
+            const QJsonObject rule = member.value("detailing").toObject().value(key).toObject();
+            const QString verdict = rule.value("judgement").toString();
+            if (!member.contains("results") || verdict.isEmpty())
+                continue;
+            const bool ok = verdict == QStringLiteral("OK");
+            const QString sign = least ? (ok ? QStringLiteral(" ≧ ") : QStringLiteral(" ＜ "))
+                                       : (ok ? QStringLiteral(" ≦ ") : QStringLiteral(" ＞ "));
+            expected.append(rule.value("value").toString() + sign + rule.value("limit").toString() + u' ' + verdict);
+        }
     }
     QStringList shown;
-    static const QRegularExpression judged(QStringLiteral("(\\S+ [≦＞] \\S+) +(OK|NG)"));
+    static const QRegularExpression judged(QStringLiteral("([0-9.]+ [≦＞≧＜] [0-9.]+) +(OK|NG)"));
     for (const QRegularExpressionMatch &m : judged.globalMatch(summary))
         shown.append(m.captured(1) + u' ' + m.captured(2));
     EXPECT_EQ(shown.join(u'\n').toStdString(), expected.join(u'\n').toStdString());
     EXPECT_TRUE(summary.contains(QString::fromUtf8(row.overall))) << summary.toStdString();
+    // A damaged section is named on standard output, second line, as well as on standard error.
+    if (row.damaged_materials) {
+        const TavrelRun plain = tavrel({QStringLiteral("--check"), file});
+        EXPECT_EQ(plain.status, 1);
+        const QString note = QStringLiteral("このファイルの使用材料のデータは壊れているため、読み込みませんでした。");
+        EXPECT_EQ(plain.out.split(u'\n').value(1), QStringLiteral("  ") + note);
+        EXPECT_TRUE(plain.err.contains(note)) << plain.err.toStdString();
+        EXPECT_FALSE(plain.out.contains(QStringLiteral("OK"))) << plain.out.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -320,7 +364,11 @@ INSTANTIATE_TEST_SUITE_P(
                                {"鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力", "鉄筋未入力"},
                                "判定の出ていない照査があります。"},
                     MembersRow{"StoppedBeforeCase2", worked_with({{Field::case2_depth, QString()}}, worked), true, 1,
-                               {"OK", "OK", "未計算", "未計算", "未計算", "未計算"}, "判定の出ていない照査があります。"}),
+                               {"OK", "OK", "未計算", "未計算", "未計算", "未計算"}, "判定の出ていない照査があります。"},
+                    MembersRow{"DamagedMaterialsJudgeNothing", worked, true, 1,
+                               {"使用材料のデータが不正", "使用材料のデータが不正", "使用材料のデータが不正",
+                                "使用材料のデータが不正", "使用材料のデータが不正", "使用材料のデータが不正"},
+                               "判定の出ていない照査があります。", true}),
     [](const testing::TestParamInfo<MembersRow> &info) { return std::string(info.param.name); });
 
 struct StatusRow {

@@ -17,6 +17,7 @@ struct Formatting {
     double value;
     common::NumberPattern pattern;
     const char *text;
+    common::Rounding rounding = common::Rounding::HalfAwayFromZero;
 };
 
 void PrintTo(const Formatting &f, std::ostream *os) { *os << f.name; }
@@ -26,7 +27,7 @@ class FormatNumber : public testing::TestWithParam<Formatting> {};
 TEST_P(FormatNumber, ShowsEveryDecimalRoundedHalfAwayFromZero)
 {
     const Formatting &f = GetParam();
-    EXPECT_EQ(common::format_number(f.value, f.pattern).toStdString(), f.text);
+    EXPECT_EQ(common::format_number(f.value, f.pattern, f.rounding).toStdString(), f.text);
 }
 
 constexpr common::NumberPattern whole = NumberPattern::Whole;
@@ -39,6 +40,12 @@ INSTANTIATE_TEST_SUITE_P(
     Values, FormatNumber,
     testing::Values(
         Formatting{"tie_2_345", 2.345, two, "2.35"},
+        Formatting{"down_cuts", 11.365, one, "11.3", common::Rounding::Down},
+        Formatting{"down_keeps_a_sum_meant_exact", 0.7 + 0.1, one, "0.8", common::Rounding::Down},
+        Formatting{"down_keeps_a_value_stored_below", 4.35, two, "4.35", common::Rounding::Down},
+        Formatting{"down_below_zero", -0.61, one, "-0.7", common::Rounding::Down},
+        Formatting{"up_raises", 80.0 / 3, one, "26.7", common::Rounding::Up},
+        Formatting{"up_keeps_a_sum_meant_exact", 0.1 + 0.2, one, "0.3", common::Rounding::Up},
         Formatting{"tie_1_005", 1.005, two, "1.01"},
         Formatting{"tie_0_125", 0.125, two, "0.13"},
         Formatting{"tie_negative", -2.345, two, "-2.35"},

@@ -355,6 +355,9 @@ const QByteArray unknown_section = "\"section\",\"drawing\",\"1\",\"1\"\r\n\"x\"
 const QByteArray document_section = "\"section\",\"document\",\"1\",\"1\"\r\n"
                                     "\"A\\u{2212}B\",\"\",\"\",\"\",\"\",\"R8.12.8\",\"\",\"\"\r\n";
 
+// The detailing rules: Gmax 25 mm, the other limits as usual.
+const QByteArray detailing_section = "\"section\",\"detailing\",\"1\",\"1\"\r\n\"25\",\"20\",\"300\",\"0.15\"\r\n";
+
 // Whatever follows the 25 items, the inputs are read; the member check is read where it can be,
 // what this version cannot read is kept and written back, and a damaged section is left out.
 TEST_P(TvlExtension, OpensTheInputsAndWhatFollowsThem)
@@ -393,6 +396,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExtensionRow{"UnknownSectionKept", marker + materials_21 + members_d13() + unknown_section, "21", "D13",
                      kept_note, unknown_section, false},
         ExtensionRow{"DocumentSettings", marker + document_section, "24", "", "", marker + document_section, true},
+        ExtensionRow{"DetailingRules", marker + detailing_section, "24", "", "", marker + detailing_section, true},
+        ExtensionRow{"DamagedDetailingRules", marker + "\"section\",\"detailing\",\"1\",\"1\"\r\n\"25\",\"20\"\r\n", "24", "",
+                     "このファイルの構造細目のデータは壊れているため、読み込みませんでした。", "", true},
         ExtensionRow{"DamagedDocumentSettings", marker + "\"section\",\"document\",\"1\",\"1\"\r\n\"x\"\r\n", "24", "",
                      "このファイルの計算書の設定のデータは壊れているため、読み込みませんでした。", "", true},
         ExtensionRow{"NewerMembersSectionKept", marker + materials_21 + members_d13("2"), "21", "", kept_note,
@@ -419,6 +425,7 @@ TEST_F(TvlFile, MemberDataComesBackAfterTheInputs)
     members::MemberCheckInputs inputs;
     inputs.materials.concrete_strength = QStringLiteral("３０");
     members::type_allowable(inputs.materials, members::Allowable::Compression, QStringLiteral("950"));
+    inputs.detailing.largest_pitch = QStringLiteral("250");
     inputs.members[2] = {QStringLiteral("D16"), members::Spacing::Pitch, QStringLiteral("125"), {}, {}, {}, QStringLiteral("16"),
                          QStringLiteral("3 😀 \"\\ \r\n")};
     inputs.members[5] = {members::typed_bars, members::Spacing::Count, {}, QStringLiteral("3.5"), QStringLiteral("14"),

@@ -19,6 +19,7 @@
 #include "gui/tavrel/flume_window.h"
 #include "gui/common/application_setup.h"
 #include "gui/common/screen_font.h"
+#include "members/member_sheet.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -31,6 +32,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -913,16 +916,53 @@ void TestFlumeWindow::member_check_follows_the_cases()
     QCOMPARE(label("judgement_1"), QStringLiteral("鉄筋未入力"));
     QCOMPARE(label("judgement_3"), QStringLiteral("未計算"));
 
+    // It fits the screen's room, scrolls to what it cannot show and can be made smaller.
+    const QRect room = members->screen()->availableGeometry();
+    QCOMPARE(room.size(), QSize(1280, 720));
+    QVERIFY2(room.contains(members->frameGeometry()), qPrintable(QStringLiteral("%1 × %2").arg(members->width()).arg(members->height())));
+    QLabel *judgement = members->findChild<QLabel *>(QStringLiteral("judgement_1"));
+    members->findChild<QScrollArea *>()->ensureWidgetVisible(judgement);
+    QVERIFY(!judgement->visibleRegion().isEmpty());
+    // Tab goes along the materials' rows, then down the detailing rules.
+    QApplication::setActiveWindow(members);
+    members->findChild<QComboBox *>(QStringLiteral("concrete_strength"))->setFocus();
+    QStringList order;
+    for (int i = 0; i < 12; ++i) {
+        QWidget *focused = QApplication::focusWidget();
+        order << (qobject_cast<QComboBox *>(focused->parentWidget()) ? focused->parentWidget() : focused)->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(order, QStringList({"concrete_strength", "steel_grade", "allowable_compression", "allowable_tension",
+                                 "tension_row", "allowable_shear", "allowable_bond", "bar_surface", "aggregate_size",
+                                 "least_spacing", "largest_pitch", "least_steel_ratio"}));
+
     // D13 × 5 with a cover of 3 cm: Morvik's stresses for Mso and Sso.
     QTest::keyClicks(members->findChild<QComboBox *>(QStringLiteral("bar_1")), QStringLiteral("D13"));
     QTest::keyClicks(edit("spacing_text_1"), QStringLiteral("5"));
     QTest::keyClicks(edit("cover_1"), QStringLiteral("3"));
     QCOMPARE(label("moment_1"), QStringLiteral("230700"));
     QCOMPARE(edit("thickness_1")->text(), QStringLiteral("15.0"));
-    QCOMPARE(edit("depth_1")->text(), QStringLiteral("11.4"));
-    QCOMPARE(label("stress_1_1"), QStringLiteral("120 ≦ 800"));
+    QCOMPARE(edit("depth_1")->text(), QStringLiteral("11.3"));
+    QCOMPARE(label("stress_1_1"), QStringLiteral("122 ≦ 800"));
+    QCOMPARE(label("detail_1_2"), QStringLiteral("200 ≦ 300"));
     QCOMPARE(label("judgement_1"), QStringLiteral("OK"));
     QVERIFY(entry("mnup_6")->isEnabled());
+
+    // A largest pitch typed below the bars' breaks that rule; a long judgement wraps in its cell.
+    const int width = members->width();
+    edit("largest_pitch")->selectAll();
+    QTest::keyClicks(edit("largest_pitch"), QStringLiteral("150"));
+    QCOMPARE(label("judgement_1"), QStringLiteral("NG（ピッチ）"));
+    members->findChild<QComboBox *>(QStringLiteral("concrete_strength"))->setCurrentText(QStringLiteral("40"));
+    QCOMPARE(label("judgement_1"), QStringLiteral("NG（ピッチ）"));
+    edit("largest_pitch")->selectAll();
+    QTest::keyClicks(edit("largest_pitch"), QStringLiteral("300"));
+    QCOMPARE(label("judgement_1"), QStringLiteral("許容値未入力（σca、τa、τoa）"));
+    QCOMPARE(judgement->toolTip(), judgement->text());
+    QCOMPARE(members->width(), width);
+    members->findChild<QComboBox *>(QStringLiteral("concrete_strength"))->setCurrentText(QStringLiteral("24"));
+    members->resize(600, 400);
+    QCOMPARE(members->size(), QSize(600, 400));
 
     // Switched to a pitch, the count typed becomes its pitch, and back.
     QComboBox *spacing = members->findChild<QComboBox *>(QStringLiteral("spacing_1"));
@@ -963,6 +1003,20 @@ void TestFlumeWindow::member_check_follows_the_cases()
     QCOMPARE(label("judgement_1"), QStringLiteral("NG（σc）"));
     QCOMPARE(members->findChild<QLabel *>(QStringLiteral("judgement_1"))->palette().color(QPalette::WindowText),
              QColor(Qt::red));
+
+    // Materials a file could not give judge nothing, whatever the window showed before, until they
+    // are entered again.
+    auto *strength = members->findChild<QComboBox *>(QStringLiteral("concrete_strength"));
+    strength->setCurrentText(QStringLiteral("21"));
+    members::MemberCheckInputs damaged = window_->member_sheet().inputs();
+    damaged.materials = {};
+    damaged.unreadable[std::size_t(members::InputPart::Materials)] = true;
+    window_->member_sheet().set_inputs(damaged);
+    QCOMPARE(label("judgement_1"), QStringLiteral("使用材料のデータが不正"));
+    QCOMPARE(window_->member_sheet().report().members[0].judgement, label("judgement_1"));
+    QCOMPARE(label("stress_1_1"), QStringLiteral("122"));
+    strength->setCurrentText(QStringLiteral("24.0"));
+    QCOMPARE(label("judgement_1"), QStringLiteral("OK"));
 
     // The window belongs to the flume window and goes with it.
     const QPointer<QWidget> gone = members;
