@@ -55,8 +55,11 @@ void write_installation_chapter(BookLayout &book)
         QStringLiteral("Tavrelファイルをダブルクリックするか、%1 と入力すると、フルームの計算画面がそのファイルの入力で"
                        "開きます。")
             .arg(code(QStringLiteral("tavrel ファイル.tvl"))),
-        QStringLiteral("Tavrel は同時に一つだけ起動できます。起動中にもう一度起動すると、起動中の Tavrel が前面に出ます。"
-                       "ファイルを指定したときは、起動中の Tavrel がそのファイルを開きます。"),
+        QStringLiteral("Tavrel は同時に一つだけ起動できます。起動中にもう一度起動すると、%1と示し、%2を押すと起動中の"
+                       "Tavrel が前面に出ます。ファイルを指定したときはメッセージなしで、起動中の Tavrel がそのファイルを"
+                       "開きます。保存していない変更があれば、先に%3と確かめます。")
+            .arg(quoted(QStringLiteral("アプリケーションは既に開かれています。")), quoted(QStringLiteral("OK")),
+                 quoted(QStringLiteral("変更を保存しますか？"))),
         QStringLiteral("Morvik は、ランチャーのボタン、計算画面の%1、メニューの%2、端末の %3 のどれからでも起動できます。"
                        "Morvik はいくつでも同時に開けます。")
             .arg(quoted(QStringLiteral("ツール(T)")), quoted(QStringLiteral("Morvik")), code(QStringLiteral("morvik"))),

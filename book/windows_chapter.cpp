@@ -54,7 +54,9 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                     {QString(), screen(QStringLiteral("名前を付けて保存(A)")),
                      QStringLiteral("画面の 25 の入力、部材の応力度照査の入力と計算書の設定を Tavrelファイルに保存します。")},
                     {QString(), screen(QStringLiteral("終了(X)")),
-                     QStringLiteral("%1と確かめてから計算画面を閉じます。入力と結果は保存されません。").arg(quoted(QStringLiteral("終了しますか？")))},
+                     QStringLiteral("%1と確かめてから計算画面を閉じます。保存していない変更があるときは、代わりに%2と"
+                                    "確かめます。")
+                         .arg(quoted(QStringLiteral("終了しますか？")), quoted(QStringLiteral("変更を保存しますか？")))},
                     {screen(QStringLiteral("プリント(P)")),
                      screen(flume::report_title(Page::EarthPressure)) + QStringLiteral(" … ") + screen(flume::report_title(Page::Case3)),
                      QStringLiteral("そのページの報告書の印刷の画面を開きます。そのページが開いていて、最後の結果が表示されている"
@@ -87,9 +89,13 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                        .arg(quoted(QStringLiteral("バージョン情報")), quoted(QStringLiteral("OK"))));
     window_figure(book, material, QStringLiteral("about-box"), QStringLiteral("バージョン情報"), problems);
     book.paragraph(QStringLiteral(
-        "計算画面を閉じるときは、%1（題名%2）と確かめます。%3を選ぶと、入力と結果はそのまま残ります。保存していない"
-        "入力は、閉じると失われます。")
-                       .arg(quoted(QStringLiteral("終了しますか？")), quoted(QStringLiteral("終了確認")), quoted(QStringLiteral("いいえ"))));
+        "計算画面を閉じるときは、%1（題名%2）と確かめます。%3を選ぶと、入力と結果はそのまま残ります。"
+        "開いたときか保存したときから入力、部材の応力度照査の入力か計算書の設定を変えていると、代わりに%4（題名%5）と"
+        "確かめます。%6で保存してから、%3で保存せずに閉じ、%7で画面に戻ります。%8で別のファイルを開くときと、"
+        "起動中の Tavrel にファイルが渡されたときも、同じように確かめます。計算の結果は保存されません。")
+                       .arg(quoted(QStringLiteral("終了しますか？")), quoted(QStringLiteral("終了確認")), quoted(QStringLiteral("いいえ")),
+                            quoted(QStringLiteral("変更を保存しますか？")), quoted(QStringLiteral("保存確認")),
+                            quoted(QStringLiteral("はい")), quoted(QStringLiteral("キャンセル")), quoted(QStringLiteral("開く(O)"))));
 }
 
 } // namespace book

@@ -80,6 +80,10 @@ struct FlumeFileState {
     document::DocumentData &document;
 };
 
+// What a save writes of the window: its inputs, member data, 計算書の設定 and what the opened file
+// carried unread.
+TvlContents file_contents(const FlumeFileState &state);
+
 // Saves the window's inputs.
 common::FileResult save_inputs(const FlumeFileState &state, const QString &path);
 

@@ -72,6 +72,7 @@ QList<book::WindowMessage> window_messages()
         {print_dialog::message::print_failed, print_dialog::message::title, both},
         {print_dialog::message::pdf_not_saved, print_dialog::message::title, both},
         {gui::common::exit_question_text, gui::common::exit_question_title, both},
+        {gui::common::save_question_text, gui::common::save_question_title, tavrel},
     };
 }
 

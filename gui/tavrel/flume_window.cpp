@@ -175,6 +175,7 @@ FlumeWindow::FlumeWindow(QWidget *parent)
 
     show_page(sheet_->current_page());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    mark_saved(QString());
 }
 
 void FlumeWindow::build_menus()
@@ -250,6 +251,8 @@ void FlumeWindow::show_page(Page page)
 
 void FlumeWindow::open_input_file()
 {
+    if (!settle_unsaved_changes())
+        return;
     QFileDialog dialog(this, QString(), QString(), inputfile::dialog_filter);
     gui::common::prepare_file_dialog(dialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -260,25 +263,69 @@ void FlumeWindow::open_input_file()
 
 bool FlumeWindow::open_file(const QString &path)
 {
-    const auto failure = inputfile::open_file(file_state(), path);
-    if (failure)
-        gui::common::warning_box(this, failure->text, failure->title);
-    return !failure;
+    const auto message = inputfile::open_file(file_state(), path);
+    if (message)
+        gui::common::warning_box(this, message->text, message->title);
+    const bool opened = !message || message->read;
+    if (opened)
+        mark_saved(path);
+    return opened;
 }
 
-void FlumeWindow::save_input_file_as()
+bool FlumeWindow::save_input_file_as()
 {
     // The dialog asks before it replaces an existing file.
     QFileDialog dialog(this, QString(), QString(), inputfile::dialog_filter);
     gui::common::prepare_file_dialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension is given the file type's, so that 開く finds it again.
+    dialog.setDefaultSuffix(QStringLiteral("tvl"));
     const QString path = gui::common::ask_for_file(dialog);
-    if (path.isEmpty())
-        return;
-    if (const auto failure = inputfile::save_as(file_state(), path))
+    if (path.isEmpty() || !save_to(path))
+        return false;
+    gui::common::remember_dialog_folder(path);
+    return true;
+}
+
+bool FlumeWindow::save_to(const QString &path)
+{
+    if (const auto failure = inputfile::save_as(file_state(), path)) {
         gui::common::warning_box(this, failure->text, failure->title);
-    else
-        gui::common::remember_dialog_folder(path);
+        return false;
+    }
+    mark_saved(path);
+    return true;
+}
+
+QString FlumeWindow::file_text()
+{
+    return inputfile::format_tvl_contents(inputfile::file_contents(file_state()));
+}
+
+bool FlumeWindow::has_unsaved_changes()
+{
+    return file_text() != saved_contents_;
+}
+
+void FlumeWindow::mark_saved(const QString &path)
+{
+    saved_contents_ = file_text();
+    file_path_ = path;
+}
+
+bool FlumeWindow::settle_unsaved_changes()
+{
+    if (!has_unsaved_changes())
+        return true;
+    switch (gui::common::ask_to_save(this)) {
+    case gui::common::SaveAnswer::Save:
+        return file_path_.isEmpty() ? save_input_file_as() : save_to(file_path_);
+    case gui::common::SaveAnswer::Discard:
+        return true;
+    case gui::common::SaveAnswer::Stay:
+        break;
+    }
+    return false;
 }
 
 void FlumeWindow::print_report(Page page)
@@ -328,7 +375,9 @@ void FlumeWindow::show_member_check()
 
 void FlumeWindow::closeEvent(QCloseEvent *event)
 {
-    if (!gui::common::confirm_exit(this)) {
+    // With nothing to save, "終了しますか？" is the only question.
+    const bool close = has_unsaved_changes() ? settle_unsaved_changes() : gui::common::confirm_exit(this);
+    if (!close) {
         event->ignore();
         return;
     }
