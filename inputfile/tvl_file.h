@@ -24,7 +24,7 @@ inline constexpr qint64 max_file_bytes = 1024 * 1024;
 // Why a file is refused before it is read.
 namespace reason {
 inline const QString not_a_file = QStringLiteral("通常のファイルではありません。");
-inline const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。");
+inline const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1\u00a0MiB まで）。");
 } // namespace reason
 
 // What a .tvl file carried after its 25 items that this version cannot read: sections of a name it
