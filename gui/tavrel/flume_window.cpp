@@ -151,8 +151,6 @@ FlumeWindow::FlumeWindow(QWidget *parent)
     gui::common::place(case1_scroll_, 8520, 390, 255, 5700);
     // The page moves when the value has changed, not while the thumb is dragged.
     case1_scroll_->setTracking(false);
-    case1_scroll_->setSingleStep(1);
-    case1_scroll_->setPageStep(5);
     case1_page_->attach_scroll_bar(case1_scroll_);
 
     build_menus();

@@ -385,28 +385,44 @@ void TestFlumeWindow::case1_wheel_turns_the_scroll_bar_data()
 {
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("notches");  // away from the user, as on a wheel turned down the page
+    QTest::addColumn<int>("key");      // pressed instead, with Ctrl when control is set
+    QTest::addColumn<bool>("control");
     QTest::addColumn<int>("value");
     // One notch scrolls three rows: the desktop's three lines of a single step each.
-    QTest::newRow("one notch down") << 0 << 1 << 3;
-    QTest::newRow("one notch up") << 10 << -1 << 7;
-    QTest::newRow("up at the top") << 0 << -1 << 0;
-    QTest::newRow("down at the bottom") << 17 << 2 << 17;
+    QTest::newRow("one notch down") << 0 << 1 << 0 << false << 3;
+    QTest::newRow("one notch up") << 10 << -1 << 0 << false << 7;
+    QTest::newRow("up at the top") << 0 << -1 << 0 << false << 0;
+    QTest::newRow("down at the bottom") << 17 << 2 << 0 << false << 17;
+    // A page is the 23 whole rows in view less one; an arrow is a row.
+    QTest::newRow("PageDown from the top to the bottom") << 0 << 0 << int(Qt::Key_PageDown) << false << 17;
+    QTest::newRow("PageUp") << 17 << 0 << int(Qt::Key_PageUp) << false << 0;
+    QTest::newRow("Down") << 4 << 0 << int(Qt::Key_Down) << false << 5;
+    QTest::newRow("Ctrl+End") << 0 << 0 << int(Qt::Key_End) << true << 17;
+    QTest::newRow("Ctrl+Home") << 9 << 0 << int(Qt::Key_Home) << true << 0;
+    QTest::newRow("End alone stays in the field") << 0 << 0 << int(Qt::Key_End) << false << 0;
 }
 
 void TestFlumeWindow::case1_wheel_turns_the_scroll_bar()
 {
     QFETCH(int, start);
     QFETCH(int, notches);
+    QFETCH(int, key);
+    QFETCH(bool, control);
     QFETCH(int, value);
     auto [page, bar] = open_case1();
     bar->setValue(start);
-    // Over a field of the page, as the window system delivers it: the field passes it on.
+    // Over a field of the page, or in it, as the window system delivers it: the field passes on
+    // what it does not use.
     QLineEdit *h = field("Text24");
-    const QPoint at = h->rect().center();
-    QWheelEvent wheel(at, h->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QSpontaneKeyEvent::setSpontaneous(&wheel);
-    QCoreApplication::instance()->notify(h, &wheel);
+    if (key) {
+        QTest::keyClick(h, Qt::Key(key), control ? Qt::ControlModifier : Qt::NoModifier);
+    } else {
+        const QPoint at = h->rect().center();
+        QWheelEvent wheel(at, h->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&wheel);
+        QCoreApplication::instance()->notify(h, &wheel);
+    }
     QCOMPARE(bar->value(), value);
     QCOMPARE(h->y(), int((3.5 - value) * 16));  // h stands at base top − value
 }
