@@ -78,13 +78,15 @@ constexpr PageRow page_table[] = {
 static_assert(flume::keyed_by_page(page_table));
 
 // The first field of an area that the user can type into, top to bottom and left to right, among
-// the given fields when there are any; null when there is none.
+// the given fields when there are any; null when there is none. A field counts as shown when it is
+// shown with its window, so that the window's first input takes the keys before the window is up.
 FieldEdit *first_input(QWidget *area, const QList<flume::Field> &among = {})
 {
     FieldEdit *first = nullptr;
     QPoint first_at;
     for (FieldEdit *field : area->findChildren<FieldEdit *>()) {
-        if (!field->isVisible() || field->isReadOnly() || (!among.isEmpty() && !among.contains(field->field())))
+        if (!field->isVisibleTo(area->window()) || field->isReadOnly() ||
+            (!among.isEmpty() && !among.contains(field->field())))
             continue;
         const QPoint at = field->mapTo(area, QPoint(0, 0));
         if (!first || at.y() < first_at.y() || (at.y() == first_at.y() && at.x() < first_at.x())) {
