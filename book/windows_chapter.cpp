@@ -68,7 +68,7 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                     {QString(), screen(QStringLiteral("構造計算書(D)")),
                      QStringLiteral("表紙、目次、設計条件と、結果の出ているページの報告書をまとめた構造計算書の印刷の画面を開きます（%1）。")
                          .arg(ref(QStringLiteral("印刷/構造計算書")))},
-                    {screen(QStringLiteral("ツール(T)")), screen(QStringLiteral("鉄筋コンクリート応力度の検討")),
+                    {screen(QStringLiteral("ツール(T)")), screen(QStringLiteral("鉄筋コンクリート応力度の検討(R)")),
                      QStringLiteral("Morvik を空の画面で起動します。")},
                     {QString(), screen(flume::page_caption(Page::MemberCheck)),
                      QStringLiteral("各部材の応力度を照査する画面を開きます（%1）。")
@@ -77,11 +77,15 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                      QStringLiteral("その部材の曲げモーメント（N·cm）とせん断力（N）、単位幅 b = 100 cm を入力した Morvik を起動"
                                     "します。曲げモーメントとせん断力が両方表示されているときだけ使えます。")},
                     {screen(QStringLiteral("ヘルプ(H)")), screen(QStringLiteral("Tavrel(PDF)")), QStringLiteral("この参考図書を開きます。")},
-                    {QString(), screen(QStringLiteral("バージョン情報")), QStringLiteral("プログラムの名前と版を表示します。")},
+                    {QString(), screen(QStringLiteral("バージョン情報(A)")), QStringLiteral("プログラムの名前と版を表示します。")},
                 }});
     book.paragraph(QStringLiteral(
-        "メニューの文字のかっこの中の英字は、Alt キーと一緒に押すとそのメニューを開くキーです（%1は Alt + F）。")
-                       .arg(quoted(QStringLiteral("ファイル(F)"))));
+        "メニューの文字のかっこの中の英字は、Alt キーと一緒に押すとそのメニューを開くキーです（%1は Alt + F）。"
+        "開いたメニューでは、項目のかっこの中の英字か下線の付いた文字（部材の項目の頭の数字など）を押すと、その項目を"
+        "選べます。ページボタンと%2も、かっこの中の英字か下線の付いた数字を Alt キーと一緒に押すと押せます（%3は"
+        " Alt + A、%4は Alt + 1）。")
+                       .arg(quoted(QStringLiteral("ファイル(F)")), quoted(QStringLiteral("形状寸法入力(S)")),
+                            quoted(QStringLiteral("主働土圧(A)")), quoted(flume::page_caption(Page::Case1))));
 
     book.heading(QStringLiteral("バージョン情報と終了"));
     book.paragraph(QStringLiteral(

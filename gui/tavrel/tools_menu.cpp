@@ -1,9 +1,11 @@
 #include "gui/tavrel/tools_menu.h"
 
 #include "common/section_forces.h"
+#include "flume/captions.h"
 #include "flume/flume_sheet.h"
 #include "flume/member_forces.h"
 #include "gui/tavrel/companion_files.h"
+#include "gui/common/access_key.h"
 
 #include <QMenuBar>
 
@@ -14,16 +16,19 @@ void add_tools_menu(QMenuBar *menu_bar, flume::FlumeSheet &sheet, QWidget *owner
 {
     QMenu *tools = menu_bar->addMenu(QStringLiteral("ツール(&T)"));
     tools->setObjectName(QStringLiteral("mnutool"));
-    tools->addAction(QStringLiteral("鉄筋コンクリート応力度の検討"), owner, [owner] { start_morvik(owner); })
+    tools->addAction(QStringLiteral("鉄筋コンクリート応力度の検討(&R)"), owner, [owner] { start_morvik(owner); })
         ->setObjectName(QStringLiteral("mnumorvik"));
-    // Below the empty start, the check of every member, then the members whose forces are handed over.
+    // Below the empty start, the check of every member, then the members whose forces are handed
+    // over, numbered for their access keys.
     tools->addSeparator();
-    tools->addAction(QStringLiteral("部材の応力度照査"), owner, std::move(show_member_check))
+    tools->addAction(gui::common::with_access_key(flume::page_caption(flume::Page::MemberCheck), u'M'), owner,
+                     std::move(show_member_check))
         ->setObjectName(QStringLiteral("mnumembers"));
 
     int number = 0;
     for (const flume::MemberForces &member : flume::member_forces) {
-        QAction *entry = tools->addAction(flume::member_caption(member), owner, [owner, &sheet, &member] {
+        const QString caption = QStringLiteral("&%1 ").arg(number + 1) + flume::member_caption(member);
+        QAction *entry = tools->addAction(caption, owner, [owner, &sheet, &member] {
             start_morvik(owner, common::section_force_arguments(flume::member_section_forces(sheet, member)));
         });
         entry->setObjectName(QStringLiteral("mnumorvik_%1").arg(++number));

@@ -245,7 +245,7 @@ void TestFlumeWindow::opens_in_shape_input_mode()
     for (QAction *menu : window_->menuBar()->actions())
         menus << menu->text();
     QCOMPARE(menus, QStringList({"ファイル(&F)", "プリント(&P)", "ツール(&T)", "ヘルプ(&H)"}));
-    QCOMPARE(entry("mnumorvik")->text(), QStringLiteral("鉄筋コンクリート応力度の検討"));
+    QCOMPARE(entry("mnumorvik")->text(), QStringLiteral("鉄筋コンクリート応力度の検討(&R)"));
     QVERIFY(entry("mnumorvik")->isEnabled());
     QVERIFY(control("Picture2")->isVisible());
     for (const char *page : {"Picture3", "Picture4", "Picture5", "Picture6", "Picture7"})
@@ -259,7 +259,7 @@ void TestFlumeWindow::opens_in_shape_input_mode()
     for (const char *shape : {"Text1", "Text4", "Text7"})
         QVERIFY2(!field(shape)->isReadOnly(), shape);
     QVERIFY(field("Text14")->isReadOnly());
-    QCOMPARE(control<QPushButton>("Command3")->text(), QStringLiteral("ケース.1"));
+    QCOMPARE(control<QPushButton>("Command3")->text(), QStringLiteral("ケース.&1"));  // Alt+1
 }
 
 void TestFlumeWindow::walks_every_page_with_the_worked_example()
@@ -785,12 +785,12 @@ void TestFlumeWindow::tool_entry_hands_the_member_forces_to_morvik_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("moment");  // N·cm
     QTest::addColumn<QString>("shear");   // N
-    QTest::newRow("ケース.1 側壁") << "mnumorvik_1" << "ケース.1 側壁 (Mso, Sso)" << "230700" << "5801";
-    QTest::newRow("ケース.1 底版") << "mnumorvik_2" << "ケース.1 底版 (Mto, Sto)" << "104900" << "2935";
-    QTest::newRow("ケース.2 側壁") << "mnumorvik_3" << "ケース.2 側壁 (Ms1, Ss1)" << "217400" << "5929";
-    QTest::newRow("ケース.2 底版") << "mnumorvik_4" << "ケース.2 底版 (Mt1, St1)" << "343200" << "2935";
-    QTest::newRow("ケース.3 側壁") << "mnumorvik_5" << "ケース.3 側壁 (Ms1, Ss1)" << "104800" << "2859";
-    QTest::newRow("ケース.3 底版") << "mnumorvik_6" << "ケース.3 底版 (Mt1, St1)" << "230600" << "2935";
+    QTest::newRow("ケース.1 側壁") << "mnumorvik_1" << "&1 ケース.1 側壁 (Mso, Sso)" << "230700" << "5801";
+    QTest::newRow("ケース.1 底版") << "mnumorvik_2" << "&2 ケース.1 底版 (Mto, Sto)" << "104900" << "2935";
+    QTest::newRow("ケース.2 側壁") << "mnumorvik_3" << "&3 ケース.2 側壁 (Ms1, Ss1)" << "217400" << "5929";
+    QTest::newRow("ケース.2 底版") << "mnumorvik_4" << "&4 ケース.2 底版 (Mt1, St1)" << "343200" << "2935";
+    QTest::newRow("ケース.3 側壁") << "mnumorvik_5" << "&5 ケース.3 側壁 (Ms1, Ss1)" << "104800" << "2859";
+    QTest::newRow("ケース.3 底版") << "mnumorvik_6" << "&6 ケース.3 底版 (Mt1, St1)" << "230600" << "2935";
 }
 
 void TestFlumeWindow::tool_entry_hands_the_member_forces_to_morvik()
@@ -821,7 +821,7 @@ void TestFlumeWindow::tool_entry_hands_the_member_forces_to_morvik()
     member->trigger();
     member->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(test_support::recorded_starts(record).size(), 2, 10000);
-    const QString title = caption.section(u' ', 0, 1);  // "ケース.1 側壁"
+    const QString title = caption.section(u' ', 1, 2);  // "ケース.1 側壁"
     const QStringList expected = {"--moment", moment, "--shear", shear, "--width", "100", "--member", title};
     for (const QStringList &start : test_support::recorded_starts(record))
         QCOMPARE(start.mid(1), expected);
@@ -932,7 +932,7 @@ void TestFlumeWindow::member_check_follows_the_cases()
               {"Text29", "20"}});
     press("Command9");
 
-    QCOMPARE(entry("mnumembers")->text(), QStringLiteral("部材の応力度照査"));
+    QCOMPARE(entry("mnumembers")->text(), QStringLiteral("部材の応力度照査(&M)"));
     entry("mnumembers")->trigger();
     QWidget *members = control("member_check_window");
     QVERIFY(QTest::qWaitForWindowExposed(members));
