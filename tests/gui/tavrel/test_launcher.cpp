@@ -123,6 +123,7 @@ void TestLauncher::flume_button_shows_one_window()
     QCOMPARE(captions, QStringList({"参考図書：「Tavrel」(PDF)", "Quenfor", "鉄筋コンクリート応力度の検討"}));
 
     auto *quenfor = launcher->findChild<QToolButton *>(QStringLiteral("Command2"));
+    QCOMPARE(launcher->focusWidget(), quenfor);  // the keyboard starts on the flume calculation
     QTest::mouseClick(quenfor, Qt::LeftButton);
     QTest::mouseClick(quenfor, Qt::LeftButton);
     QCOMPARE(flume_windows().size(), 1);
