@@ -38,7 +38,7 @@ QList<Explanation> explanations()
     return {
         {missing_input, input_check_title,
          QStringLiteral("「計算」を押したとき、必要な値が空欄か 0、または負であってはならない値が負のとき。確かめる値は各章の"
-                        "入力の表のとおりです。Morvik では六つの入力のどれかが 0 か、As・b・d が数値だけでないとき。"),
+                        "入力の表のとおりです。Morvik では六つの入力のどれかが 0 か、As・b・d・U が負か、As・b・d が数値だけでないとき。"),
          QStringLiteral("その値を入力し直して「計算」を押し直します。前のページから受け取る値が空欄のときは、前のページを"
                         "計算してからページボタンを押し直します。")},
         {invalid_number, input_check_title,
