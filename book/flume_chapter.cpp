@@ -182,9 +182,11 @@ ChapterText case1_text(const FlumeChapter &chapter)
         {QStringLiteral("水路が空で、側壁の外側から土圧、載荷重、地下水圧が働く状態です。a では側壁の天端から深さ h の"
                         "位置の側壁のせん断力 Sso と曲げモーメント Mso を、b では底版反力 WR と、側壁の中心線から距離 X "
                         "の位置の底版のせん断力 Sto と曲げモーメント Mto を求めます。a と b にはそれぞれ%1があり、"
-                        "b は a で表示された Mso を使うので a を先に押します。b が求まると%2のページボタンが使える"
-                        "ようになります。このページは画面より縦に長いので、右のスクロールバーで動かします。")
-             .arg(quoted(QStringLiteral("計算")), quoted(flume::page_caption(Page::Case2)))},
+                        "b は a で表示された Mso を使うので a を先に押します。Mso が空欄のとき（a をまだ押していないか、a が"
+                        "拒まれたとき）は、b も%3になります。b が求まると%2のページボタンが使えるようになります。"
+                        "このページは画面より縦に長いので、右のスクロールバー、PageUp・PageDown キーで動かします。")
+             .arg(quoted(QStringLiteral("計算")), quoted(flume::page_caption(Page::Case2)),
+                  quoted(common::message::missing_input))},
         Picture::Case1LoadDiagram,
         QStringLiteral("ケース.1 の荷重と記号"),
         {
