@@ -266,6 +266,7 @@ private slots:
     void formulas_share_one_type_size();
     void formulas_stand_on_their_values_baseline_data();
     void formulas_stand_on_their_values_baseline();
+    void allowable_stress_tables_share_one_type_size_data();
     void allowable_stress_tables_share_one_type_size();
     void corner_headings_on_their_sides_of_the_diagonal_data();
     void corner_headings_on_their_sides_of_the_diagonal();
@@ -502,23 +503,36 @@ void TestPictures::formulas_stand_on_their_values_baseline()
     QVERIFY(checked >= 2);
 }
 
+void TestPictures::allowable_stress_tables_share_one_type_size_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<double>("twips_per_pixel");  // 0 on paper
+    QTest::addColumn<double>("least_pixels");     // the em, in pixels of the target
+    // Room enough for a readable size at a millimetre from the rules: 5.5 pt.
+    QTest::newRow("paper") << 1200 << 0.0 << 5.5 * 1200 / 72;
+    // In Morvik's window at 96 dpi, a pixel from the rules: digits of 7 pixels and more.
+    QTest::newRow("window") << 96 << 15.0 << 10.0;
+}
+
 void TestPictures::allowable_stress_tables_share_one_type_size()
 {
     // Titles, notes and cells of the four tables in one size, none shrunk to fit its cell; the
     // millimetre to the rules is measured where it is tightest, in the bond table's corner.
-    Recorder recorder(1200);
+    QFETCH(int, dpi);
+    QFETCH(double, twips_per_pixel);
+    QFETCH(double, least_pixels);
+    Recorder recorder(dpi);
     QPainter painter(&recorder);
     for (Picture table : {Picture::AllowableStress1, Picture::AllowableStress2, Picture::AllowableStress3,
                           Picture::AllowableStress4})
-        drawing::draw_picture(painter, table, QRectF(QPointF(0, 0), drawing::natural_size(table) * 1200 / 1440.0),
-                              drawing::paper);
+        drawing::draw_picture(painter, table, QRectF(QPointF(0, 0), drawing::natural_size(table) * dpi / 1440.0),
+                              drawing::PictureTarget{twips_per_pixel});
     painter.end();
     QVERIFY(recorder.runs().size() >= 40);
-    const double points = recorder.runs().first().em * 72 / 1200;
+    const double em = recorder.runs().first().em;
     for (const Recorder::Run &run : recorder.runs())
-        QVERIFY2(qAbs(run.em * 72 / 1200 - points) < 0.01, qPrintable(QString::number(run.em * 72 / 1200)));
-    // Room enough for a readable size at a millimetre from the rules.
-    QVERIFY2(points >= 5.5, qPrintable(QString::number(points)));
+        QVERIFY2(qAbs(run.em - em) < 0.01, qPrintable(QString::number(run.em)));
+    QVERIFY2(em >= least_pixels - 0.01, qPrintable(QString::number(em)));
 }
 
 void TestPictures::corner_headings_on_their_sides_of_the_diagonal_data()
