@@ -90,13 +90,13 @@ QSizeF natural_size(Picture picture)
 }
 
 void draw_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where,
-                  std::optional<double> value_baseline)
+                  std::optional<FormulaLine> value_line)
 {
     using namespace pictures;
     if (target.isEmpty())
         return;
     if (is_formula(picture)) {
-        draw_formula_picture(painter, picture, target, where, value_baseline);
+        draw_formula_picture(painter, picture, target, where, value_line);
         return;
     }
     switch (picture) {
