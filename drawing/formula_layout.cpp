@@ -377,6 +377,7 @@ Expr make(Args &&...args)
 
 Expr var(const QString &symbol) { return make<TextNode>(symbol, Face::SerifItalic, 0.0); }
 Expr text(const QString &upright) { return make<TextNode>(upright, Face::Serif, 0.0); }
+Expr words(const QString &japanese) { return make<TextNode>(japanese, Face::Gothic, 0.0); }
 Expr op(const QString &sign)
 {
     const bool dot = sign == QStringLiteral("\u00b7") || sign == QStringLiteral("\u22c5");

@@ -55,6 +55,7 @@ private:
 
 Expr var(const QString &symbol);      // a symbol, in italic: θ, H, γ
 Expr text(const QString &upright);    // numbers and function names, upright: 2, sin
+Expr words(const QString &japanese);  // a quantity named in words, in the reports' Gothic: 総厚
 Expr op(const QString &sign);         // a binary operator with space around it: +, −, ·, ×
 Expr rel(const QString &sign);        // a relation with wider space around it: =, ≦
 Expr space(double ems);
