@@ -5,6 +5,8 @@
 #include "book/book_chapters.h"
 
 #include "common/file_error.h"
+#include "common/file_names.h"
+#include "common/safe_file_write.h"
 #include "common/messages.h"
 #include "common/number_format.h"
 #include "flume/calculations.h"
@@ -46,7 +48,8 @@ QList<Explanation> explanations()
                         "大きい値）。例：地表面の傾き i が内部摩擦角 φ より大きい。"),
          QStringLiteral("値の組み合わせを見直します（i ≦ φ、θ と δ を等しくしない、など）。")},
         {invalid_number, QString(),
-         QStringLiteral("浮上りに対する検討で、安全率が Fs ≦ %1 のとき（題名なし）。").arg(limit),
+         QStringLiteral("浮上りに対する検討で、安全率が Fs ≦ %1 のとき。題名は付けていないので、プログラムの名前が"
+                        "示されます。").arg(limit),
          QStringLiteral("水路が浮き上がるおそれがあります。断面を見直すか、浮上り防止の対策を検討します。")},
         {no_outer_water, input_check_title,
          QStringLiteral("浮上りに対する検討で、外水位の高さ H1 が 0 以下のとき。"),
@@ -90,7 +93,7 @@ QList<Explanation> explanations()
                         "開くこともできます。")},
         {QStringLiteral("PDFファイルを表示するプログラムが登録されていません。"), QStringLiteral("Tavrel"),
          QStringLiteral("参考図書を開くとき、デスクトップに PDF ファイルを開くプログラムが決められていないとき。"
-                        "2 行目に参考図書の場所が示されます。"),
+                        "「PDFファイルを開けませんでした。」の 2 行目に示され、3 行目に参考図書の場所が示されます。"),
          QStringLiteral("PDF の閲覧ソフト（evince、okular など）をインストールします。メッセージに示されたファイルを直接"
                         "開くこともできます。")},
         {QStringLiteral("プログラムを起動できませんでした。"), QStringLiteral("Tavrel"),
@@ -154,6 +157,16 @@ QList<Reason> file_reasons()
         {QStringLiteral("ネットワーク上のファイルが見えなくなりました。"), QStringLiteral("ネットワークの接続を確かめ、開き直します。")},
         {QStringLiteral("ネットワーク上のファイルの応答がありません。"), QStringLiteral("ネットワークの接続を確かめ、もう一度行います。")},
         {QStringLiteral("書き込みが中断されました。"), QStringLiteral("もう一度行います。")},
+        {common::write_reason::earlier_unreadable,
+         QStringLiteral("ファイルの読み取りの権限を確かめるか、別の名前で保存します。続けて読めなかった理由が示されます。")},
+        {QString(common::write_reason::earlier_kept_in).replace(QStringLiteral("%1"), QStringLiteral("（ファイル）")),
+         QStringLiteral("書き込みの理由に続けて示されます。元の内容は示されたファイル（%1 の下）にあるので、必要なら元の"
+                        "名前に戻し、別の場所に保存し直します。")
+             .arg(code(QStringLiteral("~/.cache/tavrel/")))},
+        {common::write_reason::earlier_lost,
+         QStringLiteral("書き込みの理由に続けて示されます。元のファイルの内容が失われたおそれがあります。控えから戻し、"
+                        "別の場所に保存し直します。")},
+        {common::name_not_utf8_reason, QStringLiteral("UTF-8 の文字だけの名前を付けて保存し直します。")},
         {inputfile::reason::not_a_file, QStringLiteral("Tavrelファイルを選びます（フォルダーや装置のファイルは開けません）。")},
         {inputfile::reason::too_large, QStringLiteral("選んだファイルが Tavrelファイルか確かめます。")},
     };
@@ -200,7 +213,8 @@ void write_messages_chapter(BookLayout &book, const BookMaterial &material, QStr
             problems.append(QStringLiteral("メッセージ「%1」（題名「%2」）の説明がありません").arg(message.text, message.title));
             continue;
         }
-        table.rows.append({screen(message.text), message.title.isEmpty() ? QStringLiteral("（なし）") : screen(message.title),
+        // A box without a title of its own shows the program's name.
+        table.rows.append({screen(message.text), screen(message.title.isEmpty() ? message.program : message.title),
                            e->when, e->remedy});
     }
     for (const Explanation &e : known) {
@@ -214,12 +228,13 @@ void write_messages_chapter(BookLayout &book, const BookMaterial &material, QStr
 
     book.heading(QStringLiteral("ファイルのメッセージの理由"));
     book.paragraph(QStringLiteral(
-        "ファイルを開けなかったとき、保存できなかったときのメッセージは、2 行目にファイルの名前と、かっこの中に理由を"
-        "示します。理由は次のどれかです。ここにないものは「ファイルの操作に失敗しました。」に続けて、システムの言葉で"
-        "示されます。"));
+        "ファイルを開けなかったとき、保存できなかったとき（PDF保存も）のメッセージは、2 行目にファイルの名前と、かっこの"
+        "中に理由を示します。理由は次のどれかで、「元の」で始まる理由はほかの理由に続けて示されます。ここにないものは"
+        "「ファイルの操作に失敗しました。」に続けて、システムの言葉で示されます。"));
     Table reasons{{QStringLiteral("理由"), QStringLiteral("対処")}, {}};
     const QList<Reason> remedies = file_reasons();
-    for (const QString &text : common::file_error_texts() + QStringList{inputfile::reason::not_a_file, inputfile::reason::too_large}) {
+    for (QString text : inputfile::file_message_reasons()) {
+        text.replace(QStringLiteral("%1"), QStringLiteral("（ファイル）"));
         QString remedy;
         for (const Reason &reason : remedies) {
             if (reason.text == text)

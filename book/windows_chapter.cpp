@@ -32,12 +32,14 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
         "開いている間、押された形で表示されます。")
                        .arg(quoted(common::program_title)));
     book.bullets({
-        QStringLiteral("入力欄は白、計算の結果の欄は、結果が表示されている間だけ色が付きます。結果の欄と左欄の転記された"
-                       "値は書き換えられません。"),
+        QStringLiteral("入力欄は白です。計算の結果の欄は、結果が表示されている間は白、空欄の間はボタンと同じ灰色です。"
+                       "結果の欄と左欄の転記された値は書き換えられません。"),
         QStringLiteral("左欄の%1を押すと、形状寸法を入力する最初の状態に戻ります。主働土圧の結果は消え、使えるページボタン"
                        "は%2だけになります。")
             .arg(quoted(QStringLiteral("形状寸法入力")), quoted(flume::page_caption(Page::EarthPressure))),
-        QStringLiteral("%1のページは縦に長いので、右端のスクロールバーで動かします。ページを開くと一番上から表示されます。")
+        QStringLiteral("%1のページは縦に長いので、右端のスクロールバーかマウスのホイールで動かします。キーボードでは、"
+                       "PageUp・PageDown で画面一つ分、↑・↓ で 1 行、Ctrl + Home・Ctrl + End で一番上と一番下に動きます。"
+                       "ページを開くと一番上から表示され、「計算」で求まった結果は見える位置まで動きます。")
             .arg(quoted(flume::page_caption(Page::Case1))),
         QStringLiteral("入力欄で Enter キーを押しても計算はしません。ボタンにフォーカスがあるときは、Enter キーで"
                        "そのボタンが押されます。"),

@@ -27,6 +27,10 @@ inline const QString not_a_file = QStringLiteral("通常のファイルではあ
 inline const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1\u00a0MiB まで）。");
 } // namespace reason
 
+// Every reason Tavrel's file messages can give: common::file_failure_reasons(), then the refusals of
+// the reader.
+QStringList file_message_reasons();
+
 // What a .tvl file carried after its 25 items that this version cannot read: sections of a name it
 // does not know or of another version, and whatever follows that is no extension of this version.
 // Written back as it stood, after this version's own sections; a kept section gives way to one of

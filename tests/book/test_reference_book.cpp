@@ -7,6 +7,8 @@
 #include "tests/support/pdf_outline.h"
 #include "tests/support/process_run.h"
 
+#include "inputfile/tvl_file.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,7 +35,7 @@ QString page_text(int first, int last, bool layout = false)
     return run(QStringLiteral("pdftotext"), arguments);
 }
 
-QString without_blanks(QString text) { return text.remove(QRegularExpression(QStringLiteral("[\\s\\x{3000}]"))); }
+QString without_blanks(QString text) { return text.remove(QRegularExpression(QStringLiteral("[\\s\\x{3000}\\x{00a0}]"))); }
 
 // Whether a number stands in the text on its own, not as a part of a longer one.
 bool shows_number(const QString &text, const QString &number)
@@ -252,6 +254,26 @@ private slots:
         const QString text = without_blanks(chapter_text(QStringLiteral("コマンドライン")));
         for (const QString &line : lines.mid(1))
             QVERIFY2(text.contains(without_blanks(line)), qPrintable(line));
+    }
+
+    // Every reason a file message of Tavrel can give stands in the list of reasons (18.1), the part
+    // before the name of a kept file at least.
+    void lists_every_file_reason_data()
+    {
+        QTest::addColumn<QString>("reason");
+        for (const QString &reason : inputfile::file_message_reasons())
+            QTest::newRow(qPrintable(reason)) << reason;
+    }
+    void lists_every_file_reason()
+    {
+        QFETCH(QString, reason);
+        // In the order the page draws them, so that a reason wrapped in its cell reads on.
+        const int first = chapter_page(QStringLiteral("メッセージ一覧"));
+        const QString messages = run(QStringLiteral("pdftotext"), {"-raw", "-f", QString::number(first), "-l",
+                                                                   QString::number(page_count_), book, "-"});
+        const QString reasons = without_blanks(messages.mid(messages.indexOf(QStringLiteral("ファイルのメッセージの理由"))));
+        QVERIFY(reasons.size() > 200);
+        QVERIFY(reasons.contains(without_blanks(reason.section(QStringLiteral("%1"), 0, 0))));
     }
 
     // What Japanese typesetting keeps off the start of a line, nowhere at one in the book.
