@@ -176,9 +176,9 @@ struct BookLayout::Pen {
         for (const SetRun &run : set.runs) {
             font(point_size, run.face);
             page().text(x + int(run.x), int(baseline - text_ascent(point_size, run.face)), {run.text});
-            if (!run.anchor.isEmpty()) {
+            if (!run.anchor.isEmpty() || run.to_page >= 0) {
                 book.links_.append({document_page(), QRect(x + int(run.x), y, int(run.width), line_height(point_size)),
-                                    run.anchor});
+                                    run.anchor, run.to_page});
             }
             book.page_texts_[document_page()] += run.text;
         }
@@ -500,7 +500,7 @@ void BookLayout::formula(const WorkedFormula &formula)
     add(std::move(piece));
 }
 
-void BookLayout::leader_line(const QString &left_text, const QString &right_text)
+void BookLayout::leader_line(const QString &left_text, const QList<PageNumber> &numbers)
 {
     // A list of entries (an index) is set in the tables' size, closer than running text.
     constexpr double entry_size = table_size;
@@ -509,19 +509,34 @@ void BookLayout::leader_line(const QString &left_text, const QString &right_text
     if (lines.isEmpty())
         return;
     const SetLine line = lines.first();
-    const double number_width = text_width(right_text, entry_size, TextFace::Mincho);
+    // The numbers, parted by commas, each a run that leads to its page.
+    QList<SetRun> number_runs;
+    double number_width = 0;
+    for (const PageNumber &number : numbers) {
+        if (!number_runs.isEmpty()) {
+            const QString comma = QStringLiteral(", ");
+            number_runs.append({comma, TextFace::Mincho, number_width, text_width(comma, entry_size, TextFace::Mincho), {}});
+            number_width += number_runs.last().width;
+        }
+        number_runs.append({number.text, TextFace::Mincho, number_width, text_width(number.text, entry_size, TextFace::Mincho),
+                            {}, number.page});
+        number_width += number_runs.last().width;
+    }
     const double dot = text_width(QStringLiteral("・"), entry_size, TextFace::Mincho);
     // Pages too many to stand beside their entry go on a line of their own below it, indented.
     const bool own_line = line.width + 3 * dot + number_width + 240 > width;
     const double start = own_line ? 2 * dot : line.width;
     Piece piece;
     piece.height = line_height(entry_size) * (own_line ? 2 : 1);
-    piece.draw = [line, right_text, number_width, dot, own_line, start](Pen &pen, int y) {
+    piece.draw = [line, number_runs, number_width, dot, own_line, start](Pen &pen, int y) {
         pen.line(line, entry_size, left, y);
         const int dots = int((width - start - number_width - 240) / dot);
-        SetLine leader{{{QString(std::max(dots, 0), u'・'), TextFace::Mincho, right - number_width - 120 - dots * dot - left, dots * dot, {}},
-                        {right_text, TextFace::Mincho, width - number_width, number_width, {}}},
+        SetLine leader{{{QString(std::max(dots, 0), u'・'), TextFace::Mincho, right - number_width - 120 - dots * dot - left, dots * dot, {}}},
                        double(width)};
+        for (SetRun run : number_runs) {
+            run.x += width - number_width;
+            leader.runs.append(run);
+        }
         pen.line(leader, entry_size, left, own_line ? y + line_height(entry_size) : y);
     };
     add(std::move(piece));

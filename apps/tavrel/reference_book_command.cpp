@@ -112,7 +112,9 @@ printing::PdfDescription pdf_description(const book::ReferenceBook &book)
         parts.insert(entry.anchor, entry);
     }
     for (const book::PageLink &link : book.links) {
-        if (const auto part = parts.constFind(link.anchor); part != parts.cend())
+        if (link.to_page >= 0)
+            description.links.append({link.page, link.rect, link.to_page, 0});
+        else if (const auto part = parts.constFind(link.anchor); part != parts.cend())
             description.links.append({link.page, link.rect, part->page, part->top - above});
     }
     return description;
