@@ -23,6 +23,10 @@ constexpr int paragraph_gap = 130;
 constexpr int list_indent = 400;
 constexpr int figure_gap = 200;
 constexpr int chapter_end_allowance = 250;  // above the page number, which stands at 16000
+// A chapter begins a page of its own, but after the last lines of the chapter before it when they
+// take less than this share of their page, so that no page stands almost empty.
+constexpr double shared_page_share = 1.0 / 3;
+constexpr int chapter_gap = 720;  // above a chapter that begins after another's end
 
 // Where the baseline of a line of type lies below the top of its line box: the extra height of
 // the line shared above and below the type.
@@ -587,7 +591,12 @@ void BookLayout::finish()
         const int foot = bottom + (ends_chapter ? chapter_end_allowance : 0);
         if (pieces_[i].new_page) {
             running_chapter = pieces_[i].chapter;
-            new_page();
+            const bool shares_page = !pages_.isEmpty() && y - top < (bottom - top) * shared_page_share
+                                     && y + chapter_gap + needed <= bottom;
+            if (shares_page)
+                y += chapter_gap;
+            else
+                new_page();
         } else if (pages_.isEmpty() || (y + needed > foot && y > top)) {
             new_page();
         }

@@ -61,7 +61,7 @@ public:
     // known: the parts as the previous layout placed them, for the text of references.
     BookLayout(QString running_title, int first_page, QHash<QString, OutlineEntry> known = {});
 
-    void chapter(const QString &title);  // numbered, on a new page
+    void chapter(const QString &title);  // numbered, on a new page unless the last one ends short
     void heading(const QString &title);  // a numbered section of the chapter
     void paragraph(const QString &text);
     void bullets(const QStringList &items);
