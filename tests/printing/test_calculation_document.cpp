@@ -202,6 +202,23 @@ private slots:
         QVERIFY2(bottom > 16000 / 15 && bottom < 16300 / 15, qPrintable(QString::number(bottom)));
     }
 
+    // 設計条件 prints each of the 25 inputs, all different, after its own symbol.
+    void conditions_print_each_input_after_its_symbol()
+    {
+        const QStringList symbols = {"T1", "T2", "T3", "T4", "H", "H1", "B", "θ", "φ", "γ", "i", "q", "δ", "γw", "γsc", "qa",
+                                     "h", "H'", "H'1", "γt", "γws", "δ'", "BL", "X", "h'"};
+        const QStringList inputs = {"0.1", "0.15", "0.16", "0.11", "1.0", "0.5", "1.05", "90", "30", "18", "0", "10", "20",
+                                    "9.8", "24.0", "100", "0.95", "1.15", "0.45", "18.5", "9", "21", "1.3", "0.3", "1.1"};
+        const Built built = build(inputs, {});
+        const QStringList printed = texts(built.document.pages[2]) + texts(built.document.pages[3]);
+        QStringList rows, expected;
+        for (int i = 0; i < symbols.size(); ++i) {
+            rows.append(symbols[i] + u' ' + printed.value(printed.indexOf(symbols[i]) + 1));
+            expected.append(symbols[i] + u' ' + inputs[i]);
+        }
+        QCOMPARE(rows, expected);
+    }
+
     void cover_shows_the_document_data()
     {
         const Built built = build(test_support::worked_inputs, entered_data());
@@ -211,6 +228,9 @@ private slots:
                                      QStringLiteral("設 計 者△△設計株式会社技術士　山田太郎"), QStringLiteral("作 成 日令和8年12月8日"),
                                      QStringLiteral("照査は常時のみ"), QStringLiteral("Tavrel Ver.3.01")})
             QVERIFY2(cover.contains(shown), qPrintable(shown));
+        document::DocumentData dated = entered_data();  // a typed 作成日 stands for the day of printing
+        dated.creation_date = QStringLiteral("令和8年11月");
+        QVERIFY(texts(printing::document_cover(dated, QDate(2026, 12, 8))).contains(QStringLiteral("令和8年11月")));
         QCOMPARE(built.document.description.title, long_works_name + QStringLiteral(" 構造計算書"));
         QCOMPARE(built.document.description.author, QStringLiteral("△△設計株式会社　技術士　山田太郎"));
         // PDF保存 proposes the title with the characters a file name cannot hold replaced.
