@@ -222,7 +222,7 @@ QList<ReportPage> design_conditions(const FlumeSnapshot &sheet, bool with_materi
 
     if (!data.standards.trimmed().isEmpty()) {
         layout.heading(QStringLiteral("適用基準"), text_line);
-        layout.paragraph(data.standards.simplified());
+        layout.paragraph(document::one_line(data.standards));
     }
 
     bool first = true;

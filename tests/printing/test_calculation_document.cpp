@@ -24,6 +24,12 @@ namespace {
 const QString long_works_name = QStringLiteral("令和八年度県営かんがい排水事業○○地区第三工区用水路改修工事（その２）プレキャストＵ型フルーム設置工")
                                     .left(60);
 
+// The symbols of the 25 inputs in the file's order, and inputs of which no two are the same.
+const QStringList input_symbols = {"T1", "T2", "T3", "T4", "H", "H1", "B", "θ", "φ", "γ", "i", "q", "δ", "γw", "γsc", "qa",
+                                   "h", "H'", "H'1", "γt", "γws", "δ'", "BL", "X", "h'"};
+const QStringList distinct_inputs = {"0.1", "0.15", "0.16", "0.11", "1.0", "0.5", "1.05", "90", "30", "18", "0", "10", "20",
+                                     "9.8", "24.0", "100", "0.95", "1.15", "0.45", "18.5", "9", "21", "1.3", "0.3", "1.1"};
+
 document::DocumentData entered_data()
 {
     document::DocumentData data;
@@ -205,21 +211,17 @@ private slots:
     // 設計条件 prints each of the 25 inputs, all different, after its own symbol.
     void conditions_print_each_input_after_its_symbol()
     {
-        const QStringList symbols = {"T1", "T2", "T3", "T4", "H", "H1", "B", "θ", "φ", "γ", "i", "q", "δ", "γw", "γsc", "qa",
-                                     "h", "H'", "H'1", "γt", "γws", "δ'", "BL", "X", "h'"};
-        const QStringList inputs = {"0.1", "0.15", "0.16", "0.11", "1.0", "0.5", "1.05", "90", "30", "18", "0", "10", "20",
-                                    "9.8", "24.0", "100", "0.95", "1.15", "0.45", "18.5", "9", "21", "1.3", "0.3", "1.1"};
-        const Built built = build(inputs, {});
+        const Built built = build(distinct_inputs, {});
         const QStringList printed = texts(built.document.pages[2]) + texts(built.document.pages[3]);
         QStringList rows, expected;
-        for (int i = 0; i < symbols.size(); ++i) {
-            rows.append(symbols[i] + u' ' + printed.value(printed.indexOf(symbols[i]) + 1));
-            expected.append(symbols[i] + u' ' + inputs[i]);
+        for (int i = 0; i < input_symbols.size(); ++i) {
+            rows.append(input_symbols[i] + u' ' + printed.value(printed.indexOf(input_symbols[i]) + 1));
+            expected.append(input_symbols[i] + u' ' + distinct_inputs[i]);
         }
         QCOMPARE(rows, expected);
     }
 
-    void cover_shows_the_document_data()
+    void cover_shows_what_the_settings_hold()
     {
         const Built built = build(test_support::worked_inputs, entered_data());
         const QString cover = texts(built.document.pages[0]).join(QString());
