@@ -42,6 +42,10 @@ void MemberSheet::set_member(std::size_t index, const MemberInputs &member)
         return;
     MemberCheckInputs changed = inputs_;
     changed.members[index] = member;
+    // Bars typed over the search's are the user's.
+    const MemberInputs &before = inputs_.members[index];
+    if (member.bar != before.bar || member.spacing != before.spacing || member.spacing_text != before.spacing_text)
+        changed.members[index].designed = false;
     changed.unreadable[std::size_t(InputPart::Members)] = false;
     set_inputs(changed);
 }

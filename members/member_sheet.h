@@ -30,6 +30,7 @@ public:
     // Enter one part: a part the opened file could not give is the user's from then on.
     void set_materials(const Materials &materials);
     void set_detailing(const DetailingRules &detailing);
+    // A member as the user enters it: a bar or pitch changed is no longer the search's (手入力).
     void set_member(std::size_t index, const MemberInputs &member);
     // Types a member's 総厚: the shape's own value, or an empty text, follows the shape again.
     void type_thickness(std::size_t index, const QString &text);
