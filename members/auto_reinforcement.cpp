@@ -356,6 +356,13 @@ QString design_note(const MemberDesign &design)
     return design.reason + QStringLiteral("　総厚 ") + design.least_thickness + QStringLiteral(" cm で可");
 }
 
+QString bars_origin(const MemberResult &member)
+{
+    if (member.designed)
+        return QStringLiteral("自動配筋");
+    return member.bar.isEmpty() ? QString() : QStringLiteral("手入力");
+}
+
 QString lists_text(const DesignLists &lists)
 {
     return entries(lists.bars).join(QStringLiteral(", ")) + QStringLiteral(" ／ ")

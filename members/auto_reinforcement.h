@@ -31,6 +31,14 @@ struct MemberDesign {
     bool no_forces = false;   // the member has no forces shown: left as it was
 };
 
+// The rule of choice as the window, the reports and the book state it.
+inline const QString design_rule =
+    QStringLiteral("すべての許容応力度と構造細目を満たす組合せのうち As 最小のもの（同じ As ならピッチの大きい方、さらに細い鉄筋）");
+
+// How a member's row names where its bars came from: "自動配筋" (the search), "手入力" (typed), or
+// empty while none is chosen.
+QString bars_origin(const MemberResult &member);
+
 // The thickest section the search for the least 総厚 goes to, in mm.
 inline constexpr int largest_searched_thickness = 1000;
 

@@ -3,6 +3,8 @@
 #include "printing/flume_reports.h"
 
 #include "drawing/report_font.h"
+#include "members/auto_reinforcement.h"
+#include "printing/text_measure.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
@@ -24,7 +26,7 @@ constexpr int first_column_x = 3000;
 constexpr int column_width = 1330;
 constexpr int table_right = first_column_x + int(members::member_count) * column_width;
 static_assert(table_right <= border_right, "the members' columns must end inside the report's border");
-constexpr int row_height = 270;
+constexpr int row_height = 260;
 constexpr int cell_inset = 60;
 constexpr double table_size = 9;  // points
 
@@ -105,6 +107,7 @@ QList<TableRow> table_rows(const members::MemberCheckReport &check)
         {"せん断力 Ｓ（N）", member(&MemberResult::shear)},
         {"引張側", member(&MemberResult::tension_face)},
         {"鉄筋", member(&MemberResult::bar)},
+        {"配筋", [&check](std::size_t i) { return members::bars_origin(check.members[i]); }},
         {"本数（本／100cm）", member(&MemberResult::bars_per_width)},
         {"ピッチ（mm）", member(&MemberResult::pitch)},
         {"鉄筋量 Ａｓ（cm²）", member(&MemberResult::rebar_area)},
@@ -178,7 +181,8 @@ int add_member_table(ReportPage &page, const members::MemberCheckReport &check, 
     return y;
 }
 
-void add_formulas(ReportPage &page, int top)
+// The formulas from top; returns their bottom.
+int add_formulas(ReportPage &page, int top)
 {
     page.font(15);
     page.text(600, top, {"【計算式】"});
@@ -199,6 +203,7 @@ void add_formulas(ReportPage &page, int top)
         page.text(6000, row_y + 150, {members::stress_symbol(members::allowables[i]), "＝"});
         page.picture(stresses[i], 6900, row_y);
     }
+    return y + 2800 + int(text_height(10));
 }
 
 // The detailing rules the table's last rows are judged by.
@@ -209,6 +214,29 @@ QString detailing_note(const members::MemberCheckReport &check)
     const members::DetailingRules &rules = check.detailing;
     return QStringLiteral("※構造細目：あき ≧ %1 mm・鉄筋径・4/3 Gmax（Gmax %2 mm）、ピッチ ≦ %3 mm、鉄筋比 ≧ %4 %")
         .arg(rules.least_spacing, rules.aggregate_size, rules.largest_pitch, rules.least_steel_ratio);
+}
+
+// The notes between top and the border, each wrapped to the border's width: at 10 points from 14800,
+// higher where they need it, and smaller where even that leaves too little room.
+void add_notes(ReportPage &page, const QStringList &notes, int top)
+{
+    const int bottom = border_bottom - 150;
+    for (double size : {10.0, 9.0, 8.0}) {
+        const int line = int(size * 26);
+        QStringList lines;
+        for (const QString &note : notes)
+            lines << wrap_text(note, size, border_right - 200 - 700);
+        const int height = int(lines.size() - 1) * line + int(text_height(size));
+        if (top + 100 + height > bottom && size > 8)
+            continue;
+        page.font(size);
+        int y = std::min(14800, bottom - height);
+        for (const QString &text : lines) {
+            page.text(700, y, {text});
+            y += line;
+        }
+        return;
+    }
 }
 
 } // namespace
@@ -228,18 +256,23 @@ ReportPage member_check_report(const FlumeSnapshot &sheet)
     page.text(600, 3300, {"【部材の応力度】"});
     const int table_bottom = add_member_table(page, check, 3750);
 
-    add_formulas(page, table_bottom + 250);
+    const int formulas_bottom = add_formulas(page, table_bottom + 250);
 
-    page.font(10);
-    page.text(700, 14800, {"※Ｍ、Ｓは各ケースの計算結果。応力度は｜Ｍ｜、｜Ｓ｜から求め、引張側はＭの符号によります。"});
-    page.text(700, 15080, {"※判定は、σc、σs、τ、τo がそれぞれの許容応力度以下で、構造細目を満たすとき OK です。"});
-    page.text(700, 15360, {detailing_note(check)});
+    QStringList notes = {
+        QStringLiteral("※Ｍ、Ｓは各ケースの計算結果。応力度は｜Ｍ｜、｜Ｓ｜から求め、引張側はＭの符号によります。"),
+        QStringLiteral("※判定は、σc、σs、τ、τo がそれぞれの許容応力度以下で、構造細目を満たすとき OK です。"),
+        detailing_note(check),
+    };
     bool typed = std::any_of(check.members.begin(), check.members.end(),
                              [](const MemberResult &m) { return m.thickness_typed; });
     for (Allowable a : members::allowables)
         typed = typed || members::allowable_typed(check.materials, a);
     if (typed)
-        page.text(700, 15640, {typed_mark, "：表または形状寸法の値に代えて入力した値"});
+        notes << typed_mark + QStringLiteral("：表または形状寸法の値に代えて入力した値");
+    // The lists searched, so that the checker can repeat the search.
+    if (std::any_of(check.members.begin(), check.members.end(), [](const MemberResult &m) { return m.designed; }))
+        notes << QStringLiteral("※自動配筋：") + members::lists_text(check.design_lists) + QStringLiteral(" の") + members::design_rule;
+    add_notes(page, notes, formulas_bottom);
     return page;
 }
 

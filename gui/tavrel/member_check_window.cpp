@@ -343,7 +343,9 @@ QWidget *MemberCheckWindow::build_design(QWidget *parent)
     design_all_->setObjectName(QStringLiteral("design_all"));
     design_all_->setToolTip(QStringLiteral("六つの部材すべてに、すべての照査を満たす As 最小の鉄筋とピッチを入れます（Ctrl+Z で元に戻します）"));
     grid->addWidget(design_all_, 2, 1, Qt::AlignLeft);
-    grid->addWidget(new QLabel(QStringLiteral("As 最小、同じ As ならピッチの大きい方、さらに細い鉄筋"), frame), 3, 0, 1, 2);
+    auto *rule = new QLabel(members::design_rule, frame);
+    rule->setWordWrap(true);
+    grid->addWidget(rule, 3, 0, 1, 2);
     connect(design_all_, &QPushButton::clicked, this, [this] { design(std::nullopt); });
     setTabOrder(detailing_edits_.back(), design_bars_);
     setTabOrder(design_bars_, design_pitches_);
