@@ -2,6 +2,8 @@
 // page, the one-line JSON, the messages, and the exit statuses, with no display at all.
 #include "batch/table_text.h"
 #include "inputfile/member_sections.h"
+#include "inputfile/tvl_encoding.h"
+#include "inputfile/tvl_format.h"
 #include "inputfile/tvl_file.h"
 #include "members/member_inputs.h"
 #include "tests/support/pdf_words.h"
@@ -441,7 +443,13 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"BatchWithoutBase", {"--batch", "TABLE", "--out", "OUT"}, 2, 0, 1},
         StatusRow{"BatchUnknownKindOfOutput", {"--batch", "TABLE", "--base", "GOOD", "--out", "out.txt"}, 2, 0, 1},
         StatusRow{"BatchOutputOverTheTable", {"--batch", "TABLE", "--base", "GOOD", "--out", "TABLE"}, 2, 0, 1},
-        StatusRow{"EncodingWithoutBatch", {"--check", "--encoding", "cp932", "GOOD"}, 2, 0, 1}),
+        StatusRow{"EncodingWithoutBatch", {"--check", "--encoding", "cp932", "GOOD"}, 2, 0, 1},
+        // Without member data no member has a cover to design with.
+        StatusRow{"DesignWithoutCover", {"--design", "GOOD"}, 1, 1, 0},
+        StatusRow{"DesignOfTwoFiles", {"--design", "GOOD", "GOOD"}, 2, 0, 1},
+        StatusRow{"DesignWrittenOverItself", {"--design", "GOOD", "--write", "GOOD"}, 2, 0, 1},
+        StatusRow{"DesignOfAMissingFile", {"--design", "--json", "MISSING"}, 2, 0, 1},
+        StatusRow{"WriteWithoutDesign", {"--check", "GOOD", "--write", "x.tvl"}, 2, 0, 1}),
     [](const testing::TestParamInfo<StatusRow> &info) { return std::string(info.param.name); });
 
 TEST_F(CheckCommand, HelpInJapaneseAndEnglish)
@@ -605,4 +613,36 @@ TEST_F(BatchCommand, PrintedListRepeatsItsHeadOnEveryPage)
     EXPECT_EQ(names.size(), 45) << "every row once";
     EXPECT_EQ(names.first(), QStringLiteral("U1"));
     EXPECT_EQ(names.last(), QStringLiteral("U45"));
+}
+
+// The bars chosen go into the member data of the file written; its 25 items stay byte for byte,
+// and the file is written over itself only when asked.
+TEST_F(CheckCommand, DesignWritesTheBarsChosenAndKeepsTheItems)
+{
+    const QString file = dir.filePath(QStringLiteral("members.tvl"));
+    ASSERT_TRUE(inputfile::write_tvl_file(file, {worked, test_support::worked_members(), {}, {}}));
+    const auto bytes = [](const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray before = bytes(file);
+    const qsizetype items = inputfile::encode_tvl(inputfile::format_tvl(worked)).size();
+    const QString out = dir.filePath(QStringLiteral("designed.tvl"));
+
+    const TavrelRun run = tavrel({QStringLiteral("--design"), file, QStringLiteral("--write"), out});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.count(QStringLiteral("OK  自動配筋 ")), 6) << run.out.toStdString();
+    EXPECT_EQ(bytes(out).left(items), before.left(items));
+    EXPECT_EQ(bytes(file), before);
+    inputfile::TvlContents designed;
+    ASSERT_TRUE(inputfile::read_tvl_file(out, designed));
+    for (const members::MemberInputs &m : designed.members.members) {
+        EXPECT_TRUE(m.designed);
+        EXPECT_EQ(m.bar + u' ' + m.spacing_text, QStringLiteral("D10 300"));
+        EXPECT_EQ(m.cover, QStringLiteral("3"));
+    }
+    // Designed again in place, the file stays as it is.
+    const QByteArray written = bytes(out);
+    EXPECT_EQ(tavrel({QStringLiteral("--design"), out, QStringLiteral("--in-place")}).status, 0);
+    EXPECT_EQ(bytes(out), written);
 }
