@@ -3,6 +3,7 @@
 #include "flume/captions.h"
 #include "flume/full_check.h"
 #include "flume/quantities.h"
+#include "members/auto_reinforcement.h"
 #include "members/member_check.h"
 
 #include <QtConcurrent/QtConcurrentMap>
@@ -56,6 +57,14 @@ void input_cells(const BatchJob &job, const inputfile::TvlContents &contents, Ce
     }
 }
 
+// Whether a search that found no bars tried arrangements and every one failed a check: its reason
+// then names the checks failed before a "：" ("σc：断面が不足…"); any other reason is an input
+// the search lacks ("かぶり未入力", "未計算", "探す鉄筋が不正（D25）").
+bool every_arrangement_failed(const members::MemberDesign &design)
+{
+    return !design.found && design.reason.contains(u'：');
+}
+
 } // namespace
 
 QString verdict_text(Overall verdict)
@@ -96,6 +105,10 @@ QList<ResultColumn> result_columns(const BatchJob &job)
     }
     if (job.judges_members()) {
         for (std::size_t m = 0; m < members::member_count; ++m) {
+            if (job.design) {
+                columns.append({member_symbol(m, "鉄筋"), {}, CellKind::Text, R::MemberBar, int(m)});
+                columns.append({member_symbol(m, "ピッチ"), QStringLiteral("mm"), CellKind::Number, R::MemberPitch, int(m)});
+            }
             columns.append({member_symbol(m, "応力度比"), {}, CellKind::Number, R::MemberRatio, int(m)});
             columns.append({member_symbol(m, "決定"), {}, CellKind::Text, R::MemberGoverning, int(m)});
             columns.append({member_symbol(m, "判定"), {}, CellKind::Verdict, R::MemberJudgement, int(m)});
@@ -132,6 +145,16 @@ RowResult skipped_row(const BatchJob &job, qsizetype index, const QString &reaso
     return result;
 }
 
+inputfile::TvlContents checked_contents(const BatchJob &job, const TableRow &row)
+{
+    inputfile::TvlContents contents = row_contents(job.table, row, job.base);
+    if (job.design) {
+        const flume::WalkedFlume walked = flume::walk_flume(contents.inputs);
+        contents.members = members::with_designs(contents.members, members::design_members(contents.members, *walked.sheet));
+    }
+    return contents;
+}
+
 RowResult run_row(const BatchJob &job, qsizetype index)
 {
     const TableRow &row = job.table.rows[index];
@@ -159,14 +182,32 @@ RowResult run_row(const BatchJob &job, qsizetype index)
     bool all_ok = walked.passed() && walked.outcome.uplift && walked.outcome.bearing && !any_ng;
 
     if (job.judges_members()) {
-        const members::MemberCheckReport check = members::check_members(contents.members, sheet);
+        std::array<members::MemberDesign, members::member_count> designs;
+        if (job.design)
+            designs = members::design_members(contents.members, sheet);
+        const members::MemberCheckReport check =
+            members::check_members(job.design ? members::with_designs(contents.members, designs) : contents.members, sheet);
         for (std::size_t m = 0; m < members::member_count; ++m) {
+            const members::MemberDesign &design = designs[m];
+            const bool unfound = job.design && !design.found;
+            if (job.design)
+                result.cells << design.bar << design.pitch;
             const members::MemberResult &member = check.members[m];
-            const std::optional<members::StressRatio> governing = check.governing_ratio(m);
+            const std::optional<members::StressRatio> governing = unfound ? std::nullopt : check.governing_ratio(m);
             result.cells << (governing ? governing->text() : QString())
-                         << (governing ? members::stress_symbol(governing->allowable) : QString()) << member.judgement;
-            any_ng = any_ng || member.verdict == members::Verdict::Ng;
-            all_ok = all_ok && member.verdict == members::Verdict::Ok;
+                         << (governing ? members::stress_symbol(governing->allowable) : QString());
+            members::Verdict verdict = member.verdict;
+            if (!unfound) {
+                result.cells << member.judgement;
+            } else if (every_arrangement_failed(design)) {
+                verdict = members::Verdict::Ng;
+                result.cells << QStringLiteral("NG（配筋なし）") + members::design_note(design);
+            } else {
+                verdict = members::Verdict::None;
+                result.cells << design.reason;
+            }
+            any_ng = any_ng || verdict == members::Verdict::Ng;
+            all_ok = all_ok && verdict == members::Verdict::Ok;
         }
     }
     result.overall = any_ng ? Overall::Ng : all_ok ? Overall::Ok : Overall::None;

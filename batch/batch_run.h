@@ -17,9 +17,10 @@ struct BatchJob {
     BatchTable table;
     inputfile::TvlContents base;
     QString base_name;  // the base file's path, or what stands in for it ("画面の入力")
+    bool design = false;  // 自動配筋: each member's bars chosen by the search, then checked
 
-    // The members are judged when the base or the table gives member data.
-    bool judges_members() const { return base.members.entered() || table.has_member_columns(); }
+    // The members are judged when the base or the table gives member data, or their bars are sought.
+    bool judges_members() const { return design || base.members.entered() || table.has_member_columns(); }
 };
 
 // How a spreadsheet shows a column of the results.
@@ -33,7 +34,7 @@ enum class CellKind {
 enum class ColumnRole {
     Line, Name, Input,
     Ka, Pa, Fs, FsVerdict, Qmax, QmaxVerdict,
-    MemberRatio, MemberGoverning, MemberJudgement,
+    MemberBar, MemberPitch, MemberRatio, MemberGoverning, MemberJudgement,
     Overall, Reason,
 };
 
@@ -49,8 +50,9 @@ struct ResultColumn {
 
 // The columns of the results: 行 (the table's line) and 名称; the table's inputs in its order, with
 // the values each flume used; KA, PA, Fs and qmax each with its 判定 (Fs against 1.2, qmax against
-// qa); when the members are judged, each member's 応力度比 (its governing stress against its
-// allowable), 決定 (that stress) and 判定 (the member check's); 総合判定; 理由.
+// qa); when the members are judged, each member's 鉄筋 and ピッチ as 自動配筋 chose them (with the
+// search only), 応力度比 (its governing stress against its allowable), 決定 (that stress) and 判定
+// (the member check's); 総合判定; 理由.
 QList<ResultColumn> result_columns(const BatchJob &job);
 
 // The 総合判定 of a flume.
@@ -83,11 +85,17 @@ struct BatchResults {
 // Whether a cell of a verdict column says NG.
 bool is_ng(const QString &cell);
 
-// The row's flume walked as `tavrel --check` walks a file (flume::walk_flume and the member check)
-// and written into the cells of result_columns(). A row the table refused is not computed; its
+// The row's flume walked as `tavrel --check` walks a file (flume::walk_flume and the member check,
+// after 自動配筋 as `tavrel --design` does it when the job asks for it) and written into the cells of
+// result_columns(). A member for which the search finds no bars is NG when every arrangement
+// failed a check, its 判定 "NG（配筋なし）" and why; otherwise it has no verdict and says why. A row the table refused is not computed; its
 // 理由 is the problem with its place. 理由 of a computed row holds the messages the walk raised,
 // each after its page.
 RowResult run_row(const BatchJob &job, qsizetype row);
+
+// The row's flume as the run checks it: row_contents(), with the bars 自動配筋 chooses put in when
+// the job asks for the search.
+inputfile::TvlContents checked_contents(const BatchJob &job, const TableRow &row);
 
 // A row that is not computed, with the reason in its 理由: its cells as the table gave them.
 RowResult skipped_row(const BatchJob &job, qsizetype row, const QString &reason);

@@ -14,6 +14,7 @@ inline const QString base_caption = QStringLiteral("基本：");
 inline const QString choose_base = QStringLiteral("基本ファイル(&F)...");
 inline const QString screen_base = QStringLiteral("画面の入力(&I)");
 inline const QString screen_base_name = QStringLiteral("フルームの画面の入力");
+inline const QString design = QStringLiteral("自動配筋(&D)");
 inline const QString compute = QStringLiteral("計算(&C)");
 inline const QString cancel = QStringLiteral("中止");
 inline const QString cancelled = QStringLiteral("中止しました");

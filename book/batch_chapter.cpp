@@ -42,11 +42,15 @@ QString meaning(const batch::ResultColumn &column)
         return QStringLiteral("浮上り・支持力のページの結果。画面の桁では判定と食い違って見えるときだけ、判定の分かる桁まで示します。");
     case ColumnRole::FsVerdict: return QStringLiteral("Fs ＞ 1.2 のとき OK、そうでなければ NG");
     case ColumnRole::QmaxVerdict: return QStringLiteral("qmax ≦ qa のとき OK、そうでなければ NG");
+    case ColumnRole::MemberBar: return QStringLiteral("自動配筋で選んだ鉄筋（自動配筋のときだけ）");
+    case ColumnRole::MemberPitch: return QStringLiteral("自動配筋で選んだピッチ（自動配筋のときだけ）");
     case ColumnRole::MemberRatio:
         return QStringLiteral("部材の四つの応力度のうち、許容応力度に対する比の最も大きいもの（小数 2 桁。1 を超えるのに 1.00 と読めるときは桁を増やします）");
     case ColumnRole::MemberGoverning: return QStringLiteral("その比を決めた応力度（σc、σs、τ、τo）");
     case ColumnRole::MemberJudgement:
-        return QStringLiteral("%1の判定（OK、NG（σs）など。応力度のない部材はその理由）").arg(quoted(flume::page_caption(flume::Page::MemberCheck)));
+        return QStringLiteral("%1の判定（OK、NG（σs）など。応力度のない部材はその理由。自動配筋で組合せが見つからない部材は"
+                              "NG（配筋なし）とその理由）")
+            .arg(quoted(flume::page_caption(flume::Page::MemberCheck)));
     case ColumnRole::Overall:
         return QStringLiteral("すべての照査が OK なら OK、どれかが NG なら NG、NG はないが判定の出ていない照査があれば －");
     case ColumnRole::Reason:
@@ -153,12 +157,17 @@ void write_batch_chapter(BookLayout &book, const BookMaterial &material, QString
     book.heading(QStringLiteral("結果の列"));
     book.paragraph(QStringLiteral(
         "結果は表の 1 行に 1 行で、次の列を順に並べます。部材の列は、基本ファイルか表に部材の応力度照査のデータが"
-        "あるときだけ、部材ごとに三つずつ並びます。見出しには単位を括弧で付けます。"));
+        "あるとき（または自動配筋のとき）だけ、部材ごとに三つずつ（自動配筋のときは鉄筋とピッチを加えて五つずつ）"
+        "並びます。見出しには単位を括弧で付けます。"));
     Table columns{{QStringLiteral("列"), QStringLiteral("内容")}, {}};
     bool member_shown = false;
     QStringList inputs;
-    for (qsizetype i = 0; i < results.columns.size(); ++i) {
-        const batch::ResultColumn &column = results.columns[i];
+    // The columns as 自動配筋 gives them: every column a run can have.
+    batch::BatchJob designed = job;
+    designed.design = true;
+    const QList<batch::ResultColumn> all = batch::result_columns(designed);
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const batch::ResultColumn &column = all[i];
         const bool member = column.member >= 0;
         if (member && column.member > 0)
             continue;
@@ -166,7 +175,7 @@ void write_batch_chapter(BookLayout &book, const BookMaterial &material, QString
         if (column.role == ColumnRole::Input) {
             // The table's inputs stand in one row, as the example's table has them.
             inputs << header;
-            if (results.columns.value(i + 1).role == ColumnRole::Input)
+            if (all.value(i + 1).role == ColumnRole::Input)
                 continue;
             header = inputs.join(QStringLiteral("、"));
         }
@@ -201,6 +210,9 @@ void write_batch_chapter(BookLayout &book, const BookMaterial &material, QString
         QStringLiteral("%1は、計算画面の入力（画面を開いた計算画面の、そのときの入力と部材の応力度照査のデータ）です。"
                        "%2で .tvl ファイルを選び、%3で計算画面の入力に戻します。")
             .arg(quoted(base_caption + screen_base_name), quoted_caption(choose_base), quoted_caption(screen_base)),
+        QStringLiteral("%1に印を付けると、各行の部材ごとに自動配筋（%2 と同じ探し方）をしてから照査し、選んだ鉄筋とピッチを"
+                       "結果に加えます。探す鉄筋とピッチは基本の部材のデータのものです。")
+            .arg(quoted_caption(design), code(QStringLiteral("tavrel --design"))),
         QStringLiteral("%1を押すと、すべての行を計算します（コンピューターのすべてのコアを使います）。長い表では進み具合が"
                        "示され、%2で止められます。止めたときは、計算の済んだ行の結果を示し、ほかの行は%3となります。")
             .arg(quoted_caption(compute), quoted_caption(cancel), quoted(cancelled)),
@@ -215,10 +227,11 @@ void write_batch_chapter(BookLayout &book, const BookMaterial &material, QString
 
     book.heading(QStringLiteral("コマンドと終了コード"));
     book.paragraph(QStringLiteral(
-        "%1 は画面を使わずに計算します。%2 はいくつでも書け、拡張子で形式（.csv、.xlsx、.pdf）が決まります。表の誤りと"
-        "メッセージで止まった行は、行を示して標準エラー出力に出します。説明は%3にあります。")
+        "%1 は画面を使わずに計算します。%2 はいくつでも書け、拡張子で形式（.csv、.xlsx、.pdf）が決まります。%3 を付けると"
+        "自動配筋をしてから照査します。表の誤りとメッセージで止まった行は、行を示して標準エラー出力に出します。説明は%4に"
+        "あります。")
                        .arg(code(QStringLiteral("tavrel --batch 表.csv --base 基本.tvl --out 結果.csv")),
-                            code(QStringLiteral("--out")), ref(QStringLiteral("コマンドライン"))));
+                            code(QStringLiteral("--out")), code(QStringLiteral("--design")), ref(QStringLiteral("コマンドライン"))));
     book.table({{QStringLiteral("終了コード"), QStringLiteral("意味")},
                 {{QStringLiteral("0"), QStringLiteral("すべての行が OK")},
                  {QStringLiteral("1"), QStringLiteral("NG の行、飛ばした行、途中で止まった行、判定の出ていない部材のある行がある（結果は書きます）")},

@@ -40,9 +40,10 @@ struct CommandLine {
 // Reads the arguments after the program's name, the same way for both programs. An argument that
 // begins with "--" or "-" and a letter is an option; any other argument, a negative number
 // such as "-5" or a lone "-" included, is an operand, and after "--" every argument is one.
-// "--help" and "--version" are understood with or without a command. An option that is not in
-// the rules, or not for the command given, a second command and a missing option value are
-// errors.
+// "--help" and "--version" are understood with or without a command. A command that is also an
+// option of another command given with it is that option ("--batch T.csv --design"). An option
+// that is not in the rules, or not for the command given, any other second command and a missing
+// option value are errors.
 CommandLine read_command_line(const QStringList &arguments, const CommandLineRules &rules);
 
 // The arguments of main() after the program's name, each as the bytes the system gave

@@ -19,7 +19,7 @@
 namespace {
 
 const char help_text[] =
-    "使い方: tavrel --batch 表.csv --base 基本.tvl --out 結果.csv|結果.xlsx|結果.pdf...\n"
+    "使い方: tavrel --batch 表.csv --base 基本.tvl [--design] --out 結果.csv|結果.xlsx|結果.pdf...\n"
     "                [--encoding cp932]\n"
     "\n"
     "表のフルームを 1 行ずつ、画面を開かずにまとめて検討します（一括計算）。\n"
@@ -30,6 +30,8 @@ const char help_text[] =
     "各行は tavrel --check と同じ手順でページを開いて「計算」を押し、部材の応力度照査をします。\n"
     "表は CSV で、UTF-8（BOM の有無を問わない）か CP932、コンマ区切りかタブ区切りです。\n"
     "  --base      各行のもとにする .tvl ファイル。\n"
+    "  --design    照査の前に各行の部材ごとに自動配筋をします（tavrel --design と同じ探し方）。\n"
+    "              結果に部材ごとの鉄筋とピッチが加わります。\n"
     "  --out       結果を書くファイル。拡張子で形式が決まります: .csv（UTF-8、BOM 付き）、\n"
     "              .xlsx（表計算のファイル）、.pdf（A4 横の一覧表）。- は標準出力への CSV です。\n"
     "              いくつでも指定できます。\n"
@@ -37,13 +39,14 @@ const char help_text[] =
     "  --help      この説明を表示します。\n"
     "\n"
     "結果は表の 1 行に 1 行: 行、名称、表の入力（使った値）、KA、PA、Fs と判定（1.2 を超えて OK）、\n"
-    "qmax と判定（qa 以下で OK）、部材ごとの応力度比・決定する応力度・判定、総合判定、理由。\n"
+    "qmax と判定（qa 以下で OK）、部材ごとの（--design では鉄筋・ピッチと）応力度比・決定する\n"
+    "応力度・判定、総合判定、理由。\n"
     "数値でない値などの表の誤りは、その行と列を標準エラー出力に示し、その行を飛ばして\n"
     "理由を結果に書きます。ほかの行は計算します。メッセージで止まった行も標準エラー出力に示します。\n"
     "終了コード: 0 すべての行が OK / 1 NG の行か、計算しきれない行がある /\n"
     "            2 引数の誤り、表や基本ファイルが読めない、分からない見出し、結果を書けない。\n"
     "\n"
-    "Usage: tavrel --batch TABLE.csv --base BASE.tvl --out RESULT.csv|RESULT.xlsx|RESULT.pdf...\n"
+    "Usage: tavrel --batch TABLE.csv --base BASE.tvl [--design] --out RESULT.csv|RESULT.xlsx|RESULT.pdf...\n"
     "              [--encoding cp932]\n"
     "\n"
     "Checks the flumes of a table, one per row, without a display. The table's first line names\n"
@@ -54,6 +57,8 @@ const char help_text[] =
     "row is walked as tavrel --check walks a file, then its members are checked.\n"
     "The table is CSV, UTF-8 (with or without a byte-order mark) or CP932, comma- or tab-separated.\n"
     "  --base      the .tvl file every row starts from.\n"
+    "  --design    chooses each member's bars (自動配筋, searched as tavrel --design does) before the\n"
+    "              check; the results gain each member's bar and pitch.\n"
     "  --out       a file to write the results to, its kind by its extension: .csv (UTF-8 with a\n"
     "              byte-order mark), .xlsx (a spreadsheet), .pdf (a list, A4 landscape); \"-\" is CSV\n"
     "              on standard output. Give it as often as needed.\n"
@@ -62,7 +67,8 @@ const char help_text[] =
     "\n"
     "The results have one line per row of the table: line, name, the table's inputs (the values\n"
     "used), KA, PA, Fs and its verdict (OK above 1.2), qmax and its verdict (OK up to qa), each\n"
-    "member's stress ratio, governing stress and verdict, the overall verdict and the reason.\n"
+    "member's stress ratio, governing stress and verdict (with --design after its bar and pitch),\n"
+    "the overall verdict and the reason.\n"
     "A fault of the table (a value that is not a number, ...) is reported on standard error with its\n"
     "line and column; that row is skipped with the reason in the results, the others are computed.\n"
     "Rows that a message stopped are reported on standard error as well.\n"
@@ -156,6 +162,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
 
     auto job = std::make_shared<batch::BatchJob>();
     job->base_name = base_path;
+    job->design = line.has(QStringLiteral("--design"));
     inputfile::ExtensionNotes notes;
     if (const common::FileResult read = inputfile::read_tvl_file(base_path, job->base, &notes); !read)
         return fail(base_path + QStringLiteral(": ") + read.reason);

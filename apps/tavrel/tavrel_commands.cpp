@@ -18,7 +18,7 @@ const char help_text[] =
     "        tavrel --design [--json] ファイル.tvl [--write OUT.tvl [--in-place]]\n"
     "        tavrel --pdf OUT.pdf ファイル.tvl\n"
     "        tavrel --document OUT.pdf ファイル.tvl\n"
-    "        tavrel --batch 表.csv --base 基本.tvl --out 結果.csv|.xlsx|.pdf...\n"
+    "        tavrel --batch 表.csv --base 基本.tvl [--design] --out 結果.csv|.xlsx|.pdf...\n"
     "        tavrel --reference-book OUT.pdf --pictures DIR\n"
     "        tavrel --window-pictures DIR\n"
     "\n"
@@ -41,7 +41,7 @@ const char help_text[] =
     "       tavrel --design [--json] FILE.tvl [--write OUT.tvl [--in-place]]\n"
     "       tavrel --pdf OUT.pdf FILE.tvl\n"
     "       tavrel --document OUT.pdf FILE.tvl\n"
-    "       tavrel --batch TABLE.csv --base BASE.tvl --out RESULT.csv|.xlsx|.pdf...\n"
+    "       tavrel --batch TABLE.csv --base BASE.tvl [--design] --out RESULT.csv|.xlsx|.pdf...\n"
     "       tavrel --reference-book OUT.pdf --pictures DIR\n"
     "       tavrel --window-pictures DIR\n"
     "\n"
@@ -75,7 +75,8 @@ common::ProgramCommands tavrel_commands()
          {QStringLiteral("--pictures"), true, {QStringLiteral("--reference-book")}},
          {QStringLiteral("--base"), true, {QStringLiteral("--batch")}},
          {QStringLiteral("--out"), true, {QStringLiteral("--batch")}},
-         {QStringLiteral("--encoding"), true, {QStringLiteral("--batch")}}},
+         {QStringLiteral("--encoding"), true, {QStringLiteral("--batch")}},
+         {QStringLiteral("--design"), false, {QStringLiteral("--batch")}}},
         {check_command(), design_command(), pdf_command(), document_command(), batch_command(), reference_book_command(),
          window_pictures_command()},
         companion_paths,

@@ -16,6 +16,7 @@
 #include "printing/batch_list.h"
 #include "printing/pdf_output.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -122,12 +123,15 @@ BatchWindow::BatchWindow(FlumeWindow *screen) : QWidget(nullptr, Qt::Window), sc
     layout->addWidget(grid_, 1);
 
     auto *run_row = new QHBoxLayout;
+    design_box_ = new QCheckBox(batch::words::design, this);
+    design_box_->setObjectName(QStringLiteral("batch_design"));
     compute_button_ = button(this, batch::words::compute, "batch_compute");
     cancel_button_ = button(this, batch::words::cancel, "batch_cancel");
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("batch_progress"));
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("batch_summary"));
+    run_row->addWidget(design_box_);
     run_row->addWidget(compute_button_);
     run_row->addWidget(progress_, 1);
     run_row->addWidget(cancel_button_);
@@ -155,6 +159,7 @@ BatchWindow::BatchWindow(FlumeWindow *screen) : QWidget(nullptr, Qt::Window), sc
         set_base({});
         gui::common::remember_file(base_key, {});
     });
+    connect(design_box_, &QCheckBox::toggled, this, &BatchWindow::clear_results);
     connect(compute_button_, &QPushButton::clicked, this, &BatchWindow::compute);
     connect(cancel_button_, &QPushButton::clicked, this, [this] { watcher_.cancel(); });
     connect(open_row, &QPushButton::clicked, this, &BatchWindow::open_row);
@@ -321,6 +326,7 @@ std::shared_ptr<batch::BatchJob> BatchWindow::make_job()
     }
     auto job = std::make_shared<batch::BatchJob>();
     job->table = batch::read_table(split);
+    job->design = design_box_->isChecked();
     if (!job->table.usable()) {
         QStringList problems;
         for (const batch::TableProblem &problem : job->table.problems)
@@ -484,7 +490,7 @@ void BatchWindow::open_row()
         if (table_row.line != row + 1)
             continue;
         auto *window = new FlumeWindow;
-        window->put_contents(batch::row_contents(job->table, table_row, job->base));
+        window->put_contents(batch::checked_contents(*job, table_row));
         window->show();
         window->raise();
         window->activateWindow();
@@ -532,6 +538,7 @@ void BatchWindow::print_list()
 void BatchWindow::set_running(bool running)
 {
     compute_button_->setEnabled(!running);
+    design_box_->setEnabled(!running);
     cancel_button_->setEnabled(running);
     grid_->setEditTriggers(running ? QAbstractItemView::NoEditTriggers : QAbstractItemView::AllEditTriggers);
 }

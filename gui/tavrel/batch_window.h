@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -31,7 +32,8 @@ inline const QString not_saved = QStringLiteral("保存できませんでした�
 
 // The window "一括計算": a table of flumes, typed or opened from a CSV file, its first row the
 // header, every further row a flume; the base each row starts from, a .tvl file or the inputs of
-// the flume window it was opened from; "計算" with a progress bar and "中止"; the results to the
+// the flume window it was opened from; "自動配筋" to choose each member's bars before the check;
+// "計算" with a progress bar and "中止"; the results to the
 // right of each row (NG in red, the reason as the row's tooltip), saved as CSV, .xlsx or PDF,
 // printed, and any row opened as a flume window of its own. Not modal, and owned by no window, so
 // that it stays when the flume window closes. It remembers the last table and base file the user
@@ -86,6 +88,7 @@ private:
     QString table_path_, base_path_;
     QTableWidget *grid_;
     QLabel *table_label_, *base_label_, *summary_;
+    QCheckBox *design_box_;
     QPushButton *compute_button_, *cancel_button_;
     QList<QPushButton *> result_buttons_;
     QProgressBar *progress_;

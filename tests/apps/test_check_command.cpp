@@ -443,6 +443,9 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"BatchWithoutBase", {"--batch", "TABLE", "--out", "OUT"}, 2, 0, 1},
         StatusRow{"BatchUnknownKindOfOutput", {"--batch", "TABLE", "--base", "GOOD", "--out", "out.txt"}, 2, 0, 1},
         StatusRow{"BatchOutputOverTheTable", {"--batch", "TABLE", "--base", "GOOD", "--out", "TABLE"}, 2, 0, 1},
+        // --design is the command alone and an option of --batch, before it or after it.
+        StatusRow{"BatchDesignedWithoutCover", {"--design", "--batch", "TABLE", "--base", "GOOD", "--out", "OUT"}, 1, 0, 0},
+        StatusRow{"DesignWithPdf", {"--pdf", "OUT", "GOOD", "--design"}, 2, 0, 1},
         StatusRow{"EncodingWithoutBatch", {"--check", "--encoding", "cp932", "GOOD"}, 2, 0, 1},
         // Without member data no member has a cover to design with.
         StatusRow{"DesignWithoutCover", {"--design", "GOOD"}, 1, 1, 0},
@@ -477,20 +480,28 @@ protected:
     }
 
     // Runs tavrel --batch on the table with the worked example as its base, writing out.
-    TavrelRun batch(const QByteArray &table, const QString &out)
+    TavrelRun batch(const QByteArray &table, const QString &out, const QStringList &more = {})
     {
         const QString base = dir.filePath(QStringLiteral("base.tvl"));
         EXPECT_TRUE(inputfile::write_tvl_file(base, worked_with_members()).ok);
-        return tavrel({QStringLiteral("--batch"), write_bytes(QStringLiteral("table.csv"), table), QStringLiteral("--base"),
-                       base, QStringLiteral("--out"), out});
+        return tavrel(QStringList{QStringLiteral("--batch"), write_bytes(QStringLiteral("table.csv"), table), QStringLiteral("--base"),
+                                  base, QStringLiteral("--out"), out} + more);
     }
 };
 
-TEST_F(BatchCommand, EveryRowAsCheckingItsOwnFile)
+// With --design (true), the members as tavrel --design gives them for that file.
+class BatchRows : public BatchCommand, public testing::WithParamInterface<bool>
 {
+};
+
+TEST_P(BatchRows, EveryRowAsCheckingItsOwnFile)
+{
+    const bool design = GetParam();
     const QString out = dir.filePath(QStringLiteral("results.csv"));
-    const TavrelRun run = batch("名称,H1,q,かぶり(ケース.1 側壁)\n一,0.4,10,3\n二,0.6,5,4\n三,0.9,20,\n", out);
-    EXPECT_EQ(run.status, 1) << run.err.toStdString();  // ケース.2 底版 is NG in every row
+    const TavrelRun run = batch("名称,H1,q,かぶり(ケース.1 側壁)\n一,0.4,10,3\n二,0.6,5,4\n三,0.9,20,\n", out,
+                                design ? QStringList{QStringLiteral("--design")} : QStringList{});
+    // Checked, ケース.2 底版 is NG in every row; designed, every member has its bars.
+    EXPECT_EQ(run.status, design ? 0 : 1) << run.err.toStdString();
     QFile file(out);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -518,10 +529,15 @@ TEST_F(BatchCommand, EveryRowAsCheckingItsOwnFile)
         EXPECT_EQ(cell(QStringLiteral("Fs")), values.value("uplift_safety_factor").toString().toStdString()) << r;
         EXPECT_EQ(cell(QStringLiteral("qmax (kN/m²)")), values.value("max_bearing").toString().toStdString()) << r;
         const QJsonObject allowables = json.value("materials").toObject().value("allowables").toObject();
-        const QJsonArray members = json.value("members").toArray();
+        const QJsonArray members =
+            design ? json_line(tavrel({QStringLiteral("--design"), QStringLiteral("--json"), file}).out).value("members").toArray()
+                   : json.value("members").toArray();
         for (int m = 0; m < 6; ++m) {
             const QJsonObject member = members[m].toObject();
             const QString title = member.value("member").toString() + u' ';
+            const QJsonObject chosen = member.value("design").toObject();
+            EXPECT_EQ(cell(title + QStringLiteral("鉄筋")), chosen.value("bar").toString().toStdString()) << r << m;
+            EXPECT_EQ(cell(title + QStringLiteral("ピッチ (mm)")), chosen.value("pitch").toString().toStdString()) << r << m;
             EXPECT_EQ(cell(title + QStringLiteral("判定")), member.value("judgement").toString().toStdString()) << r << m;
             // The governing stress: the largest of the four against its allowable.
             double ratio = 0;
@@ -536,9 +552,11 @@ TEST_F(BatchCommand, EveryRowAsCheckingItsOwnFile)
             EXPECT_EQ(cell(title + QStringLiteral("応力度比")), QString::number(ratio, 'f', 2).toStdString()) << r << m;
             EXPECT_EQ(cell(title + QStringLiteral("決定")), governing.toStdString()) << r << m;
         }
-        EXPECT_EQ(cell(QStringLiteral("総合判定")), "NG") << r;
+        EXPECT_EQ(cell(QStringLiteral("総合判定")), design ? "OK" : "NG") << r;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(CheckedAndDesigned, BatchRows, testing::Bool());
 
 TEST_F(BatchCommand, SpreadsheetHoldsNumbersFrozenHeadAndRedNg)
 {

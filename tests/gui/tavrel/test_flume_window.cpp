@@ -1170,6 +1170,25 @@ void TestFlumeWindow::batch_window_checks_each_row_over_the_screens_flume()
     QCOMPARE(opened->member_sheet().inputs(), test_support::worked_members());
     delete opened;
 
+    // 自動配筋: the bars beside the row are those of the row opened.
+    batch->findChild<QCheckBox *>(QStringLiteral("batch_design"))->setChecked(true);
+    QTest::mouseClick(batch->findChild<QPushButton *>(QStringLiteral("batch_compute")), Qt::LeftButton);
+    QVERIFY(computed.wait(20000));
+    const qsizetype bar = batch->results()->column(batch::ColumnRole::MemberBar, 0);
+    const QString chosen = batch->results()->rows[0].cells[bar];
+    QVERIFY(!chosen.isEmpty());
+    grid->setCurrentCell(1, 0);
+    QTest::mouseClick(batch->findChild<QPushButton *>(QStringLiteral("batch_open_row")), Qt::LeftButton);
+    opened = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *flume = qobject_cast<FlumeWindow *>(top); flume && flume != window_)
+            opened = flume;
+    }
+    QVERIFY(opened);
+    QCOMPARE(opened->member_sheet().inputs().members[0].bar, chosen);
+    QVERIFY(opened->member_sheet().inputs().members[0].designed);
+    delete opened;
+
     // Typing into the table takes the results away from beside it.
     grid->item(1, 1)->setText(QStringLiteral("90"));
     QVERIFY(!batch->results());
