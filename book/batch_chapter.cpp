@@ -39,7 +39,8 @@ QString meaning(const batch::ResultColumn &column)
     case ColumnRole::Pa: return QStringLiteral("主働土圧のページの結果（画面と同じ桁）");
     case ColumnRole::Fs:
     case ColumnRole::Qmax:
-        return QStringLiteral("浮上り・支持力のページの結果。画面の桁では判定と食い違って見えるときだけ、判定の分かる桁まで示します。");
+        return QStringLiteral("浮上り・支持力のページの結果。画面の桁では判定と食い違って見えるときだけ、判定の分かる桁まで示します。"
+                              "Fs が 1.2 以下で画面の欄が空のままのときも、計算書の照査と同じ値を示します。");
     case ColumnRole::FsVerdict: return QStringLiteral("Fs ＞ 1.2 のとき OK、そうでなければ NG");
     case ColumnRole::QmaxVerdict: return QStringLiteral("qmax ≦ qa のとき OK、そうでなければ NG");
     case ColumnRole::MemberBar: return QStringLiteral("自動配筋で選んだ鉄筋（自動配筋のときだけ）");

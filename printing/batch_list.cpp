@@ -76,16 +76,15 @@ QList<ListColumn> list_columns(const batch::BatchResults &results)
             const flume::MemberForces &forces = flume::member_forces[std::size_t(c.member)];
             const qsizetype governing = results.column(ColumnRole::MemberGoverning, c.member);
             const qsizetype judgement = results.column(ColumnRole::MemberJudgement, c.member);
-            // With 自動配筋 the bars chosen lead the first line: "D13@200 σs 0.87".
+            // With 自動配筋 the bars chosen lead the second line: "D13@200 OK".
             const qsizetype bar = results.column(ColumnRole::MemberBar, c.member);
             const qsizetype pitch = results.column(ColumnRole::MemberPitch, c.member);
             columns.append({{flume::page_caption(forces.page), QString::fromUtf8(forces.part)}, [=](const RowResult &row) {
-                                QStringList first;
-                                if (const QString chosen = row.cells.value(bar); !chosen.isEmpty())
-                                    first << chosen + u'@' + row.cells.value(pitch);
-                                if (const QString ratio = row.cells.value(i); !ratio.isEmpty())
-                                    first << row.cells.value(governing) + u' ' + ratio;
-                                return QStringList{first.join(u' '), row.cells.value(judgement)};
+                                const QString ratio = row.cells.value(i);
+                                const QString chosen = row.cells.value(bar);
+                                return QStringList{ratio.isEmpty() ? QString() : row.cells.value(governing) + u' ' + ratio,
+                                                   (chosen.isEmpty() ? QString() : chosen + u'@' + row.cells.value(pitch) + u' ')
+                                                       + row.cells.value(judgement)};
                             }});
             break;
         }
@@ -332,7 +331,7 @@ PrintDocument batch_list(const batch::BatchJob &job, const batch::BatchResults &
     if (job.design) {
         conditions << QStringLiteral("自動配筋：") + members::lists_text(job.base.members.design_lists) + QStringLiteral(" の")
                           + members::design_rule
-                   << QStringLiteral("部材の欄は、自動配筋で選んだ鉄筋@ピッチ（mm）と決定する応力度の許容応力度に対する比、その下に部材の判定です。");
+                   << QStringLiteral("部材の欄は、決定する応力度と許容応力度に対する比、その下に自動配筋で選んだ鉄筋@ピッチ（mm）と部材の判定です。");
     } else if (job.judges_members()) {
         conditions << QStringLiteral("部材の欄は、決定する応力度と許容応力度に対する比、その下に部材の判定です。");
     }

@@ -8,6 +8,7 @@
 #include "common/file_read.h"
 #include "common/numeric_reading.h"
 #include "common/safe_file_write.h"
+#include "flume/member_forces.h"
 #include "gui/common/dialog_folder.h"
 #include "gui/common/window_messages.h"
 #include "gui/print_dialog/print_dialog.h"
@@ -20,11 +21,14 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentMap>
@@ -402,7 +406,13 @@ void BatchWindow::show_results()
     const qsizetype reason = results.column(batch::ColumnRole::Reason);
     for (int k = 0; k < shown.size(); ++k) {
         const batch::ResultColumn &column = results.columns[shown[k]];
-        auto *head = new QTableWidgetItem(column.header());
+        // A member's heads in two lines, the member over what is shown of it, to keep its columns narrow.
+        QString head_text = column.header();
+        if (column.member >= 0) {
+            const QString title = flume::member_title(flume::member_forces[std::size_t(column.member)]);
+            head_text.replace(title + u' ', title + u'\n');
+        }
+        auto *head = new QTableWidgetItem(head_text);
         head->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         head->setFont(bold);
         head->setBackground(result_background);
@@ -435,6 +445,7 @@ void BatchWindow::show_results()
     }
     filling_ = false;
     grid_->resizeColumnsToContents();
+    grid_->resizeRowToContents(0);
     summary_->setText(counted(results.rows));
     for (QPushButton *b : result_buttons_)
         b->setEnabled(true);
@@ -554,6 +565,11 @@ BatchWindow *show_batch_window(FlumeWindow *screen)
     if (!window) {
         window = new BatchWindow(screen);
         window->restore_remembered();
+        // A new window within the screen's room, title bar and frame included, centred in it.
+        const QRect room = (screen ? screen->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+        const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+        window->resize(window->size().boundedTo(room.size() - QSize(8, title + 8)));
+        window->move(room.center() - QPoint(window->width() / 2, (window->height() + title) / 2));
     } else if (screen)
         window->set_screen(screen);
     window->show();
