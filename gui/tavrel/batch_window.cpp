@@ -131,6 +131,7 @@ BatchWindow::BatchWindow(FlumeWindow *screen) : QWidget(nullptr, Qt::Window), sc
     design_box_->setObjectName(QStringLiteral("batch_design"));
     compute_button_ = button(this, batch::words::compute, "batch_compute");
     cancel_button_ = button(this, batch::words::cancel, "batch_cancel");
+    cancel_button_->setShortcut(Qt::Key_Escape);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("batch_progress"));
     summary_ = new QLabel(this);
