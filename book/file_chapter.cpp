@@ -7,6 +7,7 @@
 #include "inputfile/document_section.h"
 #include "inputfile/file_commands.h"
 #include "inputfile/member_sections.h"
+#include "inputfile/tvl_encoding.h"
 #include "inputfile/tvl_extension.h"
 #include "inputfile/tvl_file.h"
 #include "inputfile/tvl_format.h"
@@ -90,7 +91,7 @@ void write_file_chapter(BookLayout &book)
                             ref(member_title + QStringLiteral("/計算例")),
                             members::grade_name(example_member_inputs().materials.grade),
                             document_entries.join(QStringLiteral("、"))));
-    const QString saved = inputfile::format_tvl_contents(example_file());
+    const QString saved = inputfile::decode_tvl(inputfile::tvl_file_bytes(example_file()));
     QStringList extension = saved.split(QStringLiteral("\r\n"));
     extension.remove(0, std::min<qsizetype>(extension.size(), inputfile::items_per_line.size()));
     while (!extension.isEmpty() && extension.last().isEmpty())

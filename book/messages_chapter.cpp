@@ -17,10 +17,15 @@ namespace book {
 
 namespace {
 
-// The note of a damaged extension, with a placeholder for what was left out.
+// The notes of a damaged extension and of a section held twice, with a placeholder for what.
 QString damaged_extension_message()
 {
     return inputfile::message::extension_damaged.arg(QStringLiteral("○○"));
+}
+
+QString duplicated_extension_message()
+{
+    return inputfile::message::extension_duplicated.arg(QStringLiteral("○○"));
 }
 
 // When a message appears and what the user does about it.
@@ -63,6 +68,10 @@ QList<Explanation> explanations()
                         "25 の入力と読めたデータは読み込み、読めなかったものは新しい画面と同じ空の状態になります。"),
          QStringLiteral("部材の応力度照査の画面や計算書の設定で入力し直して保存します。ファイルを手で書き換えたときは、その部分を"
                         "見直します。")},
+        {duplicated_extension_message(), inputfile::message::open_title,
+         QStringLiteral("開いたファイルの続きに、同じデータ（○○）が二つ以上あるとき（手で書き換えたファイルなど）。"),
+         QStringLiteral("画面には最初のものが入ります。ほかは変えずに残し、保存するときにそのまま書き戻します。要らなければ"
+                        "ファイルから消します。")},
         {inputfile::message::extension_kept, inputfile::message::open_title,
          QStringLiteral("開いたファイルに、この版の Tavrel では読めない続き（新しい版で保存したデータなど）があるとき。"
                         "壊れた続きもあるときは、このメッセージと前のメッセージが 2 行で示されます。"),
@@ -166,6 +175,7 @@ void write_messages_chapter(BookLayout &book, const BookMaterial &material, QStr
         {bearing_exceeded, bearing_title, QStringLiteral("Tavrel")},
         {inputfile::message::open_failed, inputfile::message::open_title, QStringLiteral("Tavrel")},
         {damaged_extension_message(), inputfile::message::open_title, QStringLiteral("Tavrel")},
+        {duplicated_extension_message(), inputfile::message::open_title, QStringLiteral("Tavrel")},
         {inputfile::message::extension_kept, inputfile::message::open_title, QStringLiteral("Tavrel")},
         {inputfile::message::save_failed, inputfile::message::save_title, QStringLiteral("Tavrel")},
     };

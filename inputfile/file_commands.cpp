@@ -21,6 +21,8 @@ QStringList extension_note_lines(const ExtensionNotes &notes)
     QStringList lines;
     if (!notes.damaged.isEmpty())
         lines << message::extension_damaged.arg(notes.damaged.join(u'、'));
+    if (!notes.duplicated.isEmpty())
+        lines << message::extension_duplicated.arg(notes.duplicated.join(u'、'));
     if (notes.kept)
         lines << message::extension_kept;
     return lines;

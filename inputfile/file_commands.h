@@ -18,10 +18,13 @@ inline const QString open_title = QStringLiteral("ファイルを開く");
 inline const QString extension_kept =
     QStringLiteral("このファイルには、この版のTavrelでは読めないデータがあります。保存するときは、そのまま書き戻します。");
 inline const QString extension_damaged = QStringLiteral("このファイルの%1は壊れているため、読み込みませんでした。");
+inline const QString extension_duplicated =
+    QStringLiteral("このファイルには%1が二つ以上あります。最初のものを読み込み、ほかは保存するときにそのまま書き戻します。");
 } // namespace message
 
 // What a window or a command tells the user after reading a file's extension: one line for the
-// damaged sections left out, one for data kept unread; none when there is nothing to tell.
+// damaged sections left out, one for sections held twice, one for data kept unread; none when there
+// is nothing to tell.
 QStringList extension_note_lines(const ExtensionNotes &notes);
 
 // A failure the window reports: the system beep, then a warning box with this text and title.

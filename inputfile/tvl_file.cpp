@@ -9,6 +9,7 @@
 #include "inputfile/tvl_format.h"
 #include "members/member_sheet.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -48,12 +49,13 @@ common::FileResult read_whole_file(int fd, QByteArray &bytes)
 }
 
 // The sections this version reads and writes, with the name a note gives them. Each is written only
-// when something of it was entered.
+// when something of it was entered, or when a second copy of it is kept: that copy must not be the
+// first of its name when the file is read again.
 struct KnownSection {
     const QString &name;
     const QString &version;
     QString caption;
-    // The section's lines; none when nothing was entered.
+    bool (*entered)(const TvlContents &);
     QList<QStringList> (*write)(const TvlContents &);
     // Takes the lines into the contents; false when they cannot be read.
     bool (*read)(const QList<QStringList> &, TvlContents &);
@@ -61,9 +63,8 @@ struct KnownSection {
 
 const KnownSection known_sections[] = {
     {materials_section, member_sections_version, QStringLiteral("使用材料のデータ"),
-     [](const TvlContents &c) {
-         return c.members.materials == members::Materials{} ? QList<QStringList>{} : materials_lines(c.members.materials);
-     },
+     [](const TvlContents &c) { return c.members.materials != members::Materials{}; },
+     [](const TvlContents &c) { return materials_lines(c.members.materials); },
      [](const QList<QStringList> &lines, TvlContents &c) {
          const std::optional<members::Materials> materials = read_materials_lines(lines);
          if (materials)
@@ -71,9 +72,8 @@ const KnownSection known_sections[] = {
          return materials.has_value();
      }},
     {members_section, member_sections_version, QStringLiteral("部材のデータ"),
-     [](const TvlContents &c) {
-         return c.members.members == members::MemberCheckInputs{}.members ? QList<QStringList>{} : members_lines(c.members);
-     },
+     [](const TvlContents &c) { return c.members.members != members::MemberCheckInputs{}.members; },
+     [](const TvlContents &c) { return members_lines(c.members); },
      [](const QList<QStringList> &lines, TvlContents &c) {
          const auto read = read_members_lines(lines);
          if (read)
@@ -81,7 +81,8 @@ const KnownSection known_sections[] = {
          return read.has_value();
      }},
     {document_section, document_section_version, QStringLiteral("計算書の設定のデータ"),
-     [](const TvlContents &c) { return c.document.is_empty() ? QList<QStringList>{} : document_lines(c.document); },
+     [](const TvlContents &c) { return !c.document.is_empty(); },
+     [](const TvlContents &c) { return document_lines(c.document); },
      [](const QList<QStringList> &lines, TvlContents &c) {
          const std::optional<document::DocumentData> read = read_document_lines(lines);
          if (read)
@@ -90,68 +91,121 @@ const KnownSection known_sections[] = {
      }},
 };
 
-const KnownSection *known_section(const QString &name)
+// The section this version reads under that name and version; none for any other.
+const KnownSection *known_section(const QString &name, const QString &version)
 {
     for (const KnownSection &section : known_sections) {
-        if (section.name == name)
+        if (section.name == name && section.version == version)
             return &section;
     }
     return nullptr;
 }
 
-} // namespace
-
-QString format_tvl_contents(const TvlContents &contents)
+QString damaged_caption(const QString &name)
 {
-    QStringList sections;
-    QStringList written;
-    for (const KnownSection &known : known_sections) {
-        const QList<QStringList> lines = known.write(contents);
-        if (lines.isEmpty())
-            continue;
-        sections << section_text(known.name, known.version, lines);
-        written << known.name;
+    for (const KnownSection &section : known_sections) {
+        if (section.name == name)
+            return section.caption;
     }
-    for (const ExtensionSection &kept : contents.kept.sections) {
-        if (!written.contains(kept.name))
-            sections << kept.text;
-    }
-    return format_tvl(contents.inputs) + extension_text(sections) + contents.kept.foreign;
+    return QStringLiteral("追加のデータ");
 }
 
-TvlContents parse_tvl_contents(const QString &text, ExtensionNotes *notes)
+void note_once(QStringList &list, const QString &caption)
+{
+    if (!list.contains(caption))
+        list << caption;
+}
+
+} // namespace
+
+QByteArray tvl_file_bytes(const TvlContents &contents)
+{
+    QString own;
+    for (const KnownSection &known : known_sections) {
+        const bool copy_kept = std::any_of(contents.kept.sections.cbegin(), contents.kept.sections.cend(),
+                                           [&known](const ExtensionSection &kept) {
+                                               return kept.name == known.name && kept.version == known.version;
+                                           });
+        if (known.entered(contents) || copy_kept)
+            own += section_text(known.name, known.version, known.write(contents));
+    }
+    QByteArray kept;
+    for (const ExtensionSection &section : contents.kept.sections)
+        kept += section.bytes;
+    QString text = format_tvl(contents.inputs);
+    if (!own.isEmpty() || !kept.isEmpty() || (contents.kept.foreign_in_block && !contents.kept.foreign.isEmpty()))
+        text += extension_marker_line() + own;
+    return encode_tvl(text) + kept + contents.kept.foreign;
+}
+
+// The 25 items and the block are found in the bytes themselves (their marks, commas and line ends
+// are the same single bytes in CP932 and UTF-8, never part of a character); the items and this
+// version's sections are then read in the file's encoding, and everything else is kept as bytes.
+TvlContents parse_tvl_file_bytes(const QByteArray &file, ExtensionNotes *notes)
 {
     ExtensionNotes ignored;
     if (!notes)
         notes = &ignored;
-    const TvlText split = split_tvl(text);
-    TvlContents contents;
-    contents.inputs = split.items;
-    const ExtensionRead read = read_extension(split.rest);
-    contents.kept.foreign = read.foreign;
-    if (read.damaged) {
-        const KnownSection *known = known_section(read.damaged_section);
-        notes->damaged << (known ? known->caption : QStringLiteral("追加のデータ"));
-    }
+    const bool marked_utf8 = file.startsWith(utf8_byte_order_mark);
+    const QByteArray bytes = marked_utf8 ? file.mid(utf8_byte_order_mark.size()) : file;
+    const TvlText split = split_tvl(QString::fromLatin1(bytes));
+    const qsizetype rest_start = bytes.size() - split.rest.size();
+    const ExtensionRead read = read_extension(bytes.mid(rest_start));
+
+    // The encoding is that of the bytes this version reads: the inputs and the first of each of
+    // its own sections.
+    QByteArray own_bytes = bytes.left(rest_start);
+    QList<const KnownSection *> first_copies;
     for (const ExtensionSection &section : read.sections) {
-        const KnownSection *known = known_section(section.name);
-        if (!known || known->version != section.version) {
+        const KnownSection *known = known_section(section.name, section.version);
+        if (known && !first_copies.contains(known)) {
+            first_copies << known;
+            own_bytes += section.lines.join('\n') + '\n';
+        }
+    }
+    const TvlEncoding encoding = marked_utf8 ? TvlEncoding::Utf8 : tvl_encoding_of(own_bytes);
+
+    TvlContents contents;
+    for (const QString &item : split.items)
+        contents.inputs << decode_as(item.toLatin1(), encoding);
+    contents.kept.foreign = read.foreign;
+    contents.kept.foreign_in_block = read.foreign_in_block;
+    for (const QString &name : read.damaged)
+        note_once(notes->damaged, damaged_caption(name));
+    QList<const KnownSection *> taken;
+    for (const ExtensionSection &section : read.sections) {
+        const KnownSection *known = known_section(section.name, section.version);
+        if (!known || taken.contains(known)) {
             contents.kept.sections.append(section);
+            if (known)
+                note_once(notes->duplicated, known->caption);
+            else
+                notes->kept = true;
             continue;
         }
-        TvlContents taken = contents;
-        if (known->read(section.lines, taken))
-            contents = taken;
-        else
-            notes->damaged << known->caption;
+        QList<QStringList> lines;
+        for (const QByteArray &line : section.lines) {
+            if (const std::optional<QStringList> items = section_line_items(decode_as(line, encoding)))
+                lines << *items;
+        }
+        TvlContents taken_into = contents;
+        if (lines.size() == section.lines.size() && known->read(lines, taken_into)) {
+            contents = taken_into;
+            taken << known;
+        } else {
+            note_once(notes->damaged, known->caption);
+        }
     }
-    notes->kept = !contents.kept.empty();
+    notes->kept = notes->kept || !contents.kept.foreign.isEmpty();
     return contents;
 }
 
 common::FileResult write_tvl_file(const QString &path, const TvlContents &contents)
 {
-    return common::write_file_safely(path, encode_tvl(format_tvl_contents(contents)));
+    const QByteArray bytes = tvl_file_bytes(contents);
+    if (bytes.size() > max_file_bytes)
+        return {false, reason::too_large};
+    return common::write_file_safely(path, bytes);
 }
 
 common::FileResult write_tvl_file(const QString &path, const QStringList &inputs)
@@ -170,7 +224,7 @@ common::FileResult read_tvl_file(const QString &path, TvlContents &contents, Ext
     const common::FileResult result = read_whole_file(fd, bytes);
     ::close(fd);
     if (result)
-        contents = parse_tvl_contents(decode_tvl(bytes), notes);
+        contents = parse_tvl_file_bytes(bytes, notes);
     return result;
 }
 

@@ -135,8 +135,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     if (!problem.isEmpty())
         return fail(problem);
     // `tavrel --check` and `--check --json` on the worked example's file as it is saved and read back.
-    const inputfile::TvlContents example = inputfile::parse_tvl_contents(
-        inputfile::format_tvl_contents(book::example_file()));
+    const inputfile::TvlContents example = inputfile::parse_tvl_file_bytes(inputfile::tvl_file_bytes(book::example_file()));
     const CheckRun check = check_contents(QStringLiteral("example.tvl"), example);
     material.check_output = check.plain;
     material.check_json = QString::fromUtf8(check.json);
