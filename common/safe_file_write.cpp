@@ -352,6 +352,19 @@ FileResult replace_file(const QByteArray &target, const struct stat *existing, c
     return outcome(error);
 }
 
+// One of the program's own open files (its standard output, redirected to a log with >> or after a
+// header, or a pipe) is written where it stands: reopened by name it would be written from its start.
+FileResult write_to_own_descriptor(int fd, const QByteArray &bytes)
+{
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return file_failure(errno);
+    int error = write_all(fd, bytes);
+    if (error == 0 && S_ISREG(status.st_mode))
+        error = sync_to_disk(fd);
+    return outcome(error);
+}
+
 } // namespace
 
 FileResult write_file_safely(const QString &path, const QByteArray &bytes)
@@ -359,6 +372,9 @@ FileResult write_file_safely(const QString &path, const QByteArray &bytes)
     const QByteArray native = native_name(path);
     if (native.isEmpty())
         return file_failure(ENOENT);
+    const FinalTarget target = final_target(native);
+    if (target.own_descriptor >= 0)
+        return write_to_own_descriptor(target.own_descriptor, bytes);
     struct stat existing {};
     const bool exists = ::stat(native.constData(), &existing) == 0;
     if (!exists && errno != ENOENT)
@@ -367,14 +383,12 @@ FileResult write_file_safely(const QString &path, const QByteArray &bytes)
         return file_failure(EISDIR);
     if (exists && !S_ISREG(existing.st_mode))
         return write_to_device(native, bytes);
-    const FinalTarget target = final_target(native);
     if (target.error != 0)
         return file_failure(target.error);
     if (!exists)
         return replace_file(target.path, nullptr, bytes);
-    // A file with more links than one is written where it is, so that every name still shows it; so
-    // is the program's own standard output.
-    if (target.own_open_file || existing.st_nlink > 1)
+    // A file with more links than one is written where it is, so that every name still shows it.
+    if (existing.st_nlink > 1)
         return rewrite_in_place(target.path, bytes);
     return replace_file(target.path, &existing, bytes);
 }

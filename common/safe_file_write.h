@@ -21,8 +21,9 @@ namespace common {
 // shared or sticky folder), when the folder refuses the rename or a new file. Its content is read
 // first and written back should the new content fail; a file that cannot be read is left alone.
 //
-// A device, pipe or socket, and the program's own standard output, are written directly and never
-// replaced. A folder is refused.
+// A device, pipe or socket is written directly and never replaced; the program's own standard output
+// (or another of its open files, named /dev/stdout, /dev/fd/N or /proc/self/fd/N) is written where
+// it stands, never reopened by name or cut. A folder is refused.
 //
 // Every write, the flushes to the disk and the close are checked; a failure is returned with its
 // reason in Japanese (describe_file_error).

@@ -86,7 +86,8 @@ private slots:
         QTest::addColumn<QString>("output");         // where OUT is: a file written before, a link to
                                                      // the input, on a disk with too little room; or
                                                      // names that are not UTF-8 for OUT and TVL; or
-                                                     // the PDF goes to standard output, a pipe
+                                                     // the PDF goes to standard output, a pipe, or
+                                                     // appended to the earlier file
         QTest::addColumn<QString>("reason");         // in the error output
 
         const QString tavrel = QStringLiteral(TAVREL_PATH);
@@ -137,6 +138,11 @@ private slots:
         QTest::newRow("tavrel: /dev/stdout into a pipe")
             << tavrel << worked << QStringList{"--pdf", "/dev/stdout", "TVL"} << 0 << 5
             << QStringLiteral("standard output") << QStringLiteral("/dev/stdout: 5 ページ / pages");
+        // Standard output is written where it stands: after the log's earlier lines.
+        QTest::newRow("tavrel: - appended to a log with >>")
+            << QStringLiteral("/bin/sh") << worked
+            << QStringList{"-c", "out=$1; shift; exec \"$@\" >> \"$out\"", "sh", "OUT", tavrel, "--pdf", "-", "TVL"} << 0
+            << 5 << QStringLiteral("appended") << QStringLiteral("/dev/stdout: 5 ページ / pages");
         QTest::newRow("tavrel: reference book takes no outline file")
             << tavrel << QStringList{} << QStringList{"--reference-book", "OUT", "--pictures", "PICTURES", "--outline", "OUT"} << 2 << 0
             << earlier << QStringLiteral("--outline");
@@ -239,6 +245,11 @@ private slots:
             QCOMPARE(page_count(piped), pages);
         } else if (output == QLatin1String("link to input")) {
             QVERIFY(QFileInfo(out).isSymLink());
+        } else if (output == QLatin1String("appended")) {
+            QVERIFY(file_bytes(out).startsWith("earlier%PDF-"));
+            const QString piped = dir.filePath(QStringLiteral("piped.pdf"));
+            QVERIFY(write_bytes(piped, file_bytes(out).mid(7)));
+            QCOMPARE(page_count(piped), pages);
         } else if (pages == 0) {
             QCOMPARE(file_bytes(out), QByteArray("earlier"));
         } else {
