@@ -173,6 +173,10 @@ private slots:
         QTest::newRow("morvik: without its finishing module")
             << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 2
             << 0 << QStringLiteral("program alone") << QStringLiteral("PDF を仕上げるモジュールが見つかりません");
+        // One planted where another user could have put it is not loaded, and the place is named.
+        QTest::newRow("morvik: finishing module in a folder others may write")
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 2
+            << 0 << QStringLiteral("module planted") << QStringLiteral("/modules にはほかの利用者も書き込めます。");
     }
     void pdf_command()
     {
@@ -196,10 +200,15 @@ private slots:
         });
         if (!tvl.isEmpty())
             QVERIFY(inputfile::write_tvl_file(tvl_path, tvl));
-        if (output == QLatin1String("program alone")) {
+        if (output == QLatin1String("program alone") || output == QLatin1String("module planted")) {
             const QString alone = dir.filePath(QStringLiteral("alone/") + QFileInfo(program).fileName());
             QVERIFY(QDir().mkpath(QFileInfo(alone).path()) && QFile::copy(program, alone));
             program = alone;
+        }
+        if (output == QLatin1String("module planted")) {
+            const QString modules = dir.filePath(QStringLiteral("modules"));
+            QVERIFY(QDir().mkpath(modules) && ::chmod(QFile::encodeName(modules).constData(), 0777) == 0);
+            QVERIFY(QFile::copy(QStringLiteral(FINISHING_MODULE_PATH), modules + QStringLiteral("/tavrel-pdf-finishing.so")));
         }
         std::unique_ptr<test_support::SmallFileSystem> disk;
         if (output == QLatin1String("full disk")) {

@@ -162,6 +162,8 @@ void TestLauncher::companions_are_looked_for_beside_the_program_then_in_curdir_d
         << "file/Tavrel.pdf" << "curdir" << "program";
     QTest::newRow("missing beside tavrel, found in curdir") << "file/nothing.pdf" << "curdir" << "curdir";
     QTest::newRow("curdir others may write is not used") << "file/nothing.pdf" << "curdir open to all" << "";
+    QTest::newRow("curdir below a folder others may write is not used")
+        << "file/nothing.pdf" << "below a folder open to all" << "";
     QTest::newRow("current folder is not searched") << "file/nothing.pdf" << "current folder" << "";
     QTest::newRow("nowhere") << "file/nothing.pdf" << "" << "";
 }
@@ -174,18 +176,19 @@ void TestLauncher::companions_are_looked_for_beside_the_program_then_in_curdir()
     QTemporaryDir dir;
     const QString current = QDir::currentPath();
     const auto restore = qScopeGuard([&current] { QDir::setCurrent(current); });
+    const QDir curdir(placed.startsWith(QLatin1String("below")) ? dir.filePath(QStringLiteral("inner")) : dir.path());
     if (placed == QLatin1String("current folder"))
-        QDir::setCurrent(dir.path());
+        QDir::setCurrent(curdir.path());
     else
-        qputenv("curdir", dir.path().toLocal8Bit());
+        qputenv("curdir", curdir.path().toLocal8Bit());
     if (!placed.isEmpty())
-        write_file(dir.filePath(relative), "x", false);
-    if (placed == QLatin1String("curdir open to all"))
+        write_file(curdir.filePath(relative), "x", false);
+    if (placed.endsWith(QLatin1String("open to all")))
         QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
 
     QString want;
     if (expected == QLatin1String("curdir"))
-        want = dir.filePath(relative);
+        want = curdir.filePath(relative);
     else if (expected == QLatin1String("program"))
         want = QDir(QCoreApplication::applicationDirPath()).filePath(relative);
     QCOMPARE(tavrel::find_companion(relative), want);
