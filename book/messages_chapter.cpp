@@ -7,6 +7,7 @@
 #include "common/file_error.h"
 #include "common/messages.h"
 #include "common/number_format.h"
+#include "common/safe_file_write.h"
 #include "flume/calculations.h"
 #include "inputfile/file_commands.h"
 #include "inputfile/tvl_file.h"
@@ -76,6 +77,12 @@ QList<Explanation> explanations()
          QStringLiteral("開いたファイルに、この版の Tavrel では読めない続き（新しい版で保存したデータなど）があるとき。"
                         "壊れた続きもあるときは、このメッセージと前のメッセージが 2 行で示されます。"),
          QStringLiteral("そのまま使えます。読めないデータは変えずに残し、保存するときにそのまま書き戻します。")},
+        {QStringLiteral("読み取り専用のファイルです。置き換えますか？"), inputfile::message::save_title,
+         QStringLiteral("「名前を付けて保存(A)」で選んだファイルが読み取り専用のとき。2 行目にファイルが示されます。"),
+         QStringLiteral("「はい」で置き換えます（読み取り専用のまま）。「いいえ」では何も書きません。")},
+        {QStringLiteral("読み取り専用のファイルです。置き換えますか？"), QStringLiteral("印刷"),
+         QStringLiteral("「PDF保存」で選んだファイルが読み取り専用のとき。2 行目にファイルが示されます。"),
+         QStringLiteral("「はい」で置き換えます（読み取り専用のまま）。「いいえ」では何も書きません。")},
         {inputfile::message::save_failed, inputfile::message::save_title,
          QStringLiteral("「名前を付けて保存(A)」でファイルを書けなかったとき。2 行目にファイルと理由が示されます。"
                         "前からあったファイルはそのまま残ります。"),
@@ -157,7 +164,10 @@ QList<Reason> file_reasons()
         {QStringLiteral("ネットワーク上のファイルの応答がありません。"), QStringLiteral("ネットワークの接続を確かめ、もう一度行います。")},
         {QStringLiteral("書き込みが中断されました。"), QStringLiteral("もう一度行います。")},
         {inputfile::reason::not_a_file, QStringLiteral("Tavrelファイルを選びます（フォルダーや装置のファイルは開けません）。")},
-        {inputfile::reason::too_large, QStringLiteral("選んだファイルが Tavrelファイルか確かめます。")},
+        {inputfile::reason::too_large, QStringLiteral("開くときは、選んだファイルが Tavrelファイルか確かめます。保存するときは、"
+                                                      "読めない続き（ほかのプログラムのデータ）を減らします。")},
+        {common::read_only_reason, QStringLiteral("コマンドでは --force を付けると置き換えます。読み取り専用のままにしたいときは"
+                                                  "別の名前にします。")},
     };
 }
 
@@ -222,7 +232,8 @@ void write_messages_chapter(BookLayout &book, const BookMaterial &material, QStr
         "示されます。"));
     Table reasons{{QStringLiteral("理由"), QStringLiteral("対処")}, {}};
     const QList<Reason> remedies = file_reasons();
-    for (const QString &text : common::file_error_texts() + QStringList{inputfile::reason::not_a_file, inputfile::reason::too_large}) {
+    for (const QString &text : common::file_error_texts()
+                                   + QStringList{inputfile::reason::not_a_file, inputfile::reason::too_large, common::read_only_reason}) {
         QString remedy;
         for (const Reason &reason : remedies) {
             if (reason.text == text)

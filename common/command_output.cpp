@@ -31,6 +31,19 @@ std::FILE *line_stream(const QStringList &output_files)
     return stdout;
 }
 
+ReadOnlyFile read_only_output(const CommandLine &line)
+{
+    return line.has(force_option) ? ReadOnlyFile::Replace : ReadOnlyFile::Refuse;
+}
+
+QString output_failure_reason(const QString &reason)
+{
+    if (reason != read_only_reason)
+        return reason;
+    return reason + QStringLiteral("置き換えるには ") + force_option + QStringLiteral(" を付けます / read-only: add ")
+           + force_option + QStringLiteral(" to replace it");
+}
+
 int command_failure(const QString &command, const QString &reason, int status)
 {
     write_utf8(stderr, command + QStringLiteral(": ") + reason + u'\n');

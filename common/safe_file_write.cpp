@@ -365,9 +365,25 @@ FileResult write_to_own_descriptor(int fd, const QByteArray &bytes)
     return outcome(error);
 }
 
+// The permissions do not let the user write the file: root, whom they do not stop, is held to the
+// same, a file without any write permission.
+bool read_only(const QByteArray &native, const struct stat &status)
+{
+    if (::geteuid() == 0)
+        return (status.st_mode & 0222) == 0;
+    return ::access(native.constData(), W_OK) != 0 && errno == EACCES;
+}
+
 } // namespace
 
-FileResult write_file_safely(const QString &path, const QByteArray &bytes)
+bool is_read_only_file(const QString &path)
+{
+    const QByteArray native = native_name(path);
+    struct stat status {};
+    return ::stat(native.constData(), &status) == 0 && S_ISREG(status.st_mode) && read_only(native, status);
+}
+
+FileResult write_file_safely(const QString &path, const QByteArray &bytes, ReadOnlyFile read_only_file)
 {
     const QByteArray native = native_name(path);
     if (native.isEmpty())
@@ -385,6 +401,8 @@ FileResult write_file_safely(const QString &path, const QByteArray &bytes)
         return write_to_device(native, bytes);
     if (target.error != 0)
         return file_failure(target.error);
+    if (exists && read_only_file == ReadOnlyFile::Refuse && read_only(native, existing))
+        return {false, read_only_reason};
     if (!exists)
         return replace_file(target.path, nullptr, bytes);
     // A file with more links than one is written where it is, so that every name still shows it.

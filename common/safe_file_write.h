@@ -27,6 +27,15 @@ namespace common {
 //
 // Every write, the flushes to the disk and the close are checked; a failure is returned with its
 // reason in Japanese (describe_file_error).
-FileResult write_file_safely(const QString &path, const QByteArray &bytes);
+//
+// An earlier regular file whose permissions do not let the user write it (made read-only, 0444) is
+// refused with read_only_reason unless the caller asked for it to be replaced: a window asks the
+// user first, a command needs --force.
+enum class ReadOnlyFile { Refuse, Replace };
+inline const QString read_only_reason = QStringLiteral("読み取り専用のファイルです。");
+FileResult write_file_safely(const QString &path, const QByteArray &bytes, ReadOnlyFile read_only = ReadOnlyFile::Refuse);
+
+// Whether path names an existing regular file that write_file_safely refuses as read-only.
+bool is_read_only_file(const QString &path);
 
 } // namespace common

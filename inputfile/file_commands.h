@@ -36,9 +36,10 @@ struct FileMessage {
 // "名前を付けて保存(&A)" once the save dialog has given a path (an empty path is a cancelled
 // dialog: nothing happens). Keeps the path in save_path and writes the window's inputs to it as
 // given, without adding an extension; a name the dialog could not show as it is
-// (common::check_dialog_name) is refused. Returns the message to show when the file could not be
-// written.
-std::optional<FileMessage> save_as(const FlumeFileState &state, const QString &chosen_path);
+// (common::check_dialog_name) is refused, and so is a read-only file unless the user agreed to
+// replace it. Returns the message to show when the file could not be written.
+std::optional<FileMessage> save_as(const FlumeFileState &state, const QString &chosen_path,
+                                   common::ReadOnlyFile read_only = common::ReadOnlyFile::Refuse);
 
 // "開く(&O)" once the open dialog has given a path (an empty path: nothing happens). Keeps the
 // path in open_path and puts the file's contents into the window. Returns the message to show when

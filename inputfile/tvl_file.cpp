@@ -200,12 +200,12 @@ TvlContents parse_tvl_file_bytes(const QByteArray &file, ExtensionNotes *notes)
     return contents;
 }
 
-common::FileResult write_tvl_file(const QString &path, const TvlContents &contents)
+common::FileResult write_tvl_file(const QString &path, const TvlContents &contents, common::ReadOnlyFile read_only)
 {
     const QByteArray bytes = tvl_file_bytes(contents);
     if (bytes.size() > max_file_bytes)
         return {false, reason::too_large};
-    return common::write_file_safely(path, bytes);
+    return common::write_file_safely(path, bytes, read_only);
 }
 
 common::FileResult write_tvl_file(const QString &path, const QStringList &inputs)
@@ -237,9 +237,10 @@ common::FileResult read_tvl_file(const QString &path, QStringList &items)
     return result;
 }
 
-common::FileResult save_inputs(const FlumeFileState &state, const QString &path)
+common::FileResult save_inputs(const FlumeFileState &state, const QString &path, common::ReadOnlyFile read_only)
 {
-    return write_tvl_file(path, TvlContents{flume::input_texts(state.sheet), state.members.inputs(), state.kept, state.document});
+    return write_tvl_file(path, TvlContents{flume::input_texts(state.sheet), state.members.inputs(), state.kept, state.document},
+                          read_only);
 }
 
 common::FileResult open_inputs(const FlumeFileState &state, const QString &path, ExtensionNotes *notes)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/file_error.h"
+#include "common/safe_file_write.h"
 #include "document/document_data.h"
 #include "inputfile/tvl_extension.h"
 #include "members/member_inputs.h"
@@ -65,7 +66,8 @@ TvlContents parse_tvl_file_bytes(const QByteArray &bytes, ExtensionNotes *notes 
 // Writes a .tvl file (common::write_file_safely): on any failure the file that was there before
 // stays as it was. Contents that would make a file larger than max_file_bytes, which could not be
 // opened again, are refused.
-common::FileResult write_tvl_file(const QString &path, const TvlContents &contents);
+common::FileResult write_tvl_file(const QString &path, const TvlContents &contents,
+                                  common::ReadOnlyFile read_only = common::ReadOnlyFile::Refuse);
 common::FileResult write_tvl_file(const QString &path, const QStringList &inputs);
 
 // Reads a .tvl file. A pipe, a device, a folder or a file larger than max_file_bytes is refused
@@ -84,7 +86,8 @@ struct FlumeFileState {
 };
 
 // Saves the window's inputs.
-common::FileResult save_inputs(const FlumeFileState &state, const QString &path);
+common::FileResult save_inputs(const FlumeFileState &state, const QString &path,
+                               common::ReadOnlyFile read_only = common::ReadOnlyFile::Refuse);
 
 // Puts a .tvl file's contents into the window, as typing would: inputs without an item in the file
 // are emptied, and a file without member data or 計算書の設定 empties them. Nothing is calculated, and

@@ -17,4 +17,16 @@ void warning_box(QWidget *owner, const QString &text, const QString &title)
     box.exec();
 }
 
+std::optional<::common::ReadOnlyFile> read_only_choice(QWidget *owner, const QString &path, const QString &title)
+{
+    if (!::common::is_read_only_file(path))
+        return ::common::ReadOnlyFile::Refuse;
+    QMessageBox box(QMessageBox::Warning, title, replace_read_only_question + u'\n' + path,
+                    QMessageBox::Yes | QMessageBox::No, owner);
+    box.setDefaultButton(QMessageBox::No);
+    if (box.exec() != QMessageBox::Yes)
+        return std::nullopt;
+    return ::common::ReadOnlyFile::Replace;
+}
+
 } // namespace gui::common

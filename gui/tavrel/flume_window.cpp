@@ -26,6 +26,7 @@
 #include "gui/common/dialog_folder.h"
 #include "gui/common/exit_question.h"
 #include "gui/common/twips.h"
+#include "gui/common/window_messages.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -275,7 +276,10 @@ void FlumeWindow::save_input_file_as()
     const QString path = gui::common::ask_for_file(dialog);
     if (path.isEmpty())
         return;
-    if (const auto failure = inputfile::save_as(file_state(), path))
+    const auto read_only = gui::common::read_only_choice(this, path, inputfile::message::save_title);
+    if (!read_only)
+        return;
+    if (const auto failure = inputfile::save_as(file_state(), path, *read_only))
         gui::common::warning_box(this, failure->text, failure->title);
     else
         gui::common::remember_dialog_folder(path);

@@ -143,6 +143,12 @@ private slots:
             << QStringLiteral("/bin/sh") << worked
             << QStringList{"-c", "out=$1; shift; exec \"$@\" >> \"$out\"", "sh", "OUT", tavrel, "--pdf", "-", "TVL"} << 0
             << 5 << QStringLiteral("appended") << QStringLiteral("/dev/stdout: 5 ページ / pages");
+        QTest::newRow("tavrel: read-only output")
+            << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0 << QStringLiteral("read-only")
+            << QStringLiteral("読み取り専用のファイルです。置き換えるには --force を付けます");
+        QTest::newRow("tavrel: read-only output with --force")
+            << tavrel << worked << QStringList{"--document", "--force", "OUT", "TVL"} << 0 << 9
+            << QStringLiteral("read-only") << QString();
         QTest::newRow("tavrel: reference book takes no outline file")
             << tavrel << QStringList{} << QStringList{"--reference-book", "OUT", "--pictures", "PICTURES", "--outline", "OUT"} << 2 << 0
             << earlier << QStringLiteral("--outline");
@@ -237,6 +243,8 @@ private slots:
         } else {
             // A file already at the output path is replaced only by a written report.
             QVERIFY(write_bytes(out, "earlier"));
+            if (output == QLatin1String("read-only"))
+                QVERIFY(::chmod(QFile::encodeName(out).constData(), 0444) == 0);
         }
         const QByteArray tvl_bytes = file_bytes(tvl_path);
 

@@ -47,6 +47,7 @@ struct WriteRow {
     bool killed = false;      // the writer is killed (file size limit) halfway through the new content
     qsizetype size = small;   // of the new content
     QString reason = {};      // empty: written
+    bool force = false;       // a read-only file is to be replaced
 };
 
 const QByteArray earlier = "\"0.1\",\"0.15\"\r\n";
@@ -95,8 +96,9 @@ QStringList entries(const QString &folder)
 // not the test's own, with a file size limit that kills it halfway when the row says so.
 common::FileResult run_writer(const QString &path, const QByteArray &bytes, const WriteRow &row)
 {
+    const common::ReadOnlyFile read_only = row.force ? common::ReadOnlyFile::Replace : common::ReadOnlyFile::Refuse;
     if (row.folder == Folder::Own && !row.killed)
-        return common::write_file_safely(path, bytes);
+        return common::write_file_safely(path, bytes, read_only);
     int channel[2];
     if (::pipe(channel) != 0)
         return {false, QStringLiteral("no pipe")};
@@ -111,7 +113,7 @@ common::FileResult run_writer(const QString &path, const QByteArray &bytes, cons
         const rlimit half{rlim_t(bytes.size() / 2), rlim_t(bytes.size() / 2)};
         if (row.killed && ::setrlimit(RLIMIT_FSIZE, &half) != 0)
             ::_exit(3);
-        const common::FileResult result = common::write_file_safely(path, bytes);
+        const common::FileResult result = common::write_file_safely(path, bytes, read_only);
         const QByteArray reason = result.reason.toUtf8();
         (void)!::write(channel[1], reason.constData(), std::size_t(reason.size()));
         ::_exit(result.ok ? 0 : 1);
@@ -280,6 +282,9 @@ INSTANTIATE_TEST_SUITE_P(
                  .reason = QStringLiteral("アクセスが拒否されました。")},
         // A second name of the file sees the new content: the file is written where it is.
         WriteRow{.name = "HardLinkedFileStaysOneFile", .target = Target::HardLinked},
+        WriteRow{.name = "ReadOnlyFileIsRefused", .target = Target::Existing, .mode = 0444,
+                 .reason = QStringLiteral("読み取り専用のファイルです。")},
+        WriteRow{.name = "ReadOnlyFileIsReplacedWhenAsked", .target = Target::Existing, .mode = 0444, .force = true},
         WriteRow{.name = "AclAndUserAttributeAreKept", .target = Target::Existing, .mode = 0640, .attributes = true},
         // Another user's file: a new file could not be his, and the sticky folder refuses the rename.
         WriteRow{.name = "StickyFolderOtherUsersFileIsWrittenInPlace", .target = Target::Existing,
