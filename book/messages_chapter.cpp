@@ -29,6 +29,21 @@ QString duplicated_extension_message()
     return inputfile::message::extension_duplicated.arg(QStringLiteral("○○"));
 }
 
+// The message at start after a file written where it is was left halfway, as both programs give it.
+QString recovery_when()
+{
+    return QStringLiteral("起動したとき、前に動いていたプログラムが、ハードリンクのあるファイルやほかの人のファイルを"
+                          "その場で書き換えている途中で終わっていた（強制終了、停電など）とき。2 行目からは、元の内容を残した"
+                          "ファイルと、その元のファイルです。一度だけ示されます。");
+}
+
+QString recovery_remedy()
+{
+    return QStringLiteral("元のファイルを開いて確かめ、壊れていれば残したファイルを元の名前にコピーします。残したファイル"
+                          "（%1 の中）は、要らなくなったら削除します。")
+        .arg(code(QStringLiteral("~/.cache/tavrel")));
+}
+
 // When a message appears and what the user does about it.
 struct Explanation {
     QString text;
@@ -123,6 +138,10 @@ QList<Explanation> explanations()
         {QStringLiteral("保存できませんでした。"), QStringLiteral("印刷"),
          QStringLiteral("「PDF保存」で PDF ファイルを書けなかったとき。2 行目にファイルと理由が示されます。"),
          QStringLiteral("理由の表を見て、書き込めるフォルダーや名前を選び直します。")},
+        {QStringLiteral("ファイルを書き換えている途中でプログラムが終わっていました。元の内容を次のファイルに残してあります。"),
+         QStringLiteral("Tavrel"), recovery_when(), recovery_remedy()},
+        {QStringLiteral("ファイルを書き換えている途中でプログラムが終わっていました。元の内容を次のファイルに残してあります。"),
+         QStringLiteral("Morvik"), recovery_when(), recovery_remedy()},
         {QStringLiteral("終了しますか？"), QStringLiteral("終了確認"),
          QStringLiteral("計算画面または Morvik の画面を閉じるとき。"),
          QStringLiteral("「はい」で閉じます。入力と結果は保存されないので、必要なら先に保存します。「いいえ」で画面に戻ります。")},

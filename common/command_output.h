@@ -31,6 +31,10 @@ ReadOnlyFile read_only_output(const CommandLine &line);
 // replace it.
 QString output_failure_reason(const QString &reason);
 
+// Writes on standard error, after "command: ", the copies of files that a write of an earlier run
+// left when it ended halfway (common::take_left_recovery_copies), if any.
+void write_left_recovery_copies(const QString &command);
+
 // Writes "command: reason" as one line on standard error and returns status, the exit status.
 int command_failure(const QString &command, const QString &reason, int status);
 

@@ -1,9 +1,9 @@
 #include "common/safe_file_write.h"
 
+#include "common/file_calls.h"
 #include "common/file_names.h"
-#include "common/user_folders.h"
+#include "common/recovery_copy.h"
 
-#include <QDateTime>
 #include <QList>
 #include <QRandomGenerator>
 
@@ -17,7 +17,9 @@
 // rename, fchown, fsetxattr, fchmod) directly rather than QSaveFile: QSaveFile keeps no error number
 // to describe the failure by, ignores a failed flush to the disk, takes a short write for success,
 // would replace a device or pipe by a file, and keeps neither a file's links nor its extended
-// attributes. This file is therefore for Linux only; every system call of the writer is made here.
+// attributes. This file is therefore for Linux only; the writer makes its system calls here and in
+// common/file_calls.cpp, and keeps the earlier content of a file it writes in place with
+// common/recovery_copy.cpp.
 
 namespace common {
 
@@ -25,28 +27,10 @@ namespace {
 
 namespace reason {
 const QString earlier_unreadable = QStringLiteral("元のファイルを読み取れないため、上書きしませんでした。");
+const QString no_recovery_copy = QStringLiteral("元の内容を残しておけないため、上書きしませんでした。");
+const QString earlier_written_back = QStringLiteral("元の内容を書き戻しました。次のファイルにも残してあります：%1");
 const QString earlier_kept_in = QStringLiteral("元の内容を書き戻せなかったため、次のファイルに残しました：%1");
-const QString earlier_lost = QStringLiteral("元の内容を書き戻せず、残すこともできませんでした。");
 } // namespace reason
-
-// The helpers return an error number, 0 when all went well.
-
-int write_all(int fd, const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, std::size_t(left));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        data += written;
-        left -= written;
-    }
-    return 0;
-}
 
 // Writes the bytes from the start of the file and cuts the file after them.
 int write_from_start(int fd, const QByteArray &bytes)
@@ -58,50 +42,9 @@ int write_from_start(int fd, const QByteArray &bytes)
     return ::ftruncate(fd, bytes.size()) == 0 ? 0 : errno;
 }
 
-// Waits until the disk holds the file: a file system may report a failed write only then. A file
-// system that cannot sync says so with EINVAL.
-int sync_to_disk(int fd)
-{
-    return ::fsync(fd) != 0 && errno != EINVAL ? errno : 0;
-}
-
-// Some file systems (NFS) report a failed write only when the file is closed.
-int close_checked(int fd, int earlier_error)
-{
-    if (::close(fd) != 0 && earlier_error == 0 && errno != EINTR)
-        return errno;
-    return earlier_error;
-}
-
 FileResult outcome(int error)
 {
     return error == 0 ? FileResult{} : file_failure(error);
-}
-
-// The new name in the folder: a rename over the earlier file makes it the file's name. The folder
-// may be unreadable to the user (write and search only); it then cannot be synced, and is not.
-int sync_folder(const QByteArray &folder)
-{
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == EACCES ? 0 : errno;
-    return close_checked(fd, sync_to_disk(fd));
-}
-
-int read_all(int fd, QByteArray &bytes)
-{
-    bytes.clear();
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return errno;
-        if (got == 0)
-            return 0;
-        bytes.append(buffer, got);
-    }
 }
 
 // A device or pipe is written where it is. It is opened without waiting, so that a pipe nobody
@@ -117,34 +60,10 @@ FileResult write_to_device(const QByteArray &target, const QByteArray &bytes)
     return outcome(close_checked(fd, write_all(fd, bytes)));
 }
 
-// The earlier content of a file that could not be written back, as a file of its own in the user's
-// cache folder; the words that say where it is, for the reason of the failure.
-QString keep_earlier_content(const QByteArray &target, const QByteArray &earlier)
-{
-    const QString folder = own_cache_folder();
-    if (folder.isEmpty())
-        return reason::earlier_lost;
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-    for (int attempt = 1; attempt <= 100; ++attempt) {
-        const QByteArray copy = native_name(folder) + '/' + stamp.toLatin1() + '-' + QByteArray::number(attempt) + '-'
-                                + last_part(target).left(200);
-        const int fd = ::open(copy.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0 && errno == EEXIST)
-            continue;
-        if (fd >= 0) {
-            int error = write_all(fd, earlier);
-            if (close_checked(fd, error == 0 ? sync_to_disk(fd) : error) == 0)
-                return reason::earlier_kept_in.arg(name_from_native(copy));
-        }
-        ::unlink(copy.constData());
-        break;
-    }
-    return reason::earlier_lost;
-}
-
 // Writes a regular file where it is, keeping the file itself (its links, owner and attributes): the
-// earlier content is read first, and written back when the new content cannot be written; when even
-// that fails, it is kept in the user's cache folder. A file that cannot be read is not touched.
+// earlier content is read first and kept in a recovery copy before the first byte is written, and
+// written back when the new content cannot be written. A file that cannot be read, or whose earlier
+// content cannot be kept, is not touched.
 FileResult rewrite_in_place(const QByteArray &target, const QByteArray &bytes)
 {
     const int fd = ::open(target.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
@@ -163,15 +82,22 @@ FileResult rewrite_in_place(const QByteArray &target, const QByteArray &bytes)
         ::close(fd);
         return {false, reason::earlier_unreadable + file_failure(error).reason};
     }
+    RecoveryCopy recovery(target, earlier);
+    if (!recovery.failure().isEmpty()) {
+        ::close(fd);
+        return {false, reason::no_recovery_copy + recovery.failure()};
+    }
     int error = write_from_start(fd, bytes);
     if (error == 0)
         error = sync_to_disk(fd);
-    QString earlier_gone;
-    if (error != 0 && (write_from_start(fd, earlier) != 0 || sync_to_disk(fd) != 0))
-        earlier_gone = keep_earlier_content(target, earlier);
+    const bool written_back = error != 0 && write_from_start(fd, earlier) == 0 && sync_to_disk(fd) == 0;
     FileResult result = outcome(close_checked(fd, error));
-    if (!earlier_gone.isEmpty())
-        result.reason += earlier_gone;
+    if (result) {
+        recovery.discard();
+        return result;
+    }
+    recovery.keep();
+    result.reason += (written_back ? reason::earlier_written_back : reason::earlier_kept_in).arg(recovery.path());
     return result;
 }
 

@@ -19,7 +19,9 @@ namespace common {
 // Where the new file could not be the earlier one, the earlier file is written where it is: when it
 // has more links than one, when its owner, group or attributes cannot be given to a new file (a
 // shared or sticky folder), when the folder refuses the rename or a new file. Its content is read
-// first and written back should the new content fail; a file that cannot be read is left alone.
+// first, kept in a recovery copy in the user's cache folder (common::RecoveryCopy) and written back
+// should the new content fail, and the message then names the copy; a file that cannot be read, or
+// whose content cannot be kept, is left alone.
 //
 // A device, pipe or socket is written directly and never replaced; the program's own standard output
 // (or another of its open files, named /dev/stdout, /dev/fd/N or /proc/self/fd/N) is written where

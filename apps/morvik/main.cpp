@@ -11,6 +11,7 @@
 #include "gui/morvik/section_window.h"
 #include "gui/common/application_setup.h"
 #include "gui/common/font_configuration.h"
+#include "gui/common/window_messages.h"
 
 #include <QApplication>
 
@@ -75,5 +76,6 @@ int main(int argc, char *argv[])
     morvik::SectionWindow window;
     window.fill_forces(common::read_section_forces(outcome.line));
     window.show();
+    gui::common::report_left_recovery_copies(&window, QApplication::applicationName());
     return app.exec();
 }

@@ -50,6 +50,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     const QString out_path = common::output_file(values.takeFirst());
 
     const auto app = printing::start_report_application(argc, argv);
+    common::write_left_recovery_copies(QStringLiteral("morvik --pdf"));
 
     rcstress::SectionSheet sheet;
     common::MessageRecorder messages;

@@ -6,6 +6,7 @@
 #include "book/worked_example.h"
 #include "common/command_line.h"
 #include "common/command_output.h"
+#include "common/recovery_copy.h"
 #include "gui/common/exit_question.h"
 #include "gui/common/window_messages.h"
 #include "inputfile/file_commands.h"
@@ -76,6 +77,8 @@ QList<book::WindowMessage> window_messages()
         {print_dialog::message::print_failed, print_dialog::message::title, both},
         {print_dialog::message::pdf_not_saved, print_dialog::message::title, both},
         {gui::common::replace_read_only_question, inputfile::message::save_title, tavrel},
+        {common::left_recovery_message, tavrel, tavrel},
+        {common::left_recovery_message, QStringLiteral("Morvik"), QStringLiteral("Morvik")},
         {gui::common::replace_read_only_question, print_dialog::message::title, both},
         {gui::common::exit_question_text, gui::common::exit_question_title, both},
     };

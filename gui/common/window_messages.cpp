@@ -1,5 +1,7 @@
 #include "gui/common/window_messages.h"
 
+#include "common/recovery_copy.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -15,6 +17,12 @@ void warning_box(QWidget *owner, const QString &text, const QString &title)
     QApplication::beep();
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, owner);
     box.exec();
+}
+
+void report_left_recovery_copies(QWidget *owner, const QString &title)
+{
+    if (const QList<::common::LeftRecoveryCopy> left = ::common::take_left_recovery_copies(); !left.isEmpty())
+        warning_box(owner, ::common::left_recovery_text(left), title);
 }
 
 std::optional<::common::ReadOnlyFile> read_only_choice(QWidget *owner, const QString &path, const QString &title)

@@ -24,6 +24,10 @@ private:
 // The beep and a modal warning box with an OK button.
 void warning_box(QWidget *owner, const QString &text, const QString &title);
 
+// At a program's start: when a write of an earlier run ended halfway, names the copies of the
+// files' earlier content (common::take_left_recovery_copies) in a warning box.
+void report_left_recovery_copies(QWidget *owner, const QString &title);
+
 // Before a file chosen in a save dialog is written: when it is read-only, asks "読み取り専用のファイル
 // です。置き換えますか？" with the file, はい and いいえ. How the write is to treat it, or nothing when
 // the user keeps it.

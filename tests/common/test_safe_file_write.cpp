@@ -1,6 +1,7 @@
 #include "common/safe_file_write.h"
 
 #include "common/file_names.h"
+#include "common/recovery_copy.h"
 
 #include "tests/support/failing_calls.h"
 #include "tests/support/small_file_system.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -48,6 +50,7 @@ struct WriteRow {
     qsizetype size = small;   // of the new content
     QString reason = {};      // empty: written
     bool force = false;       // a read-only file is to be replaced
+    bool copy_kept = false;   // written in place and failed: a recovery copy holds the earlier content
 };
 
 const QByteArray earlier = "\"0.1\",\"0.15\"\r\n";
@@ -209,6 +212,15 @@ TEST_P(WriteFileSafely, WritesOrKeepsTheEarlierFile)
     } else if (row.disk == Disk::ReadOnly) {
         ASSERT_TRUE(disk->make_read_only());
     }
+    // The user's cache folder, where a file written in place keeps its earlier content.
+    QTemporaryDir cache;
+    const QByteArray cache_before = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    const auto restore_cache = qScopeGuard([&cache_before] { qputenv("XDG_CACHE_HOME", cache_before); });
+    if (row.folder != Folder::Own) {
+        ASSERT_EQ(::chown(QFile::encodeName(cache.path()).constData(), nobody, nobody), 0);
+    }
+    const QString copies = cache.filePath(QStringLiteral("tavrel"));
     const QStringList entries_before = entries(folder);
     const auto identity_before = file_identity(path);
     const auto attributes_before = attributes(path);
@@ -217,7 +229,26 @@ TEST_P(WriteFileSafely, WritesOrKeepsTheEarlierFile)
     bytes.replace(0, 7, "written");
     const common::FileResult result = run_writer(path, bytes, row);
 
-    EXPECT_EQ(result.reason, row.reason);
+    // Once written, or refused before the first byte, no copy is left; a failure in place names the
+    // copy, and one killed halfway leaves it for the next start.
+    const QStringList kept = entries(copies);
+    const QString copy = kept.isEmpty() ? QString() : copies + u'/' + kept.last();
+    if (row.copy_kept) {
+        ASSERT_FALSE(copy.isEmpty());
+        EXPECT_EQ(file_bytes(copy), earlier);
+    } else {
+        EXPECT_EQ(kept, QStringList());
+    }
+    if (row.copy_kept && row.killed) {
+        const QList<common::LeftRecoveryCopy> left = common::take_left_recovery_copies();
+        ASSERT_EQ(left.size(), 1);
+        EXPECT_EQ(left[0].copy, copy);
+        EXPECT_EQ(left[0].original, path);
+        EXPECT_TRUE(common::take_left_recovery_copies().isEmpty());
+    }
+    EXPECT_EQ(result.reason, row.copy_kept && !row.killed
+                                 ? row.reason + QStringLiteral("元の内容を書き戻しました。次のファイルにも残してあります：") + copy
+                                 : row.reason);
     EXPECT_EQ(result.ok, row.reason.isEmpty());
     if (row.target == Target::Pipe) {
         QByteArray received(bytes.size() + 1, '\0');
@@ -230,6 +261,8 @@ TEST_P(WriteFileSafely, WritesOrKeepsTheEarlierFile)
         const bool had_file = row.target != Target::New && row.target != Target::DanglingLink;
         if (result.ok) {
             EXPECT_EQ(file_bytes(file), bytes);
+        } else if (row.killed && row.copy_kept) {
+            // Killed halfway in place, the file is half written: the recovery copy holds what it was.
         } else if (had_file) {
             EXPECT_EQ(file_bytes(file), earlier);
         } else {
@@ -277,7 +310,8 @@ INSTANTIATE_TEST_SUITE_P(
         WriteRow{.name = "ClosedFolderWritableFileIsWrittenInPlace", .target = Target::Existing,
                  .folder = Folder::Closed},
         WriteRow{.name = "ClosedFolderAndFullDiskGiveTheEarlierContentBack", .target = Target::Existing,
-                 .disk = Disk::Full, .folder = Folder::Closed, .size = three_pages, .reason = disk_full},
+                 .disk = Disk::Full, .folder = Folder::Closed, .size = three_pages, .reason = disk_full,
+                 .copy_kept = true},
         WriteRow{.name = "ClosedFolderNewFile", .target = Target::New, .folder = Folder::Closed,
                  .reason = QStringLiteral("アクセスが拒否されました。")},
         // A second name of the file sees the new content: the file is written where it is.
@@ -293,6 +327,8 @@ INSTANTIATE_TEST_SUITE_P(
                  .folder = Folder::SharedGroup, .mode = 0664},
         WriteRow{.name = "KilledWhileWritingLeavesNothingBehind", .target = Target::Existing, .killed = true,
                  .size = three_pages, .reason = killed},
+        WriteRow{.name = "KilledWhileWritingInPlaceLeavesTheEarlierContent", .target = Target::HardLinked, .killed = true,
+                 .size = three_pages, .reason = killed, .copy_kept = true},
         // Writable but unreadable: the earlier content could not be given back, so it is not touched.
         WriteRow{.name = "UnreadableFileInClosedFolderIsLeftAlone", .target = Target::Existing, .disk = Disk::Full,
                  .folder = Folder::Closed, .mode = 0200, .size = three_pages,
