@@ -6,9 +6,13 @@
 
 #include <QList>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -187,15 +191,21 @@ public:
 
     int fd() const { return fd_; }
 
+    // The file is locked while this save has it, so that a later save tells it from one left by a
+    // save that was killed (remove_left_temporaries).
     int open(mode_t mode)
     {
         if (::access("/proc/self/fd", X_OK) == 0) {
             fd_ = ::open(folder_.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+            if (fd_ >= 0)
+                ::flock(fd_, LOCK_EX);
             if (fd_ >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
                 return fd_ >= 0 ? 0 : errno;
         }
         return with_free_name([this, mode](const QByteArray &name) {
             fd_ = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            if (fd_ >= 0)
+                ::flock(fd_, LOCK_EX);
             return fd_ >= 0;
         });
     }
@@ -254,9 +264,36 @@ private:
 // survives a power loss. Where the new file could not be the earlier one (another user's file, an
 // owner or attribute that cannot be given, a rename the folder refuses), the earlier file is
 // written in place instead.
+// The temporary files a save killed between naming its file and renaming it left in the folder:
+// ".tavrel-" and eight letters or digits, the user's, unchanged for a minute and not locked by a save
+// at work. Whatever cannot be looked at is left alone.
+void remove_left_temporaries(const QByteArray &folder)
+{
+    static const QRegularExpression ours(QStringLiteral("^\\.tavrel-[a-z0-9]{8}$"));
+    DIR *entries = ::opendir(folder.constData());
+    if (!entries)
+        return;
+    while (const dirent *entry = ::readdir(entries)) {
+        if (!ours.match(QLatin1String(entry->d_name)).hasMatch())
+            continue;
+        const QByteArray path = folder + '/' + entry->d_name;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat status {}, named {};
+        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid()
+            && ::time(nullptr) - status.st_mtime > 60 && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && ::lstat(path.constData(), &named) == 0 && named.st_dev == status.st_dev && named.st_ino == status.st_ino)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+    ::closedir(entries);
+}
+
 FileResult replace_file(const QByteArray &target, const struct stat *existing, const QByteArray &bytes)
 {
     const QByteArray folder = folder_of(target);
+    remove_left_temporaries(folder);
     TemporaryFile temporary(folder);
     // Until it has the earlier file's permissions the new content is readable by its owner only.
     if (const int error = temporary.open(existing ? 0600 : 0666)) {

@@ -6,6 +6,7 @@
 #include "book/worked_example.h"
 #include "common/command_line.h"
 #include "common/command_output.h"
+#include "common/same_file.h"
 #include "common/recovery_copy.h"
 #include "gui/common/exit_question.h"
 #include "gui/common/window_messages.h"
@@ -133,11 +134,16 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     if (!line.has(QStringLiteral("--pictures")))
         return fail(QStringLiteral("--pictures DIR が必要です / --pictures DIR expected (--help)"));
     const QString pdf_path = common::output_file(line.operands[0]);
+    const QDir pictures(line.values.value(QStringLiteral("--pictures")));
+    for (const QString &picture : pictures.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+        if (common::is_same_file(pdf_path, pictures.filePath(picture)))
+            return fail(pdf_path + QStringLiteral(": 入力の図と同じファイルです / the output is one of the pictures"));
+    }
 
     const auto app = printing::start_report_application(argc, argv);
 
     book::BookMaterial material;
-    material.windows = window_pictures(QDir(line.values.value(QStringLiteral("--pictures"))));
+    material.windows = window_pictures(pictures);
     material.window_messages = window_messages();
     QString problem;
     material.commands = command_help(problem);

@@ -152,6 +152,9 @@ private slots:
         QTest::newRow("tavrel: reference book takes no outline file")
             << tavrel << QStringList{} << QStringList{"--reference-book", "OUT", "--pictures", "PICTURES", "--outline", "OUT"} << 2 << 0
             << earlier << QStringLiteral("--outline");
+        QTest::newRow("tavrel: reference book onto one of its pictures")
+            << tavrel << QStringList{} << QStringList{"--reference-book", "PICTURE", "--pictures", "PICTURES"} << 2 << 0
+            << QStringLiteral("pictures copied") << QStringLiteral("入力の図と同じファイルです");
         QTest::newRow("tavrel: reference book without a path")
             << tavrel << QStringList{} << QStringList{"--reference-book"} << 2 << 0 << earlier << QString();
         QTest::newRow("tavrel: reference book, output folder missing")
@@ -223,13 +226,22 @@ private slots:
                 QSKIP(qPrintable(disk->why_not()));
             out = disk->path(QStringLiteral("report.pdf"));
         }
+        // The pictures of the book in a folder of the row's own, one of them standing for OUT.
+        QString pictures = QStringLiteral(WINDOW_PICTURES_PATH);
+        if (output == QLatin1String("pictures copied")) {
+            pictures = dir.filePath(QStringLiteral("pictures"));
+            QVERIFY(QDir().mkpath(pictures));
+            for (const QString &picture : QDir(QStringLiteral(WINDOW_PICTURES_PATH)).entryList(QDir::Files))
+                QVERIFY(QFile::copy(QStringLiteral(WINDOW_PICTURES_PATH "/") + picture, pictures + u'/' + picture));
+            out = pictures + u'/' + QDir(pictures).entryList({QStringLiteral("*.png")}).first();
+        }
         for (QString &argument : arguments) {
-            if (argument == QLatin1String("OUT"))
+            if (argument == QLatin1String("OUT") || argument == QLatin1String("PICTURE"))
                 argument = out;
             else if (argument == QLatin1String("TVL"))
                 argument = tvl_path;
             else if (argument == QLatin1String("PICTURES"))
-                argument = QStringLiteral(WINDOW_PICTURES_PATH);
+                argument = pictures;
         }
         if (disk) {
             // The report once, for its size; then all the room it needs but one page.

@@ -51,6 +51,7 @@ struct WriteRow {
     QString reason = {};      // empty: written
     bool force = false;       // a read-only file is to be replaced
     bool copy_kept = false;   // written in place and failed: a recovery copy holds the earlier content
+    bool leftover = false;    // a save killed before its rename left its temporary file: it goes
 };
 
 const QByteArray earlier = "\"0.1\",\"0.15\"\r\n";
@@ -221,6 +222,12 @@ TEST_P(WriteFileSafely, WritesOrKeepsTheEarlierFile)
         ASSERT_EQ(::chown(QFile::encodeName(cache.path()).constData(), nobody, nobody), 0);
     }
     const QString copies = cache.filePath(QStringLiteral("tavrel"));
+    if (row.leftover) {
+        const QString left = folder + QStringLiteral("/.tavrel-0killed0");
+        ASSERT_TRUE(put_file_bytes(left, "half"));
+        const timespec two_minutes_ago[] = {{::time(nullptr) - 120, 0}, {::time(nullptr) - 120, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(left).constData(), two_minutes_ago, 0), 0);
+    }
     const QStringList entries_before = entries(folder);
     const auto identity_before = file_identity(path);
     const auto attributes_before = attributes(path);
@@ -276,7 +283,7 @@ TEST_P(WriteFileSafely, WritesOrKeepsTheEarlierFile)
     // No temporary file is left behind, and a link, a pipe or the earlier file's permissions, owner,
     // group and attributes stay.
     const bool made_a_file = result.ok && (row.target == Target::New || row.target == Target::DanglingLink);
-    EXPECT_EQ(entries(folder).size(), entries_before.size() + (made_a_file ? 1 : 0))
+    EXPECT_EQ(entries(folder).size(), entries_before.size() + (made_a_file ? 1 : 0) - (row.leftover ? 1 : 0))
         << entries(folder).join(u' ').toStdString();
     if (row.target != Target::New) {
         EXPECT_EQ(file_identity(path), identity_before);
@@ -325,6 +332,7 @@ INSTANTIATE_TEST_SUITE_P(
                  .folder = Folder::Sticky},
         WriteRow{.name = "SharedGroupFolderKeepsTheFilesOwner", .target = Target::Existing,
                  .folder = Folder::SharedGroup, .mode = 0664},
+        WriteRow{.name = "LeftoverOfAKilledSaveIsRemoved", .target = Target::Existing, .leftover = true},
         WriteRow{.name = "KilledWhileWritingLeavesNothingBehind", .target = Target::Existing, .killed = true,
                  .size = three_pages, .reason = killed},
         WriteRow{.name = "KilledWhileWritingInPlaceLeavesTheEarlierContent", .target = Target::HardLinked, .killed = true,
