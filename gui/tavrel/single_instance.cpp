@@ -164,14 +164,10 @@ void SingleInstance::accept_later_starts()
         return;
     // Holding the lock, any socket left by an instance that is gone is stale.
     ::unlink(address->sun_path);
-    if (::bind(socket, reinterpret_cast<const sockaddr *>(&*address), sizeof *address) != 0 || ::listen(socket, 16) != 0) {
-        ::close(socket);
-        return;
-    }
     // Only the user may reach the channel: the socket is the user's alone, in a folder that is too.
-    if (::chmod(address->sun_path, 0600) != 0) {
+    if (::bind(socket, reinterpret_cast<const sockaddr *>(&*address), sizeof *address) != 0
+        || ::chmod(address->sun_path, 0600) != 0 || ::listen(socket, 16) != 0) {
         ::close(socket);
-        ::unlink(address->sun_path);
         return;
     }
     listening_ = socket;
