@@ -29,7 +29,7 @@ constexpr qsizetype length_bytes = 4;
 constexpr qsizetype max_path_bytes = 64 * 1024;
 constexpr int wait_ms = 1000;
 // How long the running instance waits for a later start's whole request, and how many later starts
-// it serves at once; more are turned away at once.
+// it serves at once; the others wait on the channel.
 constexpr int request_wait_ms = 3000;
 constexpr int max_connections = 16;
 
