@@ -14,7 +14,7 @@
 namespace printing {
 
 bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const PdfDescription &description,
-                      QString *error)
+                      QString *error, common::ReadOnlyFile read_only)
 {
     auto fail = [error](const QString &reason) {
         if (error)
@@ -53,7 +53,7 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
     const std::optional<QByteArray> finished = finish_pdf(document.data(), description, &reason);
     if (!finished)
         return fail(reason);
-    if (const common::FileResult written = common::write_file_safely(path, *finished); !written)
+    if (const common::FileResult written = common::write_file_safely(path, *finished, read_only); !written)
         return fail(written.reason);
     return true;
 }

@@ -6,6 +6,7 @@
 #include "apps/tavrel/pdf_command.h"
 #include "apps/tavrel/reference_book_command.h"
 #include "apps/tavrel/window_pictures_command.h"
+#include "common/command_output.h"
 #include "common/program_title.h"
 
 namespace {
@@ -13,9 +14,9 @@ namespace {
 const char help_text[] =
     "使い方: tavrel [ファイル.tvl]\n"
     "        tavrel --check [--json] ファイル.tvl...\n"
-    "        tavrel --pdf OUT.pdf ファイル.tvl\n"
-    "        tavrel --document OUT.pdf ファイル.tvl\n"
-    "        tavrel --reference-book OUT.pdf --pictures DIR\n"
+    "        tavrel --pdf [--force] OUT.pdf ファイル.tvl\n"
+    "        tavrel --document [--force] OUT.pdf ファイル.tvl\n"
+    "        tavrel --reference-book [--force] OUT.pdf --pictures DIR\n"
     "        tavrel --window-pictures DIR\n"
     "\n"
     "プレキャストＵ型フルームの構造計算（主働土圧、浮上り・支持力、ケース.1～3）を行います。\n"
@@ -31,9 +32,9 @@ const char help_text[] =
     "\n"
     "Usage: tavrel [FILE.tvl]\n"
     "       tavrel --check [--json] FILE.tvl...\n"
-    "       tavrel --pdf OUT.pdf FILE.tvl\n"
-    "       tavrel --document OUT.pdf FILE.tvl\n"
-    "       tavrel --reference-book OUT.pdf --pictures DIR\n"
+    "       tavrel --pdf [--force] OUT.pdf FILE.tvl\n"
+    "       tavrel --document [--force] OUT.pdf FILE.tvl\n"
+    "       tavrel --reference-book [--force] OUT.pdf --pictures DIR\n"
     "       tavrel --window-pictures DIR\n"
     "\n"
     "Checks a precast U-shaped concrete flume (active earth pressure, uplift and bearing, Cases 1 to 3).\n"
@@ -58,7 +59,8 @@ common::ProgramCommands tavrel_commands()
         common::version_number,
         help_text,
         {{QStringLiteral("--json"), false, {QStringLiteral("--check")}},
-         {QStringLiteral("--pictures"), true, {QStringLiteral("--reference-book")}}},
+         {QStringLiteral("--pictures"), true, {QStringLiteral("--reference-book")}},
+         {common::force_option, false, {QStringLiteral("--pdf"), QStringLiteral("--document"), QStringLiteral("--reference-book")}}},
         {check_command(), pdf_command(), document_command(), reference_book_command(), window_pictures_command()},
         companion_paths,
     };

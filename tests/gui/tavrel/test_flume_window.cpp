@@ -791,6 +791,14 @@ void TestFlumeWindow::saved_inputs_come_back_through_open()
     expect_texts({{"Text8", "80"}, {"Text12", "5"}});
     QCOMPARE(shown.folder, dir.path());  // where the file was just saved
 
+    // A file made read-only is replaced only when the user says so.
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    answer_file_dialog(path, &shown);
+    test_support::BoxAnswer replace(QMessageBox::Yes);  // the file dialog's own question on a file that exists
+    test_support::BoxAnswer keep(QMessageBox::No);
+    entry("mnurewrit")->trigger();
+    QTRY_COMPARE(keep.text, QStringLiteral("読み取り専用のファイルです。置き換えますか？\n") + path);
+
     test_support::BoxAnswer discard_again(QMessageBox::No);
     answer_file_dialog(path, &shown);
     entry("mnuopen")->trigger();
