@@ -23,6 +23,10 @@ constexpr int paragraph_gap = 130;
 constexpr int list_indent = 400;
 constexpr int figure_gap = 200;
 constexpr int chapter_end_allowance = 250;  // above the page number, which stands at 16000
+// A chapter begins a page of its own, but after the last lines of the chapter before it when they
+// take less than this share of their page, so that no page stands almost empty.
+constexpr double shared_page_share = 1.0 / 3;
+constexpr int chapter_gap = 720;  // above a chapter that begins after another's end
 
 // Where the baseline of a line of type lies below the top of its line box: the extra height of
 // the line shared above and below the type.
@@ -31,14 +35,16 @@ double baseline_in_line(double point_size)
     return (line_height(point_size) - point_size * 20) / 2 + text_ascent(point_size, TextFace::Mincho);
 }
 
-// Keeps "i = 35", "Fs > 1.2", "1.0 m", "ケース.2", "(Mso, Sso)" and "(B + 2·T2)" on one line: the
-// blanks around a relation, between a number and its unit and inside short brackets, and a Case's
-// name, do not break.
+// Keeps "i = 35", "Fs > 1.2", "1.0 m", "ケース.2", "(Mso, Sso)", "(B + 2·T2)" and "Ac = … + T4²" on
+// one line: the blanks around a relation or an operation, between a number and its unit and inside
+// short brackets, and a Case's name, do not break.
 QString unbreakable_values(QString text)
 {
-    static const QRegularExpression relation(QStringLiteral(" ([=<>≦≧≒]) "));
+    static const QRegularExpression relation(QStringLiteral(" ([=<>≦≧≒+−×]) "));
     static const QRegularExpression unit(QStringLiteral("(\\d) (kN|m|cm|mm|N|度|ページ|MiB|桁)"));
     static const QRegularExpression load_case(QStringLiteral("ケース\\.(\\d)"));
+    // A symbol and the particle after it ("a では", "h の") stay on one line.
+    static const QRegularExpression particle(QStringLiteral("(?<=[A-Za-z0-9')]) (?=[\\x{3041}-\\x{3096}])"));
     static const QRegularExpression short_group(QStringLiteral("\\([^()\\s][^()]{0,15}\\)"));
     for (const QRegularExpressionMatch &group : short_group.globalMatch(QString(text))) {
         text.replace(group.capturedStart(), group.capturedLength(),
@@ -46,6 +52,7 @@ QString unbreakable_values(QString text)
     }
     text.replace(relation, QStringLiteral("\u00a0\\1\u00a0"));
     text.replace(unit, QStringLiteral("\\1\u00a0\\2"));
+    text.replace(particle, QStringLiteral("\u00a0"));
     const QChar joiner(word_joiner);
     text.replace(load_case, QStringLiteral("ケ") + joiner + u'ー' + joiner + QStringLiteral("ス.") + joiner + QStringLiteral("\\1"));
     return text;
@@ -64,12 +71,78 @@ bool starts_no_line(const QString &text, qsizetype at)
     return accelerator || no_start.contains(text[at]);
 }
 
-// A marked text taken apart for setting in lines: values kept whole, the line-start rules kept, and
-// a short word of the screen's ("ツール(T)", "鉄筋量：Ａｓ") or a short command not broken inside.
+bool is_kanji(QChar c)
+{
+    return (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF) || c == u'々';
+}
+
+bool is_katakana(QChar c)
+{
+    return (c.unicode() >= 0x30A1 && c.unicode() <= 0x30FA) || c == u'ー';
+}
+
+// Where a line may not break because a word would be cut: inside a katakana word ("モーメント"), and
+// inside the words a run of kanji is made of. A run of up to three kanji is one word ("入力",
+// "不合格"); in a longer one the book's compounds of three and four kanji are known words
+// ("基礎地盤｜支持力", "許容｜応力度"), and the rest is taken two kanji a word, as most words are
+// ("単位｜体積｜重量"), a lone kanji left at its end.
+QList<bool> inside_words(const QString &text)
+{
+    static const QStringList known = {
+        QStringLiteral("支持力度"), QStringLiteral("応力度"), QStringLiteral("支持力"), QStringLiteral("反力度"),
+        QStringLiteral("摩擦角"), QStringLiteral("安全率"), QStringLiteral("計算書"), QStringLiteral("中立軸"),
+        QStringLiteral("全周長"), QStringLiteral("断面積"), QStringLiteral("三角形"), QStringLiteral("等分布"),
+        QStringLiteral("載荷重"), QStringLiteral("地下水"), QStringLiteral("参考図書"),
+    };
+    QList<bool> inside(text.size(), false);
+    for (qsizetype i = 1; i < text.size(); ++i)
+        inside[i] = is_katakana(text[i]) && is_katakana(text[i - 1]);
+    for (qsizetype start = 0; start < text.size();) {
+        if (!is_kanji(text[start])) {
+            ++start;
+            continue;
+        }
+        qsizetype end = start;
+        while (end < text.size() && is_kanji(text[end]))
+            ++end;
+        if (end - start <= 3) {
+            std::fill(inside.begin() + start + 1, inside.begin() + end, true);
+            start = end;
+            continue;
+        }
+        // The known words of the run, longest first, then pairs in what they leave.
+        QList<bool> word_start(end - start + 1, false);
+        QList<bool> covered(end - start, false);
+        word_start[0] = word_start[end - start] = true;
+        for (const QString &word : known) {
+            for (qsizetype at = text.indexOf(word, start); at >= 0 && at + word.size() <= end; at = text.indexOf(word, at + 1)) {
+                if (std::any_of(covered.begin() + (at - start), covered.begin() + (at - start + word.size()), [](bool c) { return c; }))
+                    continue;
+                std::fill(covered.begin() + (at - start), covered.begin() + (at - start + word.size()), true);
+                word_start[at - start] = word_start[at - start + word.size()] = true;
+            }
+        }
+        for (qsizetype i = 0, in_pair = 0; i < end - start; ++i) {
+            if (covered[i] || word_start[i])
+                in_pair = 0;
+            if (!covered[i] && in_pair++ % 2 == 0)
+                word_start[i] = true;
+        }
+        for (qsizetype i = start + 1; i < end; ++i)
+            inside[i] = !word_start[i - start];
+        start = end;
+    }
+    return inside;
+}
+
+// A marked text taken apart for setting in lines: values kept whole, the line-start rules kept,
+// words not cut (inside_words), and a short word of the screen's ("ツール(T)", "鉄筋量：Ａｓ") or a
+// short command not broken inside.
 StyledText text_to_set(const QString &marked, TextFace face, const ReferenceText &reference)
 {
     constexpr int short_word = 10;
     const StyledText in = styled(unbreakable_values(marked), face, reference);
+    const QList<bool> in_word = inside_words(in.text);
     StyledText out;
     for (const Stretch &stretch : in.stretches) {
         Stretch kept = stretch;
@@ -77,7 +150,7 @@ StyledText text_to_set(const QString &marked, TextFace face, const ReferenceText
         const bool whole = stretch.face != face && stretch.length <= short_word;
         for (qsizetype i = stretch.start; i < stretch.start + stretch.length; ++i) {
             const bool inside_word = i > stretch.start && !in.text[i].isSpace() && !in.text[i - 1].isSpace();
-            if ((whole && inside_word) || starts_no_line(in.text, i))
+            if ((whole && inside_word) || starts_no_line(in.text, i) || in_word[i])
                 out.text += QChar(word_joiner);
             out.text += in.text[i];
         }
@@ -176,9 +249,9 @@ struct BookLayout::Pen {
         for (const SetRun &run : set.runs) {
             font(point_size, run.face);
             page().text(x + int(run.x), int(baseline - text_ascent(point_size, run.face)), {run.text});
-            if (!run.anchor.isEmpty()) {
+            if (!run.anchor.isEmpty() || run.to_page >= 0) {
                 book.links_.append({document_page(), QRect(x + int(run.x), y, int(run.width), line_height(point_size)),
-                                    run.anchor});
+                                    run.anchor, run.to_page});
             }
             book.page_texts_[document_page()] += run.text;
         }
@@ -500,7 +573,7 @@ void BookLayout::formula(const WorkedFormula &formula)
     add(std::move(piece));
 }
 
-void BookLayout::leader_line(const QString &left_text, const QString &right_text)
+void BookLayout::leader_line(const QString &left_text, const QList<PageNumber> &numbers)
 {
     // A list of entries (an index) is set in the tables' size, closer than running text.
     constexpr double entry_size = table_size;
@@ -509,19 +582,34 @@ void BookLayout::leader_line(const QString &left_text, const QString &right_text
     if (lines.isEmpty())
         return;
     const SetLine line = lines.first();
-    const double number_width = text_width(right_text, entry_size, TextFace::Mincho);
+    // The numbers, parted by commas, each a run that leads to its page.
+    QList<SetRun> number_runs;
+    double number_width = 0;
+    for (const PageNumber &number : numbers) {
+        if (!number_runs.isEmpty()) {
+            const QString comma = QStringLiteral(", ");
+            number_runs.append({comma, TextFace::Mincho, number_width, text_width(comma, entry_size, TextFace::Mincho), {}});
+            number_width += number_runs.last().width;
+        }
+        number_runs.append({number.text, TextFace::Mincho, number_width, text_width(number.text, entry_size, TextFace::Mincho),
+                            {}, number.page});
+        number_width += number_runs.last().width;
+    }
     const double dot = text_width(QStringLiteral("・"), entry_size, TextFace::Mincho);
     // Pages too many to stand beside their entry go on a line of their own below it, indented.
     const bool own_line = line.width + 3 * dot + number_width + 240 > width;
     const double start = own_line ? 2 * dot : line.width;
     Piece piece;
     piece.height = line_height(entry_size) * (own_line ? 2 : 1);
-    piece.draw = [line, right_text, number_width, dot, own_line, start](Pen &pen, int y) {
+    piece.draw = [line, number_runs, number_width, dot, own_line, start](Pen &pen, int y) {
         pen.line(line, entry_size, left, y);
         const int dots = int((width - start - number_width - 240) / dot);
-        SetLine leader{{{QString(std::max(dots, 0), u'・'), TextFace::Mincho, right - number_width - 120 - dots * dot - left, dots * dot, {}},
-                        {right_text, TextFace::Mincho, width - number_width, number_width, {}}},
+        SetLine leader{{{QString(std::max(dots, 0), u'・'), TextFace::Mincho, right - number_width - 120 - dots * dot - left, dots * dot, {}}},
                        double(width)};
+        for (SetRun run : number_runs) {
+            run.x += width - number_width;
+            leader.runs.append(run);
+        }
         pen.line(leader, entry_size, left, own_line ? y + line_height(entry_size) : y);
     };
     add(std::move(piece));
@@ -572,7 +660,12 @@ void BookLayout::finish()
         const int foot = bottom + (ends_chapter ? chapter_end_allowance : 0);
         if (pieces_[i].new_page) {
             running_chapter = pieces_[i].chapter;
-            new_page();
+            const bool shares_page = !pages_.isEmpty() && y - top < (bottom - top) * shared_page_share
+                                     && y + chapter_gap + needed <= bottom;
+            if (shares_page)
+                y += chapter_gap;
+            else
+                new_page();
         } else if (pages_.isEmpty() || (y + needed > foot && y > top)) {
             new_page();
         }

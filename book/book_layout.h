@@ -38,9 +38,16 @@ struct OutlineEntry {
 
 // A place on a page that leads elsewhere in the book: a reference, a contents line.
 struct PageLink {
-    int page = 0;    // 0-based page of the whole document
-    QRect rect;      // twips from the report origin
-    QString anchor;  // the part it leads to
+    int page = 0;      // 0-based page of the whole document
+    QRect rect;        // twips from the report origin
+    QString anchor;    // the part it leads to
+    int to_page = -1;  // or the page it leads to (0-based, the whole document), as an index's numbers do
+};
+
+// A number an index gives for a page, and the page it stands for (0-based, the whole document).
+struct PageNumber {
+    QString text;
+    int page = 0;
 };
 
 // Flows the book's blocks down A4 pages of report steps. Chapters start on a new page; a block
@@ -54,7 +61,7 @@ public:
     // known: the parts as the previous layout placed them, for the text of references.
     BookLayout(QString running_title, int first_page, QHash<QString, OutlineEntry> known = {});
 
-    void chapter(const QString &title);  // numbered, on a new page
+    void chapter(const QString &title);  // numbered, on a new page unless the last one ends short
     void heading(const QString &title);  // a numbered section of the chapter
     void paragraph(const QString &text);
     void bullets(const QStringList &items);
@@ -65,8 +72,9 @@ public:
     void picture(Picture picture, const QString &caption);
     void image(const QImage &image, int width, const QString &caption);
     void formula(const WorkedFormula &formula);
-    // A line with a text at the left and a number at the right, joined by leader dots.
-    void leader_line(const QString &left, const QString &right);
+    // A line with a text at the left and the numbers of its pages at the right, joined by leader
+    // dots; each number a link to its page.
+    void leader_line(const QString &left, const QList<PageNumber> &numbers);
 
     // Lays out what was added; the accessors below give the result.
     void finish();

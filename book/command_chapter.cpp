@@ -127,7 +127,8 @@ QList<JsonKey> member_keys()
                         "ときは「使用材料のデータが不正」など）"),
          QStringLiteral("－")},
         {QStringLiteral("results"),
-         QStringLiteral("応力度が求まったときだけあり、Morvik の表示と同じ文字です。名前は morvik --check --json と同じです。"),
+         QStringLiteral("応力度が求まったときだけあり、Morvik の表示と同じ文字です。名前は %1 と同じです。")
+             .arg(code(QStringLiteral("morvik --check --json"))),
          QStringLiteral("－")},
         {QStringLiteral("results.steel_ratio"), QStringLiteral("鉄筋比 P"), QStringLiteral("－")},
         {QStringLiteral("results.neutral_axis_ratio"), QStringLiteral("k"), QStringLiteral("－")},

@@ -127,12 +127,16 @@ void write_file_chapter(BookLayout &book)
     });
     book.heading(QStringLiteral("保存するとき"));
     book.bullets({
-        QStringLiteral("名前に拡張子を付けなかったときは、付けずにそのままの名前で保存します。"),
+        QStringLiteral("種類%1のまま名前に拡張子を付けなかったときは、%2 を付けて保存します。")
+            .arg(quoted(inputfile::dialog_filter), code(QStringLiteral(".tvl"))),
         QStringLiteral("同じ名前のファイルがあるときは、置き換えてよいか確かめます。書き込みがすべて終わってから置き換える"
                        "ので、途中で失敗しても前のファイルは残ります。所有者、アクセス権、ACL などの属性も前のファイルの"
                        "ままです。"),
         QStringLiteral("ハードリンクのあるファイルや、共有フォルダーにあるほかの人のファイルは、置き換えずにその場で書き換え"
-                       "ます。書き換える前に元の内容を読み、書き込めなかったときは元に戻します。"),
+                       "ます。書き換える前に元の内容を読み、書き込めなかったときは元に戻します。元に戻すこともできなかった"
+                       "ときは、元の内容を %1 の下（%2 があるときはその下の %3）に日時を付けた名前のファイルとして残し、"
+                       "メッセージにその名前を示します。元の内容を読めないファイルは書き換えません。")
+            .arg(code(QStringLiteral("~/.cache/tavrel/")), code(QStringLiteral("XDG_CACHE_HOME")), code(QStringLiteral("tavrel/"))),
         QStringLiteral("書き込めなかったときは%1（題名%2）と知らせます。")
             .arg(quoted(inputfile::message::save_failed), quoted(inputfile::message::save_title)),
         QStringLiteral("入力欄の文字は、数値に直さずにそのまま保存します（%1や%2もそのまま）。「\"」を含む文字は「\"\"」と"

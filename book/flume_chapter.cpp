@@ -127,9 +127,10 @@ ChapterText uplift_text(const FlumeChapter &chapter)
             const ExampleRun dry = run_page(Page::UpliftBearing, press, {{F::outer_water_height, QStringLiteral("0")}});
             const QString limit = common::default_number_text(flume::required_uplift_safety);
             return QStringList{
-                QStringLiteral("Fs > %1 のとき合格で、Fs を小数 2 桁で表示します（%1 ちょうどは不合格）。このとき "
-                               "qmax は空欄になり、ケース.1～3 の結果も消えます。")
-                    .arg(limit),
+                QStringLiteral("丸める前の Fs が %1 より大きいとき合格で、Fs を小数 2 桁で表示します（%1 ちょうどは"
+                               "不合格）。表示は丸めた値なので、%2 と表示されても合格のことがあります（丸める前が 1.201 など）。"
+                               "このとき qmax は空欄になり、ケース.1～3 の結果も消えます。")
+                    .arg(limit, quoted(QStringLiteral("Fs≦ 1.20"))),
                 QStringLiteral("Fs ≦ %1 のときは%2と表示し、Fs と qmax を空欄にします（例：γsc = 1）。水路を重く"
                                "するか、浮上り防止の対策を検討してください。")
                     .arg(limit, messages_of(light)),
@@ -163,8 +164,10 @@ ChapterText bearing_text(const FlumeChapter &chapter)
         [press] {
             const ExampleRun weak = run_page(Page::UpliftBearing, press, {{F::allowable_bearing, QStringLiteral("10")}});
             return QStringList{
-                QStringLiteral("qmax ≦ qa（等しい場合も合格）のとき、qmax を小数 1 桁で表示し、ケース.1 のページボタンが"
-                               "使えるようになります。ケース.1～3 の前の結果は消えます。"),
+                QStringLiteral("丸める前の qmax が qa 以下（等しい場合も合格）のとき、qmax を小数 1 桁で表示し、ケース.1 の"
+                               "ページボタンが使えるようになります。ケース.1～3 の前の結果は消えます。判定は丸める前の値で"
+                               "行うので、丸めると qa と等しくなる qmax は不合格です（qa = 18.9 のとき、qmax = 18.94 は"
+                               "表示では 18.9 ですが不合格）。"),
                 QStringLiteral("qmax > qa のときは、題名%1で%2と表示し、qmax を空欄にします（例：qa = 10）。底版を広げる"
                                "か、基礎地盤の改良などを検討してください。")
                     .arg(quoted(common::message::bearing_title), messages_of(weak)),
@@ -182,9 +185,11 @@ ChapterText case1_text(const FlumeChapter &chapter)
         {QStringLiteral("水路が空で、側壁の外側から土圧、載荷重、地下水圧が働く状態です。a では側壁の天端から深さ h の"
                         "位置の側壁のせん断力 Sso と曲げモーメント Mso を、b では底版反力 WR と、側壁の中心線から距離 X "
                         "の位置の底版のせん断力 Sto と曲げモーメント Mto を求めます。a と b にはそれぞれ%1があり、"
-                        "b は a で表示された Mso を使うので a を先に押します。b が求まると%2のページボタンが使える"
-                        "ようになります。このページは画面より縦に長いので、右のスクロールバーで動かします。")
-             .arg(quoted_caption(common::words::calculate), quoted(flume::page_caption(Page::Case2)))},
+                        "b は a で表示された Mso を使うので a を先に押します。Mso が空欄のとき（a をまだ押していないか、a が"
+                        "拒まれたとき）は、b も%3になります。b が求まると%2のページボタンが使えるようになります。"
+                        "このページは画面より縦に長いので、右のスクロールバー、PageUp・PageDown キーで動かします。")
+             .arg(quoted_caption(common::words::calculate), quoted(flume::page_caption(Page::Case2)),
+                  quoted(common::message::missing_input))},
         Picture::Case1LoadDiagram,
         QStringLiteral("ケース.1 の荷重と記号"),
         {

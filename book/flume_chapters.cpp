@@ -51,6 +51,7 @@ RequirementWords requirement_words(flume::Requirement requirement)
     case flume::Requirement::NotNegative: return {QStringLiteral("負の値"), QStringLiteral("0・空欄は 0 として計算")};
     case flume::Requirement::Positive: return {QStringLiteral("0 以下・空欄"), QString()};
     case flume::Requirement::TypedNotNegative: return {QStringLiteral("空欄・負の値"), QStringLiteral("0 は可")};
+    case flume::Requirement::Shown: return {QStringLiteral("空欄（未計算）"), QString()};
     }
     return {};
 }

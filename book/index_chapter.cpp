@@ -89,19 +89,28 @@ QString syllabary_row(const QString &key)
     return {};
 }
 
-// "5, 12–14, 20": the pages, consecutive ones as a range.
-QString page_list(const QList<int> &pages)
+// "5, 12–14, 20": the pages, consecutive ones as a range, which leads to its first page.
+QList<PageNumber> page_list(const QList<int> &pages)
 {
-    QStringList parts;
+    QList<PageNumber> numbers;
     for (qsizetype i = 0; i < pages.size(); ++i) {
         qsizetype last = i;
         while (last + 1 < pages.size() && pages[last + 1] == pages[last] + 1)
             ++last;
-        parts.append(last == i ? QString::number(pages[i] + 1)
-                               : QStringLiteral("%1–%2").arg(pages[i] + 1).arg(pages[last] + 1));
+        numbers.append({last == i ? QString::number(pages[i] + 1)
+                                  : QStringLiteral("%1–%2").arg(pages[i] + 1).arg(pages[last] + 1),
+                        pages[i]});
         i = last;
     }
-    return parts.join(QStringLiteral(", "));
+    return numbers;
+}
+
+// Whether a term is written in kana alone, so that its reading would only repeat it.
+bool in_kana(const QString &term)
+{
+    return std::all_of(term.begin(), term.end(), [](QChar c) {
+        return (c.unicode() >= 0x3041 && c.unicode() <= 0x30FF);
+    });
 }
 
 } // namespace
@@ -134,8 +143,9 @@ void write_index(BookLayout &book, const QHash<int, QString> &page_texts, QStrin
         }
         if (pages.isEmpty() && !page_texts.isEmpty())
             problems.append(QStringLiteral("索引の語「%1」を使うページがありません").arg(term.term));
-        const QString entry = term.reading.isEmpty() ? term.term
-                                                     : term.term + QStringLiteral("（") + term.reading + QStringLiteral("）");
+        const QString entry = term.reading.isEmpty() || in_kana(term.term)
+                                  ? term.term
+                                  : term.term + QStringLiteral("（") + term.reading + QStringLiteral("）");
         book.leader_line(entry, page_list(pages));
     }
 }

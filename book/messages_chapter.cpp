@@ -5,6 +5,8 @@
 #include "book/book_chapters.h"
 
 #include "common/file_error.h"
+#include "common/file_names.h"
+#include "common/safe_file_write.h"
 #include "common/messages.h"
 #include "common/number_format.h"
 #include "flume/calculations.h"
@@ -38,7 +40,7 @@ QList<Explanation> explanations()
     return {
         {missing_input, input_check_title,
          QStringLiteral("%1を押したとき、必要な値が空欄か 0、または負であってはならない値が負のとき。確かめる値は各章の"
-                        "入力の表のとおりです。Morvik では六つの入力のどれかが 0 か、As・b・d が数値だけでないとき。")
+                        "入力の表のとおりです。Morvik では六つの入力のどれかが 0 か、As・b・d・U が負か、As・b・d が数値だけでないとき。")
              .arg(quoted_caption(common::words::calculate)),
          QStringLiteral("その値を入力し直して%1を押し直します。前のページから受け取る値が空欄のときは、前のページを"
                         "計算してからページボタンを押し直します。")
@@ -48,7 +50,8 @@ QList<Explanation> explanations()
                         "大きい値）。例：地表面の傾き i が内部摩擦角 φ より大きい。"),
          QStringLiteral("値の組み合わせを見直します（i ≦ φ、θ と δ を等しくしない、など）。")},
         {invalid_number, QString(),
-         QStringLiteral("浮上りに対する検討で、安全率が Fs ≦ %1 のとき（題名なし）。").arg(limit),
+         QStringLiteral("浮上りに対する検討で、安全率が Fs ≦ %1 のとき。題名は付けていないので、プログラムの名前が"
+                        "示されます。").arg(limit),
          QStringLiteral("水路が浮き上がるおそれがあります。断面を見直すか、浮上り防止の対策を検討します。")},
         {no_outer_water, input_check_title,
          QStringLiteral("浮上りに対する検討で、外水位の高さ H1 が 0 以下のとき。"),
@@ -95,7 +98,7 @@ QList<Explanation> explanations()
                         "開くこともできます。")},
         {QStringLiteral("PDFファイルを表示するプログラムが登録されていません。"), QStringLiteral("Tavrel"),
          QStringLiteral("参考図書を開くとき、デスクトップに PDF ファイルを開くプログラムが決められていないとき。"
-                        "2 行目に参考図書の場所が示されます。"),
+                        "「PDFファイルを開けませんでした。」の 2 行目に示され、3 行目に参考図書の場所が示されます。"),
          QStringLiteral("PDF の閲覧ソフト（evince、okular など）をインストールします。メッセージに示されたファイルを直接"
                         "開くこともできます。")},
         {QStringLiteral("プログラムを起動できませんでした。"), QStringLiteral("Tavrel"),
@@ -116,9 +119,19 @@ QList<Explanation> explanations()
              .arg(quoted_caption(common::words::save_pdf)),
          QStringLiteral("理由の表を見て、書き込めるフォルダーや名前を選び直します。")},
         {QStringLiteral("終了しますか？"), QStringLiteral("終了確認"),
-         QStringLiteral("計算画面または Morvik の画面を閉じるとき。"),
-         QStringLiteral("%1で閉じます。入力と結果は保存されないので、必要なら先に保存します。%2で画面に戻ります。")
+         QStringLiteral("Morvik の画面を閉じるとき。計算画面では、開いたときか保存したときから入力を変えていないときに"
+                        "閉じるとき。"),
+         QStringLiteral("%1で閉じます。計算の結果は保存されません。%2で画面に戻ります。")
              .arg(quoted_caption(common::words::yes), quoted_caption(common::words::no))},
+        {QStringLiteral("変更を保存しますか？"), QStringLiteral("保存確認"),
+         QStringLiteral("計算画面の入力、部材の応力度照査の入力か計算書の設定を、開いたときか保存したときから変えたあとで、"
+                        "計算画面を閉じるとき、%1を選んだとき、Tavrel にファイルが渡されたとき。")
+             .arg(quoted_caption(flume::words::open_entry)),
+         QStringLiteral("%1で保存してから続けます。保存先は最後に開いたか保存したファイルで、まだないときは"
+                        "%2の画面で選びます。%3で保存せずに続け、変えた入力は失われます。"
+                        "%4で画面に戻り、何も変わりません。")
+             .arg(quoted_caption(common::words::yes), quoted_caption(flume::words::save_as_entry),
+                  quoted_caption(common::words::no), quoted_caption(common::words::cancel))},
     };
 }
 
@@ -156,6 +169,16 @@ QList<Reason> file_reasons()
         {QStringLiteral("ネットワーク上のファイルが見えなくなりました。"), QStringLiteral("ネットワークの接続を確かめ、開き直します。")},
         {QStringLiteral("ネットワーク上のファイルの応答がありません。"), QStringLiteral("ネットワークの接続を確かめ、もう一度行います。")},
         {QStringLiteral("書き込みが中断されました。"), QStringLiteral("もう一度行います。")},
+        {common::write_reason::earlier_unreadable,
+         QStringLiteral("ファイルの読み取りの権限を確かめるか、別の名前で保存します。続けて読めなかった理由が示されます。")},
+        {QString(common::write_reason::earlier_kept_in).replace(QStringLiteral("%1"), QStringLiteral("（ファイル）")),
+         QStringLiteral("書き込みの理由に続けて示されます。元の内容は示されたファイル（%1 の下）にあるので、必要なら元の"
+                        "名前に戻し、別の場所に保存し直します。")
+             .arg(code(QStringLiteral("~/.cache/tavrel/")))},
+        {common::write_reason::earlier_lost,
+         QStringLiteral("書き込みの理由に続けて示されます。元のファイルの内容が失われたおそれがあります。控えから戻し、"
+                        "別の場所に保存し直します。")},
+        {common::name_not_utf8_reason, QStringLiteral("UTF-8 の文字だけの名前を付けて保存し直します。")},
         {inputfile::reason::not_a_file, QStringLiteral("Tavrelファイルを選びます（フォルダーや装置のファイルは開けません）。")},
         {inputfile::reason::too_large, QStringLiteral("選んだファイルが Tavrelファイルか確かめます。")},
     };
@@ -202,7 +225,8 @@ void write_messages_chapter(BookLayout &book, const BookMaterial &material, QStr
             problems.append(QStringLiteral("メッセージ「%1」（題名「%2」）の説明がありません").arg(message.text, message.title));
             continue;
         }
-        table.rows.append({screen(message.text), message.title.isEmpty() ? QStringLiteral("（なし）") : screen(message.title),
+        // A box without a title of its own shows the program's name.
+        table.rows.append({screen(message.text), screen(message.title.isEmpty() ? message.program : message.title),
                            e->when, e->remedy});
     }
     for (const Explanation &e : known) {
@@ -216,12 +240,13 @@ void write_messages_chapter(BookLayout &book, const BookMaterial &material, QStr
 
     book.heading(QStringLiteral("ファイルのメッセージの理由"));
     book.paragraph(QStringLiteral(
-        "ファイルを開けなかったとき、保存できなかったときのメッセージは、2 行目にファイルの名前と、かっこの中に理由を"
-        "示します。理由は次のどれかです。ここにないものは「ファイルの操作に失敗しました。」に続けて、システムの言葉で"
-        "示されます。"));
+        "ファイルを開けなかったとき、保存できなかったとき（PDF保存も）のメッセージは、2 行目にファイルの名前と、かっこの"
+        "中に理由を示します。理由は次のどれかで、「元の」で始まる理由はほかの理由に続けて示されます。ここにないものは"
+        "「ファイルの操作に失敗しました。」に続けて、システムの言葉で示されます。"));
     Table reasons{{QStringLiteral("理由"), QStringLiteral("対処")}, {}};
     const QList<Reason> remedies = file_reasons();
-    for (const QString &text : common::file_error_texts() + QStringList{inputfile::reason::not_a_file, inputfile::reason::too_large}) {
+    for (QString text : inputfile::file_message_reasons()) {
+        text.replace(QStringLiteral("%1"), QStringLiteral("（ファイル）"));
         QString remedy;
         for (const Reason &reason : remedies) {
             if (reason.text == text)

@@ -78,10 +78,12 @@ void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStrin
                 {}};
     for (const rcstress::InputReading &reading : rcstress::input_readings) {
         const rcstress::Quantity &q = rcstress::quantity(reading.field);
-        QString check = QStringLiteral("0・空欄 → %1").arg(quoted(common::message::missing_input));
+        QString check = (reading.positive ? QStringLiteral("0 以下・空欄 → %1") : QStringLiteral("0・空欄 → %1"))
+                            .arg(quoted(common::message::missing_input));
         if (reading.whole_text)
             check += QStringLiteral("\n数値のほかの文字（単位など）を含む → 同じメッセージ");
-        check += QStringLiteral("\n負の値は確かめない");
+        if (!reading.positive)
+            check += QStringLiteral("\n負の値はそのまま使う");
         table.rows.append({q.symbol, screen(q.caption), q.term, unit_of(q), check});
     }
     book.table(table);

@@ -87,8 +87,10 @@ void write_numbers_chapter(BookLayout &book)
     book.paragraph(QStringLiteral(
         "計算の途中の段階や後のページの計算は、丸める前の値ではなく表示された値を使います。例えば計算例の主働土圧では"
         " KA は %1 と表示され、PA はこの %1 から計算します。ページを開いたときに左欄に転記されるのも表示された文字です。"
-        "手計算で確かめるときは、表示された値を使ってください（例外は各章の計算式の説明にあります）。")
-                       .arg(run.sheet[flume::Field::ka]));
+        "手計算で確かめるときは、表示された値を使ってください（例外は各章の計算式の説明にあります）。浮上りの Fs と"
+        "支持力の qmax の合否だけは、丸める前の値で判定します（%2、%3）。")
+                       .arg(run.sheet[flume::Field::ka], ref(QStringLiteral("浮上りに対する検討/判定と結果の扱い")),
+                            ref(QStringLiteral("基礎地盤支持力の検討/判定と結果の扱い"))));
     book.heading(QStringLiteral("N と N·cm への換算"));
     const flume::ConvertedCompanion *shear = flume::converted_companion(flume::Field::case1_wall_shear);
     const flume::ConvertedCompanion *moment = flume::converted_companion(flume::Field::case1_wall_moment);

@@ -21,7 +21,8 @@ struct SetRun {
     TextFace face;
     double x;
     double width;
-    QString anchor;  // a reference's target; empty for plain text
+    QString anchor;    // a reference's target; empty for plain text
+    int to_page = -1;  // or the page (0-based, the whole document) it leads to
 };
 struct SetLine {
     QList<SetRun> runs;

@@ -32,12 +32,14 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
         "開いている間、押された形で表示されます。")
                        .arg(quoted(common::program_title)));
     book.bullets({
-        QStringLiteral("入力欄は白、計算の結果の欄は、結果が表示されている間だけ色が付きます。結果の欄と左欄の転記された"
-                       "値は書き換えられません。"),
+        QStringLiteral("入力欄は白です。計算の結果の欄は、結果が表示されている間は白、空欄の間はボタンと同じ灰色です。"
+                       "結果の欄と左欄の転記された値は書き換えられません。"),
         QStringLiteral("左欄の%1を押すと、形状寸法を入力する最初の状態に戻ります。主働土圧の結果は消え、使えるページボタン"
                        "は%2だけになります。")
             .arg(quoted_caption(flume::page_caption(flume::Page::ShapeInput)), quoted(flume::page_caption(Page::EarthPressure))),
-        QStringLiteral("%1のページは縦に長いので、右端のスクロールバーで動かします。ページを開くと一番上から表示されます。")
+        QStringLiteral("%1のページは縦に長いので、右端のスクロールバーかマウスのホイールで動かします。キーボードでは、"
+                       "PageUp・PageDown で画面一つ分、↑・↓ で 1 行、Ctrl + Home・Ctrl + End で一番上と一番下に動きます。"
+                       "ページを開くと一番上から表示され、「計算」で求まった結果は見える位置まで動きます。")
             .arg(quoted(flume::page_caption(Page::Case1))),
         QStringLiteral("入力欄で Enter キーを押しても計算はしません。ボタンにフォーカスがあるときは、Enter キーで"
                        "そのボタンが押されます。"),
@@ -54,7 +56,9 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                     {QString(), screen_caption(flume::words::save_as_entry),
                      QStringLiteral("画面の 25 の入力、部材の応力度照査の入力と計算書の設定を Tavrelファイルに保存します。")},
                     {QString(), screen_caption(common::words::exit_entry),
-                     QStringLiteral("%1と確かめてから計算画面を閉じます。入力と結果は保存されません。").arg(quoted(QStringLiteral("終了しますか？")))},
+                     QStringLiteral("%1と確かめてから計算画面を閉じます。保存していない変更があるときは、代わりに%2と"
+                                    "確かめます。")
+                         .arg(quoted(QStringLiteral("終了しますか？")), quoted(QStringLiteral("変更を保存しますか？")))},
                     {screen_caption(flume::words::print_menu),
                      screen(flume::report_title(Page::EarthPressure)) + QStringLiteral(" … ") + screen(flume::report_title(Page::Case3)),
                      QStringLiteral("そのページの報告書の印刷の画面を開きます。そのページが開いていて、最後の結果が表示されている"
@@ -78,8 +82,12 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                     {QString(), screen_caption(flume::words::version_entry), QStringLiteral("プログラムの名前と版を表示します。")},
                 }});
     book.paragraph(QStringLiteral(
-        "メニューの文字のかっこの中の英字は、Alt キーと一緒に押すとそのメニューを開くキーです（%1は Alt + F）。")
-                       .arg(quoted_caption(common::words::file_menu)));
+        "メニューの文字のかっこの中の英字は、Alt キーと一緒に押すとそのメニューを開くキーです（%1は Alt + F）。"
+        "開いたメニューでは、項目のかっこの中の英字か下線の付いた文字（部材の項目の頭の数字など）を押すと、その項目を"
+        "選べます。ページボタンと%2も、かっこの中の英字か下線の付いた数字を Alt キーと一緒に押すと押せます（%3は"
+        " Alt + A、%4は Alt + 1）。")
+                       .arg(quoted_caption(common::words::file_menu), quoted(QStringLiteral("形状寸法入力(S)")),
+                            quoted(QStringLiteral("主働土圧(A)")), quoted(flume::page_caption(Page::Case1))));
 
     book.heading(QStringLiteral("バージョン情報と終了"));
     book.paragraph(QStringLiteral(
@@ -87,9 +95,14 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
                        .arg(quoted_caption(flume::words::version_entry), quoted_caption(common::words::ok)));
     window_figure(book, material, QStringLiteral("about-box"), QStringLiteral("バージョン情報"), problems);
     book.paragraph(QStringLiteral(
-        "計算画面を閉じるときは、%1（題名%2）と確かめます。%3を選ぶと、入力と結果はそのまま残ります。保存していない"
-        "入力は、閉じると失われます。")
-                       .arg(quoted(QStringLiteral("終了しますか？")), quoted(QStringLiteral("終了確認")), quoted_caption(common::words::no)));
+        "計算画面を閉じるときは、%1（題名%2）と確かめます。%3を選ぶと、入力と結果はそのまま残ります。"
+        "開いたときか保存したときから入力、部材の応力度照査の入力か計算書の設定を変えていると、代わりに%4（題名%5）と"
+        "確かめます。%6で保存してから、%3で保存せずに閉じ、%7で画面に戻ります。%8で別のファイルを開くときと、"
+        "起動中の Tavrel にファイルが渡されたときも、同じように確かめます。計算の結果は保存されません。")
+                       .arg(quoted(QStringLiteral("終了しますか？")), quoted(QStringLiteral("終了確認")), quoted_caption(common::words::no),
+                            quoted(QStringLiteral("変更を保存しますか？")), quoted(QStringLiteral("保存確認")),
+                            quoted_caption(common::words::yes), quoted_caption(common::words::cancel),
+                            quoted_caption(flume::words::open_entry)));
 }
 
 } // namespace book

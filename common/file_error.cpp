@@ -1,5 +1,8 @@
 #include "common/file_error.h"
 
+#include "common/file_names.h"
+#include "common/safe_file_write.h"
+
 #include <QDir>
 
 #include <cerrno>
@@ -66,6 +69,12 @@ QStringList file_error_texts()
             texts.append(text);
     }
     return texts;
+}
+
+QStringList file_failure_reasons()
+{
+    return file_error_texts() + QStringList{write_reason::earlier_unreadable, write_reason::earlier_kept_in,
+                                            write_reason::earlier_lost, name_not_utf8_reason};
 }
 
 FileResult file_failure(int error_number)

@@ -20,6 +20,10 @@ FileResult file_failure(int error_number);
 // Every reason of that table, each once, in the table's order.
 QStringList file_error_texts();
 
+// Every reason a file message of the programs can give about writing or a chosen name: the table's,
+// then the safe writer's (common::write_reason) and the file dialogs' name that is not UTF-8.
+QStringList file_failure_reasons();
+
 // A failed file operation as the windows report it: what failed on the first line, the file and
 // the reason on the second.
 QString file_failure_text(const QString &what, const QString &path, const QString &reason);

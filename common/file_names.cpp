@@ -108,7 +108,7 @@ FileResult check_dialog_name(const QString &name)
     struct stat status {};
     if (!name.contains(QChar::ReplacementCharacter) || ::lstat(native_name(name).constData(), &status) == 0)
         return {};
-    return {false, QStringLiteral("名前の文字コードが UTF-8 ではないため、選ばれたファイルには書き込めません。")};
+    return {false, name_not_utf8_reason};
 }
 
 QString absolute_name(const QString &name)

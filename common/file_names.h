@@ -21,7 +21,9 @@ QString absolute_name(const QString &name);
 
 // A name as a file dialog hands it over: the dialog shows a name that is not UTF-8 with U+FFFD in
 // place of its bytes, and that name, written, would make a second file beside the one chosen. Such
-// a name is refused unless a file of exactly that name exists.
+// a name is refused unless a file of exactly that name exists, with this reason.
+inline const QString name_not_utf8_reason =
+    QStringLiteral("名前の文字コードが UTF-8 ではないため、選ばれたファイルには書き込めません。");
 FileResult check_dialog_name(const QString &name);
 
 // The file a name stands for once symbolic links are followed, and whether it is one of the

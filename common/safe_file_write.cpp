@@ -23,11 +23,7 @@ namespace common {
 
 namespace {
 
-namespace reason {
-const QString earlier_unreadable = QStringLiteral("元のファイルを読み取れないため、上書きしませんでした。");
-const QString earlier_kept_in = QStringLiteral("元の内容を書き戻せなかったため、次のファイルに残しました：%1");
-const QString earlier_lost = QStringLiteral("元の内容を書き戻せず、残すこともできませんでした。");
-} // namespace reason
+namespace reason = write_reason;
 
 // The helpers return an error number, 0 when all went well.
 

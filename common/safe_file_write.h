@@ -28,4 +28,13 @@ namespace common {
 // reason in Japanese (describe_file_error).
 FileResult write_file_safely(const QString &path, const QByteArray &bytes);
 
+// The writer's own reasons, beside describe_file_error's: an earlier file it could not read (the
+// read's failure follows), and, after a failed write in place, the earlier content kept in the
+// user's cache folder (%1: that file) or lost.
+namespace write_reason {
+inline const QString earlier_unreadable = QStringLiteral("元のファイルを読み取れないため、上書きしませんでした。");
+inline const QString earlier_kept_in = QStringLiteral("元の内容を書き戻せなかったため、次のファイルに残しました：%1");
+inline const QString earlier_lost = QStringLiteral("元の内容を書き戻せず、残すこともできませんでした。");
+} // namespace write_reason
+
 } // namespace common

@@ -2,12 +2,20 @@
 
 #include "drawing/picture_table.h"
 
+#include <QHash>
+
 namespace drawing::pictures {
 
 namespace {
 
-// One millimetre of paper between every letter and the rules around it.
-constexpr double kPadding = 1440 / 25.4;
+// One millimetre of paper between every letter and the rules around it; in a window, whose small
+// type needs every pixel, one pixel.
+constexpr double kPaperPadding = 1440 / 25.4;
+
+double padding(PictureTarget where)
+{
+    return where.twips_per_pixel > 0 ? where.twips_per_pixel : kPaperPadding;
+}
 // Blank kept at the bottom of every table picture: in Morvik's window the next one follows 30 twips
 // below, and its title stands clear of this table's border or note.
 constexpr double kBottomGap = 40;
@@ -82,18 +90,18 @@ struct TableLayout {
     QList<PlacedText> texts;  // the grid's, then the title and the note
 };
 
-TableLayout lay_out(Picture picture, double size)
+TableLayout lay_out(Picture picture, double size, PictureTarget where)
 {
     StressTable table = stress_table(picture);
     const QSizeF natural = natural_size(picture);
-    const double clear = kPadding;  // from the border's outer edge, the area's edge
+    const double clear = padding(where);  // from the border's outer edge, the area's edge
     const auto band = [&](const char *text) {
         return text ? text_ink(QString::fromUtf8(text), Face::Gothic, size).height() + clear : 0.0;
     };
     const double bottom = natural.height() - kBottomGap - band(table.note);
     const QRectF area(0, band(table.title), natural.width(), bottom - band(table.title));
 
-    TableLayout layout{table.grid, area, lay_out_table_texts(table.grid, area, size, kPadding)};
+    TableLayout layout{table.grid, area, lay_out_table_texts(table.grid, area, size, clear)};
     const auto place = [&](const char *text, double top) {
         const QString letters = QString::fromUtf8(text);
         const QRectF ink = text_ink(letters, Face::Gothic, size);
@@ -106,36 +114,47 @@ TableLayout lay_out(Picture picture, double size)
     return layout;
 }
 
-// The one type size of the four tables: the largest, in twips, at which every text of each keeps a
-// millimetre from the rules (and the title and note from the border) at that size.
-double table_text_size()
+// The one type size of the four tables: the largest, in twips, at which every text of each keeps
+// its padding from the rules (and the title and note from the border) at that size; in a window
+// whole pixels, so that the digits are set sharp.
+double table_text_size(PictureTarget where)
 {
-    static const double size = [] {
-        const auto fits = [](double candidate) {
+    const auto largest = [](PictureTarget target) {
+        const auto fits = [target](double candidate) {
             for (Picture picture : {Picture::AllowableStress1, Picture::AllowableStress2, Picture::AllowableStress3,
                                     Picture::AllowableStress4}) {
-                for (const PlacedText &text : lay_out(picture, candidate).texts) {
+                for (const PlacedText &text : lay_out(picture, candidate, target).texts) {
                     if (!text.fits(candidate))
                         return false;
                 }
             }
             return true;
         };
+        if (target.twips_per_pixel > 0) {
+            double pixels = 1;
+            while (pixels < 100 && fits((pixels + 1) * target.twips_per_pixel))
+                ++pixels;
+            return pixels * target.twips_per_pixel;
+        }
         double low = 20, high = 400;  // twips; fits at low, not at high
         while (high - low > 0.5) {
             const double middle = (low + high) / 2;
             (fits(middle) ? low : high) = middle;
         }
         return low;
-    }();
-    return size;
+    };
+    static QHash<double, double> sizes;
+    const auto found = sizes.constFind(where.twips_per_pixel);
+    if (found != sizes.cend())
+        return *found;
+    return *sizes.insert(where.twips_per_pixel, largest(where));
 }
 
 } // namespace
 
-void draw_allowable_stress_table(QPainter &painter, Picture picture, const QRectF &target)
+void draw_allowable_stress_table(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where)
 {
-    const TableLayout layout = lay_out(picture, table_text_size());
+    const TableLayout layout = lay_out(picture, table_text_size(where), where);
     Canvas canvas(painter, target, natural_size(picture));
     draw_table_rules(canvas, layout.grid, layout.area);
     draw_texts(canvas, layout.texts);

@@ -377,6 +377,7 @@ Expr make(Args &&...args)
 
 Expr var(const QString &symbol) { return make<TextNode>(symbol, Face::SerifItalic, 0.0); }
 Expr text(const QString &upright) { return make<TextNode>(upright, Face::Serif, 0.0); }
+Expr words(const QString &japanese) { return make<TextNode>(japanese, Face::Gothic, 0.0); }
 Expr op(const QString &sign)
 {
     const bool dot = sign == QStringLiteral("\u00b7") || sign == QStringLiteral("\u22c5");
@@ -395,17 +396,19 @@ Expr parens(Expr body) { return make<FenceNode>(Delimiter::Paren, std::move(body
 Expr brackets(Expr body) { return make<FenceNode>(Delimiter::Bracket, std::move(body)); }
 Expr braces(Expr body) { return make<FenceNode>(Delimiter::Brace, std::move(body)); }
 
-void draw(QPainter &painter, const Box &box, const QRectF &area, double em, std::optional<double> baseline)
+void draw(QPainter &painter, const Box &box, const QRectF &area, double em, std::optional<FormulaLine> line)
 {
     const QRectF &ink = box.ink;
     if (ink.isEmpty() || area.isEmpty())
         return;
     double scale = std::min(em, area.width() / ink.width());
-    if (!baseline)
+    if (!line)
         scale = std::min(scale, area.height() / ink.height());
+    double baseline = area.center().y() - scale * ink.center().y();
+    if (line)
+        baseline = line->bar ? line->y + axis_height() * scale : line->y;
     QTransform placement;
-    placement.translate(area.right() - scale * ink.right(),
-                        baseline ? *baseline : area.center().y() - scale * ink.center().y());
+    placement.translate(area.right() - scale * ink.right(), baseline);
     placement.scale(scale, scale);
 
     painter.save();

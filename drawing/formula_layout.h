@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/picture.h"
 #include "drawing/picture_fonts.h"
 
 #include <QList>
@@ -54,6 +55,7 @@ private:
 
 Expr var(const QString &symbol);      // a symbol, in italic: θ, H, γ
 Expr text(const QString &upright);    // numbers and function names, upright: 2, sin
+Expr words(const QString &japanese);  // a quantity named in words, in the reports' Gothic: 総厚
 Expr op(const QString &sign);         // a binary operator with space around it: +, −, ·, ×
 Expr rel(const QString &sign);        // a relation with wider space around it: =, ≦
 Expr space(double ems);
@@ -75,7 +77,9 @@ double axis_height();
 // only where its ink would not fit area; the ink is set against area's right edge, where the
 // value the formula leads to follows. Given the baseline of that value (the painter's y), the
 // formula's main line stands on it, its fraction bars and the middle of its "=" on the math axis
-// above, even where its ink then reaches above or below area; without one it is centred in area.
-void draw(QPainter &painter, const Box &box, const QRectF &area, double em, std::optional<double> baseline = {});
+// above; given the middle of the sign the value begins with, its fraction bars stand on that
+// middle; either even where its ink then reaches above or below area. Without a line it is
+// centred in area.
+void draw(QPainter &painter, const Box &box, const QRectF &area, double em, std::optional<FormulaLine> line = {});
 
 } // namespace drawing::formula

@@ -110,7 +110,7 @@ double formula_size(Picture picture, PictureTarget where)
 }
 
 void draw_formula_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where,
-                          std::optional<double> baseline)
+                          std::optional<FormulaLine> line)
 {
     const FormulaPicture *entry = find(picture);
     const QSizeF natural = natural_size(picture);
@@ -121,7 +121,7 @@ void draw_formula_picture(QPainter &painter, Picture picture, const QRectF &targ
     const double sx = target.width() / natural.width();
     const double sy = target.height() / natural.height();
     const QRectF area = target.adjusted(kClearance * sx, 0, -kClearance * sx, 0);
-    formula::draw(painter, entry->box, area, formula_size(picture, where) * std::min(sx, sy), baseline);
+    formula::draw(painter, entry->box, area, formula_size(picture, where) * std::min(sx, sy), line);
 }
 
 } // namespace drawing::pictures

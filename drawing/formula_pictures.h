@@ -24,9 +24,9 @@ double formula_size(Picture picture, PictureTarget where);
 double report_formula_em();
 
 // Draws a formula picture into target, which stands for its natural size: at its type size,
-// 40 twips clear of the box's right edge, where the value it leads to follows; on the baseline of
-// that value when one is given (formula::draw), else centred vertically.
+// 40 twips clear of the box's right edge, where the value it leads to follows; on the line of that
+// value when one is given (formula::draw), else centred vertically.
 void draw_formula_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where,
-                          std::optional<double> baseline = {});
+                          std::optional<FormulaLine> line = {});
 
 } // namespace drawing::pictures

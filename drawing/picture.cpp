@@ -90,13 +90,13 @@ QSizeF natural_size(Picture picture)
 }
 
 void draw_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where,
-                  std::optional<double> value_baseline)
+                  std::optional<FormulaLine> value_line)
 {
     using namespace pictures;
     if (target.isEmpty())
         return;
     if (is_formula(picture)) {
-        draw_formula_picture(painter, picture, target, where, value_baseline);
+        draw_formula_picture(painter, picture, target, where, value_line);
         return;
     }
     switch (picture) {
@@ -106,7 +106,7 @@ void draw_picture(QPainter &painter, Picture picture, const QRectF &target, Pict
     case Picture::AllowableStress1:
     case Picture::AllowableStress2:
     case Picture::AllowableStress3:
-    case Picture::AllowableStress4: draw_allowable_stress_table(painter, picture, target); break;
+    case Picture::AllowableStress4: draw_allowable_stress_table(painter, picture, target, where); break;
     case Picture::BarTable:
     case Picture::BarTableSmall: draw_bar_table(painter, picture, target); break;
     case Picture::Schematic: draw_section_schematic(painter, target); break;

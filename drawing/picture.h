@@ -65,11 +65,20 @@ struct PictureTarget {
 };
 inline constexpr PictureTarget paper{};
 
+// Where a formula stands beside the value it leads to, y in the painter's coordinates: its main
+// line on the value's baseline; or, for a fraction alone beside the sign its value begins with
+// (the reports' full-width "＝", whose middle stands higher than a formula's axis), its bar on the
+// middle of that sign.
+struct FormulaLine {
+    double y;
+    bool bar = false;  // y is the sign's middle, for the fraction bar
+};
+
 // Draws the picture into target (in the painter's coordinates), which stands for its natural
 // size: drawings and tables are scaled to fill it; formulas are set at the target's one formula
-// type size, on the baseline of the value they lead to when one is given.
+// type size, on the line of the value they lead to when one is given.
 void draw_picture(QPainter &painter, Picture picture, const QRectF &target, PictureTarget where,
-                  std::optional<double> value_baseline = {});
+                  std::optional<FormulaLine> value_line = {});
 
 // Every picture, in the order of the enumeration.
 QList<Picture> all_pictures();

@@ -60,4 +60,16 @@ std::optional<Expr> stress_equation(Picture picture)
     }
 }
 
+QList<Expr> section_ratio_equations()
+{
+    const Expr rebar_area = sub(var("A"), text("s"));
+    return {
+        row({var("P"), rel("="), frac(rebar_area, product({var("b"), var("d")}))}),
+        row({*stress_formula(Picture::MorvikNeutralAxis), space(1), parens(row({var("n"), rel("="), text("15")}))}),
+        row({var("j"), rel("="), text("1"), op("\u2212"), frac(var("k"), text("3"))}),
+        row({var("d"), rel("="), words(QStringLiteral("総厚")), op("\u2212"), words(QStringLiteral("かぶり")), op("\u2212"),
+             frac(words(QStringLiteral("鉄筋径")), text("2"))}),
+    };
+}
+
 } // namespace drawing::pictures

@@ -14,4 +14,8 @@ std::optional<formula::Expr> stress_formula(Picture picture);
 // set as the caption before it.
 std::optional<formula::Expr> stress_equation(Picture picture);
 
+// The section's ratios and depth with their left-hand sides, as the member check's page states
+// them beside the stresses: P = As/(b × d), k for n = 15, j = 1 − k/3, d = 総厚 − かぶり − 鉄筋径/2.
+QList<formula::Expr> section_ratio_equations();
+
 } // namespace drawing::pictures

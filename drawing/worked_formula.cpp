@@ -14,9 +14,14 @@ namespace {
 std::optional<formula::Box> laid_out(const WorkedFormula &worked)
 {
     using namespace formula;
-    std::optional<Expr> expr = pictures::flume_formula_before_value(worked.picture);
-    if (!expr)
-        expr = pictures::stress_equation(worked.picture);
+    std::optional<Expr> expr;
+    if (const auto *picture = std::get_if<Picture>(&worked.source)) {
+        expr = pictures::flume_formula_before_value(*picture);
+        if (!expr)
+            expr = pictures::stress_equation(*picture);
+    } else {
+        expr = std::get<Expr>(worked.source);
+    }
     if (!expr)
         return std::nullopt;
     if (!worked.value.isEmpty())

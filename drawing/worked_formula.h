@@ -1,10 +1,13 @@
 #pragma once
 
+#include "drawing/formula_layout.h"
 #include "drawing/picture.h"
 
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+
+#include <variant>
 
 class QPainter;
 
@@ -12,9 +15,10 @@ namespace drawing {
 
 // A report's formula as the reference book sets it on a line of its own: with its left-hand side,
 // and ending in the worked value ("KA = … = 0.30") or, without a value, where the report puts the
-// "=" before its value. The reports' own pictures are not changed by it.
+// "=" before its value. The reports' own pictures are not changed by it. A formula of no picture
+// (the member check's P, k, j and d) is given as its expression, left-hand side included.
 struct WorkedFormula {
-    Picture picture;
+    std::variant<Picture, formula::Expr> source;
     QString value;  // the value and its unit, as the book writes them; empty for none
 };
 

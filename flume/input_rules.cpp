@@ -17,6 +17,7 @@ bool breaks(const FlumeSheet &sheet, const InputRule &rule)
     case Requirement::NotNegative: return value < 0;
     case Requirement::Positive: return value <= 0;
     case Requirement::TypedNotNegative: return common::is_blank(text) || value < 0;
+    case Requirement::Shown: return common::is_blank(text);
     }
     return false;
 }

@@ -18,6 +18,7 @@ enum class Requirement {
     NotNegative,  // below 0 is missing; 0 is taken
     Positive,     // 0 or below is missing
     TypedNotNegative,  // left blank or below 0 is missing; 0 typed is taken (a flume without haunch)
+    Shown,        // an earlier result the page reads: empty (not calculated, or refused) is missing
 };
 
 struct InputRule {
@@ -33,7 +34,7 @@ bool any_broken(const FlumeSheet &sheet, std::span<const InputRule> rules);
 QList<Field> broken_fields(const FlumeSheet &sheet, std::span<const InputRule> rules);
 
 // The rules of each button, in the order the calculation reads the values. The values a button
-// reads but does not check (H on page 1, q and γw of Case 1 a, Mso of Case 1 b) have no rule.
+// reads but does not check (H on page 1, q and γw of Case 1 a) have no rule.
 inline constexpr InputRule earth_pressure_rules[] = {
     {Field::wall_inclination, Requirement::NotZero}, {Field::repose_angle, Requirement::NotZero},
     {Field::soil_unit_weight, Requirement::NotZero},  {Field::ground_slope, Requirement::NotNegative},
@@ -68,12 +69,13 @@ inline constexpr InputRule case1_wall_rules[] = {
     {Field::back_friction_angle, Requirement::NotZero},
     {Field::carried_2, Requirement::NotZero},
 };
-// A wall spacing of 0 or below leaves nothing to spread the reaction over.
+// A wall spacing of 0 or below leaves nothing to spread the reaction over; without part a's Mso
+// there is no moment to start from.
 inline constexpr InputRule case1_slab_rules[] = {
     {Field::wall_spacing, Requirement::Positive}, {Field::slab_position, Requirement::NotZero},
     {Field::t1, Requirement::NotNegative},        {Field::t2, Requirement::NotZero},
     {Field::wall_top_to_slab_axis, Requirement::NotZero}, {Field::flume_unit_weight, Requirement::NotZero},
-    {Field::carried_1, Requirement::NotZero},
+    {Field::carried_1, Requirement::NotZero},     {Field::case1_wall_moment, Requirement::Shown},
 };
 inline constexpr InputRule case2_rules[] = {
     {Field::carried_1, Requirement::NotZero}, {Field::case2_depth, Requirement::NotZero},

@@ -51,7 +51,7 @@ std::optional<FileMessage> open_file(const FlumeFileState &state, const QString 
     const QStringList lines = extension_note_lines(notes);
     if (lines.isEmpty())
         return std::nullopt;
-    return FileMessage{lines.join(u'\n'), message::open_title};
+    return FileMessage{lines.join(u'\n'), message::open_title, true};
 }
 
 } // namespace inputfile

@@ -28,6 +28,7 @@ QStringList extension_note_lines(const ExtensionNotes &notes);
 struct FileMessage {
     QString text;
     QString title;
+    bool read = false;  // the file was read; the message only tells about what it carried
 };
 
 // "名前を付けて保存(&A)" once the save dialog has given a path (an empty path is a cancelled

@@ -216,9 +216,19 @@ common::FileResult read_tvl_file(const QString &path, QStringList &items)
     return result;
 }
 
+QStringList file_message_reasons()
+{
+    return common::file_failure_reasons() + QStringList{reason::not_a_file, reason::too_large};
+}
+
+TvlContents file_contents(const FlumeFileState &state)
+{
+    return TvlContents{flume::input_texts(state.sheet), state.members.inputs(), state.kept, state.document};
+}
+
 common::FileResult save_inputs(const FlumeFileState &state, const QString &path)
 {
-    return write_tvl_file(path, TvlContents{flume::input_texts(state.sheet), state.members.inputs(), state.kept, state.document});
+    return write_tvl_file(path, file_contents(state));
 }
 
 common::FileResult open_inputs(const FlumeFileState &state, const QString &path, ExtensionNotes *notes)

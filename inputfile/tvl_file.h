@@ -24,8 +24,12 @@ inline constexpr qint64 max_file_bytes = 1024 * 1024;
 // Why a file is refused before it is read.
 namespace reason {
 inline const QString not_a_file = QStringLiteral("通常のファイルではありません。");
-inline const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。");
+inline const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1\u00a0MiB まで）。");
 } // namespace reason
+
+// Every reason Tavrel's file messages can give: common::file_failure_reasons(), then the refusals of
+// the reader.
+QStringList file_message_reasons();
 
 // What a .tvl file carried after its 25 items that this version cannot read: sections of a name it
 // does not know or of another version, and whatever follows that is no extension of this version.
@@ -79,6 +83,10 @@ struct FlumeFileState {
     KeptExtension &kept;
     document::DocumentData &document;
 };
+
+// What a save writes of the window: its inputs, member data, 計算書の設定 and what the opened file
+// carried unread.
+TvlContents file_contents(const FlumeFileState &state);
 
 // Saves the window's inputs.
 common::FileResult save_inputs(const FlumeFileState &state, const QString &path);

@@ -3,6 +3,8 @@
 #include "printing/flume_reports.h"
 
 #include "drawing/report_font.h"
+#include "drawing/stress_formulas.h"
+#include "drawing/worked_formula.h"
 #include "members/auto_reinforcement.h"
 #include "printing/text_measure.h"
 
@@ -181,29 +183,35 @@ int add_member_table(ReportPage &page, const members::MemberCheckReport &check, 
     return y;
 }
 
-// The formulas from top; returns their bottom.
+// The section's formulas in two columns, the ratios and the depth on the left and the stresses on
+// the right, all set as formulas with their left-hand sides in the reports' one formula size, each
+// centred on its row's middle. Returns their bottom.
 int add_formulas(ReportPage &page, int top)
 {
     page.font(15);
     page.text(600, top, {"【計算式】"});
-    page.font(12);
-    const int y = top + 450;
-    page.text(700, y + 150, {"Ｐ＝Ａｓ／(ｂ×ｄ)"});
-    page.text(700, y + 850, {"ｎ＝15 の時"});
-    page.picture(Picture::MorvikNeutralAxis, 700, y + 1150);
-    page.text(700, y + 1850, {"ｊ＝1－ｋ／3"});
-    page.text(700, y + 2450, {"ｄ＝総厚－かぶり－鉄筋径／2"});
+    const int first_middle = top + 750;
+    constexpr int row_pitch = 620;
+    int bottom = top;
+    const auto place = [&](const drawing::WorkedFormula &formula, int left, int row) {
+        const QSizeF size = drawing::worked_formula_size(formula);
+        const int formula_top = first_middle + row * row_pitch - int(size.height() / 2);
+        page.formula(formula, left, formula_top);
+        bottom = std::max(bottom, formula_top + int(size.height()));
+    };
+    int row = 0;
+    for (const drawing::formula::Expr &ratio : drawing::pictures::section_ratio_equations())
+        place({ratio, {}}, 700, row++);
+    // The depth's rule under its formula: d as the table prints it is the one the stresses use.
     page.font(10);
-    page.text(700, y + 2800, {"（ｄは 1 mm 未満を切り捨て）"});
-    page.font(12);
+    const int depth_rule = first_middle + 3 * row_pitch + 280;
+    page.text(700, depth_rule, {"（ｄは 1 mm 未満を切り捨て）"});
     const Picture stresses[] = {Picture::MorvikConcreteStress, Picture::MorvikSteelStress,
                                 Picture::MorvikShearStress, Picture::MorvikBondStress};
-    for (std::size_t i = 0; i < members::allowables.size(); ++i) {
-        const int row_y = y + int(i) * 700;
-        page.text(6000, row_y + 150, {members::stress_symbol(members::allowables[i]), "＝"});
-        page.picture(stresses[i], 6900, row_y);
-    }
-    return y + 2800 + int(text_height(10));
+    row = 0;
+    for (Picture stress : stresses)
+        place({stress, {}}, 6000, row++);
+    return std::max(bottom, depth_rule + int(text_height(10)));
 }
 
 // The detailing rules the table's last rows are judged by.

@@ -75,13 +75,13 @@ ReportPage rc_stress_report(const SectionSnapshot &sheet)
 
     page.font(12);
     page.picture(Picture::AllowableStress1, 8300, 6000);
-    page.formula(Picture::MorvikConcreteStress, 2400, 6300, 4100, 6500, {"＝  ", sheet[F::concrete_stress]});
+    page.fraction(Picture::MorvikConcreteStress, 2400, 6300, 4100, 6500, {"＝  ", sheet[F::concrete_stress]});
     page.picture(Picture::AllowableStress2, 8300, 7500);
-    page.formula(Picture::MorvikSteelStress, 2300, 7800, 4100, 8000, {"＝  ", sheet[F::steel_stress]});
+    page.fraction(Picture::MorvikSteelStress, 2300, 7800, 4100, 8000, {"＝  ", sheet[F::steel_stress]});
     page.picture(Picture::AllowableStress3, 8300, 9000);
-    page.formula(Picture::MorvikShearStress, 2300, 9300, 4100, 9500, {"＝  ", sheet[F::shear_stress]});
+    page.fraction(Picture::MorvikShearStress, 2300, 9300, 4100, 9500, {"＝  ", sheet[F::shear_stress]});
     page.picture(Picture::AllowableStress4, 8300, 10500);
-    page.formula(Picture::MorvikBondStress, 2300, 10800, 4100, 11000, {"＝  ", sheet[F::bond_stress]});
+    page.fraction(Picture::MorvikBondStress, 2300, 10800, 4100, 11000, {"＝  ", sheet[F::bond_stress]});
 
     page.text(4800, 12500, {"－参考－"});
     page.picture(Picture::BarTableSmall, 4900, 13000);

@@ -38,6 +38,9 @@ struct PictureStep {
     // For a formula, the y of the text run holding the value it leads to: the formula stands on
     // that run's baseline. Without one a formula is centred in its box.
     std::optional<int> value_y;
+    // For a fraction alone whose value's run begins with the full-width "＝": its bar stands on the
+    // middle of that sign rather than on the baseline's math axis.
+    bool bar_on_sign = false;
 };
 
 // A raster image (a picture of a window) scaled into a rectangle.
@@ -64,11 +67,17 @@ struct ReportPage {
     }
     void text(int x, int y, QList<QString> items) { steps.append(TextRunStep{x, y, std::move(items)}); }
     void line(int x1, int y1, int x2, int y2) { steps.append(LineStep{x1, y1, x2, y2}); }
-    void picture(Picture picture, int x, int y) { steps.append(PictureStep{picture, x, y, {}}); }
+    void picture(Picture picture, int x, int y) { steps.append(PictureStep{picture, x, y, {}, false}); }
     // A formula picture and the run of the value it leads to, the formula on the value's baseline.
     void formula(Picture picture, int x, int y, int value_x, int value_y, QList<QString> value)
     {
-        steps.append(PictureStep{picture, x, y, value_y});
+        steps.append(PictureStep{picture, x, y, value_y, false});
+        text(value_x, value_y, std::move(value));
+    }
+    // A fraction and the run of its value, which begins with "＝": the bar on the sign's middle.
+    void fraction(Picture picture, int x, int y, int value_x, int value_y, QList<QString> value)
+    {
+        steps.append(PictureStep{picture, x, y, value_y, true});
         text(value_x, value_y, std::move(value));
     }
     void image(QImage image, int x, int y, int width, int height)

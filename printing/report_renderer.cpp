@@ -1,5 +1,6 @@
 #include "printing/report_renderer.h"
 
+#include "drawing/picture_fonts.h"
 #include "drawing/report_font.h"
 
 #include <QFontMetricsF>
@@ -54,11 +55,13 @@ public:
     {
         const QSizeF size = natural_size(step.picture);
         const QRectF target(scale_.point(step.x, step.y), QSizeF(size.width() * scale_.x, size.height() * scale_.y));
-        std::optional<double> value_baseline;
-        if (step.value_y)
-            value_baseline = baseline(*step.value_y);
+        std::optional<drawing::FormulaLine> value_line;
+        if (step.value_y && step.bar_on_sign)
+            value_line = drawing::FormulaLine{baseline(*step.value_y) + sign_middle(), true};
+        else if (step.value_y)
+            value_line = drawing::FormulaLine{baseline(*step.value_y)};
         painter_.save();
-        draw_picture(painter_, step.picture, target, drawing::paper, value_baseline);
+        draw_picture(painter_, step.picture, target, drawing::paper, value_line);
         painter_.restore();
     }
 
@@ -85,6 +88,14 @@ private:
     double baseline(int y) const
     {
         return scale_.point(0, y).y() + QFontMetricsF(painter_.font(), painter_.device()).ascent();
+    }
+
+    // The middle of the ink of the reports' "＝" in the current size, from its baseline (upwards
+    // negative), measured on the glyph's outline.
+    double sign_middle() const
+    {
+        const double em = painter_.font().pointSizeF() * painter_.device()->logicalDpiY() / 72.0;
+        return drawing::pictures::text_ink(QStringLiteral("＝"), drawing::pictures::Face::Gothic, em).center().y();
     }
 
     void set_font(double point_size, drawing::TextFace face = drawing::TextFace::Gothic)

@@ -11,12 +11,12 @@
 namespace rcstress {
 
 const InputReading input_readings[6] = {
-    {Field::rebar_area, &SectionInputs::rebar_area, true},
-    {Field::unit_width, &SectionInputs::unit_width, true},
-    {Field::effective_depth, &SectionInputs::effective_depth, true},
-    {Field::bending_moment, &SectionInputs::bending_moment, false},
-    {Field::shear_force, &SectionInputs::shear_force, false},
-    {Field::rebar_perimeter, &SectionInputs::rebar_perimeter, false},
+    {Field::rebar_area, &SectionInputs::rebar_area, true, true},
+    {Field::unit_width, &SectionInputs::unit_width, true, true},
+    {Field::effective_depth, &SectionInputs::effective_depth, true, true},
+    {Field::bending_moment, &SectionInputs::bending_moment, false, false},
+    {Field::shear_force, &SectionInputs::shear_force, false, false},
+    {Field::rebar_perimeter, &SectionInputs::rebar_perimeter, false, true},
 };
 
 namespace {
@@ -36,16 +36,16 @@ double shown_value(double value, NumberPattern pattern, QString *text)
 
 } // namespace
 
-// A section the formulas cannot take is P below zero so far that the root has no value, P shown as
-// 0.0000, j shown as 0.000, or any value that overflows.
+// A section the formulas cannot take is one whose P is shown as 0.0000 or whose values overflow;
+// the root and j stay guarded, though dimensions above zero keep them in range.
 std::optional<SectionFault> calculate_section(const SectionInputs &inputs, SectionResults *out,
                                               ZeroForces zero_forces)
 {
     for (const InputReading &reading : input_readings) {
         const QString &text = inputs.*reading.text;
-        const bool force = reading.field == Field::bending_moment || reading.field == Field::shear_force;
+        const double value = common::read_number(text);
         double whole = 0;
-        if ((common::read_number(text) == 0 && !(force && zero_forces == ZeroForces::Allowed))
+        if ((reading.positive && value <= 0) || (!reading.positive && value == 0 && zero_forces == ZeroForces::Missing)
             || (reading.whole_text && !common::read_whole_number(text, &whole)))
             return SectionFault::MissingInput;
     }

@@ -18,12 +18,14 @@ struct SectionInputs {
 };
 
 // How "計算" reads each of the six inputs: by the leading-number rule, where a value that reads as
-// 0 (an empty field included) is missing input; the steel ratio's As, b and d moreover only when
-// the whole text is a number ("20cm" is then missing input too).
+// 0 (an empty field included) is missing input, and so is a negative As, b, d or U, the section's
+// dimensions (a negative stress is no result); the steel ratio's As, b and d moreover only when the
+// whole text is a number ("20cm" is then missing input too).
 struct InputReading {
     Field field;
     QString SectionInputs::*text;
     bool whole_text;
+    bool positive;  // a dimension of the section, not a force: only a value above 0 is one
 };
 extern const InputReading input_readings[6];
 

@@ -72,6 +72,7 @@ QList<book::WindowMessage> window_messages()
         {print_dialog::message::print_failed, print_dialog::message::title, both},
         {print_dialog::message::pdf_not_saved, print_dialog::message::title, both},
         {gui::common::exit_question_text, gui::common::exit_question_title, both},
+        {gui::common::save_question_text, gui::common::save_question_title, tavrel},
     };
 }
 
@@ -111,7 +112,9 @@ printing::PdfDescription pdf_description(const book::ReferenceBook &book)
         parts.insert(entry.anchor, entry);
     }
     for (const book::PageLink &link : book.links) {
-        if (const auto part = parts.constFind(link.anchor); part != parts.cend())
+        if (link.to_page >= 0)
+            description.links.append({link.page, link.rect, link.to_page, 0});
+        else if (const auto part = parts.constFind(link.anchor); part != parts.cend())
             description.links.append({link.page, link.rect, part->page, part->top - above});
     }
     return description;

@@ -5,9 +5,13 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QLocale>
 #include <QMimeDatabase>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTreeView>
 
 namespace gui::common {
 
@@ -44,6 +48,9 @@ public:
 
     QString type(const QFileInfo &info) const override
     {
+        // Qt's translation has the words under its file dialog's name.
+        if (info.isDir())
+            return QCoreApplication::translate("QFileDialog", info.isRoot() ? "Drive" : "Folder");
         if (!info.isFile())
             return QFileIconProvider::type(info);
         const QMimeType type = QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
@@ -77,6 +84,24 @@ void prepare_file_dialog(QFileDialog &dialog)
     dialog.setOptions(dialog.options() | QFileDialog::DontUseNativeDialog | QFileDialog::DontUseCustomDirectoryIcons);
     dialog.setIconProvider(&names_only);
     dialog.setDirectory(dialog_folder());
+
+    // Large enough that the columns of the detail view show a size ("93.5 KiB"), a type and a date
+    // and time whole beside a name of some length, and a score of files at once; within the screen.
+    QSize size(900, 580);
+    if (const QScreen *screen = dialog.screen())
+        size = size.boundedTo(screen->availableSize() * 0.9);
+    dialog.resize(size);
+    if (auto *view = dialog.findChild<QTreeView *>()) {
+        const QFontMetrics metrics(view->font());
+        const int padding = metrics.averageCharWidth() * 3;
+        const QDateTime latest(QDate(2088, 12, 28), QTime(20, 28));
+        const QString widest_date = QLocale::system().toString(latest, QLocale::ShortFormat);
+        QHeaderView *header = view->header();
+        header->resizeSection(0, metrics.averageCharWidth() * 60);
+        header->resizeSection(1, metrics.horizontalAdvance(QLocale::system().formattedDataSize(999 * 1023)) + padding);
+        header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("Tavrelファイル")) + padding);
+        header->resizeSection(3, metrics.horizontalAdvance(widest_date) + padding);
+    }
 }
 
 QString ask_for_file(QFileDialog &dialog)

@@ -163,13 +163,13 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     preview->setAutoDefault(false);
     preview->setGeometry(gui::common::twips_rect(120, 1680, 1290, 300));
 
-    auto *save_pdf = new QPushButton(common::words::save_pdf, this);
-    save_pdf->setObjectName(QStringLiteral("pdf_button"));
-    save_pdf->setAutoDefault(false);
-    save_pdf->setGeometry(gui::common::twips_rect(1470, 1680, 1290, 300));
+    save_pdf_ = new QPushButton(common::words::save_pdf, this);
+    save_pdf_->setObjectName(QStringLiteral("pdf_button"));
+    save_pdf_->setAutoDefault(false);
+    save_pdf_->setGeometry(gui::common::twips_rect(1470, 1680, 1290, 300));
 
     // Tab follows the screen: the printer row, then the buttons from left to right.
-    QList<QWidget *> order{printer_box_, properties, preview, save_pdf};
+    QList<QWidget *> order{printer_box_, properties, preview, save_pdf_};
     for (QPushButton *button : std::as_const(print_buttons_))
         order.append(button);
     order.append(cancel);
@@ -180,7 +180,7 @@ PrintDialog::PrintDialog(Form form, QWidget *owner) : QDialog(owner)
     connect(properties, &QPushButton::clicked, this, &PrintDialog::show_properties);
     connect(cancel, &QPushButton::clicked, this, &PrintDialog::reject);
     connect(preview, &QPushButton::clicked, this, &PrintDialog::preview_clicked);
-    connect(save_pdf, &QPushButton::clicked, this, &PrintDialog::save_pdf_clicked);
+    connect(save_pdf_, &QPushButton::clicked, this, &PrintDialog::save_pdf_clicked);
 
     fill_printer_box();
     show_current_printer();
@@ -195,6 +195,8 @@ void PrintDialog::set_document(int print_button, std::function<printing::PrintDo
         if (in_use)
             button->move(gui::common::twips_point(print_left, print_top));
         button->setVisible(in_use);
+        // Enter prints, wherever the keyboard is but on another button.
+        button->setDefault(in_use);
     }
 }
 
@@ -278,6 +280,8 @@ void PrintDialog::save_pdf_clicked()
         return;
     }
     warn(common::file_failure_text(message::pdf_not_saved, path, error));
+    // Back where the user was, to choose another name or folder.
+    save_pdf_->setFocus(Qt::OtherFocusReason);
 }
 
 void PrintDialog::warn(const QString &text)

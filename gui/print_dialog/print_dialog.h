@@ -78,6 +78,7 @@ private:
     void warn(const QString &text);
 
     QComboBox *printer_box_ = nullptr;
+    QPushButton *save_pdf_ = nullptr;
     QLabel *kind_label_ = nullptr;
     QLabel *port_label_ = nullptr;
     QList<QPushButton *> print_buttons_;

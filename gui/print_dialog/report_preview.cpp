@@ -5,6 +5,7 @@
 #include "printing/report_renderer.h"
 
 #include <QAction>
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -49,6 +50,11 @@ void show_report_preview(QWidget *parent, const QString &printer_name, const QLi
     else if (auto *view = preview.findChild<QPrintPreviewWidget *>())
         view->fitToWidth();
     preview.resize(readable_size(parent));
+    // The keyboard starts on the pages, so that PageDown and the arrows turn them at once.
+    if (auto *view = preview.findChild<QPrintPreviewWidget *>()) {
+        if (auto *pages_view = view->findChild<QGraphicsView *>())
+            pages_view->setFocus(Qt::OtherFocusReason);
+    }
     preview.exec();
 }
 

@@ -2,12 +2,14 @@
 
 #include "flume/calculations.h"
 #include "flume/quantities.h"
+#include "flume/flume_sheet.h"
 #include "gui/tavrel/field_edit.h"
 #include "gui/tavrel/page_picture.h"
 #include "gui/common/twips.h"
 #include "common/window_words.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -46,15 +48,18 @@ Case1Page::Case1Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QW
 
     QPushButton *wall = add_button(common::words::calculate, 2400, 0);
     wall->setObjectName(QStringLiteral("Command9"));
-    connect(wall, &QPushButton::clicked, this, [&sheet, &messages] { flume::compute_case1_wall(sheet, messages); });
     put(wall, 12.75);
 
     put(add_label(QStringLiteral("※深さ h における側壁に作用するせん断力=Sso(KN)"), 240, 0), 14.625);
     put(add_quantity_row(sheet, Field::case1_wall_shear, result_x, 0),
         16.0, 16.25, 16.25);
     put(add_label(QStringLiteral("※深さ h における側壁に作用する曲げモーメント=Mso(KN・m)"), 240, 0), 17.875);
-    put(add_quantity_row(sheet, Field::case1_wall_moment, result_x, 0),
-        19.125, 19.375, 19.375);
+    const FieldRow wall_moment = add_quantity_row(sheet, Field::case1_wall_moment, result_x, 0);
+    put(wall_moment, 19.125, 19.375, 19.375);
+    connect(wall, &QPushButton::clicked, this, [this, &sheet, &messages, wall_moment] {
+        flume::compute_case1_wall(sheet, messages);
+        show_result(sheet, wall_moment.field);
+    });
 
     put(add_line(120, 0, 5580), 21.5);
     put(add_label(QStringLiteral("ｂ、底版外側に作用するせん断力および曲げモーメント"), 240, 0), 22.0);
@@ -72,15 +77,18 @@ Case1Page::Case1Page(flume::FlumeSheet &sheet, common::MessageSink &messages, QW
 
     QPushButton *slab = add_button(common::words::calculate, input_x, 0, input_width);
     slab->setObjectName(QStringLiteral("Command10"));
-    connect(slab, &QPushButton::clicked, this, [&sheet, &messages] { flume::compute_case1_slab(sheet, messages); });
     put(slab, 30.25);
 
     put(add_label(QStringLiteral("※距離Xにおけるせん断力　= Sto(KN)"), 240, 0), 32.25);
     put(add_quantity_row(sheet, Field::case1_slab_shear, result_x, 0),
         33.375, 33.625, 33.875);
     put(add_label(QStringLiteral("※距離Xにおける曲げモーメント　= Mto(KN・m)"), 240, 0), 35.375);
-    put(add_quantity_row(sheet, Field::case1_slab_moment, result_x, 0),
-        36.75, 37.125, 37.125);
+    const FieldRow slab_moment = add_quantity_row(sheet, Field::case1_slab_moment, result_x, 0);
+    put(slab_moment, 36.75, 37.125, 37.125);
+    connect(slab, &QPushButton::clicked, this, [this, &sheet, &messages, slab_moment] {
+        flume::compute_case1_slab(sheet, messages);
+        show_result(sheet, slab_moment.field);
+    });
 
     scroll_to(0);
 }
@@ -110,6 +118,9 @@ double Case1Page::base_row(const QWidget *control) const
 void Case1Page::attach_scroll_bar(QScrollBar *bar)
 {
     scroll_bar_ = bar;
+    // A row at a time; a page less one row, so that PageDown keeps a row of what was seen.
+    bar->setSingleStep(1);
+    bar->setPageStep(int(inner_height() / row_height) - 1);
     connect(bar, &QScrollBar::valueChanged, this, &Case1Page::scroll_to);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && isVisible() && content()->isAncestorOf(now))
@@ -132,6 +143,38 @@ int Case1Page::value_showing(const QWidget *control) const
     else if (bottom > value + visible_rows)
         value = int(std::ceil(bottom - visible_rows));
     return qBound(0, value, scroll_maximum());
+}
+
+void Case1Page::show_result(const flume::FlumeSheet &sheet, FieldEdit *last_result)
+{
+    // A rejected calculation leaves the keyboard, and the page, at the input to mend.
+    if (scroll_bar_ && sheet.is_shown(last_result->field()))
+        scroll_bar_->setValue(value_showing(last_result));
+}
+
+void Case1Page::keyPressEvent(QKeyEvent *event)
+{
+    // The keys a field or a button of the page leaves unused move the page as its scroll bar would.
+    if (!scroll_bar_ || !scroll_bar_->isVisible()) {
+        Panel::keyPressEvent(event);
+        return;
+    }
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_PageDown: action = QAbstractSlider::SliderPageStepAdd; break;
+    case Qt::Key_PageUp: action = QAbstractSlider::SliderPageStepSub; break;
+    case Qt::Key_Down: action = QAbstractSlider::SliderSingleStepAdd; break;
+    case Qt::Key_Up: action = QAbstractSlider::SliderSingleStepSub; break;
+    case Qt::Key_End: action = control ? QAbstractSlider::SliderToMaximum : action; break;
+    case Qt::Key_Home: action = control ? QAbstractSlider::SliderToMinimum : action; break;
+    default: break;
+    }
+    if (action == QAbstractSlider::SliderNoAction) {
+        Panel::keyPressEvent(event);
+        return;
+    }
+    scroll_bar_->triggerAction(action);
 }
 
 void Case1Page::wheelEvent(QWheelEvent *event)

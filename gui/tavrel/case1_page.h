@@ -33,15 +33,20 @@ public:
     // The control's row on the unscrolled page.
     double base_row(const QWidget *control) const;
 
-    // Binds the page to its scroll bar: the bar's value places the controls, the wheel over the
-    // page turns the bar, and a control of the page that takes the focus (Tab, Shift+Tab, a click)
-    // outside the visible rows changes the value just enough to show it.
+    // Binds the page to its scroll bar: the bar's value places the controls, the wheel and the
+    // keys over the page turn the bar, and a control of the page that takes the focus (Tab,
+    // Shift+Tab, a click) outside the visible rows changes the value just enough to show it.
     void attach_scroll_bar(QScrollBar *bar);
 
 protected:
+    // PageUp, PageDown, Up, Down, Ctrl+Home and Ctrl+End turn the scroll bar.
+    void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    // After a calculation of the page, brings its last result into view when it is shown.
+    void show_result(const flume::FlumeSheet &sheet, FieldEdit *last_result);
+
     // The value nearest to the current one at which the control (or the page's control holding it)
     // stands wholly within the visible rows.
     int value_showing(const QWidget *control) const;

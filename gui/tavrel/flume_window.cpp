@@ -25,6 +25,7 @@
 #include "gui/tavrel/shape_input_page.h"
 #include "gui/tavrel/tools_menu.h"
 #include "gui/tavrel/uplift_bearing_page.h"
+#include "gui/common/access_key.h"
 #include "gui/common/dialog_folder.h"
 #include "gui/common/exit_question.h"
 #include "gui/common/twips.h"
@@ -52,13 +53,14 @@ std::size_t index(Page page)
 }
 
 // What the window has for each page: its panel (none for the member check, which has a window of
-// its own), whether a page button opens it, and the control name of its print entry in the
-// プリント menu (null for a page without a report).
+// its own), whether a page button opens it, the control name of its print entry in the プリント menu
+// (null for a page without a report), and the access key of its button and print entry.
 struct PageRow {
     Page page;
     Panel *(*make_panel)(flume::FlumeSheet &, common::MessageSink &, QWidget *);
     bool has_button;
     const char *print_control;
+    char16_t access_key;
 };
 
 template <typename PagePanel>
@@ -67,27 +69,31 @@ Panel *make(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *pa
     return new PagePanel(sheet, messages, parent);
 }
 
+// The keys: A(ctive earth pressure), U(plift), the Case's number, M(embers); S(hape input) is the
+// left panel's.
 constexpr PageRow page_table[] = {
     {Page::ShapeInput, [](flume::FlumeSheet &, common::MessageSink &, QWidget *parent) -> Panel * {
          return new ShapeInputPage(parent);
-     }, false, nullptr},
-    {Page::EarthPressure, make<EarthPressurePage>, true, "MNUP_1"},
-    {Page::UpliftBearing, make<UpliftBearingPage>, true, "mnup_2"},
-    {Page::Case1, make<Case1Page>, true, "mnup_3"},
-    {Page::Case2, make<Case2Page>, true, "mnup_4"},
-    {Page::Case3, make<Case3Page>, true, "mnup_5"},
-    {Page::MemberCheck, nullptr, false, "mnup_6"},
+     }, false, nullptr, u'S'},
+    {Page::EarthPressure, make<EarthPressurePage>, true, "MNUP_1", u'A'},
+    {Page::UpliftBearing, make<UpliftBearingPage>, true, "mnup_2", u'U'},
+    {Page::Case1, make<Case1Page>, true, "mnup_3", u'1'},
+    {Page::Case2, make<Case2Page>, true, "mnup_4", u'2'},
+    {Page::Case3, make<Case3Page>, true, "mnup_5", u'3'},
+    {Page::MemberCheck, nullptr, false, "mnup_6", u'M'},
 };
 static_assert(flume::keyed_by_page(page_table));
 
 // The first field of an area that the user can type into, top to bottom and left to right, among
-// the given fields when there are any; null when there is none.
+// the given fields when there are any; null when there is none. A field counts as shown when it is
+// shown with its window, so that the window's first input takes the keys before the window is up.
 FieldEdit *first_input(QWidget *area, const QList<flume::Field> &among = {})
 {
     FieldEdit *first = nullptr;
     QPoint first_at;
     for (FieldEdit *field : area->findChildren<FieldEdit *>()) {
-        if (!field->isVisible() || field->isReadOnly() || (!among.isEmpty() && !among.contains(field->field())))
+        if (!field->isVisibleTo(area->window()) || field->isReadOnly() ||
+            (!among.isEmpty() && !among.contains(field->field())))
             continue;
         const QPoint at = field->mapTo(area, QPoint(0, 0));
         if (!first || at.y() < first_at.y() || (at.y() == first_at.y() && at.x() < first_at.x())) {
@@ -128,7 +134,7 @@ FlumeWindow::FlumeWindow(QWidget *parent)
         if (!row.has_button)
             continue;
         const Page page = row.page;
-        auto *button = new PageButton(flume::page_caption(page), client);
+        auto *button = new PageButton(gui::common::with_access_key(flume::page_caption(page), row.access_key), client);
         button->setObjectName(QStringLiteral("Command%1").arg(int(page)));
         gui::common::place(button, left, 60, 1740, 300);
         button->setEnabled(sheet_->page_button_enabled(page));
@@ -137,7 +143,7 @@ FlumeWindow::FlumeWindow(QWidget *parent)
         left += 1740;
     }
 
-    left_panel_ = new LeftPanel(*sheet_, client);
+    left_panel_ = new LeftPanel(*sheet_, page_table[index(Page::ShapeInput)].access_key, client);
     gui::common::place(left_panel_, 30, 390);
 
     for (const PageRow &row : page_table) {
@@ -154,8 +160,6 @@ FlumeWindow::FlumeWindow(QWidget *parent)
     gui::common::place(case1_scroll_, 8520, 390, 255, 5700);
     // The page moves when the value has changed, not while the thumb is dragged.
     case1_scroll_->setTracking(false);
-    case1_scroll_->setSingleStep(1);
-    case1_scroll_->setPageStep(5);
     case1_page_->attach_scroll_bar(case1_scroll_);
 
     build_menus();
@@ -178,6 +182,7 @@ FlumeWindow::FlumeWindow(QWidget *parent)
 
     show_page(sheet_->current_page());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    mark_saved(QString());
 }
 
 void FlumeWindow::build_menus()
@@ -198,7 +203,8 @@ void FlumeWindow::build_menus()
     for (const PageRow &row : page_table) {
         if (!row.print_control)
             continue;
-        QAction *entry = print->addAction(flume::report_title(row.page), this, [this, page = row.page] { print_report(page); });
+        QAction *entry = print->addAction(gui::common::with_access_key(flume::report_title(row.page), row.access_key), this,
+                                          [this, page = row.page] { print_report(page); });
         entry->setObjectName(QString::fromLatin1(row.print_control));
         entry->setEnabled(sheet_->print_entry_enabled(row.page));
         print_entries_[index(row.page)] = entry;
@@ -253,6 +259,8 @@ void FlumeWindow::show_page(Page page)
 
 void FlumeWindow::open_input_file()
 {
+    if (!settle_unsaved_changes())
+        return;
     QFileDialog dialog(this, QString(), QString(), inputfile::dialog_filter);
     gui::common::prepare_file_dialog(dialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -263,25 +271,69 @@ void FlumeWindow::open_input_file()
 
 bool FlumeWindow::open_file(const QString &path)
 {
-    const auto failure = inputfile::open_file(file_state(), path);
-    if (failure)
-        gui::common::warning_box(this, failure->text, failure->title);
-    return !failure;
+    const auto message = inputfile::open_file(file_state(), path);
+    if (message)
+        gui::common::warning_box(this, message->text, message->title);
+    const bool opened = !message || message->read;
+    if (opened)
+        mark_saved(path);
+    return opened;
 }
 
-void FlumeWindow::save_input_file_as()
+bool FlumeWindow::save_input_file_as()
 {
     // The dialog asks before it replaces an existing file.
     QFileDialog dialog(this, QString(), QString(), inputfile::dialog_filter);
     gui::common::prepare_file_dialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension is given the file type's, so that 開く finds it again.
+    dialog.setDefaultSuffix(QStringLiteral("tvl"));
     const QString path = gui::common::ask_for_file(dialog);
-    if (path.isEmpty())
-        return;
-    if (const auto failure = inputfile::save_as(file_state(), path))
+    if (path.isEmpty() || !save_to(path))
+        return false;
+    gui::common::remember_dialog_folder(path);
+    return true;
+}
+
+bool FlumeWindow::save_to(const QString &path)
+{
+    if (const auto failure = inputfile::save_as(file_state(), path)) {
         gui::common::warning_box(this, failure->text, failure->title);
-    else
-        gui::common::remember_dialog_folder(path);
+        return false;
+    }
+    mark_saved(path);
+    return true;
+}
+
+QString FlumeWindow::file_text()
+{
+    return inputfile::format_tvl_contents(inputfile::file_contents(file_state()));
+}
+
+bool FlumeWindow::has_unsaved_changes()
+{
+    return file_text() != saved_contents_;
+}
+
+void FlumeWindow::mark_saved(const QString &path)
+{
+    saved_contents_ = file_text();
+    file_path_ = path;
+}
+
+bool FlumeWindow::settle_unsaved_changes()
+{
+    if (!has_unsaved_changes())
+        return true;
+    switch (gui::common::ask_to_save(this)) {
+    case gui::common::SaveAnswer::Save:
+        return file_path_.isEmpty() ? save_input_file_as() : save_to(file_path_);
+    case gui::common::SaveAnswer::Discard:
+        return true;
+    case gui::common::SaveAnswer::Stay:
+        break;
+    }
+    return false;
 }
 
 void FlumeWindow::print_report(Page page)
@@ -335,7 +387,9 @@ void FlumeWindow::show_member_check()
 
 void FlumeWindow::closeEvent(QCloseEvent *event)
 {
-    if (!gui::common::confirm_exit(this)) {
+    // With nothing to save, "終了しますか？" is the only question.
+    const bool close = has_unsaved_changes() ? settle_unsaved_changes() : gui::common::confirm_exit(this);
+    if (!close) {
         event->ignore();
         return;
     }

@@ -48,6 +48,12 @@ public:
     // cannot be read is reported, and false returned.
     bool open_file(const QString &path);
 
+    // Before the inputs are replaced or the window closes: when what a save writes (inputs, member
+    // data, 計算書の設定) changed since the inputs were last opened or saved, asks "変更を保存しますか？"
+    // and on はい saves them, to the file they came from or, before there is one, through
+    // 名前を付けて保存's dialog. True when the caller may go on.
+    bool settle_unsaved_changes();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -55,7 +61,12 @@ private:
     void build_menus();
     void show_page(flume::Page page);
     void open_input_file();
-    void save_input_file_as();
+    // True once the inputs are saved; false when the dialog was cancelled or the file not written.
+    bool save_input_file_as();
+    bool save_to(const QString &path);
+    QString file_text();  // what a save would write now
+    bool has_unsaved_changes();
+    void mark_saved(const QString &path);
     void print_report(flume::Page page);
     void edit_document_settings();
     void print_document();
@@ -66,6 +77,8 @@ private:
     flume::FlumeSheet *sheet_;
     members::MemberSheet *member_sheet_;
     inputfile::KeptExtension kept_extension_;  // what the opened file carried unread
+    QString saved_contents_;  // what a save wrote or an opening read; a new window's before either
+    QString file_path_;       // the file the inputs were last opened from or saved to
     gui::common::WindowMessages messages_;
     LeftPanel *left_panel_;
     Case1Page *case1_page_;

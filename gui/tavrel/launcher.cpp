@@ -6,6 +6,7 @@
 #include "gui/tavrel/launcher_icons.h"
 #include "gui/common/twips.h"
 
+#include <QEvent>
 #include <QToolButton>
 
 namespace tavrel {
@@ -43,9 +44,20 @@ Launcher::Launcher(QWidget *parent) : QWidget(parent)
         left += button_width + spacing;
         made.append(button);
     }
+    // The keyboard starts on the flume calculation, the launcher's main work.
+    made[1]->setFocus(Qt::OtherFocusReason);
     connect(made[0], &QToolButton::clicked, this, [this] { open_reference_pdf(this); });
     connect(made[1], &QToolButton::clicked, this, &Launcher::show_flume_window);
     connect(made[2], &QToolButton::clicked, this, [this] { start_morvik(this); });
+}
+
+bool Launcher::event(QEvent *event)
+{
+    // The button with the keyboard shows it from the start, before any Tab.
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        setAttribute(Qt::WA_KeyboardFocusChange);
+    return handled;
 }
 
 FlumeWindow *Launcher::show_flume_window()

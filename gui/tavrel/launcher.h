@@ -18,6 +18,9 @@ public:
     // Shows the flume window, creating it afresh when none is open.
     FlumeWindow *show_flume_window();
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     QPointer<FlumeWindow> flume_window_;
 };

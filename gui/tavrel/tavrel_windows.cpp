@@ -66,7 +66,11 @@ Launcher *open_launcher(const SingleInstance &instance)
 void serve_later_starts(const SingleInstance &instance)
 {
     QObject::connect(&instance, &SingleInstance::show_requested, bring_windows_forward);
-    QObject::connect(&instance, &SingleInstance::open_requested, [](const QString &path) { open_when_answered(path); });
+    // Queued, so that the question about unsaved inputs is asked from the event loop and not while
+    // the request is still being read.
+    QObject::connect(
+        &instance, &SingleInstance::open_requested, qApp, [](const QString &path) { open_when_answered(path); },
+        Qt::QueuedConnection);
 }
 
 FlumeWindow *open_in_flume_window(const QString &path)
@@ -88,7 +92,8 @@ FlumeWindow *open_in_flume_window(const QString &path)
     window->show();
     window->raise();
     window->activateWindow();
-    window->open_file(path);
+    if (window->settle_unsaved_changes())
+        window->open_file(path);
     return window;
 }
 

@@ -23,7 +23,8 @@ Launcher *open_launcher(const SingleInstance &instance);
 void serve_later_starts(const SingleInstance &instance);
 
 // Puts a .tvl file's inputs into the flume window, exactly as 開く(&O) does, showing the window
-// (and creating it when none is open) and bringing it forward.
+// (and creating it when none is open) and bringing it forward. Inputs changed since they were last
+// opened or saved are first offered to be saved; キャンセル keeps them and leaves the file unopened.
 FlumeWindow *open_in_flume_window(const QString &path);
 
 } // namespace tavrel

@@ -5,6 +5,7 @@
 #include "flume/flume_sheet.h"
 #include "flume/member_forces.h"
 #include "gui/tavrel/companion_files.h"
+#include "gui/common/access_key.h"
 
 #include <QMenuBar>
 
@@ -17,14 +18,17 @@ void add_tools_menu(QMenuBar *menu_bar, flume::FlumeSheet &sheet, QWidget *owner
     tools->setObjectName(QStringLiteral("mnutool"));
     tools->addAction(flume::words::morvik_entry, owner, [owner] { start_morvik(owner); })
         ->setObjectName(QStringLiteral("mnumorvik"));
-    // Below the empty start, the check of every member, then the members whose forces are handed over.
+    // Below the empty start, the check of every member, then the members whose forces are handed
+    // over, numbered for their access keys.
     tools->addSeparator();
-    tools->addAction(flume::page_caption(flume::Page::MemberCheck), owner, std::move(show_member_check))
+    tools->addAction(gui::common::with_access_key(flume::page_caption(flume::Page::MemberCheck), u'M'), owner,
+                     std::move(show_member_check))
         ->setObjectName(QStringLiteral("mnumembers"));
 
     int number = 0;
     for (const flume::MemberForces &member : flume::member_forces) {
-        QAction *entry = tools->addAction(flume::member_caption(member), owner, [owner, &sheet, &member] {
+        const QString caption = QStringLiteral("&%1 ").arg(number + 1) + flume::member_caption(member);
+        QAction *entry = tools->addAction(caption, owner, [owner, &sheet, &member] {
             start_morvik(owner, common::section_force_arguments(flume::member_section_forces(sheet, member)));
         });
         entry->setObjectName(QStringLiteral("mnumorvik_%1").arg(++number));

@@ -406,7 +406,7 @@ TEST_P(CheckStatus, ExitsAsDocumented)
         EXPECT_TRUE(run.err.contains(missing));
     }
     if (GetParam().arguments.contains("LARGE")) {
-        EXPECT_TRUE(run.err.contains(large + QStringLiteral(": ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。")));
+        EXPECT_TRUE(run.err.contains(large + QStringLiteral(": ファイルが大きすぎます（.tvl ファイルは 1\u00a0MiB まで）。")));
     }
 }
 

@@ -69,8 +69,8 @@ private slots:
         QTest::newRow("As not wholly a number")
             << QStringList{"12abc", "100", "20", "1000000", "20000", "30"} << 1 << ""
             << "数値が入力されていません。";
-        QTest::newRow("negative radicand")
-            << QStringList{"-1", "100", "20", "1000000", "20000", "30"} << 1 << "" << "数値が正しくありません。";
+        QTest::newRow("As negative")
+            << QStringList{"-1", "100", "20", "1000000", "20000", "30"} << 1 << "" << "数値が入力されていません。";
     }
 
     void json_output()

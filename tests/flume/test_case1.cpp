@@ -117,13 +117,15 @@ TEST_F(Case1, PassingSlabEmptiesTheLaterCasesAndOpensCase2Only)
     EXPECT_EQ(print_entries(sheet), "--3--");
 }
 
-TEST_F(Case1, SlabBeforeAnyWallUsesMsoZero)
+// Without part a's Mso (never calculated, or refused) there is no moment to start from.
+TEST_F(Case1, SlabBeforeAnyWallMissesMso)
 {
     sheet.clear_result(Field::case1_wall_moment);
     flume::compute_case1_slab(sheet, messages);
-    EXPECT_TRUE(messages.messages.isEmpty());
-    EXPECT_EQ(text(sheet, Field::case1_slab_moment), "-1.258");
-    EXPECT_EQ(text(sheet, Field::case1_slab_moment_ncm), "-125800");
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].text, common::message::missing_input);
+    EXPECT_EQ(text(sheet, Field::case1_slab_moment), "");
+    EXPECT_EQ(text(sheet, Field::case1_slab_moment_ncm), "");
 }
 
 struct SlabExample {

@@ -61,9 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
                 {Page::EarthPressure, Page::UpliftBearing}, false, {no_water, missing}, "12---"},
         WalkRow{"BearingExceededStopsBeforeCase1", worked_with({{Field::allowable_bearing, QStringLiteral("19")}}, worked_inputs_pv_2),
                 {Page::EarthPressure, Page::UpliftBearing}, false, {over}, "12---"},
-        // Part a refused, part b still passes with Mso empty; Case 3 then misses γt.
-        WalkRow{"Case1WallRefusedYetSlabPasses", worked_with({{Field::wet_soil_unit_weight, QString()}}, worked_inputs_pv_2),
-                all_pages, true, {missing, missing}, "12345"},
+        // Part a refused, part b misses its Mso.
+        WalkRow{"Case1WallRefusedSlabMissesMso", worked_with({{Field::wet_soil_unit_weight, QString()}}, worked_inputs_pv_2),
+                {Page::EarthPressure, Page::UpliftBearing, Page::Case1}, false, {missing, missing}, "123--"},
         WalkRow{"Case1SlabRefusedStopsBeforeCase2", worked_with({{Field::slab_position, QStringLiteral("0")}}, worked_inputs_pv_2),
                 {Page::EarthPressure, Page::UpliftBearing, Page::Case1}, false, {missing}, "123--"},
         WalkRow{"Case2RefusedStopsBeforeCase3", worked_with({{Field::case2_depth, QString()}}, worked_inputs_pv_2),

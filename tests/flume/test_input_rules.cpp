@@ -71,6 +71,7 @@ Probes probes(flume::Requirement requirement)
     case flume::Requirement::NotNegative: return {{"-1"}, {"0", ""}};
     case flume::Requirement::Positive: return {{"0", "-1", ""}, {}};
     case flume::Requirement::TypedNotNegative: return {{"", "-1"}, {"0"}};
+    case flume::Requirement::Shown: return {{"", " "}, {"0.000", "-1.148"}};
     }
     return {};
 }

@@ -245,7 +245,7 @@ TEST_P(TvlFileSize, OpensUpToOneMebibyte)
     if (row.opened) {
         EXPECT_EQ(flume::input_texts(sheet), worked_inputs);
     } else {
-        EXPECT_EQ(result.reason, QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1 MiB まで）。"));
+        EXPECT_EQ(result.reason, QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1\u00a0MiB まで）。"));
         EXPECT_EQ(flume::input_texts(sheet), before);
     }
 }

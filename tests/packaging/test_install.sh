@@ -42,6 +42,8 @@ expected_files=(
   usr/share/icons/hicolor/256x256/apps/morvik.png
   usr/share/man/man1/tavrel.1.gz
   usr/share/man/man1/morvik.1.gz
+  usr/share/man/ja/man1/tavrel.1.gz
+  usr/share/man/ja/man1/morvik.1.gz
   usr/share/metainfo/invalid.tavrel.tavrel.metainfo.xml
   usr/share/metainfo/invalid.tavrel.morvik.metainfo.xml
   usr/share/doc/tavrel/copyright
@@ -65,7 +67,23 @@ for program in tavrel morvik; do
   check "$program.1 shows its --help" bash -c "zcat '$root/usr/share/man/man1/$program.1.gz' | grep -q '^Usage: $program'"
   check "AppStream metainfo of $program is valid" appstreamcli validate --no-net \
     "$root/usr/share/metainfo/invalid.tavrel.$program.metainfo.xml"
+  check "AppStream license of $program is the copyright file's" bash -c \
+    "grep -q \"<project_license>LicenseRef-\$(sed -n 's/^License: //p' '$root/usr/share/doc/tavrel/copyright' | head -1)<\" \
+     '$root/usr/share/metainfo/invalid.tavrel.$program.metainfo.xml'"
 done
+# Both manual pages of each program render, dated, within a terminal's 80 columns; Tavrel's have
+# a section for every command, --document among them.
+for page in man1/tavrel man1/morvik ja/man1/tavrel ja/man1/morvik; do
+  file=$root/usr/share/man/$page.1.gz
+  check "$page.1 is dated" bash -c "zcat '$file' | grep -Eq '^\.TH [A-Z]+ 1 \"[0-9]{4}-[0-9]{2}-[0-9]{2}\"'"
+  check "$page.1 within 80 columns" \
+    bash -c "MANWIDTH=80 LC_ALL=C.UTF-8 man -l '$file' >'$work/page' && [ \$(wc -L <'$work/page') -le 80 ]"
+done
+for page in man1/tavrel ja/man1/tavrel; do
+  check "man -l $page.1 has a --document section" \
+    bash -c "MANWIDTH=80 LC_ALL=C.UTF-8 man -l '$root/usr/share/man/$page.1.gz' | grep -q '^--document'"
+done
+check "the Japanese page is Japanese" bash -c "zcat '$root/usr/share/man/ja/man1/tavrel.1.gz' | grep -q '^使い方: tavrel'"
 check "the book in /usr/share/doc/tavrel is the installed one" \
   test "$(readlink -f "$root/usr/share/doc/tavrel/Tavrel.pdf")" = "$(readlink -f "$root/usr/lib/tavrel/file/Tavrel.pdf")"
 check "Tavrel opens .tvl files" contains "$root/usr/share/applications/tavrel.desktop" "MimeType=application/x-tavrel;"

@@ -266,6 +266,7 @@ private slots:
     void formulas_share_one_type_size();
     void formulas_stand_on_their_values_baseline_data();
     void formulas_stand_on_their_values_baseline();
+    void allowable_stress_tables_share_one_type_size_data();
     void allowable_stress_tables_share_one_type_size();
     void corner_headings_on_their_sides_of_the_diagonal_data();
     void corner_headings_on_their_sides_of_the_diagonal();
@@ -415,8 +416,9 @@ void TestPictures::formulas_stand_on_their_values_baseline_data()
 void TestPictures::formulas_stand_on_their_values_baseline()
 {
     // Each formula's main line on the baseline of the value it leads to within 0.3 pt (its
-    // left-hand side on it, its main fraction bar on the math axis above it), and its ink 40 twips
-    // clear of everything else on the page. 288 dpi: 5 twips a pixel.
+    // left-hand side on it, its main fraction bar on the math axis above it; a fraction alone
+    // beside the "＝" its value begins with, its bar on the middle of that sign's ink), and its ink
+    // 40 twips clear of everything else on the page. 288 dpi: 5 twips a pixel.
     QFETCH(int, page);
     const printing::ReportPage report = formula_pages()[page];
     const int dpi = 288;
@@ -458,20 +460,6 @@ void TestPictures::formulas_stand_on_their_values_baseline()
                     bar = rule;
             }
         }
-        const auto check = [&](const char *what, double off_pixels) {
-            const double off = off_pixels * 72 / dpi;
-            return qAbs(off) <= 0.3 ? QString() : QStringLiteral("%1: %2 %3 pt off").arg(name, what).arg(off);
-        };
-        if (!bar.isEmpty()) {
-            const QString message = check("bar", bar.center().y() - (*value_baseline - f::axis_height() * em));
-            QVERIFY2(message.isEmpty(), qPrintable(message));
-        }
-        // A left-hand side stands on the main line itself.
-        if (bar.isEmpty() || left_side->x() < bar.left()) {
-            const QString message = check("left-hand side", left_side->y() - *value_baseline);
-            QVERIFY2(message.isEmpty(), qPrintable(message));
-        }
-
         // The formula alone and the page without it, the fonts in force kept for both.
         printing::ReportPage alone;
         printing::ReportPage rest;
@@ -484,6 +472,36 @@ void TestPictures::formulas_stand_on_their_values_baseline()
         }
         const QImage ink_image = page_image(alone, dpi);
         const QImage rest_image = page_image(rest, dpi);
+
+        const auto check = [&](const char *what, double off_pixels) {
+            const double off = off_pixels * 72 / dpi;
+            return qAbs(off) <= 0.3 ? QString() : QStringLiteral("%1: %2 %3 pt off").arg(name, what).arg(off);
+        };
+        double axis = *value_baseline - f::axis_height() * em;
+        if (formula->bar_on_sign) {
+            // The rows of the sign's ink, in the 12 pt cell where the value's run begins.
+            const int left = qRound(value.x * pixels_per_twip), cell = 12 * dpi / 72;
+            int top = -1, bottom = -1;
+            for (int y = qRound(*value_baseline) - cell; y <= qRound(*value_baseline); ++y) {
+                for (int x = left; x < left + cell; ++x) {
+                    if (qGray(rest_image.pixel(x, y)) < 160) {
+                        top = top < 0 ? y : top;
+                        bottom = y;
+                    }
+                }
+            }
+            QVERIFY2(top >= 0, qPrintable(name));
+            axis = (top + bottom + 1) / 2.0;
+        }
+        if (!bar.isEmpty()) {
+            const QString message = check("bar", bar.center().y() - axis);
+            QVERIFY2(message.isEmpty(), qPrintable(message));
+        }
+        // A left-hand side stands on the main line itself.
+        if (bar.isEmpty() || left_side->x() < bar.left()) {
+            const QString message = check("left-hand side", left_side->y() - *value_baseline);
+            QVERIFY2(message.isEmpty(), qPrintable(message));
+        }
         QRect ink;
         for (int y = 0; y < ink_image.height(); ++y)
             for (int x = 0; x < ink_image.width(); ++x)
@@ -502,23 +520,36 @@ void TestPictures::formulas_stand_on_their_values_baseline()
     QVERIFY(checked >= 2);
 }
 
+void TestPictures::allowable_stress_tables_share_one_type_size_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<double>("twips_per_pixel");  // 0 on paper
+    QTest::addColumn<double>("least_pixels");     // the em, in pixels of the target
+    // Room enough for a readable size at a millimetre from the rules: 5.5 pt.
+    QTest::newRow("paper") << 1200 << 0.0 << 5.5 * 1200 / 72;
+    // In Morvik's window at 96 dpi, a pixel from the rules: digits of 7 pixels and more.
+    QTest::newRow("window") << 96 << 15.0 << 10.0;
+}
+
 void TestPictures::allowable_stress_tables_share_one_type_size()
 {
     // Titles, notes and cells of the four tables in one size, none shrunk to fit its cell; the
     // millimetre to the rules is measured where it is tightest, in the bond table's corner.
-    Recorder recorder(1200);
+    QFETCH(int, dpi);
+    QFETCH(double, twips_per_pixel);
+    QFETCH(double, least_pixels);
+    Recorder recorder(dpi);
     QPainter painter(&recorder);
     for (Picture table : {Picture::AllowableStress1, Picture::AllowableStress2, Picture::AllowableStress3,
                           Picture::AllowableStress4})
-        drawing::draw_picture(painter, table, QRectF(QPointF(0, 0), drawing::natural_size(table) * 1200 / 1440.0),
-                              drawing::paper);
+        drawing::draw_picture(painter, table, QRectF(QPointF(0, 0), drawing::natural_size(table) * dpi / 1440.0),
+                              drawing::PictureTarget{twips_per_pixel});
     painter.end();
     QVERIFY(recorder.runs().size() >= 40);
-    const double points = recorder.runs().first().em * 72 / 1200;
+    const double em = recorder.runs().first().em;
     for (const Recorder::Run &run : recorder.runs())
-        QVERIFY2(qAbs(run.em * 72 / 1200 - points) < 0.01, qPrintable(QString::number(run.em * 72 / 1200)));
-    // Room enough for a readable size at a millimetre from the rules.
-    QVERIFY2(points >= 5.5, qPrintable(QString::number(points)));
+        QVERIFY2(qAbs(run.em - em) < 0.01, qPrintable(QString::number(run.em)));
+    QVERIFY2(em >= least_pixels - 0.01, qPrintable(QString::number(em)));
 }
 
 void TestPictures::corner_headings_on_their_sides_of_the_diagonal_data()

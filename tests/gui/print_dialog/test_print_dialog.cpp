@@ -169,6 +169,7 @@ private slots:
         }
         QCOMPARE(visible_print_buttons, QStringList{print_button});
         QCOMPARE(button(dialog, print_button)->geometry(), QRect(188, 112, 100, 20));
+        QVERIFY(button(dialog, print_button)->isDefault());  // Enter prints
 
         QPushButton *cancel = button(dialog, "Command6");
         QCOMPARE(cancel->text(), QStringLiteral("キャンセル"));

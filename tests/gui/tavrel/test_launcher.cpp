@@ -123,6 +123,7 @@ void TestLauncher::flume_button_shows_one_window()
     QCOMPARE(captions, QStringList({"参考図書：「Tavrel」(PDF)", "Quenfor", "鉄筋コンクリート応力度の検討"}));
 
     auto *quenfor = launcher->findChild<QToolButton *>(QStringLiteral("Command2"));
+    QCOMPARE(launcher->focusWidget(), quenfor);  // the keyboard starts on the flume calculation
     QTest::mouseClick(quenfor, Qt::LeftButton);
     QTest::mouseClick(quenfor, Qt::LeftButton);
     QCOMPARE(flume_windows().size(), 1);
@@ -141,8 +142,8 @@ void TestLauncher::windows_live_on_their_own_and_start_afresh()
     QTRY_VERIFY(!launcher);
     QVERIFY(first && first->isVisible());
 
-    // A confirmed close unloads the flume window; the next one starts empty.
-    test_support::BoxAnswer yes(QMessageBox::Yes);
+    // A close without saving unloads the flume window; the next one starts empty.
+    test_support::BoxAnswer discard(QMessageBox::No);
     first->close();
     QTRY_VERIFY(!first);
 
@@ -401,6 +402,7 @@ void TestLauncher::a_file_is_handed_to_the_running_instance()
     launcher->show();
     FlumeWindow *window = launcher->show_flume_window();
     window->sheet().set_text(flume::Field::t1, QStringLiteral("9.9"));
+    test_support::BoxAnswer discard(QMessageBox::No);  // the 9.9 typed is not saved
 
     const auto remove = qScopeGuard([&] { ::unlink(common::native_name(folder.filePath(name)).constData()); });
     QVERIFY(common::write_file_safely(folder.filePath(name),
@@ -414,6 +416,7 @@ void TestLauncher::a_file_is_handed_to_the_running_instance()
     QCOMPARE(later.readAllStandardError(), QByteArray());
 
     QTRY_COMPARE(window->sheet().text(flume::Field::t1), QStringLiteral("0.1"));
+    QCOMPARE(discard.text, QStringLiteral("変更を保存しますか？"));
     QCOMPARE(window->sheet().text(flume::Field::wall_inclination), QStringLiteral("90"));
     QCOMPARE(window->sheet().text(flume::Field::repose_angle), QString());  // as 開く(&O): missing items empty
     QCOMPARE(window->sheet().text(flume::Field::open_path), folder.filePath(name));
