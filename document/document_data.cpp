@@ -2,6 +2,8 @@
 
 #include "document/era_date.h"
 
+#include <QRegularExpression>
+
 namespace document {
 
 QString DocumentData::date_on(const QDate &printing_day) const
@@ -22,6 +24,12 @@ QString DocumentData::designer() const
     if (company.isEmpty() || person.isEmpty())
         return company + person;
     return company + QStringLiteral("　") + person;
+}
+
+QString one_line(const QString &entry)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));  // ASCII blanks only
+    return QString(entry).replace(blanks, QStringLiteral(" ")).trimmed();
 }
 
 } // namespace document

@@ -33,6 +33,10 @@ struct DocumentData {
     QString designer() const;
 };
 
+// An entry as a line of print: line ends, tabs and runs of half-width blanks become one blank and
+// none stands at either end; a full-width blank, a character of the entry, stays as typed.
+QString one_line(const QString &entry);
+
 // Each entry: its member, its key in the file, and its caption in 計算書の設定.
 struct DocumentEntry {
     QString DocumentData::*member;

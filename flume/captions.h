@@ -34,10 +34,12 @@ inline const QString print_menu = QStringLiteral("プリント(&P)");
 inline const QString settings_entry = QStringLiteral("計算書の設定(&S)...");
 inline const QString document_entry = QStringLiteral("構造計算書(&D)");
 inline const QString tools_menu = QStringLiteral("ツール(&T)");
-inline const QString morvik_entry = QStringLiteral("鉄筋コンクリート応力度の検討");
+inline const QString morvik_entry = QStringLiteral("鉄筋コンクリート応力度の検討(&R)");
 inline const QString help_menu = QStringLiteral("ヘルプ(&H)");
-inline const QString book_entry = QStringLiteral("Tavrel(PDF)");
-inline const QString version_entry = QStringLiteral("バージョン情報");
+inline const QString book_entry = QStringLiteral("&Tavrel(PDF)");
+inline const QString version_entry = QStringLiteral("バージョン情報(&A)");
+// The title of the box that entry opens.
+inline const QString about_title = QStringLiteral("バージョン情報");
 inline const QString book_button = QStringLiteral("参考図書：「Tavrel」(PDF)");
 inline const QString flume_button = QStringLiteral("Quenfor");
 inline const QString morvik_button = QStringLiteral("鉄筋コンクリート応力度の検討");

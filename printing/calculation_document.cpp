@@ -111,7 +111,7 @@ PrintDocument calculation_document(const flume::WalkedFlume &walked, const membe
     document.description.author = data.designer();
     document.description.subject = data.structure_name.trimmed().isEmpty()
                                        ? QStringLiteral("プレキャストＵ型フルームの構造計算")
-                                       : QStringLiteral("プレキャストＵ型フルームの構造計算（%1）").arg(data.structure_name.simplified());
+                                       : QStringLiteral("プレキャストＵ型フルームの構造計算（%1）").arg(document::one_line(data.structure_name));
     document.file_name = common::file_name_for(document.description.title);
 
     QList<ReportPage> body;

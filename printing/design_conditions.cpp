@@ -262,7 +262,7 @@ QList<ReportPage> design_conditions(const QString &title, const FlumeSnapshot &s
 
     if (!data.standards.trimmed().isEmpty()) {
         layout.heading(QStringLiteral("適用基準"), text_line);
-        layout.paragraph(data.standards.simplified());
+        layout.paragraph(document::one_line(data.standards));
     }
 
     bool first = true;

@@ -55,8 +55,8 @@ ReportPage document_cover(const document::DocumentData &data, const QDate &print
     page.line(1500, 3700, 10050, 3700);
     centred_lines(page, QStringLiteral("プレキャストＵ型フルーム"), 18, 4200);
 
-    int y = centred_lines(page, data.works_name.simplified(), 18, 6000);
-    y = centred_lines(page, data.structure_name.simplified(), 14, y + 200);
+    int y = centred_lines(page, document::one_line(data.works_name), 18, 6000);
+    y = centred_lines(page, document::one_line(data.structure_name), 14, y + 200);
 
     // The parties and the date as a small table: captions in a column, values beside them.
     constexpr double size = 13;
@@ -65,10 +65,10 @@ ReportPage document_cover(const document::DocumentData &data, const QDate &print
         QString caption;
         QString value;
     };
-    QList<Row> rows = {{QStringLiteral("発 注 者"), data.client.simplified()}};
+    QList<Row> rows = {{QStringLiteral("発 注 者"), document::one_line(data.client)}};
     // The designer on two lines, company and person; the caption stands on the first one used.
     QString designer_caption = QStringLiteral("設 計 者");
-    for (const QString &line : {data.designer_company.simplified(), data.designer_person.simplified()}) {
+    for (const QString &line : {document::one_line(data.designer_company), document::one_line(data.designer_person)}) {
         if (!line.isEmpty()) {
             rows.append({designer_caption, line});
             designer_caption.clear();
@@ -92,10 +92,10 @@ ReportPage document_cover(const document::DocumentData &data, const QDate &print
         // program's line.
         const int top = y + 100, room = program_line_top - 300 - top;
         double remark_size = 11;
-        QStringList lines = balanced_lines(data.remark.simplified(), remark_size, right - 600 - value_x);
+        QStringList lines = balanced_lines(document::one_line(data.remark), remark_size, right - 600 - value_x);
         while (remark_size > 8 && lines.size() * remark_size * 30 > room) {
             remark_size -= 1;
-            lines = balanced_lines(data.remark.simplified(), remark_size, right - 600 - value_x);
+            lines = balanced_lines(document::one_line(data.remark), remark_size, right - 600 - value_x);
         }
         const int line_step = int(remark_size * 30);
         const qsizetype fitting = qMax(1, room / line_step);

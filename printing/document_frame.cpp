@@ -1,5 +1,6 @@
 #include "printing/document_frame.h"
 
+#include "document/document_data.h"
 #include "printing/page_extents.h"
 #include "printing/text_measure.h"
 
@@ -35,7 +36,7 @@ double head_room_left(const ReportPage &page, double top, double bottom)
 // The works' name, right of chapter_end.
 void add_running_head(ReportPage &page, const QString &works_name, double chapter_end)
 {
-    const QString name = works_name.simplified();
+    const QString name = document::one_line(works_name);
     if (name.isEmpty())
         return;
     double size = head_size;

@@ -31,7 +31,7 @@ QList<flume::Page> report_pages()
 {
     QList<Page> pages;
     for (const ReportRow &row : report_table) {
-        if (row.make)
+        if (row.has_report)
             pages.append(row.page);
     }
     return pages;
@@ -40,7 +40,7 @@ QList<flume::Page> report_pages()
 ReportPage flume_report(flume::Page page, const FlumeSnapshot &sheet)
 {
     const ReportRow &row = report_table[std::size_t(page)];
-    return row.make ? row.make(sheet) : ReportPage{};
+    return row.has_report ? row.make(sheet) : ReportPage{};
 }
 
 void add_flume_border(ReportPage &page)

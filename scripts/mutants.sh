@@ -3,7 +3,7 @@
 # suite against each: a fault is killed when a test fails. Prints killed or survived per fault (with
 # the failing test) and the score; exits 1 when a fault survived or could not be planted or built.
 #
-#   bash scripts/mutants.sh [TEXT]    only the faults whose description contains TEXT
+#   bash scripts/mutants.sh [TEXT...]    only the faults whose description contains one of the TEXTs
 #
 # The faults are planted in a copy of the tree (build-mutants/tree), built into build-mutants/build
 # and tested there without the CUPS and installation tests; this tree is never changed. The copy is
@@ -18,7 +18,7 @@ work=$top/build-mutants
 tree=$work/tree
 build=$work/build
 logs=$work/logs
-only=${1:-}
+only=("$@")
 
 names=() files=() froms=() tos=()
 while IFS= read -r line || [[ -n $line ]]; do
@@ -49,7 +49,11 @@ occurrences() {
 # Every snippet must name exactly one place in this tree before anything is built.
 selected=()
 for i in "${!names[@]}"; do
-    [[ -z $only || ${names[i]} == *"$only"* ]] || continue
+    wanted=$((${#only[@]} == 0))
+    for text in "${only[@]}"; do
+        [[ ${names[i]} == *"$text"* ]] && wanted=1
+    done
+    ((wanted)) || continue
     count=$(occurrences "$(read_text "${files[i]}")" "${froms[i]}")
     if [[ $count != 1 ]]; then
         echo "${names[i]}: the snippet occurs $count times in ${files[i]} (needs exactly once)" >&2
@@ -57,7 +61,7 @@ for i in "${!names[@]}"; do
     fi
     selected+=("$i")
 done
-((${#selected[@]} > 0)) || { echo "no fault matches \"$only\"" >&2; exit 2; }
+((${#selected[@]} > 0)) || { echo "no fault matches: ${only[*]}" >&2; exit 2; }
 
 # The copy holds exactly this tree's files (tracked and new, not ignored); a changed file is copied
 # with a new time so that the build sees it.

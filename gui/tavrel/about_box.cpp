@@ -16,7 +16,7 @@ AboutBox::AboutBox(QWidget *flume_window) : QDialog(flume_window)
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::WindowModal);
-    setWindowTitle(flume::words::version_entry);  // the box its menu entry opens
+    setWindowTitle(flume::words::about_title);
     setFixedSize(gui::common::twips_size(5700, 2700));
 
     auto *icon = new QLabel(this);

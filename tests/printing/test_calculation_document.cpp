@@ -25,6 +25,12 @@ namespace {
 const QString long_works_name = QStringLiteral("令和八年度県営かんがい排水事業○○地区第三工区用水路改修工事（その２）プレキャストＵ型フルーム設置工")
                                     .left(60);
 
+// The symbols of the 25 inputs in the file's order, and inputs of which no two are the same.
+const QStringList input_symbols = {"T1", "T2", "T3", "T4", "H", "H1", "B", "θ", "φ", "γ", "i", "q", "δ", "γw", "γsc", "qa",
+                                   "h", "H'", "H'1", "γt", "γws", "δ'", "BL", "X", "h'"};
+const QStringList distinct_inputs = {"0.1", "0.15", "0.16", "0.11", "1.0", "0.5", "1.05", "90", "30", "18", "0", "10", "20",
+                                     "9.8", "24.0", "100", "0.95", "1.15", "0.45", "18.5", "9", "21", "1.3", "0.3", "1.1"};
+
 document::DocumentData entered_data()
 {
     document::DocumentData data;
@@ -256,7 +262,17 @@ private slots:
         QCOMPARE(member_page.filter(lists).size(), designed ? 1 : 0);
     }
 
-    void cover_shows_the_document_data()
+    // 設計条件 prints each of the 25 inputs, all different, after its own symbol.
+    void conditions_print_each_input_after_its_symbol()
+    {
+        const Built built = build(distinct_inputs, {});
+        // After the cover, the contents and 結果一覧.
+        const QStringList printed = texts(built.document.pages[3]) + texts(built.document.pages[4]);
+        for (int i = 0; i < input_symbols.size(); ++i)
+            QVERIFY2(printed.value(printed.indexOf(input_symbols[i]) + 1) == distinct_inputs[i], qPrintable(input_symbols[i]));
+    }
+
+    void cover_shows_what_the_settings_hold()
     {
         const Built built = build(test_support::worked_inputs, entered_data());
         const QString cover = texts(built.document.pages[0]).join(QString());
@@ -265,6 +281,9 @@ private slots:
                                      QStringLiteral("設 計 者△△設計株式会社技術士　山田太郎"), QStringLiteral("作 成 日令和8年12月8日"),
                                      QStringLiteral("照査は常時のみ"), QStringLiteral("Tavrel Ver.3.01")})
             QVERIFY2(cover.contains(shown), qPrintable(shown));
+        document::DocumentData dated = entered_data();  // a typed 作成日 stands for the day of printing
+        dated.creation_date = QStringLiteral("令和8年11月");
+        QVERIFY(texts(printing::document_cover(dated, QDate(2026, 12, 8))).contains(QStringLiteral("令和8年11月")));
         QCOMPARE(built.document.description.title, long_works_name + QStringLiteral(" 構造計算書"));
         QCOMPARE(built.document.description.author, QStringLiteral("△△設計株式会社　技術士　山田太郎"));
         // PDF保存 proposes the title with the characters a file name cannot hold replaced.

@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <map>
 #include <variant>
@@ -156,12 +157,13 @@ const QList<Run> &runs()
         // 鉄筋コンクリート応力度の検討
         // 部材の応力度照査: the table's first column and last row, 9 pt
         {"member check: title", Doc::Worked, 6, 4400, 500, 17, {}, QStringLiteral("部材の応力度照査")},
-        {"member check: sigma ca", Doc::Worked, 6, 4300, 2000, 12, {QStringLiteral("σca : ")}, QStringLiteral("800")},
+        {"member check: sigma ca typed", Doc::Worked, 6, 4300, 2000, 12, {QStringLiteral("σca : ")}, QStringLiteral("600＊")},
         {"member check: table heading", Doc::Worked, 6, 600, 3300, 15, {}, QStringLiteral("【部材の応力度】")},
         {"member check: Case 1 wall M", Doc::Worked, 6, 3060, 4300, 9, {}, FF::case1_wall_moment_ncm},
         {"member check: Case 3 slab S", Doc::Worked, 6, 9710, 4560, 9, {}, FF::case3_slab_shear_n},
-        {"member check: Case 1 wall sigma c", Doc::Worked, 6, 3060, 8460, 9, {}, QStringLiteral("122 ≦ 800")},
+        {"member check: Case 1 wall sigma c", Doc::Worked, 6, 3060, 8460, 9, {}, QStringLiteral("122 ≦ 600")},
         {"member check: Case 1 wall judgement", Doc::Worked, 6, 3060, 10280, 9, {}, QStringLiteral("OK")},
+        {"member check: typed value note", Doc::Worked, 6, 700, 15580, 10, {}, QStringLiteral("＊：表または形状寸法の値に代えて入力した値")},
         {"rc stress: title", Doc::Morvik, 1, 2500, 500, 17, {}, QStringLiteral("鉄筋コンクリート応力度の検討（Kesmo）")},
         {"rc stress: input heading", Doc::Morvik, 1, 600, 1100, 15, {}, QStringLiteral("【入力データ】")},
         {"rc stress: column head", Doc::Morvik, 1, 8400, 1520, 12, {}, QStringLiteral("備考")},
@@ -233,7 +235,10 @@ private slots:
         QVERIFY(dir_.isValid());
         // Named with characters whose UTF-16 holds the byte of a carriage return (不 4E0D, 」 300D):
         // the title of a PDF of several reports is the file's name, and must read back exactly.
-        write_flume_pdf(Doc::Worked, worked_inputs, QStringLiteral("不等沈下「計算」"), test_support::worked_members());
+        // The worked example's members, σca typed over the tables' 800.
+        members::MemberCheckInputs typed_members = test_support::worked_members();
+        members::type_allowable(typed_members.materials, members::Allowable::Compression, QStringLiteral("600"));
+        write_flume_pdf(Doc::Worked, worked_inputs, QStringLiteral("不等沈下「計算」"), typed_members);
         write_flume_pdf(Doc::Dry, dry_inputs, QStringLiteral("dry"));
 
         // The calculation document of the worked example with its members and 計算書の設定.
@@ -301,7 +306,12 @@ private slots:
         for (const test_support::PdfBookmark &bookmark : outline.bookmarks)
             titles.append(bookmark.title + u' ' + QString::number(bookmark.page));
         QCOMPARE(titles, bookmarks);
-        QCOMPARE(outline.links, links);
+        QCOMPARE(outline.links.size(), links);
+        // Each link of the contents lies over its line, where a click finds it.
+        const QList<Word> &contents = pdfs_[doc].pages.value(1);
+        for (const QRectF &link : outline.links)
+            QVERIFY(std::any_of(contents.begin(), contents.end(),
+                                [&link](const Word &w) { return link.contains((w.x + w.right) / 2, 841.89 - (w.y + w.bottom) / 2); }));
         const test_support::ProcessRun check = test_support::run_process(QStringLiteral("qpdf"), {"--check", path});
         QVERIFY2(check.status == 0 && check.out.contains(QStringLiteral("No syntax or stream encoding errors")),
                  qPrintable(check.out + check.err));

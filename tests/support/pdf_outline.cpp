@@ -14,7 +14,8 @@ void add_bookmarks(const QJsonArray &items, int level, QList<PdfBookmark> &bookm
 {
     for (const QJsonValue &value : items) {
         const QJsonObject item = value.toObject();
-        bookmarks.append({item[QStringLiteral("title")].toString(), item[QStringLiteral("destpageposfrom1")].toInt(), level});
+        bookmarks.append({item[QStringLiteral("title")].toString(), item[QStringLiteral("destpageposfrom1")].toInt(), level,
+                          item[QStringLiteral("open")].toBool()});
         add_bookmarks(item[QStringLiteral("kids")].toArray(), level + 1, bookmarks);
     }
 }
@@ -51,7 +52,9 @@ PdfOutline pdf_outline(const QString &pdf)
     outline.catalog = texts(object(trailer[QStringLiteral("/Root")]));
     for (const QJsonValue &value : objects) {
         const QJsonObject dictionary = value.toObject()[QStringLiteral("value")].toObject();
-        outline.links += dictionary[QStringLiteral("/Subtype")].toString() == QStringLiteral("/Link");
+        const QJsonArray rect = dictionary[QStringLiteral("/Rect")].toArray();
+        if (dictionary[QStringLiteral("/Subtype")].toString() == QStringLiteral("/Link"))
+            outline.links.append(QRectF(QPointF(rect[0].toDouble(), rect[1].toDouble()), QPointF(rect[2].toDouble(), rect[3].toDouble())));
     }
     return outline;
 }

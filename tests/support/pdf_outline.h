@@ -2,16 +2,18 @@
 
 #include <QList>
 #include <QMap>
+#include <QRectF>
 #include <QString>
 
 namespace test_support {
 
 // A bookmark of a PDF's outline as qpdf reads it: its title, the page it leads to (from 1) and its
-// level (0 for the outline's own items).
+// level (0 for the outline's own items), and whether its items below show when the outline opens.
 struct PdfBookmark {
     QString title;
     int page = 0;
     int level = 0;
+    bool open = true;
 };
 
 // What qpdf reads of a PDF beyond its pages: the bookmarks in the order of the outline, the text
@@ -21,7 +23,7 @@ struct PdfOutline {
     QList<PdfBookmark> bookmarks;
     QMap<QString, QString> information;
     QMap<QString, QString> catalog;
-    int links = 0;  // link annotations on all pages
+    QList<QRectF> links;  // the link annotations of all pages, each in points from the paper's bottom left
 };
 
 PdfOutline pdf_outline(const QString &pdf);
