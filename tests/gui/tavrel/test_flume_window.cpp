@@ -1138,7 +1138,9 @@ void TestFlumeWindow::member_check_designs_the_bars_and_undoes()
         m = {QStringLiteral("D13"), members::Spacing::Count, QStringLiteral("5"), {}, {}, {}, {}, QStringLiteral("3")};
     window_->member_sheet().set_inputs(typed);
 
-    QTest::mouseClick(members->findChild<QPushButton *>(QStringLiteral("design_all")), Qt::LeftButton);
+    QPushButton *design_all = members->findChild<QPushButton *>(QStringLiteral("design_all"));
+    QCOMPARE(design_all->text(), QStringLiteral("自動配筋(&A)"));
+    QTest::mouseClick(design_all, Qt::LeftButton);
     const members::MemberDesign wall = window_->member_sheet().design(0);
     QCOMPARE(bars(1), QStringLiteral("D10 300"));
     QCOMPARE(label("origin_1"), QStringLiteral("自動"));
