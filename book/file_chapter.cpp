@@ -107,6 +107,13 @@ void write_file_chapter(BookLayout &book)
         QStringLiteral("%1 は部材ごとに 1 行で、部材、鉄筋、本数かピッチか、その値、As、U、d（%2のとき）、書き換えた"
                        "総厚（形状寸法に従うときは空欄）、かぶりです。")
             .arg(code(inputfile::members_section), quoted(members::typed_bars)),
+        QStringLiteral("%1 は自動配筋で探すリストを既定（%2 と %3）から変えたときだけ書く 1 行で、探す鉄筋と探すピッチを"
+                       "入力したままの文字で書きます。%4 は自動配筋で鉄筋を入れた部材ごとに 1 行で、部材、鉄筋、本数かピッチか、"
+                       "その値です。鉄筋をその値から書き換えた部材は「手入力」として読みます。どちらも知らない前の版の Tavrel は、"
+                       "読まずに残して保存のときに書き戻します（%5）。")
+            .arg(code(inputfile::design_lists_section), members::DesignLists{}.bars, members::DesignLists{}.pitches,
+                 code(inputfile::designed_members_section),
+                 ref(flume::page_caption(flume::Page::MemberCheck) + QStringLiteral("/自動配筋"))),
         QStringLiteral("%1 は%2に何か入力したときだけ書く 1 行で、工事名、施設名・路線名、発注者、設計者の会社名と担当者、"
                        "作成日（印刷した日にするときは空欄）、適用基準、備考です（%3）。")
             .arg(code(inputfile::document_section), quoted(QStringLiteral("計算書の設定")), ref(QStringLiteral("印刷/構造計算書"))),

@@ -174,6 +174,9 @@ QString without_surrounding_blanks(const QString &s)
 // "0,125" (decimal commas) keep reading as 1 and 0, as stored files expect.
 bool is_grouped_number(const QString &s)
 {
+    // Most texts have no comma at all: they are told without the expression.
+    if (!s.contains(u','))
+        return false;
     static const QRegularExpression grouped(QStringLiteral("^[+-]?[1-9][0-9]{0,2}(,[0-9]{3})+(\\.[0-9]*)?$"));
     return grouped.match(s).hasMatch();
 }

@@ -25,6 +25,20 @@ bool known_bar(const QString &bar)
     return bar.isEmpty() || bar == members::typed_bars || members::bar_size(bar).has_value();
 }
 
+QString spacing_word(Spacing spacing)
+{
+    return spacing == Spacing::Count ? count_word : pitch_word;
+}
+
+// The member a line names by its title; member_count for none.
+std::size_t member_index(const QString &title)
+{
+    std::size_t index = 0;
+    while (index < members::member_count && flume::member_title(flume::member_forces[index]) != title)
+        ++index;
+    return index;
+}
+
 } // namespace
 
 QList<QStringList> materials_lines(const members::Materials &materials)
@@ -46,9 +60,24 @@ QList<QStringList> members_lines(const members::MemberCheckInputs &inputs)
     QList<QStringList> lines;
     for (std::size_t i = 0; i < members::member_count; ++i) {
         const members::MemberInputs &m = inputs.members[i];
-        lines.append({flume::member_title(flume::member_forces[i]), m.bar,
-                      m.spacing == Spacing::Count ? count_word : pitch_word, m.spacing_text, m.rebar_area,
-                      m.rebar_perimeter, m.effective_depth, m.thickness, m.cover});
+        lines.append({flume::member_title(flume::member_forces[i]), m.bar, spacing_word(m.spacing), m.spacing_text,
+                      m.rebar_area, m.rebar_perimeter, m.effective_depth, m.thickness, m.cover});
+    }
+    return lines;
+}
+
+QList<QStringList> design_lists_lines(const members::DesignLists &lists)
+{
+    return {{lists.bars, lists.pitches}};
+}
+
+QList<QStringList> designed_members_lines(const members::MemberCheckInputs &inputs)
+{
+    QList<QStringList> lines;
+    for (std::size_t i = 0; i < members::member_count; ++i) {
+        const members::MemberInputs &m = inputs.members[i];
+        if (m.designed)
+            lines.append({flume::member_title(flume::member_forces[i]), m.bar, spacing_word(m.spacing), m.spacing_text});
     }
     return lines;
 }
@@ -92,9 +121,7 @@ std::optional<std::array<members::MemberInputs, members::member_count>> read_mem
     for (const QStringList &line : lines) {
         if (line.size() != 9 || !known_bar(line[1]) || (line[2] != count_word && line[2] != pitch_word))
             return std::nullopt;
-        std::size_t index = 0;
-        while (index < members::member_count && flume::member_title(flume::member_forces[index]) != line[0])
-            ++index;
+        const std::size_t index = member_index(line[0]);
         if (index == members::member_count || seen[index])
             return std::nullopt;
         seen[index] = true;
@@ -102,6 +129,30 @@ std::optional<std::array<members::MemberInputs, members::member_count>> read_mem
                        line[5], line[6], line[7], line[8]};
     }
     return read;
+}
+
+std::optional<members::DesignLists> read_design_lists_lines(const QList<QStringList> &lines)
+{
+    if (lines.size() != 1 || lines[0].size() != 2)
+        return std::nullopt;
+    return members::DesignLists{lines[0][0], lines[0][1]};
+}
+
+bool read_designed_members_lines(const QList<QStringList> &lines,
+                                 std::array<members::MemberInputs, members::member_count> &members)
+{
+    std::array<members::MemberInputs, members::member_count> marked = members;
+    for (const QStringList &line : lines) {
+        if (line.size() != 4 || (line[2] != count_word && line[2] != pitch_word))
+            return false;
+        const std::size_t index = member_index(line[0]);
+        if (index == members::member_count)
+            return false;
+        members::MemberInputs &m = marked[index];
+        m.designed = m.bar == line[1] && spacing_word(m.spacing) == line[2] && m.spacing_text == line[3];
+    }
+    members = marked;
+    return true;
 }
 
 } // namespace inputfile

@@ -93,6 +93,20 @@ const KnownSection known_sections[] = {
              c.members.members = *read;
          return read.has_value();
      }},
+    {design_lists_section, member_sections_version, QStringLiteral("自動配筋のリストのデータ"), std::nullopt,
+     [](const TvlContents &c) { return c.members.design_lists != members::DesignLists{}; },
+     [](const TvlContents &c) { return design_lists_lines(c.members.design_lists); },
+     [](const QList<QStringList> &lines, TvlContents &c) {
+         const std::optional<members::DesignLists> lists = read_design_lists_lines(lines);
+         if (lists)
+             c.members.design_lists = *lists;
+         return lists.has_value();
+     }},
+    // After the members' section, whose bars the marks are compared with.
+    {designed_members_section, member_sections_version, QStringLiteral("自動配筋の部材のデータ"), std::nullopt,
+     [](const TvlContents &c) { return !designed_members_lines(c.members).isEmpty(); },
+     [](const TvlContents &c) { return designed_members_lines(c.members); },
+     [](const QList<QStringList> &lines, TvlContents &c) { return read_designed_members_lines(lines, c.members.members); }},
     {document_section, document_section_version, QStringLiteral("計算書の設定のデータ"), std::nullopt,
      [](const TvlContents &c) { return !c.document.is_empty(); },
      [](const TvlContents &c) { return document_lines(c.document); },

@@ -54,6 +54,9 @@ QString millimetres_cut(double value)
     return common::format_number(value, NumberPattern::OneDecimal, common::Rounding::Down);
 }
 
+// What a part of the inputs that could not be read leaves in place of its values.
+QString unreadable_part(InputPart part) { return input_part_caption(part) + QStringLiteral("が不正"); }
+
 // A value the row does not use, as the table shows it.
 const QString not_used = QStringLiteral("－");
 
@@ -166,30 +169,28 @@ void check_detailing(const DetailingRules &rules, std::optional<double> pitch, d
     }
 }
 
-MemberResult check_member(const MemberInputs &in, const flume::MemberForces &member, const MemberCheckInputs &inputs,
-                          const std::array<std::optional<double>, allowables.size()> &allowed,
-                          const flume::FlumeSheet &sheet, bool outdated)
+} // namespace
+
+MemberResult check_member(const MemberInputs &in, std::size_t index, const CheckBasis &basis,
+                          const MemberCheckInputs &inputs)
 {
+    const MemberBasis &member = basis.members[index];
     const Materials &materials = inputs.materials;
+    const auto &allowed = basis.allowed;
     MemberResult out;
-    out.member = flume::member_title(member);
+    out.member = member.member;
     out.bar = in.bar;
+    out.designed = in.designed;
     out.unit_width = unit_width;
     out.cover = in.cover;
     out.thickness_typed = !in.thickness.isEmpty();
-    out.thickness = out.thickness_typed ? in.thickness : shape_thickness(sheet, member);
+    out.thickness = out.thickness_typed ? in.thickness : member.shape_thickness;
+    out.moment = member.moment;
+    out.shear = member.shear;
+    out.tension_face = member.tension_face;
 
     RowStatus row;
-    if (!flume::member_forces_shown(sheet, member))
-        row.status = QStringLiteral("未計算");
-    else if (outdated)
-        row.status = forces_outdated;
-    else {
-        const common::SectionForces forces = flume::member_section_forces(sheet, member);
-        out.moment = forces.moment;
-        out.shear = forces.shear;
-        out.tension_face = tension_face(member, common::read_number(forces.moment));
-    }
+    row.status = member.forces_status;
 
     if (in.bar == typed_bars) {
         const auto area = row.check(QStringLiteral("As"), in.rebar_area, positive(in.rebar_area));
@@ -200,7 +201,7 @@ MemberResult check_member(const MemberInputs &in, const flume::MemberForces &mem
         out.effective_depth = in.effective_depth;
         // d typed: かぶり plays no part in it, and the section it lies in is the shape's.
         out.cover = not_used;
-        out.thickness = shape_thickness(sheet, member);
+        out.thickness = member.shape_thickness;
         out.thickness_typed = false;
         const auto thickness = row.check(QStringLiteral("総厚"), out.thickness, positive(out.thickness));
         if (depth && thickness && *depth >= *thickness && row.status.isEmpty())
@@ -254,7 +255,7 @@ MemberResult check_member(const MemberInputs &in, const flume::MemberForces &mem
         if (!check.value.isEmpty() && check.limit.isEmpty())
             (detail_entry_blank(inputs.detailing, d) ? blank_rules : invalid_rules) << detail_name(d);
     }
-    const QString strength_status = concrete_strength_status(materials);
+    const QString &strength_status = basis.strength_status;
     if (!out.failing().isEmpty()) {
         out.verdict = Verdict::Ng;
         out.judgement = QStringLiteral("NG（") + out.failing() + u'）';
@@ -274,8 +275,6 @@ MemberResult check_member(const MemberInputs &in, const flume::MemberForces &mem
     }
     return out;
 }
-
-} // namespace
 
 QString MemberResult::stress(Allowable allowable) const
 {
@@ -316,7 +315,7 @@ QString DetailCheck::comparison(Detail detail) const
 
 QString MemberCheckReport::unreadable_status(InputPart part) const
 {
-    return unreadable[std::size_t(part)] ? input_part_caption(part) + QStringLiteral("が不正") : QString();
+    return unreadable[std::size_t(part)] ? unreadable_part(part) : QString();
 }
 
 bool MemberCheckReport::any_stresses() const
@@ -335,6 +334,42 @@ QString MemberCheckReport::comparison(std::size_t member, Allowable allowable) c
     return m.stress(allowable) + (m.exceeded[a] ? QStringLiteral(" ＞ ") : QStringLiteral(" ≦ ")) + allowable_texts[a];
 }
 
+CheckBasis check_basis(const MemberCheckInputs &inputs, const flume::FlumeSheet &sheet, const OutdatedForces &outdated)
+{
+    CheckBasis basis;
+    for (Allowable a : allowables) {
+        basis.allowable_texts[std::size_t(a)] = allowable_text(inputs.materials, a);
+        basis.allowed[std::size_t(a)] = positive(basis.allowable_texts[std::size_t(a)]);
+    }
+    basis.strength_status = concrete_strength_status(inputs.materials);
+    for (std::size_t i = 0; i < member_count; ++i) {
+        const flume::MemberForces &forces = flume::member_forces[i];
+        MemberBasis &member = basis.members[i];
+        member.member = flume::member_title(forces);
+        member.shape_thickness = shape_thickness(sheet, forces);
+        if (!flume::member_forces_shown(sheet, forces))
+            member.forces_status = QStringLiteral("未計算");
+        else if (outdated[i])
+            member.forces_status = forces_outdated;
+        else {
+            const common::SectionForces shown = flume::member_section_forces(sheet, forces);
+            member.moment = shown.moment;
+            member.shear = shown.shear;
+            member.tension_face = tension_face(forces, common::read_number(shown.moment));
+        }
+    }
+    return basis;
+}
+
+QString unreadable_status(const MemberCheckInputs &inputs)
+{
+    for (InputPart part : input_parts) {
+        if (inputs.unreadable[std::size_t(part)])
+            return unreadable_part(part);
+    }
+    return {};
+}
+
 MemberCheckReport check_members(const MemberCheckInputs &inputs, const flume::FlumeSheet &sheet,
                                 const OutdatedForces &outdated)
 {
@@ -342,22 +377,17 @@ MemberCheckReport check_members(const MemberCheckInputs &inputs, const flume::Fl
     report.materials = inputs.materials;
     report.detailing = inputs.detailing;
     report.unreadable = inputs.unreadable;
-    std::array<std::optional<double>, allowables.size()> allowed;
-    for (Allowable a : allowables) {
-        report.allowable_texts[std::size_t(a)] = allowable_text(inputs.materials, a);
-        allowed[std::size_t(a)] = positive(report.allowable_texts[std::size_t(a)]);
-        report.allowable_usable[std::size_t(a)] = allowed[std::size_t(a)].has_value();
-    }
+    report.design_lists = inputs.design_lists;
+    const CheckBasis basis = check_basis(inputs, sheet, outdated);
+    report.allowable_texts = basis.allowable_texts;
+    for (Allowable a : allowables)
+        report.allowable_usable[std::size_t(a)] = basis.allowed[std::size_t(a)].has_value();
     for (std::size_t i = 0; i < member_count; ++i)
-        report.members[i] = check_member(inputs.members[i], flume::member_forces[i], inputs, allowed, sheet, outdated[i]);
+        report.members[i] = check_member(inputs.members[i], i, basis, inputs);
 
     // A part of the file that could not be read leaves values in its place that are not the
     // file's: nothing is judged by them. Without the members' data no row has a section.
-    QString unreadable;
-    for (InputPart part : input_parts) {
-        if (unreadable.isEmpty())
-            unreadable = report.unreadable_status(part);
-    }
+    const QString unreadable = unreadable_status(inputs);
     if (unreadable.isEmpty())
         return report;
     report.allowable_usable = {};

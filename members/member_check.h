@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 namespace flume {
 class FlumeSheet;
@@ -38,6 +39,7 @@ struct MemberResult {
     QString pitch;             // mm, as typed, or worked out from the count ("200")
     QString rebar_area, rebar_perimeter, unit_width, thickness, cover, effective_depth;
     bool thickness_typed = false;  // 総厚 typed over the shape's
+    bool designed = false;     // the bars were put in by the search (自動配筋)
     rcstress::SectionResults stresses;  // Morvik's texts; empty while the row has none
     QString status;            // why the row has no stresses: "未計算", "かぶり未入力", …
     Verdict verdict = Verdict::None;
@@ -63,6 +65,7 @@ struct MemberCheckReport {
     std::array<QString, allowables.size()> allowable_texts;  // the allowable stresses in force
     std::array<bool, allowables.size()> allowable_usable{};  // by allowable: a number above 0
     std::array<bool, input_parts.size()> unreadable{};       // as MemberCheckInputs::unreadable
+    DesignLists design_lists;                                // the lists 自動配筋 searches
     std::array<MemberResult, member_count> members;
 
     bool any_stresses() const;
@@ -80,6 +83,31 @@ using OutdatedForces = std::array<bool, member_count>;
 
 // The status of a member whose forces are outdated.
 inline const QString forces_outdated = QStringLiteral("未計算（入力変更）");
+
+// What the check of a member takes from the sheet and the materials whatever its bars: worked out
+// once for all the arrangements a search tries.
+struct MemberBasis {
+    QString member;                      // "ケース.1 側壁"
+    QString moment, shear, tension_face;  // empty without forces
+    QString forces_status;               // "未計算", forces_outdated; empty while the forces are shown
+    QString shape_thickness;             // shape_thickness()
+};
+struct CheckBasis {
+    std::array<QString, allowables.size()> allowable_texts;      // allowable_text()
+    std::array<std::optional<double>, allowables.size()> allowed;  // each a number above 0, or none
+    QString strength_status;                                     // why σck judges nothing; empty when it does
+    std::array<MemberBasis, member_count> members;
+};
+CheckBasis check_basis(const MemberCheckInputs &inputs, const flume::FlumeSheet &sheet, const OutdatedForces &outdated = {});
+
+// One member's row of the check, for the member inputs given (its own or an arrangement tried in
+// their place) and the rest of the inputs; the parts that could not be read are not looked at here.
+MemberResult check_member(const MemberInputs &member, std::size_t index, const CheckBasis &basis,
+                          const MemberCheckInputs &inputs);
+
+// What the first part of the inputs that could not be read leaves in the rows: "使用材料のデータが不正";
+// empty while every part was read.
+QString unreadable_status(const MemberCheckInputs &inputs);
 
 // The check of every member from the Cases' results now on the sheet: a member whose moment or
 // shear is not shown is 未計算, one whose forces are outdated 未計算（入力変更）. The stresses are

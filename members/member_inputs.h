@@ -28,8 +28,19 @@ struct MemberInputs {
     QString effective_depth;   // d, cm, with typed_bars
     QString thickness;         // 総厚, cm, typed over the shape's; empty: the shape's
     QString cover;             // かぶり, cm: clear cover to the bar's surface
+    bool designed = false;     // the bar and pitch were put in by the search (自動), not typed (手入力)
 
     bool operator==(const MemberInputs &) const = default;
+};
+
+// The lists the search for each member's bars (自動配筋) goes through, each a text as entered: the
+// bars by name and the pitches in mm, separated by commas or blanks. The defaults are the bars of
+// the table and the pitches an engineer places slab and wall bars at.
+struct DesignLists {
+    QString bars = QStringLiteral("D10, D13, D16, D19, D22");
+    QString pitches = QStringLiteral("100, 125, 150, 175, 200, 225, 250, 275, 300");
+
+    bool operator==(const DesignLists &) const = default;
 };
 
 // The parts of the member check's inputs that a .tvl file keeps in sections of their own.
@@ -52,6 +63,7 @@ struct MemberCheckInputs {
     Materials materials;
     DetailingRules detailing;
     std::array<MemberInputs, member_count> members;
+    DesignLists design_lists;
     // By part: the file opened carried it but it could not be read, so what stands in its place
     // is not the file's and no member is judged until the part is entered again.
     std::array<bool, input_parts.size()> unreadable{};

@@ -42,6 +42,10 @@ void MemberSheet::set_member(std::size_t index, const MemberInputs &member)
         return;
     MemberCheckInputs changed = inputs_;
     changed.members[index] = member;
+    // Bars typed over the search's are the user's.
+    const MemberInputs &before = inputs_.members[index];
+    if (member.bar != before.bar || member.spacing != before.spacing || member.spacing_text != before.spacing_text)
+        changed.members[index].designed = false;
     changed.unreadable[std::size_t(InputPart::Members)] = false;
     set_inputs(changed);
 }
@@ -55,9 +59,26 @@ void MemberSheet::type_thickness(std::size_t index, const QString &text)
     set_member(index, member);
 }
 
+void MemberSheet::set_design_lists(const DesignLists &lists)
+{
+    MemberCheckInputs changed = inputs_;
+    changed.design_lists = lists;
+    set_inputs(changed);
+}
+
 MemberCheckReport MemberSheet::report() const
 {
     return check_members(inputs_, flume_sheet_, outdated());
+}
+
+std::array<MemberDesign, member_count> MemberSheet::designs() const
+{
+    return design_members(inputs_, flume_sheet_, outdated());
+}
+
+MemberDesign MemberSheet::design(std::size_t index) const
+{
+    return index < member_count ? design_member(inputs_, flume_sheet_, index, outdated()) : MemberDesign{};
 }
 
 void MemberSheet::note_forces_computed(flume::Field result)

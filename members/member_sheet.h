@@ -1,5 +1,6 @@
 #pragma once
 
+#include "members/auto_reinforcement.h"
 #include "members/member_check.h"
 #include "members/member_inputs.h"
 
@@ -30,12 +31,17 @@ public:
     // Enter one part: a part the opened file could not give is the user's from then on.
     void set_materials(const Materials &materials);
     void set_detailing(const DetailingRules &detailing);
+    // A member as the user enters it: a bar or pitch changed is no longer the search's (手入力).
     void set_member(std::size_t index, const MemberInputs &member);
     // Types a member's 総厚: the shape's own value, or an empty text, follows the shape again.
     void type_thickness(std::size_t index, const QString &text);
+    void set_design_lists(const DesignLists &lists);
 
     // The check as it stands now.
     MemberCheckReport report() const;
+    // The search for the bars of every member, or of one, on the forces shown now.
+    std::array<MemberDesign, member_count> designs() const;
+    MemberDesign design(std::size_t index) const;
 
 signals:
     void changed();

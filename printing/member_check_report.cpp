@@ -5,6 +5,8 @@
 #include "drawing/report_font.h"
 #include "drawing/stress_formulas.h"
 #include "drawing/worked_formula.h"
+#include "members/auto_reinforcement.h"
+#include "printing/text_measure.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
@@ -26,7 +28,7 @@ constexpr int first_column_x = 3000;
 constexpr int column_width = 1330;
 constexpr int table_right = first_column_x + int(members::member_count) * column_width;
 static_assert(table_right <= border_right, "the members' columns must end inside the report's border");
-constexpr int row_height = 270;
+constexpr int row_height = 260;
 constexpr int cell_inset = 60;
 constexpr double table_size = 9;  // points
 
@@ -107,6 +109,7 @@ QList<TableRow> table_rows(const members::MemberCheckReport &check)
         {"せん断力 Ｓ（N）", member(&MemberResult::shear)},
         {"引張側", member(&MemberResult::tension_face)},
         {"鉄筋", member(&MemberResult::bar)},
+        {"配筋", [&check](std::size_t i) { return members::bars_origin(check.members[i]); }},
         {"本数（本／100cm）", member(&MemberResult::bars_per_width)},
         {"ピッチ（mm）", member(&MemberResult::pitch)},
         {"鉄筋量 Ａｓ（cm²）", member(&MemberResult::rebar_area)},
@@ -182,28 +185,33 @@ int add_member_table(ReportPage &page, const members::MemberCheckReport &check, 
 
 // The section's formulas in two columns, the ratios and the depth on the left and the stresses on
 // the right, all set as formulas with their left-hand sides in the reports' one formula size, each
-// centred on its row's middle.
-void add_formulas(ReportPage &page, int top)
+// centred on its row's middle. Returns their bottom.
+int add_formulas(ReportPage &page, int top)
 {
     page.font(15);
     page.text(600, top, {"【計算式】"});
     const int first_middle = top + 750;
     constexpr int row_pitch = 620;
+    int bottom = top;
     const auto place = [&](const drawing::WorkedFormula &formula, int left, int row) {
         const QSizeF size = drawing::worked_formula_size(formula);
-        page.formula(formula, left, first_middle + row * row_pitch - int(size.height() / 2));
+        const int formula_top = first_middle + row * row_pitch - int(size.height() / 2);
+        page.formula(formula, left, formula_top);
+        bottom = std::max(bottom, formula_top + int(size.height()));
     };
     int row = 0;
     for (const drawing::formula::Expr &ratio : drawing::pictures::section_ratio_equations())
         place({ratio, {}}, 700, row++);
     // The depth's rule under its formula: d as the table prints it is the one the stresses use.
     page.font(10);
-    page.text(700, first_middle + 3 * row_pitch + 280, {"（ｄは 1 mm 未満を切り捨て）"});
+    const int depth_rule = first_middle + 3 * row_pitch + 280;
+    page.text(700, depth_rule, {"（ｄは 1 mm 未満を切り捨て）"});
     const Picture stresses[] = {Picture::MorvikConcreteStress, Picture::MorvikSteelStress,
                                 Picture::MorvikShearStress, Picture::MorvikBondStress};
     row = 0;
     for (Picture stress : stresses)
         place({stress, {}}, 6000, row++);
+    return std::max(bottom, depth_rule + int(text_height(10)));
 }
 
 // The detailing rules the table's last rows are judged by.
@@ -214,6 +222,29 @@ QString detailing_note(const members::MemberCheckReport &check)
     const members::DetailingRules &rules = check.detailing;
     return QStringLiteral("※構造細目：あき ≧ %1 mm・鉄筋径・4/3 Gmax（Gmax %2 mm）、ピッチ ≦ %3 mm、鉄筋比 ≧ %4 %")
         .arg(rules.least_spacing, rules.aggregate_size, rules.largest_pitch, rules.least_steel_ratio);
+}
+
+// The notes between top and the border, each wrapped to the border's width: at 10 points from 14800,
+// higher where they need it, and smaller where even that leaves too little room.
+void add_notes(ReportPage &page, const QStringList &notes, int top)
+{
+    const int bottom = border_bottom - 150;
+    for (double size : {10.0, 9.0, 8.0}) {
+        const int line = int(size * 26);
+        QStringList lines;
+        for (const QString &note : notes)
+            lines << wrap_text(note, size, border_right - 200 - 700);
+        const int height = int(lines.size() - 1) * line + int(text_height(size));
+        if (top + 100 + height > bottom && size > 8)
+            continue;
+        page.font(size);
+        int y = std::min(14800, bottom - height);
+        for (const QString &text : lines) {
+            page.text(700, y, {text});
+            y += line;
+        }
+        return;
+    }
 }
 
 } // namespace
@@ -233,18 +264,23 @@ ReportPage member_check_report(const FlumeSnapshot &sheet)
     page.text(600, 3300, {"【部材の応力度】"});
     const int table_bottom = add_member_table(page, check, 3750);
 
-    add_formulas(page, table_bottom + 250);
+    const int formulas_bottom = add_formulas(page, table_bottom + 250);
 
-    page.font(10);
-    page.text(700, 14800, {"※Ｍ、Ｓは各ケースの計算結果。応力度は｜Ｍ｜、｜Ｓ｜から求め、引張側はＭの符号によります。"});
-    page.text(700, 15080, {"※判定は、σc、σs、τ、τo がそれぞれの許容応力度以下で、構造細目を満たすとき OK です。"});
-    page.text(700, 15360, {detailing_note(check)});
+    QStringList notes = {
+        QStringLiteral("※Ｍ、Ｓは各ケースの計算結果。応力度は｜Ｍ｜、｜Ｓ｜から求め、引張側はＭの符号によります。"),
+        QStringLiteral("※判定は、σc、σs、τ、τo がそれぞれの許容応力度以下で、構造細目を満たすとき OK です。"),
+        detailing_note(check),
+    };
     bool typed = std::any_of(check.members.begin(), check.members.end(),
                              [](const MemberResult &m) { return m.thickness_typed; });
     for (Allowable a : members::allowables)
         typed = typed || members::allowable_typed(check.materials, a);
     if (typed)
-        page.text(700, 15640, {typed_mark, "：表または形状寸法の値に代えて入力した値"});
+        notes << typed_mark + QStringLiteral("：表または形状寸法の値に代えて入力した値");
+    // The lists searched, so that the checker can repeat the search.
+    if (std::any_of(check.members.begin(), check.members.end(), [](const MemberResult &m) { return m.designed; }))
+        notes << QStringLiteral("※自動配筋：") + members::lists_text(check.design_lists) + QStringLiteral(" の") + members::design_rule;
+    add_notes(page, notes, formulas_bottom);
     return page;
 }
 

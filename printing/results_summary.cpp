@@ -1,6 +1,7 @@
 // 結果一覧: every judgement of the flume in one table, so that a checker reads first whether the
 // section and its members pass, then turns to the chapter that shows each value computed.
 #include "common/number_format.h"
+#include "members/auto_reinforcement.h"
 #include "printing/document_pages.h"
 #include "printing/text_measure.h"
 
@@ -44,6 +45,7 @@ struct SummaryRow {
 struct SummaryGroup {
     QString name;
     QList<SummaryRow> rows;
+    QStringList under_name;  // lines below the name, as far as the rows go
 };
 
 QString verdict_of(bool passed) { return passed ? ok : ng; }
@@ -52,8 +54,8 @@ SummaryGroup section_group(const QString &name, const QString &rule, const std::
                            const QString &reason)
 {
     if (!check)
-        return {name, {{rule, QStringLiteral("未計算（") + reason + u'）', no_verdict}}};
-    return {name, {{rule, check->comparison, verdict_of(check->passed)}}};
+        return {name, {{rule, QStringLiteral("未計算（") + reason + u'）', no_verdict}}, {}};
+    return {name, {{rule, check->comparison, verdict_of(check->passed)}}, {}};
 }
 
 // The detailing rules (構造細目) of a member, as rows of this table between its stresses and its
@@ -77,7 +79,14 @@ QList<SummaryRow> detailing_rows(const MemberResult &member)
 SummaryGroup member_group(const members::MemberCheckReport &check, std::size_t index)
 {
     const MemberResult &member = check.members[index];
-    SummaryGroup group{member.member, {}};
+    SummaryGroup group{member.member, {}, {}};
+    // Under the member its bars, and whether the search chose them.
+    if (!member.rebar_area.isEmpty()) {
+        QString bars = member.bar;
+        if (!member.pitch.isEmpty())
+            bars += QStringLiteral(" @") + member.pitch + QStringLiteral("mm");
+        group.under_name = QStringList{bars, members::bars_origin(member)};
+    }
     if (member.has_stresses()) {
         for (Allowable a : members::allowables) {
             const std::size_t i = std::size_t(a);
@@ -113,9 +122,9 @@ QString overall_line(const QList<SummaryGroup> &groups)
 // The least safety factor against uplift, as the table and its notes state it: "1.2".
 QString required_uplift_safety() { return common::default_number_text(flume::required_uplift_safety); }
 
-QStringList notes()
+QStringList notes(const members::MemberCheckReport &check)
 {
-    return {
+    QStringList notes = {
         QStringLiteral("※浮上りの安全率 Fs と最大地盤反力 qmax は、表示のために丸める前の値（有効数字 15 桁）で判定します。"
                        "表の値は各ページと同じ桁（Fs 小数 2 桁、qmax 小数 1 桁）で示し、その桁では判定と食い違って見えるとき"
                        "だけ、判定の分かる桁まで示します。"),
@@ -124,6 +133,11 @@ QStringList notes()
         QStringLiteral("※部材の応力度は、部材の応力度照査の表に示した値で許容応力度と比べます。部材の判定は、その部材の照査"
                        "すべてが OK のとき OK です。"),
     };
+    // The lists searched, so that the checker can repeat the search.
+    if (std::any_of(check.members.begin(), check.members.end(), [](const MemberResult &m) { return m.designed; }))
+        notes << QStringLiteral("※自動配筋：") + members::lists_text(check.design_lists) + QStringLiteral(" の") + members::design_rule
+                + QStringLiteral("を選んでいます。");
+    return notes;
 }
 
 // Lays the table out from top to bottom on as many pages as it needs.
@@ -141,6 +155,8 @@ public:
         const int top = y_;
         page().font(table_size);
         fitted(column_x[0], top, group.name);
+        for (qsizetype i = 0; i < group.under_name.size() && i + 1 < group.rows.size(); ++i)
+            fitted(column_x[0], top + int(i + 1) * row_height, group.under_name[i]);
         for (const SummaryRow &row : group.rows) {
             fitted(column_x[1], y_, row.rule);
             fitted(column_x[2], y_, row.comparison);
@@ -158,7 +174,7 @@ public:
     {
         const QStringList lines = wrap_text(text, size, table_right - table_left);
         if (y_ + gap + int(lines.size()) * note_line > bottom - 200)
-            new_page();
+            new_page(false);
         y_ += gap;
         page().font(size);
         for (const QString &line : lines) {
@@ -184,12 +200,18 @@ private:
             page().font(table_size);
     }
 
-    void new_page()
+    // A page with the head of the table, or one for the notes after it.
+    void new_page(bool table = true)
     {
         ReportPage page;
         add_flume_border(page);
         page.font(title_size);
         page.text(700, 600, {pages_.isEmpty() ? title_ : title_ + QStringLiteral("（つづき）")});
+        if (!table) {
+            pages_.append(page);
+            y_ = table_top;
+            return;
+        }
         // The head of the table on every page.
         page.font(table_size);
         const QString heads[] = {QStringLiteral("照査"), QStringLiteral("照査の式"), QStringLiteral("計算値と制限値"),
@@ -226,7 +248,7 @@ QList<ReportPage> results_summary(const QString &title, const ResultsSummary &su
     for (const SummaryGroup &group : groups)
         layout.group(group);
     layout.paragraph(overall_line(groups), overall_size, 250);
-    for (const QString &note : notes())
+    for (const QString &note : notes(summary.members))
         layout.paragraph(note, note_size, 80);
     return layout.pages();
 }

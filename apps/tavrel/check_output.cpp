@@ -42,30 +42,6 @@ QJsonObject json_fields(const flume::FlumeSheet &sheet, FieldKind kind)
     return fields;
 }
 
-// "  ケース.1 側壁  D13 @200mm  総厚 15.0  ｄ 11.3  OK", and below a member with stresses
-// "    σc 122 ≦ 800  σs 3617 ≦ 18000  τ 5.77 ≦ 45.9  τo 28.87 ≦ 160" and
-// "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15".
-QStringList member_lines(const members::MemberCheckReport &check, std::size_t index)
-{
-    const members::MemberResult &member = check.members[index];
-    if (!member.has_stresses())
-        return {QStringLiteral("  ") + member.member + QStringLiteral("  ") + member.judgement};
-    QString bars = member.bar;
-    if (!member.pitch.isEmpty())
-        bars += QStringLiteral(" @") + member.pitch + QStringLiteral("mm");
-    QStringList stresses, rules;
-    for (Allowable a : members::allowables)
-        stresses << members::stress_symbol(a) + u' ' + check.comparison(index, a);
-    for (members::Detail d : members::details) {
-        if (const QString comparison = member.detailing[std::size_t(d)].comparison(d); !comparison.isEmpty())
-            rules << members::detail_name(d) + u' ' + comparison;
-    }
-    const QString indent = QStringLiteral("    ");
-    return {QStringLiteral("  %1  %2  総厚 %3  ｄ %4  %5")
-                .arg(member.member, bars, member.thickness, member.effective_depth, member.judgement),
-            indent + stresses.join(QStringLiteral("  ")), indent + rules.join(QStringLiteral("  "))};
-}
-
 QJsonObject json_detailing(const members::DetailingRules &rules)
 {
     return {{QStringLiteral("aggregate_size"), rules.aggregate_size},
@@ -88,6 +64,29 @@ QJsonObject json_materials(const members::MemberCheckReport &check)
             {QStringLiteral("bar_surface"), members::bar_surface_name(m.bar_surface)},
             {QStringLiteral("allowables"), allowables},
             {QStringLiteral("allowables_typed"), typed}};
+}
+
+} // namespace
+
+QStringList member_lines(const members::MemberCheckReport &check, std::size_t index)
+{
+    const members::MemberResult &member = check.members[index];
+    if (!member.has_stresses())
+        return {QStringLiteral("  ") + member.member + QStringLiteral("  ") + member.judgement};
+    QString bars = member.bar;
+    if (!member.pitch.isEmpty())
+        bars += QStringLiteral(" @") + member.pitch + QStringLiteral("mm");
+    QStringList stresses, rules;
+    for (Allowable a : members::allowables)
+        stresses << members::stress_symbol(a) + u' ' + check.comparison(index, a);
+    for (members::Detail d : members::details) {
+        if (const QString comparison = member.detailing[std::size_t(d)].comparison(d); !comparison.isEmpty())
+            rules << members::detail_name(d) + u' ' + comparison;
+    }
+    const QString indent = QStringLiteral("    ");
+    return {QStringLiteral("  %1  %2  総厚 %3  ｄ %4  %5")
+                .arg(member.member, bars, member.thickness, member.effective_depth, member.judgement),
+            indent + stresses.join(QStringLiteral("  ")), indent + rules.join(QStringLiteral("  "))};
 }
 
 QJsonObject json_member(const members::MemberCheckReport &check, std::size_t index)
@@ -142,8 +141,6 @@ QJsonObject json_member(const members::MemberCheckReport &check, std::size_t ind
     member.insert(QStringLiteral("detailing"), detailing);
     return member;
 }
-
-} // namespace
 
 CheckRun check_contents(const QString &path, const inputfile::TvlContents &contents,
                         const inputfile::ExtensionNotes &notes)

@@ -6,6 +6,7 @@
 #include "members/member_check.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 
@@ -49,3 +50,11 @@ CheckRun check_contents(const QString &path, const inputfile::TvlContents &conte
 // rules and the six members of the member check (their inputs, sections, Morvik's texts where they
 // have stresses, the detailing rules and the judgement).
 QByteArray json_report(const CheckedFile &file);
+
+// A member of the check as --check prints it: "  ケース.1 側壁  D13 @200mm  総厚 15.0  ｄ 11.3  OK",
+// and below a member with stresses "    σc 122 ≦ 800  σs 3617 ≦ 18000  τ 5.77 ≦ 45.9  τo 28.87 ≦ 160"
+// and "    あき 187.3 ≧ 26.7  ピッチ 200 ≦ 300  鉄筋比 0.56 ≧ 0.15".
+QStringList member_lines(const members::MemberCheckReport &check, std::size_t index);
+
+// A member of the check as --check --json gives it.
+QJsonObject json_member(const members::MemberCheckReport &check, std::size_t index);

@@ -2,6 +2,7 @@
 
 #include "apps/tavrel/check_command.h"
 #include "apps/tavrel/companion_paths.h"
+#include "apps/tavrel/design_command.h"
 #include "apps/tavrel/document_command.h"
 #include "apps/tavrel/pdf_command.h"
 #include "apps/tavrel/reference_book_command.h"
@@ -14,6 +15,7 @@ namespace {
 const char help_text[] =
     "使い方: tavrel [ファイル.tvl]\n"
     "        tavrel --check [--json] ファイル.tvl...\n"
+    "        tavrel --design [--json] ファイル.tvl [--write OUT.tvl [--in-place] [--force]]\n"
     "        tavrel --pdf [--force] OUT.pdf ファイル.tvl\n"
     "        tavrel --document [--force] OUT.pdf ファイル.tvl\n"
     "        tavrel --reference-book [--force] OUT.pdf --pictures DIR\n"
@@ -23,6 +25,7 @@ const char help_text[] =
     "引数なしでランチャーの画面を開きます。ファイルを指定するとその入力値でフルームの画面も開き、\n"
     "Tavrel が既に起動しているときはそのファイルを起動中の Tavrel で開きます。\n"
     "  --check     画面を開かずに .tvl ファイルを計算します（tavrel --check --help）。\n"
+    "  --design    画面を開かずに部材ごとの鉄筋を選びます（自動配筋、tavrel --design --help）。\n"
     "  --pdf       画面を開かずに報告書を PDF に書きます（tavrel --pdf --help）。\n"
     "  --document  画面を開かずに構造計算書を PDF に書きます（tavrel --document --help）。\n"
     "  --reference-book  参考図書を PDF に書きます（tavrel --reference-book --help）。\n"
@@ -32,6 +35,7 @@ const char help_text[] =
     "\n"
     "Usage: tavrel [FILE.tvl]\n"
     "       tavrel --check [--json] FILE.tvl...\n"
+    "       tavrel --design [--json] FILE.tvl [--write OUT.tvl [--in-place] [--force]]\n"
     "       tavrel --pdf [--force] OUT.pdf FILE.tvl\n"
     "       tavrel --document [--force] OUT.pdf FILE.tvl\n"
     "       tavrel --reference-book [--force] OUT.pdf --pictures DIR\n"
@@ -41,6 +45,7 @@ const char help_text[] =
     "Without arguments the launcher window opens. With a file, the flume window also opens with its\n"
     "inputs; when Tavrel is already running, the file is opened there instead.\n"
     "  --check     computes .tvl files without a display (tavrel --check --help).\n"
+    "  --design    chooses each member's bars without a display (自動配筋, tavrel --design --help).\n"
     "  --pdf       writes the reports as PDF without a display (tavrel --pdf --help).\n"
     "  --document  writes the structural calculation document as PDF without a display\n"
     "              (tavrel --document --help).\n"
@@ -58,10 +63,13 @@ common::ProgramCommands tavrel_commands()
         QStringLiteral("Tavrel"),
         common::version_number,
         help_text,
-        {{QStringLiteral("--json"), false, {QStringLiteral("--check")}},
+        {{QStringLiteral("--json"), false, {QStringLiteral("--check"), QStringLiteral("--design")}},
+         {QStringLiteral("--write"), true, {QStringLiteral("--design")}},
+         {QStringLiteral("--in-place"), false, {QStringLiteral("--design")}},
          {QStringLiteral("--pictures"), true, {QStringLiteral("--reference-book")}},
-         {common::force_option, false, {QStringLiteral("--pdf"), QStringLiteral("--document"), QStringLiteral("--reference-book")}}},
-        {check_command(), pdf_command(), document_command(), reference_book_command(), window_pictures_command()},
+         {common::force_option, false,
+          {QStringLiteral("--pdf"), QStringLiteral("--document"), QStringLiteral("--reference-book"), QStringLiteral("--design")}}},
+        {check_command(), design_command(), pdf_command(), document_command(), reference_book_command(), window_pictures_command()},
         companion_paths,
     };
 }

@@ -1,19 +1,24 @@
 #include "gui/tavrel/member_check_window.h"
 
+#include "gui/common/access_key.h"
+#include "members/auto_reinforcement.h"
 #include "members/member_check.h"
 #include "members/member_sheet.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -88,6 +93,51 @@ QLabel *new_value(QWidget *parent, const QString &name)
 
 const QString count_caption = QStringLiteral("本数");
 const QString pitch_caption = QStringLiteral("ピッチ");
+const QString design_caption = QStringLiteral("自動配筋");
+
+// The bars of a member: its bar, how they are spaced and the mark of the search.
+bool same_bars(const members::MemberInputs &a, const members::MemberInputs &b)
+{
+    return a.bar == b.bar && a.spacing == b.spacing && a.spacing_text == b.spacing_text && a.designed == b.designed;
+}
+
+void put_bars(members::MemberInputs &to, const members::MemberInputs &from)
+{
+    to.bar = from.bar;
+    to.spacing = from.spacing;
+    to.spacing_text = from.spacing_text;
+    to.designed = from.designed;
+}
+
+// A search's bars put in, and taken back by Ctrl+Z: only the bars of the members it changed, and
+// only while they are still those it put in (bars typed since stay).
+class DesignCommand : public QUndoCommand
+{
+public:
+    using Bars = std::array<members::MemberInputs, members::member_count>;
+
+    DesignCommand(members::MemberSheet &sheet, const Bars &before, const Bars &after)
+        : QUndoCommand(design_caption), sheet_(sheet), before_(before), after_(after)
+    {
+    }
+
+    void redo() override { replace(before_, after_); }
+    void undo() override { replace(after_, before_); }
+
+private:
+    void replace(const Bars &from, const Bars &to)
+    {
+        members::MemberCheckInputs inputs = sheet_.inputs();
+        for (std::size_t i = 0; i < members::member_count; ++i) {
+            if (!same_bars(from[i], to[i]) && same_bars(inputs.members[i], from[i]))
+                put_bars(inputs.members[i], to[i]);
+        }
+        sheet_.set_inputs(inputs);
+    }
+
+    members::MemberSheet &sheet_;
+    Bars before_, after_;
+};
 
 } // namespace
 
@@ -103,11 +153,13 @@ MemberCheckWindow::MemberCheckWindow(members::MemberSheet &sheet, QWidget *flume
     auto *top = new QHBoxLayout;
     top->addWidget(build_materials(contents));
     top->addWidget(build_detailing(contents));
+    top->addWidget(build_design(contents));
     top->addStretch(1);
     layout->addLayout(top);
     layout->addWidget(build_members(contents));
     auto *legend = new QLabel(QStringLiteral("＊：表の値に代えて入力した許容応力度　　黄色の総厚：形状寸法に代えて入力した値\n"
-                                             "Ｍ、Ｓは各ケースの計算結果。応力度は｜Ｍ｜、｜Ｓ｜から求め、引張側はＭの符号によります。"),
+                                             "Ｍ、Ｓは各ケースの計算結果。応力度は｜Ｍ｜、｜Ｓ｜から求め、引張側はＭの符号によります。\n"
+                                             "配筋　自動：自動配筋で入れた鉄筋とピッチ　手入力：入力した鉄筋（Ctrl+Z で自動配筋の前に戻します）"),
                               contents);
     layout->addWidget(legend);
     layout->addStretch(1);
@@ -121,7 +173,20 @@ MemberCheckWindow::MemberCheckWindow(members::MemberSheet &sheet, QWidget *flume
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll_);
 
-    connect(&sheet_, &members::MemberSheet::changed, this, &MemberCheckWindow::show_check);
+    undo_ = new QUndoStack(this);
+    QAction *undo = undo_->createUndoAction(this);
+    undo->setShortcut(QKeySequence::Undo);
+    addAction(undo);
+    QAction *redo = undo_->createRedoAction(this);
+    redo->setShortcut(QKeySequence::Redo);
+    addAction(redo);
+
+    connect(&sheet_, &members::MemberSheet::changed, this, [this] {
+        // What a search said belongs to the inputs and forces it searched.
+        if (!designing_)
+            design_notes_ = {};
+        show_check();
+    });
     show_check();
     fit_to_screen(flume_window);
 }
@@ -254,6 +319,42 @@ QWidget *MemberCheckWindow::build_detailing(QWidget *parent)
     return frame;
 }
 
+QWidget *MemberCheckWindow::build_design(QWidget *parent)
+{
+    auto *frame = new QGroupBox(design_caption, parent);
+    auto *grid = new QGridLayout(frame);
+    const auto add_list = [this, frame, grid](int row, const char *name, const QString &caption,
+                                              QString members::DesignLists::*list) {
+        grid->addWidget(new QLabel(caption, frame), row, 0);
+        QLineEdit *edit = new_edit(frame, QString::fromLatin1(name));
+        edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        edit->setMinimumWidth(fontMetrics().horizontalAdvance(members::DesignLists{}.pitches) + 16);
+        grid->addWidget(edit, row, 1);
+        connect(edit, &QLineEdit::textEdited, this, [this, list](const QString &text) {
+            members::DesignLists lists = sheet_.inputs().design_lists;
+            lists.*list = text;
+            sheet_.set_design_lists(lists);
+        });
+        connect(edit, &QLineEdit::editingFinished, this, &MemberCheckWindow::show_check);
+        return edit;
+    };
+    design_bars_ = add_list(0, "design_bars", QStringLiteral("探す鉄筋"), &members::DesignLists::bars);
+    design_pitches_ = add_list(1, "design_pitches", QStringLiteral("探すピッチ（mm）"), &members::DesignLists::pitches);
+    // Alt+A: the search for all six members from anywhere in the window.
+    design_all_ = new QPushButton(gui::common::with_access_key(design_caption, u'A'), frame);
+    design_all_->setObjectName(QStringLiteral("design_all"));
+    design_all_->setToolTip(QStringLiteral("六つの部材すべてに、すべての照査を満たす As 最小の鉄筋とピッチを入れます（Ctrl+Z で元に戻します）"));
+    grid->addWidget(design_all_, 2, 1, Qt::AlignLeft);
+    auto *rule = new QLabel(members::design_rule, frame);
+    rule->setWordWrap(true);
+    grid->addWidget(rule, 3, 0, 1, 2);
+    connect(design_all_, &QPushButton::clicked, this, [this] { design(std::nullopt); });
+    setTabOrder(detailing_edits_.back(), design_bars_);
+    setTabOrder(design_bars_, design_pitches_);
+    setTabOrder(design_pitches_, design_all_);
+    return frame;
+}
+
 QWidget *MemberCheckWindow::build_members(QWidget *parent)
 {
     auto *frame = new QGroupBox(QStringLiteral("部材"), parent);
@@ -287,7 +388,10 @@ QWidget *MemberCheckWindow::build_members(QWidget *parent)
     }
     for (members::Detail d : members::details)
         grid->addWidget(new QLabel(members::detail_caption(d), frame), row++, 0);
-    grid->addWidget(new QLabel(QStringLiteral("判定"), frame), row, 0);
+    grid->addWidget(new QLabel(QStringLiteral("判定"), frame), row++, 0);
+    grid->addWidget(new QLabel(design_caption, frame), row++, 0);
+    grid->addWidget(new QLabel(QStringLiteral("配筋"), frame), row++, 0);
+    grid->addWidget(new QLabel(QStringLiteral("自動配筋の結果"), frame), row, 0);
     for (std::size_t i = 0; i < members::member_count; ++i)
         add_member_column(grid, i);
     grid->setHorizontalSpacing(12);
@@ -382,12 +486,27 @@ void MemberCheckWindow::add_member_column(QGridLayout *grid, std::size_t index)
     }
     c.judgement = new_value(frame, numbered("judgement", index));
     c.judgement->setAlignment(Qt::AlignCenter);
-    grid->addWidget(c.judgement, row, column);
+    grid->addWidget(c.judgement, row++, column);
+    c.design = new QPushButton(design_caption, frame);
+    c.design->setObjectName(numbered("design", index));
+    grid->addWidget(c.design, row++, column);
+    connect(c.design, &QPushButton::clicked, this, [this, index] { design(index); });
+    c.origin = new_value(frame, numbered("origin", index));
+    c.origin->setAlignment(Qt::AlignCenter);
+    grid->addWidget(c.origin, row++, column);
+    c.design_note = new_value(frame, numbered("design_note", index));
+    c.design_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(c.design_note, row, column);
 
     // The column keeps its width: each of its widgets is as wide as the widest choice or input in
-    // it, or as a large comparison, whatever the texts shown, a label's text wrapping within it.
+    // it, or as a large comparison or the search's note on a member without forces, whatever the
+    // texts shown, a label's text wrapping within it.
     QList<QWidget *> cells;
-    int width = fontMetrics().horizontalAdvance(QStringLiteral("124487 ＞ 18000")) + 8;
+    members::MemberDesign without_forces;
+    without_forces.no_forces = true;
+    without_forces.reason = QStringLiteral("未計算");
+    int width = 8 + std::max(fontMetrics().horizontalAdvance(QStringLiteral("124487 ＞ 18000")),
+                             fontMetrics().horizontalAdvance(members::design_note(without_forces)));
     for (int r = 1; r <= row; ++r) {
         if (QLayoutItem *item = grid->itemAtPosition(r, column); item && item->widget()) {
             cells.append(item->widget());
@@ -495,7 +614,32 @@ void MemberCheckWindow::show_check()
             show_label(c.details[std::size_t(d)], rule.comparison(d), rule.verdict == members::Verdict::Ng);
         }
         show_label(c.judgement, out.judgement, out.verdict == members::Verdict::Ng);
+        show_label(c.origin, in.designed ? QStringLiteral("自動") : in.bar.isEmpty() ? QString() : QStringLiteral("手入力"));
+        show_label(c.design_note, design_notes_[index]);
     }
+    show_text(design_bars_, inputs.design_lists.bars);
+    show_text(design_pitches_, inputs.design_lists.pitches);
+}
+
+void MemberCheckWindow::design(std::optional<std::size_t> member)
+{
+    std::array<members::MemberDesign, members::member_count> designs{};
+    if (member)
+        designs[*member] = sheet_.design(*member);
+    else
+        designs = sheet_.designs();
+    const members::MemberCheckInputs before = sheet_.inputs();
+    const members::MemberCheckInputs after = members::with_designs(before, designs);
+    for (std::size_t i = 0; i < members::member_count; ++i) {
+        if (!member || i == *member)
+            design_notes_[i] = members::design_note(designs[i]);
+    }
+    designing_ = true;
+    if (after == before)
+        show_check();
+    else
+        undo_->push(new DesignCommand(sheet_, before.members, after.members));
+    designing_ = false;
 }
 
 } // namespace tavrel

@@ -6,12 +6,15 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QScrollArea;
+class QUndoStack;
 
 namespace members {
 class MemberSheet;
@@ -26,7 +29,9 @@ namespace tavrel {
 // the flume window and closes with it. It opens as large as its contents where the screen has the
 // room, smaller otherwise, scrolls what it cannot show and can be resized; its columns keep their
 // width whatever the texts in them, a long text wrapping in its cell with the whole text as its
-// tooltip.
+// tooltip. 「自動配筋」 puts in the bars the search finds, for all six members or for one; each row
+// says whether its bars are the search's (自動) or typed (手入力) and what the last search said of
+// it, and Ctrl+Z puts back the bars a search replaced.
 class MemberCheckWindow : public QWidget
 {
     Q_OBJECT
@@ -51,10 +56,13 @@ private:
         std::array<QLabel *, members::allowables.size()> stresses;
         std::array<QLabel *, members::details.size()> details;
         QLabel *judgement;
+        QPushButton *design;
+        QLabel *origin, *design_note;
     };
 
     QWidget *build_materials(QWidget *parent);
     QWidget *build_detailing(QWidget *parent);
+    QWidget *build_design(QWidget *parent);
     QWidget *build_members(QWidget *parent);
     // Opens at the whole size, within the room the screen of the flume window leaves.
     void fit_to_screen(QWidget *flume_window);
@@ -67,6 +75,8 @@ private:
     void edit_member(std::size_t index, const std::function<void(members::MemberInputs &)> &change);
     void edit_materials(const std::function<void(members::Materials &)> &change);
     void show_check();
+    // 「自動配筋」 for every member, or for one.
+    void design(std::optional<std::size_t> member);
 
     members::MemberSheet &sheet_;
     QScrollArea *scroll_ = nullptr;
@@ -75,7 +85,13 @@ private:
     std::array<QLabel *, members::allowables.size()> allowable_marks_{};
     // By members::detailing_entries.
     std::array<QLineEdit *, std::size(members::detailing_entries)> detailing_edits_{};
+    QLineEdit *design_bars_, *design_pitches_;
+    QPushButton *design_all_;
     std::array<MemberColumn, members::member_count> columns_{};
+    QUndoStack *undo_;
+    // What the last search said of each member, shown until the inputs or the Cases change.
+    std::array<QString, members::member_count> design_notes_;
+    bool designing_ = false;
 };
 
 } // namespace tavrel

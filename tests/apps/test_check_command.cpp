@@ -1,6 +1,8 @@
 // `tavrel --check` as a user runs it, on .tvl files the tests write: the worked examples page by
 // page, the one-line JSON, the messages, and the exit statuses, with no display at all.
 #include "inputfile/member_sections.h"
+#include "inputfile/tvl_encoding.h"
+#include "inputfile/tvl_format.h"
 #include "inputfile/tvl_file.h"
 #include "members/member_inputs.h"
 
@@ -428,7 +430,13 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"VersionNeedsNoDisplay", {"--version"}, 0, 0, 0},
         StatusRow{"UnknownOptionWithoutCommand", {"--verbose", "GOOD"}, 2, 0, 1},
         StatusRow{"JsonWithoutCommand", {"--json", "GOOD"}, 2, 0, 1},
-        StatusRow{"TwoCommands", {"--check", "--pdf", "GOOD"}, 2, 0, 1}),
+        StatusRow{"TwoCommands", {"--check", "--pdf", "GOOD"}, 2, 0, 1},
+        // Without member data no member has a cover to design with.
+        StatusRow{"DesignWithoutCover", {"--design", "GOOD"}, 1, 1, 0},
+        StatusRow{"DesignOfTwoFiles", {"--design", "GOOD", "GOOD"}, 2, 0, 1},
+        StatusRow{"DesignWrittenOverItself", {"--design", "GOOD", "--write", "GOOD"}, 2, 0, 1},
+        StatusRow{"DesignOfAMissingFile", {"--design", "--json", "MISSING"}, 2, 0, 1},
+        StatusRow{"WriteWithoutDesign", {"--check", "GOOD", "--write", "x.tvl"}, 2, 0, 1}),
     [](const testing::TestParamInfo<StatusRow> &info) { return std::string(info.param.name); });
 
 TEST_F(CheckCommand, HelpInJapaneseAndEnglish)
@@ -439,4 +447,36 @@ TEST_F(CheckCommand, HelpInJapaneseAndEnglish)
     EXPECT_TRUE(run.out.contains(QStringLiteral("Usage: tavrel --check [--json] FILE.tvl...")));
     EXPECT_TRUE(run.out.contains(QStringLiteral("終了コード")));
     EXPECT_TRUE(run.out.contains(QStringLiteral("Exit status")));
+}
+
+// The bars chosen go into the member data of the file written; its 25 items stay byte for byte,
+// and the file is written over itself only when asked.
+TEST_F(CheckCommand, DesignWritesTheBarsChosenAndKeepsTheItems)
+{
+    const QString file = dir.filePath(QStringLiteral("members.tvl"));
+    ASSERT_TRUE(inputfile::write_tvl_file(file, {worked, test_support::worked_members(), {}, {}}));
+    const auto bytes = [](const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray before = bytes(file);
+    const qsizetype items = inputfile::encode_tvl(inputfile::format_tvl(worked)).size();
+    const QString out = dir.filePath(QStringLiteral("designed.tvl"));
+
+    const TavrelRun run = tavrel({QStringLiteral("--design"), file, QStringLiteral("--write"), out});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.count(QStringLiteral("OK  自動配筋 ")), 6) << run.out.toStdString();
+    EXPECT_EQ(bytes(out).left(items), before.left(items));
+    EXPECT_EQ(bytes(file), before);
+    inputfile::TvlContents designed;
+    ASSERT_TRUE(inputfile::read_tvl_file(out, designed));
+    for (const members::MemberInputs &m : designed.members.members) {
+        EXPECT_TRUE(m.designed);
+        EXPECT_EQ(m.bar + u' ' + m.spacing_text, QStringLiteral("D10 300"));
+        EXPECT_EQ(m.cover, QStringLiteral("3"));
+    }
+    // Designed again in place, the file stays as it is.
+    const QByteArray written = bytes(out);
+    EXPECT_EQ(tavrel({QStringLiteral("--design"), out, QStringLiteral("--in-place")}).status, 0);
+    EXPECT_EQ(bytes(out), written);
 }

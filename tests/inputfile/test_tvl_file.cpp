@@ -479,8 +479,10 @@ TEST_F(TvlFile, MemberDataComesBackAfterTheInputs)
     inputs.detailing.largest_pitch = QStringLiteral("250");
     inputs.members[2] = {QStringLiteral("D16"), members::Spacing::Pitch, QStringLiteral("125"), {}, {}, {}, QStringLiteral("16"),
                          QStringLiteral("3 😀 \"\\ \r\n")};
+    inputs.members[2].designed = true;
     inputs.members[5] = {members::typed_bars, members::Spacing::Count, {}, QStringLiteral("3.5"), QStringLiteral("14"),
                          QStringLiteral("12"), {}, {}};
+    inputs.design_lists.pitches = QStringLiteral("100, 150, 200");
     sheet.members.set_inputs(inputs);
     ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("members.tvl"))));
     const QByteArray bytes = file_bytes(path(QStringLiteral("members.tvl")));
@@ -496,4 +498,20 @@ TEST_F(TvlFile, MemberDataComesBackAfterTheInputs)
     sheet.members.set_inputs({});
     ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("members.tvl"))));
     EXPECT_EQ(file_bytes(path(QStringLiteral("members.tvl"))), seven_lines());
+}
+
+// The search's mark on bars is kept only while the bars are still the ones it put in: a reader that
+// knows no marks writes them back although its user typed the bars over.
+TEST_F(TvlFile, AMarkOnBarsTypedOverIsDropped)
+{
+    const QByteArray mark = "\"section\",\"designed_members\",\"1\",\"1\"\r\n"
+                            "\"\x83\x50\x81\x5b\x83\x58.1 \x91\xa4\x95\xc7\",\"D13\",\"\x96\x7b\x90\x94\",\"";
+    for (const auto &[count, designed] : {std::pair{"5", true}, {"6", false}}) {
+        put_file_bytes(path(QStringLiteral("marked.tvl")), seven_lines() + marker + members_d13() + mark + count + "\"\r\n");
+        test_support::FlumeFileWindow sheet;
+        ASSERT_FALSE(inputfile::open_file(sheet, path(QStringLiteral("marked.tvl"))).has_value());
+        EXPECT_EQ(sheet.members.inputs().members[0].designed, designed) << count;
+        ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("saved.tvl"))));
+        EXPECT_EQ(file_bytes(path(QStringLiteral("saved.tvl"))).contains("designed_members"), designed) << count;
+    }
 }

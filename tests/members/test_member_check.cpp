@@ -5,6 +5,7 @@
 
 #include "flume/flume_sheet.h"
 #include "members/member_sheet.h"
+#include "tests/support/member_forces.h"
 #include "tests/support/process_run.h"
 
 #include <QJsonDocument>
@@ -20,24 +21,8 @@ using members::Allowable;
 using members::MemberInputs;
 using members::Spacing;
 
-// The worked flume: T1 0.1, T2 0.15, T3 0.15 m, H 1.0 m, h 1.0 m, h' 1.1 m.
-void type_shape(flume::FlumeSheet &sheet)
-{
-    for (const auto &[field, text] : {std::pair{Field::t1, "0.1"}, {Field::t2, "0.15"}, {Field::t3, "0.15"},
-                                      {Field::wall_height, "1.0"}, {Field::case1_depth, "1.0"},
-                                      {Field::case2_depth, "1.1"}})
-        sheet.set_text(field, QString::fromLatin1(text));
-}
-
-// A member's forces as its Case leaves them: the results shown, the converted N·cm and N texts.
-void give_forces(flume::FlumeSheet &sheet, std::size_t member, const char *moment, const char *shear)
-{
-    const flume::MemberForces &forces = flume::member_forces[member];
-    for (const auto &[result, converted] : {std::pair{forces.moment, moment}, {forces.shear, shear}}) {
-        sheet.show_result(result, QStringLiteral("1.000"));
-        sheet.set_text(flume::converted_companion(result)->converted, QString::fromLatin1(converted));
-    }
-}
+using test_support::give_member_forces;
+using test_support::type_member_shape;
 
 MemberInputs bars(const char *bar, Spacing spacing, const char *value, const char *cover = "3")
 {
@@ -112,9 +97,9 @@ protected:
     {
         const MemberRow &row = GetParam();
         flume::FlumeSheet sheet;
-        type_shape(sheet);
+        type_member_shape(sheet);
         if (row.moment)
-            give_forces(sheet, row.member, row.moment, row.shear);
+            give_member_forces(sheet, row.member, row.moment, row.shear);
         members::MemberCheckInputs inputs;
         inputs.members[row.member] = row.inputs;
         return members::check_members(inputs, sheet);
@@ -183,8 +168,8 @@ TEST_P(Detailing, JudgesEachRuleOnTheValuesShown)
 {
     const DetailingRow &row = GetParam();
     flume::FlumeSheet sheet;
-    type_shape(sheet);
-    give_forces(sheet, row.member, row.moment, row.shear);
+    type_member_shape(sheet);
+    give_member_forces(sheet, row.member, row.moment, row.shear);
     members::MemberCheckInputs inputs;
     inputs.detailing = row.rules;
     inputs.members[row.member] = row.inputs;
@@ -286,8 +271,8 @@ TEST_P(Judgement, NeedsEveryAllowableStress)
 {
     const JudgementRow &row = GetParam();
     flume::FlumeSheet sheet;
-    type_shape(sheet);
-    give_forces(sheet, 3, "343200", "2935");
+    type_member_shape(sheet);
+    give_member_forces(sheet, 3, "343200", "2935");
     members::MemberCheckInputs inputs;
     inputs.materials.concrete_strength = QString::fromLatin1(row.strength);
     members::type_allowable(inputs.materials, Allowable::Compression, QString::fromLatin1(row.typed_compression));
@@ -330,11 +315,11 @@ class Outdated : public testing::TestWithParam<OutdatedRow>
 TEST_P(Outdated, OnlyByWhatTheForcesWereComputedFrom)
 {
     flume::FlumeSheet sheet;
-    type_shape(sheet);
+    type_member_shape(sheet);
     members::MemberSheet members(sheet);
     for (std::size_t i = 0; i < members::member_count; ++i) {
         members.set_member(i, d13_5);
-        give_forces(sheet, i, "230700", "5801");
+        give_member_forces(sheet, i, "230700", "5801");
     }
     sheet.set_text(GetParam().typed, QStringLiteral("0.77"));
     for (std::size_t i = 0; i < members::member_count; ++i)
@@ -356,11 +341,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MemberSheet, FollowsTheCasesAndTheShape)
 {
     flume::FlumeSheet sheet;
-    type_shape(sheet);
+    type_member_shape(sheet);
     members::MemberSheet members(sheet);
     members.set_member(0, d13_5);
     EXPECT_FALSE(sheet.print_entry_enabled(flume::Page::MemberCheck));
-    give_forces(sheet, 0, "230700", "5801");
+    give_member_forces(sheet, 0, "230700", "5801");
     EXPECT_TRUE(sheet.print_entry_enabled(flume::Page::MemberCheck));
     EXPECT_EQ(members.report().members[0].judgement, QStringLiteral("OK"));
     // Forces left on the sheet after an input they came from changed are not judged until the
@@ -370,7 +355,7 @@ TEST(MemberSheet, FollowsTheCasesAndTheShape)
     sheet.set_text(Field::surcharge, QStringLiteral("12"));
     EXPECT_EQ(members.report().members[0].judgement, QStringLiteral("未計算（入力変更）"));
     EXPECT_FALSE(sheet.print_entry_enabled(flume::Page::MemberCheck));
-    give_forces(sheet, 0, "230700", "5801");
+    give_member_forces(sheet, 0, "230700", "5801");
     EXPECT_EQ(members.report().members[0].judgement, QStringLiteral("OK"));
     sheet.set_text(Field::t2, QStringLiteral("0.2"));
     EXPECT_EQ(members.report().members[0].thickness, QStringLiteral("20.0"));

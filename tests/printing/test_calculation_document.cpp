@@ -6,6 +6,7 @@
 #include "flume/flume_sheet.h"
 #include "flume/full_check.h"
 #include "common/messages.h"
+#include "members/auto_reinforcement.h"
 #include "drawing/report_font.h"
 #include "printing/calculation_document.h"
 #include "printing/document_pages.h"
@@ -47,10 +48,20 @@ struct Built {
     printing::PrintDocument document;
 };
 
-Built build(const QStringList &inputs, const document::DocumentData &data)
+// The worked members, or with the bars the search chooses for the worked example.
+members::MemberCheckInputs member_inputs(bool designed)
+{
+    if (!designed)
+        return test_support::worked_members();
+    const flume::WalkedFlume walked = flume::walk_flume(test_support::worked_inputs);
+    return members::with_designs(test_support::worked_members(),
+                                 members::design_members(test_support::worked_members(), *walked.sheet));
+}
+
+Built build(const QStringList &inputs, const document::DocumentData &data, bool designed = false)
 {
     Built built{flume::walk_flume(inputs), {}};
-    built.document = printing::calculation_document(built.walked, test_support::worked_members(), data, QDate(2026, 12, 8));
+    built.document = printing::calculation_document(built.walked, member_inputs(designed), data, QDate(2026, 12, 8));
     return built;
 }
 
@@ -171,14 +182,18 @@ private slots:
     void frame_is_clear_of_every_step_data()
     {
         QTest::addColumn<int>("page");
-        const Built built = build(test_support::worked_inputs, entered_data());
-        for (int i = 2; i < built.document.pages.size(); ++i)
-            QTest::addRow("page %d", i - 1) << i;
+        QTest::addColumn<bool>("designed");
+        for (const bool designed : {false, true}) {
+            const Built built = build(test_support::worked_inputs, entered_data(), designed);
+            for (int i = 2; i < built.document.pages.size(); ++i)
+                QTest::addRow(designed ? "page %d, bars designed" : "page %d", i - 1) << i << designed;
+        }
     }
     void frame_is_clear_of_every_step()
     {
         QFETCH(int, page);
-        const Built built = build(test_support::worked_inputs, entered_data());
+        QFETCH(bool, designed);
+        const Built built = build(test_support::worked_inputs, entered_data(), designed);
         const printing::ReportPage &framed = built.document.pages[page];
         // The frame is what the document added after the page's own steps: from the step that
         // sets the running head's size on, and its first text is the works' name in full, or
@@ -218,6 +233,33 @@ private slots:
                 }
         QVERIFY2(top > 0 && top < 400 / 15, qPrintable(QString::number(top)));
         QVERIFY2(bottom > 16000 / 15 && bottom < 16300 / 15, qPrintable(QString::number(bottom)));
+    }
+
+    // Bars the search chose are marked under each member of 結果一覧 and in the member page's row
+    // 配筋, and both give the lists searched; typed bars are 手入力 and no lists are given.
+    void designed_bars_are_marked_with_the_lists_data()
+    {
+        QTest::addColumn<bool>("designed");
+        QTest::newRow("typed") << false;
+        QTest::newRow("designed") << true;
+    }
+    void designed_bars_are_marked_with_the_lists()
+    {
+        QFETCH(bool, designed);
+        const Built built = build(test_support::worked_inputs, entered_data(), designed);
+        const QList<printing::ReportPage> &pages = built.document.pages;
+        const QString origin = designed ? QStringLiteral("自動配筋") : QStringLiteral("手入力");
+        const QString lists = QStringLiteral("※自動配筋：") + members::lists_text(members::DesignLists{});
+        QStringList summary;
+        for (int i = 2; i < pages.size() && texts(pages[i]).value(0).contains(QStringLiteral("結果一覧")); ++i)
+            summary << texts(pages[i]);
+        QCOMPARE(summary.count(origin), 6);
+        QCOMPARE(summary.count(designed ? QStringLiteral("D10 @300mm") : QStringLiteral("D13 @200mm")), 6);
+        QCOMPARE(summary.filter(lists).size(), designed ? 1 : 0);
+        const QStringList member_page = texts(pages.constLast());
+        QCOMPARE(member_page.value(member_page.indexOf(QStringLiteral("配筋")) + 1), origin);
+        QCOMPARE(member_page.count(origin), 6);
+        QCOMPARE(member_page.filter(lists).size(), designed ? 1 : 0);
     }
 
     // 設計条件 prints each of the 25 inputs, all different, after its own symbol.

@@ -101,8 +101,11 @@ private slots:
     void document_settings_keep_the_date_as_entered_data();
     void document_settings_keep_the_date_as_entered();
     void member_check_follows_the_cases();
+    void member_check_designs_the_bars_and_undoes();
 
 private:
+    // Case 1 a of the worked flume computed, the member check window opened.
+    QWidget *open_member_check_on_case1();
     template<typename T = QWidget>
     T *control(const char *name)
     {
@@ -989,7 +992,7 @@ void TestFlumeWindow::document_settings_keep_the_date_as_entered()
     settings->reject();
 }
 
-void TestFlumeWindow::member_check_follows_the_cases()
+QWidget *TestFlumeWindow::open_member_check_on_case1()
 {
     // Case 1 of the worked flume, its earlier pages' values given.
     type_worked({Field::t1, Field::t2, Field::t3, Field::wall_height});
@@ -1002,10 +1005,17 @@ void TestFlumeWindow::member_check_follows_the_cases()
                  Field::wet_soil_unit_weight, Field::submerged_soil_unit_weight, Field::back_friction_angle});
     press("Command9");
 
-    QCOMPARE(entry("mnumembers")->text(), QStringLiteral("部材の応力度照査(&M)"));
     entry("mnumembers")->trigger();
     QWidget *members = control("member_check_window");
-    QVERIFY(QTest::qWaitForWindowExposed(members));
+    if (!QTest::qWaitForWindowExposed(members))
+        qFatal("the member check window is not shown");
+    return members;
+}
+
+void TestFlumeWindow::member_check_follows_the_cases()
+{
+    QWidget *members = open_member_check_on_case1();
+    QCOMPARE(entry("mnumembers")->text(), QStringLiteral("部材の応力度照査(&M)"));
     QCOMPARE(members->windowTitle(), QStringLiteral("部材の応力度照査"));
     const auto label = [members](const char *name) { return members->findChild<QLabel *>(QString::fromLatin1(name))->text(); };
     const auto edit = [members](const char *name) { return members->findChild<QLineEdit *>(QString::fromLatin1(name)); };
@@ -1119,4 +1129,53 @@ void TestFlumeWindow::member_check_follows_the_cases()
     const QPointer<QWidget> gone = members;
     delete window_;
     QVERIFY(gone.isNull());
+}
+
+// 「自動配筋」 puts in the least steel that passes where a Case has given forces and leaves the
+// other members; bars typed over it are 手入力; Ctrl+Z puts the bars back.
+void TestFlumeWindow::member_check_designs_the_bars_and_undoes()
+{
+    QWidget *members = open_member_check_on_case1();
+    const auto label = [members](const QString &name) { return members->findChild<QLabel *>(name)->text(); };
+    const auto bars = [members](int i) {
+        return members->findChild<QComboBox *>(QStringLiteral("bar_%1").arg(i))->currentText() + u' '
+            + members->findChild<QLineEdit *>(QStringLiteral("spacing_text_%1").arg(i))->text();
+    };
+    members::MemberCheckInputs typed = window_->member_sheet().inputs();
+    for (members::MemberInputs &m : typed.members)
+        m = {QStringLiteral("D13"), members::Spacing::Count, QStringLiteral("5"), {}, {}, {}, {}, QStringLiteral("3")};
+    window_->member_sheet().set_inputs(typed);
+
+    QPushButton *design_all = members->findChild<QPushButton *>(QStringLiteral("design_all"));
+    QCOMPARE(design_all->text(), QStringLiteral("自動配筋(&A)"));
+    QTest::mouseClick(design_all, Qt::LeftButton);
+    const members::MemberDesign wall = window_->member_sheet().design(0);
+    QCOMPARE(bars(1), QStringLiteral("D10 300"));
+    QCOMPARE(label("origin_1"), QStringLiteral("自動"));
+    QCOMPARE(label("design_note_1"), wall.governing);
+    QCOMPARE(label("judgement_1"), QStringLiteral("OK"));
+    QCOMPARE(bars(3), QStringLiteral("D13 5"));
+    QCOMPARE(label("origin_3"), QStringLiteral("手入力"));
+    QCOMPARE(label("design_note_3"), QStringLiteral("未計算のため変更なし"));
+
+    QTest::keyClick(members, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(bars(1), QStringLiteral("D13 5"));
+    QCOMPARE(label("origin_1"), QStringLiteral("手入力"));
+    QCOMPARE(label("design_note_1"), QString());
+    QTest::keyClick(members, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(bars(1), QStringLiteral("D10 300"));
+
+    // A pitch typed over the search's is the user's; a 6 cm wall takes no bar of the lists and its
+    // row says which 総厚 would do.
+    QLineEdit *pitch = members->findChild<QLineEdit *>(QStringLiteral("spacing_text_1"));
+    pitch->selectAll();
+    QTest::keyClicks(pitch, QStringLiteral("250"));
+    QCOMPARE(label("origin_1"), QStringLiteral("手入力"));
+    window_->member_sheet().type_thickness(0, QStringLiteral("6"));
+    QTest::mouseClick(members->findChild<QPushButton *>(QStringLiteral("design_1")), Qt::LeftButton);
+    QCOMPARE(bars(1), QStringLiteral("D10 250"));
+    QCOMPARE(label("design_note_1"), QStringLiteral("σc：断面が不足（総厚を増やしてください）　総厚 7.5 cm で可"));
+    // Undo takes back the search's bars only: the pitch typed since stays.
+    QTest::keyClick(members, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(bars(1), QStringLiteral("D10 250"));
 }
