@@ -310,6 +310,9 @@ void write_command_chapter(BookLayout &book, const BookMaterial &material, QStri
         book.table(names);
     }
 
+    help_section(QStringLiteral("tavrel --design"), QStringLiteral("tavrel --design"));
+    book.paragraph(QStringLiteral("選び方と、配筋が見つからないときの表示は%1のとおりです。")
+                       .arg(ref(flume::page_caption(flume::Page::MemberCheck) + QStringLiteral("/自動配筋"))));
     help_section(QStringLiteral("tavrel --pdf"), QStringLiteral("tavrel --pdf"));
     help_section(QStringLiteral("tavrel --document"), QStringLiteral("tavrel --document"));
     help_section(QStringLiteral("tavrel --reference-book"), QStringLiteral("tavrel --reference-book"));

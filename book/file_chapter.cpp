@@ -8,6 +8,7 @@
 #include "inputfile/document_section.h"
 #include "inputfile/file_commands.h"
 #include "inputfile/member_sections.h"
+#include "inputfile/tvl_encoding.h"
 #include "inputfile/tvl_extension.h"
 #include "inputfile/tvl_file.h"
 #include "inputfile/tvl_format.h"
@@ -81,7 +82,7 @@ void write_file_chapter(BookLayout &book)
                             ref(member_title + QStringLiteral("/計算例")),
                             members::grade_name(example_member_inputs().materials.grade),
                             document_entries.join(QStringLiteral("、"))));
-    const QString saved = inputfile::format_tvl_contents(example_file());
+    const QString saved = inputfile::decode_tvl(inputfile::tvl_file_bytes(example_file()));
     QStringList extension = saved.split(QStringLiteral("\r\n"));
     extension.remove(0, std::min<qsizetype>(extension.size(), inputfile::items_per_line.size()));
     while (!extension.isEmpty() && extension.last().isEmpty())
@@ -106,16 +107,24 @@ void write_file_chapter(BookLayout &book)
         QStringLiteral("%1 は部材ごとに 1 行で、部材、鉄筋、本数かピッチか、その値、As、U、d（%2のとき）、書き換えた"
                        "総厚（形状寸法に従うときは空欄）、かぶりです。")
             .arg(code(inputfile::members_section), quoted(members::typed_bars)),
+        QStringLiteral("%1 は自動配筋で探すリストを既定（%2 と %3）から変えたときだけ書く 1 行で、探す鉄筋と探すピッチを"
+                       "入力したままの文字で書きます。%4 は自動配筋で鉄筋を入れた部材ごとに 1 行で、部材、鉄筋、本数かピッチか、"
+                       "その値です。鉄筋をその値から書き換えた部材は「手入力」として読みます。どちらも知らない前の版の Tavrel は、"
+                       "読まずに残して保存のときに書き戻します（%5）。")
+            .arg(code(inputfile::design_lists_section), members::DesignLists{}.bars, members::DesignLists{}.pitches,
+                 code(inputfile::designed_members_section),
+                 ref(flume::page_caption(flume::Page::MemberCheck) + QStringLiteral("/自動配筋"))),
         QStringLiteral("%1 は%2に何か入力したときだけ書く 1 行で、工事名、施設名・路線名、発注者、設計者の会社名と担当者、"
                        "作成日（印刷した日にするときは空欄）、適用基準、備考です（%3）。")
             .arg(code(inputfile::document_section), quoted(QStringLiteral("計算書の設定")), ref(QStringLiteral("印刷/構造計算書"))),
         QStringLiteral("続きの中では、Shift_JIS で表せない文字、「\\」、「\"」を %1 のように書くので、続きのために"
                        "ファイルが UTF-8 になることはありません。")
             .arg(code(QStringLiteral("\\u{1F600}"))),
-        QStringLiteral("この版で読めない続き（新しい版のものなど）は、読まずにそのまま残して保存のときに書き戻し、開いたときに"
-                       "そのことを知らせます。壊れた続きは読まずに知らせ、25 の入力はそのまま読みます（%1）。壊れた使用材料、"
-                       "構造細目、部材のデータの代わりには新しい画面の値が入りますが、それで部材を判定することはありません"
-                       "（%2）。")
+        QStringLiteral("この版で読めない続き（新しい版のまとまり、ほかのプログラムが書き足した行など）は、読まずにバイトの"
+                       "ままそのまま残して保存のときに書き戻し、開いたときにそのことを知らせます。同じまとまりが二つ以上あると"
+                       "きは最初のものを読み、ほかはそのまま書き戻します。壊れたまとまりはそれだけを読まずに名前を知らせ、"
+                       "25 の入力はそのまま読みます（%1）。壊れた使用材料、構造細目、部材のデータの代わりには新しい画面の値が"
+                       "入りますが、それで部材を判定することはありません（%2）。")
             .arg(ref(QStringLiteral("メッセージ一覧")), ref(flume::page_caption(flume::Page::MemberCheck) + QStringLiteral("/計算と判定"))),
     });
     book.heading(QStringLiteral("保存するとき"));
@@ -126,10 +135,12 @@ void write_file_chapter(BookLayout &book)
                        "ので、途中で失敗しても前のファイルは残ります。所有者、アクセス権、ACL などの属性も前のファイルの"
                        "ままです。"),
         QStringLiteral("ハードリンクのあるファイルや、共有フォルダーにあるほかの人のファイルは、置き換えずにその場で書き換え"
-                       "ます。書き換える前に元の内容を読み、書き込めなかったときは元に戻します。元に戻すこともできなかった"
-                       "ときは、元の内容を %1 の下（%2 があるときはその下の %3）に日時を付けた名前のファイルとして残し、"
-                       "メッセージにその名前を示します。元の内容を読めないファイルは書き換えません。")
-            .arg(code(QStringLiteral("~/.cache/tavrel/")), code(QStringLiteral("XDG_CACHE_HOME")), code(QStringLiteral("tavrel/"))),
+                       "ます。書き換える前に元の内容を読んで %1 にも残し、書き込めなかったときは元に戻して、残した"
+                       "ファイルの名前を知らせます。書き換えの途中でプログラムが終わったときは、次に起動したときに残した"
+                       "ファイルを知らせます。")
+            .arg(code(QStringLiteral("~/.cache/tavrel"))),
+        QStringLiteral("読み取り専用のファイルは、置き換えてよいか確かめてから置き換えます。"),
+        QStringLiteral("続きの読めないデータのために 1 MiB を超えるファイルになるときは、開けなくなるので保存しません。"),
         QStringLiteral("書き込めなかったときは%1（題名%2）と知らせます。")
             .arg(quoted(inputfile::message::save_failed), quoted(inputfile::message::save_title)),
         QStringLiteral("入力欄の文字は、数値に直さずにそのまま保存します（%1や%2もそのまま）。「\"」を含む文字は「\"\"」と"

@@ -4,6 +4,8 @@
 #include "book/book_chapters.h"
 
 #include "flume/captions.h"
+#include "flume/full_check.h"
+#include "members/auto_reinforcement.h"
 #include "members/member_check.h"
 
 namespace book {
@@ -36,6 +38,95 @@ Table allowable_table()
         table.rows.append(row);
     }
     return table;
+}
+
+// The section on 自動配筋: what the search does and how it chooses, the worked example's six
+// answers computed by the search itself, and what a member without an answer says.
+void write_design_section(BookLayout &book, QStringList &problems)
+{
+    using members::MemberInputs;
+    const QString design = QStringLiteral("自動配筋");
+    const members::DesignLists lists;
+    book.heading(design);
+    book.paragraph(QStringLiteral(
+        "鉄筋を一つずつ試す代わりに、%1で部材ごとの鉄筋とピッチを選ばせることができます。画面右上の%1の枠の%2と%3の"
+        "すべての組合せを、この章の照査とまったく同じ計算（同じ d の求め方と丸め、同じ許容応力度と構造細目）で照査し、"
+        "%4を選びます。As は表に示す値（小数 2 桁）で比べます。既定のリストは、鉄筋 %5、ピッチ %6 mm で、書き換えた"
+        "ときだけ Tavrelファイルに保存されます。")
+                       .arg(quoted(design), quoted(QStringLiteral("探す鉄筋")), quoted(QStringLiteral("探すピッチ（mm）")),
+                            members::design_rule, lists.bars, lists.pitches));
+    book.bullets({
+        QStringLiteral("枠の%5（Alt+A）は六つの部材すべてに、表の%1の行のボタンはその部材だけに、選んだ鉄筋とピッチを入れます。"
+                       "%2の行はそれを%3と示し、あとで鉄筋やピッチを書き換えると%4になります。かぶりと総厚はそのままです。")
+            .arg(quoted(design), quoted(QStringLiteral("配筋")), quoted(QStringLiteral("自動")), quoted(QStringLiteral("手入力")),
+                 quoted(design + QStringLiteral("(A)"))),
+        QStringLiteral("%1の行には、選んだ配筋の最大の比を%2のように示します。σc、σs、τ、τo のそれぞれの許容応力度に対する比と、"
+                       "最小鉄筋比に対する比（最小鉄筋比 ÷ 鉄筋比）のうち最大のもので、小数 2 桁に切り上げます。この照査が配筋を"
+                       "決めています。")
+            .arg(quoted(QStringLiteral("自動配筋の結果")), quoted(QStringLiteral("σs 0.87"))),
+        QStringLiteral("ケースの力が表示されていない部材はそのままにして%1と示します。").arg(quoted(QStringLiteral("未計算のため変更なし"))),
+        QStringLiteral("Ctrl+Z で、%1が入れる前の鉄筋に戻します（そのあと書き換えた部材はそのままです）。Ctrl+Y でやり直します。")
+            .arg(quoted(design)),
+        QStringLiteral("報告書と構造計算書の結果一覧には、自動配筋で選んだ配筋に%1と記し、探したリストを注記するので、照査する人が"
+                       "同じ探索を繰り返せます。画面を開かずに選ぶには tavrel --design を使います（%2）。")
+            .arg(quoted(design), ref(QStringLiteral("コマンドライン"))),
+    });
+
+    const members::MemberCheckInputs example = example_member_inputs();
+    const flume::WalkedFlume walked = flume::walk_flume(example_input_texts());
+    const auto designs = members::design_members(example, *walked.sheet);
+    const members::MemberCheckReport check = members::check_members(members::with_designs(example, designs), *walked.sheet);
+    book.paragraph(QStringLiteral("計算例の水路（かぶり 3 cm、σck %1、%2）で%3を押すと、次のように選びます。")
+                       .arg(example.materials.concrete_strength, members::grade_name(example.materials.grade), quoted(design)));
+    Table rows{{QStringLiteral("部材"), QStringLiteral("鉄筋"), QStringLiteral("ピッチ\n（mm）"), QStringLiteral("As\n（cm²）"),
+                QStringLiteral("d\n（cm）"), QStringLiteral("σs\n（N/cm²）"), QStringLiteral("鉄筋比\n（%）"), QStringLiteral("最大の比"),
+                QStringLiteral("判定")},
+               {}};
+    for (std::size_t i = 0; i < members::member_count; ++i) {
+        const members::MemberResult &m = check.members[i];
+        if (!designs[i].found)
+            problems.append(QStringLiteral("計算例の %1 に自動配筋がありません（%2）").arg(m.member, members::design_note(designs[i])));
+        rows.rows.append({m.member, designs[i].bar, designs[i].pitch, m.rebar_area, m.effective_depth,
+                          check.comparison(i, members::Allowable::Tension),
+                          m.detailing[std::size_t(members::Detail::SteelRatio)].comparison(members::Detail::SteelRatio),
+                          designs[i].governing, m.judgement});
+    }
+    book.table(rows);
+    // The next arrangement with less steel than the lists' least: one pitch step further.
+    members::MemberCheckInputs wider = members::with_designs(example, designs);
+    MemberInputs &first = wider.members[0];
+    const double step = 25;
+    first.spacing_text = QString::number(first.spacing_text.toDouble() + step);
+    const members::MemberResult next = members::check_members(wider, *walked.sheet).members[0];
+    book.paragraph(QStringLiteral(
+        "計算例の力は小さく、どの部材もリストで最も鉄筋の少ない組合せで満たします。最大の比が鉄筋比のものは、最小鉄筋比が最も"
+        "厳しい照査です。リストにないピッチ %1 mm にすると、%2の判定は%3です。")
+                       .arg(first.spacing_text, next.member, quoted(next.judgement)));
+
+    book.heading(QStringLiteral("自動配筋で配筋が見つからないとき"));
+    members::MemberCheckInputs thin = example;
+    thin.members[0].thickness = QStringLiteral("6");
+    const members::MemberDesign none = members::design_members(thin, *walked.sheet)[0];
+    if (none.found || none.least_thickness.isEmpty())
+        problems.append(QStringLiteral("総厚 6 cm の計算例で配筋が見つかります"));
+    book.paragraph(QStringLiteral(
+        "どの組合せも満たさない部材は鉄筋とピッチをそのままにし、%1の行に、すべての組合せで満たさない照査と、同じリストで"
+        "配筋が見つかる最小の総厚（5 mm 単位）を示します。たとえば計算例の%2の総厚を 6 cm とすると、%3です。")
+                       .arg(quoted(QStringLiteral("自動配筋の結果")), check.members[0].member, quoted(members::design_note(none))));
+    book.bullets({
+        QStringLiteral("%1：σc か τ がすべての組合せで許容応力度を超えます。鉄筋を増やしてもほとんど下がらないので、断面を厚く"
+                       "します。")
+            .arg(quoted(QStringLiteral("σc：断面が不足（総厚を増やしてください）"))),
+        QStringLiteral("%1：最も多い鉄筋でも σs か τo が超えます。総厚を増やすか、太い鉄筋や狭いピッチをリストに加えます。")
+            .arg(quoted(QStringLiteral("σs：鉄筋が不足（総厚を増やすか、探す鉄筋・ピッチを広げてください）"))),
+        QStringLiteral("%1：あき、ピッチ、鉄筋比のいずれかを、どの組合せも満たしません。リストか構造細目を見直します。")
+            .arg(quoted(QStringLiteral("ピッチ：構造細目を満たす組合せがありません（探す鉄筋・ピッチを見直してください）"))),
+        QStringLiteral("最小の総厚は今のケースの力のままで求めたものです。形状寸法の T1、T2、T3 を変えると自重などが変わり力も"
+                       "変わるので、ケースを計算し直してから、もう一度%1を押して確かめます。この部材の総厚だけを書き換える（黄色の"
+                       "総厚）ときは、形状寸法とは別の厚さで照査していることになります。")
+            .arg(quoted(design)),
+        QStringLiteral("かぶり未入力など、照査に足りない入力のある部材は、その理由を示します。許容応力度の空欄なども同じです。"),
+    });
 }
 
 } // namespace
@@ -172,6 +263,9 @@ void write_member_check_chapter(BookLayout &book, const BookMaterial &material, 
         rows.rows.append(row);
     }
     book.table(rows);
+    write_design_section(book, problems);
+
+    book.heading(QStringLiteral("保存と印刷"));
     book.paragraph(QStringLiteral(
         "入力は、計算画面の入力と一緒に Tavrelファイルに保存されます（%1）。報告書は%2の%3で A4 1 ページに印刷します（%4）。")
                        .arg(ref(QStringLiteral("Tavrelファイル (.tvl)/部材の応力度照査と計算書の設定のデータ")),

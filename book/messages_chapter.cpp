@@ -9,6 +9,7 @@
 #include "common/safe_file_write.h"
 #include "common/messages.h"
 #include "common/number_format.h"
+#include "common/safe_file_write.h"
 #include "flume/calculations.h"
 #include "inputfile/file_commands.h"
 #include "inputfile/tvl_file.h"
@@ -19,10 +20,30 @@ namespace book {
 
 namespace {
 
-// The note of a damaged extension, with a placeholder for what was left out.
+// The notes of a damaged extension and of a section held twice, with a placeholder for what.
 QString damaged_extension_message()
 {
     return inputfile::message::extension_damaged.arg(QStringLiteral("○○"));
+}
+
+QString duplicated_extension_message()
+{
+    return inputfile::message::extension_duplicated.arg(QStringLiteral("○○"));
+}
+
+// The message at start after a file written where it is was left halfway, as both programs give it.
+QString recovery_when()
+{
+    return QStringLiteral("起動したとき、前に動いていたプログラムが、ハードリンクのあるファイルやほかの人のファイルを"
+                          "その場で書き換えている途中で終わっていた（強制終了、停電など）とき。2 行目からは、元の内容を残した"
+                          "ファイルと、その元のファイルです。一度だけ示されます。");
+}
+
+QString recovery_remedy()
+{
+    return QStringLiteral("元のファイルを開いて確かめ、壊れていれば残したファイルを元の名前にコピーします。残したファイル"
+                          "（%1 の中）は、要らなくなったら削除します。")
+        .arg(code(QStringLiteral("~/.cache/tavrel")));
 }
 
 // When a message appears and what the user does about it.
@@ -69,10 +90,20 @@ QList<Explanation> explanations()
                         "25 の入力と読めたデータは読み込み、読めなかったものは新しい画面と同じ空の状態になります。"),
          QStringLiteral("部材の応力度照査の画面や計算書の設定で入力し直して保存します。ファイルを手で書き換えたときは、その部分を"
                         "見直します。")},
+        {duplicated_extension_message(), inputfile::message::open_title,
+         QStringLiteral("開いたファイルの続きに、同じデータ（○○）が二つ以上あるとき（手で書き換えたファイルなど）。"),
+         QStringLiteral("画面には最初のものが入ります。ほかは変えずに残し、保存するときにそのまま書き戻します。要らなければ"
+                        "ファイルから消します。")},
         {inputfile::message::extension_kept, inputfile::message::open_title,
          QStringLiteral("開いたファイルに、この版の Tavrel では読めない続き（新しい版で保存したデータなど）があるとき。"
                         "壊れた続きもあるときは、このメッセージと前のメッセージが 2 行で示されます。"),
          QStringLiteral("そのまま使えます。読めないデータは変えずに残し、保存するときにそのまま書き戻します。")},
+        {QStringLiteral("読み取り専用のファイルです。置き換えますか？"), inputfile::message::save_title,
+         QStringLiteral("「名前を付けて保存(A)」で選んだファイルが読み取り専用のとき。2 行目にファイルが示されます。"),
+         QStringLiteral("「はい」で置き換えます（読み取り専用のまま）。「いいえ」では何も書きません。")},
+        {QStringLiteral("読み取り専用のファイルです。置き換えますか？"), QStringLiteral("印刷"),
+         QStringLiteral("「PDF保存」で選んだファイルが読み取り専用のとき。2 行目にファイルが示されます。"),
+         QStringLiteral("「はい」で置き換えます（読み取り専用のまま）。「いいえ」では何も書きません。")},
         {inputfile::message::save_failed, inputfile::message::save_title,
          QStringLiteral("%1でファイルを書けなかったとき。2 行目にファイルと理由が示されます。"
                         "前からあったファイルはそのまま残ります。")
@@ -139,6 +170,10 @@ QList<Explanation> explanations()
          QStringLiteral("一括計算の画面で表や結果のファイルを書けなかったとき。2 行目にファイルと理由が示されます。前からあった"
                         "ファイルはそのまま残ります。"),
          QStringLiteral("理由の表を見て、書き込めるフォルダーや名前を選び直します。")},
+        {QStringLiteral("ファイルを書き換えている途中でプログラムが終わっていました。元の内容を次のファイルに残してあります。"),
+         QStringLiteral("Tavrel"), recovery_when(), recovery_remedy()},
+        {QStringLiteral("ファイルを書き換えている途中でプログラムが終わっていました。元の内容を次のファイルに残してあります。"),
+         QStringLiteral("Morvik"), recovery_when(), recovery_remedy()},
         {QStringLiteral("終了しますか？"), QStringLiteral("終了確認"),
          QStringLiteral("Morvik の画面を閉じるとき。計算画面では、開いたときか保存したときから入力を変えていないときに"
                         "閉じるとき。"),
@@ -192,16 +227,22 @@ QList<Reason> file_reasons()
         {QStringLiteral("書き込みが中断されました。"), QStringLiteral("もう一度行います。")},
         {common::write_reason::earlier_unreadable,
          QStringLiteral("ファイルの読み取りの権限を確かめるか、別の名前で保存します。続けて読めなかった理由が示されます。")},
+        {common::write_reason::no_recovery_copy,
+         QStringLiteral("続けて残せなかった理由が示されます。%1 の空きや権限を確かめるか、別の名前で保存します。")
+             .arg(code(QStringLiteral("~/.cache/tavrel/")))},
+        {QString(common::write_reason::earlier_written_back).replace(QStringLiteral("%1"), QStringLiteral("（ファイル）")),
+         QStringLiteral("書き込みの理由に続けて示されます。ファイルは元のままです。理由を取り除いてから、もう一度行います。"
+                        "残したファイルは要らなければ消します。")},
         {QString(common::write_reason::earlier_kept_in).replace(QStringLiteral("%1"), QStringLiteral("（ファイル）")),
          QStringLiteral("書き込みの理由に続けて示されます。元の内容は示されたファイル（%1 の下）にあるので、必要なら元の"
                         "名前に戻し、別の場所に保存し直します。")
              .arg(code(QStringLiteral("~/.cache/tavrel/")))},
-        {common::write_reason::earlier_lost,
-         QStringLiteral("書き込みの理由に続けて示されます。元のファイルの内容が失われたおそれがあります。控えから戻し、"
-                        "別の場所に保存し直します。")},
         {common::name_not_utf8_reason, QStringLiteral("UTF-8 の文字だけの名前を付けて保存し直します。")},
         {inputfile::reason::not_a_file, QStringLiteral("Tavrelファイルを選びます（フォルダーや装置のファイルは開けません）。")},
-        {inputfile::reason::too_large, QStringLiteral("選んだファイルが Tavrelファイルか確かめます。")},
+        {inputfile::reason::too_large, QStringLiteral("開くときは、選んだファイルが Tavrelファイルか確かめます。保存するときは、"
+                                                      "読めない続き（ほかのプログラムのデータ）を減らします。")},
+        {common::read_only_reason, QStringLiteral("コマンドでは --force を付けると置き換えます。読み取り専用のままにしたいときは"
+                                                  "別の名前にします。")},
     };
 }
 
@@ -219,6 +260,7 @@ void write_messages_chapter(BookLayout &book, const BookMaterial &material, QStr
         {bearing_exceeded, bearing_title, QStringLiteral("Tavrel")},
         {inputfile::message::open_failed, inputfile::message::open_title, QStringLiteral("Tavrel")},
         {damaged_extension_message(), inputfile::message::open_title, QStringLiteral("Tavrel")},
+        {duplicated_extension_message(), inputfile::message::open_title, QStringLiteral("Tavrel")},
         {inputfile::message::extension_kept, inputfile::message::open_title, QStringLiteral("Tavrel")},
         {inputfile::message::save_failed, inputfile::message::save_title, QStringLiteral("Tavrel")},
     };

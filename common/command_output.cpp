@@ -1,6 +1,7 @@
 #include "common/command_output.h"
 
 #include "common/file_names.h"
+#include "common/recovery_copy.h"
 #include "common/same_file.h"
 
 namespace common {
@@ -29,6 +30,25 @@ std::FILE *line_stream(const QStringList &output_files)
             return stderr;
     }
     return stdout;
+}
+
+ReadOnlyFile read_only_output(const CommandLine &line)
+{
+    return line.has(force_option) ? ReadOnlyFile::Replace : ReadOnlyFile::Refuse;
+}
+
+QString output_failure_reason(const QString &reason)
+{
+    if (reason != read_only_reason)
+        return reason;
+    return reason + QStringLiteral("置き換えるには ") + force_option + QStringLiteral(" を付けます / read-only: add ")
+           + force_option + QStringLiteral(" to replace it");
+}
+
+void write_left_recovery_copies(const QString &command)
+{
+    if (const QList<LeftRecoveryCopy> left = take_left_recovery_copies(); !left.isEmpty())
+        write_utf8(stderr, command + QStringLiteral(": ") + left_recovery_text(left) + u'\n');
 }
 
 int command_failure(const QString &command, const QString &reason, int status)

@@ -73,8 +73,9 @@ QStringList file_error_texts()
 
 QStringList file_failure_reasons()
 {
-    return file_error_texts() + QStringList{write_reason::earlier_unreadable, write_reason::earlier_kept_in,
-                                            write_reason::earlier_lost, name_not_utf8_reason};
+    return file_error_texts() + QStringList{write_reason::earlier_unreadable, write_reason::no_recovery_copy,
+                                            write_reason::earlier_written_back, write_reason::earlier_kept_in,
+                                            name_not_utf8_reason};
 }
 
 FileResult file_failure(int error_number)

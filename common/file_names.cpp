@@ -55,10 +55,11 @@ int utf8_sequence(const unsigned char *b, qsizetype i, qsizetype n, char32_t &co
     return length;
 }
 
-// The folder that holds a process's open files as links (/proc/self/fd, /proc/<pid>/task/<tid>/fd).
-bool is_open_files_folder(const QByteArray &folder)
+// The folder that holds this process's open files as links (/proc/self/fd, /proc/<pid>/task/<tid>/fd);
+// another process's are followed as links like any other.
+bool is_own_open_files_folder(const QByteArray &folder)
 {
-    static const QRegularExpression open_files(QStringLiteral("^/proc/[^/]+(/task/[^/]+)?/fd$"));
+    const QRegularExpression open_files(QStringLiteral("^/proc/%1(/task/[0-9]+)?/fd$").arg(::getpid()));
     const std::unique_ptr<char, decltype(&std::free)> real(::realpath(folder.constData(), nullptr), &std::free);
     return real && open_files.match(QString::fromLatin1(real.get())).hasMatch();
 }
@@ -139,8 +140,10 @@ FinalTarget final_target(const QByteArray &native)
             return target;
         }
         const QByteArray folder = folder_of(target.path);
-        if (is_open_files_folder(folder)) {
-            target.own_open_file = true;
+        bool number = false;
+        const int descriptor = last_part(target.path).toInt(&number);
+        if (number && descriptor >= 0 && is_own_open_files_folder(folder)) {
+            target.own_descriptor = descriptor;
             return target;
         }
         char link[PATH_MAX];

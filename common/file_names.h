@@ -26,13 +26,13 @@ inline const QString name_not_utf8_reason =
     QStringLiteral("名前の文字コードが UTF-8 ではないため、選ばれたファイルには書き込めません。");
 FileResult check_dialog_name(const QString &name);
 
-// The file a name stands for once symbolic links are followed, and whether it is one of the
-// program's own open files (/dev/stdout, /proc/self/fd/N), which is written where it is. A link
-// to a file that does not exist names the file it would make. error is the system's error number
-// when the links cannot be followed (a loop, a name too long), else 0.
+// The file a name stands for once symbolic links are followed, or the program's own open file it
+// names (/dev/stdout, /dev/fd/N, /proc/self/fd/N): that descriptor, which is written where it
+// stands. A link to a file that does not exist names the file it would make. error is the system's
+// error number when the links cannot be followed (a loop, a name too long), else 0.
 struct FinalTarget {
     QByteArray path;
-    bool own_open_file = false;
+    int own_descriptor = -1;
     int error = 0;
 };
 FinalTarget final_target(const QByteArray &native);

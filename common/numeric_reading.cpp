@@ -62,7 +62,8 @@ double decimal_value(const std::string &text)
         const long position = significant == std::string_view::npos ? 0
                               : significant < point ? long(point - significant) - 1
                                                     : -long(significant - point);
-        value = position + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        // position + exponent > 0, without adding: the exponent may be as large as a long goes.
+        value = exponent > -position ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
 }

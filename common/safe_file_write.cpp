@@ -1,14 +1,18 @@
 #include "common/safe_file_write.h"
 
+#include "common/file_calls.h"
 #include "common/file_names.h"
-#include "common/user_folders.h"
+#include "common/recovery_copy.h"
 
-#include <QDateTime>
 #include <QList>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -17,32 +21,15 @@
 // rename, fchown, fsetxattr, fchmod) directly rather than QSaveFile: QSaveFile keeps no error number
 // to describe the failure by, ignores a failed flush to the disk, takes a short write for success,
 // would replace a device or pipe by a file, and keeps neither a file's links nor its extended
-// attributes. This file is therefore for Linux only; every system call of the writer is made here.
+// attributes. This file is therefore for Linux only; the writer makes its system calls here and in
+// common/file_calls.cpp, and keeps the earlier content of a file it writes in place with
+// common/recovery_copy.cpp.
 
 namespace common {
 
 namespace {
 
 namespace reason = write_reason;
-
-// The helpers return an error number, 0 when all went well.
-
-int write_all(int fd, const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, std::size_t(left));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        data += written;
-        left -= written;
-    }
-    return 0;
-}
 
 // Writes the bytes from the start of the file and cuts the file after them.
 int write_from_start(int fd, const QByteArray &bytes)
@@ -54,50 +41,9 @@ int write_from_start(int fd, const QByteArray &bytes)
     return ::ftruncate(fd, bytes.size()) == 0 ? 0 : errno;
 }
 
-// Waits until the disk holds the file: a file system may report a failed write only then. A file
-// system that cannot sync says so with EINVAL.
-int sync_to_disk(int fd)
-{
-    return ::fsync(fd) != 0 && errno != EINVAL ? errno : 0;
-}
-
-// Some file systems (NFS) report a failed write only when the file is closed.
-int close_checked(int fd, int earlier_error)
-{
-    if (::close(fd) != 0 && earlier_error == 0 && errno != EINTR)
-        return errno;
-    return earlier_error;
-}
-
 FileResult outcome(int error)
 {
     return error == 0 ? FileResult{} : file_failure(error);
-}
-
-// The new name in the folder: a rename over the earlier file makes it the file's name. The folder
-// may be unreadable to the user (write and search only); it then cannot be synced, and is not.
-int sync_folder(const QByteArray &folder)
-{
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == EACCES ? 0 : errno;
-    return close_checked(fd, sync_to_disk(fd));
-}
-
-int read_all(int fd, QByteArray &bytes)
-{
-    bytes.clear();
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return errno;
-        if (got == 0)
-            return 0;
-        bytes.append(buffer, got);
-    }
 }
 
 // A device or pipe is written where it is. It is opened without waiting, so that a pipe nobody
@@ -113,34 +59,10 @@ FileResult write_to_device(const QByteArray &target, const QByteArray &bytes)
     return outcome(close_checked(fd, write_all(fd, bytes)));
 }
 
-// The earlier content of a file that could not be written back, as a file of its own in the user's
-// cache folder; the words that say where it is, for the reason of the failure.
-QString keep_earlier_content(const QByteArray &target, const QByteArray &earlier)
-{
-    const QString folder = own_cache_folder();
-    if (folder.isEmpty())
-        return reason::earlier_lost;
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-    for (int attempt = 1; attempt <= 100; ++attempt) {
-        const QByteArray copy = native_name(folder) + '/' + stamp.toLatin1() + '-' + QByteArray::number(attempt) + '-'
-                                + last_part(target).left(200);
-        const int fd = ::open(copy.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0 && errno == EEXIST)
-            continue;
-        if (fd >= 0) {
-            int error = write_all(fd, earlier);
-            if (close_checked(fd, error == 0 ? sync_to_disk(fd) : error) == 0)
-                return reason::earlier_kept_in.arg(name_from_native(copy));
-        }
-        ::unlink(copy.constData());
-        break;
-    }
-    return reason::earlier_lost;
-}
-
 // Writes a regular file where it is, keeping the file itself (its links, owner and attributes): the
-// earlier content is read first, and written back when the new content cannot be written; when even
-// that fails, it is kept in the user's cache folder. A file that cannot be read is not touched.
+// earlier content is read first and kept in a recovery copy before the first byte is written, and
+// written back when the new content cannot be written. A file that cannot be read, or whose earlier
+// content cannot be kept, is not touched.
 FileResult rewrite_in_place(const QByteArray &target, const QByteArray &bytes)
 {
     const int fd = ::open(target.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
@@ -159,15 +81,22 @@ FileResult rewrite_in_place(const QByteArray &target, const QByteArray &bytes)
         ::close(fd);
         return {false, reason::earlier_unreadable + file_failure(error).reason};
     }
+    RecoveryCopy recovery(target, earlier);
+    if (!recovery.failure().isEmpty()) {
+        ::close(fd);
+        return {false, reason::no_recovery_copy + recovery.failure()};
+    }
     int error = write_from_start(fd, bytes);
     if (error == 0)
         error = sync_to_disk(fd);
-    QString earlier_gone;
-    if (error != 0 && (write_from_start(fd, earlier) != 0 || sync_to_disk(fd) != 0))
-        earlier_gone = keep_earlier_content(target, earlier);
+    const bool written_back = error != 0 && write_from_start(fd, earlier) == 0 && sync_to_disk(fd) == 0;
     FileResult result = outcome(close_checked(fd, error));
-    if (!earlier_gone.isEmpty())
-        result.reason += earlier_gone;
+    if (result) {
+        recovery.discard();
+        return result;
+    }
+    recovery.keep();
+    result.reason += (written_back ? reason::earlier_written_back : reason::earlier_kept_in).arg(recovery.path());
     return result;
 }
 
@@ -257,15 +186,21 @@ public:
 
     int fd() const { return fd_; }
 
+    // The file is locked while this save has it, so that a later save tells it from one left by a
+    // save that was killed (remove_left_temporaries).
     int open(mode_t mode)
     {
         if (::access("/proc/self/fd", X_OK) == 0) {
             fd_ = ::open(folder_.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+            if (fd_ >= 0)
+                ::flock(fd_, LOCK_EX);
             if (fd_ >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
                 return fd_ >= 0 ? 0 : errno;
         }
         return with_free_name([this, mode](const QByteArray &name) {
             fd_ = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            if (fd_ >= 0)
+                ::flock(fd_, LOCK_EX);
             return fd_ >= 0;
         });
     }
@@ -324,9 +259,36 @@ private:
 // survives a power loss. Where the new file could not be the earlier one (another user's file, an
 // owner or attribute that cannot be given, a rename the folder refuses), the earlier file is
 // written in place instead.
+// The temporary files a save killed between naming its file and renaming it left in the folder:
+// ".tavrel-" and eight letters or digits, the user's, unchanged for a minute and not locked by a save
+// at work. Whatever cannot be looked at is left alone.
+void remove_left_temporaries(const QByteArray &folder)
+{
+    static const QRegularExpression ours(QStringLiteral("^\\.tavrel-[a-z0-9]{8}$"));
+    DIR *entries = ::opendir(folder.constData());
+    if (!entries)
+        return;
+    while (const dirent *entry = ::readdir(entries)) {
+        if (!ours.match(QLatin1String(entry->d_name)).hasMatch())
+            continue;
+        const QByteArray path = folder + '/' + entry->d_name;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat status {}, named {};
+        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid()
+            && ::time(nullptr) - status.st_mtime > 60 && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && ::lstat(path.constData(), &named) == 0 && named.st_dev == status.st_dev && named.st_ino == status.st_ino)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+    ::closedir(entries);
+}
+
 FileResult replace_file(const QByteArray &target, const struct stat *existing, const QByteArray &bytes)
 {
     const QByteArray folder = folder_of(target);
+    remove_left_temporaries(folder);
     TemporaryFile temporary(folder);
     // Until it has the earlier file's permissions the new content is readable by its owner only.
     if (const int error = temporary.open(existing ? 0600 : 0666)) {
@@ -348,13 +310,45 @@ FileResult replace_file(const QByteArray &target, const struct stat *existing, c
     return outcome(error);
 }
 
+// One of the program's own open files (its standard output, redirected to a log with >> or after a
+// header, or a pipe) is written where it stands: reopened by name it would be written from its start.
+FileResult write_to_own_descriptor(int fd, const QByteArray &bytes)
+{
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return file_failure(errno);
+    int error = write_all(fd, bytes);
+    if (error == 0 && S_ISREG(status.st_mode))
+        error = sync_to_disk(fd);
+    return outcome(error);
+}
+
+// The permissions do not let the user write the file: root, whom they do not stop, is held to the
+// same, a file without any write permission.
+bool read_only(const QByteArray &native, const struct stat &status)
+{
+    if (::geteuid() == 0)
+        return (status.st_mode & 0222) == 0;
+    return ::access(native.constData(), W_OK) != 0 && errno == EACCES;
+}
+
 } // namespace
 
-FileResult write_file_safely(const QString &path, const QByteArray &bytes)
+bool is_read_only_file(const QString &path)
+{
+    const QByteArray native = native_name(path);
+    struct stat status {};
+    return ::stat(native.constData(), &status) == 0 && S_ISREG(status.st_mode) && read_only(native, status);
+}
+
+FileResult write_file_safely(const QString &path, const QByteArray &bytes, ReadOnlyFile read_only_file)
 {
     const QByteArray native = native_name(path);
     if (native.isEmpty())
         return file_failure(ENOENT);
+    const FinalTarget target = final_target(native);
+    if (target.own_descriptor >= 0)
+        return write_to_own_descriptor(target.own_descriptor, bytes);
     struct stat existing {};
     const bool exists = ::stat(native.constData(), &existing) == 0;
     if (!exists && errno != ENOENT)
@@ -363,14 +357,14 @@ FileResult write_file_safely(const QString &path, const QByteArray &bytes)
         return file_failure(EISDIR);
     if (exists && !S_ISREG(existing.st_mode))
         return write_to_device(native, bytes);
-    const FinalTarget target = final_target(native);
     if (target.error != 0)
         return file_failure(target.error);
+    if (exists && read_only_file == ReadOnlyFile::Refuse && read_only(native, existing))
+        return {false, read_only_reason};
     if (!exists)
         return replace_file(target.path, nullptr, bytes);
-    // A file with more links than one is written where it is, so that every name still shows it; so
-    // is the program's own standard output.
-    if (target.own_open_file || existing.st_nlink > 1)
+    // A file with more links than one is written where it is, so that every name still shows it.
+    if (existing.st_nlink > 1)
         return rewrite_in_place(target.path, bytes);
     return replace_file(target.path, &existing, bytes);
 }

@@ -35,7 +35,7 @@ bool is_own_folder(const QString &path)
 {
     struct stat status {};
     return ::lstat(native_name(path).constData(), &status) == 0 && S_ISDIR(status.st_mode)
-           && status.st_uid == ::geteuid() && (status.st_mode & 022) == 0
+           && status.st_uid == ::geteuid() && (status.st_mode & 077) == 0
            && ::access(native_name(path).constData(), W_OK | X_OK) == 0;
 }
 
@@ -59,7 +59,13 @@ QString own_cache_folder(QString *why)
     QString reason;
     for (const QString &cache : caches) {
         const QString folder = cache + QStringLiteral("/tavrel");
-        const int error = make_folders(native_name(folder));
+        const QByteArray native = native_name(folder);
+        const int error = make_folders(native);
+        // The user's own folder that others may look into is closed to them.
+        struct stat status {};
+        if (error == 0 && ::lstat(native.constData(), &status) == 0 && S_ISDIR(status.st_mode)
+            && status.st_uid == ::geteuid() && (status.st_mode & 077) != 0)
+            ::chmod(native.constData(), status.st_mode & 0700);
         if (error == 0 && is_own_folder(folder))
             return folder;
         if (reason.isEmpty()) {

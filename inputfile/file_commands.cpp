@@ -21,19 +21,21 @@ QStringList extension_note_lines(const ExtensionNotes &notes)
     QStringList lines;
     if (!notes.damaged.isEmpty())
         lines << message::extension_damaged.arg(notes.damaged.join(u'、'));
+    if (!notes.duplicated.isEmpty())
+        lines << message::extension_duplicated.arg(notes.duplicated.join(u'、'));
     if (notes.kept)
         lines << message::extension_kept;
     return lines;
 }
 
-std::optional<FileMessage> save_as(const FlumeFileState &state, const QString &chosen_path)
+std::optional<FileMessage> save_as(const FlumeFileState &state, const QString &chosen_path, common::ReadOnlyFile read_only)
 {
     if (chosen_path.isEmpty())
         return std::nullopt;
     state.sheet.set_text(flume::Field::save_path, chosen_path);
     common::FileResult result = common::check_dialog_name(chosen_path);
     if (result)
-        result = save_inputs(state, chosen_path);
+        result = save_inputs(state, chosen_path, read_only);
     if (result)
         return std::nullopt;
     return failure_message(message::save_failed, message::save_title, chosen_path, result);

@@ -10,7 +10,6 @@ namespace inputfile {
 namespace {
 
 const char *const code_page = "CP932";
-const QByteArray utf8_byte_order_mark("\xef\xbb\xbf");
 
 // The converter behind "CP932" places three control characters as IBM's version of the code page
 // does (U+001A at byte 7F, U+001C at 1A, U+007F at 1C); the Windows code page keeps every control
@@ -84,50 +83,39 @@ QByteArray encode_tvl(const QString &text)
     return utf8_byte_order_mark + text.toUtf8();
 }
 
-namespace {
-
-// The text of bytes in UTF-8 throughout, or none.
-std::optional<QString> strict_utf8(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return std::nullopt;
-    return text;
-}
-
-// Bytes that are neither: CP932 with replacement characters, or UTF-8 with them where the system
-// has no CP932 converter.
-QString lenient_cp932(const QByteArray &bytes)
-{
-    QStringDecoder cp932(code_page);
-    if (!cp932.isValid())
-        return QString::fromUtf8(bytes);
-    return cp932.decode(converter_controls(bytes));
-}
-
-} // namespace
-
 QString decode_tvl(const QByteArray &bytes)
 {
     if (bytes.startsWith(utf8_byte_order_mark))
-        return QString::fromUtf8(bytes.mid(utf8_byte_order_mark.size()));
-    if (const std::optional<QString> text = strict_cp932(bytes))
-        return *text;
-    if (const std::optional<QString> text = strict_utf8(bytes))
-        return *text;
-    return lenient_cp932(bytes);
+        return decode_as(bytes.mid(utf8_byte_order_mark.size()), TvlEncoding::Utf8);
+    return decode_as(bytes, tvl_encoding_of(bytes));
+}
+
+TvlEncoding tvl_encoding_of(const QByteArray &bytes)
+{
+    if (strict_cp932(bytes))
+        return TvlEncoding::Cp932;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? TvlEncoding::Cp932 : TvlEncoding::Utf8;
+}
+
+QString decode_as(const QByteArray &bytes, TvlEncoding encoding)
+{
+    QStringDecoder cp932(code_page);
+    // Without code page support, the UTF-8 reading with replacement characters. A text may begin
+    // with U+FEFF: only the mark before the whole file is no text.
+    if (encoding == TvlEncoding::Utf8 || !cp932.isValid())
+        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom).decode(bytes);
+    return cp932.decode(converter_controls(bytes));
 }
 
 QString decode_table(const QByteArray &bytes)
 {
     if (bytes.startsWith(utf8_byte_order_mark))
-        return QString::fromUtf8(bytes.mid(utf8_byte_order_mark.size()));
-    if (const std::optional<QString> text = strict_utf8(bytes))
-        return *text;
-    if (const std::optional<QString> text = strict_cp932(bytes))
-        return *text;
-    return lenient_cp932(bytes);
+        return decode_as(bytes.mid(utf8_byte_order_mark.size()), TvlEncoding::Utf8);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? decode_as(bytes, TvlEncoding::Cp932) : text;
 }
 
 std::optional<QByteArray> encode_cp932(const QString &text)

@@ -16,9 +16,18 @@ QByteArray encode_tvl(const QString &text);
 bool has_cp932_form(const QString &text);
 
 // The text of a file's bytes: UTF-8 when they start with a byte-order mark (the mark is dropped);
-// otherwise CP932 when they are CP932 throughout, as every file written in the code page is;
-// otherwise UTF-8 when they are valid UTF-8; otherwise CP932 with replacement characters.
+// otherwise as tvl_encoding_of tells.
 QString decode_tvl(const QByteArray &bytes);
+
+// How bytes without a byte-order mark are read: as CP932 when they are CP932 throughout, as every
+// file written in the code page is; otherwise as UTF-8 when they are valid UTF-8; otherwise as
+// CP932, with replacement characters where they are not.
+enum class TvlEncoding { Cp932, Utf8 };
+TvlEncoding tvl_encoding_of(const QByteArray &bytes);
+QString decode_as(const QByteArray &bytes, TvlEncoding encoding);
+
+// The mark that opens a file written in UTF-8.
+inline const QByteArray utf8_byte_order_mark("\xef\xbb\xbf");
 
 // The text of a table a spreadsheet saved: UTF-8 when the bytes start with a byte-order mark (the
 // mark is dropped) or are UTF-8 throughout, as a modern spreadsheet saves; otherwise CP932, as a

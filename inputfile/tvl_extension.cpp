@@ -2,8 +2,6 @@
 
 #include "inputfile/tvl_encoding.h"
 
-#include <optional>
-
 namespace inputfile {
 
 namespace {
@@ -64,53 +62,51 @@ QString line_text(const QStringList &items)
     return quoted.join(u',') + line_end;
 }
 
-// The items of one line as the block writes them: quoted, separated by single commas; none when
-// the line is not in that form or an escape is broken.
-std::optional<QStringList> line_items(const QString &line)
+// The quoted items of one line as the block writes them, separated by single commas, as they stand
+// between their marks; none when the line is not in that form.
+template <typename Text>
+std::optional<QList<Text>> quoted_items(const Text &line)
 {
-    QStringList items;
+    QList<Text> items;
     qsizetype pos = 0;
     for (;;) {
-        if (pos >= line.size() || line.at(pos) != u'"')
+        if (pos >= line.size() || line.at(pos) != '"')
             return std::nullopt;
-        const qsizetype close = line.indexOf(u'"', pos + 1);
+        const qsizetype close = line.indexOf('"', pos + 1);
         if (close < 0)
             return std::nullopt;
-        const std::optional<QString> item = unescaped(line.mid(pos + 1, close - pos - 1));
-        if (!item)
-            return std::nullopt;
-        items << *item;
+        items << line.mid(pos + 1, close - pos - 1);
         pos = close + 1;
         if (pos == line.size())
             return items;
-        if (line.at(pos) != u',')
+        if (line.at(pos) != ',')
             return std::nullopt;
         ++pos;
     }
 }
 
-// A line of the text: its content, and where it starts and where the next one starts.
+// A line of the bytes: its content, and where it starts and where the next one starts.
 struct Line {
-    QString content;
+    QByteArray content;
     qsizetype start;
     qsizetype next;
 };
 
 // CR LF, a lone LF or a lone CR end a line.
-QList<Line> split_lines(const QString &text)
+QList<Line> split_lines(const QByteArray &bytes)
 {
     QList<Line> lines;
     qsizetype start = 0;
-    while (start < text.size()) {
+    while (start < bytes.size()) {
         qsizetype end = start;
-        while (end < text.size() && text.at(end) != u'\r' && text.at(end) != u'\n')
+        while (end < bytes.size() && bytes.at(end) != '\r' && bytes.at(end) != '\n')
             ++end;
         qsizetype next = end;
-        if (next < text.size() && text.at(next) == u'\r')
+        if (next < bytes.size() && bytes.at(next) == '\r')
             ++next;
-        if (next < text.size() && text.at(next) == u'\n' && (next == end || text.at(end) == u'\r'))
+        if (next < bytes.size() && bytes.at(next) == '\n' && (next == end || bytes.at(end) == '\r'))
             ++next;
-        lines.append({text.mid(start, end - start), start, next});
+        lines.append({bytes.mid(start, end - start), start, next});
         start = next;
     }
     return lines;
@@ -121,57 +117,79 @@ bool is_blank_line(const Line &line)
     return line.content.trimmed().isEmpty();
 }
 
+// A section's header begins with the item "section"; other lines end the block.
+bool is_header(const Line &line)
+{
+    return line.content.startsWith("\"section\",") || line.content == "\"section\"";
+}
+
 } // namespace
 
-ExtensionRead read_extension(const QString &text)
+ExtensionRead read_extension(const QByteArray &rest)
 {
     ExtensionRead read;
-    const QList<Line> lines = split_lines(text);
+    const QList<Line> lines = split_lines(rest);
     qsizetype i = 0;
     while (i < lines.size() && is_blank_line(lines[i]))
         ++i;
     if (i == lines.size())
         return read;
-    const std::optional<QStringList> marker = line_items(lines[i].content);
-    if (!marker || *marker != QStringList{extension_marker, extension_version}) {
+    const std::optional<QList<QByteArray>> marker = quoted_items(lines[i].content);
+    if (!marker || *marker != QList<QByteArray>{extension_marker.toLatin1(), extension_version.toLatin1()}) {
         // Another extension, a newer version of this one, or anything else: kept whole.
-        read.foreign = text;
+        read.foreign = rest;
         return read;
     }
+    // Where what follows the block's sections starts.
+    qsizetype after_sections = lines[i].next;
     for (++i; i < lines.size(); ++i) {
         if (is_blank_line(lines[i]))
             continue;
-        const std::optional<QStringList> header = line_items(lines[i].content);
-        if (!header) {
-            // A line of the block broken inside its quotes: damaged, not somebody else's data.
-            read.damaged = true;
-            return read;
-        }
-        if (header->value(0) != section_keyword) {
+        if (!is_header(lines[i])) {
             // The block ends here; what follows is no section of it.
-            read.foreign = text.mid(lines[i].start);
-            return read;
-        }
-        bool counted = false;
-        const int count = header->value(3).toInt(&counted);
-        if (header->size() != 4 || !counted || count < 0 || count > lines.size() - i - 1) {
-            read.damaged = true;
-            read.damaged_section = header->value(1);
-            return read;
-        }
-        ExtensionSection section{header->at(1), header->at(2), {}, {}};
-        for (int n = 1; n <= count; ++n) {
-            const std::optional<QStringList> items = line_items(lines[i + n].content);
-            if (!items) {
-                read.damaged = true;
-                read.damaged_section = section.name;
-                return read;
+            if (after_sections < rest.size()) {
+                read.foreign = rest.mid(after_sections);
+                read.foreign_in_block = true;
             }
-            section.lines.append(*items);
+            return read;
         }
-        section.text = text.mid(lines[i].start, lines[i + count].next - lines[i].start);
+        const std::optional<QList<QByteArray>> header = quoted_items(lines[i].content);
+        bool counted = false;
+        const int count = header && header->size() == 4 ? QString::fromLatin1(header->at(3)).toInt(&counted) : 0;
+        if (!counted || count < 0) {
+            // A header that does not say how many lines follow: it alone is left out.
+            read.damaged << (header && header->size() > 1 ? QString::fromLatin1(header->at(1)) : QString());
+            after_sections = lines[i].next;
+            continue;
+        }
+        const QList<Line> body = lines.mid(i + 1, count);
+        if (body.size() != count) {
+            // More lines claimed than the file holds: where the section ends cannot be told.
+            read.damaged << QString::fromLatin1(header->at(1));
+            return read;
+        }
+        ExtensionSection section{QString::fromLatin1(header->at(1)), QString::fromLatin1(header->at(2)), {}, {}};
+        for (const Line &line : body)
+            section.lines << line.content;
+        after_sections = count > 0 ? body.last().next : lines[i].next;
+        section.bytes = rest.mid(lines[i].start, after_sections - lines[i].start);
         read.sections.append(section);
         i += count;
+    }
+    return read;
+}
+
+std::optional<QStringList> section_line_items(const QString &line)
+{
+    const std::optional<QStringList> items = quoted_items(line);
+    if (!items)
+        return std::nullopt;
+    QStringList read;
+    for (const QString &item : *items) {
+        const std::optional<QString> text = unescaped(item);
+        if (!text)
+            return std::nullopt;
+        read << *text;
     }
     return read;
 }
@@ -184,11 +202,9 @@ QString section_text(const QString &name, const QString &version, const QList<QS
     return text;
 }
 
-QString extension_text(const QStringList &section_texts)
+QString extension_marker_line()
 {
-    if (section_texts.isEmpty())
-        return {};
-    return line_text({extension_marker, extension_version}) + section_texts.join(QString());
+    return line_text({extension_marker, extension_version});
 }
 
 } // namespace inputfile

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace inputfile {
 
@@ -21,13 +24,15 @@ namespace inputfile {
 inline const QString extension_marker = QStringLiteral("TavrelExtension");
 inline const QString extension_version = QStringLiteral("1");
 
-// One section: its name and version, its lines' items, and the header and lines as they stood in
-// the file, ends of line included.
+// One section as the file holds it: the name and version its header gives, its lines' bytes
+// without their line ends, and the header and lines as they stood, line ends included. The block
+// is found in the bytes themselves: its quotation marks, commas and line ends are single bytes that
+// are never part of a CP932 or UTF-8 character, so a section of any encoding is kept as it stood.
 struct ExtensionSection {
     QString name;
     QString version;
-    QList<QStringList> lines;
-    QString text;
+    QList<QByteArray> lines;
+    QByteArray bytes;
 
     bool operator==(const ExtensionSection &) const = default;
 };
@@ -35,18 +40,24 @@ struct ExtensionSection {
 // What stood after the 25 items.
 struct ExtensionRead {
     QList<ExtensionSection> sections;  // the block's sections, in the file's order
-    QString foreign;                   // what is no block of this version: kept as it stood
-    bool damaged = false;              // a section's header or lines cannot be read; it and the
-                                       // rest of the block are left out
-    QString damaged_section;           // the name of that section, when its header could be read
+    QByteArray foreign;                // what is no block of this version, or follows the block's
+                                       // sections: kept as it stood
+    bool foreign_in_block = false;     // that followed the marker line
+    // The sections left out because their header cannot be read or claims more lines than the
+    // file holds: each one's name, empty when the header does not give it.
+    QStringList damaged;
 };
 
-ExtensionRead read_extension(const QString &text);
+ExtensionRead read_extension(const QByteArray &rest);
+
+// The items of one line of a section, its escapes read; none when the line is not in the form the
+// block writes or an escape is broken.
+std::optional<QStringList> section_line_items(const QString &line);
 
 // A section's header and lines, escaped.
 QString section_text(const QString &name, const QString &version, const QList<QStringList> &lines);
 
-// The block of the given section texts behind its marker line; empty without sections.
-QString extension_text(const QStringList &section_texts);
+// The marker line that opens the block.
+QString extension_marker_line();
 
 } // namespace inputfile

@@ -9,18 +9,21 @@
 #include "inputfile/tvl_format.h"
 #include "members/member_sheet.h"
 
+#include <algorithm>
+
 namespace inputfile {
 
 namespace {
 
 // The sections this version reads and writes, with the name a note gives them and the part of the
-// member check it holds. Each is written only when something of it was entered.
+// member check it holds. Each is written only when something of it was entered, or when a second
+// copy of it is kept: that copy must not be the first of its name when the file is read again.
 struct KnownSection {
     const QString &name;
     const QString &version;
     QString caption;
     std::optional<members::InputPart> part;
-    // The section's lines; none when nothing was entered.
+    bool (*entered)(const TvlContents &);
     QList<QStringList> (*write)(const TvlContents &);
     // Takes the lines into the contents; false when they cannot be read.
     bool (*read)(const QList<QStringList> &, TvlContents &);
@@ -29,9 +32,8 @@ struct KnownSection {
 const KnownSection known_sections[] = {
     {materials_section, member_sections_version, members::input_part_caption(members::InputPart::Materials),
      members::InputPart::Materials,
-     [](const TvlContents &c) {
-         return c.members.materials == members::Materials{} ? QList<QStringList>{} : materials_lines(c.members.materials);
-     },
+     [](const TvlContents &c) { return c.members.materials != members::Materials{}; },
+     [](const TvlContents &c) { return materials_lines(c.members.materials); },
      [](const QList<QStringList> &lines, TvlContents &c) {
          const std::optional<members::Materials> materials = read_materials_lines(lines);
          if (materials)
@@ -40,9 +42,8 @@ const KnownSection known_sections[] = {
      }},
     {detailing_section, member_sections_version, members::input_part_caption(members::InputPart::Detailing),
      members::InputPart::Detailing,
-     [](const TvlContents &c) {
-         return c.members.detailing == members::DetailingRules{} ? QList<QStringList>{} : detailing_lines(c.members.detailing);
-     },
+     [](const TvlContents &c) { return c.members.detailing != members::DetailingRules{}; },
+     [](const TvlContents &c) { return detailing_lines(c.members.detailing); },
      [](const QList<QStringList> &lines, TvlContents &c) {
          const std::optional<members::DetailingRules> rules = read_detailing_lines(lines);
          if (rules)
@@ -51,9 +52,8 @@ const KnownSection known_sections[] = {
      }},
     {members_section, member_sections_version, members::input_part_caption(members::InputPart::Members),
      members::InputPart::Members,
-     [](const TvlContents &c) {
-         return c.members.members == members::MemberCheckInputs{}.members ? QList<QStringList>{} : members_lines(c.members);
-     },
+     [](const TvlContents &c) { return c.members.members != members::MemberCheckInputs{}.members; },
+     [](const TvlContents &c) { return members_lines(c.members); },
      [](const QList<QStringList> &lines, TvlContents &c) {
          const auto read = read_members_lines(lines);
          if (read)
@@ -61,10 +61,8 @@ const KnownSection known_sections[] = {
          return read.has_value();
      }},
     {design_lists_section, member_sections_version, QStringLiteral("自動配筋のリストのデータ"), std::nullopt,
-     [](const TvlContents &c) {
-         return c.members.design_lists == members::DesignLists{} ? QList<QStringList>{}
-                                                                 : design_lists_lines(c.members.design_lists);
-     },
+     [](const TvlContents &c) { return c.members.design_lists != members::DesignLists{}; },
+     [](const TvlContents &c) { return design_lists_lines(c.members.design_lists); },
      [](const QList<QStringList> &lines, TvlContents &c) {
          const std::optional<members::DesignLists> lists = read_design_lists_lines(lines);
          if (lists)
@@ -73,10 +71,12 @@ const KnownSection known_sections[] = {
      }},
     // After the members' section, whose bars the marks are compared with.
     {designed_members_section, member_sections_version, QStringLiteral("自動配筋の部材のデータ"), std::nullopt,
+     [](const TvlContents &c) { return !designed_members_lines(c.members).isEmpty(); },
      [](const TvlContents &c) { return designed_members_lines(c.members); },
      [](const QList<QStringList> &lines, TvlContents &c) { return read_designed_members_lines(lines, c.members.members); }},
     {document_section, document_section_version, QStringLiteral("計算書の設定のデータ"), std::nullopt,
-     [](const TvlContents &c) { return c.document.is_empty() ? QList<QStringList>{} : document_lines(c.document); },
+     [](const TvlContents &c) { return !c.document.is_empty(); },
+     [](const TvlContents &c) { return document_lines(c.document); },
      [](const QList<QStringList> &lines, TvlContents &c) {
          const std::optional<document::DocumentData> read = read_document_lines(lines);
          if (read)
@@ -85,72 +85,129 @@ const KnownSection known_sections[] = {
      }},
 };
 
-const KnownSection *known_section(const QString &name)
+// The section this version reads under that name and version; none for any other.
+const KnownSection *known_section(const QString &name, const QString &version)
 {
     for (const KnownSection &section : known_sections) {
-        if (section.name == name)
+        if (section.name == name && section.version == version)
             return &section;
     }
     return nullptr;
 }
 
-} // namespace
-
-QString format_tvl_contents(const TvlContents &contents)
+QString damaged_caption(const QString &name)
 {
-    QStringList sections;
-    QStringList written;
-    for (const KnownSection &known : known_sections) {
-        const QList<QStringList> lines = known.write(contents);
-        if (lines.isEmpty())
-            continue;
-        sections << section_text(known.name, known.version, lines);
-        written << known.name;
+    for (const KnownSection &section : known_sections) {
+        if (section.name == name)
+            return section.caption;
     }
-    for (const ExtensionSection &kept : contents.kept.sections) {
-        if (!written.contains(kept.name))
-            sections << kept.text;
-    }
-    return format_tvl(contents.inputs) + extension_text(sections) + contents.kept.foreign;
+    return QStringLiteral("追加のデータ");
 }
 
-TvlContents parse_tvl_contents(const QString &text, ExtensionNotes *notes)
+void note_once(QStringList &list, const QString &caption)
+{
+    if (!list.contains(caption))
+        list << caption;
+}
+
+} // namespace
+
+QByteArray tvl_file_bytes(const TvlContents &contents)
+{
+    QString own;
+    for (const KnownSection &known : known_sections) {
+        const bool copy_kept = std::any_of(contents.kept.sections.cbegin(), contents.kept.sections.cend(),
+                                           [&known](const ExtensionSection &kept) {
+                                               return kept.name == known.name && kept.version == known.version;
+                                           });
+        if (known.entered(contents) || copy_kept)
+            own += section_text(known.name, known.version, known.write(contents));
+    }
+    QByteArray kept;
+    for (const ExtensionSection &section : contents.kept.sections)
+        kept += section.bytes;
+    QString text = format_tvl(contents.inputs);
+    if (!own.isEmpty() || !kept.isEmpty() || (contents.kept.foreign_in_block && !contents.kept.foreign.isEmpty()))
+        text += extension_marker_line() + own;
+    return encode_tvl(text) + kept + contents.kept.foreign;
+}
+
+// The 25 items and the block are found in the bytes themselves (their marks, commas and line ends
+// are the same single bytes in CP932 and UTF-8, never part of a character); the items and this
+// version's sections are then read in the file's encoding, and everything else is kept as bytes.
+TvlContents parse_tvl_file_bytes(const QByteArray &file, ExtensionNotes *notes)
 {
     ExtensionNotes ignored;
     if (!notes)
         notes = &ignored;
-    const TvlText split = split_tvl(text);
-    TvlContents contents;
-    contents.inputs = split.items;
-    const ExtensionRead read = read_extension(split.rest);
-    contents.kept.foreign = read.foreign;
-    // A damaged part of the member check judges nothing until it is entered again.
-    const auto damaged = [&contents, notes](const KnownSection *known) {
-        notes->damaged << (known ? known->caption : QStringLiteral("追加のデータ"));
-        if (known && known->part)
-            contents.members.unreadable[std::size_t(*known->part)] = true;
-    };
+    const bool marked_utf8 = file.startsWith(utf8_byte_order_mark);
+    const QByteArray bytes = marked_utf8 ? file.mid(utf8_byte_order_mark.size()) : file;
+    const TvlText split = split_tvl(QString::fromLatin1(bytes));
+    const qsizetype rest_start = bytes.size() - split.rest.size();
+    const ExtensionRead read = read_extension(bytes.mid(rest_start));
+
+    // The encoding is that of the bytes this version reads: the inputs and the first of each of
+    // its own sections.
+    QByteArray own_bytes = bytes.left(rest_start);
+    QList<const KnownSection *> first_copies;
     for (const ExtensionSection &section : read.sections) {
-        const KnownSection *known = known_section(section.name);
-        if (!known || known->version != section.version) {
+        const KnownSection *known = known_section(section.name, section.version);
+        if (known && !first_copies.contains(known)) {
+            first_copies << known;
+            own_bytes += section.lines.join('\n') + '\n';
+        }
+    }
+    const TvlEncoding encoding = marked_utf8 ? TvlEncoding::Utf8 : tvl_encoding_of(own_bytes);
+
+    TvlContents contents;
+    for (const QString &item : split.items)
+        contents.inputs << decode_as(item.toLatin1(), encoding);
+    contents.kept.foreign = read.foreign;
+    contents.kept.foreign_in_block = read.foreign_in_block;
+    // A damaged part of the member check judges nothing until it is entered again.
+    const auto damaged = [&contents, notes](const QString &name) {
+        note_once(notes->damaged, damaged_caption(name));
+        for (const KnownSection &known : known_sections) {
+            if (known.name == name && known.part)
+                contents.members.unreadable[std::size_t(*known.part)] = true;
+        }
+    };
+    for (const QString &name : read.damaged)
+        damaged(name);
+    QList<const KnownSection *> taken;
+    for (const ExtensionSection &section : read.sections) {
+        const KnownSection *known = known_section(section.name, section.version);
+        if (!known || taken.contains(known)) {
             contents.kept.sections.append(section);
+            if (known)
+                note_once(notes->duplicated, known->caption);
+            else
+                notes->kept = true;
             continue;
         }
-        TvlContents taken = contents;
-        if (known->read(section.lines, taken))
-            contents = taken;
-        else
-            damaged(known);
+        QList<QStringList> lines;
+        for (const QByteArray &line : section.lines) {
+            if (const std::optional<QStringList> items = section_line_items(decode_as(line, encoding)))
+                lines << *items;
+        }
+        TvlContents taken_into = contents;
+        if (lines.size() == section.lines.size() && known->read(lines, taken_into)) {
+            contents = taken_into;
+            taken << known;
+        } else {
+            damaged(known->name);
+        }
     }
-    if (read.damaged)
-        damaged(known_section(read.damaged_section));
-    notes->kept = !contents.kept.empty();
+    notes->kept = notes->kept || !contents.kept.foreign.isEmpty();
     return contents;
 }
 
-common::FileResult write_tvl_file(const QString &path, const TvlContents &contents)
+common::FileResult write_tvl_file(const QString &path, const TvlContents &contents, common::ReadOnlyFile read_only)
 {
-    return common::write_file_safely(path, encode_tvl(format_tvl_contents(contents)));
+    const QByteArray bytes = tvl_file_bytes(contents);
+    if (bytes.size() > max_file_bytes)
+        return {false, reason::too_large};
+    return common::write_file_safely(path, bytes, read_only);
 }
 
 common::FileResult write_tvl_file(const QString &path, const QStringList &inputs)
@@ -163,7 +220,7 @@ common::FileResult read_tvl_file(const QString &path, TvlContents &contents, Ext
     QByteArray bytes;
     const common::FileResult result = common::read_regular_file(path, max_file_bytes, reason::too_large, bytes);
     if (result)
-        contents = parse_tvl_contents(decode_tvl(bytes), notes);
+        contents = parse_tvl_file_bytes(bytes, notes);
     return result;
 }
 
@@ -178,7 +235,7 @@ common::FileResult read_tvl_file(const QString &path, QStringList &items)
 
 QStringList file_message_reasons()
 {
-    return common::file_failure_reasons() + QStringList{reason::not_a_file, reason::too_large};
+    return common::file_failure_reasons() + QStringList{reason::not_a_file, reason::too_large, common::read_only_reason};
 }
 
 TvlContents file_contents(const FlumeFileState &state)
@@ -186,9 +243,9 @@ TvlContents file_contents(const FlumeFileState &state)
     return TvlContents{flume::input_texts(state.sheet), state.members.inputs(), state.kept, state.document};
 }
 
-common::FileResult save_inputs(const FlumeFileState &state, const QString &path)
+common::FileResult save_inputs(const FlumeFileState &state, const QString &path, common::ReadOnlyFile read_only)
 {
-    return write_tvl_file(path, file_contents(state));
+    return write_tvl_file(path, file_contents(state), read_only);
 }
 
 void put_contents(const FlumeFileState &state, const TvlContents &contents)

@@ -2,6 +2,7 @@
 
 #include "common/file_error.h"
 #include "common/file_read.h"
+#include "common/safe_file_write.h"
 #include "document/document_data.h"
 #include "inputfile/tvl_extension.h"
 #include "members/member_inputs.h"
@@ -32,13 +33,14 @@ inline const QString too_large = QStringLiteral("ファイルが大きすぎま�
 // the reader.
 QStringList file_message_reasons();
 
-// What a .tvl file carried after its 25 items that this version cannot read: sections of a name it
-// does not know or of another version, and whatever follows that is no extension of this version.
-// Written back as it stood, after this version's own sections; a kept section gives way to one of
-// the same name that this version writes.
+// What a .tvl file carried after its 25 items that this version does not read: sections of a name it
+// does not know or of another version, a second copy of a section it reads, and whatever follows
+// that is no section of this version's block. Written back byte for byte, whatever its encoding,
+// after this version's own sections.
 struct KeptExtension {
     QList<ExtensionSection> sections;
-    QString foreign;
+    QByteArray foreign;
+    bool foreign_in_block = false;  // the foreign bytes followed the block's marker, and still do
 
     bool operator==(const KeptExtension &) const = default;
     bool empty() const { return sections.isEmpty() && foreign.isEmpty(); }
@@ -54,20 +56,23 @@ struct TvlContents {
 
 // What reading a file's extension has to tell the user.
 struct ExtensionNotes {
-    bool kept = false;       // the file carries data this version keeps without reading
-    QStringList damaged;     // what was left out because it cannot be read ("部材のデータ")
+    bool kept = false;        // the file carries data this version keeps without reading
+    QStringList damaged;      // what was left out because it cannot be read ("部材のデータ")
+    QStringList duplicated;   // what the file holds twice: the first is read, the others kept
 };
 
-// The file's text: the 25 inputs in their 7 lines, then, only when more than the inputs was
+// The file's bytes: the 25 inputs in their 7 lines, then, only when more than the inputs was
 // entered or kept, the extension with the member check's sections, 計算書の設定 and the kept ones.
-QString format_tvl_contents(const TvlContents &contents);
+QByteArray tvl_file_bytes(const TvlContents &contents);
 
-// The contents of a file's text. A damaged section is left out as if the file had none.
-TvlContents parse_tvl_contents(const QString &text, ExtensionNotes *notes = nullptr);
+// The contents of a file's bytes. A damaged section is left out as if the file had none.
+TvlContents parse_tvl_file_bytes(const QByteArray &bytes, ExtensionNotes *notes = nullptr);
 
 // Writes a .tvl file (common::write_file_safely): on any failure the file that was there before
-// stays as it was.
-common::FileResult write_tvl_file(const QString &path, const TvlContents &contents);
+// stays as it was. Contents that would make a file larger than max_file_bytes, which could not be
+// opened again, are refused.
+common::FileResult write_tvl_file(const QString &path, const TvlContents &contents,
+                                  common::ReadOnlyFile read_only = common::ReadOnlyFile::Refuse);
 common::FileResult write_tvl_file(const QString &path, const QStringList &inputs);
 
 // Reads a .tvl file. A pipe, a device, a folder or a file larger than max_file_bytes is refused
@@ -90,7 +95,8 @@ struct FlumeFileState {
 TvlContents file_contents(const FlumeFileState &state);
 
 // Saves the window's inputs.
-common::FileResult save_inputs(const FlumeFileState &state, const QString &path);
+common::FileResult save_inputs(const FlumeFileState &state, const QString &path,
+                               common::ReadOnlyFile read_only = common::ReadOnlyFile::Refuse);
 
 // Puts contents into the window as typing would: inputs beyond those given are emptied, and member
 // data and 計算書の設定 replaced. Nothing is calculated; results and carried values stay.

@@ -195,24 +195,23 @@ int add_formulas(ReportPage &page, int top)
     int bottom = top;
     const auto place = [&](const drawing::WorkedFormula &formula, int left, int row) {
         const QSizeF size = drawing::worked_formula_size(formula);
-        const int y = first_middle + row * row_pitch - int(size.height() / 2);
-        page.formula(formula, left, y);
-        bottom = std::max(bottom, y + int(size.height()));
+        const int formula_top = first_middle + row * row_pitch - int(size.height() / 2);
+        page.formula(formula, left, formula_top);
+        bottom = std::max(bottom, formula_top + int(size.height()));
     };
     int row = 0;
     for (const drawing::formula::Expr &ratio : drawing::pictures::section_ratio_equations())
         place({ratio, {}}, 700, row++);
     // The depth's rule under its formula: d as the table prints it is the one the stresses use.
     page.font(10);
-    const int rule_y = first_middle + 3 * row_pitch + 280;
-    page.text(700, rule_y, {"（ｄは 1 mm 未満を切り捨て）"});
-    bottom = std::max(bottom, rule_y + int(text_height(10)));
+    const int depth_rule = first_middle + 3 * row_pitch + 280;
+    page.text(700, depth_rule, {"（ｄは 1 mm 未満を切り捨て）"});
     const Picture stresses[] = {Picture::MorvikConcreteStress, Picture::MorvikSteelStress,
                                 Picture::MorvikShearStress, Picture::MorvikBondStress};
     row = 0;
     for (Picture stress : stresses)
         place({stress, {}}, 6000, row++);
-    return bottom;
+    return std::max(bottom, depth_rule + int(text_height(10)));
 }
 
 // The detailing rules the table's last rows are judged by.

@@ -2,6 +2,8 @@
 
 #include "printing/pdf_finishing_entry.h"
 
+#include "common/trusted_path.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,15 +20,21 @@ struct LoadedEntry {
 };
 
 // The module lies in modules/ beside the program, or one folder up from it: Morvik lives in file/
-// below Tavrel, and the tests in tests/ below the build's programs.
+// below Tavrel, and the tests in tests/ below the build's programs. It runs as the user, so it is
+// loaded only where nobody but the user or root could have put it (common::check_trusted); a place
+// refused is named with the reason.
 LoadedEntry load_entry()
 {
     const QDir program_folder = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).dir();
-    QStringList tried;
+    QStringList missing, refused;
     for (const QString &folder : {program_folder.path(), program_folder.filePath(QStringLiteral(".."))}) {
         const QString path = QDir::cleanPath(folder + QStringLiteral("/modules/") + QLatin1String(finishing_module_name));
         if (!QFileInfo::exists(path)) {
-            tried << path;
+            missing << path;
+            continue;
+        }
+        if (const common::FileResult trusted = common::check_trusted(path); !trusted) {
+            refused << path + QStringLiteral(": ") + trusted.reason;
             continue;
         }
         void *module = ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
@@ -37,7 +45,10 @@ LoadedEntry load_entry()
         return {nullptr, QStringLiteral("PDF を仕上げるモジュールを読み込めませんでした（%1: %2）。")
                              .arg(path, QString::fromLocal8Bit(::dlerror()))};
     }
-    return {nullptr, QStringLiteral("PDF を仕上げるモジュールが見つかりません（%1）。").arg(tried.join(QStringLiteral("、")))};
+    if (!refused.isEmpty())
+        return {nullptr, QStringLiteral("PDF を仕上げるモジュールを、ほかの利用者が置けた場所にあるため読み込みませんでした（%1）。")
+                             .arg(refused.join(QStringLiteral("、")))};
+    return {nullptr, QStringLiteral("PDF を仕上げるモジュールが見つかりません（%1）。").arg(missing.join(QStringLiteral("、")))};
 }
 
 } // namespace
@@ -51,6 +62,8 @@ std::optional<QByteArray> finish_pdf(const QByteArray &pdf, const PdfDescription
         QByteArray finished;
         if (loaded.entry(&pdf, &description, &finished, &reason))
             return finished;
+        if (reason.isEmpty())
+            reason = QStringLiteral("PDF を仕上げられませんでした。");
     }
     if (error)
         *error = reason;

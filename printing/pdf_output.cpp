@@ -14,7 +14,7 @@
 namespace printing {
 
 bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const PdfDescription &description,
-                      QString *error, PageOrientation orientation)
+                      QString *error, common::ReadOnlyFile read_only, PageOrientation orientation)
 {
     auto fail = [error](const QString &reason) {
         if (error)
@@ -53,14 +53,14 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
     const std::optional<QByteArray> finished = finish_pdf(document.data(), description, &reason);
     if (!finished)
         return fail(reason);
-    if (const common::FileResult written = common::write_file_safely(path, *finished); !written)
+    if (const common::FileResult written = common::write_file_safely(path, *finished, read_only); !written)
         return fail(written.reason);
     return true;
 }
 
-bool write_document_pdf(const QString &path, const PrintDocument &document, QString *error)
+bool write_document_pdf(const QString &path, const PrintDocument &document, QString *error, common::ReadOnlyFile read_only)
 {
-    return write_report_pdf(path, document.pages, document.description, error, document.orientation);
+    return write_report_pdf(path, document.pages, document.description, error, read_only, document.orientation);
 }
 
 } // namespace printing

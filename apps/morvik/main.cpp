@@ -4,12 +4,14 @@
 #include "apps/morvik/check_command.h"
 #include "apps/morvik/pdf_command.h"
 #include "apps/morvik/window_pictures_command.h"
+#include "common/command_output.h"
 #include "common/program_commands.h"
 #include "common/program_title.h"
 #include "common/section_forces.h"
 #include "gui/morvik/section_window.h"
 #include "gui/common/application_setup.h"
 #include "gui/common/font_configuration.h"
+#include "gui/common/window_messages.h"
 
 #include <QApplication>
 
@@ -18,7 +20,7 @@ namespace {
 const char help_text[] =
     "使い方: morvik [--moment M] [--shear S] [--width b] [--member 部材]\n"
     "        morvik --check [--json] As b d M S U\n"
-    "        morvik --pdf OUT.pdf As b d M S U\n"
+    "        morvik --pdf [--force] OUT.pdf As b d M S U\n"
     "        morvik --window-pictures DIR As b d M S U\n"
     "\n"
     "単鉄筋コンクリート断面（単位幅）の応力度（P, k, j, σc, σs, τ, τo）を計算します。\n"
@@ -35,7 +37,7 @@ const char help_text[] =
     "\n"
     "Usage: morvik [--moment M] [--shear S] [--width b] [--member MEMBER]\n"
     "       morvik --check [--json] As b d M S U\n"
-    "       morvik --pdf OUT.pdf As b d M S U\n"
+    "       morvik --pdf [--force] OUT.pdf As b d M S U\n"
     "       morvik --window-pictures DIR As b d M S U\n"
     "\n"
     "Checks the stresses of a singly reinforced concrete section of unit width (P, k, j, σc, σs, τ, τo).\n"
@@ -60,7 +62,8 @@ int main(int argc, char *argv[])
         QStringLiteral("Morvik"),
         common::version_number,
         help_text,
-        QList<common::OptionRule>{{QStringLiteral("--json"), false, {QStringLiteral("--check")}}}
+        QList<common::OptionRule>{{QStringLiteral("--json"), false, {QStringLiteral("--check")}},
+                                  {common::force_option, false, {QStringLiteral("--pdf")}}}
             + common::section_force_options(),
         {check_command(), pdf_command(), window_pictures_command()},
     };
@@ -73,5 +76,6 @@ int main(int argc, char *argv[])
     morvik::SectionWindow window;
     window.fill_forces(common::read_section_forces(outcome.line));
     window.show();
+    gui::common::report_left_recovery_copies(&window, QApplication::applicationName());
     return app.exec();
 }

@@ -18,7 +18,7 @@ namespace {
 
 const char help_text[] =
     "使い方: tavrel --design [--json] ファイル.tvl\n"
-    "        tavrel --design ファイル.tvl --write OUT.tvl [--in-place]\n"
+    "        tavrel --design ファイル.tvl --write OUT.tvl [--in-place] [--force]\n"
     "\n"
     "画面を開かずに、tavrel --check と同じ順にページを開いて「計算」を押し、ケースの力が出た部材\n"
     "ごとに自動配筋をします。探す鉄筋と探すピッチ（ファイルの自動配筋のリスト。なければ D10、D13、\n"
@@ -36,6 +36,7 @@ const char help_text[] =
     "  --write OUT.tvl  選んだ鉄筋を部材のデータに入れて OUT.tvl に書きます。25 の入力とほかの\n"
     "              続きはそのままです。OUT.tvl が ファイル.tvl と同じときは --in-place が必要です。\n"
     "  --in-place  ファイル.tvl に書き戻すことを認めます（--write がなければ ファイル.tvl に書きます）。\n"
+    "  --force     読み取り専用の OUT.tvl も置き換えます。\n"
     "  --help      この説明を表示します。\n"
     "\n"
     "終了コード: 0 すべての部材に配筋が見つかった\n"
@@ -44,7 +45,7 @@ const char help_text[] =
     "              書こうとした\n"
     "\n"
     "Usage: tavrel --design [--json] FILE.tvl\n"
-    "       tavrel --design FILE.tvl --write OUT.tvl [--in-place]\n"
+    "       tavrel --design FILE.tvl --write OUT.tvl [--in-place] [--force]\n"
     "\n"
     "Walks the pages of FILE.tvl as tavrel --check does, then chooses the bars of every member the\n"
     "Cases gave forces for (自動配筋): every bar of the lists to search at every pitch of the lists\n"
@@ -65,6 +66,7 @@ const char help_text[] =
     "              inputs and the rest of the extension stay as they are. OUT.tvl may be FILE.tvl\n"
     "              only with --in-place.\n"
     "  --in-place  allows writing FILE.tvl itself (without --write, writes FILE.tvl).\n"
+    "  --force     replaces a read-only OUT.tvl as well.\n"
     "  --help      shows this text.\n"
     "\n"
     "Exit status: 0 every member has an arrangement\n"
@@ -184,8 +186,8 @@ int run(int argc, char *argv[], const common::CommandLine &line)
             return fail(out + QStringLiteral(": 壊れたデータのあるファイルなので書きません / not written: the file has "
                                              "damaged data"));
         contents.members = designed;
-        if (const common::FileResult written = inputfile::write_tvl_file(out, contents); !written)
-            return fail(out + QStringLiteral(": ") + written.reason);
+        if (const common::FileResult written = inputfile::write_tvl_file(out, contents, common::read_only_output(line)); !written)
+            return fail(out + QStringLiteral(": ") + common::output_failure_reason(written.reason));
     }
     std::fflush(stdout);
     const bool all_found = std::all_of(designs.begin(), designs.end(), [](const members::MemberDesign &d) { return d.found; });

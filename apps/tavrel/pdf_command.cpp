@@ -15,29 +15,30 @@
 namespace {
 
 const char help_text[] =
-    "使い方: tavrel --pdf OUT.pdf FILE.tvl\n"
+    "使い方: tavrel --pdf [--force] OUT.pdf FILE.tvl\n"
     "\n"
     "FILE.tvl の 25 の入力を画面に入れ、tavrel --check と同じ順にページを開いて「計算」を押し、\n"
     "最後に印刷できる報告書（そのページの最後の結果が空でないもの）をページ順に 1 ページずつ\n"
     "A4 縦の PDF にして OUT.pdf に書きます。ファイルに部材の応力度照査のデータがあり、応力度の求まった\n"
     "部材があれば、ケース.3 の後にその報告書も書きます。画面は使いません。OUT.pdf が - のときは\n"
     "標準出力に書き、メッセージなどは標準エラー出力に出します。\n"
-    "印刷できる報告書が一つもないときはファイルを書きません。\n"
+    "印刷できる報告書が一つもないときはファイルを書きません。読み取り専用の OUT.pdf は、--force を\n"
+    "付けたときだけ置き換えます。\n"
     "終了コード: 0 ケース.3まで計算できた / 1 メッセージで止まった（または印刷できる報告書がない、\n"
     "            ファイルの続きが壊れていた）/\n"
     "            2 引数の誤り、ファイルが読めない、PDF が書けない、OUT.pdf が FILE.tvl と同じ。\n"
     "\n"
-    "Usage: tavrel --pdf OUT.pdf FILE.tvl\n"
+    "Usage: tavrel --pdf [--force] OUT.pdf FILE.tvl\n"
     "\n"
     "Puts the 25 inputs of FILE.tvl into the flume window's fields, walks the pages as tavrel --check\n"
     "does, and writes every report whose print entry is enabled at the end (its page's last result is\n"
     "not empty), in page order, one A4 portrait page each, to OUT.pdf; when the file carries member\n"
     "check data and some member has stresses, the member check's report follows Case 3. Needs no\n"
-    "display. When no report can be printed, no file is written. OUT.pdf \"-\" is the standard\n"
-    "output; the messages then go to standard error.\n"
+    "display. When no report can be printed, no file is written. A read-only OUT.pdf is replaced\n"
+    "only with --force. OUT.pdf \"-\" is the standard output; the messages then go to standard error.\n"
     "Exit status: 0 the chain ran to Case 3 without a message; 1 a message stopped it (or nothing was\n"
-    "printable, or a section of the file's extension was damaged); 2 wrong arguments, an unreadable input file, a PDF that could not be written, or\n"
-    "OUT.pdf naming FILE.tvl.\n";
+    "printable, or a section of the file's extension was damaged); 2 wrong arguments, an unreadable\n"
+    "input file, a PDF that could not be written, or OUT.pdf naming FILE.tvl.\n";
 
 int fail(int status, const QString &reason)
 {
@@ -78,8 +79,8 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     QString error;
     const printing::PdfDescription description =
         printing::reports_description(titles, QFileInfo(walked->tvl_path).completeBaseName());
-    if (!printing::write_report_pdf(walked->out_path, pages, description, &error))
-        return fail(2, walked->out_path + QStringLiteral(": ") + error);
+    if (!printing::write_report_pdf(walked->out_path, pages, description, &error, common::read_only_output(line)))
+        return fail(2, walked->out_path + QStringLiteral(": ") + common::output_failure_reason(error));
     common::write_utf8(walked->lines, walked->out_path + QStringLiteral(": %1 ページ / pages\n").arg(pages.size()));
     return walked->status();
 }

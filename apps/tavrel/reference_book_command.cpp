@@ -6,7 +6,11 @@
 #include "book/worked_example.h"
 #include "common/command_line.h"
 #include "common/command_output.h"
+#include "common/same_file.h"
+#include "common/recovery_copy.h"
 #include "gui/common/exit_question.h"
+#include "gui/common/window_messages.h"
+#include "inputfile/file_commands.h"
 #include "gui/print_dialog/print_dialog.h"
 #include "gui/tavrel/batch_window.h"
 #include "gui/tavrel/companion_files.h"
@@ -22,17 +26,18 @@
 namespace {
 
 const char help_text[] =
-    "使い方: tavrel --reference-book OUT.pdf --pictures DIR\n"
+    "使い方: tavrel --reference-book [--force] OUT.pdf --pictures DIR\n"
     "\n"
     "ランチャーの「参考図書：「Tavrel」(PDF)」とヘルプの「Tavrel(PDF)」が開く参考図書を、報告書と同じ描き方で\n"
     "A4 の PDF にして OUT.pdf に書きます。計算例の値、確かめる条件、メッセージ、式の図、コマンドの説明は\n"
     "このプログラムと Morvik 自身のものです。画面の図は DIR から読みます（tavrel --window-pictures DIR で\n"
     "描いたもの）。画面は使いません。図、メッセージの説明、参照先のどれかが欠けていると、その理由を示して\n"
     "書きません。章と節は PDF のしおりに、目次と参照はリンクになります。\n"
-    "OUT.pdf が - のときは標準出力に書き、ページ数の行は標準エラー出力に出します。\n"
+    "OUT.pdf が - のときは標準出力に書き、ページ数の行は標準エラー出力に出します。読み取り専用の\n"
+    "OUT.pdf は、--force を付けたときだけ置き換えます。\n"
     "終了コード: 0 書けた / 2 引数の誤り、欠けているものがある、ファイルが書けない。\n"
     "\n"
-    "Usage: tavrel --reference-book OUT.pdf --pictures DIR\n"
+    "Usage: tavrel --reference-book [--force] OUT.pdf --pictures DIR\n"
     "\n"
     "Writes the reference book that the launcher's first button and the help menu open, drawn by the\n"
     "report renderer, as an A4 PDF to OUT.pdf; its worked examples, stated rules, messages, formulas and\n"
@@ -40,7 +45,8 @@ const char help_text[] =
     "(as tavrel --window-pictures DIR draws them). Needs no display. When a picture, a message's\n"
     "explanation or a reference's target is missing, says what and writes nothing. The chapters and\n"
     "their sections are the PDF's bookmarks, the contents and the references its links. \"-\" for\n"
-    "OUT.pdf is the standard output; the line with the page count then goes to standard error.\n"
+    "OUT.pdf is the standard output; the line with the page count then goes to standard error. A\n"
+    "read-only OUT.pdf is replaced only with --force.\n"
     "Exit status: 0 written; 2 wrong arguments, something missing or a file that could not be written.\n";
 
 int fail(const QString &reason)
@@ -72,6 +78,10 @@ QList<book::WindowMessage> window_messages()
         {tavrel::message::folder_not_found, tavrel::message::companion_title, tavrel},
         {print_dialog::message::print_failed, print_dialog::message::title, both},
         {print_dialog::message::pdf_not_saved, print_dialog::message::title, both},
+        {gui::common::replace_read_only_question, inputfile::message::save_title, tavrel},
+        {common::left_recovery_message, tavrel, tavrel},
+        {common::left_recovery_message, QStringLiteral("Morvik"), QStringLiteral("Morvik")},
+        {gui::common::replace_read_only_question, print_dialog::message::title, both},
         {gui::common::exit_question_text, gui::common::exit_question_title, both},
         {gui::common::save_question_text, gui::common::save_question_title, tavrel},
         {tavrel::batch_message::table_not_read, tavrel::batch_message::title, tavrel},
@@ -134,11 +144,16 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     if (!line.has(QStringLiteral("--pictures")))
         return fail(QStringLiteral("--pictures DIR が必要です / --pictures DIR expected (--help)"));
     const QString pdf_path = common::output_file(line.operands[0]);
+    const QDir pictures(line.values.value(QStringLiteral("--pictures")));
+    for (const QString &picture : pictures.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+        if (common::is_same_file(pdf_path, pictures.filePath(picture)))
+            return fail(pdf_path + QStringLiteral(": 入力の図と同じファイルです / the output is one of the pictures"));
+    }
 
     const auto app = printing::start_report_application(argc, argv);
 
     book::BookMaterial material;
-    material.windows = window_pictures(QDir(line.values.value(QStringLiteral("--pictures"))));
+    material.windows = window_pictures(pictures);
     material.window_messages = window_messages();
     QString problem;
     material.commands = command_help(problem);
@@ -146,8 +161,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
         return fail(problem);
     // `tavrel --check` and `--check --json` on the worked example's file as it is saved and read back.
     inputfile::ExtensionNotes notes;
-    const inputfile::TvlContents example = inputfile::parse_tvl_contents(
-        inputfile::format_tvl_contents(book::example_file()), &notes);
+    const inputfile::TvlContents example = inputfile::parse_tvl_file_bytes(inputfile::tvl_file_bytes(book::example_file()), &notes);
     const CheckRun check = check_contents(QStringLiteral("example.tvl"), example, notes);
     material.check_output = check.plain;
     material.check_json = QString::fromUtf8(check.json);
@@ -157,8 +171,8 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     if (!book.problems.isEmpty())
         return fail(QStringLiteral("参考図書が完全ではありません / the book is incomplete:\n  ") + book.problems.join(QStringLiteral("\n  ")));
     QString error;
-    if (!printing::write_report_pdf(pdf_path, book.pages, pdf_description(book), &error))
-        return fail(pdf_path + QStringLiteral(": ") + error);
+    if (!printing::write_report_pdf(pdf_path, book.pages, pdf_description(book), &error, common::read_only_output(line)))
+        return fail(pdf_path + QStringLiteral(": ") + common::output_failure_reason(error));
     common::write_utf8(common::line_stream({pdf_path}),
                        pdf_path + QStringLiteral(": %1 ページ / pages\n").arg(book.pages.size()));
     return 0;

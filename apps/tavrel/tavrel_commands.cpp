@@ -8,6 +8,7 @@
 #include "apps/tavrel/pdf_command.h"
 #include "apps/tavrel/reference_book_command.h"
 #include "apps/tavrel/window_pictures_command.h"
+#include "common/command_output.h"
 #include "common/program_title.h"
 
 namespace {
@@ -15,11 +16,11 @@ namespace {
 const char help_text[] =
     "使い方: tavrel [ファイル.tvl]\n"
     "        tavrel --check [--json] ファイル.tvl...\n"
-    "        tavrel --design [--json] ファイル.tvl [--write OUT.tvl [--in-place]]\n"
-    "        tavrel --pdf OUT.pdf ファイル.tvl\n"
-    "        tavrel --document OUT.pdf ファイル.tvl\n"
+    "        tavrel --design [--json] ファイル.tvl [--write OUT.tvl [--in-place] [--force]]\n"
+    "        tavrel --pdf [--force] OUT.pdf ファイル.tvl\n"
+    "        tavrel --document [--force] OUT.pdf ファイル.tvl\n"
     "        tavrel --batch 表.csv --base 基本.tvl [--design] --out 結果.csv|.xlsx|.pdf...\n"
-    "        tavrel --reference-book OUT.pdf --pictures DIR\n"
+    "        tavrel --reference-book [--force] OUT.pdf --pictures DIR\n"
     "        tavrel --window-pictures DIR\n"
     "\n"
     "プレキャストＵ型フルームの構造計算（主働土圧、浮上り・支持力、ケース.1～3）を行います。\n"
@@ -38,11 +39,11 @@ const char help_text[] =
     "\n"
     "Usage: tavrel [FILE.tvl]\n"
     "       tavrel --check [--json] FILE.tvl...\n"
-    "       tavrel --design [--json] FILE.tvl [--write OUT.tvl [--in-place]]\n"
-    "       tavrel --pdf OUT.pdf FILE.tvl\n"
-    "       tavrel --document OUT.pdf FILE.tvl\n"
+    "       tavrel --design [--json] FILE.tvl [--write OUT.tvl [--in-place] [--force]]\n"
+    "       tavrel --pdf [--force] OUT.pdf FILE.tvl\n"
+    "       tavrel --document [--force] OUT.pdf FILE.tvl\n"
     "       tavrel --batch TABLE.csv --base BASE.tvl [--design] --out RESULT.csv|.xlsx|.pdf...\n"
-    "       tavrel --reference-book OUT.pdf --pictures DIR\n"
+    "       tavrel --reference-book [--force] OUT.pdf --pictures DIR\n"
     "       tavrel --window-pictures DIR\n"
     "\n"
     "Checks a precast U-shaped concrete flume (active earth pressure, uplift and bearing, Cases 1 to 3).\n"
@@ -76,7 +77,10 @@ common::ProgramCommands tavrel_commands()
          {QStringLiteral("--base"), true, {QStringLiteral("--batch")}},
          {QStringLiteral("--out"), true, {QStringLiteral("--batch")}},
          {QStringLiteral("--encoding"), true, {QStringLiteral("--batch")}},
-         {QStringLiteral("--design"), false, {QStringLiteral("--batch")}}},
+         {QStringLiteral("--design"), false, {QStringLiteral("--batch")}},
+         {common::force_option, false,
+          {QStringLiteral("--pdf"), QStringLiteral("--document"), QStringLiteral("--reference-book"), QStringLiteral("--design"),
+           QStringLiteral("--batch")}}},
         {check_command(), design_command(), pdf_command(), document_command(), batch_command(), reference_book_command(),
          window_pictures_command()},
         companion_paths,

@@ -21,6 +21,7 @@ std::unique_ptr<WalkedFile> walk_file(const QString &command, int &argc, char *a
         return fail(walked->out_path + QStringLiteral(": 入力ファイルと同じファイルです / the output is the input file"));
 
     walked->app = printing::start_report_application(argc, argv);
+    common::write_left_recovery_copies(command);
 
     inputfile::ExtensionNotes notes;
     if (const common::FileResult read = inputfile::read_tvl_file(walked->tvl_path, walked->contents, &notes); !read)

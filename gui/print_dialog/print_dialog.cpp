@@ -11,6 +11,7 @@
 #include "gui/common/dialog_folder.h"
 #include "gui/common/twips.h"
 #include "common/window_words.h"
+#include "gui/common/window_messages.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -274,10 +275,13 @@ void PrintDialog::save_pdf_clicked()
     const QString path = gui::common::ask_for_file(file_dialog);
     if (path.isEmpty())
         return;
+    const auto read_only = gui::common::read_only_choice(this, path, message::title);
+    if (!read_only)
+        return;
     QString error;
     if (const common::FileResult name = common::check_dialog_name(path); !name) {
         error = name.reason;
-    } else if (printing::write_document_pdf(path, document, &error)) {
+    } else if (printing::write_document_pdf(path, document, &error, *read_only)) {
         gui::common::remember_dialog_folder(path);
         return;
     }

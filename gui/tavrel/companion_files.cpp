@@ -1,6 +1,6 @@
 #include "gui/tavrel/companion_files.h"
 
-#include "common/file_names.h"
+#include "common/trusted_path.h"
 #include "gui/common/window_messages.h"
 
 #include <QCoreApplication>
@@ -10,8 +10,6 @@
 #include <QWidget>
 #include <QProcess>
 
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace tavrel {
 
@@ -22,29 +20,6 @@ QString companion_directory()
 }
 
 namespace {
-
-// Belongs to the user or to root, and nobody else may change it.
-bool is_trusted(const QString &path)
-{
-    struct stat status {};
-    return ::stat(common::native_name(path).constData(), &status) == 0
-           && (status.st_uid == ::geteuid() || status.st_uid == 0) && (status.st_mode & 022) == 0;
-}
-
-// "curdir" decides which program Tavrel runs only where nobody but the user or root could have put
-// it: the folder, each folder below it on the way and the file itself.
-bool is_trusted_below(const QString &folder, const QString &relative_path)
-{
-    QString path = folder;
-    if (!is_trusted(path))
-        return false;
-    for (const QString &part : relative_path.split(u'/')) {
-        path += u'/' + part;
-        if (!is_trusted(path))
-            return false;
-    }
-    return true;
-}
 
 QString below(const QString &folder, const QString &relative_path)
 {
@@ -67,8 +42,9 @@ QString find_companion(const QString &relative_path)
     const QStringList candidates = companion_candidates(relative_path);
     if (QFileInfo(candidates[0]).isFile())
         return candidates[0];
-    if (candidates.size() > 1 && QFileInfo(candidates[1]).isFile()
-        && is_trusted_below(qEnvironmentVariable("curdir"), relative_path))
+    // "curdir" decides which program Tavrel runs only where nobody but the user or root could have
+    // put it: the file and every folder above it.
+    if (candidates.size() > 1 && QFileInfo(candidates[1]).isFile() && common::check_trusted(candidates[1]))
         return candidates[1];
     return {};
 }

@@ -20,8 +20,9 @@ QString companion_directory();
 // found there would be one that whoever made the folder put there.
 QStringList companion_candidates(const QString &relative_path);
 
-// The first candidate that exists, or an empty text. One below "curdir" counts only when that folder,
-// the folders on the way and the file belong to the user or root and nobody else may write them.
+// The first candidate that exists, or an empty text. One below "curdir" counts only when the file and
+// every folder above it belong to the user or root and nobody else may write them
+// (common::check_trusted).
 QString find_companion(const QString &relative_path);
 
 // Opens the reference book with the desktop's PDF viewer (xdg-open). A missing file, a desktop

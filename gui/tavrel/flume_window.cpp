@@ -31,6 +31,7 @@
 #include "gui/common/exit_question.h"
 #include "gui/common/twips.h"
 #include "common/window_words.h"
+#include "gui/common/window_messages.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -311,7 +312,10 @@ bool FlumeWindow::save_input_file_as()
 
 bool FlumeWindow::save_to(const QString &path)
 {
-    if (const auto failure = inputfile::save_as(file_state(), path)) {
+    const auto read_only = gui::common::read_only_choice(this, path, inputfile::message::save_title);
+    if (!read_only)
+        return false;
+    if (const auto failure = inputfile::save_as(file_state(), path, *read_only)) {
         gui::common::warning_box(this, failure->text, failure->title);
         return false;
     }
@@ -319,19 +323,19 @@ bool FlumeWindow::save_to(const QString &path)
     return true;
 }
 
-QString FlumeWindow::file_text()
+QByteArray FlumeWindow::file_bytes()
 {
-    return inputfile::format_tvl_contents(inputfile::file_contents(file_state()));
+    return inputfile::tvl_file_bytes(inputfile::file_contents(file_state()));
 }
 
 bool FlumeWindow::has_unsaved_changes()
 {
-    return file_text() != saved_contents_;
+    return file_bytes() != saved_contents_;
 }
 
 void FlumeWindow::mark_saved(const QString &path)
 {
-    saved_contents_ = file_text();
+    saved_contents_ = file_bytes();
     file_path_ = path;
 }
 

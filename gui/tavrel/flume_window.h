@@ -68,7 +68,7 @@ private:
     // True once the inputs are saved; false when the dialog was cancelled or the file not written.
     bool save_input_file_as();
     bool save_to(const QString &path);
-    QString file_text();  // what a save would write now
+    QByteArray file_bytes();  // what a save would write now
     bool has_unsaved_changes();
     void mark_saved(const QString &path);
     void print_report(flume::Page page);
@@ -81,7 +81,7 @@ private:
     flume::FlumeSheet *sheet_;
     members::MemberSheet *member_sheet_;
     inputfile::KeptExtension kept_extension_;  // what the opened file carried unread
-    QString saved_contents_;  // what a save wrote or an opening read; a new window's before either
+    QByteArray saved_contents_;  // what a save wrote or an opening read; a new window's before either
     QString file_path_;       // the file the inputs were last opened from or saved to
     gui::common::WindowMessages messages_;
     LeftPanel *left_panel_;

@@ -1,5 +1,6 @@
 #include "gui/tavrel/member_check_window.h"
 
+#include "gui/common/access_key.h"
 #include "members/auto_reinforcement.h"
 #include "members/member_check.h"
 #include "members/member_sheet.h"
@@ -339,7 +340,8 @@ QWidget *MemberCheckWindow::build_design(QWidget *parent)
     };
     design_bars_ = add_list(0, "design_bars", QStringLiteral("探す鉄筋"), &members::DesignLists::bars);
     design_pitches_ = add_list(1, "design_pitches", QStringLiteral("探すピッチ（mm）"), &members::DesignLists::pitches);
-    design_all_ = new QPushButton(design_caption, frame);
+    // Alt+A: the search for all six members from anywhere in the window.
+    design_all_ = new QPushButton(gui::common::with_access_key(design_caption, u'A'), frame);
     design_all_->setObjectName(QStringLiteral("design_all"));
     design_all_->setToolTip(QStringLiteral("六つの部材すべてに、すべての照査を満たす As 最小の鉄筋とピッチを入れます（Ctrl+Z で元に戻します）"));
     grid->addWidget(design_all_, 2, 1, Qt::AlignLeft);
@@ -497,9 +499,14 @@ void MemberCheckWindow::add_member_column(QGridLayout *grid, std::size_t index)
     grid->addWidget(c.design_note, row, column);
 
     // The column keeps its width: each of its widgets is as wide as the widest choice or input in
-    // it, or as a large comparison, whatever the texts shown, a label's text wrapping within it.
+    // it, or as a large comparison or the search's note on a member without forces, whatever the
+    // texts shown, a label's text wrapping within it.
     QList<QWidget *> cells;
-    int width = fontMetrics().horizontalAdvance(QStringLiteral("124487 ＞ 18000")) + 8;
+    members::MemberDesign without_forces;
+    without_forces.no_forces = true;
+    without_forces.reason = QStringLiteral("未計算");
+    int width = 8 + std::max(fontMetrics().horizontalAdvance(QStringLiteral("124487 ＞ 18000")),
+                             fontMetrics().horizontalAdvance(members::design_note(without_forces)));
     for (int r = 1; r <= row; ++r) {
         if (QLayoutItem *item = grid->itemAtPosition(r, column); item && item->widget()) {
             cells.append(item->widget());

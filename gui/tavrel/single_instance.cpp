@@ -5,9 +5,11 @@
 #include "common/user_folders.h"
 
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QtEndian>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -26,6 +28,10 @@ namespace {
 constexpr qsizetype length_bytes = 4;
 constexpr qsizetype max_path_bytes = 64 * 1024;
 constexpr int wait_ms = 1000;
+// How long the running instance waits for a later start's whole request, and how many later starts
+// it serves at once; the others wait on the channel.
+constexpr int request_wait_ms = 3000;
+constexpr int max_connections = 16;
 
 QByteArray framed(const QByteArray &path)
 {
@@ -47,13 +53,19 @@ std::optional<sockaddr_un> socket_address(const QString &name)
 }
 
 // One later start's connection: its bytes are gathered until it closes, then they are the request.
+// A connection that brings no whole request within request_wait_ms is closed, so that a program
+// that connects and sends nothing holds the channel for no longer.
 class Connection : public QObject
 {
 public:
-    Connection(int socket, SingleInstance *instance, std::function<void(const QByteArray &)> take)
-        : QObject(instance), socket_(socket), notifier_(socket, QSocketNotifier::Read), take_(std::move(take))
+    // done gets the whole request, or nothing for a connection that brought none.
+    using Done = std::function<void(const std::optional<QByteArray> &)>;
+
+    Connection(int socket, QObject *instance, Done done)
+        : QObject(instance), socket_(socket), notifier_(socket, QSocketNotifier::Read), done_(std::move(done))
     {
         connect(&notifier_, &QSocketNotifier::activated, this, &Connection::read_available);
+        QTimer::singleShot(request_wait_ms, this, [this] { finish(std::nullopt); });
     }
     ~Connection() override { ::close(socket_); }
 
@@ -71,20 +83,30 @@ private:
                 continue;
             } else if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
                 return;
-            } else if (got == 0) {
-                take_(request_);
             }
-            // Closed, failed or longer than any request: done with this connection.
-            notifier_.setEnabled(false);
-            deleteLater();
+            // Closed by the later start (the request is whole), failed, or longer than any request.
+            finish(got == 0 ? std::optional(request_) : std::nullopt);
             return;
         }
     }
 
+    // Done with this connection, once. The request is taken only after this handler has returned:
+    // opening the file may show a message box, whose own event loop must not run inside it.
+    void finish(const std::optional<QByteArray> &request)
+    {
+        if (finished_)
+            return;
+        finished_ = true;
+        notifier_.setEnabled(false);
+        QMetaObject::invokeMethod(parent(), [done = done_, request] { done(request); }, Qt::QueuedConnection);
+        deleteLater();
+    }
+
     int socket_;
     QSocketNotifier notifier_;
-    std::function<void(const QByteArray &)> take_;
+    Done done_;
     QByteArray request_;
+    bool finished_ = false;
 };
 
 } // namespace
@@ -142,17 +164,40 @@ void SingleInstance::accept_later_starts()
         return;
     // Holding the lock, any socket left by an instance that is gone is stale.
     ::unlink(address->sun_path);
-    if (::bind(socket, reinterpret_cast<const sockaddr *>(&*address), sizeof *address) != 0 || ::listen(socket, 16) != 0) {
+    // Only the user may reach the channel: the socket is the user's alone, in a folder that is too.
+    if (::bind(socket, reinterpret_cast<const sockaddr *>(&*address), sizeof *address) != 0
+        || ::chmod(address->sun_path, 0600) != 0 || ::listen(socket, 16) != 0) {
         ::close(socket);
         return;
     }
     listening_ = socket;
-    auto *incoming = new QSocketNotifier(socket, QSocketNotifier::Read, this);
-    connect(incoming, &QSocketNotifier::activated, this, [this] {
-        int connection;
-        while ((connection = ::accept4(listening_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0)
-            new Connection(connection, this, [this](const QByteArray &request) { take_request(request); });
-    });
+    incoming_ = new QSocketNotifier(socket, QSocketNotifier::Read, this);
+    connect(incoming_, &QSocketNotifier::activated, this, &SingleInstance::serve_waiting_starts);
+}
+
+// Takes the later starts waiting on the channel, up to max_connections at a time; the others wait
+// until one of those is done. Out of descriptors, the channel is looked at again a little later
+// rather than over and over at once.
+void SingleInstance::serve_waiting_starts()
+{
+    while (serving_ < max_connections) {
+        const int connection = ::accept4(listening_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (connection < 0) {
+            const bool out_of_descriptors = errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM;
+            incoming_->setEnabled(!out_of_descriptors);
+            if (out_of_descriptors)
+                QTimer::singleShot(request_wait_ms, incoming_, [this] { serve_waiting_starts(); });
+            return;
+        }
+        ++serving_;
+        new Connection(connection, this, [this](const std::optional<QByteArray> &request) {
+            --serving_;
+            if (request)
+                take_request(*request);
+            serve_waiting_starts();
+        });
+    }
+    incoming_->setEnabled(false);
 }
 
 // The later start writes its request and closes the connection.

@@ -6,14 +6,16 @@
 
 #include <optional>
 
+class QSocketNotifier;
+
 namespace tavrel {
 
 // Tavrel runs once per user: the first instance holds a lock file for as long as it runs, in the
 // session's runtime folder when that is the user's own, else in the user's own cache folder
 // (~/.cache/tavrel), never in a folder other users may write into. The lock of an instance that
 // ended without releasing it is taken over. The first instance also listens for later starts, on a
-// local socket beside the lock, which ask it to bring its windows forward or hand it the file they
-// were started with. The socket is the system's own, not Qt Network's, so that starting Tavrel does
+// local socket beside the lock that only the user may reach, which ask it to bring its windows
+// forward or hand it the file they were started with. The socket is the system's own, not Qt Network's, so that starting Tavrel does
 // not load a network stack.
 class SingleInstance : public QObject
 {
@@ -51,11 +53,14 @@ signals:
 private:
     bool send(const QByteArray &path) const;
     void accept_later_starts();
+    void serve_waiting_starts();
     void take_request(const QByteArray &request);
 
     QString server_name_;
     std::optional<QLockFile> lock_;
     int listening_ = -1;  // the channel's socket while this instance listens on it
+    QSocketNotifier *incoming_ = nullptr;
+    int serving_ = 0;  // later starts whose requests are being read
     bool first_ = false;
     QString failure_;
 };

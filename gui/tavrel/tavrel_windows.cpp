@@ -5,6 +5,7 @@
 #include "gui/tavrel/single_instance.h"
 #include "gui/common/application_setup.h"
 #include "gui/common/font_configuration.h"
+#include "gui/common/window_messages.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -107,8 +108,10 @@ int run_windows(int argc, char *argv[], const QString &file)
     const SingleInstance instance;
     if (!instance.is_first() && !file.isEmpty() && instance.hand_over(file))
         return 0;
-    if (!open_launcher(instance))
+    Launcher *launcher = open_launcher(instance);
+    if (!launcher)
         return 0;
+    gui::common::report_left_recovery_copies(launcher, QApplication::applicationName());
     if (!file.isEmpty())
         open_in_flume_window(file);
     serve_later_starts(instance);

@@ -81,7 +81,8 @@ private slots:
         QTest::addColumn<QString>("output");         // where OUT is: a file written before, a link to
                                                      // the input, on a disk with too little room; or
                                                      // names that are not UTF-8 for OUT and TVL; or
-                                                     // the PDF goes to standard output, a pipe
+                                                     // the PDF goes to standard output, a pipe, or
+                                                     // appended to the earlier file
         QTest::addColumn<QString>("reason");         // in the error output
 
         const QString tavrel = QStringLiteral(TAVREL_PATH);
@@ -132,9 +133,23 @@ private slots:
         QTest::newRow("tavrel: /dev/stdout into a pipe")
             << tavrel << worked << QStringList{"--pdf", "/dev/stdout", "TVL"} << 0 << 5
             << QStringLiteral("standard output") << QStringLiteral("/dev/stdout: 5 ページ / pages");
+        // Standard output is written where it stands: after the log's earlier lines.
+        QTest::newRow("tavrel: - appended to a log with >>")
+            << QStringLiteral("/bin/sh") << worked
+            << QStringList{"-c", "out=$1; shift; exec \"$@\" >> \"$out\"", "sh", "OUT", tavrel, "--pdf", "-", "TVL"} << 0
+            << 5 << QStringLiteral("appended") << QStringLiteral("/dev/stdout: 5 ページ / pages");
+        QTest::newRow("tavrel: read-only output")
+            << tavrel << worked << QStringList{"--pdf", "OUT", "TVL"} << 2 << 0 << QStringLiteral("read-only")
+            << QStringLiteral("読み取り専用のファイルです。置き換えるには --force を付けます");
+        QTest::newRow("tavrel: read-only output with --force")
+            << tavrel << worked << QStringList{"--document", "--force", "OUT", "TVL"} << 0 << 10
+            << QStringLiteral("read-only") << QString();
         QTest::newRow("tavrel: reference book takes no outline file")
             << tavrel << QStringList{} << QStringList{"--reference-book", "OUT", "--pictures", "PICTURES", "--outline", "OUT"} << 2 << 0
             << earlier << QStringLiteral("--outline");
+        QTest::newRow("tavrel: reference book onto one of its pictures")
+            << tavrel << QStringList{} << QStringList{"--reference-book", "PICTURE", "--pictures", "PICTURES"} << 2 << 0
+            << QStringLiteral("pictures copied") << QStringLiteral("入力の図と同じファイルです");
         QTest::newRow("tavrel: reference book without a path")
             << tavrel << QStringList{} << QStringList{"--reference-book"} << 2 << 0 << earlier << QString();
         QTest::newRow("tavrel: reference book, output folder missing")
@@ -162,6 +177,10 @@ private slots:
         QTest::newRow("morvik: without its finishing module")
             << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 2
             << 0 << QStringLiteral("program alone") << QStringLiteral("PDF を仕上げるモジュールが見つかりません");
+        // One planted where another user could have put it is not loaded, and the place is named.
+        QTest::newRow("morvik: finishing module in a folder others may write")
+            << morvik << QStringList{} << QStringList{"--pdf", "OUT", "10", "100", "20", "1000000", "20000", "30"} << 2
+            << 0 << QStringLiteral("module planted") << QStringLiteral("/modules にはほかの利用者も書き込めます。");
     }
     void pdf_command()
     {
@@ -185,10 +204,15 @@ private slots:
         });
         if (!tvl.isEmpty())
             QVERIFY(inputfile::write_tvl_file(tvl_path, tvl));
-        if (output == QLatin1String("program alone")) {
+        if (output == QLatin1String("program alone") || output == QLatin1String("module planted")) {
             const QString alone = dir.filePath(QStringLiteral("alone/") + QFileInfo(program).fileName());
             QVERIFY(QDir().mkpath(QFileInfo(alone).path()) && QFile::copy(program, alone));
             program = alone;
+        }
+        if (output == QLatin1String("module planted")) {
+            const QString modules = dir.filePath(QStringLiteral("modules"));
+            QVERIFY(QDir().mkpath(modules) && ::chmod(QFile::encodeName(modules).constData(), 0777) == 0);
+            QVERIFY(QFile::copy(QStringLiteral(FINISHING_MODULE_PATH), modules + QStringLiteral("/tavrel-pdf-finishing.so")));
         }
         std::unique_ptr<test_support::SmallFileSystem> disk;
         if (output == QLatin1String("full disk")) {
@@ -197,13 +221,22 @@ private slots:
                 QSKIP(qPrintable(disk->why_not()));
             out = disk->path(QStringLiteral("report.pdf"));
         }
+        // The pictures of the book in a folder of the row's own, one of them standing for OUT.
+        QString pictures = QStringLiteral(WINDOW_PICTURES_PATH);
+        if (output == QLatin1String("pictures copied")) {
+            pictures = dir.filePath(QStringLiteral("pictures"));
+            QVERIFY(QDir().mkpath(pictures));
+            for (const QString &picture : QDir(QStringLiteral(WINDOW_PICTURES_PATH)).entryList(QDir::Files))
+                QVERIFY(QFile::copy(QStringLiteral(WINDOW_PICTURES_PATH "/") + picture, pictures + u'/' + picture));
+            out = pictures + u'/' + QDir(pictures).entryList({QStringLiteral("*.png")}).first();
+        }
         for (QString &argument : arguments) {
-            if (argument == QLatin1String("OUT"))
+            if (argument == QLatin1String("OUT") || argument == QLatin1String("PICTURE"))
                 argument = out;
             else if (argument == QLatin1String("TVL"))
                 argument = tvl_path;
             else if (argument == QLatin1String("PICTURES"))
-                argument = QStringLiteral(WINDOW_PICTURES_PATH);
+                argument = pictures;
         }
         if (disk) {
             // The report once, for its size; then all the room it needs but one page.
@@ -217,6 +250,8 @@ private slots:
         } else {
             // A file already at the output path is replaced only by a written report.
             QVERIFY(write_bytes(out, "earlier"));
+            if (output == QLatin1String("read-only"))
+                QVERIFY(::chmod(QFile::encodeName(out).constData(), 0444) == 0);
         }
         const QByteArray tvl_bytes = file_bytes(tvl_path);
 
@@ -234,6 +269,11 @@ private slots:
             QCOMPARE(page_count(piped), pages);
         } else if (output == QLatin1String("link to input")) {
             QVERIFY(QFileInfo(out).isSymLink());
+        } else if (output == QLatin1String("appended")) {
+            QVERIFY(file_bytes(out).startsWith("earlier%PDF-"));
+            const QString piped = dir.filePath(QStringLiteral("piped.pdf"));
+            QVERIFY(write_bytes(piped, file_bytes(out).mid(7)));
+            QCOMPARE(page_count(piped), pages);
         } else if (pages == 0) {
             QCOMPARE(file_bytes(out), QByteArray("earlier"));
         } else {

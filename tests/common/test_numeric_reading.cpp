@@ -136,6 +136,8 @@ TEST(ReadNumber, BeyondTheRangeOfADoubleReadsAsInfinityOrZero)
         {QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1"), 0},
         {QStringLiteral("1") + QString(400, u'0'), infinity},
         {QStringLiteral("0.001e312"), infinity},
+        {QStringLiteral("2000e9223372036854775807"), infinity},
+        {QStringLiteral("0.002e-9223372036854775808"), 0},
     };
     for (const auto &row : rows)
         EXPECT_EQ(read_number(row.text), row.value) << row.text.left(40).toStdString();

@@ -1,6 +1,7 @@
 #include "common/safe_file_write.h"
 
 #include "common/file_names.h"
+#include "common/recovery_copy.h"
 
 #include "tests/support/failing_calls.h"
 #include "tests/support/small_file_system.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -47,6 +49,9 @@ struct WriteRow {
     bool killed = false;      // the writer is killed (file size limit) halfway through the new content
     qsizetype size = small;   // of the new content
     QString reason = {};      // empty: written
+    bool force = false;       // a read-only file is to be replaced
+    bool copy_kept = false;   // written in place and failed: a recovery copy holds the earlier content
+    bool leftover = false;    // a save killed before its rename left its temporary file: it goes
 };
 
 const QByteArray earlier = "\"0.1\",\"0.15\"\r\n";
@@ -95,8 +100,9 @@ QStringList entries(const QString &folder)
 // not the test's own, with a file size limit that kills it halfway when the row says so.
 common::FileResult run_writer(const QString &path, const QByteArray &bytes, const WriteRow &row)
 {
+    const common::ReadOnlyFile read_only = row.force ? common::ReadOnlyFile::Replace : common::ReadOnlyFile::Refuse;
     if (row.folder == Folder::Own && !row.killed)
-        return common::write_file_safely(path, bytes);
+        return common::write_file_safely(path, bytes, read_only);
     int channel[2];
     if (::pipe(channel) != 0)
         return {false, QStringLiteral("no pipe")};
@@ -111,7 +117,7 @@ common::FileResult run_writer(const QString &path, const QByteArray &bytes, cons
         const rlimit half{rlim_t(bytes.size() / 2), rlim_t(bytes.size() / 2)};
         if (row.killed && ::setrlimit(RLIMIT_FSIZE, &half) != 0)
             ::_exit(3);
-        const common::FileResult result = common::write_file_safely(path, bytes);
+        const common::FileResult result = common::write_file_safely(path, bytes, read_only);
         const QByteArray reason = result.reason.toUtf8();
         (void)!::write(channel[1], reason.constData(), std::size_t(reason.size()));
         ::_exit(result.ok ? 0 : 1);
@@ -207,6 +213,21 @@ TEST_P(WriteFileSafely, WritesOrKeepsTheEarlierFile)
     } else if (row.disk == Disk::ReadOnly) {
         ASSERT_TRUE(disk->make_read_only());
     }
+    // The user's cache folder, where a file written in place keeps its earlier content.
+    QTemporaryDir cache;
+    const QByteArray cache_before = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    const auto restore_cache = qScopeGuard([&cache_before] { qputenv("XDG_CACHE_HOME", cache_before); });
+    if (row.folder != Folder::Own) {
+        ASSERT_EQ(::chown(QFile::encodeName(cache.path()).constData(), nobody, nobody), 0);
+    }
+    const QString copies = cache.filePath(QStringLiteral("tavrel"));
+    if (row.leftover) {
+        const QString left = folder + QStringLiteral("/.tavrel-0killed0");
+        ASSERT_TRUE(put_file_bytes(left, "half"));
+        const timespec two_minutes_ago[] = {{::time(nullptr) - 120, 0}, {::time(nullptr) - 120, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(left).constData(), two_minutes_ago, 0), 0);
+    }
     const QStringList entries_before = entries(folder);
     const auto identity_before = file_identity(path);
     const auto attributes_before = attributes(path);
@@ -215,7 +236,26 @@ TEST_P(WriteFileSafely, WritesOrKeepsTheEarlierFile)
     bytes.replace(0, 7, "written");
     const common::FileResult result = run_writer(path, bytes, row);
 
-    EXPECT_EQ(result.reason, row.reason);
+    // Once written, or refused before the first byte, no copy is left; a failure in place names the
+    // copy, and one killed halfway leaves it for the next start.
+    const QStringList kept = entries(copies);
+    const QString copy = kept.isEmpty() ? QString() : copies + u'/' + kept.last();
+    if (row.copy_kept) {
+        ASSERT_FALSE(copy.isEmpty());
+        EXPECT_EQ(file_bytes(copy), earlier);
+    } else {
+        EXPECT_EQ(kept, QStringList());
+    }
+    if (row.copy_kept && row.killed) {
+        const QList<common::LeftRecoveryCopy> left = common::take_left_recovery_copies();
+        ASSERT_EQ(left.size(), 1);
+        EXPECT_EQ(left[0].copy, copy);
+        EXPECT_EQ(left[0].original, path);
+        EXPECT_TRUE(common::take_left_recovery_copies().isEmpty());
+    }
+    EXPECT_EQ(result.reason, row.copy_kept && !row.killed
+                                 ? row.reason + QStringLiteral("元の内容を書き戻しました。次のファイルにも残してあります：") + copy
+                                 : row.reason);
     EXPECT_EQ(result.ok, row.reason.isEmpty());
     if (row.target == Target::Pipe) {
         QByteArray received(bytes.size() + 1, '\0');
@@ -228,6 +268,8 @@ TEST_P(WriteFileSafely, WritesOrKeepsTheEarlierFile)
         const bool had_file = row.target != Target::New && row.target != Target::DanglingLink;
         if (result.ok) {
             EXPECT_EQ(file_bytes(file), bytes);
+        } else if (row.killed && row.copy_kept) {
+            // Killed halfway in place, the file is half written: the recovery copy holds what it was.
         } else if (had_file) {
             EXPECT_EQ(file_bytes(file), earlier);
         } else {
@@ -241,7 +283,7 @@ TEST_P(WriteFileSafely, WritesOrKeepsTheEarlierFile)
     // No temporary file is left behind, and a link, a pipe or the earlier file's permissions, owner,
     // group and attributes stay.
     const bool made_a_file = result.ok && (row.target == Target::New || row.target == Target::DanglingLink);
-    EXPECT_EQ(entries(folder).size(), entries_before.size() + (made_a_file ? 1 : 0))
+    EXPECT_EQ(entries(folder).size(), entries_before.size() + (made_a_file ? 1 : 0) - (row.leftover ? 1 : 0))
         << entries(folder).join(u' ').toStdString();
     if (row.target != Target::New) {
         EXPECT_EQ(file_identity(path), identity_before);
@@ -275,19 +317,26 @@ INSTANTIATE_TEST_SUITE_P(
         WriteRow{.name = "ClosedFolderWritableFileIsWrittenInPlace", .target = Target::Existing,
                  .folder = Folder::Closed},
         WriteRow{.name = "ClosedFolderAndFullDiskGiveTheEarlierContentBack", .target = Target::Existing,
-                 .disk = Disk::Full, .folder = Folder::Closed, .size = three_pages, .reason = disk_full},
+                 .disk = Disk::Full, .folder = Folder::Closed, .size = three_pages, .reason = disk_full,
+                 .copy_kept = true},
         WriteRow{.name = "ClosedFolderNewFile", .target = Target::New, .folder = Folder::Closed,
                  .reason = QStringLiteral("アクセスが拒否されました。")},
         // A second name of the file sees the new content: the file is written where it is.
         WriteRow{.name = "HardLinkedFileStaysOneFile", .target = Target::HardLinked},
+        WriteRow{.name = "ReadOnlyFileIsRefused", .target = Target::Existing, .mode = 0444,
+                 .reason = QStringLiteral("読み取り専用のファイルです。")},
+        WriteRow{.name = "ReadOnlyFileIsReplacedWhenAsked", .target = Target::Existing, .mode = 0444, .force = true},
         WriteRow{.name = "AclAndUserAttributeAreKept", .target = Target::Existing, .mode = 0640, .attributes = true},
         // Another user's file: a new file could not be his, and the sticky folder refuses the rename.
         WriteRow{.name = "StickyFolderOtherUsersFileIsWrittenInPlace", .target = Target::Existing,
                  .folder = Folder::Sticky},
         WriteRow{.name = "SharedGroupFolderKeepsTheFilesOwner", .target = Target::Existing,
                  .folder = Folder::SharedGroup, .mode = 0664},
+        WriteRow{.name = "LeftoverOfAKilledSaveIsRemoved", .target = Target::Existing, .leftover = true},
         WriteRow{.name = "KilledWhileWritingLeavesNothingBehind", .target = Target::Existing, .killed = true,
                  .size = three_pages, .reason = killed},
+        WriteRow{.name = "KilledWhileWritingInPlaceLeavesTheEarlierContent", .target = Target::HardLinked, .killed = true,
+                 .size = three_pages, .reason = killed, .copy_kept = true},
         // Writable but unreadable: the earlier content could not be given back, so it is not touched.
         WriteRow{.name = "UnreadableFileInClosedFolderIsLeftAlone", .target = Target::Existing, .disk = Disk::Full,
                  .folder = Folder::Closed, .mode = 0200, .size = three_pages,

@@ -210,6 +210,8 @@ struct SizeRow {
     qint64 size;   // the file is the worked inputs, after blank lines up to this size
     bool random;   // random bytes instead
     bool opened;
+    bool kept = false;  // the padding is another tool's lines after the items; a member row is then
+                        // typed and the file saved again, which would pass the limit
 };
 
 class TvlFileSize : public TvlFile, public testing::WithParamInterface<SizeRow>
@@ -231,7 +233,8 @@ TEST_P(TvlFileSize, OpensUpToOneMebibyte)
         ASSERT_TRUE(inputfile::write_tvl_file(last, worked_inputs));
         const QByteArray items = file_bytes(last);
         const qint64 padding = row.size - items.size();
-        bytes = QByteArray(padding % 2, ' ') + QByteArray("\r\n").repeated(padding / 2) + items;
+        bytes = row.kept ? items + QByteArray(padding - 2, 'x') + "\r\n"
+                         : QByteArray(padding % 2, ' ') + QByteArray("\r\n").repeated(padding / 2) + items;
     }
     ASSERT_EQ(bytes.size(), row.size);
     put_file_bytes(path(QStringLiteral("large.tvl")), bytes);
@@ -244,7 +247,16 @@ TEST_P(TvlFileSize, OpensUpToOneMebibyte)
     EXPECT_EQ(result.ok, row.opened);
     if (row.opened) {
         EXPECT_EQ(flume::input_texts(sheet), worked_inputs);
-    } else {
+    }
+    if (row.kept) {
+        members::MemberCheckInputs typed;
+        typed.members[0].bar = QStringLiteral("D13");
+        sheet.members.set_inputs(typed);
+        const common::FileResult saved = inputfile::save_inputs(sheet, path(QStringLiteral("large.tvl")));
+        EXPECT_FALSE(saved.ok);
+        EXPECT_EQ(saved.reason, QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1\u00a0MiB まで）。"));
+        EXPECT_EQ(QFileInfo(path(QStringLiteral("large.tvl"))).size(), row.size);
+    } else if (!row.opened) {
         EXPECT_EQ(result.reason, QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1\u00a0MiB まで）。"));
         EXPECT_EQ(flume::input_texts(sheet), before);
     }
@@ -253,6 +265,7 @@ TEST_P(TvlFileSize, OpensUpToOneMebibyte)
 INSTANTIATE_TEST_SUITE_P(
     Sizes, TvlFileSize,
     testing::Values(SizeRow{"ExactlyOneMebibyte", inputfile::max_file_bytes, false, true},
+                    SizeRow{"KeptDataAndATypedRowWouldPassTheLimit", inputfile::max_file_bytes, false, true, true},
                     SizeRow{"OneByteMore", inputfile::max_file_bytes + 1, false, false},
                     SizeRow{"AMillionBlankLinesBeforeTheItems", 2 * inputfile::max_file_bytes + 200, false, false},
                     SizeRow{"FiftyMebibytesOfRandomBytes", 50 * inputfile::max_file_bytes, true, false}),
@@ -340,6 +353,7 @@ struct ExtensionRow {
     const char *message;    // what opening tells the user, UTF-8; empty for nothing
     QByteArray saved;       // what the file saved without a change holds after its seven lines
     bool exact;             // that and nothing else
+    bool typed = false;     // a member row is typed before saving
 };
 
 void PrintTo(const ExtensionRow &row, std::ostream *os) { *os << row.name; }
@@ -378,13 +392,23 @@ TEST_P(TvlExtension, OpensTheInputsAndWhatFollowsThem)
     EXPECT_EQ(sheet.members.inputs().members[0].bar.toStdString(), row.first_bar);
     EXPECT_EQ(message ? message->text.toStdString() : std::string(), row.message);
 
+    if (row.typed) {
+        members::MemberCheckInputs typed = sheet.members.inputs();
+        typed.members[1].bar = QStringLiteral("D16");
+        sheet.members.set_inputs(typed);
+    }
     ASSERT_TRUE(inputfile::save_inputs(sheet, path(QStringLiteral("saved.tvl"))));
     const QByteArray saved = file_bytes(path(QStringLiteral("saved.tvl")));
     EXPECT_TRUE(saved.startsWith(seven_lines()));
     if (row.exact)
-        EXPECT_EQ(saved.mid(seven_lines().size()).toStdString(), row.saved.toStdString());
+        EXPECT_EQ(saved.mid(seven_lines().size()).toHex(' '), row.saved.toHex(' '));
     else
         EXPECT_TRUE(saved.contains(row.saved)) << saved.toStdString();
+    // What was saved once is saved again as it is.
+    test_support::FlumeFileWindow reopened;
+    inputfile::open_file(reopened, path(QStringLiteral("saved.tvl")));
+    ASSERT_TRUE(inputfile::save_inputs(reopened, path(QStringLiteral("again.tvl"))));
+    EXPECT_EQ(file_bytes(path(QStringLiteral("again.tvl"))).toHex(' '), saved.toHex(' '));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -403,6 +427,33 @@ INSTANTIATE_TEST_SUITE_P(
                      "このファイルの計算書の設定のデータは壊れているため、読み込みませんでした。", "", true},
         ExtensionRow{"NewerMembersSectionKept", marker + materials_21 + members_d13("2"), "21", "", kept_note,
                      marker + materials_21 + members_d13("2"), true},
+        ExtensionRow{"NewerMembersSectionKeptBesideATypedRow", marker + members_d13("2"), "24", "", kept_note,
+                     "\"\x83\x50\x81\x5b\x83\x58.3 \x92\xea\x94\xc5\",\"\",\"\x96\x7b\x90\x94\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                         + members_d13("2"),
+                     false, true},
+        ExtensionRow{"ForeignLinesAfterTheBlockKept", marker + materials_21 + "OtherTool,1\r\n", "21", "", kept_note,
+                     marker + materials_21 + "OtherTool,1\r\n", true},
+        // A raw backslash leaves out its own section only.
+        ExtensionRow{"RawBackslashInOneSection",
+                     marker + "\"section\",\"document\",\"1\",\"1\"\r\n\"C:\\\x90\x7d\x96\xca\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                         + materials_21 + "OtherTool,1\r\n",
+                     "21", "", "このファイルの計算書の設定のデータは壊れているため、読み込みませんでした。\n"
+                     "このファイルには、この版のTavrelでは読めないデータがあります。保存するときは、そのまま書き戻します。",
+                     marker + materials_21 + "OtherTool,1\r\n", true},
+        // Another tool's UTF-8 line and the NEC rows of CP932 stay the bytes they were.
+        ExtensionRow{"Cp932AndUtf8KeptByteForByte",
+                     marker + materials_21 + "\"section\",\"drawing\",\"1\",\"1\"\r\n\"\x87\x90\xed\x40\"\r\n" + "OtherTool,\xe3\x81\x82\r\n",
+                     "21", "", kept_note,
+                     marker + materials_21 + "\"section\",\"drawing\",\"1\",\"1\"\r\n\"\x87\x90\xed\x40\"\r\n" + "OtherTool,\xe3\x81\x82\r\n", true},
+        ExtensionRow{"DuplicateSectionFirstReadOtherKept", marker + members_d13("1", "D16") + members_d13(), "24", "D16",
+                     "このファイルには部材のデータが二つ以上あります。最初のものを読み込み、ほかは保存するときにそのまま書き戻します。",
+                     members_d13(), false},
+        ExtensionRow{"SecondMarkerAfterADamagedSection", marker + members_d13("1", "D99") + marker + materials_21, "24", "",
+                     "このファイルの部材のデータは壊れているため、読み込みませんでした。\n"
+                     "このファイルには、この版のTavrelでは読めないデータがあります。保存するときは、そのまま書き戻します。",
+                     marker + marker + materials_21, true},
+        ExtensionRow{"SectionOneLineShort", marker + "\"section\",\"materials\",\"1\",\"2\"\r\n" + materials_21.mid(31), "24", "",
+                     "このファイルの使用材料のデータは壊れているため、読み込みませんでした。", "", true},
         ExtensionRow{"NewerExtensionKept", "\"TavrelExtension\",\"2\"\r\n" + materials_21, "24", "", kept_note,
                      "\"TavrelExtension\",\"2\"\r\n" + materials_21, true},
         ExtensionRow{"ForeignItemsKept", "\"26\",\"27\"\r\n", "24", "", kept_note, "\"26\",\"27\"\r\n", true},

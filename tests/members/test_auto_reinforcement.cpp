@@ -19,8 +19,8 @@ using members::MemberCheckInputs;
 struct DesignRow {
     const char *name;
     std::size_t member;           // 0..5: ケース.1 側壁 … ケース.3 底版
-    const char *moment, *shear;   // N·cm, N on the worked shape; "walk": the worked example walked;
-                                  // a null moment: the member has no forces
+    const char *moment, *shear;   // N·cm, N on the worked shape; "walk": the worked example walked,
+                                  // "tall": the tall flume; a null moment: the member has no forces
     const char *thickness;        // 総厚 typed, or empty
     const char *bars, *pitches;   // the lists searched; null: the defaults
     const char *largest_pitch;    // 構造細目
@@ -31,6 +31,15 @@ struct DesignRow {
 void PrintTo(const DesignRow &row, std::ostream *os) { *os << row.name; }
 
 const char *const walk = "walk";
+const char *const tall = "tall";
+
+// A flume 1.8 m high with walls and slab of 10 cm, filled to 1.8 m in Case 1 and 1.9 m in Case 2.
+const QStringList tall_flume = [] {
+    using flume::Field;
+    return test_support::worked_with({{Field::t1, "0.1"}, {Field::t2, "0.1"}, {Field::t3, "0.1"}, {Field::wall_height, "1.8"},
+                                      {Field::case1_depth, "1.8"}, {Field::wall_top_to_slab_axis, "1.95"},
+                                      {Field::case2_depth, "1.9"}});
+}();
 
 struct Chosen {
     QString bar, pitch;
@@ -42,8 +51,8 @@ protected:
     void SetUp() override
     {
         const DesignRow &row = GetParam();
-        if (row.moment == walk) {
-            walked = flume::walk_flume(test_support::worked_inputs);
+        if (row.moment == walk || row.moment == tall) {
+            walked = flume::walk_flume(row.moment == walk ? test_support::worked_inputs : tall_flume);
         } else {
             walked.sheet = std::make_unique<flume::FlumeSheet>();
             test_support::type_member_shape(*walked.sheet);
@@ -143,6 +152,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "σc：断面が不足（総厚を増やしてください）　総厚 15.5 cm で可"},
         // 40 cm for a small moment: the least steel ratio alone decides; D13 at 225 mm has a
         // little less steel than D10 at 125 mm.
+        // The 10 cm wall of a tall flume takes no bar of the lists; 11 cm would do.
+        DesignRow{"ten_cm_wall_of_a_tall_flume", 0, tall, "", "", nullptr, nullptr, "300", "", "",
+                  "σc：断面が不足（総厚を増やしてください）　総厚 11.0 cm で可"},
         DesignRow{"least_steel_ratio_decides", 1, "104900", "2935", "40", nullptr, nullptr, "300", "D13", "225", "鉄筋比 1.00"},
         DesignRow{"no_shear", 3, "343200", "0", "", nullptr, nullptr, "300", "D10", "300", "σs 0.76"},
         // D10 at 71 mm and D13 at 127 mm both give 10.00 cm²: the larger pitch, whatever the lists' order.

@@ -235,16 +235,6 @@ private slots:
         QVERIFY2(bottom > 16000 / 15 && bottom < 16300 / 15, qPrintable(QString::number(bottom)));
     }
 
-    // 設計条件 prints each of the 25 inputs, all different, after its own symbol.
-    void conditions_print_each_input_after_its_symbol()
-    {
-        const Built built = build(distinct_inputs, {});
-        // After the cover, the contents and 結果一覧.
-        const QStringList printed = texts(built.document.pages[3]) + texts(built.document.pages[4]);
-        for (int i = 0; i < input_symbols.size(); ++i)
-            QVERIFY2(printed.value(printed.indexOf(input_symbols[i]) + 1) == distinct_inputs[i], qPrintable(input_symbols[i]));
-    }
-
     // Bars the search chose are marked under each member of 結果一覧 and in the member page's row
     // 配筋, and both give the lists searched; typed bars are 手入力 and no lists are given.
     void designed_bars_are_marked_with_the_lists_data()
@@ -270,6 +260,16 @@ private slots:
         QCOMPARE(member_page.value(member_page.indexOf(QStringLiteral("配筋")) + 1), origin);
         QCOMPARE(member_page.count(origin), 6);
         QCOMPARE(member_page.filter(lists).size(), designed ? 1 : 0);
+    }
+
+    // 設計条件 prints each of the 25 inputs, all different, after its own symbol.
+    void conditions_print_each_input_after_its_symbol()
+    {
+        const Built built = build(distinct_inputs, {});
+        // After the cover, the contents and 結果一覧.
+        const QStringList printed = texts(built.document.pages[3]) + texts(built.document.pages[4]);
+        for (int i = 0; i < input_symbols.size(); ++i)
+            QVERIFY2(printed.value(printed.indexOf(input_symbols[i]) + 1) == distinct_inputs[i], qPrintable(input_symbols[i]));
     }
 
     void cover_shows_what_the_settings_hold()

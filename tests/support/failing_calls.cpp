@@ -67,6 +67,8 @@ public:
         set("TAVREL_FAIL_CALLS", rules.toUtf8());
         set("TAVREL_FAIL_FOLDER", QFile::encodeName(folder));
         set("TAVREL_FAIL_REPORT", QFile::encodeName(report));
+        // A save that fails in place keeps the earlier content in the cache folder: the walk's own.
+        set("XDG_CACHE_HOME", QFile::encodeName(report + QStringLiteral(".cache")));
         set("LD_PRELOAD", FAIL_CALLS_PATH);
         // A sanitizer's run-time library would otherwise insist on being loaded first.
         set("ASAN_OPTIONS", qgetenv("ASAN_OPTIONS") + ":verify_asan_link_order=0");

@@ -798,6 +798,14 @@ void TestFlumeWindow::saved_inputs_come_back_through_open()
     expect_texts({{"Text8", "80"}, {"Text12", "5"}});
     QCOMPARE(shown.folder, dir.path());  // where the file was just saved
 
+    // A file made read-only is replaced only when the user says so.
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    answer_file_dialog(path, &shown);
+    test_support::BoxAnswer replace(QMessageBox::Yes);  // the file dialog's own question on a file that exists
+    test_support::BoxAnswer keep(QMessageBox::No);
+    entry("mnurewrit")->trigger();
+    QTRY_COMPARE(keep.text, QStringLiteral("読み取り専用のファイルです。置き換えますか？\n") + path);
+
     test_support::BoxAnswer discard_again(QMessageBox::No);
     answer_file_dialog(path, &shown);
     entry("mnuopen")->trigger();
@@ -1211,7 +1219,9 @@ void TestFlumeWindow::member_check_designs_the_bars_and_undoes()
         m = {QStringLiteral("D13"), members::Spacing::Count, QStringLiteral("5"), {}, {}, {}, {}, QStringLiteral("3")};
     window_->member_sheet().set_inputs(typed);
 
-    QTest::mouseClick(members->findChild<QPushButton *>(QStringLiteral("design_all")), Qt::LeftButton);
+    QPushButton *design_all = members->findChild<QPushButton *>(QStringLiteral("design_all"));
+    QCOMPARE(design_all->text(), QStringLiteral("自動配筋(&A)"));
+    QTest::mouseClick(design_all, Qt::LeftButton);
     const members::MemberDesign wall = window_->member_sheet().design(0);
     QCOMPARE(bars(1), QStringLiteral("D10 300"));
     QCOMPARE(label("origin_1"), QStringLiteral("自動"));

@@ -163,6 +163,8 @@ void TestLauncher::companions_are_looked_for_beside_the_program_then_in_curdir_d
         << "file/Tavrel.pdf" << "curdir" << "program";
     QTest::newRow("missing beside tavrel, found in curdir") << "file/nothing.pdf" << "curdir" << "curdir";
     QTest::newRow("curdir others may write is not used") << "file/nothing.pdf" << "curdir open to all" << "";
+    QTest::newRow("curdir below a folder others may write is not used")
+        << "file/nothing.pdf" << "below a folder open to all" << "";
     QTest::newRow("current folder is not searched") << "file/nothing.pdf" << "current folder" << "";
     QTest::newRow("nowhere") << "file/nothing.pdf" << "" << "";
 }
@@ -175,18 +177,19 @@ void TestLauncher::companions_are_looked_for_beside_the_program_then_in_curdir()
     QTemporaryDir dir;
     const QString current = QDir::currentPath();
     const auto restore = qScopeGuard([&current] { QDir::setCurrent(current); });
+    const QDir curdir(placed.startsWith(QLatin1String("below")) ? dir.filePath(QStringLiteral("inner")) : dir.path());
     if (placed == QLatin1String("current folder"))
-        QDir::setCurrent(dir.path());
+        QDir::setCurrent(curdir.path());
     else
-        qputenv("curdir", dir.path().toLocal8Bit());
+        qputenv("curdir", curdir.path().toLocal8Bit());
     if (!placed.isEmpty())
-        write_file(dir.filePath(relative), "x", false);
-    if (placed == QLatin1String("curdir open to all"))
+        write_file(curdir.filePath(relative), "x", false);
+    if (placed.endsWith(QLatin1String("open to all")))
         QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
 
     QString want;
     if (expected == QLatin1String("curdir"))
-        want = dir.filePath(relative);
+        want = curdir.filePath(relative);
     else if (expected == QLatin1String("program"))
         want = QDir(QCoreApplication::applicationDirPath()).filePath(relative);
     QCOMPARE(tavrel::find_companion(relative), want);
@@ -327,6 +330,10 @@ void TestLauncher::second_instance_is_refused_while_the_first_runs()
     QVERIFY(QFile::exists(tavrel::SingleInstance::lock_path(name)));
     const tavrel::SingleInstance after_crash(name);
     QVERIFY(after_crash.is_first());
+    // ... and its channel, whose socket the killed one left behind.
+    QSignalSpy shown(&after_crash, &tavrel::SingleInstance::show_requested);
+    tavrel::SingleInstance(name).ask_first_to_show();
+    QTRY_COMPARE(shown.size(), 1);
 }
 
 void TestLauncher::lock_is_kept_in_a_folder_of_the_users_own_data()
@@ -335,6 +342,7 @@ void TestLauncher::lock_is_kept_in_a_folder_of_the_users_own_data()
     QTest::addColumn<QString>("expected");  // the lock's folder: "runtime", "cache", or "" for none: run
                                             // as nobody, whose home folder does not exist
     QTest::newRow("own runtime folder") << "own" << "runtime";
+    QTest::newRow("runtime folder others may enter") << "open" << "cache";
     QTest::newRow("no runtime folder") << "" << "cache";
     QTest::newRow("runtime folder of another user") << "other's" << "cache";
     QTest::newRow("no folder of the user's own") << "other's" << "";
@@ -349,6 +357,8 @@ void TestLauncher::lock_is_kept_in_a_folder_of_the_users_own()
     QTemporaryDir runtime_folder, cache_folder;
     if (runtime == QLatin1String("other's"))
         QCOMPARE(::chown(QFile::encodeName(runtime_folder.path()).constData(), 12345, 12345), 0);
+    if (runtime == QLatin1String("open"))
+        QCOMPARE(::chmod(QFile::encodeName(runtime_folder.path()).constData(), 0755), 0);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.isEmpty() ? QString() : runtime_folder.path());
     for (const char *cache : {"XDG_CACHE_HOME", "HOME"})
@@ -383,6 +393,12 @@ void TestLauncher::lock_is_kept_in_a_folder_of_the_users_own()
     const QString folder =
         expected == QLatin1String("runtime") ? runtime_folder.path() : cache_folder.filePath(QStringLiteral("tavrel"));
     QCOMPARE(QFile::exists(folder + u'/' + name + QStringLiteral(".lock")), !expected.isEmpty());
+    // The channel of later starts is the user's alone.
+    struct stat socket {};
+    if (!expected.isEmpty()) {
+        QCOMPARE(::stat(QFile::encodeName(folder + u'/' + name + QStringLiteral(".lock.socket")).constData(), &socket), 0);
+        QCOMPARE(socket.st_mode & 07777, mode_t(0600));
+    }
     child.closeWriteChannel();
     QVERIFY(child.waitForFinished());
 }
@@ -390,9 +406,11 @@ void TestLauncher::lock_is_kept_in_a_folder_of_the_users_own()
 void TestLauncher::a_file_is_handed_to_the_running_instance_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("plain name") << "example.tvl";
-    QTest::newRow("line break in the name") << "nl\nx.tvl";
-    QTest::newRow("name not UTF-8") << common::name_from_native("\xff\xfe.tvl");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("plain name") << "example.tvl" << true;
+    QTest::newRow("line break in the name") << "nl\nx.tvl" << true;
+    QTest::newRow("name not UTF-8") << common::name_from_native("\xff\xfe.tvl") << true;
+    QTest::newRow("missing file: the running one says so once") << "missing.tvl" << false;
 }
 
 // "tavrel FILE.tvl" while Tavrel runs: the later start hands the file over and ends at once, without
@@ -401,6 +419,7 @@ void TestLauncher::a_file_is_handed_to_the_running_instance_data()
 void TestLauncher::a_file_is_handed_to_the_running_instance()
 {
     QFETCH(QString, name);
+    QFETCH(bool, exists);
     QTemporaryDir runtime, folder;
     const QByteArray runtime_before = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
@@ -416,8 +435,17 @@ void TestLauncher::a_file_is_handed_to_the_running_instance()
     test_support::BoxAnswer discard(QMessageBox::No);  // the 9.9 typed is not saved
 
     const auto remove = qScopeGuard([&] { ::unlink(common::native_name(folder.filePath(name)).constData()); });
-    QVERIFY(common::write_file_safely(folder.filePath(name),
-                                      "\"0.1\",\"0.15\",\"0.15\",\"0.1\",\"1.0\",\"0.5\",\"1.0\"\r\n\"90\"\r\n"));
+    QVERIFY(!exists || common::write_file_safely(folder.filePath(name),
+                                                 "\"0.1\",\"0.15\",\"0.15\",\"0.1\",\"1.0\",\"0.5\",\"1.0\"\r\n\"90\"\r\n"));
+    QStringList boxes;
+    const test_support::ModalWatcher answer([&boxes](QWidget *modal) {
+        // The message of a file that cannot be opened; the save question is left to `discard`.
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (QAbstractButton *ok = box ? box->button(QMessageBox::Ok) : nullptr) {
+            boxes << box->text();
+            ok->click();
+        }
+    });
     QProcess later;
     later.setWorkingDirectory(folder.path());  // the file is named relative to the later start's folder
     test_support::start_process(later, QStringLiteral(TAVREL_PATH), {name});
@@ -426,6 +454,14 @@ void TestLauncher::a_file_is_handed_to_the_running_instance()
     QCOMPARE(later.exitCode(), 0);
     QCOMPARE(later.readAllStandardError(), QByteArray());
 
+    if (!exists) {
+        QTRY_COMPARE(boxes.size(), 1);
+        QTest::qWait(500);
+        QCOMPARE(boxes, QStringList{QStringLiteral("ファイルを開けませんでした。\n%1 (ファイルまたはフォルダーが見つかりません。)")
+                                        .arg(folder.filePath(name))});
+        QCOMPARE(window->sheet().text(flume::Field::t1), QStringLiteral("9.9"));
+        return;
+    }
     QTRY_COMPARE(window->sheet().text(flume::Field::t1), QStringLiteral("0.1"));
     QCOMPARE(discard.text, QStringLiteral("変更を保存しますか？"));
     QCOMPARE(window->sheet().text(flume::Field::wall_inclination), QStringLiteral("90"));
@@ -437,10 +473,12 @@ void TestLauncher::a_file_is_handed_to_the_running_instance()
 void TestLauncher::requests_not_whole_are_no_requests_data()
 {
     QTest::addColumn<QByteArray>("request");  // the bytes a later start writes before it closes
-    QTest::newRow("cut short") << QByteArray("\0\0\0\x09/tmp/a", 10);
-    QTest::newRow("more than announced") << QByteArray("\0\0\0\x03/tmp/a.tvl", 13);
-    QTest::newRow("no whole length") << QByteArray("\0\0", 2);
-    QTest::newRow("longer than any path") << QByteArray("\0\x01\0\x01/tmp", 8);
+    QTest::addColumn<int>("silent");          // how many connect before it and send nothing
+    QTest::newRow("cut short") << QByteArray("\0\0\0\x09/tmp/a", 10) << 0;
+    QTest::newRow("more than announced") << QByteArray("\0\0\0\x03/tmp/a.tvl", 13) << 0;
+    QTest::newRow("no whole length") << QByteArray("\0\0", 2) << 0;
+    QTest::newRow("longer than any path") << QByteArray("\0\x01\0\x01/tmp", 8) << 0;
+    QTest::newRow("more silent connections than are served at once") << QByteArray() << 20;
 }
 
 // Whatever else reaches the running instance's socket opens nothing; the next whole request is
@@ -448,6 +486,7 @@ void TestLauncher::requests_not_whole_are_no_requests_data()
 void TestLauncher::requests_not_whole_are_no_requests()
 {
     QFETCH(QByteArray, request);
+    QFETCH(int, silent);
     const QString name = QStringLiteral("tavrel-request-test-%1").arg(QCoreApplication::applicationPid());
     const tavrel::SingleInstance running(name);
     QVERIFY(running.is_first());
@@ -458,14 +497,19 @@ void TestLauncher::requests_not_whole_are_no_requests()
     address.sun_family = AF_UNIX;
     const QByteArray path = QFile::encodeName(tavrel::SingleInstance::lock_path(name) + QStringLiteral(".socket"));
     qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    QCOMPARE(::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
-    QCOMPARE(::write(socket, request.constData(), std::size_t(request.size())), ssize_t(request.size()));
-    ::close(socket);
+    QList<int> sockets;
+    const auto close_all = qScopeGuard([&sockets] { std::for_each(sockets.begin(), sockets.end(), ::close); });
+    for (int n = 0; n <= silent; ++n) {
+        sockets << ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        QCOMPARE(::connect(sockets.last(), reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+        QCoreApplication::processEvents();  // the running instance takes what it serves
+    }
+    QCOMPARE(::write(sockets.last(), request.constData(), std::size_t(request.size())), ssize_t(request.size()));
+    ::close(sockets.takeLast());
 
     const tavrel::SingleInstance later(name);
     later.ask_first_to_show();
-    QTRY_COMPARE(shown.size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 1, 10000);
     QCOMPARE(opened.size(), 0);
 }
 
