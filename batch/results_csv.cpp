@@ -60,13 +60,14 @@ std::optional<QByteArray> results_csv(const BatchResults &results, CsvEncoding e
     return bytes;
 }
 
-common::FileResult write_results_csv(const QString &path, const BatchResults &results, CsvEncoding encoding)
+common::FileResult write_results_csv(const QString &path, const BatchResults &results, CsvEncoding encoding,
+                                     common::ReadOnlyFile read_only)
 {
     QString reason;
     const std::optional<QByteArray> bytes = results_csv(results, encoding, &reason);
     if (!bytes)
         return {false, reason};
-    return common::write_file_safely(path, *bytes);
+    return common::write_file_safely(path, *bytes, read_only);
 }
 
 } // namespace batch

@@ -18,7 +18,9 @@ enum class CsvEncoding { Utf8, Cp932 };
 // without a CP932 form and CP932 is asked for, with the cell in *reason.
 std::optional<QByteArray> results_csv(const BatchResults &results, CsvEncoding encoding, QString *reason);
 
-// Writes them (common::write_file_safely): a failure leaves an earlier file as it was.
-common::FileResult write_results_csv(const QString &path, const BatchResults &results, CsvEncoding encoding);
+// Writes them (common::write_file_safely, a read-only file replaced only when read_only says so): a
+// failure leaves an earlier file as it was.
+common::FileResult write_results_csv(const QString &path, const BatchResults &results, CsvEncoding encoding,
+                                     common::ReadOnlyFile read_only = common::ReadOnlyFile::Refuse);
 
 } // namespace batch

@@ -159,13 +159,13 @@ std::optional<QByteArray> results_xlsx(const BatchResults &results, QString *rea
     return file.readAll();
 }
 
-common::FileResult write_results_xlsx(const QString &path, const BatchResults &results)
+common::FileResult write_results_xlsx(const QString &path, const BatchResults &results, common::ReadOnlyFile read_only)
 {
     QString reason;
     const std::optional<QByteArray> bytes = results_xlsx(results, &reason);
     if (!bytes)
         return {false, reason};
-    return common::write_file_safely(path, *bytes);
+    return common::write_file_safely(path, *bytes, read_only);
 }
 
 } // namespace batch

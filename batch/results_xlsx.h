@@ -16,7 +16,9 @@ namespace batch {
 // with the reason, when the library fails.
 std::optional<QByteArray> results_xlsx(const BatchResults &results, QString *reason);
 
-// Writes them (common::write_file_safely): a failure leaves an earlier file as it was.
-common::FileResult write_results_xlsx(const QString &path, const BatchResults &results);
+// Writes them (common::write_file_safely, a read-only file replaced only when read_only says so): a
+// failure leaves an earlier file as it was.
+common::FileResult write_results_xlsx(const QString &path, const BatchResults &results,
+                                      common::ReadOnlyFile read_only = common::ReadOnlyFile::Refuse);
 
 } // namespace batch

@@ -20,7 +20,7 @@ namespace {
 
 const char help_text[] =
     "使い方: tavrel --batch 表.csv --base 基本.tvl [--design] --out 結果.csv|結果.xlsx|結果.pdf...\n"
-    "                [--encoding cp932]\n"
+    "                [--encoding cp932] [--force]\n"
     "\n"
     "表のフルームを 1 行ずつ、画面を開かずにまとめて検討します（一括計算）。\n"
     "表の 1 行目は見出しで、入力の記号（B、H、T1～T4、H1、q、h、X、… と、部材の入力の鉄筋、\n"
@@ -36,6 +36,7 @@ const char help_text[] =
     "              .xlsx（表計算のファイル）、.pdf（A4 横の一覧表）。- は標準出力への CSV です。\n"
     "              いくつでも指定できます。\n"
     "  --encoding  cp932 のとき CSV を CP932 で書きます（既定は utf-8）。\n"
+    "  --force     読み取り専用の結果のファイルも置き換えます。\n"
     "  --help      この説明を表示します。\n"
     "\n"
     "結果は表の 1 行に 1 行: 行、名称、表の入力（使った値）、KA、PA、Fs と判定（1.2 を超えて OK）、\n"
@@ -47,7 +48,7 @@ const char help_text[] =
     "            2 引数の誤り、表や基本ファイルが読めない、分からない見出し、結果を書けない。\n"
     "\n"
     "Usage: tavrel --batch TABLE.csv --base BASE.tvl [--design] --out RESULT.csv|RESULT.xlsx|RESULT.pdf...\n"
-    "              [--encoding cp932]\n"
+    "              [--encoding cp932] [--force]\n"
     "\n"
     "Checks the flumes of a table, one per row, without a display. The table's first line names\n"
     "its columns by the symbols of the inputs (B, H, T1 to T4, H1, q, h, X, ... and the member check's\n"
@@ -63,6 +64,7 @@ const char help_text[] =
     "              byte-order mark), .xlsx (a spreadsheet), .pdf (a list, A4 landscape); \"-\" is CSV\n"
     "              on standard output. Give it as often as needed.\n"
     "  --encoding  cp932 writes the CSV in CP932 (the default is utf-8).\n"
+    "  --force     replaces result files made read-only as well.\n"
     "  --help      shows this text.\n"
     "\n"
     "The results have one line per row of the table: line, name, the table's inputs (the values\n"
@@ -108,16 +110,16 @@ std::optional<OutputKind> output_kind(const QString &argument)
 }
 
 common::FileResult write_output(const Output &out, const batch::BatchJob &job, const batch::BatchResults &results,
-                                batch::CsvEncoding encoding, const QString &table_path)
+                                batch::CsvEncoding encoding, const QString &table_path, common::ReadOnlyFile read_only)
 {
     switch (out.kind) {
-    case OutputKind::Csv: return batch::write_results_csv(out.path, results, encoding);
-    case OutputKind::Xlsx: return batch::write_results_xlsx(out.path, results);
+    case OutputKind::Csv: return batch::write_results_csv(out.path, results, encoding, read_only);
+    case OutputKind::Xlsx: return batch::write_results_xlsx(out.path, results, read_only);
     case OutputKind::Pdf: break;
     }
     QString error;
     const printing::PrintDocument list = printing::batch_list(job, results, table_path);
-    if (!printing::write_document_pdf(out.path, list, &error))
+    if (!printing::write_document_pdf(out.path, list, &error, read_only))
         return {false, error};
     return {};
 }
@@ -159,6 +161,7 @@ int run(int argc, char *argv[], const common::CommandLine &line)
         app = printing::start_report_application(argc, argv);
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
+    common::write_left_recovery_copies(command_name);
 
     auto job = std::make_shared<batch::BatchJob>();
     job->base_name = base_path;
@@ -195,8 +198,10 @@ int run(int argc, char *argv[], const common::CommandLine &line)
         out_paths << out.path;
     std::FILE *lines = common::line_stream(out_paths);
     for (const Output &out : outputs) {
-        if (const common::FileResult written = write_output(out, *job, results, encoding, table_path); !written)
-            return fail(out.path + QStringLiteral(": ") + written.reason);
+        if (const common::FileResult written =
+                write_output(out, *job, results, encoding, table_path, common::read_only_output(line));
+            !written)
+            return fail(out.path + QStringLiteral(": ") + common::output_failure_reason(written.reason));
         common::write_utf8(lines, out.path + QStringLiteral(": %1 行 / rows\n").arg(results.rows.size()));
     }
     std::fflush(stdout);

@@ -522,14 +522,18 @@ void BatchWindow::save_results(const QString &filter, const QString &suffix)
     const QString path = gui::common::ask_for_file(dialog);
     if (path.isEmpty())
         return;
+    const auto read_only = gui::common::read_only_choice(this, path, batch_message::title);
+    if (!read_only)
+        return;
     common::FileResult written;
     if (suffix == QLatin1String("csv")) {
-        written = batch::write_results_csv(path, *results_, batch::CsvEncoding::Utf8);
+        written = batch::write_results_csv(path, *results_, batch::CsvEncoding::Utf8, *read_only);
     } else if (suffix == QLatin1String("xlsx")) {
-        written = batch::write_results_xlsx(path, *results_);
+        written = batch::write_results_xlsx(path, *results_, *read_only);
     } else {
         QString error;
-        if (!printing::write_document_pdf(path, printing::batch_list(*job_, *results_, table_label_->text()), &error))
+        if (!printing::write_document_pdf(path, printing::batch_list(*job_, *results_, table_label_->text()), &error,
+                                          *read_only))
             written = {false, error};
     }
     if (!written) {

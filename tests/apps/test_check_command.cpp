@@ -400,9 +400,12 @@ TEST_P(CheckStatus, ExitsAsDocumented)
     const QString table = write_bytes(QStringLiteral("table.csv"), "名称,q\nA,10\nB,5\n");
     const QString refused = write_bytes(QStringLiteral("refused.csv"), "名称,q\nA,10\nB,abc\n");
     const QString unknown = write_bytes(QStringLiteral("unknown.csv"), "名称,幅\nA,10\n");
+    const QString read_only = write_bytes(QStringLiteral("read-only.csv"), "");
+    QFile::setPermissions(read_only, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     const QMap<QString, QString> files = {{"GOOD", good},       {"STOPPED", stopped},   {"MISSING", missing},
                                           {"LARGE", large},     {"TABLE", table},       {"REFUSED", refused},
-                                          {"UNKNOWN", unknown}, {"OUT", dir.filePath(QStringLiteral("out.csv"))}};
+                                          {"UNKNOWN", unknown}, {"OUT", dir.filePath(QStringLiteral("out.csv"))},
+                                          {"READONLY", read_only}};
     QStringList arguments;
     for (const QString &argument : GetParam().arguments)
         arguments.append(files.value(argument, argument));
@@ -450,6 +453,8 @@ INSTANTIATE_TEST_SUITE_P(
         // --design is the command alone and an option of --batch, before it or after it.
         StatusRow{"BatchDesignedWithoutCover", {"--design", "--batch", "TABLE", "--base", "GOOD", "--out", "OUT"}, 1, 0, 0},
         StatusRow{"DesignWithPdf", {"--pdf", "OUT", "GOOD", "--design"}, 2, 0, 1},
+        StatusRow{"BatchOverAReadOnlyFile", {"--batch", "TABLE", "--base", "GOOD", "--out", "READONLY"}, 2, 0, 1},
+        StatusRow{"BatchForcedOverAReadOnlyFile", {"--batch", "TABLE", "--base", "GOOD", "--out", "READONLY", "--force"}, 0, 0, 0},
         StatusRow{"EncodingWithoutBatch", {"--check", "--encoding", "cp932", "GOOD"}, 2, 0, 1},
         // Without member data no member has a cover to design with.
         StatusRow{"DesignWithoutCover", {"--design", "GOOD"}, 1, 1, 0},
