@@ -126,6 +126,32 @@ TEST(RowContents, TheRowsValuesOverTheBaseAndOneMembersOverAll)
     EXPECT_EQ(table.rows.size(), 2) << "a row of blank fields is no row";
 }
 
+// With 自動配筋, a member is NG without bars only where every arrangement failed; one the search
+// cannot take up (no cover) has no verdict and says why.
+TEST(BatchRun, AMemberWithoutBarsIsNgOnlyWhenEveryArrangementFailed)
+{
+    batch::BatchJob job;
+    job.table = batch::read_table(batch::split_table(QByteArray("名称,q,かぶり(ケース.1 側壁)\n重い,500,3\n元,,\n")));
+    job.base = {test_support::worked_inputs, test_support::worked_members(), {}, {}};
+    job.base.members.members[0].cover.clear();
+    job.design = true;
+    const QList<batch::ResultColumn> columns = batch::result_columns(job);
+    const auto cell = [&columns](const batch::RowResult &row, batch::ColumnRole role) {
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            if (columns[i].role == role && columns[i].member == 0)
+                return row.cells[i];
+        }
+        return QString();
+    };
+    const batch::RowResult heavy = batch::run_row(job, 0), plain = batch::run_row(job, 1);
+    EXPECT_TRUE(cell(heavy, batch::ColumnRole::MemberJudgement).startsWith(QStringLiteral("NG（配筋なし）σc、τ：断面が不足")))
+        << cell(heavy, batch::ColumnRole::MemberJudgement).toStdString();
+    EXPECT_EQ(cell(heavy, batch::ColumnRole::MemberBar), QString());
+    EXPECT_EQ(heavy.overall, batch::Overall::Ng);
+    EXPECT_EQ(cell(plain, batch::ColumnRole::MemberJudgement), QStringLiteral("かぶり未入力"));
+    EXPECT_EQ(plain.overall, batch::Overall::None);
+}
+
 TEST(BatchRun, ACancelledRunStopsWithTheFinishedRowsInOrder)
 {
     int argc = 1;
