@@ -135,14 +135,8 @@ TEST(BatchRun, AMemberWithoutBarsIsNgOnlyWhenEveryArrangementFailed)
     job.base = {test_support::worked_inputs, test_support::worked_members(), {}, {}};
     job.base.members.members[0].cover.clear();
     job.design = true;
-    const QList<batch::ResultColumn> columns = batch::result_columns(job);
-    const auto cell = [&columns](const batch::RowResult &row, batch::ColumnRole role) {
-        for (qsizetype i = 0; i < columns.size(); ++i) {
-            if (columns[i].role == role && columns[i].member == 0)
-                return row.cells[i];
-        }
-        return QString();
-    };
+    const batch::BatchResults results{batch::result_columns(job), {}};
+    const auto cell = [&results](const batch::RowResult &row, batch::ColumnRole role) { return row.cells.value(results.column(role, 0)); };
     const batch::RowResult heavy = batch::run_row(job, 0), plain = batch::run_row(job, 1);
     EXPECT_TRUE(cell(heavy, batch::ColumnRole::MemberJudgement).startsWith(QStringLiteral("NG（配筋なし）σc、τ：断面が不足")))
         << cell(heavy, batch::ColumnRole::MemberJudgement).toStdString();
