@@ -450,9 +450,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"BatchWithoutBase", {"--batch", "TABLE", "--out", "OUT"}, 2, 0, 1},
         StatusRow{"BatchUnknownKindOfOutput", {"--batch", "TABLE", "--base", "GOOD", "--out", "out.txt"}, 2, 0, 1},
         StatusRow{"BatchOutputOverTheTable", {"--batch", "TABLE", "--base", "GOOD", "--out", "TABLE"}, 2, 0, 1},
-        // --design is the command alone and an option of --batch, before it or after it.
+        // --design is a command of its own and an option of --batch.
         StatusRow{"BatchDesignedWithoutCover", {"--design", "--batch", "TABLE", "--base", "GOOD", "--out", "OUT"}, 1, 0, 0},
-        StatusRow{"DesignWithPdf", {"--pdf", "OUT", "GOOD", "--design"}, 2, 0, 1},
         StatusRow{"BatchOverAReadOnlyFile", {"--batch", "TABLE", "--base", "GOOD", "--out", "READONLY"}, 2, 0, 1},
         StatusRow{"BatchForcedOverAReadOnlyFile", {"--batch", "TABLE", "--base", "GOOD", "--out", "READONLY", "--force"}, 0, 0, 0},
         StatusRow{"EncodingWithoutBatch", {"--check", "--encoding", "cp932", "GOOD"}, 2, 0, 1},
@@ -499,9 +498,7 @@ protected:
 };
 
 // With --design (true), the members as tavrel --design gives them for that file.
-class BatchRows : public BatchCommand, public testing::WithParamInterface<bool>
-{
-};
+class BatchRows : public BatchCommand, public testing::WithParamInterface<bool> {};
 
 TEST_P(BatchRows, EveryRowAsCheckingItsOwnFile)
 {

