@@ -88,9 +88,9 @@ bool is_ng(const QString &cell);
 // The row's flume walked as `tavrel --check` walks a file (flume::walk_flume and the member check,
 // after 自動配筋 as `tavrel --design` does it when the job asks for it) and written into the cells of
 // result_columns(). A member for which the search finds no bars is NG when every arrangement
-// failed a check, its 判定 "NG（配筋なし）" and why; otherwise it has no verdict and says why. A row the table refused is not computed; its
-// 理由 is the problem with its place. 理由 of a computed row holds the messages the walk raised,
-// each after its page.
+// failed a check, its 判定 "NG（配筋なし）" and why; otherwise it has no verdict and says why. A row
+// the table refused is not computed; its 理由 is the problem with its place. 理由 of a computed row
+// holds the messages the walk raised, each after its page.
 RowResult run_row(const BatchJob &job, qsizetype row);
 
 // The row's flume as the run checks it: row_contents(), with the bars 自動配筋 chooses put in when
