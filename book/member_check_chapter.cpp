@@ -59,7 +59,7 @@ void write_design_section(BookLayout &book, QStringList &problems)
         QStringLiteral("枠の%5（Alt+A）は六つの部材すべてに、表の%1の行のボタンはその部材だけに、選んだ鉄筋とピッチを入れます。"
                        "%2の行はそれを%3と示し、あとで鉄筋やピッチを書き換えると%4になります。かぶりと総厚はそのままです。")
             .arg(quoted(design), quoted(QStringLiteral("配筋")), quoted(QStringLiteral("自動")), quoted(QStringLiteral("手入力")),
-                 quoted(design + QStringLiteral("(A)"))),
+                 quoted_caption(flume::words::design_all_button)),
         QStringLiteral("%1の行には、選んだ配筋の最大の比を%2のように示します。σc、σs、τ、τo のそれぞれの許容応力度に対する比と、"
                        "最小鉄筋比に対する比（最小鉄筋比 ÷ 鉄筋比）のうち最大のもので、小数 2 桁に切り上げます。この照査が配筋を"
                        "決めています。")

@@ -6,11 +6,12 @@
 
 #include "common/file_error.h"
 #include "common/file_names.h"
-#include "common/safe_file_write.h"
 #include "common/messages.h"
 #include "common/number_format.h"
+#include "common/window_words.h"
 #include "common/safe_file_write.h"
 #include "flume/calculations.h"
+#include "flume/captions.h"
 #include "inputfile/file_commands.h"
 #include "inputfile/tvl_file.h"
 
@@ -19,6 +20,13 @@
 namespace book {
 
 namespace {
+
+// What the answers to the question before a read-only file is replaced do.
+QString replace_read_only_remedy()
+{
+    return QStringLiteral("%1で置き換えます（読み取り専用のまま）。%2では何も書きません。")
+        .arg(quoted_caption(common::words::yes), quoted_caption(common::words::no));
+}
 
 // The notes of a damaged extension and of a section held twice, with a placeholder for what.
 QString damaged_extension_message()
@@ -99,11 +107,13 @@ QList<Explanation> explanations()
                         "壊れた続きもあるときは、このメッセージと前のメッセージが 2 行で示されます。"),
          QStringLiteral("そのまま使えます。読めないデータは変えずに残し、保存するときにそのまま書き戻します。")},
         {QStringLiteral("読み取り専用のファイルです。置き換えますか？"), inputfile::message::save_title,
-         QStringLiteral("「名前を付けて保存(A)」で選んだファイルが読み取り専用のとき。2 行目にファイルが示されます。"),
-         QStringLiteral("「はい」で置き換えます（読み取り専用のまま）。「いいえ」では何も書きません。")},
+         QStringLiteral("%1で選んだファイルが読み取り専用のとき。2 行目にファイルが示されます。")
+             .arg(quoted_caption(flume::words::save_as_entry)),
+         replace_read_only_remedy()},
         {QStringLiteral("読み取り専用のファイルです。置き換えますか？"), QStringLiteral("印刷"),
-         QStringLiteral("「PDF保存」で選んだファイルが読み取り専用のとき。2 行目にファイルが示されます。"),
-         QStringLiteral("「はい」で置き換えます（読み取り専用のまま）。「いいえ」では何も書きません。")},
+         QStringLiteral("%1で選んだファイルが読み取り専用のとき。2 行目にファイルが示されます。")
+             .arg(quoted_caption(common::words::save_pdf)),
+         replace_read_only_remedy()},
         {inputfile::message::save_failed, inputfile::message::save_title,
          QStringLiteral("%1でファイルを書けなかったとき。2 行目にファイルと理由が示されます。"
                         "前からあったファイルはそのまま残ります。")

@@ -57,14 +57,14 @@ void write_printing_chapter(BookLayout &book, const BookMaterial &material, QStr
     book.heading(QStringLiteral("構造計算書"));
     book.paragraph(QStringLiteral(
         "%1の%2は、報告書を一つにまとめた A4 縦の構造計算書を印刷の画面で開きます。構造計算書は、画面に入っている"
-        "入力から全ページを計算し直して作ります（主働土圧のページから順に開いて「計算」を押します）。画面に出ている結果は"
+        "入力から全ページを計算し直して作ります（主働土圧のページから順に開いて%4を押します）。画面に出ている結果は"
         "使わず、変えもしません。表紙、目次、結果一覧、設計条件、計算できたページの報告書、応力度の求まった部材があれば"
         "部材の応力度照査の順で、%3は全ページを一つの印刷として送ります。表紙と目次には番号を付けず、結果一覧から各ページの"
         "下に「- 1 -」の形の番号を、上に工事名を印刷します。報告書のページは、上の余白に目次の章の番号と名前"
         "（「3　主働土圧」）も印刷します。計算できない章は、目次に「未計算」と、その下に理由（出たメッセージなど）が"
         "載ります。計算中のメッセージは画面に出しません。PDF では章がしおりに、目次の行がその章へのリンクになります。")
                        .arg(quoted_caption(flume::words::print_menu), quoted_caption(flume::words::document_entry),
-                            quoted_caption(common::words::print)));
+                            quoted_caption(common::words::print), quoted_caption(common::words::calculate)));
     book.paragraph(QStringLiteral(
         "結果一覧は第 1 章で、浮上りの安全率 Fs と 1.2、最大地盤反力 qmax と許容支持力度 qa、各部材の σc、σs、τ、τo と"
         "許容応力度を一つの表に並べ、それぞれに OK か NG を示し、表の下の行ですべてが OK かどうかを示します。Fs と qmax は"

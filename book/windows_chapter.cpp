@@ -3,10 +3,21 @@
 #include "book/book_chapters.h"
 
 #include "common/program_title.h"
+#include "common/window_words.h"
 #include "flume/captions.h"
 #include "flume/member_forces.h"
 
 namespace book {
+
+namespace {
+
+// A page button's caption with its access key, as the flume window is built from it.
+QString button_caption(flume::Page page)
+{
+    return common::with_access_key(flume::page_caption(page), flume::page_access_key(page));
+}
+
+} // namespace
 
 void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStringList &problems)
 {
@@ -39,8 +50,8 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
             .arg(quoted_caption(flume::page_caption(flume::Page::ShapeInput)), quoted(flume::page_caption(Page::EarthPressure))),
         QStringLiteral("%1のページは縦に長いので、右端のスクロールバーかマウスのホイールで動かします。キーボードでは、"
                        "PageUp・PageDown で画面一つ分、↑・↓ で 1 行、Ctrl + Home・Ctrl + End で一番上と一番下に動きます。"
-                       "ページを開くと一番上から表示され、「計算」で求まった結果は見える位置まで動きます。")
-            .arg(quoted(flume::page_caption(Page::Case1))),
+                       "ページを開くと一番上から表示され、%2で求まった結果は見える位置まで動きます。")
+            .arg(quoted(flume::page_caption(Page::Case1)), quoted_caption(common::words::calculate)),
         QStringLiteral("入力欄で Enter キーを押しても計算はしません。ボタンにフォーカスがあるときは、Enter キーで"
                        "そのボタンが押されます。"),
     });
@@ -86,8 +97,8 @@ void write_windows_chapter(BookLayout &book, const BookMaterial &material, QStri
         "開いたメニューでは、項目のかっこの中の英字か下線の付いた文字（部材の項目の頭の数字など）を押すと、その項目を"
         "選べます。ページボタンと%2も、かっこの中の英字か下線の付いた数字を Alt キーと一緒に押すと押せます（%3は"
         " Alt + A、%4は Alt + 1）。")
-                       .arg(quoted_caption(common::words::file_menu), quoted(QStringLiteral("形状寸法入力(S)")),
-                            quoted(QStringLiteral("主働土圧(A)")), quoted(flume::page_caption(Page::Case1))));
+                       .arg(quoted_caption(common::words::file_menu), quoted_caption(button_caption(Page::ShapeInput)),
+                            quoted_caption(button_caption(Page::EarthPressure)), quoted(flume::page_caption(Page::Case1))));
 
     book.heading(QStringLiteral("バージョン情報と終了"));
     book.paragraph(QStringLiteral(

@@ -22,6 +22,17 @@ inline const QString preview = QStringLiteral("プレビュー");
 inline const QString save_pdf = QStringLiteral("PDF保存");
 } // namespace words
 
+// A caption with its access key, the key Alt (or, in an open menu, the key alone) presses: the
+// caption's own character underlined where it has it ("ケース.&1", "&Tavrel(PDF)"), else the key in
+// brackets after it, as Japanese captions show it ("主働土圧(&A)").
+inline QString with_access_key(const QString &caption, QChar key)
+{
+    const qsizetype at = caption.lastIndexOf(key);
+    if (at >= 0)
+        return caption.left(at) + u'&' + caption.mid(at);
+    return caption + QStringLiteral("(&") + key + u')';
+}
+
 // A caption as the screen shows it: without the "&" before its access key ("&&" shows one "&").
 inline QString shown_caption(const QString &caption)
 {

@@ -24,6 +24,22 @@ inline QString page_caption(Page page)
     return {};
 }
 
+// The access key of a page's button and of its report's print entry: A(ctive earth pressure),
+// U(plift), the Case's number, M(embers) and S(hape input).
+inline QChar page_access_key(Page page)
+{
+    switch (page) {
+    case Page::ShapeInput: return u'S';
+    case Page::EarthPressure: return u'A';
+    case Page::UpliftBearing: return u'U';
+    case Page::Case1: return u'1';
+    case Page::Case2: return u'2';
+    case Page::Case3: return u'3';
+    case Page::MemberCheck: return u'M';
+    }
+    return {};
+}
+
 // The flume window's menus and the entries the book names, and the launcher's buttons, as the
 // windows are built from them ("&" marks the access key; common/window_words.h holds the words both
 // programs share).
@@ -41,6 +57,8 @@ inline const QString book_entry = QStringLiteral("&Tavrel(PDF)");
 inline const QString version_entry = QStringLiteral("バージョン情報(&A)");
 // The title of the box that entry opens.
 inline const QString about_title = QStringLiteral("バージョン情報");
+// The member check window's button that chooses the bars of all six members.
+inline const QString design_all_button = QStringLiteral("自動配筋(&A)");
 inline const QString book_button = QStringLiteral("参考図書：「Tavrel」(PDF)");
 inline const QString flume_button = QStringLiteral("Quenfor");
 inline const QString morvik_button = QStringLiteral("鉄筋コンクリート応力度の検討");

@@ -26,7 +26,6 @@
 #include "gui/tavrel/shape_input_page.h"
 #include "gui/tavrel/tools_menu.h"
 #include "gui/tavrel/uplift_bearing_page.h"
-#include "gui/common/access_key.h"
 #include "gui/common/dialog_folder.h"
 #include "gui/common/exit_question.h"
 #include "gui/common/twips.h"
@@ -55,14 +54,13 @@ std::size_t index(Page page)
 }
 
 // What the window has for each page: its panel (none for the member check, which has a window of
-// its own), whether a page button opens it, the control name of its print entry in the プリント menu
-// (null for a page without a report), and the access key of its button and print entry.
+// its own), whether a page button opens it, and the control name of its print entry in the プリント
+// menu (null for a page without a report).
 struct PageRow {
     Page page;
     Panel *(*make_panel)(flume::FlumeSheet &, common::MessageSink &, QWidget *);
     bool has_button;
     const char *print_control;
-    char16_t access_key;
 };
 
 template <typename PagePanel>
@@ -71,18 +69,16 @@ Panel *make(flume::FlumeSheet &sheet, common::MessageSink &messages, QWidget *pa
     return new PagePanel(sheet, messages, parent);
 }
 
-// The keys: A(ctive earth pressure), U(plift), the Case's number, M(embers); S(hape input) is the
-// left panel's.
 constexpr PageRow page_table[] = {
     {Page::ShapeInput, [](flume::FlumeSheet &, common::MessageSink &, QWidget *parent) -> Panel * {
          return new ShapeInputPage(parent);
-     }, false, nullptr, u'S'},
-    {Page::EarthPressure, make<EarthPressurePage>, true, "MNUP_1", u'A'},
-    {Page::UpliftBearing, make<UpliftBearingPage>, true, "mnup_2", u'U'},
-    {Page::Case1, make<Case1Page>, true, "mnup_3", u'1'},
-    {Page::Case2, make<Case2Page>, true, "mnup_4", u'2'},
-    {Page::Case3, make<Case3Page>, true, "mnup_5", u'3'},
-    {Page::MemberCheck, nullptr, false, "mnup_6", u'M'},
+     }, false, nullptr},
+    {Page::EarthPressure, make<EarthPressurePage>, true, "MNUP_1"},
+    {Page::UpliftBearing, make<UpliftBearingPage>, true, "mnup_2"},
+    {Page::Case1, make<Case1Page>, true, "mnup_3"},
+    {Page::Case2, make<Case2Page>, true, "mnup_4"},
+    {Page::Case3, make<Case3Page>, true, "mnup_5"},
+    {Page::MemberCheck, nullptr, false, "mnup_6"},
 };
 static_assert(flume::keyed_by_page(page_table));
 
@@ -136,7 +132,7 @@ FlumeWindow::FlumeWindow(QWidget *parent)
         if (!row.has_button)
             continue;
         const Page page = row.page;
-        auto *button = new PageButton(gui::common::with_access_key(flume::page_caption(page), row.access_key), client);
+        auto *button = new PageButton(common::with_access_key(flume::page_caption(page), flume::page_access_key(page)), client);
         button->setObjectName(QStringLiteral("Command%1").arg(int(page)));
         gui::common::place(button, left, 60, 1740, 300);
         button->setEnabled(sheet_->page_button_enabled(page));
@@ -145,7 +141,7 @@ FlumeWindow::FlumeWindow(QWidget *parent)
         left += 1740;
     }
 
-    left_panel_ = new LeftPanel(*sheet_, page_table[index(Page::ShapeInput)].access_key, client);
+    left_panel_ = new LeftPanel(*sheet_, client);
     gui::common::place(left_panel_, 30, 390);
 
     for (const PageRow &row : page_table) {
@@ -208,7 +204,7 @@ void FlumeWindow::build_menus()
     for (const PageRow &row : page_table) {
         if (!row.print_control)
             continue;
-        QAction *entry = print->addAction(gui::common::with_access_key(flume::report_title(row.page), row.access_key), this,
+        QAction *entry = print->addAction(common::with_access_key(flume::report_title(row.page), flume::page_access_key(row.page)), this,
                                           [this, page = row.page] { print_report(page); });
         entry->setObjectName(QString::fromLatin1(row.print_control));
         entry->setEnabled(sheet_->print_entry_enabled(row.page));

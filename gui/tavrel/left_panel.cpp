@@ -1,11 +1,11 @@
 #include "gui/tavrel/left_panel.h"
 
+#include "common/window_words.h"
 #include "flume/captions.h"
 #include "flume/flume_sheet.h"
 #include "flume/page_chain.h"
 #include "flume/quantities.h"
 #include "gui/tavrel/field_edit.h"
-#include "gui/common/access_key.h"
 #include "gui/common/twips.h"
 
 #include <QLabel>
@@ -118,12 +118,12 @@ void set_label(QLabel *label, const QString &text, double left, double top)
 
 } // namespace
 
-LeftPanel::LeftPanel(flume::FlumeSheet &sheet, QChar shape_input_key, QWidget *parent)
+LeftPanel::LeftPanel(flume::FlumeSheet &sheet, QWidget *parent)
     : Panel(2600, 5700, parent), sheet_(sheet)
 {
     setObjectName(QStringLiteral("Picture1"));
     shape_input_button_ = add_button(
-        gui::common::with_access_key(flume::page_caption(Page::ShapeInput), shape_input_key), 570, 120, 1635, 315);
+        common::with_access_key(flume::page_caption(Page::ShapeInput), flume::page_access_key(Page::ShapeInput)), 570, 120, 1635, 315);
     shape_input_button_->setObjectName(QStringLiteral("Command11"));
     connect(shape_input_button_, &QPushButton::clicked, this, [this] { flume::enter_shape_input(sheet_); });
     heading_ = add_label(QStringLiteral("形状寸法（共通）"), 270, 135);

@@ -16,8 +16,7 @@ class LeftPanel : public Panel
     Q_OBJECT
 
 public:
-    // shape_input_key: the access key of the button that returns to shape input.
-    LeftPanel(flume::FlumeSheet &sheet, QChar shape_input_key, QWidget *parent);
+    LeftPanel(flume::FlumeSheet &sheet, QWidget *parent);
 
     // Shows, hides and moves the shape fields and carried slots for the page, with the slots'
     // captions and notes.

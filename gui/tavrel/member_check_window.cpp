@@ -1,6 +1,6 @@
 #include "gui/tavrel/member_check_window.h"
 
-#include "gui/common/access_key.h"
+#include "flume/captions.h"
 #include "members/auto_reinforcement.h"
 #include "members/member_check.h"
 #include "members/member_sheet.h"
@@ -341,7 +341,7 @@ QWidget *MemberCheckWindow::build_design(QWidget *parent)
     design_bars_ = add_list(0, "design_bars", QStringLiteral("探す鉄筋"), &members::DesignLists::bars);
     design_pitches_ = add_list(1, "design_pitches", QStringLiteral("探すピッチ（mm）"), &members::DesignLists::pitches);
     // Alt+A: the search for all six members from anywhere in the window.
-    design_all_ = new QPushButton(gui::common::with_access_key(design_caption, u'A'), frame);
+    design_all_ = new QPushButton(flume::words::design_all_button, frame);
     design_all_->setObjectName(QStringLiteral("design_all"));
     design_all_->setToolTip(QStringLiteral("六つの部材すべてに、すべての照査を満たす As 最小の鉄筋とピッチを入れます（Ctrl+Z で元に戻します）"));
     grid->addWidget(design_all_, 2, 1, Qt::AlignLeft);

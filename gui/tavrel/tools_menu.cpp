@@ -1,11 +1,11 @@
 #include "gui/tavrel/tools_menu.h"
 
 #include "common/section_forces.h"
+#include "common/window_words.h"
 #include "flume/captions.h"
 #include "flume/flume_sheet.h"
 #include "flume/member_forces.h"
 #include "gui/tavrel/companion_files.h"
-#include "gui/common/access_key.h"
 
 #include <QMenuBar>
 
@@ -21,7 +21,8 @@ void add_tools_menu(QMenuBar *menu_bar, flume::FlumeSheet &sheet, QWidget *owner
     // Below the empty start, the check of every member, then the members whose forces are handed
     // over, numbered for their access keys.
     tools->addSeparator();
-    tools->addAction(gui::common::with_access_key(flume::page_caption(flume::Page::MemberCheck), u'M'), owner,
+    tools->addAction(common::with_access_key(flume::page_caption(flume::Page::MemberCheck),
+                                             flume::page_access_key(flume::Page::MemberCheck)), owner,
                      std::move(show_member_check))
         ->setObjectName(QStringLiteral("mnumembers"));
 
