@@ -90,6 +90,7 @@ QList<book::WindowMessage> window_messages()
         {tavrel::batch_message::base_not_read, tavrel::batch_message::title, tavrel},
         {tavrel::batch_message::no_screen, tavrel::batch_message::title, tavrel},
         {tavrel::batch_message::not_saved, tavrel::batch_message::title, tavrel},
+        {gui::common::replace_read_only_question, tavrel::batch_message::title, tavrel},
     };
 }
 
