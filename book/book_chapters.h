@@ -25,6 +25,7 @@ void write_numbers_chapter(BookLayout &book);                                   
 void write_file_chapter(BookLayout &book);                                          // Tavrelファイル (.tvl)
 void write_printing_chapter(BookLayout &book, const BookMaterial &material, QStringList &problems);  // 印刷
 void write_command_chapter(BookLayout &book, const BookMaterial &material, QStringList &problems);   // コマンドライン
+void write_batch_chapter(BookLayout &book, const BookMaterial &material, QStringList &problems);     // 一括計算
 void write_morvik_chapter(BookLayout &book, const BookMaterial &material, QStringList &problems);    // 鉄筋コンクリート応力度の検討
 void write_messages_chapter(BookLayout &book, const BookMaterial &material, QStringList &problems); // メッセージ一覧
 void write_symbols_chapter(BookLayout &book);                                       // 記号一覧

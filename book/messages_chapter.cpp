@@ -4,6 +4,8 @@
 // them to the book. Each must have its explanation here, and each explanation its message.
 #include "book/book_chapters.h"
 
+#include "batch/batch_words.h"
+
 #include "common/file_error.h"
 #include "common/file_names.h"
 #include "common/messages.h"
@@ -159,6 +161,35 @@ QList<Explanation> explanations()
          QStringLiteral("%1で PDF ファイルを書けなかったとき。2 行目にファイルと理由が示されます。")
              .arg(quoted_caption(common::words::save_pdf)),
          QStringLiteral("理由の表を見て、書き込めるフォルダーや名前を選び直します。")},
+        {QStringLiteral("表を読めませんでした。"), batch::words::window_title,
+         QStringLiteral("一括計算の画面で開いた表のファイルを読めなかったとき（2 行目にファイルと理由）、または「\"」で"
+                        "始まる欄が閉じられていないとき（2 行目にその行と列。その行から後は読めません）。"),
+         QStringLiteral("理由の表を見て読めるファイルを選び直すか、表計算ソフトで表を保存し直します。")},
+        {QStringLiteral("表の見出しに誤りがあります。"), batch::words::window_title,
+         QStringLiteral("%1を押したとき、表の 1 行目に入力の記号でない名前、同じ入力の二つの列、違う単位があるとき。"
+                        "2 行目から、その行と列と理由が示されます。何も計算しません。")
+             .arg(quoted_caption(batch::words::compute)),
+         QStringLiteral("見出しを一括計算の章の表の記号に直します。")},
+        {QStringLiteral("計算する行がありません。"), batch::words::window_title,
+         QStringLiteral("%1を押したとき、表に見出しの行しかないとき。").arg(quoted_caption(batch::words::compute)),
+         QStringLiteral("2 行目から、1 行に 1 基ずつフルームの値を入力します。")},
+        {QStringLiteral("基本ファイルを読めませんでした。"), batch::words::window_title,
+         QStringLiteral("%1を押したとき、選んだ基本ファイルを読めなかったとき。2 行目にファイルと理由が示されます。")
+             .arg(quoted_caption(batch::words::compute)),
+         QStringLiteral("理由の表を見て、読める .tvl ファイルを選び直します。")},
+        {QStringLiteral("フルームの画面が閉じられています。基本ファイルを選んでください。"), batch::words::window_title,
+         QStringLiteral("基本が計算画面の入力のときに%1を押したが、その計算画面が閉じられていたとき。")
+             .arg(quoted_caption(batch::words::compute)),
+         QStringLiteral("%1で .tvl ファイルを選ぶか、計算画面の%2から開き直します。")
+             .arg(quoted_caption(batch::words::choose_base), quoted_caption(flume::words::batch_entry))},
+        {QStringLiteral("保存できませんでした。"), batch::words::window_title,
+         QStringLiteral("一括計算の画面で表や結果のファイルを書けなかったとき。2 行目にファイルと理由が示されます。前からあった"
+                        "ファイルはそのまま残ります。"),
+         QStringLiteral("理由の表を見て、書き込めるフォルダーや名前を選び直します。")},
+        {QStringLiteral("読み取り専用のファイルです。置き換えますか？"), batch::words::window_title,
+         QStringLiteral("一括計算の画面で結果を保存するファイルに、読み取り専用のファイルを選んだとき。2 行目にファイルが"
+                        "示されます。"),
+         replace_read_only_remedy()},
         {QStringLiteral("ファイルを書き換えている途中でプログラムが終わっていました。元の内容を次のファイルに残してあります。"),
          QStringLiteral("Tavrel"), recovery_when(), recovery_remedy()},
         {QStringLiteral("ファイルを書き換えている途中でプログラムが終わっていました。元の内容を次のファイルに残してあります。"),

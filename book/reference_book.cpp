@@ -122,6 +122,7 @@ BookLayout body(const BookMaterial &material, int first_page, const QHash<QStrin
     write_file_chapter(book);
     write_printing_chapter(book, material, problems);
     write_command_chapter(book, material, problems);
+    write_batch_chapter(book, material, problems);
     write_morvik_chapter(book, material, problems);
     write_messages_chapter(book, material, problems);
     write_symbols_chapter(book);

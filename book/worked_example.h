@@ -43,6 +43,11 @@ document::DocumentData example_document();
 // 計算書の設定.
 inputfile::TvlContents example_file();
 
+// The book's example of 一括計算: a product range of five flumes from 300 × 300 to 1500 × 1500, each
+// row giving the shape and the inputs that follow from it (the water level at half the height) and
+// the cover, its first row the header. Every other input comes from the worked example's file.
+QList<QStringList> batch_example_table();
+
 // The worked example up to one page: the inputs typed, the pages before it opened and computed, the
 // page opened; then `changes` typed (into an input, or into a value the page was given) and the
 // given buttons of the page pressed.

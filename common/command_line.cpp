@@ -30,6 +30,7 @@ CommandLine read_command_line(const QStringList &arguments, const CommandLineRul
     // Options are checked against the command once the whole line is read, so that
     // "--json --check" is as good as "--check --json".
     QStringList given_options;
+    QStringList commands;  // as given, each once
     auto fail = [&line](const QString &error) {
         if (line.error.isEmpty())
             line.error = error;
@@ -52,20 +53,18 @@ CommandLine read_command_line(const QStringList &arguments, const CommandLineRul
         } else if (name == QLatin1String("--version")) {
             line.version = true;
         } else if (rules.commands.contains(name)) {
-            if (line.command.isEmpty())
-                line.command = name;
-            else if (line.command != name)
-                fail(QStringLiteral("%1 と %2 は一緒に使えません / %1 and %2 cannot be used together").arg(line.command, name));
+            if (!commands.contains(name))
+                commands.append(name);
         } else if (const OptionRule *rule = find_rule(rules, name)) {
             given_options.append(name);
             if (!rule->takes_value) {
                 if (equals >= 0)
                     fail(QStringLiteral("%1 は値を取りません / %1 takes no value").arg(name));
                 line.flags.insert(name);
-            } else if (equals >= 0) {
-                line.values.insert(name, argument.mid(equals + 1));
-            } else if (i + 1 < arguments.size()) {
-                line.values.insert(name, arguments[++i]);
+            } else if (equals >= 0 || i + 1 < arguments.size()) {
+                const QString value = equals >= 0 ? argument.mid(equals + 1) : arguments[++i];
+                line.values.insert(name, value);
+                line.value_lists[name].append(value);
             } else {
                 fail(QStringLiteral("%1 に値がありません / %1 needs a value").arg(name));
             }
@@ -73,6 +72,20 @@ CommandLine read_command_line(const QStringList &arguments, const CommandLineRul
             fail(QStringLiteral("不明なオプション / unknown option: %1").arg(argument));
         }
     }
+    // A command that is also an option of another ("--batch … --design") is that option there.
+    if (commands.size() == 2) {
+        for (qsizetype c = 0; c < 2; ++c) {
+            const OptionRule *rule = find_rule(rules, commands[1 - c]);
+            if (rule && !rule->takes_value && rule->commands.contains(commands[c])) {
+                line.flags.insert(commands[1 - c]);
+                commands = {commands[c]};
+                break;
+            }
+        }
+    }
+    if (commands.size() > 1)
+        fail(QStringLiteral("%1 と %2 は一緒に使えません / %1 and %2 cannot be used together").arg(commands[0], commands[1]));
+    line.command = commands.value(0);
     for (const QString &name : given_options) {
         if (!find_rule(rules, name)->commands.contains(line.command)) {
             fail(line.command.isEmpty() ? QStringLiteral("%1 はコマンドと一緒に使います / %1 goes with a command").arg(name)

@@ -29,7 +29,8 @@ struct CommandLine {
     bool help = false;     // "--help" or "-h"
     bool version = false;  // "--version"
     QSet<QString> flags;   // the options without a value that were given
-    QHash<QString, QString> values;
+    QHash<QString, QString> values;            // the last value of each option given
+    QHash<QString, QStringList> value_lists;   // every value of each option, in the order given
     QStringList operands;  // everything that is not an option: files, typed values
     QString error;         // not empty when the line cannot be used; names what is wrong
 
@@ -39,9 +40,10 @@ struct CommandLine {
 // Reads the arguments after the program's name, the same way for both programs. An argument that
 // begins with "--" or "-" and a letter is an option; any other argument, a negative number
 // such as "-5" or a lone "-" included, is an operand, and after "--" every argument is one.
-// "--help" and "--version" are understood with or without a command. An option that is not in
-// the rules, or not for the command given, a second command and a missing option value are
-// errors.
+// "--help" and "--version" are understood with or without a command. A command that is also an
+// option of another command given with it is that option ("--batch T.csv --design"). An option
+// that is not in the rules, or not for the command given, any other second command and a missing
+// option value are errors.
 CommandLine read_command_line(const QStringList &arguments, const CommandLineRules &rules);
 
 // The arguments of main() after the program's name, each as the bytes the system gave

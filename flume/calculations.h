@@ -32,6 +32,7 @@ void check_bearing(FlumeSheet &sheet, common::MessageSink &messages);
 struct LimitCheck {
     bool passed = false;
     QString comparison;  // "2.02 ＞ 1.2", "18.9 ≦ 100"
+    QString value;       // the value as the comparison shows it: "2.02", "18.94"
 };
 // The uplift and bearing checks as the two buttons of page 2 decide them with the page open (PV in
 // its slot); none where the button gets to no value (an input missing, no outer water, a fault).

@@ -46,6 +46,7 @@ inline QChar page_access_key(Page page)
 namespace words {
 inline const QString open_entry = QStringLiteral("開く(&O)");
 inline const QString save_as_entry = QStringLiteral("名前を付けて保存(&A)");
+inline const QString batch_entry = QStringLiteral("一括計算(&B)...");
 inline const QString print_menu = QStringLiteral("プリント(&P)");
 inline const QString settings_entry = QStringLiteral("計算書の設定(&S)...");
 inline const QString document_entry = QStringLiteral("構造計算書(&D)");

@@ -57,8 +57,8 @@ LimitCheck limit_check(double value, common::NumberPattern pattern, double limit
                        const QString &pass_sign, const QString &fail_sign)
 {
     const bool passed = rule(value, limit);
-    return {passed, decisive_text(value, pattern, limit, passed, rule) + (passed ? pass_sign : fail_sign)
-                        + common::default_number_text(limit)};
+    const QString shown = decisive_text(value, pattern, limit, passed, rule);
+    return {passed, shown + (passed ? pass_sign : fail_sign) + common::default_number_text(limit), shown};
 }
 
 Section read_section(const FlumeSheet &sheet)

@@ -109,4 +109,18 @@ QString decode_as(const QByteArray &bytes, TvlEncoding encoding)
     return cp932.decode(converter_controls(bytes));
 }
 
+QString decode_table(const QByteArray &bytes)
+{
+    if (bytes.startsWith(utf8_byte_order_mark))
+        return decode_as(bytes.mid(utf8_byte_order_mark.size()), TvlEncoding::Utf8);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? decode_as(bytes, TvlEncoding::Cp932) : text;
+}
+
+std::optional<QByteArray> encode_cp932(const QString &text)
+{
+    return cp932_bytes(text);
+}
+
 } // namespace inputfile

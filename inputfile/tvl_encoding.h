@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace inputfile {
 
@@ -27,5 +28,16 @@ QString decode_as(const QByteArray &bytes, TvlEncoding encoding);
 
 // The mark that opens a file written in UTF-8.
 inline const QByteArray utf8_byte_order_mark("\xef\xbb\xbf");
+
+// The text of a table a spreadsheet saved: UTF-8 when the bytes start with a byte-order mark (the
+// mark is dropped) or are UTF-8 throughout, as a modern spreadsheet saves; otherwise CP932, as a
+// Japanese spreadsheet saves "CSV", with replacement characters where even that fails. UTF-8 comes
+// first here, unlike in a .tvl file, because Japanese text in UTF-8 often also reads as CP932
+// (garbled), while CP932 text is hardly ever valid UTF-8.
+QString decode_table(const QByteArray &bytes);
+
+// The CP932 bytes of a text, for tools that read nothing else; none when some character has no
+// CP932 form.
+std::optional<QByteArray> encode_cp932(const QString &text);
 
 } // namespace inputfile

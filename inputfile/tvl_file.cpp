@@ -1,6 +1,6 @@
 #include "inputfile/tvl_file.h"
 
-#include "common/file_names.h"
+#include "common/file_read.h"
 #include "common/safe_file_write.h"
 #include "flume/sheet_inputs.h"
 #include "inputfile/document_section.h"
@@ -10,43 +10,10 @@
 #include "members/member_sheet.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace inputfile {
 
 namespace {
-
-// The whole content of a regular file of at most max_file_bytes, into bytes.
-common::FileResult read_whole_file(int fd, QByteArray &bytes)
-{
-    struct stat status {};
-    if (::fstat(fd, &status) != 0)
-        return common::file_failure(errno);
-    if (!S_ISREG(status.st_mode))
-        return {false, reason::not_a_file};
-    if (status.st_size > max_file_bytes)
-        return {false, reason::too_large};
-    // One byte more than is allowed tells a file that grew since it was looked at.
-    bytes.resize(max_file_bytes + 1);
-    qsizetype size = 0;
-    while (size < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + size, std::size_t(bytes.size() - size));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return common::file_failure(errno);
-        if (got == 0)
-            break;
-        size += got;
-    }
-    if (size > max_file_bytes)
-        return {false, reason::too_large};
-    bytes.resize(size);
-    return {};
-}
 
 // The sections this version reads and writes, with the name a note gives them and the part of the
 // member check it holds. Each is written only when something of it was entered, or when a second
@@ -250,14 +217,8 @@ common::FileResult write_tvl_file(const QString &path, const QStringList &inputs
 
 common::FileResult read_tvl_file(const QString &path, TvlContents &contents, ExtensionNotes *notes)
 {
-    // Opened without waiting, so that a pipe nobody writes to cannot hold the program; it is then
-    // refused as not a regular file.
-    const int fd = ::open(common::native_name(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return common::file_failure(errno);
     QByteArray bytes;
-    const common::FileResult result = read_whole_file(fd, bytes);
-    ::close(fd);
+    const common::FileResult result = common::read_regular_file(path, max_file_bytes, reason::too_large, bytes);
     if (result)
         contents = parse_tvl_file_bytes(bytes, notes);
     return result;
@@ -287,16 +248,20 @@ common::FileResult save_inputs(const FlumeFileState &state, const QString &path,
     return write_tvl_file(path, file_contents(state), read_only);
 }
 
+void put_contents(const FlumeFileState &state, const TvlContents &contents)
+{
+    flume::put_input_texts(state.sheet, contents.inputs);
+    state.members.set_inputs(contents.members);
+    state.kept = contents.kept;
+    state.document = contents.document;
+}
+
 common::FileResult open_inputs(const FlumeFileState &state, const QString &path, ExtensionNotes *notes)
 {
     TvlContents contents;
     const common::FileResult result = read_tvl_file(path, contents, notes);
-    if (result) {
-        flume::put_input_texts(state.sheet, contents.inputs);
-        state.members.set_inputs(contents.members);
-        state.kept = contents.kept;
-        state.document = contents.document;
-    }
+    if (result)
+        put_contents(state, contents);
     return result;
 }
 

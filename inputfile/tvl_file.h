@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/file_error.h"
+#include "common/file_read.h"
 #include "common/safe_file_write.h"
 #include "document/document_data.h"
 #include "inputfile/tvl_extension.h"
@@ -24,7 +25,7 @@ inline constexpr qint64 max_file_bytes = 1024 * 1024;
 
 // Why a file is refused before it is read.
 namespace reason {
-inline const QString not_a_file = QStringLiteral("通常のファイルではありません。");
+inline const QString &not_a_file = common::not_a_regular_file;
 inline const QString too_large = QStringLiteral("ファイルが大きすぎます（.tvl ファイルは 1\u00a0MiB まで）。");
 } // namespace reason
 
@@ -96,6 +97,10 @@ TvlContents file_contents(const FlumeFileState &state);
 // Saves the window's inputs.
 common::FileResult save_inputs(const FlumeFileState &state, const QString &path,
                                common::ReadOnlyFile read_only = common::ReadOnlyFile::Refuse);
+
+// Puts contents into the window as typing would: inputs beyond those given are emptied, and member
+// data and 計算書の設定 replaced. Nothing is calculated; results and carried values stay.
+void put_contents(const FlumeFileState &state, const TvlContents &contents);
 
 // Puts a .tvl file's contents into the window, as typing would: inputs without an item in the file
 // are emptied, and a file without member data or 計算書の設定 empties them. Nothing is calculated, and

@@ -19,17 +19,6 @@ using flume::Field;
 // The Case forces act on one metre of flume.
 const QString unit_width = QStringLiteral("100");
 
-// A typed value that must be wholly a number at or above the least allowed; none otherwise.
-std::optional<double> typed_value(const QString &text, double least, bool least_allowed)
-{
-    double value = 0;
-    if (!common::read_whole_number(text, &value) || !std::isfinite(value))
-        return std::nullopt;
-    if (value < least || (value == least && !least_allowed))
-        return std::nullopt;
-    return value;
-}
-
 std::optional<double> positive(const QString &text) { return typed_value(text, 0, false); }
 
 // A worked-out value with at most the pattern's decimals and no trailing zeros: 200, 6.67.
@@ -276,6 +265,16 @@ MemberResult check_member(const MemberInputs &in, std::size_t index, const Check
     return out;
 }
 
+std::optional<double> typed_value(const QString &text, double least, bool least_allowed)
+{
+    double value = 0;
+    if (!common::read_whole_number(text, &value) || !std::isfinite(value))
+        return std::nullopt;
+    if (value < least || (value == least && !least_allowed))
+        return std::nullopt;
+    return value;
+}
+
 QString MemberResult::stress(Allowable allowable) const
 {
     const QString *text = nullptr;
@@ -332,6 +331,31 @@ QString MemberCheckReport::comparison(std::size_t member, Allowable allowable) c
     if (!allowable_usable[a])
         return m.stress(allowable);
     return m.stress(allowable) + (m.exceeded[a] ? QStringLiteral(" ＞ ") : QStringLiteral(" ≦ ")) + allowable_texts[a];
+}
+
+std::optional<StressRatio> MemberCheckReport::governing_ratio(std::size_t member) const
+{
+    const MemberResult &m = members[member];
+    std::optional<StressRatio> governing;
+    if (!m.has_stresses())
+        return governing;
+    for (Allowable a : allowables) {
+        const std::size_t i = std::size_t(a);
+        if (!allowable_usable[i])
+            continue;
+        const double ratio = common::read_number(m.stress(a)) / common::read_number(allowable_texts[i]);
+        if (!governing || ratio > governing->ratio)
+            governing = StressRatio{a, ratio};
+    }
+    return governing;
+}
+
+QString StressRatio::text() const
+{
+    QString shown = two_decimals(ratio);
+    for (int decimals = 3; ratio > 1 && common::read_number(shown) <= 1 && decimals <= 15; ++decimals)
+        shown = common::format_number(ratio, NumberPattern(decimals));
+    return shown;
 }
 
 CheckBasis check_basis(const MemberCheckInputs &inputs, const flume::FlumeSheet &sheet, const OutdatedForces &outdated)

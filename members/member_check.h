@@ -58,6 +58,16 @@ struct MemberResult {
     QString failing() const;
 };
 
+// A stress against its allowable: σs / σsa.
+struct StressRatio {
+    Allowable allowable;
+    double ratio;
+
+    // Two decimals, or as many more as it takes to show a stress past its allowable above 1:
+    // "0.87", "1.0004".
+    QString text() const;
+};
+
 // The whole check: the materials' allowable stresses, the detailing rules and the six members.
 struct MemberCheckReport {
     Materials materials;
@@ -75,6 +85,9 @@ struct MemberCheckReport {
     // A member's stress beside the allowable one: "175 ≦ 800", "912 ＞ 800"; the stress alone
     // while that allowable is missing or not a number; empty without stresses.
     QString comparison(std::size_t member, Allowable allowable) const;
+    // The stress that governs a member: the largest ratio of a shown stress to its allowable, among
+    // the allowables in force; none without stresses or allowables.
+    std::optional<StressRatio> governing_ratio(std::size_t member) const;
 };
 
 // Members whose shown forces no longer belong to the inputs on the sheet: an input they were

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace members {
 
@@ -72,5 +73,9 @@ struct MemberCheckInputs {
     // False while everything is as a new window has it.
     bool entered() const { return !(*this == MemberCheckInputs{}); }
 };
+
+// The value of a typed input that must be wholly a number at or above the least allowed (and
+// finite); none for any other text.
+std::optional<double> typed_value(const QString &text, double least, bool least_allowed);
 
 } // namespace members

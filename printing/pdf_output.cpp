@@ -14,7 +14,7 @@
 namespace printing {
 
 bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const PdfDescription &description,
-                      QString *error, common::ReadOnlyFile read_only)
+                      QString *error, common::ReadOnlyFile read_only, PageOrientation orientation)
 {
     auto fail = [error](const QString &reason) {
         if (error)
@@ -33,7 +33,7 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
         QPdfWriter writer(&document);
         writer.setCreator(QCoreApplication::applicationName());
         const double origin_pt = pdf_origin_twips / 20.0;
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), page_layout_orientation(orientation),
                                          QMarginsF(origin_pt, origin_pt, origin_pt, origin_pt), QPageLayout::Point));
         QPainter painter;
         if (!painter.begin(&writer))
@@ -56,6 +56,11 @@ bool write_report_pdf(const QString &path, const QList<ReportPage> &pages, const
     if (const common::FileResult written = common::write_file_safely(path, *finished, read_only); !written)
         return fail(written.reason);
     return true;
+}
+
+bool write_document_pdf(const QString &path, const PrintDocument &document, QString *error, common::ReadOnlyFile read_only)
+{
+    return write_report_pdf(path, document.pages, document.description, error, read_only, document.orientation);
 }
 
 } // namespace printing

@@ -13,6 +13,11 @@ PdfDescription reports_description(const QStringList &report_titles, const QStri
     return description;
 }
 
+QPageLayout::Orientation page_layout_orientation(PageOrientation orientation)
+{
+    return orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
 PrintDocument single_report(const ReportPage &page, const QString &title)
 {
     return {{page}, reports_description({title}, title), common::file_name_for(title)};

@@ -11,7 +11,7 @@ packages=(
   qt6-translations-l10n
   poppler-utils locales
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2-dev
-  qpdf libqpdf-dev desktop-file-utils shared-mime-info dpkg-dev xdg-utils
+  qpdf libqpdf-dev libxlsxwriter-dev desktop-file-utils shared-mime-info dpkg-dev xdg-utils
   xvfb openbox x11-utils
   fonts-ipafont-mincho lintian appstream
   acl attr

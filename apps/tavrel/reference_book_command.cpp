@@ -12,6 +12,7 @@
 #include "gui/common/window_messages.h"
 #include "inputfile/file_commands.h"
 #include "gui/print_dialog/print_dialog.h"
+#include "gui/tavrel/batch_window.h"
 #include "gui/tavrel/companion_files.h"
 #include "gui/tavrel/single_instance.h"
 #include "inputfile/tvl_file.h"
@@ -83,6 +84,13 @@ QList<book::WindowMessage> window_messages()
         {gui::common::replace_read_only_question, print_dialog::message::title, both},
         {gui::common::exit_question_text, gui::common::exit_question_title, both},
         {gui::common::save_question_text, gui::common::save_question_title, tavrel},
+        {tavrel::batch_message::table_not_read, tavrel::batch_message::title, tavrel},
+        {tavrel::batch_message::table_faults, tavrel::batch_message::title, tavrel},
+        {tavrel::batch_message::no_rows, tavrel::batch_message::title, tavrel},
+        {tavrel::batch_message::base_not_read, tavrel::batch_message::title, tavrel},
+        {tavrel::batch_message::no_screen, tavrel::batch_message::title, tavrel},
+        {tavrel::batch_message::not_saved, tavrel::batch_message::title, tavrel},
+        {gui::common::replace_read_only_question, tavrel::batch_message::title, tavrel},
     };
 }
 

@@ -1,5 +1,6 @@
 #include "apps/tavrel/tavrel_commands.h"
 
+#include "apps/tavrel/batch_command.h"
 #include "apps/tavrel/check_command.h"
 #include "apps/tavrel/companion_paths.h"
 #include "apps/tavrel/design_command.h"
@@ -18,6 +19,7 @@ const char help_text[] =
     "        tavrel --design [--json] ファイル.tvl [--write OUT.tvl [--in-place] [--force]]\n"
     "        tavrel --pdf [--force] OUT.pdf ファイル.tvl\n"
     "        tavrel --document [--force] OUT.pdf ファイル.tvl\n"
+    "        tavrel --batch 表.csv --base 基本.tvl [--design] [--force] --out 結果.csv|.xlsx|.pdf...\n"
     "        tavrel --reference-book [--force] OUT.pdf --pictures DIR\n"
     "        tavrel --window-pictures DIR\n"
     "\n"
@@ -28,6 +30,8 @@ const char help_text[] =
     "  --design    画面を開かずに部材ごとの鉄筋を選びます（自動配筋、tavrel --design --help）。\n"
     "  --pdf       画面を開かずに報告書を PDF に書きます（tavrel --pdf --help）。\n"
     "  --document  画面を開かずに構造計算書を PDF に書きます（tavrel --document --help）。\n"
+    "  --batch     表のフルームをまとめて検討し、結果を CSV、.xlsx、PDF に書きます\n"
+    "              （tavrel --batch --help）。\n"
     "  --reference-book  参考図書を PDF に書きます（tavrel --reference-book --help）。\n"
     "  --window-pictures  参考図書に載せる画面の図を描きます（tavrel --window-pictures --help）。\n"
     "  --help      この説明を表示します。\n"
@@ -38,6 +42,7 @@ const char help_text[] =
     "       tavrel --design [--json] FILE.tvl [--write OUT.tvl [--in-place] [--force]]\n"
     "       tavrel --pdf [--force] OUT.pdf FILE.tvl\n"
     "       tavrel --document [--force] OUT.pdf FILE.tvl\n"
+    "       tavrel --batch TABLE.csv --base BASE.tvl [--design] [--force] --out RESULT.csv|.xlsx|.pdf...\n"
     "       tavrel --reference-book [--force] OUT.pdf --pictures DIR\n"
     "       tavrel --window-pictures DIR\n"
     "\n"
@@ -49,6 +54,8 @@ const char help_text[] =
     "  --pdf       writes the reports as PDF without a display (tavrel --pdf --help).\n"
     "  --document  writes the structural calculation document as PDF without a display\n"
     "              (tavrel --document --help).\n"
+    "  --batch     checks the flumes of a table at once and writes the results as CSV, .xlsx or PDF\n"
+    "              (tavrel --batch --help).\n"
     "  --reference-book  writes the reference book as PDF (tavrel --reference-book --help).\n"
     "  --window-pictures  draws the pictures of the windows for the book (tavrel --window-pictures --help).\n"
     "  --help      shows this text.\n"
@@ -67,9 +74,15 @@ common::ProgramCommands tavrel_commands()
          {QStringLiteral("--write"), true, {QStringLiteral("--design")}},
          {QStringLiteral("--in-place"), false, {QStringLiteral("--design")}},
          {QStringLiteral("--pictures"), true, {QStringLiteral("--reference-book")}},
+         {QStringLiteral("--base"), true, {QStringLiteral("--batch")}},
+         {QStringLiteral("--out"), true, {QStringLiteral("--batch")}},
+         {QStringLiteral("--encoding"), true, {QStringLiteral("--batch")}},
+         {QStringLiteral("--design"), false, {QStringLiteral("--batch")}},
          {common::force_option, false,
-          {QStringLiteral("--pdf"), QStringLiteral("--document"), QStringLiteral("--reference-book"), QStringLiteral("--design")}}},
-        {check_command(), design_command(), pdf_command(), document_command(), reference_book_command(), window_pictures_command()},
+          {QStringLiteral("--pdf"), QStringLiteral("--document"), QStringLiteral("--reference-book"), QStringLiteral("--design"),
+           QStringLiteral("--batch")}}},
+        {check_command(), design_command(), pdf_command(), document_command(), batch_command(), reference_book_command(),
+         window_pictures_command()},
         companion_paths,
     };
 }

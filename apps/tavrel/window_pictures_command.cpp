@@ -10,6 +10,7 @@
 #include "gui/common/application_setup.h"
 #include "gui/print_dialog/print_dialog.h"
 #include "gui/tavrel/about_box.h"
+#include "gui/tavrel/batch_window.h"
 #include "gui/tavrel/companion_files.h"
 #include "gui/tavrel/flume_window.h"
 #include "gui/tavrel/launcher.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QProcess>
 #include <QScrollBar>
 
@@ -28,7 +30,7 @@ const char help_text[] =
     "使い方: tavrel --window-pictures DIR\n"
     "\n"
     "参考図書に載せる画面の図を、参考図書の計算例を入力した Tavrel の画面から描き、DIR に PNG ファイルで\n"
-    "書きます（ランチャー、計算画面の各ページ、部材の応力度照査、印刷の画面、バージョン情報）。\n"
+    "書きます（ランチャー、計算画面の各ページ、部材の応力度照査、印刷の画面、バージョン情報、一括計算）。\n"
     "Morvik の画面は Morvik が描きます（morvik --window-pictures）。画面は表示しません。\n"
     "終了コード: 0 書けた / 2 引数の誤り、書けない、Morvik が描けなかった。\n"
     "\n"
@@ -36,7 +38,7 @@ const char help_text[] =
     "\n"
     "Draws the windows of Tavrel, holding the reference book's worked example, offscreen into PNG files\n"
     "in DIR for the book (the launcher, each page of the flume window, the member check, the print\n"
-    "dialog, the About box); Morvik draws its own (morvik --window-pictures). Needs no display.\n"
+    "dialog, the About box, 一括計算); Morvik draws its own (morvik --window-pictures). Needs no display.\n"
     "Exit status: 0 written; 2 wrong arguments, a file that could not be written, or Morvik failed.\n";
 
 // The pictures are drawn at twice the size of a screen of 96 dots per inch, and say so.
@@ -127,6 +129,16 @@ int run(int argc, char *argv[], const common::CommandLine &line)
     tavrel::AboutBox about(window);
     about.show();
     saved = saved && save(&about, dir, QStringLiteral("about-box"));
+
+    // 一括計算 with the book's product range over the worked example, its member check included.
+    tavrel::BatchWindow batch(window);
+    batch.put_table(book::batch_example_table());
+    batch.show();
+    QEventLoop computing;
+    QObject::connect(&batch, &tavrel::BatchWindow::computed, &computing, &QEventLoop::quit);
+    batch.compute();
+    computing.exec();
+    saved = saved && save(&batch, dir, QStringLiteral("batch-window"));
     if (!saved)
         return fail(dir.path() + QStringLiteral(": 図を書けません / cannot write the pictures"));
 

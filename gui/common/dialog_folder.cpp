@@ -78,6 +78,22 @@ void remember_dialog_folder(const QString &file)
     settings.setValue(folder_key, QFileInfo(file).absolutePath());
 }
 
+QString remembered_file(const QString &key)
+{
+    const QSettings settings(QSettings::UserScope, settings_folder, QCoreApplication::applicationName());
+    const QString kept = settings.value(key).toString();
+    return !kept.isEmpty() && QFileInfo(kept).isFile() ? kept : QString();
+}
+
+void remember_file(const QString &key, const QString &path)
+{
+    QSettings settings(QSettings::UserScope, settings_folder, QCoreApplication::applicationName());
+    if (path.isEmpty())
+        settings.remove(key);
+    else
+        settings.setValue(key, QFileInfo(path).absoluteFilePath());
+}
+
 void prepare_file_dialog(QFileDialog &dialog)
 {
     static NameOnlyIconProvider names_only;

@@ -15,6 +15,11 @@ QString dialog_folder();
 // once the file has been read or written, so that a failed save does not move the next dialog.
 void remember_dialog_folder(const QString &file);
 
+// A file a window keeps across runs under a key of its own ("batch/table"), as the folder is kept:
+// empty when none is kept or the file no longer exists. An empty path forgets it.
+QString remembered_file(const QString &key);
+void remember_file(const QString &key, const QString &path);
+
 // Makes a file dialog one of the program's: Qt's own dialog, starting in dialog_folder(), which
 // tells files and folders apart by their names only and never reads a file to choose its icon or
 // type, so that no folder (/proc included) can hold it up.

@@ -240,7 +240,7 @@ void PrintDialog::print_clicked()
     PrintOutcome outcome = PrintOutcome::PrinterFailed;
     if (make_document_) {
         const printing::PrintDocument document = make_document_();
-        outcome = print_report(name, document.pages, document.description.title);
+        outcome = print_report(name, document.pages, document.description.title, document.orientation);
     }
     if (outcome == PrintOutcome::Printed) {
         accept();
@@ -255,8 +255,10 @@ void PrintDialog::print_clicked()
 
 void PrintDialog::preview_clicked()
 {
-    if (make_document_)
-        show_report_preview(this, printer_box_->currentText(), make_document_().pages);
+    if (make_document_) {
+        const printing::PrintDocument document = make_document_();
+        show_report_preview(this, printer_box_->currentText(), document.pages, document.orientation);
+    }
 }
 
 void PrintDialog::save_pdf_clicked()
@@ -279,7 +281,7 @@ void PrintDialog::save_pdf_clicked()
     QString error;
     if (const common::FileResult name = common::check_dialog_name(path); !name) {
         error = name.reason;
-    } else if (printing::write_report_pdf(path, document.pages, document.description, &error, *read_only)) {
+    } else if (printing::write_document_pdf(path, document, &error, *read_only)) {
         gui::common::remember_dialog_folder(path);
         return;
     }

@@ -11,17 +11,17 @@
 
 namespace print_dialog {
 
-void set_report_page(QPrinter &printer)
+void set_report_page(QPrinter &printer, printing::PageOrientation orientation)
 {
     printer.setFullPage(false);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageOrientation(printing::page_layout_orientation(orientation));
     const QPageLayout layout = printer.pageLayout();
     printer.setPageMargins(layout.minimumMargins(), layout.units());
 }
 
 PrintOutcome print_report(const QString &printer_name, const QList<printing::ReportPage> &pages,
-                          const QString &doc_name)
+                          const QString &doc_name, printing::PageOrientation orientation)
 {
     if (!printer_installed(printer_name))
         return PrintOutcome::NoSuchPrinter;
@@ -30,7 +30,7 @@ PrintOutcome print_report(const QString &printer_name, const QList<printing::Rep
     printer.setPrinterName(printer_name);
     printer.setOutputFileName(QString());
     printer.setDocName(doc_name);
-    set_report_page(printer);
+    set_report_page(printer, orientation);
 
     QPainter painter;
     if (!painter.begin(&printer))

@@ -27,12 +27,13 @@ QSize readable_size(const QWidget *parent)
 
 } // namespace
 
-void show_report_preview(QWidget *parent, const QString &printer_name, const QList<printing::ReportPage> &pages)
+void show_report_preview(QWidget *parent, const QString &printer_name, const QList<printing::ReportPage> &pages,
+                         printing::PageOrientation orientation)
 {
     QPrinter printer(QPrinter::HighResolution);
     if (printer_installed(printer_name))
         printer.setPrinterName(printer_name);
-    set_report_page(printer);
+    set_report_page(printer, orientation);
 
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("report_preview"));

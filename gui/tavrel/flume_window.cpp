@@ -11,6 +11,7 @@
 #include "printing/calculation_document.h"
 #include "printing/flume_reports.h"
 #include "gui/tavrel/about_box.h"
+#include "gui/tavrel/batch_window.h"
 #include "gui/tavrel/case1_page.h"
 #include "gui/tavrel/case2_page.h"
 #include "gui/tavrel/case3_page.h"
@@ -192,6 +193,9 @@ void FlumeWindow::build_menus()
     QAction *save = file->addAction(flume::words::save_as_entry, this, &FlumeWindow::save_input_file_as);
     save->setObjectName(QStringLiteral("mnurewrit"));
     file->addSeparator();
+    QAction *batch = file->addAction(flume::words::batch_entry, this, [this] { show_batch_window(this); });
+    batch->setObjectName(QStringLiteral("mnubatch"));
+    file->addSeparator();
     QAction *exit = file->addAction(common::words::exit_entry, this, &QWidget::close);
     exit->setObjectName(QStringLiteral("mnuexit"));
 
@@ -275,6 +279,16 @@ bool FlumeWindow::open_file(const QString &path)
     if (opened)
         mark_saved(path);
     return opened;
+}
+
+inputfile::TvlContents FlumeWindow::contents()
+{
+    return inputfile::file_contents(file_state());
+}
+
+void FlumeWindow::put_contents(const inputfile::TvlContents &contents)
+{
+    inputfile::put_contents(file_state(), contents);
 }
 
 bool FlumeWindow::save_input_file_as()

@@ -48,6 +48,10 @@ public:
     // cannot be read is reported, and false returned.
     bool open_file(const QString &path);
 
+    // What the window holds that a .tvl file would: the 25 inputs, the member data, 計算書の設定.
+    inputfile::TvlContents contents();
+    // Puts contents into the fields as 開く(&O) puts a file's; nothing is calculated.
+    void put_contents(const inputfile::TvlContents &contents);
     // Before the inputs are replaced or the window closes: when what a save writes (inputs, member
     // data, 計算書の設定) changed since the inputs were last opened or saved, asks "変更を保存しますか？"
     // and on はい saves them, to the file they came from or, before there is one, through

@@ -1,10 +1,12 @@
 // `tavrel --check` as a user runs it, on .tvl files the tests write: the worked examples page by
 // page, the one-line JSON, the messages, and the exit statuses, with no display at all.
+#include "batch/table_text.h"
 #include "inputfile/member_sections.h"
 #include "inputfile/tvl_encoding.h"
 #include "inputfile/tvl_format.h"
 #include "inputfile/tvl_file.h"
 #include "members/member_inputs.h"
+#include "tests/support/pdf_words.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -394,7 +396,16 @@ TEST_P(CheckStatus, ExitsAsDocumented)
     const QString missing = dir.filePath(QStringLiteral("missing.tvl"));
     // A valid file after a million blank lines is larger than any .tvl file.
     const QString large = write_bytes(QStringLiteral("large.tvl"), QByteArray("\r\n").repeated(1024 * 1024) + "\"1\"\r\n");
-    const QMap<QString, QString> files = {{"GOOD", good}, {"STOPPED", stopped}, {"MISSING", missing}, {"LARGE", large}};
+    // Tables for --batch: every row OK; a row refused; a header naming no input.
+    const QString table = write_bytes(QStringLiteral("table.csv"), "名称,q\nA,10\nB,5\n");
+    const QString refused = write_bytes(QStringLiteral("refused.csv"), "名称,q\nA,10\nB,abc\n");
+    const QString unknown = write_bytes(QStringLiteral("unknown.csv"), "名称,幅\nA,10\n");
+    const QString read_only = write_bytes(QStringLiteral("read-only.csv"), "");
+    QFile::setPermissions(read_only, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QMap<QString, QString> files = {{"GOOD", good},       {"STOPPED", stopped},   {"MISSING", missing},
+                                          {"LARGE", large},     {"TABLE", table},       {"REFUSED", refused},
+                                          {"UNKNOWN", unknown}, {"OUT", dir.filePath(QStringLiteral("out.csv"))},
+                                          {"READONLY", read_only}};
     QStringList arguments;
     for (const QString &argument : GetParam().arguments)
         arguments.append(files.value(argument, argument));
@@ -431,6 +442,19 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"UnknownOptionWithoutCommand", {"--verbose", "GOOD"}, 2, 0, 1},
         StatusRow{"JsonWithoutCommand", {"--json", "GOOD"}, 2, 0, 1},
         StatusRow{"TwoCommands", {"--check", "--pdf", "GOOD"}, 2, 0, 1},
+        StatusRow{"BatchEveryRowOk", {"--batch", "TABLE", "--base", "GOOD", "--out", "OUT"}, 0, 0, 0},
+        StatusRow{"BatchRowRefused", {"--batch", "REFUSED", "--base", "GOOD", "--out", "OUT"}, 1, 0, 1},
+        StatusRow{"BatchRowStopped", {"--batch", "TABLE", "--base", "STOPPED", "--out", "OUT"}, 1, 0, 2},
+        StatusRow{"BatchUnknownHeader", {"--batch", "UNKNOWN", "--base", "GOOD", "--out", "OUT"}, 2, 0, 1},
+        StatusRow{"BatchUnreadableBase", {"--batch", "TABLE", "--base", "MISSING", "--out", "OUT"}, 2, 0, 1},
+        StatusRow{"BatchWithoutBase", {"--batch", "TABLE", "--out", "OUT"}, 2, 0, 1},
+        StatusRow{"BatchUnknownKindOfOutput", {"--batch", "TABLE", "--base", "GOOD", "--out", "out.txt"}, 2, 0, 1},
+        StatusRow{"BatchOutputOverTheTable", {"--batch", "TABLE", "--base", "GOOD", "--out", "TABLE"}, 2, 0, 1},
+        // --design is a command of its own and an option of --batch.
+        StatusRow{"BatchDesignedWithoutCover", {"--design", "--batch", "TABLE", "--base", "GOOD", "--out", "OUT"}, 1, 0, 0},
+        StatusRow{"BatchOverAReadOnlyFile", {"--batch", "TABLE", "--base", "GOOD", "--out", "READONLY"}, 2, 0, 1},
+        StatusRow{"BatchForcedOverAReadOnlyFile", {"--batch", "TABLE", "--base", "GOOD", "--out", "READONLY", "--force"}, 0, 0, 0},
+        StatusRow{"EncodingWithoutBatch", {"--check", "--encoding", "cp932", "GOOD"}, 2, 0, 1},
         // Without member data no member has a cover to design with.
         StatusRow{"DesignWithoutCover", {"--design", "GOOD"}, 1, 1, 0},
         StatusRow{"DesignOfTwoFiles", {"--design", "GOOD", "GOOD"}, 2, 0, 1},
@@ -447,6 +471,172 @@ TEST_F(CheckCommand, HelpInJapaneseAndEnglish)
     EXPECT_TRUE(run.out.contains(QStringLiteral("Usage: tavrel --check [--json] FILE.tvl...")));
     EXPECT_TRUE(run.out.contains(QStringLiteral("終了コード")));
     EXPECT_TRUE(run.out.contains(QStringLiteral("Exit status")));
+}
+
+// --batch: each row of a table as a .tvl file written by hand and checked alone would give it.
+class BatchCommand : public CheckCommand
+{
+protected:
+    // The worked example with D13 × 5 and a cover of 3 cm on every member, σca typed as 150.
+    static inputfile::TvlContents worked_with_members()
+    {
+        inputfile::TvlContents contents{worked, {}, {}, {}};
+        for (members::MemberInputs &member : contents.members.members)
+            member = {QStringLiteral("D13"), members::Spacing::Count, QStringLiteral("5"), {}, {}, {}, {}, QStringLiteral("3")};
+        members::type_allowable(contents.members.materials, members::Allowable::Compression, QStringLiteral("150"));
+        return contents;
+    }
+
+    // Runs tavrel --batch on the table with the worked example as its base, writing out.
+    TavrelRun batch(const QByteArray &table, const QString &out, const QStringList &more = {})
+    {
+        const QString base = dir.filePath(QStringLiteral("base.tvl"));
+        EXPECT_TRUE(inputfile::write_tvl_file(base, worked_with_members()).ok);
+        return tavrel(QStringList{QStringLiteral("--batch"), write_bytes(QStringLiteral("table.csv"), table), QStringLiteral("--base"),
+                                  base, QStringLiteral("--out"), out} + more);
+    }
+};
+
+// With --design (true), the members as tavrel --design gives them for that file.
+class BatchRows : public BatchCommand, public testing::WithParamInterface<bool> {};
+
+TEST_P(BatchRows, EveryRowAsCheckingItsOwnFile)
+{
+    const bool design = GetParam();
+    const QString out = dir.filePath(QStringLiteral("results.csv"));
+    const TavrelRun run = batch("名称,H1,q,かぶり(ケース.1 側壁)\n一,0.4,10,3\n二,0.6,5,4\n三,0.9,20,\n", out,
+                                design ? QStringList{QStringLiteral("--design")} : QStringList{});
+    // Checked, ケース.2 底版 is NG in every row; designed, every member has its bars.
+    EXPECT_EQ(run.status, design ? 0 : 1) << run.err.toStdString();
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xef\xbb\xbf")) << "UTF-8 behind a byte-order mark";
+    const batch::SplitTable results = batch::split_table(bytes);
+    ASSERT_EQ(results.records.size(), 4);
+    const QStringList headers = results.records[0].fields.list();
+
+    const std::array<std::array<const char *, 3>, 3> rows = {{{"0.4", "10", "3"}, {"0.6", "5", "4"}, {"0.9", "20", "3"}}};
+    const std::array<std::array<const char *, 3>, 4> stresses = {{{"concrete_stress", "σc", "σca"}, {"steel_stress", "σs", "σsa"},
+                                                                   {"shear_stress", "τ", "τa"}, {"bond_stress", "τo", "τoa"}}};
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        inputfile::TvlContents contents = worked_with_members();
+        contents.inputs[int(Field::outer_water_height)] = QString::fromLatin1(rows[r][0]);
+        contents.inputs[int(Field::surcharge)] = QString::fromLatin1(rows[r][1]);
+        contents.members.members[0].cover = QString::fromLatin1(rows[r][2]);
+        const QString file = dir.filePath(QStringLiteral("row%1.tvl").arg(r));
+        ASSERT_TRUE(inputfile::write_tvl_file(file, contents).ok);
+        const QJsonObject json = json_line(tavrel({QStringLiteral("--check"), QStringLiteral("--json"), file}).out);
+        const QJsonObject values = json.value("results").toObject();
+        const QStringList cells = results.records[qsizetype(r) + 1].fields.list();
+        const auto cell = [&](const QString &header) { return cells.value(headers.indexOf(header)).toStdString(); };
+        EXPECT_EQ(cell(QStringLiteral("KA")), values.value("ka").toString().toStdString()) << r;
+        EXPECT_EQ(cell(QStringLiteral("PA (kN/m)")), values.value("pa").toString().toStdString()) << r;
+        EXPECT_EQ(cell(QStringLiteral("Fs")), values.value("uplift_safety_factor").toString().toStdString()) << r;
+        EXPECT_EQ(cell(QStringLiteral("qmax (kN/m²)")), values.value("max_bearing").toString().toStdString()) << r;
+        const QJsonObject allowables = json.value("materials").toObject().value("allowables").toObject();
+        const QJsonArray members =
+            design ? json_line(tavrel({QStringLiteral("--design"), QStringLiteral("--json"), file}).out).value("members").toArray()
+                   : json.value("members").toArray();
+        for (int m = 0; m < 6; ++m) {
+            const QJsonObject member = members[m].toObject();
+            const QString title = member.value("member").toString() + u' ';
+            const QJsonObject chosen = member.value("design").toObject();
+            EXPECT_EQ(cell(title + QStringLiteral("鉄筋")), chosen.value("bar").toString().toStdString()) << r << m;
+            EXPECT_EQ(cell(title + QStringLiteral("ピッチ (mm)")), chosen.value("pitch").toString().toStdString()) << r << m;
+            EXPECT_EQ(cell(title + QStringLiteral("判定")), member.value("judgement").toString().toStdString()) << r << m;
+            // The governing stress: the largest of the four against its allowable.
+            double ratio = 0;
+            QString governing;
+            for (const auto &[key, symbol, allowable] : stresses) {
+                const double stress =
+                    member.value("results").toObject().value(key).toString().section(u' ', 0, 0).toDouble() /
+                    allowables.value(QString::fromUtf8(allowable)).toString().toDouble();
+                if (stress > ratio)
+                    ratio = stress, governing = QString::fromUtf8(symbol);
+            }
+            EXPECT_EQ(cell(title + QStringLiteral("応力度比")), QString::number(ratio, 'f', 2).toStdString()) << r << m;
+            EXPECT_EQ(cell(title + QStringLiteral("決定")), governing.toStdString()) << r << m;
+        }
+        EXPECT_EQ(cell(QStringLiteral("総合判定")), design ? "OK" : "NG") << r;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CheckedAndDesigned, BatchRows, testing::Bool());
+
+TEST_F(BatchCommand, SpreadsheetHoldsNumbersFrozenHeadAndRedNg)
+{
+    const QString out = dir.filePath(QStringLiteral("results.xlsx"));
+    const TavrelRun run = batch("名称,qa\n一,100\n二,10\n", out);
+    EXPECT_EQ(run.status, 1);
+    const auto part = [&out](const char *name) {
+        return test_support::run_process(QStringLiteral("unzip"), {QStringLiteral("-p"), out, QString::fromLatin1(name)}).out;
+    };
+    const QString sheet = part("xl/worksheets/sheet1.xml");
+    const QString styles = part("xl/styles.xml");
+    const QStringList strings = [&] {
+        QStringList texts;
+        static const QRegularExpression text(QStringLiteral("<t[^>]*>([^<]*)</t>"));
+        for (const QRegularExpressionMatch &m : text.globalMatch(part("xl/sharedStrings.xml")))
+            texts << m.captured(1);
+        return texts;
+    }();
+    EXPECT_TRUE(sheet.contains(QStringLiteral("<pane xSplit=\"2\" ySplit=\"1\" topLeftCell=\"C2\" activePane=\"bottomRight\" state=\"frozen\"/>")));
+
+    // Each cell's style leads to its number format and its font.
+    QList<QPair<QString, QString>> cell_styles;  // number format id, font id
+    static const QRegularExpression xf(QStringLiteral("<xf numFmtId=\"(\\d+)\" fontId=\"(\\d+)\""));
+    const QString cell_xfs = styles.section(QStringLiteral("<cellXfs"), 1).section(QStringLiteral("</cellXfs>"), 0, 0);
+    for (const QRegularExpressionMatch &m : xf.globalMatch(cell_xfs))
+        cell_styles.append({m.captured(1), m.captured(2)});
+    const QStringList fonts = styles.section(QStringLiteral("<fonts"), 1).section(QStringLiteral("</fonts>"), 0, 0)
+                                  .split(QStringLiteral("</font>"));
+    const auto cell = [&](const QString &reference) {
+        static const QRegularExpression found(QStringLiteral("<c r=\"([A-Z]+\\d+)\"(?: s=\"(\\d+)\")?( t=\"s\")?><v>([^<]*)</v>"));
+        for (const QRegularExpressionMatch &m : found.globalMatch(sheet)) {
+            if (m.captured(1) == reference)
+                return std::pair{m.captured(3).isEmpty() ? m.captured(4) : strings.value(m.captured(4).toInt()),
+                                 cell_styles.value(m.captured(2).toInt())};
+        }
+        return std::pair{QString(), QPair<QString, QString>()};
+    };
+    // A: 行, B: 名称, C: qa, D: KA, E: PA, F: Fs, G: its verdict, H: qmax, I: its verdict.
+    EXPECT_EQ(cell(QStringLiteral("B1")).first, QStringLiteral("名称"));
+    EXPECT_EQ(cell(QStringLiteral("H1")).first, QStringLiteral("qmax (kN/m²)"));
+    EXPECT_EQ(cell(QStringLiteral("D2")).first, QStringLiteral("0.3")) << "KA 0.30 is a number";
+    EXPECT_TRUE(styles.contains(QStringLiteral("<numFmt numFmtId=\"%1\" formatCode=\"0.00\"/>").arg(cell(QStringLiteral("D2")).second.first)));
+    EXPECT_EQ(cell(QStringLiteral("H3")).first, QStringLiteral("19"));  // 19.0 ＞ 10
+    EXPECT_TRUE(styles.contains(QStringLiteral("<numFmt numFmtId=\"%1\" formatCode=\"0.0\"/>").arg(cell(QStringLiteral("H3")).second.first)));
+    EXPECT_EQ(cell(QStringLiteral("I3")).first, QStringLiteral("NG"));
+    EXPECT_TRUE(fonts.value(cell(QStringLiteral("I3")).second.second.toInt()).contains(QStringLiteral("FFFF0000"))) << "NG in red";
+    EXPECT_EQ(cell(QStringLiteral("I2")).first, QStringLiteral("OK"));
+    EXPECT_FALSE(fonts.value(cell(QStringLiteral("I2")).second.second.toInt()).contains(QStringLiteral("FFFF0000")));
+}
+
+TEST_F(BatchCommand, PrintedListRepeatsItsHeadOnEveryPage)
+{
+    QByteArray table = "名称,H1\n";
+    for (int i = 1; i <= 45; ++i)
+        table += "U" + QByteArray::number(i) + ",0." + QByteArray::number(1 + i % 5) + "\n";
+    const QString out = dir.filePath(QStringLiteral("results.pdf"));
+    const TavrelRun run = batch(table, out);
+    EXPECT_EQ(run.status, 1);
+    const QList<QList<test_support::PdfWord>> pages = test_support::pdf_words(out);
+    ASSERT_EQ(pages.size(), 3);
+    QStringList names;
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        QStringList words;
+        for (const test_support::PdfWord &word : pages[p]) {
+            words << word.text;
+            if (word.text.startsWith(u'U') && word.text.size() <= 3)
+                names << word.text;
+        }
+        EXPECT_TRUE(words.contains(QStringLiteral("総合判定")) && words.contains(QStringLiteral("名称"))) << p;
+        EXPECT_TRUE(words.join(u' ').contains(QStringLiteral("- %1 -").arg(p + 1))) << p;
+    }
+    EXPECT_EQ(names.size(), 45) << "every row once";
+    EXPECT_EQ(names.first(), QStringLiteral("U1"));
+    EXPECT_EQ(names.last(), QStringLiteral("U45"));
 }
 
 // The bars chosen go into the member data of the file written; its 25 items stay byte for byte,

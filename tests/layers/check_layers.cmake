@@ -1,6 +1,6 @@
 cmake_minimum_required(VERSION 3.25)
 # Checks that every layer includes only itself and the layers below it:
-#   calculation:  common  <-  flume, rcstress  <-  members  <-  inputfile; document alone  <-  inputfile
+#   calculation:  common  <-  flume, rcstress  <-  members  <-  inputfile  <-  batch; document alone  <-  inputfile
 #   drawing stands alone;  calculation and drawing  <-  printing (reports)  <-  book
 #   windows:  common, drawing  <-  gui/common  <-  gui/print_dialog  <-  gui/tavrel, gui/morvik  <-  apps
 #   packaging draws the desktop icons with the launcher's drawings
@@ -13,14 +13,17 @@ set(allowed_rcstress         common rcstress)
 set(allowed_members          common flume rcstress members)
 set(allowed_document         document)
 set(allowed_inputfile        common flume members document inputfile)
+set(allowed_batch            common flume members document inputfile batch)
 set(allowed_drawing          drawing)
-set(allowed_printing         common flume rcstress members document drawing printing)
-set(allowed_book             common flume rcstress members document inputfile drawing printing book)
+set(allowed_printing         common flume rcstress members document inputfile batch drawing printing)
+set(allowed_book             common flume rcstress members document inputfile batch drawing printing book)
 set(allowed_gui/common       common drawing gui/common)
 set(allowed_gui/print_dialog common drawing printing gui/common gui/print_dialog)
-set(allowed_gui/tavrel       common flume members document inputfile drawing printing gui/common gui/print_dialog gui/tavrel)
+set(allowed_gui/tavrel       common flume members document inputfile batch drawing printing gui/common gui/print_dialog
+                             gui/tavrel)
 set(allowed_gui/morvik       common rcstress drawing printing gui/common gui/print_dialog gui/morvik)
-set(allowed_apps             common flume rcstress members document inputfile drawing printing book gui/common gui/print_dialog
+set(allowed_apps             common flume rcstress members document inputfile batch drawing printing book gui/common
+                             gui/print_dialog
                              gui/tavrel gui/morvik apps)
 set(allowed_packaging        gui/tavrel packaging)
 

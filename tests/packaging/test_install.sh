@@ -119,7 +119,7 @@ for file in "${expected_files[@]}"; do
 done
 check "package version 3.01" test "$(dpkg-deb -f "$deb" Version)" = 3.01
 dpkg-deb -f "$deb" Depends >"$work/depends" 2>&1
-for dependency in fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n xdg-utils libqt6widgets6 libqpdf29; do
+for dependency in fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n xdg-utils libqt6widgets6 libqpdf29 libxlsxwriter4; do
   check "package depends on $dependency" contains "$work/depends" "$dependency"
 done
 

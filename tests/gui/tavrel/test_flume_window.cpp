@@ -12,6 +12,8 @@
 #include "book/reference_book.h"
 #include "inputfile/tvl_file.h"
 #include "document/era_date.h"
+#include "gui/tavrel/batch_window.h"
+#include "members/member_sheet.h"
 #include "gui/tavrel/case1_page.h"
 #include "gui/tavrel/document_settings.h"
 #include "gui/tavrel/flume_window.h"
@@ -37,6 +39,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <QtTest/qtestspontaneevent.h>
@@ -101,6 +104,7 @@ private slots:
     void document_settings_keep_the_date_as_entered_data();
     void document_settings_keep_the_date_as_entered();
     void member_check_follows_the_cases();
+    void batch_window_checks_each_row_over_the_screens_flume();
     void member_check_designs_the_bars_and_undoes();
 
 private:
@@ -1129,6 +1133,73 @@ void TestFlumeWindow::member_check_follows_the_cases()
     const QPointer<QWidget> gone = members;
     delete window_;
     QVERIFY(gone.isNull());
+}
+
+void TestFlumeWindow::batch_window_checks_each_row_over_the_screens_flume()
+{
+    flume::put_input_texts(window_->sheet(), test_support::worked_inputs);
+    window_->member_sheet().set_inputs(test_support::worked_members());
+    entry("mnubatch")->trigger();
+    tavrel::BatchWindow *batch = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        batch = batch ? batch : qobject_cast<tavrel::BatchWindow *>(top);
+    QVERIFY(batch && batch->isVisible() && !batch->isModal());
+    batch->set_base({});
+    batch->put_table({{"名称", "qa"}, {"A", "100"}, {"B", "10"}, {"C", "abc"}});
+    QSignalSpy computed(batch, &tavrel::BatchWindow::computed);
+    QTest::mouseClick(batch->findChild<QPushButton *>(QStringLiteral("batch_compute")), Qt::LeftButton);
+    QVERIFY(computed.wait(20000));
+
+    QStringList overall;
+    for (const batch::RowResult &row : batch->results()->rows)
+        overall << batch::verdict_text(row.overall);
+    QCOMPARE(overall, QStringList({"OK", "NG", "－"}));
+    auto *grid = batch->findChild<QTableWidget *>(QStringLiteral("batch_grid"));
+    int verdict = 0;
+    while (verdict < grid->columnCount() && grid->item(0, verdict)->text() != QStringLiteral("qmax 判定"))
+        ++verdict;
+    QCOMPARE(grid->item(2, verdict)->text(), QStringLiteral("NG"));
+    QCOMPARE(grid->item(2, verdict)->foreground().color(), QColor(Qt::red));
+    QVERIFY(grid->item(1, verdict)->foreground().color() != QColor(Qt::red));
+    QCOMPARE(grid->item(2, 0)->toolTip(), QStringLiteral("浮上り・支持力：許容値をオーバーしました。"));
+    QCOMPARE(grid->item(3, 1)->toolTip(), QStringLiteral("4:2: 「qa」の値「abc」は数値ではありません"));
+
+    // A row opened as a flume window of its own: the base with the row's values, not computed.
+    grid->setCurrentCell(2, 0);
+    QTest::mouseClick(batch->findChild<QPushButton *>(QStringLiteral("batch_open_row")), Qt::LeftButton);
+    FlumeWindow *opened = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *flume = qobject_cast<FlumeWindow *>(top); flume && flume != window_)
+            opened = flume;
+    }
+    QVERIFY(opened);
+    QCOMPARE(opened->sheet().text(Field::allowable_bearing), QStringLiteral("10"));
+    QCOMPARE(opened->sheet().text(Field::t1), test_support::worked_text(Field::t1));
+    QCOMPARE(opened->member_sheet().inputs(), test_support::worked_members());
+    delete opened;
+
+    // 自動配筋: the bars beside the row are those of the row opened.
+    batch->findChild<QCheckBox *>(QStringLiteral("batch_design"))->setChecked(true);
+    QTest::mouseClick(batch->findChild<QPushButton *>(QStringLiteral("batch_compute")), Qt::LeftButton);
+    QVERIFY(computed.wait(20000));
+    const QString chosen = batch->results()->rows[0].cells.value(batch->results()->column(batch::ColumnRole::MemberBar, 0));
+    grid->setCurrentCell(1, 0);
+    QTest::mouseClick(batch->findChild<QPushButton *>(QStringLiteral("batch_open_row")), Qt::LeftButton);
+    opened = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *flume = qobject_cast<FlumeWindow *>(top); flume && flume != window_)
+            opened = flume;
+    }
+    QVERIFY(opened);
+    QCOMPARE(opened->member_sheet().inputs().members[0].bar, chosen);
+    QVERIFY(opened->member_sheet().inputs().members[0].designed);
+    delete opened;
+
+    // Typing into the table takes the results away from beside it.
+    grid->item(1, 1)->setText(QStringLiteral("90"));
+    QVERIFY(!batch->results());
+    QCOMPARE(grid->item(0, 2) ? grid->item(0, 2)->text() : QString(), QString());
+    delete batch;
 }
 
 // 「自動配筋」 puts in the least steel that passes where a Case has given forces and leaves the

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "common/program_commands.h"
+
+// tavrel --batch: see its --help.
+common::ProgramCommand batch_command();
