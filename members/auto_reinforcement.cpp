@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -178,14 +179,32 @@ QString reason_of(const Tally &tally, bool &thicker_helps)
                          : QStringLiteral("すべてを満たす組合せがありません（探す鉄筋・ピッチを見直してください）"));
 }
 
-// Every arrangement of the lists for the member, its other inputs as given.
+// The arrangements of the lists for the member, its other inputs as given, checked in the order of
+// their As per metre. Once one passes, only those whose As may still show the same are checked (the
+// shown As is rounded to 0.01 cm², the order's is not): no later one can be chosen. When none
+// passes, every arrangement has been checked, for the reason and the 総厚 that would do.
 Tally search(const MemberInputs &member, std::size_t index, const CheckBasis &basis, const MemberCheckInputs &inputs,
              const SearchLists &lists)
 {
-    Tally tally;
+    struct Candidate {
+        const BarSize *bar;
+        const QString *pitch;
+        double area;  // cm² per metre, unrounded
+    };
+    std::vector<Candidate> order;
     for (const BarSize &bar : lists.bars) {
-        for (const QString &pitch : lists.pitches)
-            tally.add(check_member(arranged(member, bar, pitch), index, basis, inputs), bar, pitch);
+        for (const QString &pitch : lists.pitches) {
+            const double area = bar.area * 1000 / common::read_number(pitch);
+            order.push_back({&bar, &pitch, std::isfinite(area) ? area : std::numeric_limits<double>::infinity()});
+        }
+    }
+    std::stable_sort(order.begin(), order.end(), [](const Candidate &a, const Candidate &b) { return a.area < b.area; });
+    Tally tally;
+    for (const Candidate &candidate : order) {
+        if (tally.chosen && candidate.area > tally.chosen_area + 0.01)
+            break;
+        tally.add(check_member(arranged(member, *candidate.bar, *candidate.pitch), index, basis, inputs), *candidate.bar,
+                  *candidate.pitch);
     }
     return tally;
 }
