@@ -14,6 +14,10 @@ inline const QString base_caption = QStringLiteral("基本：");
 inline const QString choose_base = QStringLiteral("基本ファイル(&F)...");
 inline const QString screen_base = QStringLiteral("画面の入力(&I)");
 inline const QString screen_base_name = QStringLiteral("フルームの画面の入力");
+// Above the table: how a table is typed.
+inline const QString typing_hint =
+    QStringLiteral("1 行目に入力の記号（名称、B、H、T1 など）を、2 行目から 1 行に 1 つのフルームの値を入力します。"
+                   "表にない入力は基本の値です。");
 inline const QString design = QStringLiteral("自動配筋(&D)");
 inline const QString compute = QStringLiteral("計算(&C)");
 inline const QString cancel = QStringLiteral("中止");

@@ -120,6 +120,9 @@ BatchWindow::BatchWindow(FlumeWindow *screen) : QWidget(nullptr, Qt::Window), sc
     base_row->addWidget(choose_base);
     base_row->addWidget(screen_inputs);
     layout->addLayout(base_row);
+    auto *hint = new QLabel(batch::words::typing_hint, this);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
 
     grid_ = new QTableWidget(2, 2, this);
     grid_->setObjectName(QStringLiteral("batch_grid"));
