@@ -95,13 +95,14 @@ const KnownSection *known_section(const QString &name, const QString &version)
     return nullptr;
 }
 
-QString damaged_caption(const QString &name)
+// The section this version reads under that name, whatever the version; none for another name.
+const KnownSection *section_named(const QString &name)
 {
     for (const KnownSection &section : known_sections) {
         if (section.name == name)
-            return section.caption;
+            return &section;
     }
-    return QStringLiteral("追加のデータ");
+    return nullptr;
 }
 
 void note_once(QStringList &list, const QString &caption)
@@ -166,11 +167,10 @@ TvlContents parse_tvl_file_bytes(const QByteArray &file, ExtensionNotes *notes)
     contents.kept.foreign_in_block = read.foreign_in_block;
     // A damaged part of the member check judges nothing until it is entered again.
     const auto damaged = [&contents, notes](const QString &name) {
-        note_once(notes->damaged, damaged_caption(name));
-        for (const KnownSection &known : known_sections) {
-            if (known.name == name && known.part)
-                contents.members.unreadable[std::size_t(*known.part)] = true;
-        }
+        const KnownSection *known = section_named(name);
+        note_once(notes->damaged, known ? known->caption : QStringLiteral("追加のデータ"));
+        if (known && known->part)
+            contents.members.unreadable[std::size_t(*known->part)] = true;
     };
     for (const QString &name : read.damaged)
         damaged(name);
